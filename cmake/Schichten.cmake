@@ -1,0 +1,26 @@
+# Sorts the sources of src/ into the three layers, so a new file needs no CMake edit:
+#   kelvara_kern    every .cpp of the subsystem folders (QtCore only)
+#   kelvara_grafik  files named g_*.cpp and everything in src/report that is not a window
+#   kelvara_fenster window files fo_*.cpp and Qt implementations *_qt.cpp
+# src/shell and src/cli hold the executables.
+function(kelvara_sammle_quellen kern_var grafik_var fenster_var)
+  set(kern "")
+  set(grafik "")
+  set(fenster "")
+  foreach(ordner platform tables language truss loadtable beam project calculator report spreadsheet)
+    file(GLOB dateien CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${ordner}/*.cpp)
+    foreach(datei IN LISTS dateien)
+      get_filename_component(name ${datei} NAME)
+      if(name MATCHES "^fo_" OR name MATCHES "_qt\\.cpp$")
+        list(APPEND fenster ${datei})
+      elseif(name MATCHES "^g_" OR ordner STREQUAL "report")
+        list(APPEND grafik ${datei})
+      else()
+        list(APPEND kern ${datei})
+      endif()
+    endforeach()
+  endforeach()
+  set(${kern_var} ${kern} PARENT_SCOPE)
+  set(${grafik_var} ${grafik} PARENT_SCOPE)
+  set(${fenster_var} ${fenster} PARENT_SCOPE)
+endfunction()

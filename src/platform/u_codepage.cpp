@@ -1,0 +1,51 @@
+#include "platform/u_codepage.h"
+
+namespace {
+// Windows-1252 0x80..0x9F; 0 marks the five unassigned positions, read as the same code point.
+constexpr char16_t hoheZeichen[32] = {
+    0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160, 0x2039,
+    0x0152, 0, 0x017D, 0, 0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178};
+
+char zuByte(char16_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return char(c);
+    for (int i = 0; i < 32; ++i)
+        if (hoheZeichen[i] == c)
+            return char(0x80 + i);
+    if (c >= 0x80 && c < 0xA0)
+        return char(c); // the unassigned positions map back to themselves
+    return '?';
+}
+} // namespace
+
+QByteArray ZuCodepage(const QString& text)
+{
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i; // one character outside the code page
+        bytes.append(zuByte(c.unicode()));
+    }
+    return bytes;
+}
+
+QString AusCodepage(const char* bytes, qsizetype laenge)
+{
+    QString text(laenge, Qt::Uninitialized);
+    QChar* ziel = text.data();
+    for (qsizetype i = 0; i < laenge; ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        const char16_t hoch = (b >= 0x80 && b < 0xA0) ? hoheZeichen[b - 0x80] : 0;
+        ziel[i] = QChar(hoch ? hoch : char16_t(b));
+    }
+    return text;
+}
+
+QString AusCodepage(const QByteArray& bytes)
+{
+    return AusCodepage(bytes.constData(), bytes.size());
+}

@@ -1,0 +1,8 @@
+#pragma once
+// The program's 8-bit code page is Windows-1252; a character outside it is stored as '?'.
+#include <QByteArray>
+#include <QString>
+
+QByteArray ZuCodepage(const QString& text);
+QString AusCodepage(const QByteArray& bytes);
+QString AusCodepage(const char* bytes, qsizetype laenge);

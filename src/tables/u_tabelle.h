@@ -1,0 +1,156 @@
+#pragma once
+// TBClientDataSet: the in-memory record table that holds all document data.
+//
+// A table has stored fields (its structure, written to the packet) and calculated fields; both
+// stand in one field list in the order they were defined, because rows are copied between tables
+// of one layout by field position. Values may be null. A nested-table field holds, per row, rows
+// of its child structure; a detail table bound to it shows those of the master's current row.
+//
+// Errors are thrown as Fehler with the German texts the user sees; the table keeps the state it
+// had before the failing operation.
+#include <QIODevice>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <functional>
+#include <memory>
+#include <vector>
+
+enum class TFieldType { AutoInc, Integer, String, Float, Boolean, Memo, DataSet };
+
+struct TFieldDef {
+    QString name;
+    TFieldType type = TFieldType::Integer;
+    int size = 0;            // string: characters; memo: display width
+    bool required = false;
+    bool calculated = false; // part of the field list, never stored
+    std::vector<TFieldDef> children; // of a nested-table field
+};
+
+class TBClientDataSet;
+struct TTabellenDaten; // rows, counters and change state; shared by a master and its details
+
+class TField {
+public:
+    const QString& FieldName() const;
+    TFieldType DataType() const;
+    int Size() const;
+    bool Required() const;
+    bool Calculated() const;
+    int Index() const { return m_index; }
+
+    bool IsNull() const;
+    qint32 AsInteger() const;   // null reads 0
+    double AsFloat() const;     // null reads 0
+    QString AsString() const;   // null reads empty; numbers as their general text
+    bool AsBoolean() const;     // null reads false
+    QVariant Value() const;     // null: an invalid QVariant
+    QString DisplayText() const; // with DisplayFormat / DisplayValues; null gives the empty text
+
+    void SetAsInteger(qint32 wert);
+    void SetAsFloat(double wert);
+    // On a number field the text is read as a number: "'%s' ist kein gültiger Fließkommawert für
+    // Feld '%s'" or "'%s' ist kein gültiger Integerwert für Feld '%s'" when it does not convert;
+    // the empty text sets null.
+    void SetAsString(const QString& wert);
+    void SetAsBoolean(bool wert);
+    void SetValue(const QVariant& wert); // invalid QVariant sets null
+    void Clear();
+
+    // Float fields: a FormatFloat mask. Boolean fields: "ja;nein".
+    QString DisplayFormat;
+    QString DisplayValues;
+
+private:
+    friend class TBClientDataSet;
+    TField(TBClientDataSet* tabelle, int index) : m_tabelle(tabelle), m_index(index) {}
+    TBClientDataSet* m_tabelle;
+    int m_index;
+};
+
+enum class TDataSetState { Inactive, Browse, Edit, Insert, CalcFields };
+
+struct TIndexDef {
+    QString name;
+    QString fields; // "Sortierung;Nummer"
+    bool unique = false;
+};
+
+class TBClientDataSet : public QObject {
+    Q_OBJECT
+public:
+    explicit TBClientDataSet(QObject* parent = nullptr);
+    ~TBClientDataSet() override;
+
+    // Structure and life
+    std::vector<TFieldDef> FieldDefs; // stored and calculated fields in field-list order
+    void CreateDataSet();             // empty table of FieldDefs, opened
+    void Open();
+    void Close();
+    bool Active() const;
+    TDataSetState State() const;
+    // Binds this table as detail of master's nested field; its structure comes from the master.
+    void SetDataSetField(TBClientDataSet& master, const QString& feldname);
+
+    QString IndexFieldNames() const;
+    void SetIndexFieldNames(const QString& namen);
+    void AddIndex(const TIndexDef& index);
+    void SetIndexName(const QString& name); // makes a named index current
+    const std::vector<TIndexDef>& IndexDefs() const;
+
+    // Navigation
+    void First();
+    void Next();
+    void Prior();
+    void Last();
+    bool Bof() const;
+    bool Eof() const;
+    int RecordCount() const; // rows shown (a detail: those of the master's current row)
+    int RecNo() const;       // 1-based position of the cursor in the ordering, 0 when empty
+    void SetRecNo(int nummer);
+
+    // Search
+    bool Locate(const QString& feldnamen, const QVariantList& werte);
+    bool FindKey(const QVariantList& werte);
+
+    // Changing
+    void Append();
+    void Edit();
+    void Post();
+    void Cancel();
+    void Delete();
+    void CheckBrowseMode();
+
+    // Fields of the current row
+    int FieldCount() const;
+    TField& Fields(int index);
+    TField& FieldByName(const QString& name); // "Das Feld '%s' wurde nicht gefunden"
+    TField* FindField(const QString& name);
+
+    // Hooks
+    std::function<void(TBClientDataSet&)> AfterOpen;
+    std::function<void(TBClientDataSet&)> AfterPost;
+    std::function<void(TBClientDataSet&)> AfterDelete;
+    std::function<void(TBClientDataSet&)> OnCalcFields; // sets the calculated fields of the row
+
+    // Sized packets: 4-byte length, then the packet.
+    void SchreibeInStream(QIODevice& stream);
+    void LeseAusStream(QIODevice& stream);
+    QByteArray Paket();                    // the packet bytes alone
+    void AusPaket(const QByteArray& paket); // replaces structure and content
+
+Q_SIGNALS:
+    void DatenGeaendert();    // rows added, removed, reordered or the table reopened
+    void ZeileGeaendert();    // a value of the current row changed
+    void PositionGeaendert(); // the cursor moved
+
+private:
+    friend class TField;
+    struct Impl;
+    std::unique_ptr<Impl> d;
+};
+
+// Deletes the target's rows, then appends every source row, setting field i of the target to the
+// value of field i of the source for every position of the source's field list.
+void KopiereZeilen(TBClientDataSet& quelle, TBClientDataSet& ziel);

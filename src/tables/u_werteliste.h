@@ -1,0 +1,34 @@
+#pragma once
+// Settings as lines "name=value". The entry of a name is the first line whose part before the
+// first '=' equals the name without regard to letter case; nothing is trimmed.
+#include "tables/u_auswahl.h"
+#include <QDateTime>
+#include <QStringList>
+
+class TWerteliste {
+public:
+    TWerteliste() = default;
+    explicit TWerteliste(const QString& text) { setzeText(text); }
+
+    // Every line followed by CR LF; split at CR LF, lone CR, lone LF; a NUL ends the text.
+    QString text() const;
+    void setzeText(const QString& text);
+    const QStringList& zeilen() const { return m_zeilen; }
+
+    QString LeseString(const QString& name, const QString& vorgabe) const;
+    qint32 LeseInteger(const QString& name, qint32 vorgabe) const;
+    double LeseFloat(const QString& name, double vorgabe) const;
+    bool LeseBoolean(const QString& name, bool vorgabe) const;
+    void LeseAuswahl(const QString& name, Auswahl& auswahl) const;
+
+    void SchreibeString(const QString& name, const QString& wert);
+    void SchreibeInteger(const QString& name, qint32 wert);
+    void SchreibeFloat(const QString& name, double wert);
+    void SchreibeDatumZeit(const QString& name, const QDateTime& wert);
+    void SchreibeBoolean(const QString& name, bool wert);
+    void SchreibeAuswahl(const QString& name, const Auswahl& auswahl);
+
+private:
+    int eintrag(const QString& name) const; // line index or -1
+    QStringList m_zeilen;
+};
