@@ -13,7 +13,7 @@ class TBClientDataSet;
 class TWriter {
 public:
     explicit TWriter(QIODevice& stream, int puffergroesse = 1024);
-    ~TWriter() noexcept(false); // finishes when not finished yet
+    ~TWriter(); // finishes when not finished yet (call Finish to see its errors)
     TWriter(const TWriter&) = delete;
     TWriter& operator=(const TWriter&) = delete;
 
