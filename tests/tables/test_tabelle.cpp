@@ -73,6 +73,9 @@ TEST_F(Lastbibliothek, CursorUndRandmarken)
     EXPECT_TRUE(lastbib.Bof());
     EXPECT_TRUE(lastbib.Eof());
     EXPECT_EQ(lastbib.RecNo(), 0);
+    lastbib.Edit(); // on an empty table: a new row
+    EXPECT_EQ(lastbib.State(), TDataSetState::Insert);
+    lastbib.Cancel();
     for (const char* name : {"A", "B", "C"})
         neueLast(lastbib, name);
     lastbib.First();
