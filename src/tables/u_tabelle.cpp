@@ -94,6 +94,8 @@ void TBClientDataSet::Close() { d->schliessen(); }
 
 bool TBClientDataSet::Active() const { return d->zustand != TDataSetState::Inactive; }
 
+qint32 TBClientDataSet::AutoIncValue() const { return d->ebene ? d->ebene->naechsterAutoinc : 1; }
+
 TDataSetState TBClientDataSet::State() const { return d->zustand; }
 
 void TBClientDataSet::SetDataSetField(TBClientDataSet& master, const QString& feldname)

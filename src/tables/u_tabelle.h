@@ -103,6 +103,8 @@ public:
     void Open();                      // the rows kept since Close, or an empty table of FieldDefs
     void Close();                     // keeps the rows; a detail closes with its master
     bool Active() const;
+    // The next auto-increment number of the level this table shows (1 when it has no such field).
+    qint32 AutoIncValue() const;
     TDataSetState State() const;
     // Binds this table as detail of master's nested field; its structure comes from the master,
     // its calculated fields from its own FieldDefs (set them before binding). One detail per
