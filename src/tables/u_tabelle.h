@@ -64,9 +64,13 @@ public:
 
 private:
     friend class TBClientDataSet;
-    TField(TBClientDataSet* tabelle, int index) : m_tabelle(tabelle), m_index(index) {}
+    TField(TBClientDataSet* tabelle, int index, QString name)
+        : m_tabelle(tabelle), m_index(index), m_name(std::move(name))
+    {
+    }
     TBClientDataSet* m_tabelle;
-    int m_index;
+    int m_index; // -1 once the field left the table's field list (the object stays valid)
+    QString m_name;
 };
 
 enum class TDataSetState { Inactive, Browse, Edit, Insert, CalcFields };
@@ -134,6 +138,16 @@ public:
     std::function<void(TBClientDataSet&)> AfterDelete;
     std::function<void(TBClientDataSet&)> OnCalcFields; // sets the calculated fields of the row
 
+    // While disabled (counted), no change signal is sent; enabling again sends DatenGeaendert.
+    void DisableControls();
+    void EnableControls();
+    bool ControlsDisabled() const;
+
+    // Reading a row by its position (1-based, in the ordering) without moving the cursor, for
+    // grids; calculated fields are computed for that row.
+    QVariant WertBei(int nummer, int feld);
+    QString AnzeigeTextBei(int nummer, int feld);
+
     // Sized packets: 4-byte length, then the packet.
     void SchreibeInStream(QIODevice& stream);
     void LeseAusStream(QIODevice& stream);
@@ -147,6 +161,7 @@ Q_SIGNALS:
 
 private:
     friend class TField;
+    friend void KopiereZeilen(TBClientDataSet& quelle, TBClientDataSet& ziel);
     struct Impl;
     std::unique_ptr<Impl> d;
 };
