@@ -71,8 +71,8 @@ void NurLoeser(benchmark::State& state)
     Rechenvorgabe v;
     const int lager = int(state.range(0));
     const double laenge = double(state.range(1));
-    v.laenge = laenge;
-    v.eigenlast = 60;
+    v.traverse.laenge = laenge;
+    v.traverse.eigenlast = 60;
     v.minimal = v.negativ = true;
     for (int i = 0; i < lager; ++i)
         v.lager.push_back({i + 1, -laenge / 2 + laenge * (i + 0.5) / lager, 100, 10000});

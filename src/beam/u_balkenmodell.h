@@ -2,6 +2,7 @@
 // The beam model of one variant: truss values, calculation options, the support table cds_lager
 // and the load table cds_lasten, the kinds of support and load, input conversion to N and the
 // settings text that carries truss values and options.
+#include "beam/u_tragfaelle.h"
 #include "tables/u_auswahl.h"
 #include "tables/u_tabelle.h"
 #include <QDateTime>
@@ -50,16 +51,6 @@ public:
 private:
     QStringList m_eintraege;
     QString m_text;
-};
-
-struct Traversenwerte {
-    double laenge = 24;
-    double hoehe = 0.3;
-    double breite = 0;
-    int gurtzahl = 0;
-    double eigenlast = 0;
-    double maxQuer = 0;
-    double maxBiege = 0;
 };
 
 class Balkenmodell {

@@ -31,13 +31,7 @@ void setzeProzent(TField& ziel, const TField& wert, double zulaessig, bool betra
 Rechenvorgabe leseVorgabe(Balkenmodell& m)
 {
     Rechenvorgabe v;
-    v.laenge = m.traverse.laenge;
-    v.hoehe = m.traverse.hoehe;
-    v.breite = m.traverse.breite;
-    v.gurtzahl = m.traverse.gurtzahl;
-    v.eigenlast = m.traverse.eigenlast;
-    v.maxQuer = m.traverse.maxQuer;
-    v.maxBiege = m.traverse.maxBiege;
+    v.traverse = m.traverse;
     v.modus = m.Modus();
     v.staudruck = m.StaudruckWert();
     v.minimal = m.minimal;

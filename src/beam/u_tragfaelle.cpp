@@ -12,11 +12,11 @@ constexpr double Lagerbereich = 0.05;  // a support this close takes the larger 
 
 double Windbeiwert(const Rechenvorgabe& v)
 {
-    switch (v.gurtzahl) {
+    switch (v.traverse.gurtzahl) {
     case 1: return 0.06;
     case 2: return 0.143;
     case 3: return 0.17;
-    case 4: return v.hoehe / 5 + 0.13;
+    case 4: return v.traverse.hoehe / 5 + 0.13;
     default: return 1;
     }
 }
@@ -30,12 +30,12 @@ void pruefeEingabe(double wert, const QString& was)
 
 void pruefeVorgabe(const Rechenvorgabe& v)
 {
-    pruefeEingabe(v.laenge, QStringLiteral("TravLaenge"));
-    pruefeEingabe(v.hoehe, QStringLiteral("TravHoehe"));
-    pruefeEingabe(v.breite, QStringLiteral("TravBreite"));
-    pruefeEingabe(v.eigenlast, QStringLiteral("TravEigenlast"));
-    pruefeEingabe(v.maxQuer, QStringLiteral("TravMaxQuer"));
-    pruefeEingabe(v.maxBiege, QStringLiteral("TravMaxBiege"));
+    pruefeEingabe(v.traverse.laenge, QStringLiteral("TravLaenge"));
+    pruefeEingabe(v.traverse.hoehe, QStringLiteral("TravHoehe"));
+    pruefeEingabe(v.traverse.breite, QStringLiteral("TravBreite"));
+    pruefeEingabe(v.traverse.eigenlast, QStringLiteral("TravEigenlast"));
+    pruefeEingabe(v.traverse.maxQuer, QStringLiteral("TravMaxQuer"));
+    pruefeEingabe(v.traverse.maxBiege, QStringLiteral("TravMaxBiege"));
     pruefeEingabe(v.staudruck, QStringLiteral("Staudruck"));
     pruefeEingabe(WirksameEigenlast(v), QStringLiteral("TravEigenlast"));
     for (const Rechenlager& l : v.lager) {
@@ -102,15 +102,15 @@ double WirksameEigenlast(const Rechenvorgabe& v)
 {
     const double wind = v.staudruck * 1000 * Windbeiwert(v);
     switch (v.modus) {
-    case 1: return v.eigenlast + wind;
+    case 1: return v.traverse.eigenlast + wind;
     case 2: return wind;
-    default: return v.eigenlast;
+    default: return v.traverse.eigenlast;
     }
 }
 
 double WirksameLast(const Rechenvorgabe& v, const Rechenlast& last)
 {
-    const double faktor = v.breite > 0 ? v.hoehe / v.breite : 50;
+    const double faktor = v.traverse.breite > 0 ? v.traverse.hoehe / v.traverse.breite : 50;
     const double wind = last.aequivalenzflaeche * faktor * 1000 * v.staudruck;
     switch (v.modus) {
     case 1: return last.last + wind;
@@ -133,7 +133,7 @@ Rechenergebnis RechneTragfaelle(const Rechenvorgabe& v, const std::function<void
     std::vector<Lasteingang> lasten;
     lasten.reserve(v.lasten.size());
     Rechenergebnis e;
-    e.gesamtlast = eigenlast * v.laenge;
+    e.gesamtlast = eigenlast * v.traverse.laenge;
     for (const Rechenlast& l : v.lasten) {
         const double kraft = WirksameLast(v, l);
         lasten.push_back({l.type == 4, l.pos1, l.pos2, kraft});
@@ -142,7 +142,7 @@ Rechenergebnis RechneTragfaelle(const Rechenvorgabe& v, const std::function<void
 
     const std::size_t n = v.lager.size();
     const std::size_t anzahl = n < 2 ? 0 : n * (n - 1) / 2;
-    const double schnittzahl = std::nearbyint(v.laenge * 10); // halves to even
+    const double schnittzahl = std::nearbyint(v.traverse.laenge * 10); // halves to even
     const std::size_t schnitte = schnittzahl < 0 ? 0 : std::size_t(schnittzahl) + 1;
     if (double(std::max<std::size_t>(schnitte, 1)) * double(anzahl) > MaxSchnitte)
         throw Fehler(Format(Uebersetzt(2090, QStringLiteral("Berechnung nicht möglich: %d Tragfälle mit je %d Schnitten sind zu viele")),
@@ -151,13 +151,13 @@ Rechenergebnis RechneTragfaelle(const Rechenvorgabe& v, const std::function<void
     e.x.resize(schnitte);
     std::vector<Schnitt> grund(schnitte);
     for (std::size_t k = 0; k < schnitte; ++k) {
-        e.x[k] = double(k) * 0.1 - v.laenge / 2;
-        grund[k] = Grundschnitt(e.x[k], v.laenge, eigenlast, lasten);
+        e.x[k] = double(k) * 0.1 - v.traverse.laenge / 2;
+        grund[k] = Grundschnitt(e.x[k], v.traverse.laenge, eigenlast, lasten);
     }
 
     // Moment sum about c without the minimum forces: g·L·c − Σ F·(mitte − c).
     auto momentOhneMinimal = [&](double c) {
-        double summe = eigenlast * v.laenge * c;
+        double summe = eigenlast * v.traverse.laenge * c;
         for (const Lasteingang& l : lasten)
             summe -= l.kraft * ((l.pos1 + l.pos2) / 2 - c);
         return summe;
@@ -241,8 +241,8 @@ Rechenergebnis RechneTragfaelle(const Rechenvorgabe& v, const std::function<void
                     t.maxM = s.m;
                 gueltig = gueltig && endlich(s.q) && endlich(s.m);
             }
-            const auto qProz = Prozent(t.maxQ, v.maxQuer);
-            const auto mProz = Prozent(t.maxM, v.maxBiege);
+            const auto qProz = Prozent(t.maxQ, v.traverse.maxQuer);
+            const auto mProz = Prozent(t.maxM, v.traverse.maxBiege);
             if (!gueltig || (qProz && !endlich(*qProz)) || (mProz && !endlich(*mProz))) {
                 t.zustand = Tragfall::Zustand::Ueberlauf;
                 t.mitPositionen = false;

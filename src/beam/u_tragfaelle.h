@@ -25,10 +25,19 @@ struct Rechenlast {
     double aequivalenzflaeche = 0;
 };
 
-struct Rechenvorgabe {
-    double laenge = 0, hoehe = 0, breite = 0;
+// Truss values of a variant (the initial values of a new single project).
+struct Traversenwerte {
+    double laenge = 24;
+    double hoehe = 0.3;
+    double breite = 0;
     int gurtzahl = 0;
-    double eigenlast = 0, maxQuer = 0, maxBiege = 0;
+    double eigenlast = 0;
+    double maxQuer = 0;
+    double maxBiege = 0;
+};
+
+struct Rechenvorgabe {
+    Traversenwerte traverse;
     int modus = 0;          // 0 weight only, 1 weight and wind, 2 wind only
     double staudruck = 0.5; // kN/m²
     bool minimal = false;

@@ -11,8 +11,8 @@ namespace {
 Rechenvorgabe zweiLager(double laenge, double eigenlast)
 {
     Rechenvorgabe v;
-    v.laenge = laenge;
-    v.eigenlast = eigenlast;
+    v.traverse.laenge = laenge;
+    v.traverse.eigenlast = eigenlast;
     v.lager = {{1, -laenge / 2, 0, 0}, {2, laenge / 2, 0, 0}};
     return v;
 }
@@ -82,7 +82,7 @@ TEST(Tragfaelle, DreiLagerGebenDiePareInDerReihenfolgeIJ)
 TEST(Tragfaelle, NegativerTragfallHatNurMitOptionPositionenUndZaehltSonstNicht)
 {
     Rechenvorgabe v;
-    v.laenge = 10;
+    v.traverse.laenge = 10;
     v.lager = {{1, -5, 0, 0}, {2, -4, 0, 0}};
     v.lasten = {{3, 5, 5, 100, 0}};
     Rechenergebnis e = RechneTragfaelle(v);
@@ -120,14 +120,14 @@ TEST(Tragfaelle, WindlastenNachModusGurtzahlUndBreite)
     Rechenvorgabe v;
     v.modus = 2;
     v.staudruck = 0.5;
-    v.gurtzahl = 4;
-    v.hoehe = 0.4;
-    v.breite = 0.4;
-    v.eigenlast = 77;
+    v.traverse.gurtzahl = 4;
+    v.traverse.hoehe = 0.4;
+    v.traverse.breite = 0.4;
+    v.traverse.eigenlast = 77;
     EXPECT_NEAR(WirksameEigenlast(v), 105, 1e-9);
     const Rechenlast last{3, 0, 0, 1000, 0.5};
     EXPECT_NEAR(WirksameLast(v, last), 250, 1e-9);
-    v.breite = 0;
+    v.traverse.breite = 0;
     EXPECT_NEAR(WirksameLast(v, last), 12500, 1e-9);
     v.modus = 1;
     EXPECT_NEAR(WirksameLast(v, last), 13500, 1e-9);
@@ -137,7 +137,7 @@ TEST(Tragfaelle, WindlastenNachModusGurtzahlUndBreite)
     EXPECT_DOUBLE_EQ(WirksameEigenlast(v), 77);
     v.modus = 2;
     for (auto [gurte, c] : {std::pair{1, 0.06}, {2, 0.143}, {3, 0.17}, {5, 1.0}}) {
-        v.gurtzahl = gurte;
+        v.traverse.gurtzahl = gurte;
         EXPECT_NEAR(WirksameEigenlast(v), 500 * c, 1e-9) << gurte;
     }
 }
@@ -223,8 +223,8 @@ TEST(Tragfaelle, ProzenteNurBeiZulaessigenWertenUeberEinHundertstel)
     EXPECT_FALSE(Prozent(100, 0).has_value());
     EXPECT_DOUBLE_EQ(*Prozent(-250, 1000), -25);
     Rechenvorgabe v = zweiLager(10, 100);
-    v.maxQuer = 1000;
-    v.maxBiege = 0.01;
+    v.traverse.maxQuer = 1000;
+    v.traverse.maxBiege = 0.01;
     const Rechenergebnis e = RechneTragfaelle(v);
     EXPECT_DOUBLE_EQ(e.auslastung, 50); // |500| of 1000; the moment counts nothing
 }
@@ -243,7 +243,7 @@ Direkt direkterSchnitt(const Rechenvorgabe& v, const Tragfall& t, double x)
         m += f * d;
     };
     const double g = WirksameEigenlast(v);
-    const double s = x + v.laenge / 2;
+    const double s = x + v.traverse.laenge / 2;
     wirke(g * s, s / 2);
     for (const Rechenlast& l : v.lasten) {
         const double f = WirksameLast(v, l);
@@ -283,7 +283,7 @@ Direkt direkterSchnitt(const Rechenvorgabe& v, const Tragfall& t, double x)
 
 double direktesMoment(const Rechenvorgabe& v, const Tragfall& t, double c)
 {
-    double summe = WirksameEigenlast(v) * v.laenge * c;
+    double summe = WirksameEigenlast(v) * v.traverse.laenge * c;
     for (const Rechenlast& l : v.lasten)
         summe -= WirksameLast(v, l) * ((l.pos1 + l.pos2) / 2 - c);
     if (v.minimal)
@@ -301,24 +301,24 @@ TEST(Tragfaelle, SchnelleRechnungStimmtMitDerDirektenAuswertungUeberein)
     auto ganz = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(zufall); };
     for (int runde = 0; runde < 60; ++runde) {
         Rechenvorgabe v;
-        v.laenge = std::round(gleich(1, 30) * 100) / 100;
-        v.hoehe = gleich(0.2, 0.6);
-        v.breite = ganz(0, 1) ? gleich(0.2, 0.6) : 0;
-        v.gurtzahl = ganz(1, 5);
-        v.eigenlast = gleich(0, 200);
-        v.maxQuer = gleich(0, 20000);
-        v.maxBiege = gleich(0, 30000);
+        v.traverse.laenge = std::round(gleich(1, 30) * 100) / 100;
+        v.traverse.hoehe = gleich(0.2, 0.6);
+        v.traverse.breite = ganz(0, 1) ? gleich(0.2, 0.6) : 0;
+        v.traverse.gurtzahl = ganz(1, 5);
+        v.traverse.eigenlast = gleich(0, 200);
+        v.traverse.maxQuer = gleich(0, 20000);
+        v.traverse.maxBiege = gleich(0, 30000);
         v.modus = ganz(0, 2);
         v.staudruck = gleich(0.15, 0.8);
         v.minimal = ganz(0, 1);
         v.negativ = ganz(0, 1);
         const int lager = ganz(0, 7);
         for (int i = 1; i <= lager; ++i)
-            v.lager.push_back({i, std::round(gleich(-v.laenge, v.laenge) * 10) / 20, gleich(0, 300), gleich(0, 5000)});
+            v.lager.push_back({i, std::round(gleich(-v.traverse.laenge, v.traverse.laenge) * 10) / 20, gleich(0, 300), gleich(0, 5000)});
         const int lasten = ganz(0, 12);
         for (int i = 0; i < lasten; ++i) {
             const int art = ganz(3, 15);
-            const double p1 = gleich(-v.laenge, v.laenge) / 2;
+            const double p1 = gleich(-v.traverse.laenge, v.traverse.laenge) / 2;
             const double p2 = art == 3 || art > 10 || art == 4 ? p1 + gleich(0, 3) : p1;
             v.lasten.push_back({art, p1, p2, gleich(-200, 3000), gleich(0, 1)});
         }
@@ -349,7 +349,7 @@ TEST(Tragfaelle, SchnelleRechnungStimmtMitDerDirektenAuswertungUeberein)
                 continue;
             double maxQ = 0, maxM = 0;
             for (std::size_t k = 0; k < e.x.size(); ++k) {
-                const Direkt d = direkterSchnitt(v, t, double(k) * 0.1 - v.laenge / 2);
+                const Direkt d = direkterSchnitt(v, t, double(k) * 0.1 - v.traverse.laenge / 2);
                 EXPECT_NEAR(qBei(e, t, k), d.q, 1e-6 * (1 + std::fabs(d.q)));
                 EXPECT_NEAR(mBei(e, t, k), d.m, 1e-6 * (1 + std::fabs(d.m)));
                 if (std::fabs(d.q) > std::fabs(maxQ)) maxQ = d.q;
@@ -357,8 +357,8 @@ TEST(Tragfaelle, SchnelleRechnungStimmtMitDerDirektenAuswertungUeberein)
             }
             EXPECT_NEAR(t.maxQ, maxQ, 1e-6 * (1 + std::fabs(maxQ)));
             EXPECT_NEAR(t.maxM, maxM, 1e-6 * (1 + std::fabs(maxM)));
-            auslastung = std::max({auslastung, std::fabs(Prozent(maxQ, v.maxQuer).value_or(0)),
-                                   std::fabs(Prozent(maxM, v.maxBiege).value_or(0))});
+            auslastung = std::max({auslastung, std::fabs(Prozent(maxQ, v.traverse.maxQuer).value_or(0)),
+                                   std::fabs(Prozent(maxM, v.traverse.maxBiege).value_or(0))});
         }
         for (int s = 0; s < lager; ++s) {
             EXPECT_DOUBLE_EQ(e.berechnet[std::size_t(s)], berechnet[std::size_t(s)]);
@@ -366,7 +366,7 @@ TEST(Tragfaelle, SchnelleRechnungStimmtMitDerDirektenAuswertungUeberein)
                 auslastung = std::max(auslastung, berechnet[std::size_t(s)] * 100 / v.lager[std::size_t(s)].maximallast);
         }
         EXPECT_NEAR(e.auslastung, auslastung, 1e-6 * (1 + auslastung));
-        double gesamt = WirksameEigenlast(v) * v.laenge;
+        double gesamt = WirksameEigenlast(v) * v.traverse.laenge;
         for (const Rechenlast& l : v.lasten)
             gesamt += WirksameLast(v, l);
         EXPECT_DOUBLE_EQ(e.gesamtlast, gesamt);
