@@ -2,7 +2,9 @@
 #include "beam/u_balkenmodell.h"
 #include "language/u_uebersetzung.h"
 #include "platform/u_dialoge.h"
+#include "platform/u_fehler.h"
 #include "tables/u_stream.h"
+#include <cmath>
 
 const QString EinzelprojektKopf = QStringLiteral("Kelvara VLX Einzelprojekt 1.0");
 
@@ -23,6 +25,7 @@ void SchreibeEinzelprojekt(Balkenmodell& m, const QString& datei)
 
 namespace {
 // The rows of a packet as read, field by field by name, into a table of the model's layout.
+// A number that is not finite makes the file unreadable: it would reach every result.
 void uebernimmNachNamen(TBClientDataSet& gelesen, TBClientDataSet& ziel)
 {
     std::vector<std::pair<int, int>> paare; // field in gelesen, field in ziel
@@ -31,8 +34,12 @@ void uebernimmNachNamen(TBClientDataSet& gelesen, TBClientDataSet& ziel)
             paare.emplace_back(i, f->Index());
     for (gelesen.First(); !gelesen.Eof(); gelesen.Next()) {
         ziel.Append();
-        for (auto [von, nach] : paare)
-            ziel.Fields(nach).SetValue(gelesen.Fields(von).Value());
+        for (auto [von, nach] : paare) {
+            const TField& f = gelesen.Fields(von);
+            if (f.DataType() == TFieldType::Float && !f.IsNull() && !std::isfinite(f.AsFloat()))
+                throw Fehler(QStringLiteral("Ungültiger Eigenschaftswert"));
+            ziel.Fields(nach).SetValue(f.Value());
+        }
         ziel.Post();
     }
 }

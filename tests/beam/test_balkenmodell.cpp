@@ -1,6 +1,7 @@
 // The beam model: kinds, input conversion, wind areas, calculated fields, numbering and the
 // settings text in its key order with its read defaults.
 #include "balkenhilfen.h"
+#include "language/u_uebersetzung.h"
 #include "tables/u_werteliste.h"
 #include <gtest/gtest.h>
 
@@ -129,4 +130,22 @@ TEST(Balkenmodell, NeuesEinzelprojektHatDieAnfangswerte)
     EXPECT_EQ(m.berechnung.angezeigterText(), QStringLiteral("nur Gewichtslasten"));
     EXPECT_EQ(m.staudruck.angezeigterText(), QStringLiteral("0,5"));
     EXPECT_EQ(m.cds_lager.IndexFieldNames(), QStringLiteral("Nummer"));
+}
+
+TEST(Balkenmodell, NimmtArtnamenUndModustexteAusDerSprache)
+{
+    Balkenmodell m;
+    m.berechnung.waehle(1);
+    setzeUebersetzer([](int id, QString& text) {
+        if (id == 2035)
+            text = QStringLiteral("weight and wind");
+        if (id == 2004)
+            text = QStringLiteral("force");
+    });
+    m.SetzeModustexte();
+    const QString art = Artname(ArtKraft);
+    setzeUebersetzer({});
+    EXPECT_EQ(m.berechnung.angezeigterText(), QStringLiteral("weight and wind"));
+    EXPECT_EQ(m.Modus(), 1);
+    EXPECT_EQ(art, QStringLiteral("force"));
 }

@@ -144,3 +144,17 @@ TEST(Einzelprojekt, LesefehlerImStromLaesstDasModellUnveraendert)
         EXPECT_EQ(alt.cds_lasten.RecordCount(), 0);
     }
 }
+
+TEST(Einzelprojekt, NichtEndlicheZahlenImPaketWerdenAbgewiesen)
+{
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath(QStringLiteral("a.pre"));
+    Balkenmodell m;
+    fuegeLagerHinzu(m, -5);
+    fuegeLastHinzu(m, ArtKraft, 0, 0, std::numeric_limits<double>::infinity());
+    SchreibeEinzelprojekt(m, pfad);
+    Balkenmodell n;
+    EXPECT_THROW(LeseEinzelprojekt(n, pfad), Fehler);
+    EXPECT_EQ(n.cds_lager.RecordCount(), 0);
+    EXPECT_EQ(n.cds_lasten.RecordCount(), 0);
+}
