@@ -149,6 +149,7 @@ void TBClientDataSet::Impl::felderSetzen(std::vector<TFieldDef> neueListe)
         gespeichert.push_back(def.calculated ? -1 : naechsterGespeichert++);
         berechnet.push_back(def.calculated ? anzahlBerechnet++ : -1);
     }
+    std::erase_if(alleFelder, [](const auto& f) { return f->m_index < 0; });
 }
 
 void TBClientDataSet::Impl::aufbauen(std::shared_ptr<TTabellenDaten> neueDaten, Ebene* neueEbene,

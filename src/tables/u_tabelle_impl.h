@@ -15,7 +15,7 @@ struct TBClientDataSet::Impl {
     // Field list
     std::vector<TFieldDef> liste;
     std::vector<TField*> felder;
-    std::vector<std::unique_ptr<TField>> alleFelder; // never shrinks: references stay valid
+    std::vector<std::unique_ptr<TField>> alleFelder; // a field object lives while its name does
     std::vector<int> gespeichert; // per field: index of its value in the row, -1 when calculated
     std::vector<int> berechnet;   // per field: index among the calculated values, or -1
     int anzahlBerechnet = 0;
