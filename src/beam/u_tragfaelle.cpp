@@ -154,6 +154,12 @@ Rechenergebnis RechneTragfaelle(const Rechenvorgabe& v, const std::function<void
         e.x[k] = double(k) * 0.1 - v.traverse.laenge / 2;
         grund[k] = Grundschnitt(e.x[k], v.traverse.laenge, eigenlast, lasten);
     }
+    // Minimum forces of every support left of each section; a load case takes off its pair's.
+    std::vector<Schnitt> minimal(v.minimal ? schnitte : 0);
+    for (std::size_t k = 0; k < minimal.size(); ++k)
+        for (const Rechenlager& l : v.lager)
+            if (l.position <= e.x[k] + Toleranz)
+                minimal[k].wirke(-l.minimalkraft, e.x[k] - l.position);
 
     // Moment sum about c without the minimum forces: g·L·c − Σ F·(mitte − c).
     auto momentOhneMinimal = [&](double c) {
@@ -176,6 +182,10 @@ Rechenergebnis RechneTragfaelle(const Rechenvorgabe& v, const std::function<void
     std::vector<std::size_t> erster(n);
     for (std::size_t i = 0; i < n; ++i)
         erster[i] = i > 0 && v.lager[i].nummer == v.lager[i - 1].nummer ? erster[i - 1] : i;
+    // Rows [anfang, ende) that carry the number of a group's first row.
+    std::vector<std::pair<std::size_t, std::size_t>> gruppe(n);
+    for (std::size_t i = 0; i < n; ++i)
+        gruppe[erster[i]] = {erster[i], i + 1};
     std::vector<std::pair<std::size_t, std::size_t>> paare;
     paare.reserve(anzahl);
     e.tragfaelle.reserve(anzahl);
@@ -216,10 +226,15 @@ Rechenergebnis RechneTragfaelle(const Rechenvorgabe& v, const std::function<void
             for (std::size_t k = 0; k < schnitte; ++k) {
                 const double x = e.x[k];
                 Schnitt s = grund[k];
-                if (v.minimal)
-                    for (const Rechenlager& l : v.lager)
-                        if (l.nummer != t.lager1 && l.nummer != t.lager2 && l.position <= x + Toleranz)
-                            s.wirke(-l.minimalkraft, x - l.position);
+                if (v.minimal) {
+                    // all minimum forces left of the section, less those of the pair's supports
+                    s.q += minimal[k].q;
+                    s.m += minimal[k].m;
+                    for (const auto [anfang, ende] : {gruppe[paare[nummer - 1].first], gruppe[paare[nummer - 1].second]})
+                        for (std::size_t i = anfang; i < ende; ++i)
+                            if (v.lager[i].position <= x + Toleranz)
+                                s.wirke(v.lager[i].minimalkraft, x - v.lager[i].position);
+                }
                 if (x1 - x <= -Lagerbereich)
                     s.wirke(-t.kraft1, x - x1);
                 if (x2 - x <= -Lagerbereich)
