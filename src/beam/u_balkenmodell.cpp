@@ -1,0 +1,228 @@
+#include "beam/u_balkenmodell.h"
+#include "beam/u_tragfaelle.h"
+#include "language/u_uebersetzung.h"
+#include "platform/u_zahlen.h"
+#include "tables/u_werteliste.h"
+
+const QStringList EinheitenKraft = {QStringLiteral("kg"), QStringLiteral("N"), QStringLiteral("kN")};
+const QStringList EinheitenStreckenlast = {QStringLiteral("kg"), QStringLiteral("N"), QStringLiteral("kN"),
+                                           QStringLiteral("kg/m"), QStringLiteral("N/m"), QStringLiteral("kN/m")};
+const QStringList Staudrucktexte = {QStringLiteral("0,15"), QStringLiteral("0,25"), QStringLiteral("0,3"),
+                                    QStringLiteral("0,5"), QStringLiteral("0,8")};
+
+QString Artname(int art)
+{
+    static const char* const namen[] = {"Selektieren", "Lager", "Kraft", "Streckenlast", "Motorzug",
+                                        "Scheinwerfer", "PAR", "Scanner", "MH Spot", "MH Wash",
+                                        "4er-Bar", "6er-Bar", "Box", "Line-Array", "Beamer"};
+    if (art < ArtSelektieren || art > ArtBeamer)
+        return QString();
+    return Uebersetzt(2001 + art, QString::fromUtf8(namen[art - 1]));
+}
+
+double StandardWindflaeche(int art, double s)
+{
+    const double flaeche = s * s;
+    switch (art) {
+    case ArtPAR:
+    case ArtScanner: return flaeche * 3 * 1.2;
+    case ArtMHSpot:
+    case ArtMHWash: return flaeche * 1.5 * 1.2;
+    case Art4erBar: return flaeche * 0.6 * 0.8;
+    case Art6erBar: return flaeche * 0.3 * 0.8;
+    case ArtBox: return flaeche * 2 * 1.3;
+    case ArtLinearray: return flaeche * 4 * 1.3;
+    case ArtBeamer: return flaeche * 0.3 * 1.3;
+    default: return flaeche * 1.3;
+    }
+}
+
+double EingabeZuKraft(const QString& text, int art, const QString& einheit, double laenge)
+{
+    const double v = TextZuFloat(text).value_or(0);
+    if (einheit == QStringLiteral("kg"))
+        return v * NproKg;
+    if (einheit == QStringLiteral("kN"))
+        return v * 1000;
+    if (art == ArtStreckenlast) {
+        if (einheit == QStringLiteral("kg/m"))
+            return v * NproKg * laenge;
+        if (einheit == QStringLiteral("N/m"))
+            return v * laenge;
+        if (einheit == QStringLiteral("kN/m"))
+            return v * 1000 * laenge;
+    }
+    return v; // "N"
+}
+
+namespace {
+TFieldDef feld(const char* name, TFieldType typ, int groesse = 0, bool berechnet = false)
+{
+    TFieldDef f;
+    f.name = QString::fromUtf8(name);
+    f.type = typ;
+    f.size = groesse;
+    f.calculated = berechnet;
+    return f;
+}
+
+void setzeFormat(TBClientDataSet& t, const char* name, const char* maske)
+{
+    t.FieldByName(QString::fromUtf8(name)).DisplayFormat = QString::fromUtf8(maske);
+}
+
+void setzeJaNein(TBClientDataSet& t, const char* name)
+{
+    t.FieldByName(QString::fromUtf8(name)).DisplayValues = QStringLiteral("ja;nein");
+}
+} // namespace
+
+std::vector<TFieldDef> LagerFelder()
+{
+    using T = TFieldType;
+    return {feld("Nummer", T::Integer), feld("Name", T::String, 30), feld("Type", T::Integer),
+            feld("Position", T::Float), feld("oben", T::Boolean), feld("Groesse", T::Float),
+            feld("Eigenlast", T::Float), feld("Maximallast", T::Float), feld("Minimalkraft", T::Float),
+            feld("Berechnet", T::Float), feld("Berechnetkg", T::Float, 0, true),
+            feld("berechnet [%]", T::Float, 0, true), feld("markiert", T::Boolean)};
+}
+
+std::vector<TFieldDef> LastenFelder()
+{
+    using T = TFieldType;
+    return {feld("Nummer", T::Integer), feld("Name", T::String, 30), feld("Type", T::Integer),
+            feld("Pos1", T::Float), feld("Pos2", T::Float), feld("oben", T::Boolean),
+            feld("Groesse", T::Float), feld("Last", T::Float), feld("Lastkg", T::Float, 0, true),
+            feld("Aequivalenzflaeche", T::Float), feld("markiert", T::Boolean)};
+}
+
+void FormatiereLagertabelle(TBClientDataSet& t)
+{
+    t.SetIndexFieldNames(QStringLiteral("Nummer"));
+    setzeFormat(t, "Eigenlast", "0.00");
+    setzeFormat(t, "Maximallast", "0.0");
+    setzeFormat(t, "Minimalkraft", "0.0");
+    setzeFormat(t, "Berechnet", "### ##0.00");
+    setzeFormat(t, "Berechnetkg", "### ##0.00");
+    setzeFormat(t, "berechnet [%]", "### ##0.00");
+    t.FieldByName(QStringLiteral("oben")).DisplayValues = QStringLiteral("oben;unten");
+    setzeJaNein(t, "markiert");
+    const int berechnet = t.FieldByName(QStringLiteral("Berechnet")).Index();
+    const int maximallast = t.FieldByName(QStringLiteral("Maximallast")).Index();
+    const int kg = t.FieldByName(QStringLiteral("Berechnetkg")).Index();
+    const int prozent = t.FieldByName(QStringLiteral("berechnet [%]")).Index();
+    t.OnCalcFields = [=](TBClientDataSet& z) {
+        const double b = z.Fields(berechnet).AsFloat();
+        const double max = z.Fields(maximallast).AsFloat();
+        z.Fields(kg).SetAsFloat(b / NproKg);
+        if (max > 1)
+            z.Fields(prozent).SetAsFloat(b * 100 / max);
+        else
+            z.Fields(prozent).Clear();
+    };
+}
+
+void FormatiereLastentabelle(TBClientDataSet& t)
+{
+    t.SetIndexFieldNames(QStringLiteral("Nummer"));
+    for (const char* name : {"Pos1", "Pos2", "Groesse", "Last", "Lastkg"})
+        setzeFormat(t, name, "0.00");
+    t.FieldByName(QStringLiteral("oben")).DisplayValues = QStringLiteral("oben;unten");
+    setzeJaNein(t, "markiert");
+    const int last = t.FieldByName(QStringLiteral("Last")).Index();
+    const int kg = t.FieldByName(QStringLiteral("Lastkg")).Index();
+    t.OnCalcFields = [=](TBClientDataSet& z) { z.Fields(kg).SetAsFloat(z.Fields(last).AsFloat() / NproKg); };
+}
+
+void RichteLagertabelleEin(TBClientDataSet& t)
+{
+    t.Close();
+    t.FieldDefs = LagerFelder();
+    t.CreateDataSet();
+    FormatiereLagertabelle(t);
+}
+
+void RichteLastentabelleEin(TBClientDataSet& t)
+{
+    t.Close();
+    t.FieldDefs = LastenFelder();
+    t.CreateDataSet();
+    FormatiereLastentabelle(t);
+}
+
+void EditierbareAuswahl::waehle(int index)
+{
+    m_text = index >= 0 && index < anzahl() ? m_eintraege.at(index) : QString();
+}
+
+QStringList Modustexte()
+{
+    return {Uebersetzt(2034, QStringLiteral("nur Gewichtslasten")),
+            Uebersetzt(2035, QStringLiteral("Gewichts- und Windlasten")),
+            Uebersetzt(2036, QStringLiteral("nur Windlasten"))};
+}
+
+Balkenmodell::Balkenmodell()
+    : traversenname(Uebersetzt(2037, QStringLiteral("keine Traverse gewählt"))),
+      berechnung(Modustexte(), 0), staudruck(Staudrucktexte, QStringLiteral("0,5"))
+{
+    RichteLagertabelleEin(cds_lager);
+    RichteLastentabelleEin(cds_lasten);
+}
+
+namespace {
+int letzteNummer(TBClientDataSet& t)
+{
+    if (t.RecordCount() == 0)
+        return 0;
+    t.Last();
+    return t.FieldByName(QStringLiteral("Nummer")).AsInteger();
+}
+} // namespace
+
+void Balkenmodell::ZaehlerSetzen()
+{
+    lagerzaehler = letzteNummer(cds_lager);
+    lastenzaehler = letzteNummer(cds_lasten);
+}
+
+int Balkenmodell::Modus() const { return std::max(0, berechnung.gewaehlt()); }
+
+double Balkenmodell::StaudruckWert() const { return TextZuFloat(staudruck.angezeigterText()).value_or(0.5); }
+
+void Balkenmodell::SetzeModustexte() { berechnung.setzeEintraege(Modustexte(), berechnung.gewaehlt()); }
+
+QString Balkenmodell::Einstellungen() const
+{
+    TWerteliste w;
+    w.SchreibeDatumZeit(QStringLiteral("berechnet"),
+                        berechnetAm.isValid() ? berechnetAm : QDateTime(QDate(1899, 12, 30), QTime(0, 0)));
+    w.SchreibeAuswahl(QStringLiteral("Berechnung"), berechnung);
+    w.SchreibeAuswahl(QStringLiteral("Staudruck"), staudruck);
+    w.SchreibeBoolean(QStringLiteral("Minimal"), minimal);
+    w.SchreibeBoolean(QStringLiteral("Negativ"), negativ);
+    w.SchreibeFloat(QStringLiteral("TravLaenge"), traverse.laenge);
+    w.SchreibeFloat(QStringLiteral("TravHoehe"), traverse.hoehe);
+    w.SchreibeFloat(QStringLiteral("TravBreite"), traverse.breite);
+    w.SchreibeInteger(QStringLiteral("Gurtzahl"), traverse.gurtzahl);
+    w.SchreibeFloat(QStringLiteral("TravEigenlast"), traverse.eigenlast);
+    w.SchreibeFloat(QStringLiteral("TravMaxBiege"), traverse.maxBiege);
+    w.SchreibeFloat(QStringLiteral("TravMaxQuer"), traverse.maxQuer);
+    return w.text();
+}
+
+void Balkenmodell::LeseEinstellungen(const QString& text)
+{
+    const TWerteliste w(text);
+    traverse.hoehe = w.LeseFloat(QStringLiteral("TravHoehe"), 0);
+    traverse.breite = w.LeseFloat(QStringLiteral("TravBreite"), 0);
+    traverse.gurtzahl = w.LeseInteger(QStringLiteral("Gurtzahl"), 0);
+    traverse.laenge = w.LeseFloat(QStringLiteral("TravLaenge"), 0);
+    traverse.eigenlast = w.LeseFloat(QStringLiteral("TravEigenlast"), 0);
+    traverse.maxBiege = w.LeseFloat(QStringLiteral("TravMaxBiege"), 0);
+    traverse.maxQuer = w.LeseFloat(QStringLiteral("TravMaxQuer"), 0);
+    w.LeseAuswahl(QStringLiteral("Berechnung"), berechnung);
+    w.LeseAuswahl(QStringLiteral("Staudruck"), staudruck);
+    minimal = w.LeseBoolean(QStringLiteral("Minimal"), false);
+    negativ = w.LeseBoolean(QStringLiteral("Negativ"), false);
+}

@@ -1,0 +1,91 @@
+#pragma once
+// The beam model of one variant: truss values, calculation options, the support table cds_lager
+// and the load table cds_lasten, the kinds of support and load, input conversion to N and the
+// settings text that carries truss values and options.
+#include "beam/u_tragfaelle.h"
+#include "tables/u_auswahl.h"
+#include "tables/u_tabelle.h"
+#include <QDateTime>
+#include <optional>
+
+// Kind codes of the field Type and of the editor's tools.
+enum Art {
+    ArtSelektieren = 1, ArtLager = 2, ArtKraft = 3, ArtStreckenlast = 4, ArtMotorzug = 5,
+    ArtScheinwerfer = 6, ArtPAR = 7, ArtScanner = 8, ArtMHSpot = 9, ArtMHWash = 10,
+    Art4erBar = 11, Art6erBar = 12, ArtBox = 13, ArtLinearray = 14, ArtBeamer = 15,
+    ArtVerschieben = 16, ArtTraversenkraft = 17
+};
+
+// Name text of a kind in the current language; empty for 16, 17 and unknown codes.
+QString Artname(int art);
+// Default wind area A·cw of a kind for the size s in m.
+double StandardWindflaeche(int art, double groesse);
+
+extern const QStringList EinheitenKraft;        // "kg", "N", "kN"
+extern const QStringList EinheitenStreckenlast; // "kg", "N", "kN", "kg/m", "N/m", "kN/m"
+// An input text in the given unit as stored force in N; the distributed-load units apply to
+// kind 4, every other kind uses the force units. laenge: extent of a two-click load, else 0.
+double EingabeZuKraft(const QString& text, int art, const QString& einheit, double laenge);
+
+// Field lists of the two tables, calculated fields at their places; shared with the project.
+std::vector<TFieldDef> LagerFelder();
+std::vector<TFieldDef> LastenFelder();
+// Creates the table empty with its fields, index Nummer, display formats and calculated fields.
+void RichteLagertabelleEin(TBClientDataSet& tabelle);
+void RichteLastentabelleEin(TBClientDataSet& tabelle);
+// Display formats, index and calculation hook on a table that already has the fields.
+void FormatiereLagertabelle(TBClientDataSet& tabelle);
+void FormatiereLastentabelle(TBClientDataSet& tabelle);
+
+// An editable choice (combo box with typed text): selecting an item shows its text.
+class EditierbareAuswahl : public Auswahl {
+public:
+    EditierbareAuswahl(QStringList eintraege, QString text)
+        : m_eintraege(std::move(eintraege)), m_text(std::move(text)) {}
+    int anzahl() const override { return int(m_eintraege.size()); }
+    int gewaehlt() const override { return int(m_eintraege.indexOf(m_text)); }
+    void waehle(int index) override;
+    QString angezeigterText() const override { return m_text; }
+    void setzeText(const QString& text) { m_text = text; }
+
+private:
+    QStringList m_eintraege;
+    QString m_text;
+};
+
+class Balkenmodell {
+public:
+    Balkenmodell();
+    Balkenmodell(const Balkenmodell&) = delete;
+    Balkenmodell& operator=(const Balkenmodell&) = delete;
+
+    TBClientDataSet cds_lager;
+    TBClientDataSet cds_lasten;
+
+    Traversenwerte traverse;
+    QString traversenname;
+    QString variantenname;
+    QString bearbeiter;
+    Auswahlliste berechnung;      // the three calculation modes
+    EditierbareAuswahl staudruck; // kN/m² as typed
+    bool minimal = false;
+    bool negativ = false;
+    QDateTime berechnetAm;        // last calculation in this window; invalid when none
+
+    int lagerzaehler = 0;
+    int lastenzaehler = 0;
+    void ZaehlerSetzen(); // from the last rows in number order
+    int NeueLagernummer() { return ++lagerzaehler; }
+    int NeueLastnummer() { return ++lastenzaehler; }
+
+    int Modus() const;               // 0, 1 or 2
+    double StaudruckWert() const;    // the typed text, 0.5 when it does not parse
+    void SetzeModustexte();          // the mode texts in the current language, selection kept
+
+    QString Einstellungen() const;   // written on a fresh list
+    void LeseEinstellungen(const QString& text);
+};
+
+// The texts of the calculation modes and of the dynamic-pressure list.
+QStringList Modustexte();
+extern const QStringList Staudrucktexte;

@@ -1,0 +1,271 @@
+#include "beam/u_balkenrechnung.h"
+#include "beam/u_lagerkraft.h"
+#include "beam/u_tragfaelle.h"
+#include "language/u_uebersetzung.h"
+#include "platform/u_dialoge.h"
+#include "platform/u_zahlen.h"
+#include <cmath>
+
+namespace {
+
+TFieldDef feld(const char* name, TFieldType typ, bool berechnet = false)
+{
+    TFieldDef f;
+    f.name = QString::fromUtf8(name);
+    f.type = typ;
+    f.calculated = berechnet;
+    return f;
+}
+
+int index(TBClientDataSet& t, const char* name) { return t.FieldByName(QString::fromUtf8(name)).Index(); }
+
+void setzeProzent(TField& ziel, const TField& wert, double zulaessig, bool betrag)
+{
+    const auto p = wert.IsNull() ? std::nullopt : Prozent(wert.AsFloat(), zulaessig);
+    if (p)
+        ziel.SetAsFloat(betrag ? std::fabs(*p) : *p);
+    else
+        ziel.Clear();
+}
+
+Rechenvorgabe leseVorgabe(Balkenmodell& m)
+{
+    Rechenvorgabe v;
+    v.traverse = m.traverse;
+    v.modus = m.Modus();
+    v.staudruck = m.StaudruckWert();
+    v.minimal = m.minimal;
+    v.negativ = m.negativ;
+
+    TBClientDataSet& l = m.cds_lager;
+    l.CheckBrowseMode();
+    const int nummer = index(l, "Nummer"), position = index(l, "Position");
+    const int minimal = index(l, "Minimalkraft"), maximal = index(l, "Maximallast");
+    v.lager.reserve(std::size_t(l.RecordCount()));
+    for (l.First(); !l.Eof(); l.Next())
+        v.lager.push_back({l.Fields(nummer).AsInteger(), l.Fields(position).AsFloat(),
+                           l.Fields(minimal).AsFloat(), l.Fields(maximal).AsFloat()});
+
+    TBClientDataSet& s = m.cds_lasten;
+    s.CheckBrowseMode();
+    const int type = index(s, "Type"), pos1 = index(s, "Pos1"), pos2 = index(s, "Pos2");
+    const int last = index(s, "Last"), flaeche = index(s, "Aequivalenzflaeche");
+    v.lasten.reserve(std::size_t(s.RecordCount()));
+    for (s.First(); !s.Eof(); s.Next())
+        v.lasten.push_back({s.Fields(type).AsInteger(), s.Fields(pos1).AsFloat(), s.Fields(pos2).AsFloat(),
+                            s.Fields(last).AsFloat(), s.Fields(flaeche).AsFloat()});
+    return v;
+}
+
+} // namespace
+
+std::optional<Lagerverweis> LeseLagerverweis(const QString& name)
+{
+    QStringView rest(name);
+    int zahlen[3] = {0, 0, 0};
+    const char buchstaben[3] = {'T', 'V', 'L'};
+    for (int i = 0; i < 3; ++i) {
+        if (rest.isEmpty() || rest.front() != QLatin1Char(buchstaben[i]))
+            return std::nullopt;
+        const qsizetype strich = rest.indexOf(u'|');
+        if (strich < 0)
+            return std::nullopt;
+        const auto zahl = TextZuInteger(rest.mid(1, strich - 1).toString());
+        if (!zahl || *zahl < 0)
+            return std::nullopt;
+        zahlen[i] = *zahl;
+        rest = rest.mid(strich + 1);
+    }
+    return Lagerverweis{zahlen[0], zahlen[1], zahlen[2]};
+}
+
+double Versetzschritt(bool nachAussen, bool umschalt, bool strg)
+{
+    const double d = umschalt && strg ? 3.0 : strg ? 1.0 : umschalt ? 0.3 : 0.1;
+    return nachAussen ? d : -d;
+}
+
+Balkenrechnung::Balkenrechnung(Balkenmodell& modell) : m(modell) {}
+
+void Balkenrechnung::melde(const QString& text)
+{
+    meldungen.append(text);
+    dialoge().Meldung(text);
+}
+
+void Balkenrechnung::aktualisiereTraversenkraefte()
+{
+    TBClientDataSet& s = m.cds_lasten;
+    s.CheckBrowseMode();
+    const int type = index(s, "Type"), name = index(s, "Name"), last = index(s, "Last");
+    for (s.First(); !s.Eof(); s.Next()) {
+        if (s.Fields(type).AsInteger() != ArtTraversenkraft)
+            continue;
+        const QString text = s.Fields(name).AsString();
+        const auto verweis = LeseLagerverweis(text);
+        if (!verweis) {
+            melde(Format(Uebersetzt(2027, QStringLiteral("Fehler: Lager nicht gefunden! (%s)")), {text}));
+            continue;
+        }
+        const double kraft = projekt ? projekt->Lagerkraft(verweis->traverse, verweis->variante, verweis->lager) : 0;
+        s.Edit();
+        s.Fields(last).SetAsFloat(std::isfinite(kraft) ? kraft : 0);
+        s.Post();
+    }
+}
+
+void Balkenrechnung::legeErgebnistabellenAn()
+{
+    using T = TFieldType;
+    TFieldDef positionen = feld("Positionen", T::DataSet);
+    positionen.children = {feld("X", T::Float), feld("Q", T::Float), feld("M", T::Float)};
+    cds_positionen.Close();
+    cds_tragfaelle.Close();
+    cds_tragfaelle.FieldDefs = {feld("Nummer", T::AutoInc), feld("Lager_1", T::Integer), feld("Lager_2", T::Integer),
+                                feld("Lagerpos_1", T::Float), feld("Lagerpos_2", T::Float),
+                                feld("Lagerkraft_1", T::Float), feld("Lagerkraft_2", T::Float),
+                                feld("maximale Querkraft", T::Float), feld("maximales Biegemoment", T::Float),
+                                feld("MaxQProz", T::Float, true), feld("MaxMProz", T::Float, true), positionen};
+    cds_tragfaelle.CreateDataSet();
+    cds_tragfaelle.SetIndexFieldNames(QStringLiteral("Nummer"));
+    cds_positionen.SetDataSetField(cds_tragfaelle, QStringLiteral("Positionen"));
+    cds_positionen.SetIndexFieldNames(QStringLiteral("X"));
+
+    cds_maxima.Close();
+    cds_maxima.FieldDefs = {feld("X", T::Float), feld("Q_min", T::Float), feld("Q_max", T::Float),
+                            feld("M_min", T::Float), feld("M_max", T::Float),
+                            feld("Q_minProz", T::Float, true), feld("Q_maxProz", T::Float, true),
+                            feld("M_minProz", T::Float, true), feld("M_maxProz", T::Float, true)};
+    cds_maxima.CreateDataSet();
+    cds_maxima.SetIndexFieldNames(QStringLiteral("X"));
+
+    for (TBClientDataSet* t : {&cds_tragfaelle, &cds_positionen, &cds_maxima})
+        for (int i = 0; i < t->FieldCount(); ++i)
+            if (t->Fields(i).DataType() == T::Float)
+                t->Fields(i).DisplayFormat = QStringLiteral("0.00");
+
+    const double qZul = m.traverse.maxQuer, mZul = m.traverse.maxBiege;
+    const int maxQ = index(cds_tragfaelle, "maximale Querkraft"), maxM = index(cds_tragfaelle, "maximales Biegemoment");
+    const int qProz = index(cds_tragfaelle, "MaxQProz"), mProz = index(cds_tragfaelle, "MaxMProz");
+    cds_tragfaelle.OnCalcFields = [=](TBClientDataSet& t) {
+        setzeProzent(t.Fields(qProz), t.Fields(maxQ), qZul, true);
+        setzeProzent(t.Fields(mProz), t.Fields(maxM), mZul, true);
+    };
+    cds_maxima.OnCalcFields = [=](TBClientDataSet& t) {
+        for (int i = 1; i <= 4; ++i)
+            setzeProzent(t.Fields(4 + i), t.Fields(i), i <= 2 ? qZul : mZul, false);
+    };
+}
+
+void Balkenrechnung::Berechnen()
+{
+    auslastung = 0;
+    meldungen.clear();
+    aktualisiereTraversenkraefte();
+    const Rechenvorgabe vorgabe = leseVorgabe(m);
+
+    const QString tragfallText = Uebersetzt(2033, QStringLiteral("Tragfall %d von %d"));
+    const Rechenergebnis e = RechneTragfaelle(vorgabe, [&](int nummer, int anzahl) {
+        if (zeigeStatus)
+            zeigeStatus(Format(tragfallText, {nummer, anzahl}));
+        if (ereignisseVerarbeiten)
+            ereignisseVerarbeiten();
+    });
+
+    legeErgebnistabellenAn();
+    TBClientDataSet& t = cds_tragfaelle;
+    TBClientDataSet& p = cds_positionen;
+    const int lager1 = index(t, "Lager_1");
+    const int maxQ = index(t, "maximale Querkraft");
+    const int px = index(p, "X"), pq = index(p, "Q"), pm = index(p, "M");
+    QStringList ohneErgebnis;
+    for (std::size_t i = 0; i < e.tragfaelle.size(); ++i) {
+        const Tragfall& f = e.tragfaelle[i];
+        t.Append();
+        t.Fields(lager1).SetAsInteger(f.lager1);
+        t.Fields(lager1 + 1).SetAsInteger(f.lager2);
+        t.Fields(lager1 + 2).SetAsFloat(f.pos1);
+        t.Fields(lager1 + 3).SetAsFloat(f.pos2);
+        if (f.hatReaktionen()) {
+            t.Fields(lager1 + 4).SetAsFloat(f.kraft1);
+            t.Fields(lager1 + 5).SetAsFloat(f.kraft2);
+        }
+        if (f.mitPositionen) {
+            t.Fields(maxQ).SetAsFloat(f.maxQ);
+            t.Fields(maxQ + 1).SetAsFloat(f.maxM);
+        }
+        t.Post();
+        if (f.zustand == Tragfall::Zustand::GleicheLagerposition)
+            ohneErgebnis.append(Format(Uebersetzt(2087, QStringLiteral("Tragfall %d: Lager %d und %d stehen an derselben Position, kein Ergebnis")),
+                                       {int(i + 1), f.lager1, f.lager2}));
+        else if (f.zustand == Tragfall::Zustand::Ueberlauf)
+            ohneErgebnis.append(Format(Uebersetzt(2088, QStringLiteral("Tragfall %d: Werte außerhalb des Zahlenbereichs, kein Ergebnis")),
+                                       {int(i + 1)}));
+        if (!f.mitPositionen)
+            continue;
+        const double* q = e.q.data() + f.ersteposition;
+        const double* mo = e.m.data() + f.ersteposition;
+        for (std::size_t k = 0; k < e.x.size(); ++k) {
+            p.Append();
+            p.Fields(px).SetAsFloat(e.x[k]);
+            p.Fields(pq).SetAsFloat(q[k]);
+            p.Fields(pm).SetAsFloat(mo[k]);
+            p.Post();
+        }
+        t.CheckBrowseMode();
+    }
+    t.First();
+
+    TBClientDataSet& h = cds_maxima;
+    for (const Huellenzeile& z : e.huelle) {
+        h.Append();
+        h.Fields(0).SetAsFloat(z.x);
+        h.Fields(1).SetAsFloat(z.qMin);
+        h.Fields(2).SetAsFloat(z.qMax);
+        h.Fields(3).SetAsFloat(z.mMin);
+        h.Fields(4).SetAsFloat(z.mMax);
+        h.Post();
+    }
+    h.First();
+
+    TBClientDataSet& l = m.cds_lager;
+    const int berechnetFeld = index(l, "Berechnet");
+    std::size_t s = 0;
+    for (l.First(); !l.Eof() && s < e.berechnet.size(); l.Next(), ++s) {
+        l.Edit();
+        l.Fields(berechnetFeld).SetAsFloat(e.berechnet[s]);
+        l.Post();
+    }
+    l.First();
+
+    auslastung = e.auslastung;
+    gesamtlast = e.gesamtlast;
+    statusAuslastung = FormatFloat(QStringLiteral("0.00 %"), auslastung);
+    statusGesamtlast = Format(Uebersetzt(2030, QStringLiteral("Gesamtlast (%s): %12.2f N    %12.2f kg")),
+                              {m.berechnung.angezeigterText(), gesamtlast, gesamtlast / NproKg});
+    m.berechnetAm = QDateTime::currentDateTime();
+    berechnet = true;
+    if (!ohneErgebnis.isEmpty()) {
+        meldungen.append(ohneErgebnis);
+        dialoge().Meldung(ohneErgebnis.join(u'\n'));
+    }
+}
+
+void Balkenrechnung::LagerVersetzen(double schritt)
+{
+    TBClientDataSet& l = m.cds_lager;
+    l.CheckBrowseMode();
+    const int position = index(l, "Position");
+    const double halbe = m.traverse.laenge / 2;
+    for (l.First(); !l.Eof(); l.Next()) {
+        double x = l.Fields(position).AsFloat();
+        if (x > 0.001)
+            x = std::min(halbe, x + schritt);
+        if (x < -0.001)
+            x = std::max(-halbe, x - schritt);
+        l.Edit();
+        l.Fields(position).SetAsFloat(x);
+        l.Post();
+    }
+    Berechnen();
+}

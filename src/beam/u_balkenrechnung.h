@@ -1,0 +1,55 @@
+#pragma once
+// Berechnen on a beam model: refreshes the truss-force loads, solves every load case on plain
+// arrays (u_tragfaelle.h) and fills the result tables once, writes each support's Berechnet and
+// produces the utilisation and the status texts. Also the support shifting of the utilisation tab.
+#include "beam/u_balkenmodell.h"
+#include "tables/u_tabelle.h"
+#include <QStringList>
+#include <functional>
+
+class Lagerkraftquelle;
+
+class Balkenrechnung {
+public:
+    explicit Balkenrechnung(Balkenmodell& modell);
+    Balkenrechnung(const Balkenrechnung&) = delete;
+    Balkenrechnung& operator=(const Balkenrechnung&) = delete;
+
+    const Lagerkraftquelle* projekt = nullptr;          // none: truss forces resolve to 0
+    std::function<void(const QString&)> zeigeStatus;    // the status panel of the load cases
+    std::function<void()> ereignisseVerarbeiten;        // between load cases
+
+    // Result tables, rebuilt by every calculation: load cases with their nested Positionen
+    // (shown through cds_positionen) and the envelope.
+    TBClientDataSet cds_tragfaelle;
+    TBClientDataSet cds_positionen;
+    TBClientDataSet cds_maxima;
+
+    double auslastung = 0;   // percent
+    double gesamtlast = 0;   // N
+    bool berechnet = false;  // results exist (the window clears its own flag on changes)
+    QString statusAuslastung;
+    QString statusGesamtlast;
+    QStringList meldungen;   // messages of the last calculation, also shown through dialoge()
+
+    void Berechnen();
+    // Shifts every support by the step (outwards positive) as the utilisation tab does, then
+    // calculates.
+    void LagerVersetzen(double schritt);
+
+private:
+    void aktualisiereTraversenkraefte();
+    void legeErgebnistabellenAn();
+    void melde(const QString& text);
+    Balkenmodell& m;
+};
+
+// The step of the shift buttons: 0.1 m, 0.3 with Shift, 1.0 with Ctrl, 3.0 with both;
+// negative inwards.
+double Versetzschritt(bool nachAussen, bool umschalt, bool strg);
+
+// Reads "T%d|V%d|L%d|"; nullopt when the text does not follow it.
+struct Lagerverweis {
+    int traverse = 0, variante = 0, lager = 0;
+};
+std::optional<Lagerverweis> LeseLagerverweis(const QString& name);

@@ -1,0 +1,78 @@
+#include "beam/u_einzelprojekt.h"
+#include "beam/u_balkenmodell.h"
+#include "language/u_uebersetzung.h"
+#include "platform/u_dialoge.h"
+#include "platform/u_fehler.h"
+#include "tables/u_stream.h"
+#include <cmath>
+
+const QString EinzelprojektKopf = QStringLiteral("Kelvara VLX Einzelprojekt 1.0");
+
+void SchreibeEinzelprojekt(Balkenmodell& m, const QString& datei)
+{
+    m.cds_lager.CheckBrowseMode();
+    m.cds_lasten.CheckBrowseMode();
+    DokumentSchreiber s(datei);
+    s.Text(EinzelprojektKopf);
+    s.Text(m.variantenname);
+    s.Text(m.bearbeiter);
+    s.Text(m.traversenname);
+    s.Text(m.Einstellungen());
+    s.Tabelle(m.cds_lager);
+    s.Tabelle(m.cds_lasten);
+    s.Abschliessen();
+}
+
+namespace {
+// The rows of a packet as read, field by field by name, into a table of the model's layout.
+// A number that is not finite makes the file unreadable: it would reach every result.
+void uebernimmNachNamen(TBClientDataSet& gelesen, TBClientDataSet& ziel)
+{
+    std::vector<std::pair<int, int>> paare; // field in gelesen, field in ziel
+    for (int i = 0; i < gelesen.FieldCount(); ++i)
+        if (TField* f = ziel.FindField(gelesen.Fields(i).FieldName()); f && !f->Calculated())
+            paare.emplace_back(i, f->Index());
+    for (gelesen.First(); !gelesen.Eof(); gelesen.Next()) {
+        ziel.Append();
+        for (auto [von, nach] : paare) {
+            const TField& f = gelesen.Fields(von);
+            if (f.DataType() == TFieldType::Float && !f.IsNull() && !std::isfinite(f.AsFloat()))
+                throw Fehler(QStringLiteral("Ungültiger Eigenschaftswert"));
+            ziel.Fields(nach).SetValue(f.Value());
+        }
+        ziel.Post();
+    }
+}
+} // namespace
+
+bool LeseEinzelprojekt(Balkenmodell& m, const QString& datei)
+{
+    DokumentLeser l(datei);
+    if (l.Text() != EinzelprojektKopf) {
+        dialoge().Meldung(Uebersetzt(2025, QStringLiteral("keine gültiges Einzelprojekt")));
+        return false;
+    }
+    const QString variantenname = l.Text();
+    const QString bearbeiter = l.Text();
+    const QString traversenname = l.Text();
+    const QString einstellungen = l.Text();
+    TBClientDataSet lagerGelesen, lastenGelesen, lager, lasten;
+    l.Tabelle(lagerGelesen);
+    l.Tabelle(lastenGelesen);
+    RichteLagertabelleEin(lager);
+    RichteLastentabelleEin(lasten);
+    uebernimmNachNamen(lagerGelesen, lager);
+    uebernimmNachNamen(lastenGelesen, lasten);
+
+    m.variantenname = variantenname;
+    m.bearbeiter = bearbeiter;
+    m.traversenname = traversenname;
+    m.LeseEinstellungen(einstellungen);
+    m.cds_lager.CheckBrowseMode();
+    m.cds_lasten.CheckBrowseMode();
+    KopiereZeilen(lager, m.cds_lager);
+    KopiereZeilen(lasten, m.cds_lasten);
+    m.cds_lager.First();
+    m.cds_lasten.First();
+    return true;
+}

@@ -1,0 +1,154 @@
+// kelvara-cli variante DATEI.pre [--json] [--positionen]: reads a single project, runs Berechnen
+// and prints the load cases, the support forces, the envelope, the utilisation and the total load.
+#include "beam/u_balkenmodell.h"
+#include "beam/u_balkenrechnung.h"
+#include "beam/u_einzelprojekt.h"
+#include "cli/u_befehle.h"
+#include "language/u_uebersetzung.h"
+#include "platform/u_fehler.h"
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+
+const char* const Tragfallfelder[] = {"Nummer", "Lager_1", "Lager_2", "Lagerpos_1", "Lagerpos_2", "Lagerkraft_1",
+                                      "Lagerkraft_2", "maximale Querkraft", "maximales Biegemoment", "MaxQProz",
+                                      "MaxMProz"};
+const char* const Tragfallspalten[] = {"Nr.", "Lg 1", "Lg 2", "Pos 1", "Pos 2", "Kraft Lg 1", "Kraft Lg 2",
+                                       "max Q [N]", "max M [Nm]", "Max Q [%]", "Max M [%]"};
+const char* const Tragfallschluessel[] = {"Nummer", "Lager_1", "Lager_2", "Lagerpos_1", "Lagerpos_2", "Lagerkraft_1",
+                                          "Lagerkraft_2", "maxQ", "maxM", "MaxQProz", "MaxMProz"};
+const char* const Maximafelder[] = {"X", "Q_min", "Q_max", "M_min", "M_max"};
+const char* const Positionsfelder[] = {"X", "Q", "M"};
+const char* const Lagerfelder[] = {"Nummer", "Berechnet"};
+
+QJsonValue zahl(const TField& f)
+{
+    if (f.IsNull())
+        return QJsonValue(QJsonValue::Null);
+    if (f.DataType() == TFieldType::Float)
+        return f.AsFloat();
+    return f.AsInteger();
+}
+
+template <std::size_t N>
+QString zeile(TBClientDataSet& t, const char* const (&felder)[N])
+{
+    QStringList werte;
+    for (const char* name : felder)
+        werte.append(t.FieldByName(QString::fromUtf8(name)).DisplayText().trimmed());
+    return werte.join(u'\t') + u'\n';
+}
+
+QJsonArray positionen(TBClientDataSet& p)
+{
+    QJsonArray liste;
+    for (p.First(); !p.Eof(); p.Next()) {
+        QJsonObject o;
+        for (const char* name : Positionsfelder)
+            o.insert(QString::fromUtf8(name), zahl(p.FieldByName(QString::fromUtf8(name))));
+        liste.append(o);
+    }
+    return liste;
+}
+
+QString alsJson(Balkenmodell& m, Balkenrechnung& r, bool mitPositionen)
+{
+    QJsonArray tragfaelle;
+    for (r.cds_tragfaelle.First(); !r.cds_tragfaelle.Eof(); r.cds_tragfaelle.Next()) {
+        QJsonObject o;
+        for (std::size_t i = 0; i < std::size(Tragfallfelder); ++i)
+            o.insert(QString::fromUtf8(Tragfallschluessel[i]),
+                     zahl(r.cds_tragfaelle.FieldByName(QString::fromUtf8(Tragfallfelder[i]))));
+        if (mitPositionen)
+            o.insert(QStringLiteral("Positionen"), positionen(r.cds_positionen));
+        tragfaelle.append(o);
+    }
+    QJsonArray lager;
+    for (m.cds_lager.First(); !m.cds_lager.Eof(); m.cds_lager.Next())
+        lager.append(QJsonObject{{"Nummer", zahl(m.cds_lager.FieldByName(QStringLiteral("Nummer")))},
+                                 {"Berechnet", zahl(m.cds_lager.FieldByName(QStringLiteral("Berechnet")))}});
+    QJsonArray maxima;
+    for (r.cds_maxima.First(); !r.cds_maxima.Eof(); r.cds_maxima.Next()) {
+        QJsonObject o;
+        for (const char* name : Maximafelder)
+            o.insert(QString::fromUtf8(name), zahl(r.cds_maxima.FieldByName(QString::fromUtf8(name))));
+        maxima.append(o);
+    }
+    const QJsonObject gesamt{{"tragfaelle", tragfaelle},
+                             {"lager", lager},
+                             {"maxima", maxima},
+                             {"auslastung", r.auslastung},
+                             {"gesamtlast", r.gesamtlast},
+                             {"meldungen", QJsonArray::fromStringList(r.meldungen)}};
+    return QString::fromUtf8(QJsonDocument(gesamt).toJson(QJsonDocument::Indented));
+}
+
+QString alsText(Balkenmodell& m, Balkenrechnung& r, bool mitPositionen)
+{
+    QString text = Uebersetzt(2628, QStringLiteral("Tragfälle")) + u'\n';
+    QStringList titel;
+    for (std::size_t i = 0; i < std::size(Tragfallspalten); ++i)
+        titel.append(Uebersetzt(2629 + int(i), QString::fromUtf8(Tragfallspalten[i])));
+    text += titel.join(u'\t') + u'\n';
+    for (r.cds_tragfaelle.First(); !r.cds_tragfaelle.Eof(); r.cds_tragfaelle.Next()) {
+        text += zeile(r.cds_tragfaelle, Tragfallfelder);
+        if (!mitPositionen)
+            continue;
+        for (r.cds_positionen.First(); !r.cds_positionen.Eof(); r.cds_positionen.Next())
+            text += u'\t' + zeile(r.cds_positionen, Positionsfelder);
+    }
+    text += u'\n' + Uebersetzt(2601, QStringLiteral("Lager")) + u'\n';
+    text += Uebersetzt(2602, QStringLiteral("Nr.")) + u'\t' + Uebersetzt(2611, QStringLiteral("berechnet [N]")) + u'\n';
+    for (m.cds_lager.First(); !m.cds_lager.Eof(); m.cds_lager.Next())
+        text += zeile(m.cds_lager, Lagerfelder);
+    text += u'\n' + Uebersetzt(2640, QStringLiteral("Maxima")) + u'\n';
+    text += QStringLiteral("X\tQ_min\tQ_max\tM_min\tM_max\n");
+    for (r.cds_maxima.First(); !r.cds_maxima.Eof(); r.cds_maxima.Next())
+        text += zeile(r.cds_maxima, Maximafelder);
+    text += u'\n' + Uebersetzt(2081, QStringLiteral("Auslastung")) + QStringLiteral(": ") + r.statusAuslastung + u'\n';
+    text += r.statusGesamtlast + u'\n';
+    return text;
+}
+
+int variante(const QStringList& argumente)
+{
+    QString datei;
+    bool json = false, mitPositionen = false;
+    for (const QString& a : argumente) {
+        if (a == QStringLiteral("--json"))
+            json = true;
+        else if (a == QStringLiteral("--positionen"))
+            mitPositionen = true;
+        else if (datei.isEmpty() && !a.startsWith(QStringLiteral("--")))
+            datei = a;
+        else {
+            fehlerausgabe(QStringLiteral("Unbekanntes Argument: %1\n").arg(a));
+            return 2;
+        }
+    }
+    if (datei.isEmpty()) {
+        fehlerausgabe(QStringLiteral("Aufruf: kelvara-cli variante DATEI.pre [--json] [--positionen]\n"));
+        return 2;
+    }
+    try {
+        Balkenmodell modell;
+        if (!LeseEinzelprojekt(modell, datei))
+            return 1;
+        modell.ZaehlerSetzen();
+        Balkenrechnung rechnung(modell);
+        rechnung.Berechnen();
+        ausgabe(json ? alsJson(modell, rechnung, mitPositionen) : alsText(modell, rechnung, mitPositionen));
+        return 0;
+    } catch (const Fehler& f) {
+        fehlerausgabe(f.meldung() + u'\n');
+        return 1;
+    }
+}
+
+const Befehlseintrag eintrag({QStringLiteral("variante"),
+                              QStringLiteral("variante DATEI.pre [--json] [--positionen]   rechnet ein Einzelprojekt und zeigt Tragfälle, Lagerkräfte, Maxima und Auslastung"),
+                              variante});
+
+} // namespace

@@ -1,0 +1,151 @@
+// The beam model: kinds, input conversion, wind areas, calculated fields, numbering and the
+// settings text in its key order with its read defaults.
+#include "balkenhilfen.h"
+#include "language/u_uebersetzung.h"
+#include "tables/u_werteliste.h"
+#include <gtest/gtest.h>
+
+TEST(Balkenmodell, RechnetEingabenInNewtonUm)
+{
+    EXPECT_DOUBLE_EQ(EingabeZuKraft(QStringLiteral("10"), ArtStreckenlast, QStringLiteral("kg/m"), 2), 196.2);
+    EXPECT_DOUBLE_EQ(EingabeZuKraft(QStringLiteral("10"), ArtStreckenlast, QStringLiteral("kg"), 2), 98.1);
+    EXPECT_DOUBLE_EQ(EingabeZuKraft(QStringLiteral("1,5"), ArtStreckenlast, QStringLiteral("kN/m"), 2), 3000);
+    EXPECT_DOUBLE_EQ(EingabeZuKraft(QStringLiteral("7"), ArtStreckenlast, QStringLiteral("N/m"), 3), 21);
+    EXPECT_DOUBLE_EQ(EingabeZuKraft(QStringLiteral("2"), ArtKraft, QStringLiteral("kN"), 0), 2000);
+    EXPECT_DOUBLE_EQ(EingabeZuKraft(QStringLiteral("5"), ArtLager, QStringLiteral("N"), 0), 5);
+    EXPECT_DOUBLE_EQ(EingabeZuKraft(QStringLiteral("abc"), ArtKraft, QStringLiteral("kg"), 0), 0);
+    EXPECT_DOUBLE_EQ(EingabeZuKraft(QStringLiteral("abc"), ArtStreckenlast, QStringLiteral("kg/m"), 4), 0);
+}
+
+TEST(Balkenmodell, KenntNamenUndStandardWindflaechenDerArten)
+{
+    EXPECT_EQ(Artname(ArtSelektieren), QStringLiteral("Selektieren"));
+    EXPECT_EQ(Artname(ArtMotorzug), QStringLiteral("Motorzug"));
+    EXPECT_EQ(Artname(Art4erBar), QStringLiteral("4er-Bar"));
+    EXPECT_EQ(Artname(ArtBeamer), QStringLiteral("Beamer"));
+    EXPECT_TRUE(Artname(ArtVerschieben).isEmpty());
+    EXPECT_TRUE(Artname(ArtTraversenkraft).isEmpty());
+    EXPECT_NEAR(StandardWindflaeche(ArtPAR, 0.5), 0.9, 1e-12);
+    EXPECT_NEAR(StandardWindflaeche(Art4erBar, 2), 1.92, 1e-12);
+    EXPECT_NEAR(StandardWindflaeche(ArtKraft, 2), 5.2, 1e-12);
+    EXPECT_NEAR(StandardWindflaeche(ArtLager, 1), 1.3, 1e-12);
+    EXPECT_NEAR(StandardWindflaeche(ArtLinearray, 1), 5.2, 1e-12);
+    EXPECT_NEAR(StandardWindflaeche(ArtMHSpot, 1), 1.8, 1e-12);
+}
+
+TEST(Balkenmodell, BerechneteFelderDerLagerUndLasten)
+{
+    Balkenmodell m;
+    fuegeLagerHinzu(m, 0, 0, 1000);
+    TBClientDataSet& l = m.cds_lager;
+    l.Edit();
+    l.FieldByName(QStringLiteral("Berechnet")).SetAsFloat(250);
+    l.Post();
+    EXPECT_DOUBLE_EQ(feld(l, "berechnet [%]"), 25);
+    EXPECT_NEAR(feld(l, "Berechnetkg"), 250 / 9.81, 1e-12);
+    EXPECT_EQ(l.FieldByName(QStringLiteral("berechnet [%]")).DisplayText().trimmed(), QStringLiteral("25,00"));
+    l.Edit();
+    l.FieldByName(QStringLiteral("Maximallast")).SetAsFloat(1);
+    l.Post();
+    EXPECT_TRUE(l.FieldByName(QStringLiteral("berechnet [%]")).IsNull());
+    // calculated fields sit at the places the project copies by position
+    EXPECT_EQ(l.FieldByName(QStringLiteral("Berechnetkg")).Index(), 10);
+    EXPECT_EQ(l.FieldByName(QStringLiteral("berechnet [%]")).Index(), 11);
+    EXPECT_EQ(m.cds_lasten.FieldByName(QStringLiteral("Lastkg")).Index(), 8);
+    fuegeLastHinzu(m, ArtKraft, 0, 0, 98.1);
+    EXPECT_NEAR(feld(m.cds_lasten, "Lastkg"), 10, 1e-12);
+}
+
+TEST(Balkenmodell, ZaehlerFolgenDerHoechstenNummer)
+{
+    Balkenmodell m;
+    m.ZaehlerSetzen();
+    EXPECT_EQ(m.lagerzaehler, 0);
+    fuegeLagerHinzu(m, 0);
+    fuegeLagerHinzu(m, 1);
+    m.cds_lager.First();
+    m.cds_lager.Edit();
+    m.cds_lager.FieldByName(QStringLiteral("Nummer")).SetAsInteger(7);
+    m.cds_lager.Post();
+    m.ZaehlerSetzen();
+    EXPECT_EQ(m.lagerzaehler, 7);
+    EXPECT_EQ(m.NeueLagernummer(), 8);
+    EXPECT_EQ(m.lastenzaehler, 0);
+}
+
+TEST(Balkenmodell, SchreibtEinstellungenInIhrerReihenfolge)
+{
+    Balkenmodell m;
+    m.traverse.laenge = 12.5;
+    m.minimal = true;
+    const QStringList zeilen = TWerteliste(m.Einstellungen()).zeilen();
+    EXPECT_EQ(zeilen, (QStringList{QStringLiteral("berechnet=30.12.1899"), QStringLiteral("Berechnung=nur Gewichtslasten"),
+                                   QStringLiteral("Staudruck=0,5"), QStringLiteral("Minimal=ja"),
+                                   QStringLiteral("Negativ=nein"), QStringLiteral("TravLaenge=12,5"),
+                                   QStringLiteral("TravHoehe=0,3"), QStringLiteral("TravBreite=0"),
+                                   QStringLiteral("Gurtzahl=0"), QStringLiteral("TravEigenlast=0"),
+                                   QStringLiteral("TravMaxBiege=0"), QStringLiteral("TravMaxQuer=0")}));
+    EXPECT_TRUE(m.Einstellungen().endsWith(QStringLiteral("TravMaxQuer=0\r\n")));
+}
+
+TEST(Balkenmodell, LiestEinstellungenMitIhrenVorgaben)
+{
+    Balkenmodell m;
+    m.minimal = m.negativ = true;
+    m.LeseEinstellungen(QStringLiteral("TravLaenge=12\r\n"));
+    EXPECT_DOUBLE_EQ(m.traverse.laenge, 12);
+    EXPECT_DOUBLE_EQ(m.traverse.hoehe, 0);
+    EXPECT_DOUBLE_EQ(m.traverse.breite, 0);
+    EXPECT_EQ(m.traverse.gurtzahl, 0);
+    EXPECT_DOUBLE_EQ(m.traverse.maxQuer, 0);
+    EXPECT_DOUBLE_EQ(m.traverse.maxBiege, 0);
+    EXPECT_FALSE(m.minimal);
+    EXPECT_FALSE(m.negativ);
+    EXPECT_EQ(m.berechnung.angezeigterText(), QStringLiteral("nur Windlasten"));
+    EXPECT_EQ(m.Modus(), 2);
+    EXPECT_EQ(m.staudruck.angezeigterText(), QStringLiteral("0,8"));
+
+    m.staudruck.setzeText(QStringLiteral("0,6"));
+    const QString text = m.Einstellungen();
+    EXPECT_TRUE(text.contains(QStringLiteral("Staudruck=0,6\r\n")));
+    EXPECT_DOUBLE_EQ(m.StaudruckWert(), 0.6);
+    m.LeseEinstellungen(text);
+    EXPECT_EQ(m.staudruck.angezeigterText(), QStringLiteral("0,8"));
+
+    m.LeseEinstellungen(QStringLiteral("Berechnung=Gewichts- und Windlasten\r\nStaudruck=0,25\r\nGurtzahl=4\r\nNegativ=JA\r\n"));
+    EXPECT_EQ(m.Modus(), 1);
+    EXPECT_EQ(m.staudruck.angezeigterText(), QStringLiteral("0,25"));
+    EXPECT_EQ(m.traverse.gurtzahl, 4);
+    EXPECT_TRUE(m.negativ);
+    m.staudruck.setzeText(QStringLiteral("viel"));
+    EXPECT_DOUBLE_EQ(m.StaudruckWert(), 0.5);
+}
+
+TEST(Balkenmodell, NeuesEinzelprojektHatDieAnfangswerte)
+{
+    Balkenmodell m;
+    EXPECT_DOUBLE_EQ(m.traverse.laenge, 24);
+    EXPECT_DOUBLE_EQ(m.traverse.hoehe, 0.3);
+    EXPECT_EQ(m.traversenname, QStringLiteral("keine Traverse gewählt"));
+    EXPECT_EQ(m.berechnung.angezeigterText(), QStringLiteral("nur Gewichtslasten"));
+    EXPECT_EQ(m.staudruck.angezeigterText(), QStringLiteral("0,5"));
+    EXPECT_EQ(m.cds_lager.IndexFieldNames(), QStringLiteral("Nummer"));
+}
+
+TEST(Balkenmodell, NimmtArtnamenUndModustexteAusDerSprache)
+{
+    Balkenmodell m;
+    m.berechnung.waehle(1);
+    setzeUebersetzer([](int id, QString& text) {
+        if (id == 2035)
+            text = QStringLiteral("weight and wind");
+        if (id == 2004)
+            text = QStringLiteral("force");
+    });
+    m.SetzeModustexte();
+    const QString art = Artname(ArtKraft);
+    setzeUebersetzer({});
+    EXPECT_EQ(m.berechnung.angezeigterText(), QStringLiteral("weight and wind"));
+    EXPECT_EQ(m.Modus(), 1);
+    EXPECT_EQ(art, QStringLiteral("force"));
+}

@@ -1,0 +1,234 @@
+// Berechnen on the model's tables: result tables with their calculated fields, support results,
+// status texts, truss-force loads through the project interface, messages, support shifting.
+#include "balkenhilfen.h"
+#include "beam/u_balkenrechnung.h"
+#include "beam/u_lagerkraft.h"
+#include "platform/u_dialoge_skript.h"
+#include "platform/u_fehler.h"
+#include <gtest/gtest.h>
+
+namespace {
+
+void beispieltraeger(Balkenmodell& m)
+{
+    m.traverse.laenge = 10;
+    m.traverse.eigenlast = 100;
+    fuegeLagerHinzu(m, -5);
+    fuegeLagerHinzu(m, 5);
+}
+
+struct Projektattrappe : Lagerkraftquelle {
+    double Lagerkraft(int traverse, int variante, int lager) const override
+    {
+        gefragt.append(QStringLiteral("%1/%2/%3").arg(traverse).arg(variante).arg(lager));
+        return traverse == 3 && variante == 1 && lager == 2 ? 1050 : 0;
+    }
+    mutable QStringList gefragt;
+};
+
+QList<double> positionen(TBClientDataSet& p, const char* feldname)
+{
+    QList<double> werte;
+    for (p.First(); !p.Eof(); p.Next())
+        werte.append(feld(p, feldname));
+    return werte;
+}
+
+} // namespace
+
+TEST(Balkenrechnung, FuelltTragfaellePositionenUndMaximaDesBeispiels)
+{
+    Balkenmodell m;
+    beispieltraeger(m);
+    m.traverse.maxQuer = 1000;
+    m.traverse.maxBiege = 5000;
+    Balkenrechnung r(m);
+    QStringList status;
+    int zwischendurch = 0;
+    r.zeigeStatus = [&](const QString& t) { status.append(t); };
+    r.ereignisseVerarbeiten = [&] { ++zwischendurch; };
+    r.Berechnen();
+
+    EXPECT_EQ(status, QStringList{QStringLiteral("Tragfall 1 von 1")});
+    EXPECT_EQ(zwischendurch, 1);
+    TBClientDataSet& t = r.cds_tragfaelle;
+    ASSERT_EQ(t.RecordCount(), 1);
+    t.First();
+    EXPECT_EQ(t.FieldByName(QStringLiteral("Nummer")).AsInteger(), 1);
+    EXPECT_DOUBLE_EQ(feld(t, "Lagerkraft_1"), 500);
+    EXPECT_DOUBLE_EQ(feld(t, "Lagerpos_2"), 5);
+    EXPECT_DOUBLE_EQ(feld(t, "maximale Querkraft"), 500);
+    EXPECT_DOUBLE_EQ(feld(t, "MaxQProz"), 50);
+    EXPECT_NEAR(feld(t, "MaxMProz"), 25, 1e-9);
+    EXPECT_EQ(r.cds_positionen.RecordCount(), 101);
+    const QList<double> q = positionen(r.cds_positionen, "Q");
+    EXPECT_DOUBLE_EQ(q.first(), 500);
+    EXPECT_NEAR(q.last(), -500, 1e-9);
+    ASSERT_EQ(r.cds_maxima.RecordCount(), 101);
+    r.cds_maxima.First();
+    EXPECT_DOUBLE_EQ(feld(r.cds_maxima, "Q_maxProz"), 50);
+    r.cds_maxima.Last();
+    EXPECT_NEAR(feld(r.cds_maxima, "Q_minProz"), -50, 1e-9);
+
+    m.cds_lager.First();
+    EXPECT_DOUBLE_EQ(feld(m.cds_lager, "Berechnet"), 500);
+    EXPECT_DOUBLE_EQ(r.auslastung, 50);
+    EXPECT_EQ(r.statusAuslastung, QStringLiteral("50,00 %"));
+    EXPECT_EQ(r.statusGesamtlast, QStringLiteral("Gesamtlast (nur Gewichtslasten): ") + QStringLiteral("     1000,00") + QStringLiteral(" N    ") + QStringLiteral("      101,94") + QStringLiteral(" kg"));
+    EXPECT_TRUE(r.berechnet);
+    EXPECT_TRUE(m.berechnetAm.isValid());
+}
+
+TEST(Balkenrechnung, NegativerTragfallLaesstMaximaUndProzenteLeer)
+{
+    Balkenmodell m;
+    m.traverse.laenge = 10;
+    m.traverse.maxQuer = 1000;
+    fuegeLagerHinzu(m, -5);
+    fuegeLagerHinzu(m, -4);
+    fuegeLastHinzu(m, ArtKraft, 5, 5, 100);
+    Balkenrechnung r(m);
+    r.Berechnen();
+    r.cds_tragfaelle.First();
+    EXPECT_NEAR(feld(r.cds_tragfaelle, "Lagerkraft_1"), -900, 1e-9);
+    EXPECT_TRUE(r.cds_tragfaelle.FieldByName(QStringLiteral("maximale Querkraft")).IsNull());
+    EXPECT_TRUE(r.cds_tragfaelle.FieldByName(QStringLiteral("MaxQProz")).IsNull());
+    EXPECT_EQ(r.cds_positionen.RecordCount(), 0);
+    EXPECT_EQ(r.cds_maxima.RecordCount(), 0);
+    for (m.cds_lager.First(); !m.cds_lager.Eof(); m.cds_lager.Next())
+        EXPECT_EQ(feld(m.cds_lager, "Berechnet"), 0);
+
+    m.negativ = true;
+    r.Berechnen();
+    EXPECT_EQ(r.cds_positionen.RecordCount(), 101);
+    m.cds_lager.First();
+    EXPECT_NEAR(feld(m.cds_lager, "Berechnet"), -900, 1e-9);
+}
+
+TEST(Balkenrechnung, GleicheLagerpositionMeldetSichUndRechnetDieAnderenTragfaelle)
+{
+    Balkenmodell m;
+    beispieltraeger(m);
+    fuegeLagerHinzu(m, 5);
+    SkriptDialoge skript;
+    skript.erwarteMeldung(QStringLiteral("Tragfall 3: Lager 2 und 3 stehen an derselben Position, kein Ergebnis"));
+    Balkenrechnung r(m);
+    r.Berechnen();
+    EXPECT_TRUE(skript.allesBeantwortet());
+    EXPECT_TRUE(skript.unerwartet.isEmpty());
+    EXPECT_EQ(r.meldungen.size(), 1);
+    ASSERT_EQ(r.cds_tragfaelle.RecordCount(), 3);
+    r.cds_tragfaelle.Last();
+    EXPECT_TRUE(r.cds_tragfaelle.FieldByName(QStringLiteral("Lagerkraft_1")).IsNull());
+    EXPECT_EQ(r.cds_positionen.RecordCount(), 0);
+    r.cds_tragfaelle.First();
+    EXPECT_EQ(r.cds_positionen.RecordCount(), 101);
+    EXPECT_DOUBLE_EQ(feld(r.cds_tragfaelle, "Lagerkraft_2"), 500);
+}
+
+TEST(Balkenrechnung, UngueltigeEingabeBrichtAbUndLaesstDieErgebnisseStehen)
+{
+    Balkenmodell m;
+    beispieltraeger(m);
+    Balkenrechnung r(m);
+    r.Berechnen();
+    m.traverse.eigenlast = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_THROW(r.Berechnen(), Fehler);
+    EXPECT_EQ(r.cds_tragfaelle.RecordCount(), 1);
+    m.cds_lager.First();
+    EXPECT_DOUBLE_EQ(feld(m.cds_lager, "Berechnet"), 500);
+}
+
+TEST(Balkenrechnung, TraversenkraefteKommenAusDemProjektOderSindNull)
+{
+    Balkenmodell m;
+    beispieltraeger(m);
+    fuegeLastHinzu(m, ArtTraversenkraft, 0, 0, 77, 0, QStringLiteral("T3|V1|L2|"));
+    fuegeLastHinzu(m, ArtTraversenkraft, 1, 1, 88, 0, QStringLiteral("T3|X1|L2|"));
+    fuegeLastHinzu(m, ArtTraversenkraft, 2, 2, 99, 0, QStringLiteral("T4|V1|L2|"));
+    Projektattrappe projekt;
+    SkriptDialoge skript;
+    skript.erwarteMeldung(QStringLiteral("Fehler: Lager nicht gefunden! (T3|X1|L2|)"));
+    Balkenrechnung r(m);
+    r.projekt = &projekt;
+    r.Berechnen();
+    EXPECT_TRUE(skript.unerwartet.isEmpty());
+    EXPECT_EQ(projekt.gefragt, (QStringList{QStringLiteral("3/1/2"), QStringLiteral("4/1/2")}));
+    const QList<double> lasten = positionen(m.cds_lasten, "Last");
+    EXPECT_EQ(lasten, (QList<double>{1050, 88, 0}));
+    EXPECT_DOUBLE_EQ(r.gesamtlast, 1000 + 1050 + 88);
+
+    skript.erwarteMeldung();
+    r.projekt = nullptr;
+    r.Berechnen();
+    EXPECT_EQ(positionen(m.cds_lasten, "Last"), (QList<double>{0, 88, 0}));
+}
+
+TEST(Balkenrechnung, LiestLagerverweise)
+{
+    const auto v = LeseLagerverweis(QStringLiteral("T3|V1|L2|"));
+    ASSERT_TRUE(v);
+    EXPECT_EQ(v->traverse, 3);
+    EXPECT_EQ(v->variante, 1);
+    EXPECT_EQ(v->lager, 2);
+    for (const char* falsch : {"T3|V1|L2", "T3|V1|", "t3|V1|L2|", "T|V1|L2|", "T-1|V1|L2|", "T3V1|L2|", ""})
+        EXPECT_FALSE(LeseLagerverweis(QString::fromUtf8(falsch))) << falsch;
+}
+
+TEST(Balkenrechnung, LagerVersetzenSchiebtNachAussenBisZumEndeUndRechnet)
+{
+    EXPECT_DOUBLE_EQ(Versetzschritt(true, false, false), 0.1);
+    EXPECT_DOUBLE_EQ(Versetzschritt(true, true, false), 0.3);
+    EXPECT_DOUBLE_EQ(Versetzschritt(false, false, true), -1.0);
+    EXPECT_DOUBLE_EQ(Versetzschritt(false, true, true), -3.0);
+
+    Balkenmodell m;
+    m.traverse.laenge = 10;
+    fuegeLagerHinzu(m, -3);
+    fuegeLagerHinzu(m, 0);
+    fuegeLagerHinzu(m, 3);
+    Balkenrechnung r(m);
+    r.LagerVersetzen(Versetzschritt(true, true, false));
+    QList<double> x = positionen(m.cds_lager, "Position");
+    EXPECT_NEAR(x[0], -3.3, 1e-12);
+    EXPECT_EQ(x[1], 0);
+    EXPECT_NEAR(x[2], 3.3, 1e-12);
+    EXPECT_EQ(r.cds_tragfaelle.RecordCount(), 3);
+
+    Balkenmodell n;
+    n.traverse.laenge = 10;
+    fuegeLagerHinzu(n, -4);
+    fuegeLagerHinzu(n, 4);
+    fuegeLagerHinzu(n, 0.05);
+    Balkenrechnung s(n);
+    s.LagerVersetzen(Versetzschritt(true, true, true));
+    x = positionen(n.cds_lager, "Position");
+    EXPECT_EQ(x[0], -5);
+    EXPECT_EQ(x[1], 5);
+    EXPECT_EQ(x[2], 3.05);
+    s.LagerVersetzen(Versetzschritt(false, false, false));
+    EXPECT_NEAR(positionen(n.cds_lager, "Position")[2], 2.95, 1e-12);
+
+    Balkenmodell o;
+    o.traverse.laenge = 10;
+    fuegeLagerHinzu(o, 0.05);
+    Balkenrechnung u(o);
+    u.LagerVersetzen(Versetzschritt(false, false, false));
+    EXPECT_NEAR(positionen(o.cds_lager, "Position")[0], 0.05, 1e-12);
+}
+
+TEST(Balkenrechnung, WenigerAlsZweiLagerGebenKeineTragfaelleAberDieGesamtlast)
+{
+    Balkenmodell m;
+    m.traverse.laenge = 10;
+    m.traverse.eigenlast = 10;
+    fuegeLagerHinzu(m, 0, 0, 1000);
+    fuegeLastHinzu(m, ArtStreckenlast, -1, 1, 200);
+    Balkenrechnung r(m);
+    r.Berechnen();
+    EXPECT_EQ(r.cds_tragfaelle.RecordCount(), 0);
+    EXPECT_EQ(r.cds_maxima.RecordCount(), 0);
+    EXPECT_EQ(r.auslastung, 0);
+    EXPECT_DOUBLE_EQ(r.gesamtlast, 300);
+    EXPECT_EQ(r.statusAuslastung, QStringLiteral("0,00 %"));
+}
