@@ -66,7 +66,7 @@ void Belastungstabelle::setzeHaken()
 {
     cds_traverse.AfterPost = [this](TBClientDataSet&) { Neuberechnen(); };
     cds_traverse.AfterDelete = [this](TBClientDataSet&) { Neuberechnen(); };
-    cds_traverse.OnCalcFields = [this](TBClientDataSet&) { ZeileBerechnen(); };
+    cds_traverse.OnCalcFields = [this](TBClientDataSet&) { setzeFelder(ZeileBerechnen()); };
 }
 
 void Belastungstabelle::TabelleNeu()
@@ -172,13 +172,18 @@ Zeilenergebnis Belastungstabelle::ZeileBerechnen()
     z.biegemomentE = F * l / 4 + l * l * g / 8;
     z.biegemomentS = l * l * q / 8 + l * l * g / 8;
 
+    return z;
+}
+
+void Belastungstabelle::setzeFelder(const Zeilenergebnis& z)
+{
+    auto& t = cds_traverse;
     t.FieldByName(QStringLiteral("einzellast_N")).SetValue(z.einzellastN);
     t.FieldByName(QStringLiteral("streckenlast_Nm")).SetValue(z.streckenlastNm);
     t.FieldByName(QStringLiteral("querkraft_e")).SetAsFloat(z.querkraftE);
     t.FieldByName(QStringLiteral("biegemoment_e")).SetAsFloat(z.biegemomentE);
     t.FieldByName(QStringLiteral("querkraft_s")).SetAsFloat(z.querkraftS);
     t.FieldByName(QStringLiteral("biegemoment_s")).SetAsFloat(z.biegemomentS);
-    return z;
 }
 
 void Belastungstabelle::Neuberechnen()
@@ -193,12 +198,12 @@ void Belastungstabelle::Neuberechnen()
         t.CheckBrowseMode();
         double qMax = 0;
         double mMax = 0;
+        // The calculated fields are not stored: the table computes them for the row it shows,
+        // so the pass only reads the rows; a post would move a row behind others of equal length.
         for (t.First(); !t.Eof(); t.Next()) {
-            t.Edit();
             const Zeilenergebnis z = ZeileBerechnen();
             qMax = std::max({qMax, z.querkraftS, z.querkraftE});
             mMax = std::max({mMax, z.biegemomentS, z.biegemomentE});
-            t.Post();
         }
         ergebnisse.querkraft = qMax;
         ergebnisse.biegemoment = mMax;

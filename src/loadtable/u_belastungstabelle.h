@@ -68,7 +68,8 @@ public:
     void EigenlastBerechnen();
     // The pass over all rows: calculated fields, maxima, h_m, b_m, N_G; marks the window changed.
     void Neuberechnen();
-    // Calculates and sets the fields of the current row; shows the missing-unit messages.
+    // The row calculation for the current row; shows the missing-unit messages. The table runs
+    // it for every row it presents and sets the calculated fields from it.
     Zeilenergebnis ZeileBerechnen();
 
     QString EigenlastText() const;    // lblEigenlast
@@ -88,4 +89,5 @@ public:
 
 private:
     void setzeHaken();
+    void setzeFelder(const Zeilenergebnis& z);
 };
