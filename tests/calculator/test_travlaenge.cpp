@@ -115,6 +115,7 @@ TEST(Spannweiten, OhneEigenlastEndetDieTabelleBeiDerHoechstspannweite)
     k.BaueLaengen(Traversenwerte{});
     EXPECT_EQ(k.laengen.size(), size_t(MaximaleSpannweite));
     // A negative capacity ends at once.
+    w = beispiel();
     w.querkraft = -1;
     k.BaueLaengen(w);
     EXPECT_EQ(k.laengen.size(), 1u);
