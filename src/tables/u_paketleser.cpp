@@ -347,9 +347,13 @@ private:
                     Paketfehler(QStringLiteral("Der Parameter '%1' ist zu lang").arg(p.name));
                 p.wert = m_bytes.nimm(0);
                 p.laenge = elemente;
-                for (quint32 e = 0; e < elemente; ++e)
-                    m_bytes.nimm(p.typ.variabel ? m_bytes.laenge(int(p.typ.groesse))
-                                                : p.typ.groesse);
+                if (!p.typ.variabel) {
+                    m_bytes.nimm(qsizetype(elemente) * p.typ.groesse);
+                } else {
+                    // every element takes at least its length prefix
+                    for (quint32 e = 0; e < elemente; ++e)
+                        m_bytes.nimm(m_bytes.laenge(int(p.typ.groesse)));
+                }
             } else {
                 p.laenge = p.typ.variabel ? m_bytes.laenge(int(p.typ.groesse)) : p.typ.groesse;
                 p.wert = m_bytes.nimm(p.laenge);

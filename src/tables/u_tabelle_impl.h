@@ -15,7 +15,7 @@ struct TBClientDataSet::Impl {
     // Field list
     std::vector<TFieldDef> liste;
     std::vector<TField*> felder;
-    std::vector<std::unique_ptr<TField>> alleFelder; // never shrinks: references stay valid
+    std::vector<std::unique_ptr<TField>> alleFelder; // a field object lives while its name does
     std::vector<int> gespeichert; // per field: index of its value in the row, -1 when calculated
     std::vector<int> berechnet;   // per field: index among the calculated values, or -1
     int anzahlBerechnet = 0;
@@ -72,6 +72,25 @@ struct TBClientDataSet::Impl {
     void berechne();
     void berechneFuer(const std::vector<Wert>& werte, std::vector<Wert>& ziel);
     void bewege(int position, bool amAnfang, bool amEnde);
+    // Runs lesen with the fields reading row nummer of the ordering, its calculated fields
+    // computed; an empty result for a number outside the rows.
+    template <typename Lesen>
+    auto beiZeile(int nummer, Lesen lesen) -> decltype(lesen())
+    {
+        if (zustand == TDataSetState::Inactive || nummer < 1 || nummer > int(reihenfolge.size()))
+            return {};
+        const Zeile& zeile = (*zeilen)[reihenfolge[nummer - 1]];
+        std::vector<Wert> werte;
+        berechneFuer(zeile.werte, werte);
+        const auto* alteWerte = kontextWerte;
+        auto* alteCalc = kontextCalc;
+        kontextWerte = &zeile.werte;
+        kontextCalc = &werte;
+        auto ergebnis = lesen();
+        kontextWerte = alteWerte;
+        kontextCalc = alteCalc;
+        return ergebnis;
+    }
     void masterBearbeiten();
 
     // Notifications
@@ -87,6 +106,7 @@ struct TBClientDataSet::Impl {
 // (the field's conversion messages when it does not convert), an invalid QVariant is null.
 Wert feldwert(const TFieldDef& def, const QVariant& wert, const QString& wahrheitswerte = {});
 
+[[noreturn]] void nichtImEditiermodus();
 int vergleicheWerte(const Wert& a, const Wert& b);
 // Stored field definitions of neu with the calculated ones of alt kept at their places.
 std::vector<TFieldDef> mischeBerechnete(const std::vector<TFieldDef>& neu,
