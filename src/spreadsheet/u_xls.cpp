@@ -277,7 +277,12 @@ QByteArray XlsArbeitsmappe::Biff8() const
         satz(blatt, WINDOW2, p.daten());
     }
     satz(blatt, EOF_, {});
-    return global.daten() + blatt.daten();
+    // Excel wants the Workbook stream outside the compound file's small-block area: at least
+    // 4096 bytes, padded with zeros after the last record.
+    QByteArray strom = global.daten() + blatt.daten();
+    if (strom.size() < 4096)
+        strom.append(QByteArray(4096 - strom.size(), '\0'));
+    return strom;
 }
 
 void XlsArbeitsmappe::Speichern(const QString& pfad) const

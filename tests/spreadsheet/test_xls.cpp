@@ -182,3 +182,23 @@ TEST(Arbeitsmappe, VieleUndLangeTexteUeberSatzgrenzenHinweg)
     EXPECT_THROW(m.SetzeText(256, 0, QStringLiteral("x")), Fehler);
     EXPECT_THROW(m.SetzeText(0, 65536, QStringLiteral("x")), Fehler);
 }
+
+TEST(Arbeitsmappe, KleineMappeWirdAufVierKilobyteAufgefuelltUndBleibtLesbar)
+{
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath(QStringLiteral("klein.xls"));
+    XlsArbeitsmappe m;
+    const int zentriert = m.FormatHinzufuegen(XlsArbeitsmappe::Ausrichtung::Zentriert);
+    m.SetzeText(2, 1, QStringLiteral("mitte"), zentriert);
+    EXPECT_EQ(m.Biff8().size(), 4096);
+    m.Speichern(pfad);
+    const Gelesen g = mitXlrd(pfad);
+    EXPECT_EQ(g.blaetter, QStringList{QStringLiteral("Tabelle1")});
+    ASSERT_EQ(g.texte.size(), 1u);
+    EXPECT_EQ(g.texte.at({2, 1}), QStringLiteral("mitte"));
+    EXPECT_EQ(g.ausrichtung.at({2, 1}), 2);
+
+    m.Leeren();
+    m.Speichern(pfad);
+    EXPECT_TRUE(mitXlrd(pfad).texte.empty());
+}
