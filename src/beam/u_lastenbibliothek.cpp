@@ -76,7 +76,7 @@ void Lastenbibliothek::LastenAuflisten(qint32 werkzeug, std::vector<Lasteintrag>
 bool Lastenbibliothek::LastFinden(qint32 nummer)
 {
     cds_lastbib.CheckBrowseMode();
-    return cds_lastbib.Locate(QStringLiteral("Nummer"), {nummer});
+    return cds_lastbib.FindKey({nummer});
 }
 
 bool Lastenbibliothek::LastHinzufuegen(qint32 werkzeug, const QString& name, double last, double flaeche,

@@ -1,6 +1,7 @@
 // kelvara-cli belastung: the calculated values of a load table file.
 #include "cli/u_befehle.h"
 #include "cli/u_meldungen.h"
+#include "language/u_uebersetzung.h"
 #include "loadtable/u_belastungsdatei.h"
 #include "platform/u_fehler.h"
 #include "platform/u_zahlen.h"
@@ -10,9 +11,13 @@
 
 namespace {
 
-const char* const Felder[] = {"laenge",          "einzellast",  "streckenlast",
-                              "einzellast_N",    "streckenlast_Nm", "querkraft_e",
+// In the order of the window's grid, with its column titles (ids 1520 to 1528).
+const char* const Felder[] = {"laenge",          "einzellast",  "einzellast_N",
+                              "streckenlast",    "streckenlast_Nm", "querkraft_e",
                               "biegemoment_e",   "querkraft_s", "biegemoment_s"};
+const char* const Titel[] = {"Länge",         "Einzellast",     "Einzellast [N]",
+                             "Streckenlast",  "Streckenlast [N/m]", "Querkraft [N]",
+                             "Biegemoment [Nm]", "Querkraft [N]", "Biegemoment [Nm]"};
 
 QJsonValue jsonWert(const QVariant& wert)
 {
@@ -44,17 +49,18 @@ QString alsText(Belastungstabelle& b, const QStringList& meldungen)
     const BelastungsEingaben& e = b.eingaben;
     QString text;
     auto zeile = [&text](const QString& titel, const QString& wert) { text += titel + u' ' + wert + u'\n'; };
-    zeile(QStringLiteral("Hersteller:"), e.hersteller);
-    zeile(QStringLiteral("Name:"), e.name);
-    zeile(QStringLiteral("Bearbeiter:"), e.bearbeiter);
-    zeile(QStringLiteral("Gewicht:"), e.gewicht + u' ' + e.cmbGewicht.angezeigterText() + QStringLiteral(" / ")
-                                          + e.laenge + u' ' + e.cmbLaenge1.angezeigterText());
-    zeile(QStringLiteral("Anzahl der Gurte:"), QString::number(e.gurte));
-    zeile(QStringLiteral("horizontale Diagonalen:"), e.horizontaleDiagonalen ? QStringLiteral("ja") : QStringLiteral("nein"));
-    zeile(QStringLiteral("Höhe:"), e.hoehe + u' ' + e.cmbHoehe.angezeigterText());
-    zeile(QStringLiteral("Breite:"), e.breite + u' ' + e.cmbHoehe.angezeigterText());
-    zeile(QStringLiteral("zulässige Querkraft (Eingabe):"), e.querkraft);
-    zeile(QStringLiteral("zulässiges Biegemoment (Eingabe):"), e.biegemoment);
+    auto beschriftung = [](int id, const char* deutsch) { return Uebersetzt(id, QString::fromUtf8(deutsch)); };
+    zeile(beschriftung(1501, "Hersteller:"), e.hersteller);
+    zeile(beschriftung(1502, "Name:"), e.name);
+    zeile(beschriftung(1504, "Bearbeiter:"), e.bearbeiter);
+    zeile(beschriftung(1506, "Gewicht:"), e.gewicht + u' ' + e.cmbGewicht.angezeigterText());
+    zeile(beschriftung(1507, "Länge:"), e.laenge + u' ' + e.cmbLaenge1.angezeigterText());
+    zeile(beschriftung(1508, "Anzahl der Gurte:"), QString::number(e.gurte));
+    zeile(beschriftung(1509, "horizontale Diagonalen") + u':', e.horizontaleDiagonalen ? QStringLiteral("ja") : QStringLiteral("nein"));
+    zeile(beschriftung(1510, "Höhe:"), e.hoehe + u' ' + e.cmbHoehe.angezeigterText());
+    zeile(beschriftung(1511, "Breite:"), e.breite + u' ' + e.cmbHoehe.angezeigterText());
+    zeile(beschriftung(1514, "zulässige Querkraft:"), e.querkraft + QStringLiteral(" N"));
+    zeile(beschriftung(1515, "zulässiges Biegemoment:"), e.biegemoment + QStringLiteral(" Nm"));
     zeile(QStringLiteral("Einheiten der Tabelle:"), e.cmbLaenge2.angezeigterText() + QStringLiteral(", ")
                                                         + e.cmbEinzellast.angezeigterText() + QStringLiteral(", ")
                                                         + e.cmbStreckenlast.angezeigterText());
@@ -62,21 +68,21 @@ QString alsText(Belastungstabelle& b, const QStringList& meldungen)
     auto& t = b.cds_traverse;
     if (t.Active()) {
         QStringList kopf;
-        for (const char* feld : Felder)
-            kopf.append(QString::fromLatin1(feld).rightJustified(16));
+        for (int i = 0; i < 9; ++i)
+            kopf.append(Uebersetzt(1520 + i, QString::fromUtf8(Titel[i])).rightJustified(20));
         text += kopf.join(QString()) + u'\n';
         for (t.First(); !t.Eof(); t.Next()) {
             QStringList werte;
             for (const char* feld : Felder)
-                werte.append(t.FieldByName(QLatin1String(feld)).DisplayText().rightJustified(16));
+                werte.append(t.FieldByName(QLatin1String(feld)).DisplayText().rightJustified(20));
             text += werte.join(QString()) + u'\n';
         }
         text += u'\n';
     }
-    zeile(QStringLiteral("Eigenlast:"), b.EigenlastText().trimmed());
-    zeile(QStringLiteral("zulässige Querkraft:"), b.QuerkraftText().trimmed());
-    zeile(QStringLiteral("zulässiges Biegemoment:"), b.BiegemomentText().trimmed());
-    zeile(QStringLiteral("zulässige Normalkraft in den Gurten:"), b.NormalkraftText().trimmed());
+    zeile(beschriftung(1505, " Eigenlast: ").trimmed(), b.EigenlastText().trimmed());
+    zeile(beschriftung(1514, "zulässige Querkraft:"), b.QuerkraftText().trimmed());
+    zeile(beschriftung(1515, "zulässiges Biegemoment:"), b.BiegemomentText().trimmed());
+    zeile(beschriftung(1513, "zulässige Normalkraft in den Gurten:"), b.NormalkraftText().trimmed());
     for (const QString& m : meldungen)
         zeile(QStringLiteral("Meldung:"), m);
     return text;
