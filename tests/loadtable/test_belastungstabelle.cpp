@@ -2,6 +2,8 @@
 // the current row and the missing-unit messages.
 #include "loadtable/u_belastungstabelle.h"
 #include "platform/u_dialoge_skript.h"
+#include <QDir>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -260,4 +262,36 @@ TEST(Belastungstabelle, BibliothekswerteNehmenBreiteNurMitHorizontalenDiagonalen
     EXPECT_EQ(e.gurtzahl, 3);
     b.eingaben.horizontaleDiagonalen = false;
     EXPECT_DOUBLE_EQ(b.Bibliothekswerte().breite, 0);
+}
+
+TEST(Belastungstabelle, InDieBibliothekMitEigenlastUndFrageBeiVorhandenerTraverse)
+{
+    QTemporaryDir ordner;
+    QDir(ordner.path()).mkdir(QStringLiteral("Traversen"));
+    Traversenbibliothek bib;
+    bib.BibliothekLaden(ordner.path());
+    Belastungstabelle b;
+    b.TabelleNeu();
+    b.eingaben.hersteller = QStringLiteral("ABC");
+    b.eingaben.bearbeiter = QStringLiteral("Meier");
+    b.eingaben.gewicht = QStringLiteral("50");
+    b.eingaben.laenge = QStringLiteral("3");
+    b.eingaben.hoehe = QStringLiteral("400");
+    b.eingaben.biegemoment = QStringLiteral("9000");
+    b.EigenlastBerechnen();
+    ASSERT_TRUE(b.InDieBibliothek(bib));
+    auto& t = bib.cds_travbib;
+    EXPECT_DOUBLE_EQ(t.FieldByName(QStringLiteral("Eigenlast")).AsFloat(), 163.5);
+    EXPECT_TRUE(t.FieldByName(QStringLiteral("Querkraft")).IsNull());
+    EXPECT_DOUBLE_EQ(t.FieldByName(QStringLiteral("Biegemoment")).AsFloat(), 9000);
+    EXPECT_DOUBLE_EQ(t.FieldByName(QStringLiteral("Höhe")).AsFloat(), 0.4);
+    EXPECT_EQ(t.FieldByName(QStringLiteral("Name")).AsString(), QStringLiteral("neue Traverse"));
+
+    SkriptDialoge d;
+    d.erwarteFrage(Antwort::Nein, QStringLiteral("Traverse \"ABC neue Traverse\" existiert bereits.\r\nÜberschreiben?"));
+    b.eingaben.biegemoment = QStringLiteral("1");
+    EXPECT_FALSE(b.InDieBibliothek(bib));
+    EXPECT_TRUE(d.allesBeantwortet());
+    EXPECT_DOUBLE_EQ(t.FieldByName(QStringLiteral("Biegemoment")).AsFloat(), 9000);
+    EXPECT_EQ(t.RecordCount(), 1);
 }
