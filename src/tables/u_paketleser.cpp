@@ -74,6 +74,8 @@ struct Typdeskriptor {
     bool verschachtelt;
 };
 
+constexpr int offen = -2; // an unchanged value not yet resolved
+
 enum class Leseart { Int, UInt, Boolean, Float, TextFest, Text, TextBreit, Bytes,
                      Tabelle, Verknuepfung };
 
@@ -89,7 +91,9 @@ struct Spalte {
 struct RohZeile {
     Zeile zeile;
     std::vector<std::vector<int>> kinder; // per nested table: its rows written under this row
-    std::vector<quint8> unveraendert;     // per field, empty when no bit is set
+    // Per field, empty when no bit is set: -1 a value of its own, -2 unchanged and not yet
+    // resolved, else the index of the row that holds the value (and the nested rows).
+    std::vector<int> unveraendert;
     quint32 nummer = 0;
     quint8 status = 0;
     bool verwendet = false;
@@ -390,8 +394,8 @@ private:
                     Paketfehler(
                         QStringLiteral("Die Verknüpfungsspalte ist als unverändert markiert"));
                 if (roh.unveraendert.empty())
-                    roh.unveraendert.resize(tabelle.ebene->felder.size());
-                roh.unveraendert[spalte.feld] = 1;
+                    roh.unveraendert.resize(tabelle.ebene->felder.size(), -1);
+                roh.unveraendert[spalte.feld] = offen;
                 continue;
             }
             if (bits & 1)
@@ -497,27 +501,41 @@ private:
             }
             for (RohZeile& zeile : tabelle.zeilen)
                 for (size_t f = 0; f < zeile.unveraendert.size(); ++f)
-                    if (zeile.unveraendert[f])
+                    if (zeile.unveraendert[f] == offen)
                         uebernimmAlt(tabelle, zeile, int(f), alteVersion);
+            // Only current rows are taken into the table; they get their values now.
+            for (RohZeile& zeile : tabelle.zeilen)
+                for (size_t f = 0; istAktuell(zeile) && f < zeile.unveraendert.size(); ++f)
+                    if (zeile.unveraendert[f] >= 0)
+                        zeile.zeile.werte[f] = tabelle.zeilen[zeile.unveraendert[f]].zeile.werte[f];
         }
         setzeZaehler(tabelle);
     }
 
+    // Follows the old versions until a row holds the value of feld, and notes that row on
+    // every row of the way, so that each row is walked once.
     static void uebernimmAlt(Tabelle& tabelle, RohZeile& zeile, int feld,
                              const std::unordered_map<quint32, int>& alteVersion)
     {
-        const RohZeile* quelle = &zeile;
-        for (size_t schritte = 0; !quelle->unveraendert.empty() && quelle->unveraendert[feld];
-             ++schritte) {
-            const auto alt = alteVersion.find(quelle->nummer);
-            if (alt == alteVersion.end() || schritte > tabelle.zeilen.size())
-                Paketfehler(QStringLiteral("Ein unveränderter Wert hat keine alte Version"));
-            quelle = &tabelle.zeilen[alt->second];
+        std::vector<RohZeile*> weg;
+        RohZeile* schritt = &zeile;
+        int quelle = -1;
+        while (quelle < 0) {
+            const int marke = schritt->unveraendert.empty() ? -1 : schritt->unveraendert[feld];
+            if (marke >= 0) {
+                quelle = marke;
+            } else if (marke == offen) {
+                const auto alt = alteVersion.find(schritt->nummer);
+                if (alt == alteVersion.end() || weg.size() > tabelle.zeilen.size())
+                    Paketfehler(QStringLiteral("Ein unveränderter Wert hat keine alte Version"));
+                weg.push_back(schritt);
+                schritt = &tabelle.zeilen[alt->second];
+            } else {
+                quelle = int(schritt - tabelle.zeilen.data());
+            }
         }
-        zeile.zeile.werte[feld] = quelle->zeile.werte[feld];
-        const int kind = tabelle.ebene->kindIndex[feld];
-        if (kind >= 0)
-            zeile.kinder[kind] = quelle->kinder[kind];
+        for (RohZeile* ziel : weg)
+            ziel->unveraendert[feld] = quelle;
     }
 
     // The counter continues after the highest number in use, even when the stored one is lower.
@@ -547,10 +565,12 @@ private:
         for (size_t k = 0; k < tabelle.kinder.size(); ++k) {
             Tabelle& kind = *tabelle.kinder[k];
             auto kinder = std::make_shared<Zeilen>();
-            for (int index : roh.kinder[k])
+            const int feld = tabelle.kindFelder[k];
+            const int von = roh.unveraendert.empty() ? -1 : roh.unveraendert[feld];
+            for (int index : (von >= 0 ? tabelle.zeilen[von] : roh).kinder[k])
                 if (istAktuell(kind.zeilen[index]))
                     kinder->push_back(baue(kind, kind.zeilen[index]));
-            zeile.werte[tabelle.kindFelder[k]] = std::move(kinder);
+            zeile.werte[feld] = std::move(kinder);
         }
         return zeile;
     }

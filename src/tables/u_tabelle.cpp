@@ -327,6 +327,7 @@ void TBClientDataSet::Append()
     d->zustand = TDataSetState::Insert;
     d->berechne();
     d->detailsAbgleichen();
+    d->zeile_geaendert();
     d->position_geaendert();
 }
 
@@ -392,10 +393,14 @@ void TBClientDataSet::Cancel()
         return;
     for (TBClientDataSet* detail : d->details)
         detail->Cancel();
+    const bool neu = d->zustand == TDataSetState::Insert;
     d->puffer = {};
     d->zustand = TDataSetState::Browse;
     d->bewege(d->reihenfolge.empty() ? -1 : std::max(d->cursor, 0), d->bof, d->eof);
-    d->zeile_geaendert();
+    if (neu)
+        d->daten_geaendert(); // the row being added is gone
+    else
+        d->zeile_geaendert();
 }
 
 void TBClientDataSet::Delete()

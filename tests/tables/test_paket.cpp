@@ -2,8 +2,10 @@
 // status, change-logged packets from the reader's side, sized packets in streams.
 #include "platform/u_fehler.h"
 #include "tables/u_paket.h"
+#include "tables/u_stream.h"
 #include "tabellen_muster.h"
 #include <QBuffer>
+#include <QTemporaryDir>
 #include <QtEndian>
 #include <gtest/gtest.h>
 
@@ -310,6 +312,32 @@ TEST(Paket, UnveraendertOhneAlteVersionIstEinFehler)
     EXPECT_FALSE(t.Active());
 }
 
+TEST(Paket, LangeKettenAlterVersionenWerdenAufgeloest)
+{
+    // Each row is the new version of the next one; the last holds the value.
+    constexpr quint32 anzahl = 20000;
+    std::vector<quint32> protokoll;
+    for (quint32 i = 1; i < anzahl; ++i)
+        protokoll.insert(protokoll.end(), {i, i + 1, 8});
+    PaketSchreiber s(1);
+    s.Spalte("A", Typ::Int32, 0);
+    s.ParameterlisteEnde();
+    s.Tabellenparameter();
+    s.ParameterArrayUInt32("CHANGE_LOG", protokoll);
+    s.ParameterlisteEnde();
+    for (quint32 i = 1; i < anzahl; ++i) {
+        s.Zeile(Status::Geaendert, 1, true);
+        s.Unveraendert(0);
+    }
+    s.Zeile(Status::AlteVersion, 1, true);
+    s.Int32(42);
+    TBClientDataSet t;
+    t.AusPaket(s.Fertig());
+    ASSERT_EQ(t.RecordCount(), int(anzahl) - 1);
+    t.Last();
+    EXPECT_EQ(t.FieldByName("A").AsInteger(), 42);
+}
+
 namespace {
 std::vector<TFieldDef> kette(int verschachtelt)
 {
@@ -469,4 +497,35 @@ TEST(PaketStream, LaengeNullNegativOderAbgeschnittenIstEinFehler)
     EXPECT_EQ(lies(hex("00000000")), "Ungültige Länge 0 eines Tabellenpakets");
     EXPECT_EQ(lies(hex("FFFFFFFF")), "Ungültige Länge -1 eines Tabellenpakets");
     EXPECT_EQ(lies(hex("FFFFFF7F") + QByteArray(100, 'x')), "Stream-Lesefehler");
+}
+
+TEST(PaketStream, DokumentMitTextwertenUndZweiPaketenLiestSichZurueck)
+{
+    QTemporaryDir ordner;
+    const QString datei = ordner.filePath("Projekt.prp");
+    TBClientDataSet traversen, waende;
+    traversen.FieldDefs = projektFelder();
+    traversen.CreateDataSet();
+    traversen.Append();
+    traversen.FieldByName("Name").SetAsString("Bühne links");
+    traversen.Post();
+    waende.FieldDefs = wandFelder();
+    waende.CreateDataSet();
+    {
+        DokumentSchreiber schreiber(datei);
+        schreiber.Text("Kelvara VLX Projektdatei 1.0");
+        schreiber.Text("Halle 3");
+        schreiber.Tabelle(traversen);
+        schreiber.Tabelle(waende);
+        schreiber.Abschliessen();
+    }
+    TBClientDataSet t2, w2;
+    DokumentLeser leser(datei);
+    EXPECT_EQ(leser.Text(), "Kelvara VLX Projektdatei 1.0");
+    EXPECT_EQ(leser.Text(), "Halle 3");
+    leser.Tabelle(t2);
+    leser.Tabelle(w2);
+    EXPECT_EQ(t2.FieldByName("Name").AsString(), "Bühne links");
+    EXPECT_EQ(w2.Paket(), waende.Paket());
+    EXPECT_EQ(leser.geraet().bytesAvailable(), 0);
 }
