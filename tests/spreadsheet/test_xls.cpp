@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <map>
@@ -201,4 +202,29 @@ TEST(Arbeitsmappe, KleineMappeWirdAufVierKilobyteAufgefuelltUndBleibtLesbar)
     m.Leeren();
     m.Speichern(pfad);
     EXPECT_TRUE(mitXlrd(pfad).texte.empty());
+}
+
+TEST(Tabellenexport, LibreOfficeWandeltDieMappeInCsv)
+{
+    QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    if (soffice.isEmpty())
+        soffice = QStandardPaths::findExecutable(QStringLiteral("libreoffice"));
+    if (soffice.isEmpty())
+        GTEST_SKIP() << "LibreOffice ist nicht installiert";
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath(QStringLiteral("t.xls"));
+    Traversenkalkulator k;
+    beispiel(k);
+    k.einstellungen.cmbDrittel.waehle(1);
+    ASSERT_TRUE(Exportieren(k, pfad));
+    QProcess p;
+    p.start(soffice, {QStringLiteral("--headless"), QStringLiteral("--convert-to"), QStringLiteral("csv"),
+                      QStringLiteral("--outdir"), ordner.path(), pfad});
+    ASSERT_TRUE(p.waitForFinished(180000));
+    QFile csv(ordner.filePath(QStringLiteral("t.csv")));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(csv.readAll());
+    EXPECT_TRUE(text.contains(QStringLiteral("Kelvara VLX Traversendaten")));
+    EXPECT_TRUE(text.contains(QStringLiteral("2 / 3")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Länge [m]")));
 }
