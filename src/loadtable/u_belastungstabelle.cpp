@@ -1,0 +1,261 @@
+#include "loadtable/u_belastungstabelle.h"
+#include "language/u_uebersetzung.h"
+#include "platform/u_dialoge.h"
+#include "platform/u_zahlen.h"
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+constexpr double NProKg = 9.81;
+constexpr double MProFt = 0.3048;
+
+double zahl(const QString& text) { return TextZuFloat(text).value_or(0); }
+
+const QString& maske()
+{
+    static const QString m = QStringLiteral("### ### ##0.00");
+    return m;
+}
+
+// Detaches the table from its grid and notifications while the pass walks it; attaches again
+// on every way out.
+class Abgekoppelt {
+public:
+    explicit Abgekoppelt(TBClientDataSet& t)
+        : m_t(t), m_afterPost(std::exchange(t.AfterPost, nullptr)),
+          m_afterDelete(std::exchange(t.AfterDelete, nullptr)),
+          m_calc(std::exchange(t.OnCalcFields, nullptr))
+    {
+        m_t.DisableControls();
+    }
+    ~Abgekoppelt()
+    {
+        m_t.AfterPost = std::move(m_afterPost);
+        m_t.AfterDelete = std::move(m_afterDelete);
+        m_t.OnCalcFields = std::move(m_calc);
+        m_t.EnableControls();
+    }
+
+private:
+    TBClientDataSet& m_t;
+    std::function<void(TBClientDataSet&)> m_afterPost;
+    std::function<void(TBClientDataSet&)> m_afterDelete;
+    std::function<void(TBClientDataSet&)> m_calc;
+};
+
+} // namespace
+
+BelastungsEingaben::BelastungsEingaben()
+    : name(Uebersetzt(1503, QStringLiteral("neue Traverse"))),
+      cmbGewicht({QStringLiteral("kg"), QStringLiteral("N"), QStringLiteral("kN")}, 0),
+      cmbLaenge1({QStringLiteral("m"), QStringLiteral("ft")}, 0),
+      cmbHoehe({QStringLiteral("mm"), QStringLiteral("in")}, 0),
+      cmbLaenge2({QStringLiteral("m"), QStringLiteral("ft")}, 0),
+      cmbEinzellast({QStringLiteral("kg"), QStringLiteral("N"), QStringLiteral("kN")}, 0),
+      cmbStreckenlast({QStringLiteral("kg/m"), QStringLiteral("N/m"), QStringLiteral("kN/m"),
+                       QStringLiteral("kg/ft"), QStringLiteral("N/ft"), QStringLiteral("kN/ft"),
+                       QStringLiteral("kg"), QStringLiteral("N"), QStringLiteral("kN")},
+                      0)
+{
+}
+
+Belastungstabelle::Belastungstabelle() { setzeHaken(); }
+
+void Belastungstabelle::setzeHaken()
+{
+    cds_traverse.AfterPost = [this](TBClientDataSet&) { Neuberechnen(); };
+    cds_traverse.AfterDelete = [this](TBClientDataSet&) { Neuberechnen(); };
+    cds_traverse.OnCalcFields = [this](TBClientDataSet&) { setzeFelder(ZeileBerechnen()); };
+}
+
+void Belastungstabelle::TabelleNeu()
+{
+    auto feld = [](const char* name, bool berechnet) {
+        return TFieldDef{QString::fromLatin1(name), TFieldType::Float, 0, false, berechnet, {}};
+    };
+    cds_traverse.Close();
+    cds_traverse.FieldDefs = {
+        TFieldDef{QStringLiteral("laenge"), TFieldType::Integer, 0, true, false, {}},
+        feld("einzellast", false),    feld("streckenlast", false), feld("einzellast_N", true),
+        feld("streckenlast_Nm", true), feld("querkraft_e", true),  feld("biegemoment_e", true),
+        feld("querkraft_s", true),    feld("biegemoment_s", true),
+    };
+    cds_traverse.CreateDataSet();
+    cds_traverse.SetIndexFieldNames(QStringLiteral("laenge"));
+    for (int i = 1; i < cds_traverse.FieldCount(); ++i)
+        cds_traverse.Fields(i).DisplayFormat = maske();
+}
+
+void Belastungstabelle::UebernimmZeilen(TBClientDataSet& quelle)
+{
+    const char* felder[] = {"laenge", "einzellast", "streckenlast"};
+    for (const char* name : felder)
+        quelle.FieldByName(QString::fromLatin1(name)); // a missing field throws before anything changes
+    TabelleNeu();
+    Abgekoppelt ab(cds_traverse);
+    for (quelle.First(); !quelle.Eof(); quelle.Next()) {
+        cds_traverse.Append();
+        for (const char* name : felder)
+            cds_traverse.FieldByName(QString::fromLatin1(name))
+                .SetValue(quelle.FieldByName(QString::fromLatin1(name)).Value());
+        cds_traverse.Post();
+    }
+    cds_traverse.First();
+}
+
+void Belastungstabelle::EigenlastBerechnen()
+{
+    double G = zahl(eingaben.gewicht);
+    switch (eingaben.cmbGewicht.gewaehlt()) {
+    case 0: G *= NProKg; break;
+    case 2: G *= 1000; break;
+    default: break;
+    }
+    double L = zahl(eingaben.laenge);
+    if (eingaben.cmbLaenge1.gewaehlt() == 1)
+        L *= MProFt;
+    ergebnisse.eigenlast = (G <= 0.1 || L <= 0.01) ? 0 : G / L;
+    Neuberechnen();
+}
+
+Zeilenergebnis Belastungstabelle::ZeileBerechnen()
+{
+    auto& t = cds_traverse;
+    const double g = ergebnisse.eigenlast;
+    TField& laenge = t.FieldByName(QStringLiteral("laenge"));
+
+    // Without a length unit the number is taken as metres.
+    double l = LaengeOhneEintrag;
+    if (!laenge.IsNull()) {
+        l = laenge.AsInteger();
+        if (eingaben.cmbLaenge2.gewaehlt() == 1)
+            l *= MProFt;
+        else if (eingaben.cmbLaenge2.gewaehlt() < 0)
+            dialoge().Meldung(Uebersetzt(1551, QStringLiteral("Keine Einheit für die Länge gewählt!")));
+    }
+
+    Zeilenergebnis z;
+    const double e = t.FieldByName(QStringLiteral("einzellast")).AsFloat();
+    switch (eingaben.cmbEinzellast.gewaehlt()) {
+    case 0: z.einzellastN = e * NProKg; break;
+    case 1: z.einzellastN = e; break;
+    case 2: z.einzellastN = e * 1000; break;
+    default:
+        dialoge().Meldung(Uebersetzt(1552, QStringLiteral("Keine Einheit für die Einzelkraft gewählt!")));
+        break;
+    }
+
+    // A total load on a span of length 0 is spread over nothing: that row carries no
+    // distributed load rather than an infinite one.
+    const double s = t.FieldByName(QStringLiteral("streckenlast")).AsFloat();
+    const auto jeSpannweite = [&](double faktor) { return l == 0 ? 0.0 : s * faktor / l; };
+    switch (eingaben.cmbStreckenlast.gewaehlt()) {
+    case 0: z.streckenlastNm = s * NProKg; break;
+    case 1: z.streckenlastNm = s; break;
+    case 2: z.streckenlastNm = s * 1000; break;
+    case 3: z.streckenlastNm = s * NProKg / MProFt; break;
+    case 4: z.streckenlastNm = s / MProFt; break;
+    case 5: z.streckenlastNm = s * 1000 / MProFt; break;
+    case 6: z.streckenlastNm = jeSpannweite(NProKg); break;
+    case 7: z.streckenlastNm = jeSpannweite(1); break;
+    case 8: z.streckenlastNm = jeSpannweite(1000); break;
+    default:
+        dialoge().Meldung(Uebersetzt(1553, QStringLiteral("Keine Einheit für die Streckenlast gewählt!")));
+        break;
+    }
+
+    const double F = z.einzellastN.toDouble();
+    const double q = z.streckenlastNm.toDouble();
+    z.querkraftE = F / 2 + g * l / 2;
+    z.querkraftS = q * l / 2 + g * l / 2;
+    z.biegemomentE = F * l / 4 + l * l * g / 8;
+    z.biegemomentS = l * l * q / 8 + l * l * g / 8;
+
+    return z;
+}
+
+void Belastungstabelle::setzeFelder(const Zeilenergebnis& z)
+{
+    auto& t = cds_traverse;
+    t.FieldByName(QStringLiteral("einzellast_N")).SetValue(z.einzellastN);
+    t.FieldByName(QStringLiteral("streckenlast_Nm")).SetValue(z.streckenlastNm);
+    t.FieldByName(QStringLiteral("querkraft_e")).SetAsFloat(z.querkraftE);
+    t.FieldByName(QStringLiteral("biegemoment_e")).SetAsFloat(z.biegemomentE);
+    t.FieldByName(QStringLiteral("querkraft_s")).SetAsFloat(z.querkraftS);
+    t.FieldByName(QStringLiteral("biegemoment_s")).SetAsFloat(z.biegemomentS);
+}
+
+void Belastungstabelle::Neuberechnen()
+{
+    auto& t = cds_traverse;
+    if (!t.Active())
+        return;
+    geaendert = true;
+    const QVariant gemerkt = t.RecordCount() > 0 ? t.FieldByName(QStringLiteral("laenge")).Value() : QVariant();
+    {
+        Abgekoppelt ab(t);
+        t.CheckBrowseMode();
+        double qMax = 0;
+        double mMax = 0;
+        // The calculated fields are not stored: the table computes them for the row it shows,
+        // so the pass only reads the rows; a post would move a row behind others of equal length.
+        for (t.First(); !t.Eof(); t.Next()) {
+            const Zeilenergebnis z = ZeileBerechnen();
+            qMax = std::max({qMax, z.querkraftS, z.querkraftE});
+            mMax = std::max({mMax, z.biegemomentS, z.biegemomentE});
+        }
+        ergebnisse.querkraft = qMax;
+        ergebnisse.biegemoment = mMax;
+
+        const auto inMetern = [this](const QString& text) {
+            const double wert = zahl(text);
+            switch (eingaben.cmbHoehe.gewaehlt()) {
+            case 0: return wert / 1000;
+            case 1: return wert * 25.4 / 1000;
+            default: return wert;
+            }
+        };
+        ergebnisse.hoehe = inMetern(eingaben.hoehe);
+        ergebnisse.breite = inMetern(eingaben.breite);
+        ergebnisse.normalkraft = ergebnisse.hoehe <= 0.001 ? 0 : mMax / ergebnisse.hoehe;
+    }
+    if (!gemerkt.isValid() || !t.Locate(QStringLiteral("laenge"), {gemerkt}))
+        t.First();
+}
+
+QString Belastungstabelle::EigenlastText() const
+{
+    return FormatFloat(QStringLiteral("### ### ##0.00 N/m"), ergebnisse.eigenlast);
+}
+
+QString Belastungstabelle::QuerkraftText() const
+{
+    return FormatFloat(QStringLiteral("### ### ##0.00 N"), ergebnisse.querkraft);
+}
+
+QString Belastungstabelle::BiegemomentText() const
+{
+    return FormatFloat(QStringLiteral("### ### ##0.00 Nm"), ergebnisse.biegemoment);
+}
+
+QString Belastungstabelle::NormalkraftText() const
+{
+    return FormatFloat(QStringLiteral("### ### ##0.00 N"), ergebnisse.normalkraft);
+}
+
+BibliotheksEintrag Belastungstabelle::Bibliothekswerte() const
+{
+    BibliotheksEintrag e{eingaben.hersteller, eingaben.name, eingaben.bearbeiter,
+                         ergebnisse.eigenlast, eingaben.querkraft, eingaben.biegemoment};
+    e.hoehe = ergebnisse.hoehe;
+    e.breite = eingaben.horizontaleDiagonalen ? ergebnisse.breite : 0;
+    e.gurtzahl = eingaben.gurte;
+    return e;
+}
+
+bool Belastungstabelle::InDieBibliothek(Traversenbibliothek& bibliothek) const
+{
+    return bibliothek.InBibliothek(
+        Bibliothekswerte(), Uebersetzt(1555, QStringLiteral("Traverse \"%s %s\" existiert bereits.")));
+}

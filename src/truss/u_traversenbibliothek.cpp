@@ -1,0 +1,211 @@
+#include "truss/u_traversenbibliothek.h"
+#include "language/u_uebersetzung.h"
+#include "platform/u_dialoge.h"
+#include "platform/u_fehler.h"
+#include "platform/u_zahlen.h"
+#include "tables/u_stream.h"
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+const QStringList& felder()
+{
+    static const QStringList namen{
+        QStringLiteral("Nummer"),    QStringLiteral("Hersteller"),  QStringLiteral("Name"),
+        QStringLiteral("Bearbeiter"), QStringLiteral("Eigenlast"),  QStringLiteral("Querkraft"),
+        QStringLiteral("Biegemoment"), QStringLiteral("Höhe"),      QStringLiteral("Breite"),
+        QStringLiteral("Gurtzahl")};
+    return namen;
+}
+
+void setzeZahl(TField& feld, const QVariant& wert)
+{
+    if (!wert.isValid() || wert.isNull())
+        feld.Clear();
+    else if (wert.typeId() == QMetaType::QString)
+        feld.SetAsString(wert.toString());
+    else
+        feld.SetAsFloat(wert.toDouble());
+}
+
+} // namespace
+
+void SetzeTextOderNull(TField& feld, const QString& text)
+{
+    if (text.isEmpty())
+        feld.Clear();
+    else
+        feld.SetAsString(text);
+}
+
+bool LeseBibliotheksdatei(const QString& datei, const QString& kopf, const QStringList& felder,
+                          TBClientDataSet& tabelle)
+{
+    DokumentLeser leser(datei);
+    if (leser.Text() != kopf)
+        return false;
+    TBClientDataSet gelesen;
+    leser.Tabelle(gelesen);
+    for (const QString& name : felder)
+        if (!gelesen.FindField(name))
+            return false;
+    tabelle.AusPaket(gelesen.Paket());
+    return true;
+}
+
+void SchreibeBibliotheksdatei(const QString& datei, const QString& kopf, TBClientDataSet& tabelle)
+{
+    DokumentSchreiber schreiber(datei);
+    schreiber.Text(kopf);
+    schreiber.Tabelle(tabelle);
+    schreiber.Abschliessen();
+}
+
+void LadeBibliothek(const QString& datei, const QString& kopf, const QStringList& felder,
+                    const QString& ungueltig, TBClientDataSet& tabelle, const std::function<void()>& neu)
+{
+    if (!QFileInfo::exists(datei)) {
+        neu();
+        return;
+    }
+    try {
+        if (LeseBibliotheksdatei(datei, kopf, felder, tabelle))
+            return;
+        dialoge().Meldung(ungueltig);
+    } catch (const Fehler& fehler) {
+        dialoge().Meldung(fehler.meldung());
+    }
+    neu();
+}
+
+void SchreibeNachJederAenderung(TBClientDataSet& tabelle, std::function<void()> schreiben)
+{
+    auto sicher = [schreiben = std::move(schreiben)](TBClientDataSet&) {
+        try {
+            schreiben();
+        } catch (const Fehler& fehler) {
+            dialoge().Meldung(fehler.meldung());
+        }
+    };
+    tabelle.AfterPost = sicher;
+    tabelle.AfterDelete = sicher;
+}
+
+BibliotheksEintrag TraversenfensterEintrag(const QString& hersteller, const QString& name,
+                                           const QString& bearbeiter, const QString& eigenlast,
+                                           const QString& querkraft, const QString& biegemoment,
+                                           const QString& hoeheMm, const QString& breiteMm,
+                                           qint32 gurtzahl, bool horizontaleDiagonalen)
+{
+    BibliotheksEintrag e{hersteller, name, bearbeiter, eigenlast, querkraft, biegemoment};
+    e.hoehe = TextZuFloat(hoeheMm).value_or(0) / 1000;
+    e.breite = gurtzahl > 2 && horizontaleDiagonalen ? TextZuFloat(breiteMm).value_or(0) / 1000 : 0;
+    e.gurtzahl = gurtzahl;
+    return e;
+}
+
+Traversenbibliothek::Traversenbibliothek()
+{
+    SchreibeNachJederAenderung(cds_travbib, [this] { BibliothekSchreiben(); });
+    BibliothekNeu();
+}
+
+QString Traversenbibliothek::Kopf() { return QStringLiteral("Kelvara VLX Traversenbibliothek 1.0"); }
+
+QString Traversenbibliothek::Dateiname(const QString& programmverzeichnis)
+{
+    return QDir(programmverzeichnis).filePath(QStringLiteral("Traversen/Bibliothek.cds"));
+}
+
+QString Traversenbibliothek::ExistiertMuster()
+{
+    return Uebersetzt(2101, QStringLiteral("Traverse \"%s %s\" existiert bereits."));
+}
+
+void Traversenbibliothek::BibliothekLaden(const QString& programmverzeichnis)
+{
+    m_datei = Dateiname(programmverzeichnis);
+    LadeBibliothek(m_datei, Kopf(), felder(),
+                   Uebersetzt(1601, QStringLiteral("keine gültige Traversenbibliothek")), cds_travbib,
+                   [this] { BibliothekNeu(); });
+    cds_travbib.SetIndexFieldNames(QStringLiteral("Nummer"));
+    setzeAnzeigeformate();
+}
+
+bool Traversenbibliothek::BibliothekLesen(const QString& datei)
+{
+    if (!LeseBibliotheksdatei(datei, Kopf(), felder(), cds_travbib)) {
+        dialoge().Meldung(Uebersetzt(1601, QStringLiteral("keine gültige Traversenbibliothek")));
+        return false;
+    }
+    cds_travbib.SetIndexFieldNames(QStringLiteral("Nummer"));
+    setzeAnzeigeformate();
+    return true;
+}
+
+void Traversenbibliothek::BibliothekNeu()
+{
+    auto text = [](const QString& name) {
+        return TFieldDef{name, TFieldType::String, 30, true, false, {}};
+    };
+    auto zahl = [](const QString& name) { return TFieldDef{name, TFieldType::Float, 0, false, false, {}}; };
+    cds_travbib.Close();
+    cds_travbib.FieldDefs = {
+        TFieldDef{QStringLiteral("Nummer"), TFieldType::AutoInc, 0, false, false, {}},
+        text(QStringLiteral("Hersteller")),
+        text(QStringLiteral("Name")),
+        text(QStringLiteral("Bearbeiter")),
+        zahl(QStringLiteral("Eigenlast")),
+        zahl(QStringLiteral("Querkraft")),
+        zahl(QStringLiteral("Biegemoment")),
+        zahl(QStringLiteral("Höhe")),
+        zahl(QStringLiteral("Breite")),
+        TFieldDef{QStringLiteral("Gurtzahl"), TFieldType::Integer, 0, false, false, {}},
+    };
+    cds_travbib.CreateDataSet();
+    cds_travbib.SetIndexFieldNames(QStringLiteral("Nummer"));
+    setzeAnzeigeformate();
+}
+
+void Traversenbibliothek::setzeAnzeigeformate()
+{
+    for (const char* name : {"Eigenlast", "Querkraft", "Biegemoment"})
+        cds_travbib.FieldByName(QString::fromLatin1(name)).DisplayFormat = QStringLiteral("### ### ##0.00");
+    for (const QString& name : {QStringLiteral("Höhe"), QStringLiteral("Breite")})
+        cds_travbib.FieldByName(name).DisplayFormat = QStringLiteral("0.000");
+}
+
+void Traversenbibliothek::BibliothekSchreiben() { SchreibeBibliotheksdatei(m_datei, Kopf(), cds_travbib); }
+
+bool Traversenbibliothek::InBibliothek(const BibliotheksEintrag& eintrag, const QString& existiertMuster)
+{
+    auto& t = cds_travbib;
+    t.CheckBrowseMode();
+    if (t.Locate(QStringLiteral("Hersteller;Name"), {eintrag.hersteller, eintrag.name})) {
+        const QString frage = Format(existiertMuster, {eintrag.hersteller, eintrag.name})
+                              + QStringLiteral("\r\n") + Uebersetzt(3, QStringLiteral("Überschreiben?"));
+        if (dialoge().FrageJaNein(frage) != Antwort::Ja)
+            return false;
+        t.Edit();
+    } else {
+        t.Append();
+    }
+    try {
+        SetzeTextOderNull(t.FieldByName(QStringLiteral("Hersteller")), eintrag.hersteller);
+        SetzeTextOderNull(t.FieldByName(QStringLiteral("Name")), eintrag.name);
+        SetzeTextOderNull(t.FieldByName(QStringLiteral("Bearbeiter")), eintrag.bearbeiter);
+        setzeZahl(t.FieldByName(QStringLiteral("Eigenlast")), eintrag.eigenlast);
+        setzeZahl(t.FieldByName(QStringLiteral("Querkraft")), eintrag.querkraft);
+        setzeZahl(t.FieldByName(QStringLiteral("Biegemoment")), eintrag.biegemoment);
+        t.FieldByName(QStringLiteral("Höhe")).SetAsFloat(eintrag.hoehe);
+        t.FieldByName(QStringLiteral("Breite")).SetAsFloat(eintrag.breite);
+        t.FieldByName(QStringLiteral("Gurtzahl")).SetAsInteger(eintrag.gurtzahl);
+        t.Post();
+    } catch (const Fehler& fehler) {
+        t.Cancel();
+        dialoge().Meldung(fehler.meldung());
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,140 @@
+// The span load calculator: the operations of one span length, the list up to the first negative
+// central point load, its bound, and the grid texts.
+#include "calculator/u_travlaenge.h"
+#include <gtest/gtest.h>
+
+namespace {
+
+Traversenwerte beispiel()
+{
+    Traversenwerte w;
+    w.hersteller = QStringLiteral("ABC");
+    w.name = QStringLiteral("F34");
+    w.eigenlast = 100;
+    w.querkraft = 5000;
+    w.biegemoment = 10000;
+    return w;
+}
+
+} // namespace
+
+TEST(Spannweiten, BeispielzeileEinsMeterInKilogramm)
+{
+    KalkulatorEinstellungen e;
+    const TTravLaenge l(1, 100, 5000, 10000, e);
+    EXPECT_DOUBLE_EQ(l.QZul(), 2500);
+    EXPECT_DOUBLE_EQ(l.MZul(), 5000);
+    EXPECT_NEAR(l.GesamtEigenlast(), 10.19, 0.005);
+    EXPECT_NEAR(l.Streckenlast(), 499.49, 0.005);
+    EXPECT_NEAR(l.Punktlast(), 499.49, 0.005);
+    EXPECT_DOUBLE_EQ(l.Aussenlast(), 0);
+    EXPECT_EQ(l.Farbe(), Zeilenfarbe::Schwarz);
+    // Third and quarter points: shear limit 1.5 * 2450 against 4.5 * 4987.5.
+    EXPECT_NEAR(l.Drittelpunktlast(), 3675 / 9.81, 1e-9);
+    EXPECT_NEAR(l.Viertelpunktlast(), 4.0 / 3 * 2450 / 9.81, 1e-9);
+}
+
+TEST(Spannweiten, ZehnMeterSindGrauUndHabenAussenlast)
+{
+    KalkulatorEinstellungen e;
+    e.cmbEigenlast.waehle(1); // N
+    const TTravLaenge l(10, 100, 5000, 10000, e);
+    EXPECT_DOUBLE_EQ(l.Punktlast(), 1500);
+    EXPECT_EQ(l.Farbe(), Zeilenfarbe::Grau);
+    // min(2500 - 500, (5000 - 1250) / 2)
+    EXPECT_DOUBLE_EQ(l.Aussenlast(), 1875);
+    const TTravLaenge neun(9, 100, 5000, 10000, e);
+    EXPECT_DOUBLE_EQ(neun.Aussenlast(), 0);
+}
+
+TEST(Spannweiten, DrittelUndViertelNachLastbild)
+{
+    KalkulatorEinstellungen e;
+    e.cmbEigenlast.waehle(1);
+    const TTravLaenge l(8, 100, 5000, 10000, e);
+    // QZul - L g / 2 = 2100, MZul - L² g / 8 = 4200
+    EXPECT_DOUBLE_EQ(l.Drittelpunktlast(), std::min(1.5 * 2100, 4.5 * 4200 / 8));
+    e.cmbDrittel.waehle(1);
+    EXPECT_DOUBLE_EQ(l.Drittelpunktlast(), std::min(2100.0, 3 * 4200.0 / 8));
+    EXPECT_DOUBLE_EQ(l.Viertelpunktlast(), std::min(4.0 / 3 * 2100, 16.0 / 3 * 4200 / 8));
+    e.cmbViertel.waehle(1);
+    EXPECT_DOUBLE_EQ(l.Viertelpunktlast(), std::min(2100.0, 4 * 4200.0 / 8));
+    e.cmbViertel.waehle(2);
+    EXPECT_DOUBLE_EQ(l.Viertelpunktlast(), std::min(2.0 / 3 * 2100, 2 * 4200.0 / 8));
+}
+
+TEST(Spannweiten, GleichlasteinheitKilonewtonGibtDieGesamtlastDerSpannweite)
+{
+    KalkulatorEinstellungen e;
+    const TTravLaenge l(4, 100, 5000, 10000, e);
+    // min(1250, 2500) - 100 = 1150 N/m on 4 m
+    e.cmbGleichlast.waehle(5);
+    EXPECT_DOUBLE_EQ(l.Streckenlast(), 4.6);
+    e.cmbGleichlast.waehle(4);
+    EXPECT_DOUBLE_EQ(l.Streckenlast(), 4600);
+    e.cmbGleichlast.waehle(3);
+    EXPECT_DOUBLE_EQ(l.Streckenlast(), 4600 / 9.81);
+    e.cmbGleichlast.waehle(2);
+    EXPECT_DOUBLE_EQ(l.Streckenlast(), 1.15);
+    e.cmbEigenlast.waehle(2);
+    EXPECT_DOUBLE_EQ(l.GesamtEigenlast(), 0.4);
+}
+
+TEST(Spannweiten, TabelleEndetBeiEinundzwanzigMetern)
+{
+    Traversenkalkulator k;
+    k.BaueLaengen(beispiel());
+    ASSERT_EQ(k.laengen.size(), 21u);
+    EXPECT_FALSE(k.begrenzt());
+    EXPECT_EQ(k.laengen.back().Laenge, 21);
+    k.einstellungen.cmbEigenlast.waehle(1);
+    EXPECT_NEAR(k.laengen.back().Punktlast(), -97.62, 0.005);
+    EXPECT_GE(k.laengen[19].Punktlast(), 0);
+    EXPECT_EQ(k.Name(), QStringLiteral("ABC F34"));
+
+    // Without BGV C1 the shown values double-limit, the rows stay.
+    const double vorher = k.laengen[0].Punktlast();
+    k.einstellungen.bgvc1 = false;
+    EXPECT_EQ(k.laengen.size(), 21u);
+    EXPECT_DOUBLE_EQ(k.laengen[0].QZul(), 5000);
+    EXPECT_GT(k.laengen[0].Punktlast(), vorher);
+}
+
+TEST(Spannweiten, OhneEigenlastEndetDieTabelleBeiDerHoechstspannweite)
+{
+    Traversenkalkulator k;
+    Traversenwerte w = beispiel();
+    w.eigenlast = 0;
+    k.BaueLaengen(w);
+    EXPECT_EQ(k.laengen.size(), size_t(MaximaleSpannweite));
+    EXPECT_TRUE(k.begrenzt());
+    w.eigenlast = -5;
+    k.BaueLaengen(w);
+    EXPECT_EQ(k.laengen.size(), size_t(MaximaleSpannweite));
+    // An empty library row (all values 0) never turns negative either.
+    k.BaueLaengen(Traversenwerte{});
+    EXPECT_EQ(k.laengen.size(), size_t(MaximaleSpannweite));
+    // A negative capacity ends at once.
+    w = beispiel();
+    w.querkraft = -1;
+    k.BaueLaengen(w);
+    EXPECT_EQ(k.laengen.size(), 1u);
+    EXPECT_FALSE(k.begrenzt());
+}
+
+TEST(Spannweiten, KopfUndZelltexteDesGitters)
+{
+    Traversenkalkulator k;
+    k.BaueLaengen(beispiel());
+    k.einstellungen.cmbGleichlast.waehle(2);
+    EXPECT_EQ(k.Kopftext(0), QStringLiteral("Länge [m]"));
+    EXPECT_EQ(k.Kopftext(1), QStringLiteral("Eigenlast [kg]"));
+    EXPECT_EQ(k.Kopftext(2), QStringLiteral("Streckenlast [kN/m]"));
+    EXPECT_EQ(k.Kopftext(6), QStringLiteral("Aussenlast [kg]"));
+    EXPECT_EQ(k.Zelltext(k.laengen[0], 0), QStringLiteral("1"));
+    EXPECT_EQ(k.Zelltext(k.laengen[0], 1).trimmed(), QStringLiteral("10,19"));
+    EXPECT_TRUE(k.Zelltext(k.laengen[0], 1).startsWith(u' ')); // not trimmed
+    k.einstellungen.cmbEigenlast.waehle(1);
+    EXPECT_EQ(k.Zelltext(k.laengen.back(), 3).trimmed(), QStringLiteral("-97,62"));
+    EXPECT_EQ(k.Zelltext(k.laengen[0], 2).trimmed(), QStringLiteral("4,90"));
+}

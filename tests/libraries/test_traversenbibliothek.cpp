@@ -1,0 +1,224 @@
+// The truss library: loading at start, the insert with its overwrite question, refused rows and
+// the file written after every change.
+#include "platform/u_dialoge_skript.h"
+#include "platform/u_fehler.h"
+#include "tables/u_stream.h"
+#include "truss/u_traversenbibliothek.h"
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray inhalt(const QString& pfad)
+{
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+struct Programm {
+    Programm()
+    {
+        QDir(ordner.path()).mkdir(QStringLiteral("Traversen"));
+        bib.BibliothekLaden(ordner.path());
+    }
+    QTemporaryDir ordner;
+    Traversenbibliothek bib;
+};
+
+BibliotheksEintrag eintrag(const QString& hersteller, const QString& name)
+{
+    return TraversenfensterEintrag(hersteller, name, QStringLiteral("Meier"), QStringLiteral("65,5"),
+                                   QStringLiteral("5000"), QStringLiteral("10000"), QStringLiteral("300"),
+                                   QStringLiteral("290"), 4, true);
+}
+
+} // namespace
+
+TEST(Traversenbibliothek, OhneDateiLeerUndOhneMeldung)
+{
+    SkriptDialoge d;
+    Programm p;
+    EXPECT_TRUE(p.bib.cds_travbib.Active());
+    EXPECT_EQ(p.bib.cds_travbib.RecordCount(), 0);
+    EXPECT_EQ(p.bib.cds_travbib.FieldCount(), 10);
+    EXPECT_TRUE(d.gezeigt.isEmpty());
+    EXPECT_FALSE(QFile::exists(p.bib.datei()));
+}
+
+TEST(Traversenbibliothek, EinfuegenSchreibtDieDateiUndLaedtSieWieder)
+{
+    Programm p;
+    ASSERT_TRUE(p.bib.InBibliothek(eintrag(QStringLiteral("ABC"), QStringLiteral("neue Traverse")),
+                                   Traversenbibliothek::ExistiertMuster()));
+    auto& t = p.bib.cds_travbib;
+    EXPECT_DOUBLE_EQ(t.FieldByName(QStringLiteral("Höhe")).AsFloat(), 0.3);
+    EXPECT_EQ(t.FieldByName(QStringLiteral("Höhe")).DisplayText(), QStringLiteral("0,300"));
+    EXPECT_DOUBLE_EQ(t.FieldByName(QStringLiteral("Breite")).AsFloat(), 0.29);
+    EXPECT_DOUBLE_EQ(t.FieldByName(QStringLiteral("Eigenlast")).AsFloat(), 65.5);
+    EXPECT_EQ(t.FieldByName(QStringLiteral("Nummer")).AsInteger(), 1);
+
+    DokumentLeser leser(p.bib.datei());
+    EXPECT_EQ(leser.Text(), QStringLiteral("Kelvara VLX Traversenbibliothek 1.0"));
+
+    Traversenbibliothek wieder;
+    SkriptDialoge d;
+    wieder.BibliothekLaden(p.ordner.path());
+    ASSERT_EQ(wieder.cds_travbib.RecordCount(), 1);
+    EXPECT_EQ(wieder.cds_travbib.FieldByName(QStringLiteral("Name")).AsString(), QStringLiteral("neue Traverse"));
+    EXPECT_EQ(wieder.cds_travbib.FieldByName(QStringLiteral("Gurtzahl")).AsInteger(), 4);
+    EXPECT_TRUE(d.gezeigt.isEmpty());
+}
+
+TEST(Traversenbibliothek, FragtVorDemUeberschreibenUndLaesstDieDateiBeiNeinUnveraendert)
+{
+    Programm p;
+    const auto e = eintrag(QStringLiteral("ABC"), QStringLiteral("neue Traverse"));
+    ASSERT_TRUE(p.bib.InBibliothek(e, Traversenbibliothek::ExistiertMuster()));
+    const QByteArray vorher = inhalt(p.bib.datei());
+
+    SkriptDialoge d;
+    d.erwarteFrage(Antwort::Nein, QStringLiteral("Traverse \"ABC neue Traverse\" existiert bereits.\r\nÜberschreiben?"));
+    auto anders = e;
+    anders.bearbeiter = QStringLiteral("Schulz");
+    EXPECT_FALSE(p.bib.InBibliothek(anders, Traversenbibliothek::ExistiertMuster()));
+    EXPECT_TRUE(d.allesBeantwortet());
+    EXPECT_EQ(inhalt(p.bib.datei()), vorher);
+    EXPECT_EQ(p.bib.cds_travbib.FieldByName(QStringLiteral("Bearbeiter")).AsString(), QStringLiteral("Meier"));
+
+    d.erwarteFrage(Antwort::Ja);
+    EXPECT_TRUE(p.bib.InBibliothek(anders, QStringLiteral("Traverse \"%s %s\" existiert bereits.")));
+    EXPECT_EQ(p.bib.cds_travbib.RecordCount(), 1);
+    EXPECT_EQ(p.bib.cds_travbib.FieldByName(QStringLiteral("Bearbeiter")).AsString(), QStringLiteral("Schulz"));
+    EXPECT_NE(inhalt(p.bib.datei()), vorher);
+}
+
+TEST(Traversenbibliothek, HerstellerUndNameWerdenGenauVerglichen)
+{
+    Programm p;
+    SkriptDialoge d;
+    ASSERT_TRUE(p.bib.InBibliothek(eintrag(QStringLiteral("abc"), QStringLiteral("X")), Traversenbibliothek::ExistiertMuster()));
+    ASSERT_TRUE(p.bib.InBibliothek(eintrag(QStringLiteral("ABC"), QStringLiteral("X")), Traversenbibliothek::ExistiertMuster()));
+    EXPECT_EQ(p.bib.cds_travbib.RecordCount(), 2);
+    EXPECT_TRUE(d.gezeigt.isEmpty());
+}
+
+TEST(Traversenbibliothek, BreiteNurBeiDreiOderVierGurtenMitHorizontalenDiagonalen)
+{
+    const auto werte = [](qint32 gurte, bool diagonalen) {
+        return TraversenfensterEintrag({}, {}, {}, {}, {}, {}, QStringLiteral("300"), QStringLiteral("250"),
+                                       gurte, diagonalen);
+    };
+    EXPECT_DOUBLE_EQ(werte(2, true).breite, 0);
+    EXPECT_DOUBLE_EQ(werte(1, true).breite, 0);
+    EXPECT_DOUBLE_EQ(werte(4, false).breite, 0);
+    EXPECT_DOUBLE_EQ(werte(3, true).breite, 0.25);
+    EXPECT_DOUBLE_EQ(werte(2, true).hoehe, 0.3);
+}
+
+TEST(Traversenbibliothek, AbgelehnteZeileLaesstKeineHalbeZeileUndSchreibtNichts)
+{
+    Programm p;
+    SkriptDialoge d;
+    auto ohneBearbeiter = eintrag(QStringLiteral("ABC"), QStringLiteral("X"));
+    ohneBearbeiter.bearbeiter.clear();
+    d.erwarteMeldung(QStringLiteral("Feld 'Bearbeiter' muß einen Wert haben"));
+    EXPECT_FALSE(p.bib.InBibliothek(ohneBearbeiter, Traversenbibliothek::ExistiertMuster()));
+
+    auto keineZahl = eintrag(QStringLiteral("ABC"), QStringLiteral("Y"));
+    keineZahl.querkraft = QStringLiteral("viel");
+    d.erwarteMeldung();
+    EXPECT_FALSE(p.bib.InBibliothek(keineZahl, Traversenbibliothek::ExistiertMuster()));
+    EXPECT_TRUE(d.allesBeantwortet());
+    EXPECT_TRUE(d.unerwartet.isEmpty());
+    EXPECT_TRUE(d.gezeigt.last().contains(QStringLiteral("viel")));
+    EXPECT_EQ(p.bib.cds_travbib.RecordCount(), 0);
+    EXPECT_EQ(p.bib.cds_travbib.State(), TDataSetState::Browse);
+    EXPECT_FALSE(QFile::exists(p.bib.datei()));
+
+    // A refused overwrite keeps the old row as it was.
+    ASSERT_TRUE(p.bib.InBibliothek(eintrag(QStringLiteral("ABC"), QStringLiteral("Z")), Traversenbibliothek::ExistiertMuster()));
+    const QByteArray vorher = inhalt(p.bib.datei());
+    auto kaputt = eintrag(QStringLiteral("ABC"), QStringLiteral("Z"));
+    kaputt.biegemoment = QStringLiteral("1,2,3");
+    d.erwarteFrage(Antwort::Ja).erwarteMeldung();
+    EXPECT_FALSE(p.bib.InBibliothek(kaputt, Traversenbibliothek::ExistiertMuster()));
+    EXPECT_DOUBLE_EQ(p.bib.cds_travbib.FieldByName(QStringLiteral("Biegemoment")).AsFloat(), 10000);
+    EXPECT_EQ(inhalt(p.bib.datei()), vorher);
+}
+
+TEST(Traversenbibliothek, LeereZahltexteBleibenLeer)
+{
+    Programm p;
+    auto e = eintrag(QStringLiteral("ABC"), QStringLiteral("X"));
+    e.eigenlast = QString();
+    ASSERT_TRUE(p.bib.InBibliothek(e, Traversenbibliothek::ExistiertMuster()));
+    EXPECT_TRUE(p.bib.cds_travbib.FieldByName(QStringLiteral("Eigenlast")).IsNull());
+}
+
+TEST(Traversenbibliothek, LoeschenSchreibtDieDateiSofort)
+{
+    Programm p;
+    ASSERT_TRUE(p.bib.InBibliothek(eintrag(QStringLiteral("A"), QStringLiteral("1")), Traversenbibliothek::ExistiertMuster()));
+    ASSERT_TRUE(p.bib.InBibliothek(eintrag(QStringLiteral("A"), QStringLiteral("2")), Traversenbibliothek::ExistiertMuster()));
+    p.bib.cds_travbib.First();
+    p.bib.cds_travbib.Delete();
+    Traversenbibliothek wieder;
+    wieder.BibliothekLaden(p.ordner.path());
+    ASSERT_EQ(wieder.cds_travbib.RecordCount(), 1);
+    EXPECT_EQ(wieder.cds_travbib.FieldByName(QStringLiteral("Name")).AsString(), QStringLiteral("2"));
+}
+
+TEST(Traversenbibliothek, FalscherKopfMeldetUndBeginntLeerBisZurErstenAenderung)
+{
+    Programm p;
+    {
+        DokumentSchreiber s(p.bib.datei());
+        s.Text(QStringLiteral("Kelvara VLX Lastenbibliothek 1.0"));
+        s.Abschliessen();
+    }
+    const QByteArray falsch = inhalt(p.bib.datei());
+    Traversenbibliothek bib;
+    SkriptDialoge d;
+    d.erwarteMeldung(QStringLiteral("keine gültige Traversenbibliothek"));
+    bib.BibliothekLaden(p.ordner.path());
+    EXPECT_TRUE(d.allesBeantwortet());
+    EXPECT_EQ(bib.cds_travbib.RecordCount(), 0);
+    EXPECT_EQ(inhalt(bib.datei()), falsch);
+    ASSERT_TRUE(bib.InBibliothek(eintrag(QStringLiteral("A"), QStringLiteral("1")), Traversenbibliothek::ExistiertMuster()));
+    EXPECT_NE(inhalt(bib.datei()), falsch);
+}
+
+TEST(Traversenbibliothek, BeschaedigteDateiMeldetDenFehlerUndBeginntLeer)
+{
+    Programm p;
+    ASSERT_TRUE(p.bib.InBibliothek(eintrag(QStringLiteral("A"), QStringLiteral("1")), Traversenbibliothek::ExistiertMuster()));
+    QByteArray bytes = inhalt(p.bib.datei());
+    bytes.chop(3);
+    {
+        QFile f(p.bib.datei());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    Traversenbibliothek bib;
+    SkriptDialoge d;
+    d.erwarteMeldung();
+    bib.BibliothekLaden(p.ordner.path());
+    EXPECT_TRUE(d.allesBeantwortet());
+    EXPECT_EQ(bib.cds_travbib.RecordCount(), 0);
+    EXPECT_EQ(bib.cds_travbib.FieldCount(), 10);
+}
+
+TEST(Traversenbibliothek, SchreibfehlerWirdGemeldetUndDieZeileBleibt)
+{
+    QTemporaryDir ordner; // without the folder "Traversen"
+    Traversenbibliothek bib;
+    bib.BibliothekLaden(ordner.path());
+    SkriptDialoge d;
+    d.erwarteMeldung();
+    EXPECT_TRUE(bib.InBibliothek(eintrag(QStringLiteral("A"), QStringLiteral("1")), Traversenbibliothek::ExistiertMuster()));
+    EXPECT_TRUE(d.allesBeantwortet());
+    EXPECT_TRUE(d.gezeigt.first().contains(QStringLiteral("Bibliothek.cds")));
+    EXPECT_EQ(bib.cds_travbib.RecordCount(), 1);
+}
