@@ -230,7 +230,7 @@ Rechenergebnis RechneTragfaelle(const Rechenvorgabe& v, const std::function<void
                     // all minimum forces left of the section, less those of the pair's supports
                     s.q += minimal[k].q;
                     s.m += minimal[k].m;
-                    for (const auto [anfang, ende] : {gruppe[paare[nummer - 1].first], gruppe[paare[nummer - 1].second]})
+                    for (const auto& [anfang, ende] : {gruppe[paare[nummer - 1].first], gruppe[paare[nummer - 1].second]})
                         for (std::size_t i = anfang; i < ende; ++i)
                             if (v.lager[i].position <= x + Toleranz)
                                 s.wirke(v.lager[i].minimalkraft, x - v.lager[i].position);

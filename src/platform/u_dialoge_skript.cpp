@@ -20,20 +20,20 @@ SkriptDialoge::~SkriptDialoge() { setzeDialoge(nullptr); }
 
 SkriptDialoge& SkriptDialoge::erwarteMeldung(const QString& text)
 {
-    m_schritte.push_back({Art::Meldung, text.isEmpty() ? std::nullopt : std::optional(text)});
+    m_schritte.push_back({Art::Meldung, text.isEmpty() ? std::nullopt : std::optional(text), Antwort::Ja, std::nullopt});
     return *this;
 }
 
 SkriptDialoge& SkriptDialoge::erwarteFrage(Antwort antwort, const QString& text)
 {
-    m_schritte.push_back({Art::FrageJaNein, text.isEmpty() ? std::nullopt : std::optional(text), antwort});
+    m_schritte.push_back({Art::FrageJaNein, text.isEmpty() ? std::nullopt : std::optional(text), antwort, std::nullopt});
     return *this;
 }
 
 SkriptDialoge& SkriptDialoge::erwarteFrage3(Antwort antwort, const QString& text)
 {
     m_schritte.push_back(
-        {Art::FrageJaNeinAbbrechen, text.isEmpty() ? std::nullopt : std::optional(text), antwort});
+        {Art::FrageJaNeinAbbrechen, text.isEmpty() ? std::nullopt : std::optional(text), antwort, std::nullopt});
     return *this;
 }
 
