@@ -6,6 +6,7 @@
 #include "report/u_berichtsmaler.h"
 #include <QApplication>
 #include <QComboBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPageSize>
@@ -119,6 +120,7 @@ Tfrm_vorschau::Tfrm_vorschau(Berichtslayout layout, QWidget* eltern) : QDialog(e
     sbSeite->setWidgetResizable(true);
     sbSeite->setAlignment(Qt::AlignCenter);
     sbSeite->setBackgroundRole(QPalette::Dark);
+    sbSeite->viewport()->installEventFilter(this);
 
     auto* leiste = new QHBoxLayout;
     for (QWidget* w : std::initializer_list<QWidget*>{btnErsteSeite, btnVorherigeSeite, lblSeite, btnNaechsteSeite,
@@ -275,13 +277,17 @@ double Tfrm_vorschau::passenderZoom() const
     return std::clamp(faktor, 0.1, zoomstufen.back());
 }
 
-void Tfrm_vorschau::resizeEvent(QResizeEvent* ereignis)
+// A fitted zoom follows the size of the page area.
+bool Tfrm_vorschau::eventFilter(QObject* objekt, QEvent* ereignis)
 {
-    QDialog::resizeEvent(ereignis);
-    if (m_zoomart != Zoomart::Faktor) {
-        m_zoom = passenderZoom();
-        aktualisieren();
+    if (objekt == sbSeite->viewport() && ereignis->type() == QEvent::Resize && m_zoomart != Zoomart::Faktor) {
+        const double zoom = passenderZoom();
+        if (!qFuzzyCompare(zoom, m_zoom)) {
+            m_zoom = zoom;
+            aktualisieren();
+        }
     }
+    return QDialog::eventFilter(objekt, ereignis);
 }
 
 void Tfrm_vorschau::aktualisieren()

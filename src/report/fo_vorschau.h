@@ -40,7 +40,7 @@ public:
     void TexteSetzen();
 
 protected:
-    void resizeEvent(QResizeEvent* ereignis) override;
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
     void btnVergroessernClick();

@@ -154,7 +154,7 @@ Band seitenfuss(const QDateTime& ausdruck)
     band.linie(0, 0.5, 170, 0.5, 0.2);
     band.ab(3.2, 2.1, "Kelvara VLX", Schrift{8});
     band.ab(32.8, 2.1, DatumZeitZuText(ausdruck), Schrift{8});
-    band.bis(166.8, 2.1, Inhalt::Seitenangabe(QStringLiteral("Seite %1 von %2")), Schrift{8});
+    band.bis(166.8, 2.1, Inhalt::Seitenangabe(QStringLiteral("Seite %d von %d")), Schrift{8});
     return band;
 }
 } // namespace

@@ -27,14 +27,14 @@ struct Schrift {
 struct Inhalt {
     enum class Art { Fest, Feld, Seitenangabe };
     Art art = Art::Fest;
-    QString text; // fixed text, or for Seitenangabe the pattern with %1 page and %2 page count
+    QString text; // fixed text, or for Seitenangabe a Format pattern of page and page count
     int spalte = -1;
 
     Inhalt() = default;
     Inhalt(const QString& fest) : text(fest) {}
     Inhalt(const char* fest) : text(QString::fromUtf8(fest)) {}
     static Inhalt Feld(int spalte);
-    static Inhalt Seitenangabe(const QString& muster); // "Seite %1 von %2"
+    static Inhalt Seitenangabe(const QString& muster); // "Seite %d von %d"
 };
 
 // Placement of a text. Without a width (breite 0) the position x is where a left-aligned text

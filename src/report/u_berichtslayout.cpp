@@ -1,4 +1,5 @@
 #include "report/u_berichtslayout.h"
+#include "platform/u_zahlen.h"
 #include "report/u_berichtsschrift.h"
 #include <algorithm>
 
@@ -21,7 +22,7 @@ QString inhaltstext(const Inhalt& inhalt, const Bandquelle& quelle)
     case Inhalt::Art::Feld:
         return quelle.daten ? quelle.daten->wert(quelle.zeile, inhalt.spalte) : QString();
     case Inhalt::Art::Seitenangabe:
-        return inhalt.text.arg(QString::number(quelle.seite), QString::number(quelle.seiten));
+        return Format(inhalt.text, {quelle.seite, quelle.seiten});
     }
     return {};
 }

@@ -34,7 +34,7 @@ inline Bericht zeilenbericht(int zeilen, double zeilenhoehe = 6.35)
     Band fuss;
     fuss.hoehe = 7.4;
     fuss.ab(3.2, 2.1, "Kelvara VLX", Schrift{8});
-    fuss.bis(170, 2.1, Inhalt::Seitenangabe(QStringLiteral("Seite %1 von %2")), Schrift{8});
+    fuss.bis(170, 2.1, Inhalt::Seitenangabe(QStringLiteral("Seite %d von %d")), Schrift{8});
     bericht.seitenfuss = fuss;
     return bericht;
 }

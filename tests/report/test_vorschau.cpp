@@ -66,9 +66,13 @@ TEST(Berichtsvorschau, ZoomtInStufenUndPasstDieSeiteEin)
     Tfrm_vorschau vorschau(Umbrechen(zeilenbericht(10)));
     vorschau.resize(800, 600);
     vorschau.show();
+    QApplication::processEvents();
     EXPECT_EQ(vorschau.zoomart(), Tfrm_vorschau::Zoomart::Seitenbreite);
     auto* zoom = kind<QComboBox>(vorschau, "cmbZoom");
     auto* flaeche = kind<QScrollArea>(vorschau, "sbSeite");
+    EXPECT_EQ(zoom->currentText(), QStringLiteral("Seitenbreite"));
+    EXPECT_LE(seitenbild(vorschau).width(), flaeche->viewport()->width());
+    EXPECT_GT(seitenbild(vorschau).width(), flaeche->viewport()->width() - 60);
 
     zoom->setCurrentIndex(zoom->findText(QStringLiteral("100 %")));
     Q_EMIT zoom->activated(zoom->currentIndex());
