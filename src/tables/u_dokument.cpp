@@ -30,6 +30,13 @@ void DokumentSchreiber::Text(const QString& text)
     m_writer->WriteString(text);
 }
 
+void DokumentSchreiber::Integer(qint32 wert)
+{
+    if (!m_writer)
+        throw Fehler(QStringLiteral("Stream-Schreibfehler"));
+    m_writer->WriteInteger(wert);
+}
+
 void DokumentSchreiber::Tabelle(TBClientDataSet& tabelle)
 {
     werteBeenden();

@@ -129,6 +129,21 @@ void TWriter::WriteString(const QString& text)
     schreibeBytes(bytes.constData(), bytes.size());
 }
 
+void TWriter::WriteInteger(qint32 wert)
+{
+    if (wert >= -128 && wert <= 127) {
+        const char bytes[2] = {char(Int8), char(wert)};
+        schreibeBytes(bytes, 2);
+    } else if (wert >= -32768 && wert <= 32767) {
+        const char bytes[3] = {char(Int16), char(wert & 0xFF), char((wert >> 8) & 0xFF)};
+        schreibeBytes(bytes, 3);
+    } else {
+        const char bytes[5] = {char(Int32), char(wert & 0xFF), char((wert >> 8) & 0xFF), char((wert >> 16) & 0xFF),
+                               char((wert >> 24) & 0xFF)};
+        schreibeBytes(bytes, 5);
+    }
+}
+
 void TWriter::Finish()
 {
     m_fertig = true;

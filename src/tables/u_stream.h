@@ -19,6 +19,9 @@ public:
 
     // Kind 20 (UTF-8) when the text holds a non-ASCII character, else 6 up to 255 bytes, else 12.
     void WriteString(const QString& text);
+    // Kind 2, 3 or 4, the smallest that holds the value. Documents of this program write only
+    // texts; the integers of older load tables are written again when such a file is rewritten.
+    void WriteInteger(qint32 wert);
     // Writes the buffered bytes to the stream ("Stream-Schreibfehler" when not all are written).
     void Finish();
 
@@ -63,6 +66,7 @@ public:
     explicit DokumentSchreiber(const QString& datei); // "Datei %s kann nicht erstellt werden"
     ~DokumentSchreiber();
     void Text(const QString& text);
+    void Integer(qint32 wert);
     void Tabelle(TBClientDataSet& tabelle); // finishes the values first
     void Abschliessen();                    // commits the file; without it the target is untouched
 

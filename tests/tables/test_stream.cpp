@@ -137,3 +137,20 @@ TEST(Stream, DateiendeImWertIstEinLesefehler)
         EXPECT_EQ(fehlerVon([&] { r.ReadString(); }), QStringLiteral("Stream-Lesefehler")) << kurz.toHex().constData();
     }
 }
+
+TEST(Stream, GanzzahlenNehmenDieKleinsteArtUndLesenSichZurueck)
+{
+    QBuffer puffer;
+    puffer.open(QIODevice::ReadWrite);
+    TWriter w(puffer);
+    const QList<qint32> werte = {0, -128, 127, 128, -32768, 32767, 32768, std::numeric_limits<qint32>::min()};
+    for (qint32 v : werte)
+        w.WriteInteger(v);
+    w.Finish();
+    EXPECT_EQ(puffer.data().left(6), QByteArray("\x02\x00\x02\x80\x02\x7F", 6));
+    EXPECT_EQ(puffer.data().mid(6, 3), QByteArray("\x03\x80\x00", 3));
+    puffer.seek(0);
+    TReader r(puffer);
+    for (qint32 v : werte)
+        EXPECT_EQ(r.ReadInteger(), v);
+}
