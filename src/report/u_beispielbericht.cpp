@@ -16,7 +16,7 @@ double streckenlast(double l) { return std::max(0.0, std::min(8 * biegemoment / 
 
 QString zahl(double wert) { return FormatFloat(QStringLiteral("### ### ##0.00"), wert).trimmed(); }
 
-const double spaltenenden[] = {12, 38, 66, 90, 118, 142, 170};
+const double spaltenenden[] = {14, 38, 66, 90, 118, 142, 170};
 
 const Schrift titelschrift{18, true, false};
 const Schrift ueberschrift{10, true, true};
