@@ -8,6 +8,16 @@
 //
 // Errors are thrown as Fehler with the German texts the user sees; the table keeps the state it
 // had before the failing operation.
+//
+// Calculated fields survive a new structure: when a packet replaces the structure, or a detail
+// takes its structure from the master, each calculated field of FieldDefs goes after the stored
+// field it followed before. A TField object stays valid (with its DisplayFormat) as long as a
+// field of its name is in the field list.
+//
+// Editing, appending or deleting in a detail puts the master row into edit; posting or moving the
+// master first posts the pending rows of its details. Cancelling a master edit does not take back
+// the detail rows already posted. Auto-increment fields are read-only; a nested table's counter
+// is shared by the nested rows under all master rows.
 #include <QIODevice>
 #include <QObject>
 #include <QString>
@@ -64,9 +74,13 @@ public:
 
 private:
     friend class TBClientDataSet;
-    TField(TBClientDataSet* tabelle, int index) : m_tabelle(tabelle), m_index(index) {}
+    TField(TBClientDataSet* tabelle, int index, QString name)
+        : m_tabelle(tabelle), m_index(index), m_name(std::move(name))
+    {
+    }
     TBClientDataSet* m_tabelle;
-    int m_index;
+    int m_index; // -1 once the field left the table's field list (the object stays valid)
+    QString m_name;
 };
 
 enum class TDataSetState { Inactive, Browse, Edit, Insert, CalcFields };
@@ -86,11 +100,13 @@ public:
     // Structure and life
     std::vector<TFieldDef> FieldDefs; // stored and calculated fields in field-list order
     void CreateDataSet();             // empty table of FieldDefs, opened
-    void Open();
-    void Close();
+    void Open();                      // the rows kept since Close, or an empty table of FieldDefs
+    void Close();                     // keeps the rows; a detail closes with its master
     bool Active() const;
     TDataSetState State() const;
-    // Binds this table as detail of master's nested field; its structure comes from the master.
+    // Binds this table as detail of master's nested field; its structure comes from the master,
+    // its calculated fields from its own FieldDefs (set them before binding). One detail per
+    // nested field. The detail opens and closes with the master.
     void SetDataSetField(TBClientDataSet& master, const QString& feldname);
 
     QString IndexFieldNames() const;
@@ -134,8 +150,23 @@ public:
     std::function<void(TBClientDataSet&)> AfterDelete;
     std::function<void(TBClientDataSet&)> OnCalcFields; // sets the calculated fields of the row
 
+    // While disabled (counted), no change signal is sent; enabling again sends DatenGeaendert.
+    void DisableControls();
+    void EnableControls();
+    bool ControlsDisabled() const;
+
+    // Reading a row by its position (1-based, in the ordering) without moving the cursor, for
+    // grids; calculated fields are computed for that row.
+    QVariant WertBei(int nummer, int feld);
+    QString AnzeigeTextBei(int nummer, int feld);
+
     // Sized packets: 4-byte length, then the packet.
+    // Posts a pending edit; "Stream-Schreibfehler" when not every byte is written. The packet
+    // holds the current rows with status 0 and no change log.
     void SchreibeInStream(QIODevice& stream);
+    // Closes the table and reads a sized packet; a stream ending inside the length gives
+    // "Stream-Lesefehler", a length of 0 or below is an error too. On any error the table stays
+    // closed. Change-logged packets are read, showing only their current rows.
     void LeseAusStream(QIODevice& stream);
     QByteArray Paket();                    // the packet bytes alone
     void AusPaket(const QByteArray& paket); // replaces structure and content
@@ -147,6 +178,7 @@ Q_SIGNALS:
 
 private:
     friend class TField;
+    friend void KopiereZeilen(TBClientDataSet& quelle, TBClientDataSet& ziel);
     struct Impl;
     std::unique_ptr<Impl> d;
 };

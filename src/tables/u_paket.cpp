@@ -1,0 +1,341 @@
+// Writing table packets.
+#include "tables/u_paket.h"
+#include "platform/u_codepage.h"
+#include "platform/u_fehler.h"
+#include <QtEndian>
+#include <cstring>
+
+namespace {
+constexpr quint32 magic = 0xBDE01996;
+constexpr int headergroesse = 24;
+
+bool istStrukturiert(quint32 typ)
+{
+    const quint32 code = (typ >> 16) & 0x3F;
+    return code >= 12 && code <= 18;
+}
+} // namespace
+
+void Paketfehler(const QString& grund)
+{
+    throw Fehler(QStringLiteral("Ungültiges Tabellenpaket: %1").arg(grund));
+}
+
+PaketSchreiber::PaketSchreiber(int spaltenzahl)
+{
+    if (spaltenzahl < 0 || spaltenzahl > 0xFFFF)
+        throw Fehler(QStringLiteral("Eine Tabelle mit %1 Spalten kann nicht gespeichert werden")
+                         .arg(spaltenzahl));
+    m_daten.reserve(4096);
+    u32(magic);
+    u16(1);
+    u16(0);
+    u32(headergroesse);
+    u16(quint16(spaltenzahl));
+    u32(0); // rows of the top table
+    u32(1); // flags
+    u16(0); // row offset
+}
+
+void PaketSchreiber::u16(quint16 wert)
+{
+    const quint16 le = qToLittleEndian(wert);
+    m_daten.append(reinterpret_cast<const char*>(&le), 2);
+}
+
+void PaketSchreiber::u32(quint32 wert)
+{
+    const quint32 le = qToLittleEndian(wert);
+    m_daten.append(reinterpret_cast<const char*>(&le), 4);
+}
+
+void PaketSchreiber::name(const QString& name)
+{
+    const QByteArray bytes = ZuCodepage(name);
+    if (bytes.size() > 255)
+        throw Fehler(QStringLiteral("Der Name '%1' ist zu lang für ein Tabellenpaket").arg(name));
+    m_daten.append(char(bytes.size()));
+    m_daten.append(bytes);
+}
+
+void PaketSchreiber::Spalte(const QString& spaltenname, quint32 typ, quint16 attribute)
+{
+    name(spaltenname);
+    u32(typ);
+    u16(attribute);
+    if (istStrukturiert(typ))
+        qToLittleEndian<quint16>(2, m_daten.data() + 4);
+    m_liste = m_daten.size();
+    m_parameter = 0;
+    u16(0);
+}
+
+void PaketSchreiber::Tabellenparameter()
+{
+    m_liste = m_daten.size();
+    m_parameter = 0;
+    u16(0);
+}
+
+void PaketSchreiber::ParameterText(const QString& parametername, const QString& text)
+{
+    const QByteArray bytes = ZuCodepage(text);
+    name(parametername);
+    u32(Typ::Text2);
+    u16(quint16(bytes.size() + 1));
+    m_daten.append(bytes);
+    m_daten.append('\0');
+    ++m_parameter;
+}
+
+void PaketSchreiber::ParameterUInt16(const QString& parametername, quint16 wert)
+{
+    name(parametername);
+    u32(Typ::UInt16);
+    u16(wert);
+    ++m_parameter;
+}
+
+void PaketSchreiber::ParameterInt32(const QString& parametername, qint32 wert)
+{
+    name(parametername);
+    u32(Typ::Int32);
+    u32(quint32(wert));
+    ++m_parameter;
+}
+
+void PaketSchreiber::ParameterArrayUInt32(const QString& parametername,
+                                          const std::vector<quint32>& werte)
+{
+    name(parametername);
+    u32(Typ::ArrayUInt32);
+    u32(quint32(werte.size()));
+    for (quint32 wert : werte)
+        u32(wert);
+    ++m_parameter;
+}
+
+void PaketSchreiber::ParameterlisteEnde()
+{
+    if (m_liste >= 0)
+        qToLittleEndian<quint16>(m_parameter, m_daten.data() + m_liste);
+    m_liste = -1;
+}
+
+void PaketSchreiber::zeilenOffsetSetzen()
+{
+    if (m_daten.size() <= 0xFFFF) {
+        qToLittleEndian<quint16>(quint16(m_daten.size()), m_daten.data() + 22);
+        qToLittleEndian<quint32>(3, m_daten.data() + 18);
+    }
+}
+
+void PaketSchreiber::Zeile(quint8 status, int spalten, bool oben)
+{
+    if (!m_zeilenBegonnen) {
+        zeilenOffsetSetzen();
+        m_zeilenBegonnen = true;
+    }
+    if (oben)
+        ++m_zeilenOben;
+    m_daten.append(char(status));
+    m_bitmap = m_daten.size();
+    m_daten.append((spalten + 3) / 4, '\0');
+}
+
+void PaketSchreiber::bit(int spalte, int verschiebung)
+{
+    m_daten[m_bitmap + spalte / 4] =
+        char(quint8(m_daten[m_bitmap + spalte / 4]) | (1u << (2 * (spalte % 4) + verschiebung)));
+}
+
+void PaketSchreiber::Null(int spalte) { bit(spalte, 0); }
+
+void PaketSchreiber::Unveraendert(int spalte) { bit(spalte, 1); }
+
+void PaketSchreiber::Int32(qint32 wert) { u32(quint32(wert)); }
+
+void PaketSchreiber::UInt32(quint32 wert) { u32(wert); }
+
+void PaketSchreiber::Float(double wert)
+{
+    quint64 bits;
+    std::memcpy(&bits, &wert, sizeof bits);
+    const quint64 le = qToLittleEndian(bits);
+    m_daten.append(reinterpret_cast<const char*>(&le), 8);
+}
+
+void PaketSchreiber::Boolean(bool wert) { u16(wert ? 1 : 0); }
+
+void PaketSchreiber::Text(const QByteArray& bytes, int laengenbytes)
+{
+    if (bytes.isEmpty()) {
+        if (laengenbytes == 1)
+            m_daten.append(char(1));
+        else
+            u16(1);
+        m_daten.append('\0');
+        return;
+    }
+    // A text never exceeds what its length prefix can count.
+    const qsizetype laenge = std::min<qsizetype>(bytes.size(), laengenbytes == 1 ? 0xFF : 0xFFFF);
+    if (laengenbytes == 1)
+        m_daten.append(char(laenge));
+    else
+        u16(quint16(laenge));
+    m_daten.append(bytes.constData(), laenge);
+}
+
+void PaketSchreiber::Memo(const QByteArray& bytes)
+{
+    u32(quint32(bytes.size()));
+    m_daten.append(bytes);
+}
+
+void PaketSchreiber::Zeilenzahl(qint32 anzahl) { u32(quint32(anzahl)); }
+
+QByteArray PaketSchreiber::Fertig()
+{
+    if (!m_zeilenBegonnen)
+        zeilenOffsetSetzen();
+    qToLittleEndian<quint32>(m_zeilenOben, m_daten.data() + 14);
+    return std::move(m_daten);
+}
+
+namespace {
+int zaehleSpalten(const Ebene& ebene)
+{
+    int anzahl = int(ebene.felder.size());
+    for (const auto& kind : ebene.kinder)
+        anzahl += zaehleSpalten(*kind);
+    return anzahl;
+}
+
+quint16 attributeVon(const TFieldDef& feld)
+{
+    quint16 attribute = feld.required ? Attribut::Pflicht : 0;
+    if (feld.type == TFieldType::AutoInc)
+        attribute |= Attribut::NurLesen;
+    return attribute;
+}
+
+quint16 breite(const TFieldDef& feld)
+{
+    if (feld.size < 0 || feld.size > 0xFFFF)
+        throw Fehler(
+            QStringLiteral("Die Größe %1 des Feldes '%2' ist zu groß").arg(feld.size).arg(feld.name));
+    return quint16(feld.size);
+}
+
+void schreibeMetadaten(PaketSchreiber& schreiber, const Ebene& ebene)
+{
+    for (size_t i = 0; i < ebene.felder.size(); ++i) {
+        const TFieldDef& feld = ebene.felder[i];
+        switch (feld.type) {
+        case TFieldType::AutoInc:
+            schreiber.Spalte(feld.name, Typ::Int32, attributeVon(feld));
+            schreiber.ParameterText(QStringLiteral("SUBTYPE"), QStringLiteral("Autoinc"));
+            break;
+        case TFieldType::Integer:
+            schreiber.Spalte(feld.name, Typ::Int32, attributeVon(feld));
+            break;
+        case TFieldType::String:
+            schreiber.Spalte(feld.name, breite(feld) <= 254 ? Typ::Text1 : Typ::Text2,
+                             attributeVon(feld));
+            schreiber.ParameterUInt16(QStringLiteral("WIDTH"), breite(feld));
+            break;
+        case TFieldType::Float:
+            schreiber.Spalte(feld.name, Typ::Float, attributeVon(feld));
+            break;
+        case TFieldType::Boolean:
+            schreiber.Spalte(feld.name, Typ::Boolean, attributeVon(feld));
+            break;
+        case TFieldType::Memo:
+            schreiber.Spalte(feld.name, Typ::Memo, attributeVon(feld));
+            schreiber.ParameterText(QStringLiteral("SUBTYPE"), QStringLiteral("Text"));
+            schreiber.ParameterUInt16(QStringLiteral("WIDTH"), breite(feld));
+            break;
+        case TFieldType::DataSet: {
+            const Ebene& kind = *ebene.kinder[ebene.kindIndex[i]];
+            schreiber.Spalte(feld.name, Typ::Verschachtelt + quint32(zaehleSpalten(kind)),
+                             attributeVon(feld));
+            schreiber.ParameterlisteEnde();
+            schreibeMetadaten(schreiber, kind);
+            continue;
+        }
+        }
+        schreiber.ParameterlisteEnde();
+    }
+    schreiber.Tabellenparameter();
+    if (ebene.autoincFeld >= 0)
+        schreiber.ParameterInt32(QStringLiteral("AUTOINCVALUE"), ebene.naechsterAutoinc);
+    schreiber.ParameterlisteEnde();
+}
+
+void schreibeZeilen(PaketSchreiber& schreiber, const Ebene& ebene, const Zeilen& zeilen,
+                    bool oben)
+{
+    const int spalten = int(ebene.felder.size());
+    for (const ::Zeile& zeile : zeilen) {
+        schreiber.Zeile(Status::Unveraendert, spalten, oben);
+        for (int i = 0; i < spalten; ++i) {
+            const Wert& wert = zeile.werte[i];
+            switch (ebene.felder[i].type) {
+            case TFieldType::AutoInc:
+            case TFieldType::Integer:
+                if (auto* zahl = std::get_if<qint32>(&wert))
+                    schreiber.Int32(*zahl);
+                else
+                    schreiber.Null(i);
+                break;
+            case TFieldType::Float:
+                if (auto* zahl = std::get_if<double>(&wert))
+                    schreiber.Float(*zahl);
+                else
+                    schreiber.Null(i);
+                break;
+            case TFieldType::Boolean:
+                if (auto* b = std::get_if<bool>(&wert))
+                    schreiber.Boolean(*b);
+                else
+                    schreiber.Null(i);
+                break;
+            case TFieldType::String:
+                if (auto* text = std::get_if<QString>(&wert))
+                    schreiber.Text(ZuCodepage(*text), ebene.felder[i].size <= 254 ? 1 : 2);
+                else
+                    schreiber.Null(i);
+                break;
+            case TFieldType::Memo: {
+                auto* text = std::get_if<QString>(&wert);
+                if (text && !text->isEmpty())
+                    schreiber.Memo(ZuCodepage(*text));
+                else
+                    schreiber.Null(i);
+                break;
+            }
+            case TFieldType::DataSet: {
+                auto* kinder = std::get_if<Verschachtelt>(&wert);
+                const qsizetype anzahl = (kinder && *kinder) ? qsizetype((*kinder)->size()) : 0;
+                schreiber.Zeilenzahl(qint32(anzahl));
+                if (anzahl > 0)
+                    schreibeZeilen(schreiber, *ebene.kinder[ebene.kindIndex[i]], **kinder, false);
+                break;
+            }
+            }
+        }
+    }
+}
+} // namespace
+
+QByteArray SchreibePaket(const Ebene& ebene, const Zeilen& zeilen)
+{
+    if (ebene.anzahlTabellen() > maxTabellen)
+        throw Fehler(QStringLiteral("Eine Tabelle mit mehr als %1 verschachtelten Tabellen kann "
+                                    "nicht gespeichert werden")
+                         .arg(maxTabellen - 1));
+    PaketSchreiber schreiber(zaehleSpalten(ebene));
+    schreibeMetadaten(schreiber, ebene);
+    schreibeZeilen(schreiber, ebene, zeilen, true);
+    return schreiber.Fertig();
+}
