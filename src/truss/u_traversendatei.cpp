@@ -1,0 +1,145 @@
+#include "truss/u_traversendatei.h"
+#include "language/u_uebersetzung.h"
+#include "platform/u_dialoge.h"
+#include "tables/u_stream.h"
+#include <algorithm>
+
+const QString Traversendateikopf = QStringLiteral("Kelvara VLX Traversendatei 2");
+
+namespace {
+const QString kHersteller = QStringLiteral("Hersteller");
+const QString kName = QStringLiteral("Name");
+const QString kBearbeiter = QStringLiteral("Bearbeiter");
+const QString kGurtzahl = QStringLiteral("Gurtzahl");
+const QString kMaterial = QStringLiteral("Material");
+const QString kDurchmesser = QStringLiteral("Durchmesser");
+const QString kWandstaerke = QStringLiteral("Wandstaerke");
+const QString kWEZ = QStringLiteral("WEZ");
+const QString kHoehe = QStringLiteral("Hoehe");
+const QString kBreite = QStringLiteral("Breite");
+const QString kVertikal = QStringLiteral("Vertikal");
+const QString kHorizontal = QStringLiteral("Horizontal");
+const QString kHorizontaldiagonalen = QStringLiteral("Horizontaldiagonalen");
+const QString kKraftVerbinder = QStringLiteral("Kraft Verbinder");
+const QString kKraftDiagonale = QStringLiteral("Kraft Diagonale");
+const QString kEigenlast = QStringLiteral("Eigenlast");
+const QString kMaterialDiagonale = QStringLiteral("Material Diagonale");
+const QString kDiagonaleDurchmesser = QStringLiteral("Diagonale Durchmesser");
+const QString kDiagonaleWandstaerke = QStringLiteral("Diagonale Wandstarke"); // spelt so in every file
+const QString kDiagonaleSchweissnaht = QStringLiteral("Diagonale Schweissnaht");
+const QString kVerbinder = QStringLiteral("Verbinder");
+const QString kMaterialVerbinder = QStringLiteral("Material Verbinder");
+const QString kLochleibungsdruck = QStringLiteral("Verbinder Lochleibungsdruck");
+const QString kVerbinderA = QStringLiteral("Verbinder a");
+const QString kVerbinderB = QStringLiteral("Verbinder b");
+const QString kMaterialBolzen = QStringLiteral("Material Bolzen");
+const QString kDehngrenze = QStringLiteral("Bolzen Dehngrenze");
+const QString kBolzenD = QStringLiteral("Bolzen d");
+const QString kBolzenMin = QStringLiteral("Bolzen Min");
+
+constexpr int MinGurte = 1;
+constexpr int MaxGurte = 4;
+
+QString text(const TWerteliste& liste, const QString& name) { return liste.LeseString(name, QString()); }
+} // namespace
+
+TWerteliste TraverseAlsWerteliste(const Traverseneingaben& e)
+{
+    TWerteliste l;
+    l.SchreibeString(kHersteller, e.edtHersteller);
+    l.SchreibeString(kName, e.edtName);
+    l.SchreibeString(kBearbeiter, e.edtBearbeiter);
+    l.SchreibeInteger(kGurtzahl, e.udGurte);
+    l.SchreibeAuswahl(kMaterial, e.cmbMaterial);
+    l.SchreibeString(kDurchmesser, e.edtDurchmesser);
+    l.SchreibeString(kWandstaerke, e.edtWandstaerke);
+    l.SchreibeBoolean(kWEZ, e.cbVerbinder);
+    l.SchreibeString(kHoehe, e.edtHoehe);
+    l.SchreibeString(kBreite, e.edtBreite);
+    l.SchreibeString(kVertikal, e.edtVertikal);
+    l.SchreibeString(kHorizontal, e.edtHorizontal);
+    l.SchreibeBoolean(kHorizontaldiagonalen, e.cbHoriDiga);
+    l.SchreibeString(kKraftVerbinder, e.edtVerbinder);
+    l.SchreibeString(kKraftDiagonale, e.edtDiagonale);
+    l.SchreibeString(kEigenlast, e.edtEigenlast);
+    l.SchreibeAuswahl(kMaterialDiagonale, e.cmb_Dia_Material);
+    l.SchreibeString(kDiagonaleDurchmesser, e.edt_Dia_Durchmesser);
+    l.SchreibeString(kDiagonaleWandstaerke, e.edt_Dia_Wandstaerke);
+    l.SchreibeString(kDiagonaleSchweissnaht, e.edt_Dia_Schweissnahthoehe);
+    l.SchreibeAuswahl(kVerbinder, e.cmbVerbinder);
+    l.SchreibeAuswahl(kMaterialVerbinder, e.cmbVerbMat);
+    l.SchreibeString(kLochleibungsdruck, e.edtVerbLL);
+    l.SchreibeString(kVerbinderA, e.edtVerbA);
+    l.SchreibeString(kVerbinderB, e.edtVerbB);
+    l.SchreibeAuswahl(kMaterialBolzen, e.cmbVerbBolzenMat);
+    l.SchreibeString(kDehngrenze, e.edtVerbDehngrenze);
+    l.SchreibeString(kBolzenD, e.edtVerbD);
+    l.SchreibeBoolean(kBolzenMin, e.cbBolzenMin);
+    return l;
+}
+
+void WertelisteAnwenden(const TWerteliste& l, Traversenentwurf& entwurf)
+{
+    Traverseneingaben& e = entwurf.eingaben;
+    e.edtHersteller = text(l, kHersteller);
+    e.edtName = text(l, kName);
+    e.edtBearbeiter = text(l, kBearbeiter);
+    // The up-down control keeps its position within 1 … 4.
+    e.udGurte = std::clamp(l.LeseInteger(kGurtzahl, 4), MinGurte, MaxGurte);
+    l.LeseAuswahl(kMaterial, e.cmbMaterial);
+    e.edtDurchmesser = text(l, kDurchmesser);
+    e.edtWandstaerke = text(l, kWandstaerke);
+    e.cbVerbinder = l.LeseBoolean(kWEZ, true);
+    e.edtHoehe = text(l, kHoehe);
+    e.edtBreite = text(l, kBreite);
+    e.edtVertikal = text(l, kVertikal);
+    e.edtHorizontal = text(l, kHorizontal);
+    e.cbHoriDiga = l.LeseBoolean(kHorizontaldiagonalen, false);
+    e.edtVerbinder = text(l, kKraftVerbinder);
+    e.edtDiagonale = text(l, kKraftDiagonale);
+    e.edtEigenlast = text(l, kEigenlast);
+
+    const Traversenentwurf::Unterdrueckung ruhe(entwurf);
+    l.LeseAuswahl(kMaterialDiagonale, e.cmb_Dia_Material);
+    e.edt_Dia_Durchmesser = text(l, kDiagonaleDurchmesser);
+    e.edt_Dia_Wandstaerke = text(l, kDiagonaleWandstaerke);
+    e.edt_Dia_Schweissnahthoehe = text(l, kDiagonaleSchweissnaht);
+    l.LeseAuswahl(kVerbinder, e.cmbVerbinder);
+    l.LeseAuswahl(kMaterialVerbinder, e.cmbVerbMat);
+    e.edtVerbLL = text(l, kLochleibungsdruck);
+    e.edtVerbA = text(l, kVerbinderA);
+    e.edtVerbB = text(l, kVerbinderB);
+    l.LeseAuswahl(kMaterialBolzen, e.cmbVerbBolzenMat);
+    e.edtVerbDehngrenze = text(l, kDehngrenze);
+    e.edtVerbD = text(l, kBolzenD);
+    e.cbBolzenMin = l.LeseBoolean(kBolzenMin, false);
+    entwurf.VerbinderansichtSetzen();
+}
+
+bool TraverseLaden(Traversenentwurf& entwurf, const QString& pfad)
+{
+    DokumentLeser leser(pfad);
+    const bool gueltig = leser.Text() == Traversendateikopf;
+    if (gueltig) {
+        const TWerteliste liste(leser.Text());
+        WertelisteAnwenden(liste, entwurf);
+        entwurf.BerechneVerbinder();
+        entwurf.BerechneDiagonale();
+        entwurf.BerechneTraverse();
+    } else {
+        dialoge().Meldung(Uebersetzt(2100, QStringLiteral("Keine gültige Traversendatei")));
+    }
+    entwurf.dateiname = pfad;
+    entwurf.geaendert = false;
+    return gueltig;
+}
+
+void TraverseSchreiben(Traversenentwurf& entwurf, const QString& pfad)
+{
+    DokumentSchreiber schreiber(pfad);
+    schreiber.Text(Traversendateikopf);
+    schreiber.Text(TraverseAlsWerteliste(entwurf.eingaben).text());
+    schreiber.Abschliessen();
+    entwurf.dateiname = pfad;
+    entwurf.geaendert = false;
+}

@@ -1,0 +1,312 @@
+#include "truss/u_traversenentwurf.h"
+#include "language/u_uebersetzung.h"
+#include "platform/u_dialoge.h"
+#include "platform/u_fehler.h"
+#include "platform/u_zahlen.h"
+#include "truss/u_alu.h"
+#include <algorithm>
+#include <cmath>
+
+namespace {
+constexpr double NewtonJeKilogramm = 9.81;
+constexpr double Pi = 3.14159265358979323846;
+const QString MaskeWert = QStringLiteral("### ### ##0.00");
+const QString MaskeStuetze = QStringLiteral("### ### ##0.00 kg");
+const QString MaskeStatik = QStringLiteral("0.00");
+
+// Euler cases 1 … 4: buckling length in mm per metre of column.
+constexpr std::array<double, 4> Knicklaenge = {2000, 1000, 700, 500};
+
+// Share of the chord circumference π·d that lies in the heat-affected zone of the welds.
+double waermeeinflussanteil(int gurte, double d, double umfang)
+{
+    double x = 0;
+    switch (gurte) {
+    case 2: x = (d / 2 + 60) / umfang; break;
+    case 3: x = (d / 2 + 60 + 0.33 * umfang) / umfang; break;
+    case 4: x = (d / 2 + 60 + 0.25 * umfang) / umfang; break;
+    default: break;
+    }
+    return std::min(std::max(x, 0.0), 1.0);
+}
+} // namespace
+
+QString FormatWert(double x) { return FormatFloat(MaskeWert, x).trimmed(); }
+
+double ZahlAusText(const QString& text, double vorgabe)
+{
+    const QChar trenner = Dezimaltrenner();
+    QString rest;
+    for (const QChar c : text)
+        if ((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == trenner)
+            rest += c;
+    const std::optional<double> zahl = TextZuFloat(rest);
+    return zahl && std::isfinite(*zahl) ? *zahl : vorgabe;
+}
+
+Traverseneingaben::Traverseneingaben()
+    : cmbMaterial(Werkstoffnamen()), cmb_Dia_Material(Werkstoffnamen()), cmbVerbMat(Verbinderwerkstoffe()),
+      cmbVerbBolzenMat(Bolzenklassen())
+{
+}
+
+const std::vector<Ergebnisfeld>& Ergebnisfelder()
+{
+    using E = Traversenergebnisse;
+    static const std::vector<Ergebnisfeld> felder = {
+        {"lblValueVerbinder", &E::lblValueVerbinder},
+        {"lblValueAGurt", &E::lblValueAGurt},
+        {"lblValueIGurt", &E::lblValueIGurt},
+        {"lblValueATrav", &E::lblValueATrav},
+        {"lblValueITravVerti", &E::lblValueITravVerti},
+        {"lblValueITravHori", &E::lblValueITravHori},
+        {"lblValueEinzel", &E::lblValueEinzel},
+        {"lblValueVerbinder2", &E::lblValueVerbinder2},
+        {"lblValueKnicken", &E::lblValueKnicken},
+        {"lblValueSchweissen", &E::lblValueSchweissen},
+        {"lblValueGurtMax", &E::lblValueGurtMax},
+        {"lblValueBiegemoment", &E::lblValueBiegemoment},
+        {"lblValueQuerkraft", &E::lblValueQuerkraft},
+        {"lblValuelDia", &E::lblValuelDia},
+        {"lblValueADia", &E::lblValueADia},
+        {"lblValueIDia", &E::lblValueIDia},
+        {"lblValue_Dia_Knicken", &E::lblValue_Dia_Knicken},
+        {"lblValue_Dia_WEZ", &E::lblValue_Dia_WEZ},
+        {"lblValuelsDia", &E::lblValuelsDia},
+        {"lblValueAsDia", &E::lblValueAsDia},
+        {"lblValue_Dia_Schweiss", &E::lblValue_Dia_Schweiss},
+        {"lblValueldDia", &E::lblValueldDia},
+        {"lblValueAdDia", &E::lblValueAdDia},
+        {"lblValue_Dia_Stanz", &E::lblValue_Dia_Stanz},
+        {"lblValue_Dia_Min", &E::lblValue_Dia_Min},
+        {"lblVorschlagDiagonale", &E::lblVorschlagDiagonale},
+        {"lvlVerbBolzenD", &E::lvlVerbBolzenD},
+        {"lvlVerbLLAEinzel", &E::lvlVerbLLAEinzel},
+        {"lvlVerbLLAGesamt", &E::lvlVerbLLAGesamt},
+        {"lvlVerbLLKraft", &E::lvlVerbLLKraft},
+        {"lvlVerbBolzenA", &E::lvlVerbBolzenA},
+        {"lvlVerbBolzenI", &E::lvlVerbBolzenI},
+        {"lvlVerbBolzenDehn", &E::lvlVerbBolzenDehn},
+        {"lvlVerbBolzenF", &E::lvlVerbBolzenF},
+        {"lblVerbSchr_ASchr", &E::lblVerbSchr_ASchr},
+        {"lblVerbSchr_FSchr", &E::lblVerbSchr_FSchr},
+        {"lblVerbSchr_MSchr", &E::lblVerbSchr_MSchr},
+        {"lblVerbSchr_FVerb", &E::lblVerbSchr_FVerb},
+        {"lblVerbRohr_AA", &E::lblVerbRohr_AA},
+        {"lblVerbRohr_LLa", &E::lblVerbRohr_LLa},
+        {"lblVerbRohr_FA", &E::lblVerbRohr_FA},
+        {"lblVerbRohr_AI", &E::lblVerbRohr_AI},
+        {"lblVerbRohr_FI", &E::lblVerbRohr_FI},
+        {"lblVerbRohr_ASchr", &E::lblVerbRohr_ASchr},
+        {"lblVerbRohr_FSchr", &E::lblVerbRohr_FSchr},
+        {"lblVerbMax", &E::lblVerbMax},
+        {"lblVorschlagVerbinder", &E::lblVorschlagVerbinder},
+    };
+    return felder;
+}
+
+Traversenentwurf::Traversenentwurf()
+{
+    TexteSetzen();
+    for (int zeile = 1; zeile < StuetzenZeilen; ++zeile)
+        ergebnisse.sgStuetze[zeile][0] = QString::number(zeile);
+    BerechneTraverse();
+}
+
+void Traversenentwurf::TexteSetzen()
+{
+    const int gewaehlt = eingaben.cmbVerbinder.gewaehlt();
+    eingaben.cmbVerbinder.setzeEintraege({Uebersetzt(2512, QStringLiteral("Konusverbinder")),
+                                          Uebersetzt(2513, QStringLiteral("Gabelverbinder")),
+                                          Uebersetzt(2514, QStringLiteral("Doppelgabel")),
+                                          Uebersetzt(2515, QStringLiteral("Flanschplatte")),
+                                          Uebersetzt(2516, QStringLiteral("Rohrverbinder"))},
+                                         gewaehlt);
+    schreibeStuetzenkoepfe();
+}
+
+void Traversenentwurf::schreibeStuetzenkoepfe()
+{
+    auto& kopf = ergebnisse.sgStuetze[0];
+    kopf[0] = Uebersetzt(2104, QStringLiteral("Länge [m]"));
+    for (int fall = 1; fall < StuetzenSpalten; ++fall)
+        kopf[fall] = Uebersetzt(2104 + fall, QStringLiteral("Euler-Fall %1").arg(fall));
+}
+
+double Traversenentwurf::zahl(const QString& text, double vorgabe)
+{
+    const std::optional<double> z = TextZuFloat(text);
+    return z && std::isfinite(*z) ? *z : vorgabe;
+}
+
+double Traversenentwurf::nenner(double n)
+{
+    if (n == 0)
+        throw Fehler(QStringLiteral("Gleitkommadivision durch Null"));
+    return n;
+}
+
+double Traversenentwurf::endlich(double x)
+{
+    if (!std::isfinite(x))
+        throw Fehler(QStringLiteral("Gleitkommaüberlauf"));
+    return x;
+}
+
+bool Traversenentwurf::ausfuehren(void (Traversenentwurf::*lauf)())
+{
+    try {
+        (this->*lauf)();
+        return true;
+    } catch (const Fehler& fehler) {
+        dialoge().Meldung(fehler.meldung());
+        return false;
+    }
+}
+
+bool Traversenentwurf::BerechneTraverse() { return ausfuehren(&Traversenentwurf::laufTraverse) && BerechneDiagonale(); }
+
+bool Traversenentwurf::BerechneDiagonale() { return ausfuehren(&Traversenentwurf::laufDiagonale); }
+
+bool Traversenentwurf::BerechneVerbinder() { return ausfuehren(&Traversenentwurf::laufVerbinder); }
+
+void Traversenentwurf::laufTraverse()
+{
+    Traverseneingaben& e = eingaben;
+    Traversenergebnisse& r = ergebnisse;
+    const int n = std::clamp(e.udGurte, 1, 4);
+    const int m = e.cmbMaterial.gewaehlt();
+
+    const double fV = ZahlAusText(e.edtVerbinder, 0);
+    r.lblValueVerbinder = wert(fV);
+
+    const double d = zahl(e.edtDurchmesser, 0);
+    const double w = zahl(e.edtWandstaerke, 0);
+    const double h = zahl(e.edtHoehe, 0);
+    const double b = zahl(e.edtBreite, 0);
+    const double a = zahl(e.edtVertikal, 0);
+    const double aStrich = zahl(e.edtHorizontal, 0);
+    const double nuA = zahl(e.edtSicherheitsfaktor, 1.0);
+    e.edtSicherheitsfaktor = FormatFloat(QStringLiteral("0.00"), nuA);
+    const double nu = e.cbBGVC1 ? 2 * nuA : nuA;
+
+    Traversenkennwerte k = m_werte;
+    k.A = endlich(RohrFlaeche(d, w));
+    k.I = endlich(RohrTraegheit(d, w));
+    k.A_T = endlich(TraversenFlaeche(n, k.A));
+    k.I_v = endlich(TraegheitVertikal(n, h, k.A, k.I));
+    k.I_h = endlich(TraegheitHorizontal(n, b, k.A, k.I));
+    r.lblValueAGurt = wert(k.A);
+    r.lblValueIGurt = wert(k.I);
+    r.lblValueATrav = wert(k.A_T);
+    r.lblValueITravVerti = wert(k.I_v);
+    r.lblValueITravHori = wert(k.I_h);
+    m_werte = k;
+
+    // As a column; the safety factor divides every capacity.
+    nenner(nu);
+    const double fE = endlich(ZulKnickkraft(m, k.A, k.I, std::min(a, aStrich) / 2, nu));
+    r.lblValueEinzel = wert(fE / NewtonJeKilogramm);
+    const double fVA = geteilt(n * fV, nu);
+    r.lblValueVerbinder2 = wert(fVA / NewtonJeKilogramm);
+    const double iMin = std::min(k.I_v, k.I_h);
+    std::array<std::array<QString, StuetzenSpalten>, StuetzenZeilen> tabelle = r.sgStuetze;
+    for (int zeile = 1; zeile < StuetzenZeilen; ++zeile)
+        for (int fall = 1; fall < StuetzenSpalten; ++fall) {
+            const double fT = ZulKnickkraft(m, k.A_T, iMin, zeile * Knicklaenge[fall - 1], nu);
+            const double kraft = endlich(std::min({fVA, fT, n * fE}) / NewtonJeKilogramm);
+            tabelle[zeile][fall] = FormatFloat(MaskeStuetze, kraft);
+        }
+    r.sgStuetze = tabelle;
+
+    // As a beam: the permissible chord force.
+    const double fK = endlich(ZulKnickkraft(m, k.A, k.I, std::min(a, aStrich), 1));
+    r.lblValueKnicken = wert(fK);
+    const TWerkstoffwerte s = WerkstoffWerte(m);
+    const double umfang = Pi * d;
+    const double x = n == 1 ? 0.0 : waermeeinflussanteil(n, d, nenner(umfang));
+    const double sigmaEff = e.cbVerbinder ? s.SigmaWez : x * s.SigmaWez + (1 - x) * s.SigmaZul;
+    if (sigmaEff > s.SigmaZul)
+        throw Fehler(Uebersetzt(2103, QStringLiteral("Berechnungsfehler! Ergebnis nicht verwenden!")));
+    const double fWEZ = endlich(k.A * sigmaEff);
+    r.lblValueSchweissen = wert(fWEZ);
+    const double fG = std::min(std::min(fV, fWEZ), fK);
+    r.lblValueGurtMax = wert(fG);
+
+    double mZul = 0;
+    switch (n) {
+    case 1: mZul = geteilt(0.002 * s.SigmaZul * k.I, d); break;
+    case 4: mZul = endlich(2 * fG * h / 1000); break;
+    default: mZul = endlich(fG * h / 1000); break;
+    }
+    r.lblValueBiegemoment = FormatFloat(MaskeStatik, mZul);
+
+    m_werte.alpha = std::atan(geteilt(2 * h, a));
+    const double sinAlpha = std::sin(m_werte.alpha);
+
+    const double fD = ZahlAusText(e.edtDiagonale, 0);
+    double qZul = 0;
+    switch (n) {
+    case 1: qZul = endlich(s.TauZul * k.A); break;
+    case 4: qZul = endlich(2 * sinAlpha * fD); break;
+    default: qZul = endlich(sinAlpha * fD); break;
+    }
+    r.lblValueQuerkraft = FormatFloat(MaskeStatik, qZul);
+
+    m_werte.l_D = geteilt(h - d, sinAlpha);
+}
+
+void Traversenentwurf::laufDiagonale()
+{
+    const Traverseneingaben& e = eingaben;
+    Traversenergebnisse& r = ergebnisse;
+    const int mD = e.cmb_Dia_Material.gewaehlt();
+    const double lD = m_werte.l_D;
+    const double sinAlpha = std::sin(m_werte.alpha);
+    r.lblValuelDia = wert(lD);
+
+    const double dD = zahl(e.edt_Dia_Durchmesser, 0);
+    const double wD = zahl(e.edt_Dia_Wandstaerke, 0);
+    const double aD = endlich(RohrFlaeche(dD, wD));
+    const double iD = endlich(RohrTraegheit(dD, wD));
+    r.lblValueADia = wert(aD);
+    r.lblValueIDia = wert(iD);
+
+    const TWerkstoffwerte sD = WerkstoffWerte(mD);
+    const TWerkstoffwerte sG = WerkstoffWerte(e.cmbMaterial.gewaehlt());
+
+    const double fDK = endlich(ZulKnickkraft(mD, aD, iD, lD, 1));
+    r.lblValue_Dia_Knicken = wert(fDK);
+    const double fDW = endlich(aD * sD.SigmaWez);
+    r.lblValue_Dia_WEZ = wert(fDW);
+
+    // The weld around the diagonal end is an ellipse with the half axes r and r / sin α.
+    const double halb = dD / 2;
+    const double halbStrich = geteilt(halb, sinAlpha);
+    const double lS = endlich(Pi / 2 * ((halb + halbStrich) + std::sqrt(2 * (halb * halb + halbStrich * halbStrich))));
+    r.lblValuelsDia = wert(lS);
+    const double sW = zahl(e.edt_Dia_Schweissnahthoehe, 0);
+    const double aS = endlich(lS * sW);
+    r.lblValueAsDia = wert(aS);
+    const double fS = endlich(aS * sD.TauNaht);
+    r.lblValue_Dia_Schweiss = wert(fS);
+
+    const double w = zahl(e.edtWandstaerke, 0);
+    const double lDurch = endlich(Pi * dD);
+    const double aDurch = endlich(lDurch * w);
+    r.lblValueldDia = wert(lDurch);
+    r.lblValueAdDia = wert(aDurch);
+    const double fP = geteilt(aDurch * sG.TauWez, sinAlpha);
+    r.lblValue_Dia_Stanz = wert(fP);
+
+    r.lblValue_Dia_Min = wert(std::min(std::min(fDW, fDK), std::min(fS, fP)));
+    r.lblVorschlagDiagonale = r.lblValue_Dia_Min;
+}
+
+Traversenentwurf::Unterdrueckung::Unterdrueckung(Traversenentwurf& entwurf)
+    : m_entwurf(entwurf), m_vorher(entwurf.m_unterdrueckt)
+{
+    m_entwurf.m_unterdrueckt = true;
+}
+
+Traversenentwurf::Unterdrueckung::~Unterdrueckung() { m_entwurf.m_unterdrueckt = m_vorher; }

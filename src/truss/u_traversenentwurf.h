@@ -1,0 +1,186 @@
+#pragma once
+// The truss design of one truss window without its widgets. It holds the inputs as the window's
+// controls hold them (texts, choice positions, flags; members named after the controls), the
+// section values kept between the runs and every result as the text its label shows. The window
+// copies a changed control into `eingaben`, calls a run or a handler, and shows `ergebnisse`
+// (and `eingaben.edtSicherheitsfaktor`, which BerechneTraverse rewrites).
+//
+// A run that meets an arithmetic fault stops at that step: the results shown before it carry
+// their new texts, the later ones keep their old texts, and the fault is reported as a message
+// through dialoge(). A run never shows an infinite or undefined number.
+#include "tables/u_auswahl.h"
+#include <QString>
+#include <array>
+#include <optional>
+#include <vector>
+
+// Display text of a result: "### ### ##0.00" with the blanks around trimmed ("1 114,45", "12,50").
+QString FormatWert(double x);
+// Lenient reading of a force input: only the digits and the decimal separator are kept, so the
+// proposal text "39 755,43" reads as 39755.43 and "-5" as 5; vorgabe when nothing converts.
+double ZahlAusText(const QString& text, double vorgabe);
+
+struct Traverseneingaben {
+    // "Eigenschaften der Traverse"
+    int udGurte = 4;
+    Auswahlliste cmbMaterial;
+    QString edtDurchmesser = QStringLiteral("50");
+    QString edtWandstaerke = QStringLiteral("2");
+    bool cbVerbinder = false; // connectors welded onto the chords
+    QString edtHoehe = QStringLiteral("300");
+    QString edtBreite = QStringLiteral("300");
+    QString edtVertikal = QStringLiteral("600");
+    QString edtHorizontal = QStringLiteral("600");
+    bool cbHoriDiga = true;
+    QString edtVerbinder;
+    QString edtDiagonale;
+
+    // "Eigenschaften der Diagonale"
+    Auswahlliste cmb_Dia_Material;
+    QString edt_Dia_Durchmesser = QStringLiteral("20");
+    QString edt_Dia_Wandstaerke = QStringLiteral("2");
+    QString edt_Dia_Schweissnahthoehe = QStringLiteral("2");
+
+    // "Eigenschaften der Verbinder"
+    Auswahlliste cmbVerbinder;
+    Auswahlliste cmbVerbMat;
+    QString edtVerbLL = QStringLiteral("0");
+    QString edtVerbA = QStringLiteral("0");
+    QString edtVerbB = QStringLiteral("0");
+    Auswahlliste cmbVerbBolzenMat;
+    QString edtVerbDehngrenze = QStringLiteral("0");
+    QString edtVerbD = QStringLiteral("0");
+    bool cbBolzenMin = false;
+
+    // "Belastbarkeit als Stütze"
+    bool cbBGVC1 = true;
+    QString edtSicherheitsfaktor = QStringLiteral("2,0");
+
+    // "Belastbarkeit als Träger"
+    QString edtQuerkraft = QStringLiteral("0");
+    QString edtBiegemoment = QStringLiteral("0");
+    QString edtEigenlast = QStringLiteral("0");
+    QString edtHersteller;
+    QString edtName = QStringLiteral("neue Traverse");
+    QString edtBearbeiter;
+
+    Traverseneingaben(); // fills the choice lists, nothing chosen
+};
+
+constexpr int StuetzenZeilen = 17; // header row and the column lengths 1 … 16 m
+constexpr int StuetzenSpalten = 5; // "Länge [m]" and the Euler cases 1 … 4
+
+struct Traversenergebnisse {
+    // Chords and truss
+    QString lblValueVerbinder, lblValueAGurt, lblValueIGurt, lblValueATrav, lblValueITravVerti,
+        lblValueITravHori;
+    // As a column; sgStuetze[zeile][spalte]
+    QString lblValueEinzel, lblValueVerbinder2;
+    std::array<std::array<QString, StuetzenSpalten>, StuetzenZeilen> sgStuetze;
+    // As a beam
+    QString lblValueKnicken, lblValueSchweissen, lblValueGurtMax, lblValueBiegemoment, lblValueQuerkraft;
+    // Diagonal
+    QString lblValuelDia, lblValueADia, lblValueIDia, lblValue_Dia_Knicken, lblValue_Dia_WEZ, lblValuelsDia,
+        lblValueAsDia, lblValue_Dia_Schweiss, lblValueldDia, lblValueAdDia, lblValue_Dia_Stanz,
+        lblValue_Dia_Min, lblVorschlagDiagonale;
+    // Connector: bolt connectors (types 0 … 2)
+    QString lvlVerbBolzenD, lvlVerbLLAEinzel, lvlVerbLLAGesamt, lvlVerbLLKraft, lvlVerbBolzenA,
+        lvlVerbBolzenI, lvlVerbBolzenDehn, lvlVerbBolzenF;
+    // flange plate
+    QString lblVerbSchr_ASchr, lblVerbSchr_FSchr, lblVerbSchr_MSchr, lblVerbSchr_FVerb;
+    // tube connector
+    QString lblVerbRohr_AA, lblVerbRohr_LLa, lblVerbRohr_FA, lblVerbRohr_AI, lblVerbRohr_FI,
+        lblVerbRohr_ASchr, lblVerbRohr_FSchr;
+    QString lblVerbMax, lblVorschlagVerbinder;
+};
+
+// Every result label by its control name, in the order of the window's tabs.
+struct Ergebnisfeld {
+    const char* name;
+    QString Traversenergebnisse::*text;
+};
+const std::vector<Ergebnisfeld>& Ergebnisfelder();
+
+// What the connector tab shows for the chosen connector type (a new window: the bolt panel).
+struct Verbinderansicht {
+    bool edtVerbB = true; // dimension b with its caption lblVerbB
+    bool pnlBolzen = true;
+    bool pnlSchrauben = false;
+    bool pnlRohr = false;
+};
+
+// The controls whose change reaches the connector tab's common handler.
+enum class Verbinderfeld {
+    cmbVerbinder, cmbVerbMat, edtVerbLL, edtVerbA, edtVerbB, cmbVerbBolzenMat, edtVerbDehngrenze,
+    edtVerbD, cbBolzenMin
+};
+
+// Values kept between the runs, all 0 in a new window.
+struct Traversenkennwerte {
+    double A = 0, I = 0;             // one chord
+    double A_T = 0, I_v = 0, I_h = 0; // whole truss
+    double l_D = 0, alpha = 0;       // diagonal length between the chord surfaces, angle (rad)
+};
+
+class Traversenentwurf {
+public:
+    // The defaults of a new window; the initial chord count counts as a change, so
+    // BerechneTraverse has run once.
+    Traversenentwurf();
+
+    Traverseneingaben eingaben;
+    Traversenergebnisse ergebnisse;
+    Verbinderansicht verbinderansicht;
+    QString dateiname;     // empty for a new truss
+    bool geaendert = false; // a stored value changed since the last load or write
+
+    const Traversenkennwerte& kennwerte() const { return m_werte; }
+
+    // Each returns false when it stopped with a message.
+    bool BerechneTraverse(); // ends with BerechneDiagonale
+    bool BerechneDiagonale();
+    bool BerechneVerbinder();
+
+    // The connector tab's common change handler (cmbVerbinderChange); no sender when the window
+    // calls it after a change on the first tab. Returns false when the suppression flag held it
+    // back; otherwise the window repaints pbVerbinder and shows the inputs the handler rewrote
+    // (edtVerbLL, edtVerbDehngrenze, the selections of cmbVerbMat and cmbVerbBolzenMat) without
+    // treating them as typed.
+    bool cmbVerbinderChange(std::optional<Verbinderfeld> sender);
+    // Panels and dimension b for the chosen connector type; with none chosen all stay as they are.
+    void VerbinderansichtSetzen();
+    // Connector type items and the grid headers in the current language, keeping the choice.
+    void TexteSetzen();
+
+    // While an instance lives, the connector handler does nothing (loading a file).
+    class Unterdrueckung {
+    public:
+        explicit Unterdrueckung(Traversenentwurf& entwurf);
+        ~Unterdrueckung();
+        Unterdrueckung(const Unterdrueckung&) = delete;
+        Unterdrueckung& operator=(const Unterdrueckung&) = delete;
+
+    private:
+        Traversenentwurf& m_entwurf;
+        bool m_vorher;
+    };
+    bool unterdrueckt() const { return m_unterdrueckt; }
+
+private:
+    void laufTraverse();
+    void laufDiagonale();
+    void laufVerbinder();
+    bool ausfuehren(void (Traversenentwurf::*lauf)());
+    void schreibeStuetzenkoepfe();
+
+    // A number input: the whole text in the locale's format, vorgabe when it does not convert.
+    static double zahl(const QString& text, double vorgabe);
+    // Arithmetic that stops the run instead of yielding an infinite or undefined value.
+    static double nenner(double n); // n unless it is 0
+    static double endlich(double x);
+    static double geteilt(double zaehler, double n) { return endlich(zaehler / nenner(n)); }
+    static QString wert(double x) { return FormatWert(endlich(x)); }
+
+    Traversenkennwerte m_werte;
+    bool m_unterdrueckt = false;
+};
