@@ -146,8 +146,9 @@ TEST(Berichtsumbruch, BrichtAbsaetzeInDerBreiteUmUndLaesstDasBandWachsen)
         const auto& t = gesetzt.texte[i];
         EXPECT_NEAR(t.rahmen.left(), 25.0 + 10.0, eps);
         EXPECT_LE(t.rahmen.width(), 40.0 + eps);
-        if (i > 0)
+        if (i > 0) {
             EXPECT_GT(t.rahmen.top(), gesetzt.texte[i - 1].rahmen.top());
+        }
         zeilen << t.text;
     }
     EXPECT_EQ(zeilen.join(QLatin1Char(' ')), text);
