@@ -90,22 +90,11 @@ QString alsText(Belastungstabelle& b, const QStringList& meldungen)
 
 int belastung(const QStringList& argumente)
 {
-    QString datei;
-    bool json = false;
-    for (const QString& a : argumente) {
-        if (a == QStringLiteral("--json"))
-            json = true;
-        else if (datei.isEmpty() && !a.startsWith(QStringLiteral("--")))
-            datei = a;
-        else {
-            fehlerausgabe(QStringLiteral("Unbekanntes Argument: %1\n").arg(a));
-            return 2;
-        }
-    }
-    if (datei.isEmpty()) {
-        fehlerausgabe(QStringLiteral("Aufruf: kelvara-cli belastung DATEI.prb [--json]\n"));
+    const auto aufruf = LeseAufruf(argumente, {QStringLiteral("--json")}, {}, QStringLiteral("belastung DATEI.prb [--json]"));
+    if (!aufruf)
         return 2;
-    }
+    const QString& datei = aufruf->datei;
+    const bool json = aufruf->hat(QStringLiteral("--json"));
     GesammelteMeldungen dialoge;
     Belastungstabelle tabelle;
     bool gueltig = false;

@@ -244,24 +244,13 @@ void schreibe(Dokument& dok, const QString& datei)
 
 int paket(const QStringList& argumente)
 {
-    QString datei, ausgabeDatei;
-    bool json = false;
-    for (int i = 0; i < argumente.size(); ++i) {
-        if (argumente[i] == QStringLiteral("--json"))
-            json = true;
-        else if (argumente[i] == QStringLiteral("--umschreiben") && i + 1 < argumente.size())
-            ausgabeDatei = argumente[++i];
-        else if (datei.isEmpty() && !argumente[i].startsWith(QStringLiteral("--")))
-            datei = argumente[i];
-        else {
-            fehlerausgabe(QStringLiteral("Unbekanntes Argument: %1\n").arg(argumente[i]));
-            return 2;
-        }
-    }
-    if (datei.isEmpty()) {
-        fehlerausgabe(QStringLiteral("Aufruf: kelvara-cli paket DATEI [--json] [--umschreiben AUSGABE]\n"));
+    const auto aufruf = LeseAufruf(argumente, {QStringLiteral("--json")}, {QStringLiteral("--umschreiben")},
+                                   QStringLiteral("paket DATEI [--json] [--umschreiben AUSGABE]"));
+    if (!aufruf)
         return 2;
-    }
+    const QString& datei = aufruf->datei;
+    const bool json = aufruf->hat(QStringLiteral("--json"));
+    const QString ausgabeDatei = aufruf->option(QStringLiteral("--umschreiben"));
     try {
         const Dokumentart* art = nullptr;
         Dokument dok = lies(datei, art);

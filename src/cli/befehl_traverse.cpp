@@ -1,5 +1,6 @@
 // kelvara-cli traverse: loads a truss file as the truss window does and prints its results.
 #include "cli/u_befehle.h"
+#include "cli/u_meldungen.h"
 #include "platform/u_dialoge.h"
 #include "platform/u_fehler.h"
 #include "truss/u_traversenausgabe.h"
@@ -7,40 +8,17 @@
 #include <QJsonDocument>
 
 namespace {
-// Keeps the messages of the runs for the output instead of showing them.
-class GesammelteMeldungen : public KonsolenDialoge {
-public:
-    GesammelteMeldungen() { setzeDialoge(this); }
-    ~GesammelteMeldungen() override { setzeDialoge(nullptr); }
-    void Meldung(const QString& text) override { meldungen.append(text); }
-    QStringList meldungen;
-};
-
 int traverse(const QStringList& argumente)
 {
-    QString datei;
-    bool json = false;
-    bool bgvc1 = true;
-    QString sicherheitsfaktor = QStringLiteral("2,0");
-    for (int i = 0; i < argumente.size(); ++i) {
-        const QString& a = argumente.at(i);
-        if (a == QStringLiteral("--json"))
-            json = true;
-        else if (a == QStringLiteral("--ohne-bgvc1"))
-            bgvc1 = false;
-        else if (a == QStringLiteral("--sicherheitsfaktor") && i + 1 < argumente.size())
-            sicherheitsfaktor = argumente.at(++i);
-        else if (datei.isEmpty() && !a.startsWith(QStringLiteral("--")))
-            datei = a;
-        else {
-            fehlerausgabe(QStringLiteral("Unbekanntes Argument: %1\n").arg(a));
-            return 2;
-        }
-    }
-    if (datei.isEmpty()) {
-        fehlerausgabe(QStringLiteral("Aufruf: kelvara-cli traverse DATEI.prt [--json] [--sicherheitsfaktor TEXT] [--ohne-bgvc1]\n"));
+    const auto aufruf = LeseAufruf(argumente, {QStringLiteral("--json"), QStringLiteral("--ohne-bgvc1")},
+                                   {QStringLiteral("--sicherheitsfaktor")},
+                                   QStringLiteral("traverse DATEI.prt [--json] [--sicherheitsfaktor TEXT] [--ohne-bgvc1]"));
+    if (!aufruf)
         return 2;
-    }
+    const QString& datei = aufruf->datei;
+    const bool json = aufruf->hat(QStringLiteral("--json"));
+    const bool bgvc1 = !aufruf->hat(QStringLiteral("--ohne-bgvc1"));
+    const QString sicherheitsfaktor = aufruf->option(QStringLiteral("--sicherheitsfaktor"), QStringLiteral("2,0"));
 
     GesammelteMeldungen dialog;
     Traversenentwurf entwurf;

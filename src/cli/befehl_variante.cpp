@@ -114,24 +114,13 @@ QString alsText(Balkenmodell& m, Balkenrechnung& r, bool mitPositionen)
 
 int variante(const QStringList& argumente)
 {
-    QString datei;
-    bool json = false, mitPositionen = false;
-    for (const QString& a : argumente) {
-        if (a == QStringLiteral("--json"))
-            json = true;
-        else if (a == QStringLiteral("--positionen"))
-            mitPositionen = true;
-        else if (datei.isEmpty() && !a.startsWith(QStringLiteral("--")))
-            datei = a;
-        else {
-            fehlerausgabe(QStringLiteral("Unbekanntes Argument: %1\n").arg(a));
-            return 2;
-        }
-    }
-    if (datei.isEmpty()) {
-        fehlerausgabe(QStringLiteral("Aufruf: kelvara-cli variante DATEI.pre [--json] [--positionen]\n"));
+    const auto aufruf = LeseAufruf(argumente, {QStringLiteral("--json"), QStringLiteral("--positionen")}, {},
+                                   QStringLiteral("variante DATEI.pre [--json] [--positionen]"));
+    if (!aufruf)
         return 2;
-    }
+    const QString& datei = aufruf->datei;
+    const bool json = aufruf->hat(QStringLiteral("--json"));
+    const bool mitPositionen = aufruf->hat(QStringLiteral("--positionen"));
     try {
         Balkenmodell modell;
         if (!LeseEinzelprojekt(modell, datei))

@@ -35,6 +35,30 @@ void fehlerausgabe(const QString& text)
     std::fwrite(b.constData(), 1, size_t(b.size()), stderr);
 }
 
+std::optional<Aufruf> LeseAufruf(const QStringList& argumente, const QStringList& schalter,
+                                 const QStringList& optionen, const QString& aufrufzeile, bool dateiNoetig)
+{
+    Aufruf aufruf;
+    for (qsizetype i = 0; i < argumente.size(); ++i) {
+        const QString& a = argumente[i];
+        if (schalter.contains(a)) {
+            aufruf.schalter.insert(a);
+        } else if (optionen.contains(a) && i + 1 < argumente.size()) {
+            aufruf.optionen.insert(a, argumente[++i]);
+        } else if (aufruf.datei.isEmpty() && !a.startsWith(QStringLiteral("--"))) {
+            aufruf.datei = a;
+        } else {
+            fehlerausgabe(QStringLiteral("Unbekanntes Argument: %1\nAufruf: kelvara-cli %2\n").arg(a, aufrufzeile));
+            return std::nullopt;
+        }
+    }
+    if (dateiNoetig && aufruf.datei.isEmpty()) {
+        fehlerausgabe(QStringLiteral("Aufruf: kelvara-cli %1\n").arg(aufrufzeile));
+        return std::nullopt;
+    }
+    return aufruf;
+}
+
 int main(int argc, char** argv)
 {
     // Reports are painted to PDF without a display.

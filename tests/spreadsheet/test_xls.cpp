@@ -218,7 +218,9 @@ TEST(Tabellenexport, LibreOfficeWandeltDieMappeInCsv)
     k.einstellungen.cmbDrittel.waehle(1);
     ASSERT_TRUE(Exportieren(k, pfad));
     QProcess p;
-    p.start(soffice, {QStringLiteral("--headless"), QStringLiteral("--convert-to"), QStringLiteral("csv"),
+    p.start(soffice, {QStringLiteral("--headless"), QStringLiteral("--convert-to"),
+                      // comma separated, quoted, UTF-8
+                      QStringLiteral("csv:Text - txt - csv (StarCalc):44,34,76"),
                       QStringLiteral("--outdir"), ordner.path(), pfad});
     ASSERT_TRUE(p.waitForFinished(180000));
     QFile csv(ordner.filePath(QStringLiteral("t.csv")));
