@@ -1,31 +1,19 @@
 // kelvara-cli variante: the worked examples of the solver written as single-project files and
 // computed by the command line program, in JSON and as text.
+#include "u_testhilfen.h"
 #include "balkenhilfen.h"
 #include "beam/u_einzelprojekt.h"
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-struct Aufruf {
-    int code = -1;
-    QString aus, fehler;
-};
-
-Aufruf kelvaraCli(const QStringList& argumente)
+CliLauf lauf(const QStringList& argumente)
 {
-    QProcess p;
-    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
-    umgebung.insert(QStringLiteral("LC_ALL"), QStringLiteral("de_DE.UTF-8"));
-    umgebung.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    p.setProcessEnvironment(umgebung);
-    p.start(QStringLiteral(KELVARA_BINAER "/bin/kelvara-cli"), QStringList{QStringLiteral("variante")} + argumente);
-    p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    return kelvaraCli(QStringList{QStringLiteral("variante")} + argumente);
 }
 
 class BefehlVariante : public ::testing::Test {
@@ -46,7 +34,7 @@ protected:
         QStringList argumente{pfad, QStringLiteral("--json")};
         if (mitPositionen)
             argumente.append(QStringLiteral("--positionen"));
-        const Aufruf a = kelvaraCli(argumente);
+        const CliLauf a = lauf(argumente);
         EXPECT_EQ(a.code, 0) << a.fehler.toStdString();
         return QJsonDocument::fromJson(a.aus.toUtf8()).object();
     }
@@ -152,22 +140,22 @@ TEST_F(BefehlVariante, TextausgabeZeigtTabellenAuslastungUndGesamtlast)
     fuegeLagerHinzu(m, 5, 0, 1000);
     const QString pfad = ordner.filePath(QStringLiteral("v.pre"));
     SchreibeEinzelprojekt(m, pfad);
-    const Aufruf a = kelvaraCli({pfad});
+    const CliLauf a = lauf({pfad});
     EXPECT_EQ(a.code, 0);
     EXPECT_TRUE(a.aus.contains(QStringLiteral("1\t1\t2\t-5,00\t5,00\t500,00\t500,00\t500,00\t-1250,00\t\t\n")));
     EXPECT_TRUE(a.aus.contains(QStringLiteral("Auslastung: 50,00 %\n")));
     EXPECT_TRUE(a.aus.contains(QStringLiteral("Gesamtlast (nur Gewichtslasten):      1000,00 N")));
     EXPECT_FALSE(a.aus.contains(QStringLiteral("\t0,00\t-5,00\t")));
 
-    const Aufruf p = kelvaraCli({pfad, QStringLiteral("--positionen")});
+    const CliLauf p = lauf({pfad, QStringLiteral("--positionen")});
     EXPECT_TRUE(p.aus.contains(QStringLiteral("\t0,00\t0,00\t-1250,00\n")));
 }
 
 TEST_F(BefehlVariante, FremdeUndFehlendeDateienGebenFehlercode)
 {
-    const Aufruf fehlt = kelvaraCli({ordner.filePath(QStringLiteral("fehlt.pre"))});
+    const CliLauf fehlt = lauf({ordner.filePath(QStringLiteral("fehlt.pre"))});
     EXPECT_EQ(fehlt.code, 1);
     EXPECT_TRUE(fehlt.fehler.contains(QStringLiteral("kann nicht geöffnet werden")));
-    EXPECT_EQ(kelvaraCli({}).code, 2);
-    EXPECT_EQ(kelvaraCli({QStringLiteral("a.pre"), QStringLiteral("--falsch")}).code, 2);
+    EXPECT_EQ(lauf({}).code, 2);
+    EXPECT_EQ(lauf({QStringLiteral("a.pre"), QStringLiteral("--falsch")}).code, 2);
 }

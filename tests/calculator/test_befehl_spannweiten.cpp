@@ -1,31 +1,17 @@
 // kelvara-cli spannweiten on a truss library written by the program, with the .xls export.
+#include "u_testhilfen.h"
 #include "truss/u_traversenbibliothek.h"
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-struct Aufruf {
-    int code = -1;
-    QString aus;
-};
-
-Aufruf cli(const QStringList& argumente)
-{
-    QProcess p;
-    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
-    umgebung.insert(QStringLiteral("LC_ALL"), QStringLiteral("de_DE.UTF-8")); // decimal comma
-    p.setProcessEnvironment(umgebung);
-    p.start(QStringLiteral(KELVARA_BINAER "/bin/kelvara-cli"), QStringList{QStringLiteral("spannweiten")} + argumente);
-    p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput())};
-}
+CliLauf cli(const QStringList& argumente) { return kelvaraCli(QStringList{QStringLiteral("spannweiten")} + argumente); }
 
 QString bibliothek(const QTemporaryDir& ordner)
 {
@@ -48,7 +34,7 @@ QString bibliothek(const QTemporaryDir& ordner)
 TEST(BefehlSpannweiten, JsonDerBeispieltraverseEndetBeiEinundzwanzig)
 {
     QTemporaryDir ordner;
-    const Aufruf a = cli({QStringLiteral("--bibliothek"), bibliothek(ordner), QStringLiteral("--traverse"),
+    const CliLauf a = cli({QStringLiteral("--bibliothek"), bibliothek(ordner), QStringLiteral("--traverse"),
                           QStringLiteral("ABC|F34"), QStringLiteral("--eigenlast-einheit"), QStringLiteral("N"),
                           QStringLiteral("--json")});
     ASSERT_EQ(a.code, 0) << a.aus.toStdString();
@@ -67,7 +53,7 @@ TEST(BefehlSpannweiten, ZeileNachNummerOhneBgvC1UndExport)
 {
     QTemporaryDir ordner;
     const QString xls = ordner.filePath(QStringLiteral("a.xls"));
-    const Aufruf a = cli({QStringLiteral("--bibliothek"), bibliothek(ordner), QStringLiteral("--zeile"),
+    const CliLauf a = cli({QStringLiteral("--bibliothek"), bibliothek(ordner), QStringLiteral("--zeile"),
                           QStringLiteral("2"), QStringLiteral("--ohne-bgvc1"), QStringLiteral("--drittel"),
                           QStringLiteral("Doppel"), QStringLiteral("--xls"), xls});
     ASSERT_EQ(a.code, 0) << a.aus.toStdString();

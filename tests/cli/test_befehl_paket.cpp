@@ -1,29 +1,15 @@
 // kelvara-cli paket: dumps documents of every kind and writes them again byte for byte.
 #include "../tables/tabellen_muster.h"
+#include "u_testhilfen.h"
 #include "tables/u_stream.h"
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
-struct Lauf {
-    int code;
-    QByteArray ausgabe;
-    QByteArray fehler;
-};
-
-Lauf kelvaraCli(const QStringList& argumente)
-{
-    QProcess p;
-    p.start(QStringLiteral(KELVARA_BINAER "/bin/kelvara-cli"), argumente);
-    p.waitForFinished(60000);
-    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
-}
-
 QByteArray inhalt(const QString& pfad)
 {
     QFile f(pfad);
@@ -73,7 +59,7 @@ TEST(BefehlPaket, ZeigtKopfWerteUndVerschachtelteZeilenAlsJson)
     QTemporaryDir ordner;
     const QString pfad = ordner.filePath(QStringLiteral("p.prp"));
     schreibeProjekt(pfad);
-    const Lauf lauf = kelvaraCli({QStringLiteral("paket"), pfad, QStringLiteral("--json")});
+    const CliLauf lauf = kelvaraCli({QStringLiteral("paket"), pfad, QStringLiteral("--json")});
     ASSERT_EQ(lauf.code, 0) << lauf.fehler.constData();
     const QJsonObject json = QJsonDocument::fromJson(lauf.ausgabe).object();
     EXPECT_EQ(json.value(QStringLiteral("kopf")).toString(), QStringLiteral("Kelvara VLX Projektdatei 1.0"));
@@ -94,7 +80,7 @@ TEST(BefehlPaket, ZeigtKopfWerteUndVerschachtelteZeilenAlsJson)
     EXPECT_TRUE(lager.at(0).toObject().value(QStringLiteral("oben")).toBool());
     EXPECT_EQ(tabellen.at(1).toObject().value(QStringLiteral("zeilen")).toArray().size(), 0);
 
-    const Lauf text = kelvaraCli({QStringLiteral("paket"), pfad});
+    const CliLauf text = kelvaraCli({QStringLiteral("paket"), pfad});
     EXPECT_EQ(text.code, 0);
     EXPECT_TRUE(text.ausgabe.contains("Kopf: Kelvara VLX Projektdatei 1.0"));
     EXPECT_TRUE(text.ausgabe.contains("Position=5"));
@@ -106,7 +92,7 @@ TEST(BefehlPaket, UmschreibenErgibtDieselbenBytes)
     const QString pfad = ordner.filePath(QStringLiteral("p.prp"));
     const QString neu = ordner.filePath(QStringLiteral("neu.prp"));
     schreibeProjekt(pfad);
-    const Lauf lauf = kelvaraCli({QStringLiteral("paket"), pfad, QStringLiteral("--umschreiben"), neu});
+    const CliLauf lauf = kelvaraCli({QStringLiteral("paket"), pfad, QStringLiteral("--umschreiben"), neu});
     ASSERT_EQ(lauf.code, 0) << lauf.fehler.constData();
     EXPECT_EQ(inhalt(neu), inhalt(pfad));
 }
@@ -146,7 +132,7 @@ TEST(BefehlPaket, FremderKopfGibtCodeZweiUndBeschaedigteDateiCodeEinsOhneAusgabe
         s.Text(QStringLiteral("Irgendein Programm 3"));
         s.Abschliessen();
     }
-    const Lauf lauf = kelvaraCli({QStringLiteral("paket"), fremd});
+    const CliLauf lauf = kelvaraCli({QStringLiteral("paket"), fremd});
     EXPECT_EQ(lauf.code, 2);
     EXPECT_TRUE(lauf.fehler.contains("Irgendein Programm 3"));
 
@@ -161,7 +147,7 @@ TEST(BefehlPaket, FremderKopfGibtCodeZweiUndBeschaedigteDateiCodeEinsOhneAusgabe
         f.write(bytes);
     }
     const QString ziel = ordner.filePath(QStringLiteral("ziel.prp"));
-    const Lauf beschaedigt = kelvaraCli({QStringLiteral("paket"), kaputt, QStringLiteral("--umschreiben"), ziel});
+    const CliLauf beschaedigt = kelvaraCli({QStringLiteral("paket"), kaputt, QStringLiteral("--umschreiben"), ziel});
     EXPECT_EQ(beschaedigt.code, 1);
     EXPECT_FALSE(beschaedigt.fehler.isEmpty());
     EXPECT_FALSE(QFile::exists(ziel));

@@ -1,30 +1,16 @@
 // kelvara-cli belastung on a load table written by the program.
+#include "u_testhilfen.h"
 #include "loadtable/u_belastungsdatei.h"
 #include "tables/u_stream.h"
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-struct Aufruf {
-    int code = -1;
-    QString aus;
-};
-
-Aufruf cli(const QStringList& argumente)
-{
-    QProcess p;
-    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
-    umgebung.insert(QStringLiteral("LC_ALL"), QStringLiteral("de_DE.UTF-8")); // decimal comma
-    p.setProcessEnvironment(umgebung);
-    p.start(QStringLiteral(KELVARA_BINAER "/bin/kelvara-cli"), argumente);
-    p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput())};
-}
+CliLauf cli(const QStringList& argumente) { return kelvaraCli(argumente); }
 
 QString beispieldatei(const QTemporaryDir& ordner)
 {
@@ -71,7 +57,7 @@ QString alteDatei(const QTemporaryDir& ordner)
 TEST(BefehlBelastung, JsonMitZeilenUndErgebnissen)
 {
     QTemporaryDir ordner;
-    const Aufruf a = cli({QStringLiteral("belastung"), beispieldatei(ordner), QStringLiteral("--json")});
+    const CliLauf a = cli({QStringLiteral("belastung"), beispieldatei(ordner), QStringLiteral("--json")});
     ASSERT_EQ(a.code, 0) << a.aus.toStdString();
     const QJsonObject o = QJsonDocument::fromJson(a.aus.toUtf8()).object();
     EXPECT_DOUBLE_EQ(o.value(QStringLiteral("eigenlast")).toDouble(), 100);
@@ -90,14 +76,14 @@ TEST(BefehlBelastung, JsonMitZeilenUndErgebnissen)
 TEST(BefehlBelastung, TextZeigtDieErgebnisseUndMeldungen)
 {
     QTemporaryDir ordner;
-    const Aufruf a = cli({QStringLiteral("belastung"), beispieldatei(ordner)});
+    const CliLauf a = cli({QStringLiteral("belastung"), beispieldatei(ordner)});
     EXPECT_EQ(a.code, 0);
     EXPECT_TRUE(a.aus.contains(QStringLiteral("Eigenlast: 100,00 N/m"))) << a.aus.toStdString();
     EXPECT_TRUE(a.aus.contains(QStringLiteral("zulässiges Biegemoment: 4 864,50 Nm")));
 
-    const Aufruf alt = cli({QStringLiteral("belastung"), alteDatei(ordner)});
+    const CliLauf alt = cli({QStringLiteral("belastung"), alteDatei(ordner)});
     EXPECT_TRUE(alt.aus.contains(QStringLiteral("Meldung: Keine Einheit für die Einzelkraft gewählt!")));
-    const Aufruf json = cli({QStringLiteral("belastung"), alteDatei(ordner), QStringLiteral("--json")});
+    const CliLauf json = cli({QStringLiteral("belastung"), alteDatei(ordner), QStringLiteral("--json")});
     const QJsonObject o = QJsonDocument::fromJson(json.aus.toUtf8()).object();
     EXPECT_TRUE(o.value(QStringLiteral("zeilen")).toArray().at(0).toObject().value(QStringLiteral("einzellast_N")).isNull());
     // Once for the row in the pass, once more as the row is shown again afterwards.

@@ -1,22 +1,11 @@
 // Writing a document: the target is replaced only after the last byte.
+#include "u_testhilfen.h"
 #include "platform/u_fehler.h"
 #include "tables/u_stream.h"
 #include <QFile>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
-
-namespace {
-QString fehlerVon(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const Fehler& e) {
-        return e.meldung();
-    }
-    return QString();
-}
-} // namespace
 
 TEST(Stream, DokumentSchreiberErsetztDieDateiErstNachDemLetztenByte)
 {

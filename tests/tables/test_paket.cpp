@@ -1,5 +1,6 @@
 // Table packets byte for byte: the written images of the program's tables, rows with every
 // status, change-logged packets from the reader's side, sized packets in streams.
+#include "u_testhilfen.h"
 #include "platform/u_fehler.h"
 #include "tables/u_paket.h"
 #include "tables/u_stream.h"
@@ -18,16 +19,6 @@ quint16 wort(const QByteArray& paket, int stelle)
 quint32 doppelwort(const QByteArray& paket, int stelle)
 {
     return qFromLittleEndian<quint32>(paket.constData() + stelle);
-}
-
-QString fehlerVon(const std::function<void()>& aktion)
-{
-    try {
-        aktion();
-    } catch (const Fehler& f) {
-        return f.meldung();
-    }
-    return QStringLiteral("(kein Fehler)");
 }
 
 // The load library's metadata through the low-level writer, as the table writes it.

@@ -1,5 +1,6 @@
 // Document stream values: the text kinds, the buffered reader's hand-over to the packets that
 // follow, and the errors of short or foreign values.
+#include "u_testhilfen.h"
 #include "platform/u_fehler.h"
 #include "tables/u_stream.h"
 #include <QBuffer>
@@ -19,15 +20,6 @@ QByteArray geschrieben(const QStringList& texte)
     return puffer.data();
 }
 
-QString fehlerVon(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const Fehler& e) {
-        return e.meldung();
-    }
-    return QString();
-}
 } // namespace
 
 TEST(Stream, SchreibtKurzeLangeUndUtf8Texte)

@@ -1,5 +1,6 @@
 // The in-memory table as the windows use it: numbering, cursor, ordering, search, failures,
 // calculated fields, display texts, nested detail tables, row copy and notifications.
+#include "u_testhilfen.h"
 #include "platform/u_fehler.h"
 #include "platform/u_zahlen.h"
 #include "tabellen_muster.h"
@@ -7,16 +8,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-QString fehlerVon(const std::function<void()>& aktion)
-{
-    try {
-        aktion();
-    } catch (const Fehler& f) {
-        return f.meldung();
-    }
-    return QStringLiteral("(kein Fehler)");
-}
-
 void neueLast(TBClientDataSet& t, const QString& name, double last = 0)
 {
     t.Append();

@@ -1,11 +1,11 @@
 // kelvara-cli traverse: the result object in-process, and the command itself on a written file.
+#include "u_testhilfen.h"
 #include "qstring_ausgabe.h"
 #include "tables/u_stream.h"
 #include "truss/u_traversenausgabe.h"
 #include "truss/u_traversendatei.h"
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -20,22 +20,9 @@ Traversenentwurf beispiel()
     return e;
 }
 
-struct Aufruf {
-    int code = -1;
-    QByteArray ausgabe;
-    QString fehler;
-};
-
-Aufruf kelvaraCli(const QStringList& argumente)
+CliLauf lauf(const QStringList& argumente)
 {
-    QProcess prozess;
-    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
-    umgebung.insert(QStringLiteral("LC_ALL"), QStringLiteral("de_DE.UTF-8"));
-    umgebung.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    prozess.setProcessEnvironment(umgebung);
-    prozess.start(QStringLiteral(KELVARA_BINAER "/bin/kelvara-cli"), QStringList{QStringLiteral("traverse")} + argumente);
-    EXPECT_TRUE(prozess.waitForFinished(30000)) << "kelvara-cli is built with the tests";
-    return {prozess.exitCode(), prozess.readAllStandardOutput(), QString::fromUtf8(prozess.readAllStandardError())};
+    return kelvaraCli(QStringList{QStringLiteral("traverse")} + argumente);
 }
 
 void pruefeBeispiel(const QJsonObject& o)
@@ -86,7 +73,7 @@ TEST(BefehlTraverse, RechnetEineGeschriebeneTraversendateiWieDasFenster)
     Traversenentwurf e = beispiel();
     TraverseSchreiben(e, datei);
 
-    const Aufruf json = kelvaraCli({datei, QStringLiteral("--json")});
+    const CliLauf json = lauf({datei, QStringLiteral("--json")});
     ASSERT_EQ(json.code, 0) << json.fehler.toStdString();
     QJsonParseError fehler;
     const QJsonObject o = QJsonDocument::fromJson(json.ausgabe, &fehler).object();
@@ -94,13 +81,13 @@ TEST(BefehlTraverse, RechnetEineGeschriebeneTraversendateiWieDasFenster)
     pruefeBeispiel(o);
     EXPECT_TRUE(o.value("meldungen").toArray().isEmpty());
 
-    const Aufruf ohneBgv = kelvaraCli({datei, QStringLiteral("--json"), QStringLiteral("--ohne-bgvc1"),
+    const CliLauf ohneBgv = lauf({datei, QStringLiteral("--json"), QStringLiteral("--ohne-bgvc1"),
                                        QStringLiteral("--sicherheitsfaktor"), QStringLiteral("1,5")});
     const QJsonObject o2 = QJsonDocument::fromJson(ohneBgv.ausgabe).object();
     EXPECT_EQ(o2.value("lblValueEinzel").toString(), QStringLiteral("2 971,86"));
     EXPECT_EQ(o2.value("lblValueKnicken").toString(), QStringLiteral("39 755,43"));
 
-    const Aufruf text = kelvaraCli({datei});
+    const CliLauf text = lauf({datei});
     EXPECT_EQ(text.code, 0);
     EXPECT_TRUE(QString::fromUtf8(text.ausgabe).contains(QStringLiteral("lblValueKnicken:")));
 }
@@ -108,7 +95,7 @@ TEST(BefehlTraverse, RechnetEineGeschriebeneTraversendateiWieDasFenster)
 TEST(BefehlTraverse, EndetMitEinsBeiUnlesbarerUndZweiBeiFalscherDatei)
 {
     QTemporaryDir verzeichnis;
-    const Aufruf fehlt = kelvaraCli({verzeichnis.filePath(QStringLiteral("fehlt.prt"))});
+    const CliLauf fehlt = lauf({verzeichnis.filePath(QStringLiteral("fehlt.prt"))});
     EXPECT_EQ(fehlt.code, 1);
     EXPECT_TRUE(fehlt.fehler.contains(QStringLiteral("kann nicht geöffnet werden"))) << fehlt.fehler.toStdString();
 
@@ -116,7 +103,7 @@ TEST(BefehlTraverse, EndetMitEinsBeiUnlesbarerUndZweiBeiFalscherDatei)
     DokumentSchreiber s(falsch);
     s.Text(QStringLiteral("Kelvara VLX Belastungstabelle 2"));
     s.Abschliessen();
-    const Aufruf kopf = kelvaraCli({falsch, QStringLiteral("--json")});
+    const CliLauf kopf = lauf({falsch, QStringLiteral("--json")});
     EXPECT_EQ(kopf.code, 2);
     EXPECT_TRUE(kopf.fehler.contains(QStringLiteral("Keine gültige Traversendatei"))) << kopf.fehler.toStdString();
     EXPECT_TRUE(kopf.ausgabe.isEmpty());

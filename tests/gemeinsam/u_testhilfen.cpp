@@ -1,0 +1,31 @@
+#include "u_testhilfen.h"
+#include "platform/u_fehler.h"
+#include <QProcess>
+#include <gtest/gtest.h>
+
+CliLauf kelvaraCli(const QStringList& argumente)
+{
+    QProcess prozess;
+    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+    umgebung.insert(QStringLiteral("LC_ALL"), QStringLiteral("de_DE.UTF-8")); // decimal comma
+    umgebung.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    prozess.setProcessEnvironment(umgebung);
+    prozess.start(QStringLiteral(KELVARA_BINAER "/bin/kelvara-cli"), argumente);
+    EXPECT_TRUE(prozess.waitForFinished(60000)) << "kelvara-cli is built with the tests";
+    CliLauf lauf;
+    lauf.code = prozess.exitCode();
+    lauf.ausgabe = prozess.readAllStandardOutput();
+    lauf.aus = QString::fromUtf8(lauf.ausgabe);
+    lauf.fehler = QString::fromUtf8(prozess.readAllStandardError());
+    return lauf;
+}
+
+QString fehlerVon(const std::function<void()>& f)
+{
+    try {
+        f();
+    } catch (const Fehler& e) {
+        return e.meldung();
+    }
+    return QString();
+}

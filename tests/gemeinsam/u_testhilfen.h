@@ -1,0 +1,18 @@
+#pragma once
+// Helpers shared by the test programs.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+// A run of the built kelvara-cli under a German locale on the offscreen platform.
+struct CliLauf {
+    int code = -1;
+    QByteArray ausgabe; // standard output as written
+    QString aus;        // the same as text
+    QString fehler;     // standard error
+};
+CliLauf kelvaraCli(const QStringList& argumente);
+
+// The message of the Fehler that f throws, or the empty text when it throws none.
+QString fehlerVon(const std::function<void()>& f);
