@@ -21,6 +21,13 @@ TFieldDef feld(const char* name, TFieldType typ, int groesse = 0)
     return f;
 }
 
+// Nested fields list stored fields only; the detail tables bring their calculated ones.
+std::vector<TFieldDef> gespeicherte(std::vector<TFieldDef> felder)
+{
+    std::erase_if(felder, [](const TFieldDef& f) { return f.calculated; });
+    return felder;
+}
+
 TFieldDef tabelle(const char* name, std::vector<TFieldDef> kinder)
 {
     TFieldDef f = feld(name, TFieldType::DataSet);
@@ -84,8 +91,8 @@ std::vector<TFieldDef> ProjektFelder()
     const std::vector<TFieldDef> varianten = {
         feld("Nummer", T::AutoInc), feld("Name", T::String, 30), feld("Bearbeiter", T::String, 30),
         feld("Traverse", T::String, 30), feld("Einstellungen", T::Memo, 250), feld("Status", T::String, 15),
-        feld("Auslastung", T::Float), feld("Anmerkung", T::Memo, 250), tabelle("Lager", LagerFelder()),
-        tabelle("Lasten", LastenFelder())};
+        feld("Auslastung", T::Float), feld("Anmerkung", T::Memo, 250), tabelle("Lager", gespeicherte(LagerFelder())),
+        tabelle("Lasten", gespeicherte(LastenFelder()))};
     return {feld("Nummer", T::AutoInc),     feld("Sortierung", T::Integer),  feld("Name", T::String, 30),
             feld("Position_X1", T::Float),  feld("Position_Y1", T::Float),   feld("Position_X2", T::Float),
             feld("Position_Y2", T::Float),  feld("markiert", T::Boolean),    feld("Anmerkung", T::Memo, 250),
@@ -137,6 +144,10 @@ void Projektmodell::bindeUndOrdne()
     cds_varianten.FieldByName(QStringLiteral("Auslastung")).DisplayFormat = QStringLiteral("0.00");
     cds_mauern.SetIndexFieldNames(QStringLiteral("Nummer"));
     cds_punkte.SetDataSetField(cds_mauern, QStringLiteral("Punkte"));
+    if (cds_lager.FieldDefs.empty())
+        cds_lager.FieldDefs = LagerFelder();
+    if (cds_lasten.FieldDefs.empty())
+        cds_lasten.FieldDefs = LastenFelder();
     cds_lager.SetDataSetField(cds_varianten, QStringLiteral("Lager"));
     FormatiereLagertabelle(cds_lager);
     cds_lasten.SetDataSetField(cds_varianten, QStringLiteral("Lasten"));

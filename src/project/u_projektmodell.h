@@ -118,7 +118,7 @@ private:
     Quelle m_kraftquelle{*this};
 };
 
-// Field lists of the two top tables (nested tables inside, calculated support and load fields at
-// the places the row copy by position needs).
+// Stored field lists of the two top tables with their nested tables; the detail tables cds_lager
+// and cds_lasten add the calculated fields at the places the row copy by position needs.
 std::vector<TFieldDef> ProjektFelder();
 std::vector<TFieldDef> MauerFelder();
