@@ -1,0 +1,264 @@
+#include "project/u_projektmodell.h"
+#include "beam/u_balkenmodell.h"
+#include "language/u_uebersetzung.h"
+#include "platform/u_dialoge.h"
+#include "platform/u_fehler.h"
+#include "platform/u_zahlen.h"
+#include "tables/u_stream.h"
+#include "tables/u_werteliste.h"
+#include <cmath>
+#include <memory>
+
+const QString ProjektKopf = QStringLiteral("Kelvara VLX Projektdatei 1.0");
+
+namespace {
+TFieldDef feld(const char* name, TFieldType typ, int groesse = 0)
+{
+    TFieldDef f;
+    f.name = QString::fromUtf8(name);
+    f.type = typ;
+    f.size = groesse;
+    return f;
+}
+
+// Nested fields list stored fields only; the detail tables bring their calculated ones.
+std::vector<TFieldDef> gespeicherte(std::vector<TFieldDef> felder)
+{
+    std::erase_if(felder, [](const TFieldDef& f) { return f.calculated; });
+    return felder;
+}
+
+TFieldDef tabelle(const char* name, std::vector<TFieldDef> kinder)
+{
+    TFieldDef f = feld(name, TFieldType::DataSet);
+    f.children = std::move(kinder);
+    return f;
+}
+
+// A packet of another layout would put values into the wrong fields when supports and loads
+// are copied by position, so the stored fields must match ours in order, name and type.
+bool gleicherAufbau(const std::vector<TFieldDef>& gelesen, const std::vector<TFieldDef>& erwartet)
+{
+    std::vector<const TFieldDef*> a, b;
+    for (const TFieldDef& f : gelesen)
+        if (!f.calculated)
+            a.push_back(&f);
+    for (const TFieldDef& f : erwartet)
+        if (!f.calculated)
+            b.push_back(&f);
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (a[i]->name.compare(b[i]->name, Qt::CaseInsensitive) != 0 || a[i]->type != b[i]->type
+            || !gleicherAufbau(a[i]->children, b[i]->children))
+            return false;
+    return true;
+}
+
+// A number that is not finite would reach every length, force and result.
+void pruefeZahlen(TBClientDataSet& t)
+{
+    std::vector<std::unique_ptr<TBClientDataSet>> details;
+    for (int i = 0; i < t.FieldCount(); ++i)
+        if (t.Fields(i).DataType() == TFieldType::DataSet) {
+            details.push_back(std::make_unique<TBClientDataSet>());
+            details.back()->SetDataSetField(t, t.Fields(i).FieldName());
+        }
+    for (t.First(); !t.Eof(); t.Next()) {
+        for (int i = 0; i < t.FieldCount(); ++i) {
+            const TField& f = t.Fields(i);
+            if (f.DataType() == TFieldType::Float && !f.IsNull() && !std::isfinite(f.AsFloat()))
+                throw Fehler(QStringLiteral("Ungültiger Eigenschaftswert"));
+        }
+        for (auto& detail : details)
+            pruefeZahlen(*detail);
+    }
+}
+
+void lesePaket(DokumentLeser& l, TBClientDataSet& ziel, const std::vector<TFieldDef>& felder)
+{
+    ziel.FieldDefs = felder;
+    l.Tabelle(ziel);
+    if (!gleicherAufbau(ziel.FieldDefs, felder))
+        throw Fehler(QStringLiteral("Ungültiger Eigenschaftswert"));
+    pruefeZahlen(ziel);
+}
+} // namespace
+
+std::vector<TFieldDef> ProjektFelder()
+{
+    using T = TFieldType;
+    const std::vector<TFieldDef> varianten = {
+        feld("Nummer", T::AutoInc), feld("Name", T::String, 30), feld("Bearbeiter", T::String, 30),
+        feld("Traverse", T::String, 30), feld("Einstellungen", T::Memo, 250), feld("Status", T::String, 15),
+        feld("Auslastung", T::Float), feld("Anmerkung", T::Memo, 250), tabelle("Lager", gespeicherte(LagerFelder())),
+        tabelle("Lasten", gespeicherte(LastenFelder()))};
+    return {feld("Nummer", T::AutoInc),     feld("Sortierung", T::Integer),  feld("Name", T::String, 30),
+            feld("Position_X1", T::Float),  feld("Position_Y1", T::Float),   feld("Position_X2", T::Float),
+            feld("Position_Y2", T::Float),  feld("markiert", T::Boolean),    feld("Anmerkung", T::Memo, 250),
+            feld("Variante", T::Integer),   tabelle("Varianten", varianten)};
+}
+
+std::vector<TFieldDef> MauerFelder()
+{
+    using T = TFieldType;
+    return {feld("Nummer", T::AutoInc), feld("Symbol", T::Integer), feld("Breite", T::Float),
+            feld("markiert", T::Boolean),
+            tabelle("Punkte", {feld("X", T::Float), feld("Y", T::Float)})};
+}
+
+Projektmodell::Projektmodell()
+{
+    setzeHaken();
+    LeeresProjekt();
+}
+
+void Projektmodell::setzeHaken()
+{
+    const auto geaendert = [this](TBClientDataSet&) { SetzeGeaendert(true); };
+    const auto traverse = [this](TBClientDataSet&) {
+        SetzeGeaendert(true);
+        if (KnoepfeAktualisieren)
+            KnoepfeAktualisieren();
+    };
+    // A nested change put the truss row into edit; it is posted with the variant.
+    const auto variante = [this](TBClientDataSet&) {
+        cds_projekt.CheckBrowseMode();
+        SetzeGeaendert(true);
+    };
+    cds_projekt.AfterOpen = [this](TBClientDataSet&) {
+        if (KnoepfeAktualisieren)
+            KnoepfeAktualisieren();
+    };
+    cds_projekt.AfterPost = cds_projekt.AfterDelete = traverse;
+    cds_varianten.AfterPost = cds_varianten.AfterDelete = variante;
+    for (TBClientDataSet* t : {&cds_lager, &cds_lasten, &cds_mauern, &cds_punkte})
+        t->AfterPost = t->AfterDelete = geaendert;
+}
+
+void Projektmodell::bindeUndOrdne()
+{
+    cds_projekt.SetIndexFieldNames(QStringLiteral("Sortierung;Nummer"));
+    cds_varianten.SetDataSetField(cds_projekt, QStringLiteral("Varianten"));
+    cds_varianten.SetIndexFieldNames(QStringLiteral("Nummer"));
+    cds_varianten.FieldByName(QStringLiteral("Auslastung")).DisplayFormat = QStringLiteral("0.00");
+    cds_mauern.SetIndexFieldNames(QStringLiteral("Nummer"));
+    cds_punkte.SetDataSetField(cds_mauern, QStringLiteral("Punkte"));
+    if (cds_lager.FieldDefs.empty())
+        cds_lager.FieldDefs = LagerFelder();
+    if (cds_lasten.FieldDefs.empty())
+        cds_lasten.FieldDefs = LastenFelder();
+    cds_lager.SetDataSetField(cds_varianten, QStringLiteral("Lager"));
+    FormatiereLagertabelle(cds_lager);
+    cds_lasten.SetDataSetField(cds_varianten, QStringLiteral("Lasten"));
+    FormatiereLastentabelle(cds_lasten);
+}
+
+void Projektmodell::LeeresProjekt()
+{
+    name.clear();
+    bearbeiter.clear();
+    anmerkungen.clear();
+    cds_projekt.Close();
+    cds_projekt.FieldDefs = ProjektFelder();
+    cds_projekt.CreateDataSet();
+    cds_mauern.Close();
+    cds_mauern.FieldDefs = MauerFelder();
+    cds_mauern.CreateDataSet();
+    bindeUndOrdne();
+    SetzeGeaendert(false);
+}
+
+void Projektmodell::zustandGeaendert()
+{
+    if (ZustandAnzeigen)
+        ZustandAnzeigen();
+}
+
+void Projektmodell::SetzeGeaendert(bool geaendert)
+{
+    if (geaendert == m_geaendert)
+        return;
+    m_geaendert = geaendert;
+    zustandGeaendert();
+}
+
+QString Projektmodell::Titel() const
+{
+    if (m_dateiname.isEmpty())
+        return QStringLiteral("Projekt");
+    return Format(Uebersetzt(1800, QStringLiteral("Projekt [%s]")), {m_dateiname});
+}
+
+void Projektmodell::Speichern(const QString& datei)
+{
+    cds_projekt.CheckBrowseMode();
+    cds_mauern.CheckBrowseMode();
+    QString notizen;
+    for (const QString& zeile : anmerkungen)
+        notizen += zeile + QStringLiteral("\r\n");
+    DokumentSchreiber s(datei);
+    s.Text(ProjektKopf);
+    s.Text(name);
+    s.Text(bearbeiter);
+    s.Text(notizen);
+    s.Tabelle(cds_projekt);
+    s.Tabelle(cds_mauern);
+    s.Abschliessen();
+    m_dateiname = datei;
+    m_geaendert = false;
+    zustandGeaendert();
+}
+
+bool Projektmodell::Laden(const QString& datei)
+{
+    DokumentLeser l(datei);
+    try {
+        if (l.Text() != ProjektKopf) {
+            LeeresProjekt();
+            m_dateiname = datei;
+            zustandGeaendert();
+            dialoge().Meldung(Uebersetzt(1801, QStringLiteral("keine gültige Projektdatei")));
+            return false;
+        }
+        const QString gelesenerName = l.Text();
+        const QString gelesenerBearbeiter = l.Text();
+        const QString notizen = l.Text();
+        TBClientDataSet traversen, mauern;
+        lesePaket(l, traversen, ProjektFelder());
+        lesePaket(l, mauern, MauerFelder());
+
+        cds_projekt.AusPaket(traversen.Paket());
+        cds_mauern.AusPaket(mauern.Paket());
+        bindeUndOrdne();
+        cds_projekt.First();
+        cds_mauern.First();
+        name = gelesenerName;
+        bearbeiter = gelesenerBearbeiter;
+        anmerkungen = TWerteliste(notizen).zeilen();
+    } catch (...) {
+        LeeresProjekt();
+        throw;
+    }
+    m_dateiname = datei;
+    m_geaendert = false;
+    zustandGeaendert();
+    return true;
+}
+
+bool Projektmodell::HauptvarianteWaehlen()
+{
+    const TField& hauptvariante = cds_projekt.FieldByName(QStringLiteral("Variante"));
+    if (cds_projekt.RecordCount() == 0 || hauptvariante.IsNull())
+        return false;
+    return cds_varianten.FindKey({hauptvariante.AsInteger()});
+}
+
+Variantenknoepfe Projektmodell::Knopfzustaende()
+{
+    Variantenknoepfe k;
+    const bool traverse = cds_projekt.RecordCount() > 0;
+    k.neu = k.anmerkung = traverse;
+    k.loeschen = traverse && cds_varianten.RecordCount() > 0;
+    return k;
+}

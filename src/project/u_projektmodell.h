@@ -1,0 +1,124 @@
+#pragma once
+// The project of one event: project data, the truss table cds_projekt with its variants and their
+// supports and loads nested, the wall table cds_mauern with its points, the changed flag and the
+// file ".prp". Also the variant operations of the variant tab, the truss-force lists of the beam
+// editor and the exchange of a variant with an editor, all without widgets.
+#include "beam/u_lagerkraft.h"
+#include "tables/u_tabelle.h"
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+class Balkenmodell;
+
+extern const QString ProjektKopf; // "Kelvara VLX Projektdatei 1.0"
+
+// An item of a choice list that carries a number (truss, variant or support number).
+struct Nummerneintrag {
+    QString text;
+    int nummer = 0;
+    bool operator==(const Nummerneintrag&) const = default;
+};
+using Nummernliste = std::vector<Nummerneintrag>;
+
+// Where an editor's variant lives: the truss's Sortierung (may be null) and Nummer, the variant's
+// Nummer; taken when the editor is opened.
+struct Variantenverweis {
+    QVariant sortierung;
+    int traverse = 0;
+    int variante = 0;
+};
+
+struct Variantenknoepfe {
+    bool neu = false, loeschen = false, anmerkung = false, duplizieren = true;
+};
+
+class Projektmodell {
+public:
+    Projektmodell();
+    Projektmodell(const Projektmodell&) = delete;
+    Projektmodell& operator=(const Projektmodell&) = delete;
+
+    TBClientDataSet cds_projekt;
+    TBClientDataSet cds_varianten;
+    TBClientDataSet cds_lager;
+    TBClientDataSet cds_lasten;
+    TBClientDataSet cds_mauern;
+    TBClientDataSet cds_punkte;
+    TBClientDataSet cds_dupli_lager;
+    TBClientDataSet cds_dupli_lasten;
+
+    QString name;
+    QString bearbeiter;
+    QStringList anmerkungen; // the lines of the project notes
+
+    // Hooks of the window: the changed flag or the caption changed; the variant buttons need
+    // their states again (truss table opened, truss posted or deleted).
+    std::function<void()> ZustandAnzeigen;
+    std::function<void()> KnoepfeAktualisieren;
+
+    bool Geaendert() const { return m_geaendert; }
+    void SetzeGeaendert(bool geaendert);
+    const QString& Dateiname() const { return m_dateiname; }
+    QString Titel() const; // "Projekt" or "Projekt [%s]"
+
+    // The empty project: tables defined, bound and ordered, texts empty, flag clear.
+    void LeeresProjekt();
+    // Posts a pending truss edit, writes the file, clears the flag and takes the file name.
+    // A failing write throws Fehler and leaves flag and file name as they were.
+    void Speichern(const QString& datei);
+    // False after a wrong header ("keine gültige Projektdatei" is shown, the project is empty and
+    // the file name taken). A read error throws Fehler: the project is then empty, file name and
+    // caption stay the former ones.
+    bool Laden(const QString& datei);
+
+    // Double click in the truss grid: the truss's main variant becomes current; false when the
+    // truss has none (any more).
+    bool HauptvarianteWaehlen();
+    Variantenknoepfe Knopfzustaende();
+
+    // Variant tab. Each works on the current truss and variant and returns whether it changed
+    // anything; the window asks for the values first.
+    bool NeueVariante(const QString& variantenname, const QString& variantenbearbeiter);
+    bool VarianteLoeschen(); // asks "Soll die Variante %d (%s) gelöscht werden?"
+    bool VariantenanmerkungSetzen(const QString& text);
+    bool VarianteDuplizieren(const QString& variantenname, const QString& variantenbearbeiter);
+
+    // Truss-force lists of the beam editor; they move the current rows to what they locate.
+    Nummernliste TraversenAuflisten(int eigeneTraverse);
+    Nummernliste VariantenAuflisten(int traverse);
+    Nummernliste LagerAuflisten(int traverse, int variante);
+    double Lagerkraft(int traverse, int variante, int lager); // Berechnet + Eigenlast, 0 when not found
+    const Lagerkraftquelle& Kraftquelle() const { return m_kraftquelle; }
+
+    // Exchange with a beam editor. Both find the truss by (Sortierung, Nummer) and the variant by
+    // Nummer, show "Traverse nicht gefunden." / "Variante nicht gefunden." and copy nothing when
+    // one is missing.
+    Variantenverweis AktuellerVerweis();
+    bool VarianteInEditor(const Variantenverweis& verweis, Balkenmodell& editor);
+    // auslastung: the editor's utilisation when its results belong to its data, else nullopt.
+    bool EditorInVariante(const Variantenverweis& verweis, Balkenmodell& editor,
+                          std::optional<double> auslastung);
+
+private:
+    struct Quelle : Lagerkraftquelle {
+        explicit Quelle(Projektmodell& p) : projekt(p) {}
+        double Lagerkraft(int t, int v, int l) const override { return projekt.Lagerkraft(t, v, l); }
+        Projektmodell& projekt;
+    };
+
+    void bindeUndOrdne();
+    void setzeHaken();
+    bool findeVariante(int traverse, int variante);
+    bool findeVerweis(const Variantenverweis& verweis);
+    void zustandGeaendert();
+
+    bool m_geaendert = false;
+    QString m_dateiname;
+    Quelle m_kraftquelle{*this};
+};
+
+// Stored field lists of the two top tables with their nested tables; the detail tables cds_lager
+// and cds_lasten add the calculated fields at the places the row copy by position needs.
+std::vector<TFieldDef> ProjektFelder();
+std::vector<TFieldDef> MauerFelder();

@@ -1,0 +1,212 @@
+// The variants of a project truss: new, delete, notes, duplicate, the truss-force lists and the
+// exchange with a beam editor.
+#include "beam/u_balkenmodell.h"
+#include "language/u_uebersetzung.h"
+#include "platform/u_dialoge.h"
+#include "platform/u_zahlen.h"
+#include "project/u_projektmodell.h"
+#include <cmath>
+
+namespace {
+TField& f(TBClientDataSet& t, const char* name) { return t.FieldByName(QString::fromUtf8(name)); }
+int spalte(TBClientDataSet& t, const char* name) { return f(t, name).Index(); }
+
+QString eintragstext(const QVariant& nummer, const QVariant& name)
+{
+    return nummer.toString() + QStringLiteral("  ") + name.toString();
+}
+
+void leere(TBClientDataSet& t)
+{
+    while (t.RecordCount() > 0) {
+        t.First();
+        t.Delete();
+    }
+}
+} // namespace
+
+bool Projektmodell::NeueVariante(const QString& variantenname, const QString& variantenbearbeiter)
+{
+    if (cds_projekt.RecordCount() == 0)
+        return false;
+    const double dx = f(cds_projekt, "Position_X2").AsFloat() - f(cds_projekt, "Position_X1").AsFloat();
+    const double dy = f(cds_projekt, "Position_Y2").AsFloat() - f(cds_projekt, "Position_Y1").AsFloat();
+    cds_varianten.Append();
+    f(cds_varianten, "Name").SetAsString(variantenname);
+    f(cds_varianten, "Bearbeiter").SetAsString(variantenbearbeiter);
+    f(cds_varianten, "Status").SetAsString(QStringLiteral("neu angelegt"));
+    f(cds_varianten, "Einstellungen")
+        .SetAsString(QStringLiteral("TravLaenge=") + FormatFloat(QStringLiteral("0.00"), std::sqrt(dx * dx + dy * dy)));
+    cds_varianten.Post();
+    if (f(cds_projekt, "Variante").IsNull()) {
+        const int nummer = f(cds_varianten, "Nummer").AsInteger();
+        cds_projekt.Edit();
+        f(cds_projekt, "Variante").SetAsInteger(nummer);
+        cds_projekt.Post();
+    }
+    return true;
+}
+
+bool Projektmodell::VarianteLoeschen()
+{
+    if (cds_varianten.RecordCount() == 0)
+        return false;
+    const QString frage = Format(Uebersetzt(1809, QStringLiteral("Soll die Variante %d (%s) gelöscht werden?")),
+                                 {f(cds_varianten, "Nummer").AsInteger(), f(cds_varianten, "Name").AsString()});
+    if (dialoge().FrageJaNein(frage) != Antwort::Ja)
+        return false;
+    leere(cds_lasten);
+    leere(cds_lager);
+    cds_varianten.Delete();
+    return true;
+}
+
+bool Projektmodell::VariantenanmerkungSetzen(const QString& text)
+{
+    if (cds_projekt.RecordCount() == 0)
+        return false;
+    cds_varianten.Edit(); // on a truss without variants this starts a variant holding the note
+    f(cds_varianten, "Anmerkung").SetAsString(text);
+    cds_varianten.Post();
+    return true;
+}
+
+// Without a variant there is nothing to duplicate; appending would even make up a truss row in
+// an empty project.
+bool Projektmodell::VarianteDuplizieren(const QString& variantenname, const QString& variantenbearbeiter)
+{
+    if (cds_varianten.RecordCount() == 0)
+        return false;
+    RichteLagertabelleEin(cds_dupli_lager);
+    RichteLastentabelleEin(cds_dupli_lasten);
+    KopiereZeilen(cds_lager, cds_dupli_lager);
+    KopiereZeilen(cds_lasten, cds_dupli_lasten);
+    const QVariant traverse = f(cds_varianten, "Traverse").Value();
+    const QVariant einstellungen = f(cds_varianten, "Einstellungen").Value();
+    cds_varianten.Append();
+    f(cds_varianten, "Name").SetAsString(variantenname);
+    f(cds_varianten, "Bearbeiter").SetAsString(variantenbearbeiter);
+    f(cds_varianten, "Status").SetAsString(QStringLiteral("dupliziert"));
+    f(cds_varianten, "Traverse").SetValue(traverse);
+    f(cds_varianten, "Einstellungen").SetValue(einstellungen);
+    cds_varianten.Post();
+    KopiereZeilen(cds_dupli_lager, cds_lager);
+    KopiereZeilen(cds_dupli_lasten, cds_lasten);
+    cds_varianten.CheckBrowseMode();
+    return true;
+}
+
+Nummernliste Projektmodell::TraversenAuflisten(int eigeneTraverse)
+{
+    Nummernliste liste;
+    const int nummer = spalte(cds_projekt, "Nummer"), name = spalte(cds_projekt, "Name");
+    const int variante = spalte(cds_projekt, "Variante");
+    for (int i = 1; i <= cds_projekt.RecordCount(); ++i) {
+        const QVariant n = cds_projekt.WertBei(i, nummer);
+        if (n.toInt() == eigeneTraverse || !cds_projekt.WertBei(i, variante).isValid())
+            continue;
+        liste.push_back({eintragstext(n, cds_projekt.WertBei(i, name)), n.toInt()});
+    }
+    return liste;
+}
+
+Nummernliste Projektmodell::VariantenAuflisten(int traverse)
+{
+    Nummernliste liste;
+    if (!cds_projekt.Locate(QStringLiteral("Nummer"), {traverse}))
+        return liste;
+    const int nummer = spalte(cds_varianten, "Nummer"), name = spalte(cds_varianten, "Name");
+    const int auslastung = spalte(cds_varianten, "Auslastung");
+    for (int i = 1; i <= cds_varianten.RecordCount(); ++i) {
+        if (!cds_varianten.WertBei(i, auslastung).isValid())
+            continue;
+        const QVariant n = cds_varianten.WertBei(i, nummer);
+        liste.push_back({eintragstext(n, cds_varianten.WertBei(i, name)), n.toInt()});
+    }
+    return liste;
+}
+
+bool Projektmodell::findeVariante(int traverse, int variante)
+{
+    return cds_projekt.Locate(QStringLiteral("Nummer"), {traverse})
+        && cds_varianten.Locate(QStringLiteral("Nummer"), {variante});
+}
+
+Nummernliste Projektmodell::LagerAuflisten(int traverse, int variante)
+{
+    Nummernliste liste;
+    if (!findeVariante(traverse, variante))
+        return liste;
+    const int nummer = spalte(cds_lager, "Nummer"), name = spalte(cds_lager, "Name");
+    const int kg = spalte(cds_lager, "Berechnetkg");
+    for (int i = 1; i <= cds_lager.RecordCount(); ++i) {
+        const QVariant n = cds_lager.WertBei(i, nummer);
+        liste.push_back({eintragstext(n, cds_lager.WertBei(i, name)) + u' '
+                             + cds_lager.AnzeigeTextBei(i, kg).trimmed() + QStringLiteral(" kg"),
+                         n.toInt()});
+    }
+    return liste;
+}
+
+double Projektmodell::Lagerkraft(int traverse, int variante, int lager)
+{
+    if (!findeVariante(traverse, variante) || !cds_lager.Locate(QStringLiteral("Nummer"), {lager}))
+        return 0;
+    return f(cds_lager, "Berechnet").AsFloat() + f(cds_lager, "Eigenlast").AsFloat();
+}
+
+Variantenverweis Projektmodell::AktuellerVerweis()
+{
+    return {f(cds_projekt, "Sortierung").Value(), f(cds_projekt, "Nummer").AsInteger(),
+            f(cds_varianten, "Nummer").AsInteger()};
+}
+
+bool Projektmodell::findeVerweis(const Variantenverweis& verweis)
+{
+    if (!cds_projekt.FindKey({verweis.sortierung, verweis.traverse})) {
+        dialoge().Meldung(Uebersetzt(2019, QStringLiteral("Traverse nicht gefunden.")));
+        return false;
+    }
+    if (!cds_varianten.FindKey({verweis.variante})) {
+        dialoge().Meldung(Uebersetzt(2020, QStringLiteral("Variante nicht gefunden.")));
+        return false;
+    }
+    return true;
+}
+
+bool Projektmodell::VarianteInEditor(const Variantenverweis& verweis, Balkenmodell& editor)
+{
+    if (!findeVerweis(verweis))
+        return false;
+    editor.traversenname = f(cds_varianten, "Traverse").AsString();
+    editor.variantenname = f(cds_varianten, "Name").AsString();
+    editor.bearbeiter = f(cds_varianten, "Bearbeiter").AsString();
+    editor.LeseEinstellungen(f(cds_varianten, "Einstellungen").AsString());
+    KopiereZeilen(cds_lager, editor.cds_lager);
+    KopiereZeilen(cds_lasten, editor.cds_lasten);
+    return true;
+}
+
+bool Projektmodell::EditorInVariante(const Variantenverweis& verweis, Balkenmodell& editor,
+                                     std::optional<double> auslastung)
+{
+    editor.cds_lager.CheckBrowseMode();
+    editor.cds_lasten.CheckBrowseMode();
+    if (!findeVerweis(verweis))
+        return false;
+    cds_varianten.Edit();
+    f(cds_varianten, "Traverse").SetAsString(editor.traversenname);
+    f(cds_varianten, "Name").SetAsString(editor.variantenname);
+    f(cds_varianten, "Bearbeiter").SetAsString(editor.bearbeiter);
+    f(cds_varianten, "Einstellungen").SetAsString(editor.Einstellungen());
+    cds_varianten.Post();
+    KopiereZeilen(editor.cds_lager, cds_lager);
+    KopiereZeilen(editor.cds_lasten, cds_lasten);
+    cds_varianten.Edit();
+    if (auslastung)
+        f(cds_varianten, "Auslastung").SetAsFloat(*auslastung);
+    else
+        f(cds_varianten, "Auslastung").Clear();
+    cds_varianten.Post();
+    return true;
+}

@@ -1,0 +1,283 @@
+// Project model: the file ".prp", the changed flag, the variant operations, the truss-force lists
+// and the exchange with a beam editor.
+#include "beam/u_balkenmodell.h"
+#include "platform/u_dialoge_skript.h"
+#include "platform/u_fehler.h"
+#include "project/u_projektmodell.h"
+#include "tables/u_stream.h"
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+TField& f(TBClientDataSet& t, const char* name) { return t.FieldByName(QString::fromUtf8(name)); }
+
+void traverse(Projektmodell& p, const QString& name, double x1, double y1, double x2, double y2)
+{
+    p.cds_projekt.Append();
+    f(p.cds_projekt, "Sortierung").SetAsInteger(0);
+    f(p.cds_projekt, "Name").SetAsString(name);
+    f(p.cds_projekt, "Position_X1").SetAsFloat(x1);
+    f(p.cds_projekt, "Position_Y1").SetAsFloat(y1);
+    f(p.cds_projekt, "Position_X2").SetAsFloat(x2);
+    f(p.cds_projekt, "Position_Y2").SetAsFloat(y2);
+    p.cds_projekt.Post();
+}
+
+void lager(Projektmodell& p, int nummer, const QString& name, double berechnet, double eigenlast)
+{
+    p.cds_lager.Append();
+    f(p.cds_lager, "Nummer").SetAsInteger(nummer);
+    f(p.cds_lager, "Name").SetAsString(name);
+    f(p.cds_lager, "Type").SetAsInteger(ArtLager);
+    f(p.cds_lager, "Position").SetAsFloat(0);
+    f(p.cds_lager, "Eigenlast").SetAsFloat(eigenlast);
+    f(p.cds_lager, "Maximallast").SetAsFloat(1000);
+    f(p.cds_lager, "Berechnet").SetAsFloat(berechnet);
+    p.cds_lager.Post();
+}
+
+QByteArray lies(const QString& pfad)
+{
+    QFile d(pfad);
+    EXPECT_TRUE(d.open(QIODevice::ReadOnly));
+    return d.readAll();
+}
+
+class Projekt : public ::testing::Test {
+protected:
+    QTemporaryDir ordner;
+    Projektmodell p;
+    QString pfad(const char* name) const { return ordner.filePath(QString::fromUtf8(name)); }
+};
+
+} // namespace
+
+TEST_F(Projekt, NeuesProjektGespeichertIstKopfDreiLeereTexteUndZweiLeerePakete)
+{
+    EXPECT_EQ(p.Titel(), QStringLiteral("Projekt"));
+    EXPECT_FALSE(p.Geaendert());
+    p.Speichern(pfad("neu.prp"));
+    const QByteArray b = lies(pfad("neu.prp"));
+    const QByteArray kopf = QByteArray("\x06\x1c") + "Kelvara VLX Projektdatei 1.0" + QByteArray("\x06\x00\x06\x00\x06\x00", 6);
+    ASSERT_GT(b.size(), kopf.size());
+    EXPECT_EQ(b.left(kopf.size()), kopf);
+
+    TBClientDataSet leerT, leerM;
+    leerT.FieldDefs = ProjektFelder();
+    leerT.CreateDataSet();
+    leerM.FieldDefs = MauerFelder();
+    leerM.CreateDataSet();
+    const QByteArray pt = leerT.Paket(), pm = leerM.Paket();
+    EXPECT_EQ(pm.size(), 168);
+    EXPECT_EQ(b.size(), kopf.size() + 4 + pt.size() + 4 + pm.size());
+    EXPECT_EQ(b.mid(kopf.size() + 4, pt.size()), pt);
+    EXPECT_EQ(b.right(pm.size()), pm);
+    EXPECT_EQ(p.Titel(), QStringLiteral("Projekt [%1]").arg(pfad("neu.prp")));
+}
+
+TEST_F(Projekt, RundreiseBehaeltTexteZweizeiligeNotizenVariantenLagerUndMauern)
+{
+    p.name = QStringLiteral("Halle Süd");
+    p.bearbeiter = QStringLiteral("Jörg");
+    p.anmerkungen = {QStringLiteral("erste Zeile"), QStringLiteral("zweite Zeile")};
+    traverse(p, QStringLiteral("Front"), 0, 0, 3, 4);
+    ASSERT_TRUE(p.NeueVariante(QStringLiteral("A"), QStringLiteral("B")));
+    lager(p, 2, QStringLiteral("Lager B"), 1000, 50);
+    p.cds_mauern.Append();
+    f(p.cds_mauern, "Symbol").SetAsInteger(1);
+    p.cds_mauern.Post();
+    p.cds_punkte.Append();
+    f(p.cds_punkte, "X").SetAsFloat(1.5);
+    p.cds_punkte.Post();
+    EXPECT_TRUE(p.Geaendert());
+    p.Speichern(pfad("r.prp"));
+    EXPECT_FALSE(p.Geaendert());
+    EXPECT_TRUE(lies(pfad("r.prp")).contains("erste Zeile\r\nzweite Zeile\r\n"));
+
+    Projektmodell q;
+    ASSERT_TRUE(q.Laden(pfad("r.prp")));
+    EXPECT_EQ(q.name, p.name);
+    EXPECT_EQ(q.bearbeiter, p.bearbeiter);
+    EXPECT_EQ(q.anmerkungen, p.anmerkungen);
+    EXPECT_FALSE(q.Geaendert());
+    EXPECT_EQ(f(q.cds_projekt, "Name").AsString(), QStringLiteral("Front"));
+    EXPECT_EQ(f(q.cds_varianten, "Einstellungen").AsString(), QStringLiteral("TravLaenge=5,00"));
+    EXPECT_EQ(q.Lagerkraft(1, 1, 2), 1050);
+    EXPECT_DOUBLE_EQ(f(q.cds_punkte, "X").AsFloat(), 1.5);
+    // numbering goes on after the stored rows
+    ASSERT_TRUE(q.NeueVariante(QStringLiteral("C"), QString()));
+    EXPECT_EQ(f(q.cds_varianten, "Nummer").AsInteger(), 2);
+}
+
+TEST_F(Projekt, FalscherKopfMeldetUndNimmtDenDateinamenBeiLeeremProjekt)
+{
+    {
+        DokumentSchreiber s(pfad("t.prt"));
+        s.Text(QStringLiteral("Kelvara VLX Traversendatei 2"));
+        s.Text(QStringLiteral("Hoehe=1"));
+        s.Abschliessen();
+    }
+    p.name = QStringLiteral("alt");
+    SkriptDialoge d;
+    d.erwarteMeldung(QStringLiteral("keine gültige Projektdatei"));
+    EXPECT_FALSE(p.Laden(pfad("t.prt")));
+    EXPECT_TRUE(d.unerwartet.isEmpty());
+    EXPECT_TRUE(d.allesBeantwortet());
+    EXPECT_TRUE(p.name.isEmpty());
+    EXPECT_EQ(p.cds_projekt.RecordCount(), 0);
+    EXPECT_EQ(p.Dateiname(), pfad("t.prt"));
+}
+
+TEST_F(Projekt, LesefehlerImPaketHinterlaesstLeeresProjektUndAltenDateinamen)
+{
+    traverse(p, QStringLiteral("Front"), 0, 0, 3, 4);
+    p.Speichern(pfad("gut.prp"));
+    QByteArray b = lies(pfad("gut.prp"));
+    b.chop(20); // the wall packet is cut short
+    QFile kaputt(pfad("kaputt.prp"));
+    ASSERT_TRUE(kaputt.open(QIODevice::WriteOnly));
+    kaputt.write(b);
+    kaputt.close();
+
+    EXPECT_THROW(p.Laden(pfad("kaputt.prp")), Fehler);
+    EXPECT_EQ(p.cds_projekt.RecordCount(), 0);
+    EXPECT_TRUE(p.name.isEmpty());
+    EXPECT_EQ(p.Dateiname(), pfad("gut.prp"));
+    // still a working project
+    traverse(p, QStringLiteral("neu"), 0, 0, 1, 0);
+    EXPECT_TRUE(p.NeueVariante(QStringLiteral("A"), QString()));
+}
+
+TEST_F(Projekt, NeueVarianteBekommtDieLaengeUndWirdAlsErsteHauptvariante)
+{
+    traverse(p, QStringLiteral("T1"), 0, 0, 3, 4);
+    p.SetzeGeaendert(false);
+    ASSERT_TRUE(p.NeueVariante(QStringLiteral("V1"), QStringLiteral("Ich")));
+    EXPECT_TRUE(p.Geaendert());
+    EXPECT_EQ(p.cds_projekt.State(), TDataSetState::Browse);
+    EXPECT_EQ(f(p.cds_varianten, "Einstellungen").AsString(), QStringLiteral("TravLaenge=5,00"));
+    EXPECT_EQ(f(p.cds_varianten, "Status").AsString(), QStringLiteral("neu angelegt"));
+    const int erste = f(p.cds_varianten, "Nummer").AsInteger();
+    EXPECT_EQ(f(p.cds_projekt, "Variante").AsInteger(), erste);
+    ASSERT_TRUE(p.NeueVariante(QStringLiteral("V2"), QString()));
+    EXPECT_EQ(f(p.cds_projekt, "Variante").AsInteger(), erste);
+
+    // numbers are unique across trusses
+    traverse(p, QStringLiteral("T2"), 0, 0, 1, 0);
+    ASSERT_TRUE(p.NeueVariante(QStringLiteral("W1"), QString()));
+    EXPECT_EQ(f(p.cds_varianten, "Nummer").AsInteger(), erste + 2);
+    EXPECT_EQ(f(p.cds_varianten, "Einstellungen").AsString(), QStringLiteral("TravLaenge=1,00"));
+}
+
+TEST_F(Projekt, LoeschenDerHauptvarianteFragtUndLaesstDieNummerStehen)
+{
+    traverse(p, QStringLiteral("T1"), 0, 0, 3, 4);
+    p.NeueVariante(QStringLiteral("V1"), QString());
+    lager(p, 1, QStringLiteral("L"), 0, 0);
+    SkriptDialoge d;
+    d.erwarteFrage(Antwort::Nein, QStringLiteral("Soll die Variante 1 (V1) gelöscht werden?"));
+    EXPECT_FALSE(p.VarianteLoeschen());
+    EXPECT_EQ(p.cds_varianten.RecordCount(), 1);
+    d.erwarteFrage(Antwort::Ja, QStringLiteral("Soll die Variante 1 (V1) gelöscht werden?"));
+    p.SetzeGeaendert(false);
+    EXPECT_TRUE(p.VarianteLoeschen());
+    EXPECT_TRUE(d.unerwartet.isEmpty());
+    EXPECT_TRUE(p.Geaendert());
+    EXPECT_EQ(p.cds_varianten.RecordCount(), 0);
+    EXPECT_EQ(f(p.cds_projekt, "Variante").AsInteger(), 1);
+    EXPECT_FALSE(p.HauptvarianteWaehlen());
+    EXPECT_FALSE(p.Knopfzustaende().loeschen);
+}
+
+TEST_F(Projekt, DuplikatBehaeltLagernummernOhneAuslastungUndAnmerkung)
+{
+    traverse(p, QStringLiteral("T1"), 0, 0, 3, 4);
+    p.NeueVariante(QStringLiteral("V1"), QString());
+    lager(p, 7, QStringLiteral("L7"), 10, 1);
+    lager(p, 9, QStringLiteral("L9"), 20, 2);
+    p.VariantenanmerkungSetzen(QStringLiteral("Notiz\r\n"));
+    p.cds_varianten.Edit();
+    f(p.cds_varianten, "Auslastung").SetAsFloat(12);
+    p.cds_varianten.Post();
+
+    ASSERT_TRUE(p.VarianteDuplizieren(QStringLiteral("Kopie"), QStringLiteral("Ich")));
+    EXPECT_EQ(p.cds_projekt.State(), TDataSetState::Browse);
+    EXPECT_EQ(f(p.cds_varianten, "Nummer").AsInteger(), 2);
+    EXPECT_EQ(f(p.cds_varianten, "Status").AsString(), QStringLiteral("dupliziert"));
+    EXPECT_EQ(f(p.cds_varianten, "Einstellungen").AsString(), QStringLiteral("TravLaenge=5,00"));
+    EXPECT_TRUE(f(p.cds_varianten, "Auslastung").IsNull());
+    EXPECT_TRUE(f(p.cds_varianten, "Anmerkung").IsNull());
+    ASSERT_EQ(p.cds_lager.RecordCount(), 2);
+    p.cds_lager.First();
+    EXPECT_EQ(f(p.cds_lager, "Nummer").AsInteger(), 7);
+    p.cds_lager.Last();
+    EXPECT_EQ(f(p.cds_lager, "Nummer").AsInteger(), 9);
+    EXPECT_EQ(p.Lagerkraft(1, 2, 9), 22);
+    EXPECT_EQ(p.VariantenAuflisten(1), (Nummernliste{{QStringLiteral("1  V1"), 1}}));
+}
+
+TEST(ProjektOhneVariante, DuplizierenTutNichtsUndLegtKeineTraverseAn)
+{
+    Projektmodell p;
+    EXPECT_FALSE(p.VarianteDuplizieren(QStringLiteral("x"), QString()));
+    EXPECT_EQ(p.cds_projekt.RecordCount(), 0);
+    EXPECT_FALSE(p.Knopfzustaende().neu);
+    EXPECT_TRUE(p.Knopfzustaende().duplizieren);
+}
+
+TEST_F(Projekt, ListenFuerTraversenkraefte)
+{
+    traverse(p, QStringLiteral("Front"), 0, 0, 3, 4);
+    p.NeueVariante(QStringLiteral("V1"), QString());
+    lager(p, 2, QStringLiteral("Lager B"), 1000, 50);
+    traverse(p, QStringLiteral("ohne"), 0, 0, 1, 0);
+    traverse(p, QStringLiteral("eigene"), 0, 0, 1, 0);
+    p.NeueVariante(QStringLiteral("E"), QString());
+
+    EXPECT_EQ(p.TraversenAuflisten(3), (Nummernliste{{QStringLiteral("1  Front"), 1}}));
+    EXPECT_TRUE(p.VariantenAuflisten(1).empty()); // not calculated yet
+    EXPECT_TRUE(p.VariantenAuflisten(99).empty());
+    EXPECT_EQ(p.LagerAuflisten(1, 1), (Nummernliste{{QStringLiteral("2  Lager B 101,94 kg"), 2}}));
+    EXPECT_TRUE(p.LagerAuflisten(1, 2).empty()); // variant 2 belongs to truss 3
+    EXPECT_EQ(p.Lagerkraft(1, 1, 2), 1050);
+    EXPECT_EQ(p.Lagerkraft(1, 1, 3), 0);
+    EXPECT_EQ(p.Lagerkraft(2, 1, 2), 0);
+    EXPECT_EQ(p.Kraftquelle().Lagerkraft(1, 1, 2), 1050);
+}
+
+TEST_F(Projekt, ZurueckschreibenSpeichertAuslastungNurWennBerechnet)
+{
+    traverse(p, QStringLiteral("Front"), 0, 0, 3, 4);
+    p.NeueVariante(QStringLiteral("V1"), QString());
+    const Variantenverweis v = p.AktuellerVerweis();
+
+    Balkenmodell editor;
+    ASSERT_TRUE(p.VarianteInEditor(v, editor));
+    EXPECT_DOUBLE_EQ(editor.traverse.laenge, 5);
+    editor.cds_lager.Append();
+    f(editor.cds_lager, "Nummer").SetAsInteger(1);
+    f(editor.cds_lager, "Berechnet").SetAsFloat(300);
+    editor.cds_lager.Post();
+    editor.variantenname = QStringLiteral("neu benannt");
+    p.SetzeGeaendert(false);
+    ASSERT_TRUE(p.EditorInVariante(v, editor, 42.5));
+    EXPECT_TRUE(p.Geaendert());
+    EXPECT_EQ(p.cds_projekt.State(), TDataSetState::Browse);
+    EXPECT_DOUBLE_EQ(f(p.cds_varianten, "Auslastung").AsFloat(), 42.5);
+    EXPECT_EQ(p.VariantenAuflisten(1), (Nummernliste{{QStringLiteral("1  neu benannt"), 1}}));
+    EXPECT_EQ(p.Lagerkraft(1, 1, 1), 300);
+
+    ASSERT_TRUE(p.EditorInVariante(v, editor, std::nullopt));
+    EXPECT_TRUE(f(p.cds_varianten, "Auslastung").IsNull());
+    EXPECT_TRUE(p.VariantenAuflisten(1).empty());
+
+    SkriptDialoge d;
+    d.erwarteMeldung(QStringLiteral("Variante nicht gefunden."));
+    d.erwarteMeldung(QStringLiteral("Traverse nicht gefunden."));
+    EXPECT_FALSE(p.EditorInVariante({v.sortierung, v.traverse, 99}, editor, 1.0));
+    EXPECT_FALSE(p.VarianteInEditor({5, v.traverse, v.variante}, editor));
+    EXPECT_TRUE(d.unerwartet.isEmpty());
+    EXPECT_TRUE(f(p.cds_varianten, "Auslastung").IsNull());
+}
