@@ -154,24 +154,13 @@ QString alsText(const Projektmodell& p, const std::vector<Traversenzeile>& trave
 
 int projekt(const QStringList& argumente)
 {
-    QString datei;
-    bool json = false, berechnen = false;
-    for (const QString& a : argumente) {
-        if (a == QStringLiteral("--json"))
-            json = true;
-        else if (a == QStringLiteral("--berechnen"))
-            berechnen = true;
-        else if (datei.isEmpty() && !a.startsWith(QStringLiteral("--")))
-            datei = a;
-        else {
-            fehlerausgabe(QStringLiteral("Unbekanntes Argument: %1\n").arg(a));
-            return 2;
-        }
-    }
-    if (datei.isEmpty()) {
-        fehlerausgabe(QStringLiteral("Aufruf: kelvara-cli projekt DATEI.prp [--json] [--berechnen]\n"));
+    const auto aufruf = LeseAufruf(argumente, {QStringLiteral("--json"), QStringLiteral("--berechnen")}, {},
+                                   QStringLiteral("projekt DATEI.prp [--json] [--berechnen]"));
+    if (!aufruf)
         return 2;
-    }
+    const QString& datei = aufruf->datei;
+    const bool json = aufruf->hat(QStringLiteral("--json"));
+    const bool berechnen = aufruf->hat(QStringLiteral("--berechnen"));
     try {
         Projektmodell p;
         if (!p.Laden(datei))

@@ -1,31 +1,19 @@
 // kelvara-cli projekt: a project of two trusses, one hanging a truss-force load on the other's
 // stored support force, listed and computed by the command line program.
+#include "u_testhilfen.h"
 #include "beam/u_balkenmodell.h"
 #include "project/u_projektmodell.h"
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-struct Aufruf {
-    int code = -1;
-    QString aus, fehler;
-};
-
-Aufruf kelvaraCli(const QStringList& argumente)
+CliLauf lauf(const QStringList& argumente)
 {
-    QProcess p;
-    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
-    umgebung.insert(QStringLiteral("LC_ALL"), QStringLiteral("de_DE.UTF-8"));
-    umgebung.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    p.setProcessEnvironment(umgebung);
-    p.start(QStringLiteral(KELVARA_BINAER "/bin/kelvara-cli"), QStringList{QStringLiteral("projekt")} + argumente);
-    p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    return kelvaraCli(QStringList{QStringLiteral("projekt")} + argumente);
 }
 
 void zeile(TBClientDataSet& t, std::initializer_list<std::pair<const char*, QVariant>> werte)
@@ -76,7 +64,7 @@ TEST(BefehlProjekt, ListetTraversenUndVariantenUndRechnetTraversenkraftAusGespei
     QTemporaryDir ordner;
     const QString pfad = schreibeProjekt(ordner);
 
-    const Aufruf liste = kelvaraCli({pfad, QStringLiteral("--json")});
+    const CliLauf liste = lauf({pfad, QStringLiteral("--json")});
     ASSERT_EQ(liste.code, 0) << liste.fehler.toStdString();
     const QJsonObject o = QJsonDocument::fromJson(liste.aus.toUtf8()).object();
     EXPECT_EQ(o[u"name"].toString(), QStringLiteral("Halle"));
@@ -90,7 +78,7 @@ TEST(BefehlProjekt, ListetTraversenUndVariantenUndRechnetTraversenkraftAusGespei
     EXPECT_TRUE(traversen[0].toObject()[u"varianten"].toArray()[0].toObject()[u"Auslastung"].isNull());
     EXPECT_FALSE(v2.contains(u"berechnet"));
 
-    const Aufruf rechnung = kelvaraCli({pfad, QStringLiteral("--json"), QStringLiteral("--berechnen")});
+    const CliLauf rechnung = lauf({pfad, QStringLiteral("--json"), QStringLiteral("--berechnen")});
     ASSERT_EQ(rechnung.code, 0) << rechnung.fehler.toStdString();
     EXPECT_TRUE(rechnung.fehler.contains(QStringLiteral("Fehler: Lager nicht gefunden! (T1|X1|L2|)")));
     const QJsonObject r = QJsonDocument::fromJson(rechnung.aus.toUtf8()).object();
@@ -110,7 +98,7 @@ TEST(BefehlProjekt, FalscheDateiGibtMeldungUndFehlercode)
     ASSERT_TRUE(d.open(QIODevice::WriteOnly));
     d.write(QByteArray("\x06\x05Hallo", 7));
     d.close();
-    const Aufruf a = kelvaraCli({pfad});
+    const CliLauf a = lauf({pfad});
     EXPECT_EQ(a.code, 1);
     EXPECT_TRUE(a.fehler.contains(QStringLiteral("keine gültige Projektdatei")));
 }
