@@ -500,3 +500,27 @@ TEST_F(Projekt, DetailtabellenZeigenNachDemLadenDieNeuenZeilen)
     EXPECT_EQ(lager.FieldCount(), 12); // the calculated field stays in its place
     EXPECT_EQ(lager.Fields(10).FieldName(), "Berechnetkg");
 }
+
+TEST(Detailtabelle, BerechneteFelderDerVerschachteltenDefinitionStehenNurEinmalInDerFeldliste)
+{
+    std::vector<TFieldDef> mitBerechnetem = lagerFelder();
+    mitBerechnetem.insert(mitBerechnetem.begin() + 10, berechnetesFeld("Berechnetkg"));
+    TBClientDataSet varianten, lager, kopie;
+    varianten.FieldDefs = {feld("Nummer", TFieldType::AutoInc), tabellenFeld("Lager", mitBerechnetem)};
+    varianten.CreateDataSet();
+    lager.FieldDefs = mitBerechnetem;
+    lager.SetDataSetField(varianten, "Lager");
+    EXPECT_EQ(lager.FieldCount(), 12);
+    EXPECT_EQ(lager.Fields(10).FieldName(), QStringLiteral("Berechnetkg"));
+    EXPECT_EQ(lager.Fields(11).FieldName(), QStringLiteral("markiert"));
+
+    kopie.FieldDefs = mitBerechnetem;
+    kopie.CreateDataSet();
+    varianten.Append();
+    lager.Append();
+    lager.FieldByName("Nummer").SetAsInteger(4);
+    lager.Post();
+    KopiereZeilen(lager, kopie);
+    EXPECT_EQ(kopie.RecordCount(), 1);
+    EXPECT_EQ(kopie.FieldByName("Nummer").AsInteger(), 4);
+}
