@@ -58,8 +58,6 @@ std::vector<TFieldDef> mischeBerechnete(const std::vector<TFieldDef>& neu,
     if (std::any_of(alt.begin(), alt.end(), [](const TFieldDef& def) { return !def.calculated; }))
         nach(QStringLiteral("\n"));
     for (TFieldDef def : neu) {
-        if (def.calculated)
-            continue; // calculated fields come from alt alone, never twice
         if (def.type == TFieldType::DataSet)
             for (const TFieldDef& vorher : alt)
                 if (vorher.name.compare(def.name, Qt::CaseInsensitive) == 0)

@@ -505,9 +505,12 @@ TEST(Detailtabelle, BerechneteFelderDerVerschachteltenDefinitionStehenNurEinmalI
 {
     std::vector<TFieldDef> mitBerechnetem = lagerFelder();
     mitBerechnetem.insert(mitBerechnetem.begin() + 10, berechnetesFeld("Berechnetkg"));
-    TBClientDataSet varianten, lager, kopie;
-    varianten.FieldDefs = {feld("Nummer", TFieldType::AutoInc), tabellenFeld("Lager", mitBerechnetem)};
-    varianten.CreateDataSet();
+    TBClientDataSet traversen, varianten, lager, kopie;
+    traversen.FieldDefs = {feld("Nummer", TFieldType::AutoInc),
+                           tabellenFeld("Varianten", {feld("Nummer", TFieldType::AutoInc),
+                                                      tabellenFeld("Lager", mitBerechnetem)})};
+    traversen.CreateDataSet();
+    varianten.SetDataSetField(traversen, "Varianten");
     lager.FieldDefs = mitBerechnetem;
     lager.SetDataSetField(varianten, "Lager");
     EXPECT_EQ(lager.FieldCount(), 12);
@@ -516,6 +519,7 @@ TEST(Detailtabelle, BerechneteFelderDerVerschachteltenDefinitionStehenNurEinmalI
 
     kopie.FieldDefs = mitBerechnetem;
     kopie.CreateDataSet();
+    traversen.Append();
     varianten.Append();
     lager.Append();
     lager.FieldByName("Nummer").SetAsInteger(4);
