@@ -2,6 +2,8 @@
 #include "platform/u_dialoge.h"
 #include "platform/u_fehler.h"
 #include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QStyledItemDelegate>
 #include <QTableView>
 
 Tabellenmodell::Tabellenmodell(TBClientDataSet& tabelle, QStringList feldnamen, QObject* eltern)
@@ -220,8 +222,34 @@ Qt::ItemFlags Tabellenmodell::flags(const QModelIndex& index) const
     return f;
 }
 
+int Tabellenmodell::Textlaenge(int spalte) const
+{
+    const int feld = feldIndex(spalte);
+    if (feld < 0 || m_tabelle.Fields(feld).DataType() != TFieldType::String)
+        return 0;
+    return m_tabelle.Fields(feld).Size();
+}
+
+namespace {
+class Feldeditor : public QStyledItemDelegate {
+public:
+    Feldeditor(Tabellenmodell& modell, QObject* eltern) : QStyledItemDelegate(eltern), m_modell(modell) {}
+    QWidget* createEditor(QWidget* eltern, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QWidget* editor = QStyledItemDelegate::createEditor(eltern, option, index);
+        if (auto* zeile = qobject_cast<QLineEdit*>(editor); zeile && m_modell.Textlaenge(index.column()) > 0)
+            zeile->setMaxLength(m_modell.Textlaenge(index.column()));
+        return editor;
+    }
+
+private:
+    Tabellenmodell& m_modell;
+};
+} // namespace
+
 void BindeAuswahl(QTableView* grid, Tabellenmodell& modell)
 {
+    grid->setItemDelegate(new Feldeditor(modell, grid));
     TBClientDataSet& tabelle = modell.Tabelle();
     auto zumCursor = [grid, &modell, &tabelle] {
         if (!tabelle.Active() || tabelle.ControlsDisabled() || !grid->selectionModel())

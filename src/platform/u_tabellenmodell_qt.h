@@ -39,6 +39,7 @@ public:
     bool setData(const QModelIndex& index, const QVariant& wert, int rolle) override;
     QVariant headerData(int abschnitt, Qt::Orientation richtung, int rolle) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
+    int Textlaenge(int spalte) const; // characters a text field takes; 0 for other fields
 
 private:
     void neuAufbauen();
@@ -53,5 +54,6 @@ private:
     std::optional<std::map<int, QString>> m_neu; // field index -> typed text
 };
 
-// Keeps the grid's current row and the table's cursor together, both ways.
+// Keeps the grid's current row and the table's cursor together, both ways; the grid's editors
+// take no more characters than a text field holds.
 void BindeAuswahl(QTableView* grid, Tabellenmodell& modell);
