@@ -1,9 +1,12 @@
 // kelvara-cli beispieldaten: the example data shipped beside the program — example truss designs
 // (".prt"), the truss library filled from them and a load library of common rigging loads.
+#include "beam/u_balkenmodell.h"
+#include "beam/u_balkenrechnung.h"
 #include "beam/u_lastenbibliothek.h"
 #include "cli/u_befehle.h"
 #include "platform/u_fehler.h"
 #include "platform/u_zahlen.h"
+#include "project/u_projektmodell.h"
 #include "truss/u_alu.h"
 #include "truss/u_traversenbibliothek.h"
 #include "truss/u_traversendatei.h"
@@ -100,6 +103,92 @@ void schreibeLasten(Lastenbibliothek& lasten)
                                QString::fromLatin1(l.einheit));
 }
 
+// One truss of the example stage, with the hoists and the lights its main variant carries.
+struct Buehnentraverse {
+    const char* name;
+    double x1, y1, x2, y2;
+    std::vector<double> motoren;          // positions from the middle
+    std::vector<std::pair<int, double>> lasten; // kind and position
+};
+
+void fuegeZeileHinzu(TBClientDataSet& t, const std::vector<std::pair<const char*, QVariant>>& werte)
+{
+    t.Append();
+    for (const auto& [feld, wert] : werte)
+        t.FieldByName(QString::fromLatin1(feld)).SetValue(wert);
+    t.Post();
+}
+
+void schreibeBeispielprojekt(const QString& datei, Traversenbibliothek& bibliothek)
+{
+    TBClientDataSet& b = bibliothek.cds_travbib;
+    if (!b.Locate(QStringLiteral("Name"), {QStringLiteral("4-Punkt 290 (50x2)")}))
+        throw Fehler(QStringLiteral("Die Beispieltraverse fehlt in der Bibliothek"));
+    Traversenwerte traverse;
+    traverse.hoehe = b.FieldByName(QStringLiteral("Höhe")).AsFloat();
+    traverse.breite = b.FieldByName(QStringLiteral("Breite")).AsFloat();
+    traverse.gurtzahl = b.FieldByName(QStringLiteral("Gurtzahl")).AsInteger();
+    traverse.eigenlast = b.FieldByName(QStringLiteral("Eigenlast")).AsFloat();
+    traverse.maxQuer = b.FieldByName(QStringLiteral("Querkraft")).AsFloat();
+    traverse.maxBiege = b.FieldByName(QStringLiteral("Biegemoment")).AsFloat();
+
+    Projektmodell p;
+    p.name = QStringLiteral("Beispiel: Bühne Stadtfest");
+    p.bearbeiter = QStringLiteral("Kelvara VLX");
+    p.anmerkungen = {QStringLiteral("Bühne 12 m × 8 m, Frontgrid und Backtruss an je drei Motoren,"),
+                     QStringLiteral("Seitentraversen an je zwei Motoren.")};
+    const Buehnentraverse traversen[] = {
+        {"Front", 0, 0, 12, 0, {-5.5, 0, 5.5}, {{9, -4.5}, {9, -1.5}, {9, 1.5}, {9, 4.5}, {7, -3}, {7, 3}}},
+        {"Back", 0, 8, 12, 8, {-5.5, 0, 5.5}, {{10, -4}, {10, -2}, {10, 0.5}, {10, 2}, {10, 4}}},
+        {"Seite links", 0, 0.5, 0, 7.5, {-3, 3}, {{6, -2}, {6, 0}, {6, 2}}},
+        {"Seite rechts", 12, 0.5, 12, 7.5, {-3, 3}, {{6, -2}, {6, 0}, {6, 2}}},
+    };
+    int nummer = 0;
+    for (const Buehnentraverse& t : traversen) {
+        fuegeZeileHinzu(p.cds_projekt, {{"Name", QString::fromUtf8(t.name)}, {"Sortierung", ++nummer},
+                                        {"Position_X1", t.x1}, {"Position_Y1", t.y1},
+                                        {"Position_X2", t.x2}, {"Position_Y2", t.y2}});
+        p.NeueVariante(QStringLiteral("Hauptvariante"), QStringLiteral("Kelvara VLX"));
+        const Variantenverweis verweis = p.AktuellerVerweis();
+        Balkenmodell m;
+        p.VarianteInEditor(verweis, m);
+        traverse.laenge = std::hypot(t.x2 - t.x1, t.y2 - t.y1);
+        m.traverse = traverse;
+        m.traversenname = b.FieldByName(QStringLiteral("Hersteller")).AsString() + QLatin1Char(' ') +
+                          b.FieldByName(QStringLiteral("Name")).AsString();
+        for (double x : t.motoren)
+            fuegeZeileHinzu(m.cds_lager, {{"Nummer", m.NeueLagernummer()}, {"Name", Artname(ArtMotorzug)},
+                                          {"Type", int(ArtMotorzug)}, {"Position", x}, {"oben", true},
+                                          {"Groesse", 0.35}, {"Eigenlast", 62 * 9.81}, {"Maximallast", 1000 * 9.81}});
+        for (const auto& [art, x] : t.lasten) {
+            const double kg = art == ArtMHSpot ? 28 : art == ArtMHWash ? 22 : art == ArtPAR ? 1.5 : 5.5;
+            fuegeZeileHinzu(m.cds_lasten, {{"Nummer", m.NeueLastnummer()}, {"Name", Artname(art)}, {"Type", art},
+                                           {"Pos1", x}, {"Pos2", x}, {"oben", false}, {"Groesse", 0.5},
+                                           {"Last", kg * 9.81}, {"Aequivalenzflaeche", StandardWindflaeche(art, 0.5)}});
+        }
+        Balkenrechnung r(m);
+        r.projekt = &p.Kraftquelle();
+        r.Berechnen();
+        p.EditorInVariante(verweis, m, r.auslastung);
+    }
+    // the stage outline and the podium in front of the back truss
+    auto rechteck = [&p](double x1, double y1, double x2, double y2, double breite) {
+        fuegeZeileHinzu(p.cds_mauern, {{"Symbol", 3}, {"Breite", breite}});
+        p.cds_mauern.Edit();
+        for (const auto& [x, y] : {std::pair{x1, y1}, {x2, y1}, {x2, y2}, {x1, y2}})
+            fuegeZeileHinzu(p.cds_punkte, {{"X", x}, {"Y", y}});
+        p.cds_mauern.Post();
+    };
+    rechteck(-0.5, -0.5, 12.5, 8.5, 0.05);
+    rechteck(3, 5, 9, 7, 0.02);
+    fuegeZeileHinzu(p.cds_mauern, {{"Symbol", 1}, {"Breite", 0.24}});
+    p.cds_mauern.Edit();
+    fuegeZeileHinzu(p.cds_punkte, {{"X", -2.0}, {"Y", 9.5}});
+    fuegeZeileHinzu(p.cds_punkte, {{"X", 14.0}, {"Y", 9.5}});
+    p.cds_mauern.Post();
+    p.Speichern(datei);
+}
+
 int beispieldaten(const QStringList& argumente)
 {
     if (argumente.size() != 1) {
@@ -119,6 +208,9 @@ int beispieldaten(const QStringList& argumente)
         Lastenbibliothek lasten;
         lasten.BibliothekLaden(programm);
         schreibeLasten(lasten);
+        const QString projekte = programm + QStringLiteral("Projekte/");
+        QDir().mkpath(projekte);
+        schreibeBeispielprojekt(projekte + QStringLiteral("Beispielprojekt.prp"), bibliothek);
         ausgabe(QStringLiteral("%1 Traversen, %2 Lasten in %3\n")
                     .arg(bibliothek.cds_travbib.RecordCount())
                     .arg(lasten.cds_lastbib.RecordCount())
@@ -132,6 +224,7 @@ int beispieldaten(const QStringList& argumente)
 
 const Befehlseintrag eintrag({QStringLiteral("beispieldaten"),
                               QStringLiteral("beispieldaten PROGRAMMORDNER\n"
-                                             "      schreibt Beispieltraversen, Traversen- und Lastenbibliothek nach PROGRAMMORDNER/Traversen"),
+                                             "      schreibt Beispieltraversen, Traversen- und Lastenbibliothek nach PROGRAMMORDNER/Traversen\n"
+                                             "      und ein Beispielprojekt nach PROGRAMMORDNER/Projekte"),
                               beispieldaten});
 } // namespace
