@@ -54,7 +54,7 @@ void zeichneDiagramm(QPainter& p, const QRect& r, const CadAbbildung& abbildung,
 
     const Huellenspalten f = spalten(*maxima);
     const int zeilen = maxima->RecordCount();
-    p.setPen(QPen(Qt::green, 3, Qt::SolidLine, Qt::FlatCap));
+    p.setPen(QPen(QColor(0, 128, 0), 3, Qt::SolidLine, Qt::FlatCap)); // the classic "green"
     for (int z = 1; z <= zeilen; ++z) {
         const int x = abbildung.spalte(maxima->WertBei(z, f.x).toDouble());
         p.drawLine(x, Prozentzeile(y0, u, prozent(*maxima, z, f.qMin)), x, Prozentzeile(y0, u, prozent(*maxima, z, f.qMax)));
