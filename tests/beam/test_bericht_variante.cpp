@@ -7,7 +7,6 @@
 #include "beam/g_bericht_variante.h"
 #include "beam/u_balkenrechnung.h"
 #include "beam/u_einzelprojekt.h"
-#include "report/u_berichtslayout.h"
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -35,34 +34,6 @@ struct Variante {
         return Umbrechen(BerichtVariante(m, r, Skizzenbild(m, r, QSize(400, 200)), Ausdruck));
     }
 };
-
-std::vector<const GesetztesBand*> baender(const Berichtslayout& l, Bandart art, int abschnitt = -1)
-{
-    std::vector<const GesetztesBand*> liste;
-    for (const auto& seite : l.seiten)
-        for (const auto& b : seite.baender)
-            if (b.art == art && (abschnitt < 0 || b.abschnitt == abschnitt))
-                liste.push_back(&b);
-    return liste;
-}
-
-QStringList texte(const GesetztesBand& b)
-{
-    QStringList t;
-    for (const auto& text : b.texte)
-        if (!text.text.isEmpty())
-            t << text.text;
-    return t;
-}
-
-// The text standing at the given left edge (± 0.05 mm).
-QString textAb(const GesetztesBand& b, double links)
-{
-    for (const auto& t : b.texte)
-        if (std::abs(t.rahmen.left() - b.rahmen.left() - links) < 0.05)
-            return t.text;
-    return QStringLiteral("<keiner>");
-}
 
 } // namespace
 
