@@ -97,7 +97,8 @@ TEST(BerichtTraverse, WerteDesFenstersUndDieBibliothekseingabenStattDerVorschlae
     EXPECT_EQ(nach("zulässiges Biegemoment [Nm]:"), QStringLiteral("0"));
     EXPECT_TRUE(t.contains(QStringLiteral("Geometrie:")));
     // The header of the column table, "Euler-Fall 1" in bold.
-    const GesetztesBand& band = *baender(Seiten(e).layout, Bandart::Titel).at(0);
+    const Seiten seiten(e);
+    const GesetztesBand& band = *baender(seiten.layout, Bandart::Titel).at(0);
     bool fett = false;
     for (const auto& text : band.texte)
         if (text.text == QStringLiteral("Euler-Fall 1"))
