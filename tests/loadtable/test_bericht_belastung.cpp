@@ -1,6 +1,7 @@
 // The load table report: title block texts and positions, unit suffixes of the headings, one
 // line per row as the fields display it, the diagram image; and its PDF from kelvara-cli.
 #include "u_testhilfen.h"
+#include "belastungshilfen.h"
 #include "../report/berichtshilfe.h"
 #include "language/u_uebersetzung.h"
 #include "loadtable/g_belastungsdiagramm.h"
@@ -12,16 +13,6 @@
 namespace {
 
 const QDateTime Ausdruck(QDate(2026, 3, 14), QTime(9, 30, 5));
-
-void zeile(Belastungstabelle& b, int laenge, double einzellast, double streckenlast)
-{
-    auto& t = b.cds_traverse;
-    t.Append();
-    t.FieldByName(QStringLiteral("laenge")).SetAsInteger(laenge);
-    t.FieldByName(QStringLiteral("einzellast")).SetAsFloat(einzellast);
-    t.FieldByName(QStringLiteral("streckenlast")).SetAsFloat(streckenlast);
-    t.Post();
-}
 
 // A maker's table of 2 … 20 m.
 struct Tabelle {
