@@ -3,6 +3,8 @@
 #include "u_testhilfen.h"
 #include "balkenhilfen.h"
 #include "../report/berichtshilfe.h"
+#include "../report/vorschauhilfe.h"
+#include "beam/fo_print_variante.h"
 #include "beam/g_balkenskizze.h"
 #include "beam/g_bericht_variante.h"
 #include "beam/u_balkenrechnung.h"
@@ -161,4 +163,17 @@ TEST(BefehlBericht, EinzelprojektWirdBerechnetUndAlsPdfGeschrieben)
     const CliLauf fehlt = kelvaraCli({QStringLiteral("bericht"), ordner.filePath(QStringLiteral("fehlt.pre")), pdf});
     EXPECT_EQ(fehlt.code, 1);
     EXPECT_FALSE(fehlt.fehler.isEmpty());
+}
+
+TEST(TfrmPrintVariante, ZeigtDenBerichtDerBerechnetenVarianteInDerModalenVorschau)
+{
+    Variante v;
+    fuegeLagerHinzu(v.m, -5);
+    fuegeLagerHinzu(v.m, 5);
+    v.r.Berechnen();
+    const GezeigteVorschau g = zeigeUndSchliesse(
+        [&] { Tfrm_print_variante::Drucken(v.m, v.r, Skizzenbild(v.m, v.r, QSize(400, 200))); });
+    EXPECT_TRUE(g.modal);
+    EXPECT_EQ(g.seiten, 1);
+    EXPECT_TRUE(g.titel.endsWith(QStringLiteral("Frontraverse"))) << g.titel.toStdString();
 }

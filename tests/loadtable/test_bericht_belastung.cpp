@@ -3,6 +3,8 @@
 #include "u_testhilfen.h"
 #include "belastungshilfen.h"
 #include "../report/berichtshilfe.h"
+#include "../report/vorschauhilfe.h"
+#include "loadtable/fo_print_belastungstabelle.h"
 #include "language/u_uebersetzung.h"
 #include "loadtable/g_belastungsdiagramm.h"
 #include "loadtable/g_bericht_belastung.h"
@@ -180,4 +182,13 @@ TEST(BefehlBelastung, PdfDesAusdrucks)
     const CliLauf ungueltig = kelvaraCli({QStringLiteral("belastung"), falsch, QStringLiteral("--pdf"), pdf3});
     EXPECT_EQ(ungueltig.code, 1);
     EXPECT_FALSE(QFile::exists(pdf3));
+}
+
+TEST(TfrmPrintBelastungstabelle, ZeigtDenBerichtInDerModalenVorschau)
+{
+    Tabelle t;
+    const GezeigteVorschau v = zeigeUndSchliesse([&] { Tfrm_print_belastungstabelle::Drucken(t.b, QSize(860, 400)); });
+    EXPECT_TRUE(v.modal);
+    EXPECT_EQ(v.seiten, int(t.layout().seiten.size()));
+    EXPECT_TRUE(v.titel.endsWith(QStringLiteral("neue Traverse"))) << v.titel.toStdString();
 }

@@ -3,6 +3,8 @@
 // captions in the current language; and its PDF from kelvara-cli.
 #include "u_testhilfen.h"
 #include "../report/berichtshilfe.h"
+#include "../report/vorschauhilfe.h"
+#include "truss/fo_print_traverse.h"
 #include "language/u_uebersetzung.h"
 #include "truss/g_bericht_traverse.h"
 #include "truss/g_traversenbilder.h"
@@ -233,4 +235,14 @@ TEST(BefehlTraverse, PdfDesAusdrucks)
         EXPECT_TRUE(text.contains(QString::fromUtf8(erwartet))) << erwartet;
     EXPECT_EQ(kelvaraCli({QStringLiteral("bericht"), datei, ordner.filePath(QStringLiteral("t2.pdf"))}).code, 0);
     EXPECT_EQ(pdfSeiten(ordner.filePath(QStringLiteral("t2.pdf"))), 2);
+}
+
+TEST(TfrmPrintTraverse, ZeigtDenBerichtInDerModalenVorschau)
+{
+    const Traversenentwurf e = beispiel();
+    const GezeigteVorschau v = zeigeUndSchliesse([&] { Tfrm_print_traverse::Drucken(e); });
+    EXPECT_TRUE(v.modal);
+    EXPECT_EQ(v.seiten, 2);
+    EXPECT_TRUE(v.titel.endsWith(QStringLiteral("Traverse – neue Traverse"))) << v.titel.toStdString();
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
