@@ -2,6 +2,8 @@
 #include "beam/u_balkenmodell.h"
 #include "beam/u_balkenrechnung.h"
 #include <QPolygon>
+#include "platform/u_zahlen.h"
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -21,28 +23,35 @@ bool oben(TBClientDataSet& t, int zeile) { return t.WertBei(zeile, t.FieldByName
 void lineal(QPainter& p, const QRect& r, const CadAbbildung& a)
 {
     const int y = r.top() + 20;
-    p.setPen(QPen(QColor(0, 0, 128), 3));
+    const QColor marine(0, 0, 128);
+    p.setPen(QPen(marine, 3));
     p.drawLine(r.left(), y, r.right(), y);
     const double s = a.massstab / a.zoomfaktor;
+    if (!(s > 0) || !std::isfinite(s))
+        return;
+    // Labels at a step of 1, 2 or 5 times a power of ten, at least 60 pixels apart; five ticks
+    // between them. The count of ticks depends on the width only.
+    const double mindestens = 60 * s;
+    double schritt = std::pow(10.0, std::ceil(std::log10(mindestens)));
+    if (schritt / 5 >= mindestens)
+        schritt /= 5;
+    else if (schritt / 2 >= mindestens)
+        schritt /= 2;
+    const double fein = schritt / 5;
     const double links = a.ansichtsmitte + s * (r.left() - a.flaeche.width() / 2);
     const double rechts = a.ansichtsmitte + s * (r.right() - a.flaeche.width() / 2);
-    // Labels at least 60 pixels apart.
-    int schritt = 1;
-    for (const int s2 : {1, 2, 5, 10, 20, 50, 100})
-        if (s2 / s >= 60) {
-            schritt = s2;
-            break;
-        }
     QFont schrift(QStringLiteral("Arial"));
     schrift.setPixelSize(11);
     p.setFont(schrift);
-    for (int m = int(std::ceil(links)); m <= int(std::floor(rechts)); ++m) {
-        const int x = a.spalte(m);
-        const bool beschriftet = m % schritt == 0;
-        p.setPen(QPen(QColor(0, 0, 128), beschriftet ? 3 : 1));
-        p.drawLine(x, y - 4, x, y + 5);
+    for (long long k = (long long)std::ceil(links / fein); k <= (long long)std::floor(rechts / fein); ++k) {
+        const double x = double(k) * fein;
+        const int spalte = a.spalte(x);
+        const bool beschriftet = k % 5 == 0;
+        p.setPen(QPen(marine, beschriftet ? 3 : 1));
+        p.drawLine(spalte, y - 4, spalte, y + 5);
         if (beschriftet)
-            p.drawText(QRect(x - 30, y - 20, 60, 14), Qt::AlignHCenter | Qt::AlignTop, QString::number(m));
+            p.drawText(QRect(spalte - 30, y - 20, 60, 14), Qt::AlignHCenter | Qt::AlignTop,
+                       FloatZuText(std::round(x / fein) * fein));
     }
 }
 
@@ -70,7 +79,7 @@ Balkenzeichner Balkenskizze(Balkenmodell& modell, const CadAbbildung& abbildung)
         const int oberkante = abbildung.zeile(-h / 2), unterkante = abbildung.zeile(h / 2);
         p.drawRect(QRect(QPoint(abbildung.spalte(-l / 2), oberkante), QPoint(abbildung.spalte(l / 2), unterkante)));
         p.setBrush(Qt::NoBrush);
-        const int gross = std::max(6, int(std::lround(0.3 / s)));
+        const int gross = int(std::clamp(0.3 / s, 6.0, 30.0)); // symbol size in pixels
         QFont schrift(QStringLiteral("Arial"));
         schrift.setPixelSize(std::max(8, gross * 2 / 3));
         p.setFont(schrift);

@@ -3,6 +3,7 @@
 #include "loadtable/u_belastungstabelle.h"
 #include "platform/u_zahlen.h"
 #include <QPolygon>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -50,7 +51,9 @@ void BelastungsdiagrammMalen(QPainter& p, QSize groesse, Belastungstabelle& tabe
     const int y0 = h - 30;
     p.setPen(stift(1));
     p.drawLine(40, y0, w - 10, y0);
-    for (int i = 1; i <= n; ++i) {
+    // Ticks beyond the width fall outside the area; with dx = 0 they all stand at column 50.
+    const int letzterStrich = std::min(n, std::max(w, 5));
+    for (int i = 1; i <= letzterStrich; ++i) {
         const int x = dx * i + 50;
         p.setPen(stift(i % 5 == 0 ? 3 : 1));
         p.drawLine(x, y0 - 5, x, y0 + 5);

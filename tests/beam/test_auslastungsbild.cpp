@@ -2,6 +2,7 @@
 // lines after it, drawn with the CAD mapping; the pixels of the rendered image are checked.
 #include "balkenhilfen.h"
 #include "beam/g_auslastungsbild.h"
+#include "beam/g_balkenskizze.h"
 #include "beam/u_balkenrechnung.h"
 #include <gtest/gtest.h>
 
@@ -130,4 +131,23 @@ TEST(Auslastungsbild, LeereProzenteZaehlenAlsNull)
     const QImage bild = Auslastungsbild(Groesse, abbildung(), &d.r.cds_maxima, {});
     EXPECT_EQ(zaehle(bild, Gruen), 0); // every bar from 0 to 0
     EXPECT_EQ(bild.pixelColor(200, 150), QColor(Qt::red)); // moment lines on the zero line
+}
+
+TEST(Balkenskizze, LinealUndTraverseAuchBeiRiesigerLaenge)
+{
+    for (const double laenge : {0.3, 10.0, 1e12}) {
+        Balkenmodell m;
+        m.traverse.laenge = laenge;
+        m.traverse.hoehe = laenge / 1000;
+        fuegeLagerHinzu(m, -laenge / 2);
+        Balkenrechnung r(m);
+        const QImage bild = Skizzenbild(m, r, QSize(400, 200));
+        EXPECT_EQ(bild.pixelColor(200, 20), QColor(0, 0, 128)) << laenge; // the ruler
+        if (laenge < 1)
+            continue; // the bar's pen (0.05 m) covers the view
+        // Fitted: the truss bar reaches from column 25 to 375 on the axis row of the upper half.
+        EXPECT_EQ(bild.pixelColor(30, 80), QColor(Qt::blue)) << laenge;
+        EXPECT_EQ(bild.pixelColor(370, 80), QColor(Qt::blue)) << laenge;
+        EXPECT_EQ(bild.pixelColor(10, 80), QColor(Qt::white)) << laenge;
+    }
 }

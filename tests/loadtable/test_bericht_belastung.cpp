@@ -192,3 +192,13 @@ TEST(TfrmPrintBelastungstabelle, ZeigtDenBerichtInDerModalenVorschau)
     EXPECT_EQ(v.seiten, int(t.layout().seiten.size()));
     EXPECT_TRUE(v.titel.endsWith(QStringLiteral("neue Traverse"))) << v.titel.toStdString();
 }
+
+TEST(Belastungsdiagramm, EineRiesigeLaengeZeichnetAlleStricheAnDieAchseStattEndlosZuZaehlen)
+{
+    Tabelle t;
+    zeile(t.b, 2000000000, 1, 1);
+    const QImage bild = Belastungsdiagramm(QSize(860, 400), t.b);
+    // dx = 0: every tick at column 50, the thick ones three pixels wide (the curves run along column 50).
+    EXPECT_EQ(bild.pixelColor(49, 400 - 30 - 4), QColor(Qt::black));
+    EXPECT_EQ(bild.pixelColor(250, 400 - 30 - 4), QColor(Qt::white));
+}
