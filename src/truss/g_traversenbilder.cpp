@@ -1,4 +1,5 @@
 #include "truss/g_traversenbilder.h"
+#include "report/u_bilder.h"
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -6,6 +7,7 @@ namespace {
 
 QImage svgBild(const QString& name, int pixel)
 {
+    BilderBereitstellen();
     QSvgRenderer svg(QStringLiteral(":/bilder/%1.svg").arg(name));
     if (!svg.isValid())
         return {};
