@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
