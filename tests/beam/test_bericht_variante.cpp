@@ -9,6 +9,7 @@
 #include "beam/g_bericht_variante.h"
 #include "beam/u_balkenrechnung.h"
 #include "beam/u_einzelprojekt.h"
+#include "language/u_uebersetzung.h"
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -137,6 +138,23 @@ TEST(BerichtVariante, OptionenUndStaudruckNachDemModus)
     EXPECT_EQ(textAb(b, 29.6), QStringLiteral("Minimalkräfte wurden berücksichtigt"));
     EXPECT_EQ(textAb(b, 78.3), QStringLiteral("Tragfälle mit negativen Lagerkräften wurden berücksichtigt"));
     EXPECT_EQ(textAb(b, 95.2), QStringLiteral("Staudruck [kN/m²]: 0,8"));
+}
+
+TEST(BerichtVariante, NachDemSprachwechselDerModustextDesFenstersUndDieFestenBeschriftungen)
+{
+    Variante v;
+    fuegeLagerHinzu(v.m, -5);
+    fuegeLagerHinzu(v.m, 5);
+    setzeUebersetzer([](int id, QString& text) {
+        if (id == 2034)
+            text = QStringLiteral("gravity loads only");
+    });
+    v.m.SetzeModustexte();
+    const Berichtslayout l = v.layout();
+    setzeUebersetzer({});
+    const QStringList kopf = texte(*baender(l, Bandart::Kopf, 2).at(0));
+    EXPECT_TRUE(kopf.contains(QStringLiteral("gravity loads only")));
+    EXPECT_TRUE(kopf.contains(QStringLiteral("Tragfälle:")));
 }
 
 TEST(BefehlBericht, EinzelprojektWirdBerechnetUndAlsPdfGeschrieben)
