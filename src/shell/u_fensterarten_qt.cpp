@@ -1,9 +1,14 @@
 #include "language/fo_sprache.h"
 #include "shell/fo_menu.h"
 #include "shell/u_anwendung_qt.h"
+#include "truss/fo_traverse.h"
+#include "truss/fo_travbib.h"
 
 void RegistriereFenster(Anwendung& anwendung)
 {
     Tfrm_menu& menu = *anwendung.menu();
     menu.registriereArt(Dokumentart::Sprache, [] { return new Tfrm_sprache; });
+    menu.registriereArt(Dokumentart::Traverse, [] { return new Tfrm_traverse; });
+    anwendung.registriereDauerfenster(Dauerfenster::Traversenbibliothek,
+                                      [](QWidget* eltern) { return new Tfrm_travbib(eltern); });
 }
