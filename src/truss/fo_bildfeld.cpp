@@ -16,9 +16,11 @@ void Bildfeld::paintEvent(QPaintEvent*)
 {
     QPainter maler(this);
     maler.fillRect(rect(), Qt::white);
-    if (m_bild.isEmpty())
-        return;
-    QSvgRenderer svg(m_bild);
-    svg.setAspectRatioMode(Qt::KeepAspectRatio);
-    svg.render(&maler, QRectF(rect()));
+    if (!m_bild.isEmpty()) {
+        QSvgRenderer svg(m_bild);
+        svg.setAspectRatioMode(Qt::KeepAspectRatio);
+        svg.render(&maler, QRectF(rect()));
+    }
+    maler.setPen(palette().color(QPalette::Mid));
+    maler.drawRect(rect().adjusted(0, 0, -1, -1));
 }

@@ -47,7 +47,12 @@ Tfrm_travbib::Tfrm_travbib(QWidget* eltern)
     DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     DBGrid1->verticalHeader()->setDefaultSectionSize(20);
-    DBGrid1->verticalHeader()->setFixedWidth(14);
+    DBGrid1->verticalHeader()->hide();
+    // the given column widths hold the titles in the normal header font
+    DBGrid1->horizontalHeader()->setHighlightSections(false);
+    QFont kopfschrift = DBGrid1->horizontalHeader()->font();
+    kopfschrift.setPointSizeF(kopfschrift.pointSizeF() - 1);
+    DBGrid1->horizontalHeader()->setFont(kopfschrift);
     DBGrid1->installEventFilter(this);
     int breite = 0;
     for (int i = 0; i < int(std::size(spalten)); ++i) {
@@ -65,7 +70,7 @@ Tfrm_travbib::Tfrm_travbib(QWidget* eltern)
     auto* spalte = new QVBoxLayout(this);
     spalte->addWidget(DBGrid1, 1);
     spalte->addLayout(knoepfe);
-    resize(breite + 60, 420);
+    resize(breite + 40, 420);
 
     btnOk->setDefault(true);
     connect(btnOk, &QPushButton::clicked, this, &QDialog::accept);

@@ -78,9 +78,9 @@ Tfrm_traverse::Tfrm_traverse(QWidget* eltern) : Dokumentfenster(eltern), m_reite
     setWindowTitle(QStringLiteral("Traverse"));
     m_reiter->setObjectName(QStringLiteral("PageControl1"));
     // five long tab titles share the 716 pixels of the window
-    m_reiter->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; }"));
+    m_reiter->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 4px; }"));
     QFont reiterschrift = m_reiter->tabBar()->font();
-    reiterschrift.setPointSizeF(reiterschrift.pointSizeF() - 1);
+    reiterschrift.setPointSizeF(reiterschrift.pointSizeF() - 1.5);
     m_reiter->tabBar()->setFont(reiterschrift);
     setCentralWidget(m_reiter);
     baueReiterTraverse();

@@ -82,6 +82,15 @@ private:
     QComboBox* wahlfeld(QWidget* eltern, const char* name, Auswahlliste Traverseneingaben::*wert, Wirkung wirkung);
     QCheckBox* schalter(QWidget* eltern, const char* name, const QString& text, bool Traverseneingaben::*wert,
                         Wirkung wirkung);
+    // Caption rows with their result label below the last row of r; no result: an underlined
+    // heading.
+    struct Ergebniszeile {
+        const char* name;
+        const char* text;
+        const char* wert = nullptr;
+        bool fett = false;
+    };
+    void ergebniszeilen(QWidget* eltern, QGridLayout* r, std::initializer_list<Ergebniszeile> reihen);
     // Caption, input and optionally a result in one row of a grid.
     void zeile(QGridLayout* raster, int reihe, QWidget* links, QWidget* mitte, QWidget* rechts = nullptr);
 

@@ -133,6 +133,21 @@ void Tfrm_traverse::zeile(QGridLayout* r, int reihe, QWidget* links, QWidget* mi
         r->addWidget(rechts, reihe, 2);
 }
 
+void Tfrm_traverse::ergebniszeilen(QWidget* eltern, QGridLayout* r, std::initializer_list<Ergebniszeile> reihen)
+{
+    for (const Ergebniszeile& z : reihen) {
+        QLabel* l = beschriftung(eltern, z.name, QString::fromUtf8(z.text));
+        QLabel* wert = z.wert ? ergebnis(eltern, z.wert) : nullptr;
+        if (!wert)
+            ueberschrift(l);
+        if (z.fett) {
+            fett(l);
+            fett(wert);
+        }
+        zeile(r, r->rowCount(), l, wert);
+    }
+}
+
 void Tfrm_traverse::baueReiterTraverse()
 {
     QWidget* seite = neueSeite("tab_Traverse", QStringLiteral("Eigenschaften der Traverse"));
@@ -201,17 +216,16 @@ void Tfrm_traverse::baueReiterTraverse()
 
     QGroupBox* gbErgebnisse = gruppe(seite, "gbErgebnisse", QStringLiteral(" Ergebnisse: "));
     r = raster(gbErgebnisse);
-    r->addWidget(ueberschrift(beschriftung(gbErgebnisse, "lblGurt", QStringLiteral("Gurt:"))), 0, 0);
-    zeile(r, 1, beschriftung(gbErgebnisse, "lblAGurt", QStringLiteral("A [mm²]:")), ergebnis(gbErgebnisse, "lblValueAGurt"));
-    zeile(r, 2, beschriftung(gbErgebnisse, "lblIGurt", QStringLiteral("I [mm² * mm²]:")),
-          ergebnis(gbErgebnisse, "lblValueIGurt"));
-    r->addWidget(ueberschrift(beschriftung(gbErgebnisse, "lblTraverse", QStringLiteral("Traverse:"))), 3, 0);
-    zeile(r, 4, beschriftung(gbErgebnisse, "lblATrav", QStringLiteral("A [mm²]:")), ergebnis(gbErgebnisse, "lblValueATrav"));
+    ergebniszeilen(gbErgebnisse, r,
+                   {{"lblGurt", "Gurt:"},
+                    {"lblAGurt", "A [mm²]:", "lblValueAGurt"},
+                    {"lblIGurt", "I [mm² * mm²]:", "lblValueIGurt"},
+                    {"lblTraverse", "Traverse:"},
+                    {"lblATrav", "A [mm²]:", "lblValueATrav"}});
     r->addWidget(beschriftung(gbErgebnisse, "lblITrav", QStringLiteral("I [mm² * mm²]:")), 5, 0);
-    zeile(r, 6, beschriftung(gbErgebnisse, "lblTravVerti", QStringLiteral("   vertikal:")),
-          ergebnis(gbErgebnisse, "lblValueITravVerti"));
-    zeile(r, 7, beschriftung(gbErgebnisse, "lblTravHori", QStringLiteral("   horizontal:")),
-          ergebnis(gbErgebnisse, "lblValueITravHori"));
+    ergebniszeilen(gbErgebnisse, r,
+                   {{"lblTravVerti", "   vertikal:", "lblValueITravVerti"},
+                    {"lblTravHori", "   horizontal:", "lblValueITravHori"}});
     r->setRowStretch(8, 1);
 
     aussen->addWidget(gbGurte, 0, 0);
@@ -248,45 +262,27 @@ void Tfrm_traverse::baueReiterDiagonale()
 
     QGroupBox* gbDiaErgebnisse = gruppe(seite, "gbDiaErgebnisse", QStringLiteral(" Ergebnisse: "));
     r = raster(gbDiaErgebnisse);
-    struct Reihe {
-        const char* beschriftung;
-        const char* text;
-        const char* wert; // nullptr: a heading
-    };
-    const Reihe reihen[] = {
-        {"lbl_de_dia", "Diagonale:", nullptr},
-        {"lbl_de_l", "Länge l [mm]:", "lblValuelDia"},
-        {"lbl_de_A", "A [mm²]:", "lblValueADia"},
-        {"lbl_de_I", "I [mm² * mm²]:", "lblValueIDia"},
-        {"lbl_de_SN", "Schweissnaht:", nullptr},
-        {"lbl_de_SN_l", "Länge l [mm]:", "lblValuelsDia"},
-        {"lbl_de_SN_A", "A [mm²]:", "lblValueAsDia"},
-        {"lbl_de_du", "Durchstanzen:", nullptr},
-        {"lbl_de_du_l", "Länge l [mm]:", "lblValueldDia"},
-        {"lbl_de_du_A", "A [mm²]:", "lblValueAdDia"},
-    };
-    int reihe = 0;
-    for (const Reihe& z : reihen) {
-        QLabel* l = beschriftung(gbDiaErgebnisse, z.beschriftung, QString::fromUtf8(z.text));
-        zeile(r, reihe++, z.wert ? l : ueberschrift(l), z.wert ? ergebnis(gbDiaErgebnisse, z.wert) : nullptr);
-    }
-    r->setRowStretch(reihe, 1);
+    ergebniszeilen(gbDiaErgebnisse, r,
+                   {{"lbl_de_dia", "Diagonale:"},
+                    {"lbl_de_l", "Länge l [mm]:", "lblValuelDia"},
+                    {"lbl_de_A", "A [mm²]:", "lblValueADia"},
+                    {"lbl_de_I", "I [mm² * mm²]:", "lblValueIDia"},
+                    {"lbl_de_SN", "Schweissnaht:"},
+                    {"lbl_de_SN_l", "Länge l [mm]:", "lblValuelsDia"},
+                    {"lbl_de_SN_A", "A [mm²]:", "lblValueAsDia"},
+                    {"lbl_de_du", "Durchstanzen:"},
+                    {"lbl_de_du_l", "Länge l [mm]:", "lblValueldDia"},
+                    {"lbl_de_du_A", "A [mm²]:", "lblValueAdDia"}});
+    r->setRowStretch(r->rowCount(), 1);
 
     QGroupBox* gb_dia_zul = gruppe(seite, "gb_dia_zul", QStringLiteral(" zulässige Diagonalkraft: "));
     r = raster(gb_dia_zul);
-    zeile(r, 0, beschriftung(gb_dia_zul, "lbl_dia_zul_kni", QStringLiteral("Knicken [N]:")),
-          ergebnis(gb_dia_zul, "lblValue_Dia_Knicken"));
-    zeile(r, 1, beschriftung(gb_dia_zul, "lbl_dia_zul_wez", QStringLiteral("Zug in Wärmeeinflusszone [N]:")),
-          ergebnis(gb_dia_zul, "lblValue_Dia_WEZ"));
-    zeile(r, 2, beschriftung(gb_dia_zul, "lbl_dia_zul_scher", QStringLiteral("Abscheren der Schweissnaht [N]:")),
-          ergebnis(gb_dia_zul, "lblValue_Dia_Schweiss"));
-    zeile(r, 3, beschriftung(gb_dia_zul, "lbl_dia_zul_stanz", QStringLiteral("Durchstanzen des Gurtes [N]:")),
-          ergebnis(gb_dia_zul, "lblValue_Dia_Stanz"));
-    QLabel* gesamt = beschriftung(gb_dia_zul, "lbl_dia_zul_gesamt", QStringLiteral("zulässige Diagonalkraft [N]:"));
-    QLabel* minimum = ergebnis(gb_dia_zul, "lblValue_Dia_Min");
-    fett(gesamt);
-    fett(minimum);
-    zeile(r, 4, gesamt, minimum);
+    ergebniszeilen(gb_dia_zul, r,
+                   {{"lbl_dia_zul_kni", "Knicken [N]:", "lblValue_Dia_Knicken"},
+                    {"lbl_dia_zul_wez", "Zug in Wärmeeinflusszone [N]:", "lblValue_Dia_WEZ"},
+                    {"lbl_dia_zul_scher", "Abscheren der Schweissnaht [N]:", "lblValue_Dia_Schweiss"},
+                    {"lbl_dia_zul_stanz", "Durchstanzen des Gurtes [N]:", "lblValue_Dia_Stanz"},
+                    {"lbl_dia_zul_gesamt", "zulässige Diagonalkraft [N]:", "lblValue_Dia_Min", true}});
 
     aussen->addWidget(gbDiagonale, 0, 0);
     aussen->addWidget(gb_dia_zul, 1, 0);
@@ -338,73 +334,52 @@ void Tfrm_traverse::baueReiterVerbinder()
     QGroupBox* gb_verb_erg = gruppe(seite, "gb_verb_erg", QStringLiteral(" Ergebnisse: "));
     auto* erg = new QVBoxLayout(gb_verb_erg);
     erg->setContentsMargins(0, 0, 0, 6);
-    struct Reihe {
-        const char* text;
-        const char* wert; // nullptr: a heading
-    };
-    auto panel = [&](const char* name, const char* beschriftungen, std::initializer_list<Reihe> reihen) {
+    auto panel = [&](const char* name, std::initializer_list<Ergebniszeile> reihen) {
         auto* p = new QWidget(gb_verb_erg);
         p->setObjectName(QString::fromLatin1(name));
         QGridLayout* pr = raster(p);
-        int nummer = 0;
-        for (const Reihe& z : reihen) {
-            ++nummer;
-            const QByteArray n = QByteArray(beschriftungen) + QByteArray::number(nummer);
-            QLabel* l = beschriftung(p, n.constData(), QString::fromUtf8(z.text));
-            zeile(pr, nummer, z.wert ? l : ueberschrift(l), z.wert ? ergebnis(p, z.wert) : nullptr);
-        }
+        ergebniszeilen(p, pr, reihen);
         pr->setColumnStretch(0, 1);
         erg->addWidget(p);
         return p;
     };
-    panel("pnlBolzen", "lblBolzen",
-          {{"Lochleibung:", nullptr},
-           {"A eines Loches [mm²]:", "lvlVerbLLAEinzel"},
-           {"A aller Löcher [mm²]:", "lvlVerbLLAGesamt"},
-           {"zul. Lochleibungskraft [N]:", "lvlVerbLLKraft"},
-           {"Bolzen:", nullptr},
-           {"wirksamer Durchmesser [mm]:", "lvlVerbBolzenD"},
-           {"A [mm²]:", "lvlVerbBolzenA"},
-           {"I [mm² * mm²]:", "lvlVerbBolzenI"},
-           {"Dehngrenze [N/mm²]:", "lvlVerbBolzenDehn"},
-           {"zul. Bolzenkraft [N]:", "lvlVerbBolzenF"}});
-    panel("pnlSchrauben", "lblSchrauben",
-          {{"Schraubverbindung:", nullptr},
-           {"Spannungsquerschnitt [mm²]:", "lblVerbSchr_ASchr"},
-           {"zul. Schraubenkraft [N]:", "lblVerbSchr_FSchr"},
-           {"zulässiges Moment [Nm]:", "lblVerbSchr_MSchr"},
-           {"zul. Verbindungskraft [N]:", "lblVerbSchr_FVerb"}})
+    panel("pnlBolzen", {{"lblBolzen1", "Lochleibung:"},
+                        {"lblBolzen2", "A eines Loches [mm²]:", "lvlVerbLLAEinzel"},
+                        {"lblBolzen3", "A aller Löcher [mm²]:", "lvlVerbLLAGesamt"},
+                        {"lblBolzen4", "zul. Lochleibungskraft [N]:", "lvlVerbLLKraft"},
+                        {"lblBolzen5", "Bolzen:"},
+                        {"lblBolzen6", "wirksamer Durchmesser [mm]:", "lvlVerbBolzenD"},
+                        {"lblBolzen7", "A [mm²]:", "lvlVerbBolzenA"},
+                        {"lblBolzen8", "I [mm² * mm²]:", "lvlVerbBolzenI"},
+                        {"lblBolzen9", "Dehngrenze [N/mm²]:", "lvlVerbBolzenDehn"},
+                        {"lblBolzen10", "zul. Bolzenkraft [N]:", "lvlVerbBolzenF"}});
+    panel("pnlSchrauben", {{"lblSchrauben1", "Schraubverbindung:"},
+                           {"lblSchrauben2", "Spannungsquerschnitt [mm²]:", "lblVerbSchr_ASchr"},
+                           {"lblSchrauben3", "zul. Schraubenkraft [N]:", "lblVerbSchr_FSchr"},
+                           {"lblSchrauben4", "zulässiges Moment [Nm]:", "lblVerbSchr_MSchr"},
+                           {"lblSchrauben5", "zul. Verbindungskraft [N]:", "lblVerbSchr_FVerb"}})
         ->hide();
-    panel("pnlRohr", "lblRohr",
-          {{"Außenrohr:", nullptr},
-           {"A beider Löcher [mm²]:", "lblVerbRohr_AA"},
-           {"Lochleibungsdruck [N/mm²]:", "lblVerbRohr_LLa"},
-           {"zul. Kraft [N]:", "lblVerbRohr_FA"},
-           {"Innenrohr:", nullptr},
-           {"A [mm²]:", "lblVerbRohr_AI"},
-           {"zul. Kraft [N]:", "lblVerbRohr_FI"},
-           {"Schraube:", nullptr},
-           {"Scherfläche [mm²]:", "lblVerbRohr_ASchr"},
-           {"zul. Kraft [N]:", "lblVerbRohr_FSchr"}})
+    panel("pnlRohr", {{"lblRohr1", "Außenrohr:"},
+                      {"lblRohr2", "A beider Löcher [mm²]:", "lblVerbRohr_AA"},
+                      {"lblRohr3", "Lochleibungsdruck [N/mm²]:", "lblVerbRohr_LLa"},
+                      {"lblRohr4", "zul. Kraft [N]:", "lblVerbRohr_FA"},
+                      {"lblRohr5", "Innenrohr:"},
+                      {"lblRohr6", "A [mm²]:", "lblVerbRohr_AI"},
+                      {"lblRohr7", "zul. Kraft [N]:", "lblVerbRohr_FI"},
+                      {"lblRohr8", "Schraube:"},
+                      {"lblRohr9", "Scherfläche [mm²]:", "lblVerbRohr_ASchr"},
+                      {"lblRohr10", "zul. Kraft [N]:", "lblVerbRohr_FSchr"}})
         ->hide();
     erg->addStretch(1);
     // the maximum belongs to every type, so it stands below the panels
-    auto* maximum = new QWidget(gb_verb_erg);
-    QGridLayout* mr = raster(maximum);
-    QLabel* max = beschriftung(maximum, "lblSchrauben6", QStringLiteral("maximale Verbinderkraft [N]"));
-    QLabel* wert = ergebnis(maximum, "lblVerbMax");
-    fett(max);
-    fett(wert);
-    zeile(mr, 0, max, wert);
-    mr->setColumnStretch(0, 1);
-    erg->addWidget(maximum);
+    panel("pnlMaximum", {{"lblSchrauben6", "maximale Verbinderkraft [N]", "lblVerbMax", true}});
 
     aussen->addWidget(gb_verb, 0, 0);
     aussen->addWidget(pbVerbinder, 0, 1, Qt::AlignCenter);
     aussen->addWidget(gbBolzen, 1, 0);
     aussen->addWidget(gb_verb_erg, 1, 1);
-    aussen->setColumnStretch(0, 5);
-    aussen->setColumnStretch(1, 4);
+    aussen->setColumnStretch(0, 4);
+    aussen->setColumnStretch(1, 3);
 }
 
 void Tfrm_traverse::baueReiterStuetze()
@@ -465,17 +440,11 @@ void Tfrm_traverse::baueReiterTraeger()
 
     QGroupBox* gbNormalkraft = gruppe(seite, "gbNormalkraft", QStringLiteral(" Normalkraft: "));
     QGridLayout* r = raster(gbNormalkraft);
-    zeile(r, 0, beschriftung(gbNormalkraft, "lblKnickenObergurt1", QStringLiteral("Knicken des Obergurtes [N]")),
-          ergebnis(gbNormalkraft, "lblValueKnicken"));
-    zeile(r, 1, beschriftung(gbNormalkraft, "lblSchweissen", QStringLiteral("Zug in Wärmeeinflusszone [N]")),
-          ergebnis(gbNormalkraft, "lblValueSchweissen"));
-    zeile(r, 2, beschriftung(gbNormalkraft, "lblVerbinder2", QStringLiteral("Zug in den Verbindern [N]")),
-          ergebnis(gbNormalkraft, "lblValueVerbinder"));
-    QLabel* gurtMax = beschriftung(gbNormalkraft, "lblGurtMax", QStringLiteral("maximale Gurtkraft pro Gurt [N]"));
-    QLabel* gurtWert = ergebnis(gbNormalkraft, "lblValueGurtMax");
-    fett(gurtMax);
-    fett(gurtWert);
-    zeile(r, 3, gurtMax, gurtWert);
+    ergebniszeilen(gbNormalkraft, r,
+                   {{"lblKnickenObergurt1", "Knicken des Obergurtes [N]", "lblValueKnicken"},
+                    {"lblSchweissen", "Zug in Wärmeeinflusszone [N]", "lblValueSchweissen"},
+                    {"lblVerbinder2", "Zug in den Verbindern [N]", "lblValueVerbinder"},
+                    {"lblGurtMax", "maximale Gurtkraft pro Gurt [N]", "lblValueGurtMax", true}});
     r->setColumnStretch(0, 1);
 
     QGroupBox* gbStatik = gruppe(seite, "gbStatik", QStringLiteral(" Statik: "));
@@ -512,9 +481,6 @@ void Tfrm_traverse::baueReiterTraeger()
     btnInsert->setObjectName(QStringLiteral("btnInsert"));
     connect(btnInsert, &QPushButton::clicked, this, &Tfrm_traverse::btnInsertClick);
     r->addWidget(btnInsert, 3, 1, Qt::AlignRight);
-    for (QLineEdit* feld : {findChild<QLineEdit*>(QStringLiteral("edtHersteller")), findChild<QLineEdit*>(QStringLiteral("edtName")),
-                            findChild<QLineEdit*>(QStringLiteral("edtBearbeiter"))})
-        feld->setMaxLength(30); // the library keeps 30 characters
 
     QGroupBox* gbHinweise = gruppe(seite, "gbHinweise", QStringLiteral(" Hinweis: "));
     auto* h = new QVBoxLayout(gbHinweise);
