@@ -216,7 +216,8 @@ void Tfrm_traverse::zeigeSichtbarkeit()
     zeige("imgDiagonalen", n != 1);
     for (const char* name : {"lblB", "edtBreite", "lblHorizontal", "edtHorizontal"})
         zeige(name, n != 2);
-    for (const char* name : {"lblDiagonal", "edtDiagonale"})
+    // the diagonal proposal goes with its input
+    for (const char* name : {"lblDiagonal", "edtDiagonale", "lblVorschlagDiagonale"})
         zeige(name, n != 1);
     pbGurte->setzeBild(Gurtbild(n));
 }

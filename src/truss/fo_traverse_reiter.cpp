@@ -222,11 +222,11 @@ void Tfrm_traverse::baueReiterTraverse()
                     {"lblIGurt", "I [mm² * mm²]:", "lblValueIGurt"},
                     {"lblTraverse", "Traverse:"},
                     {"lblATrav", "A [mm²]:", "lblValueATrav"}});
-    r->addWidget(beschriftung(gbErgebnisse, "lblITrav", QStringLiteral("I [mm² * mm²]:")), 5, 0);
+    r->addWidget(beschriftung(gbErgebnisse, "lblITrav", QStringLiteral("I [mm² * mm²]:")), r->rowCount(), 0);
     ergebniszeilen(gbErgebnisse, r,
                    {{"lblTravVerti", "   vertikal:", "lblValueITravVerti"},
                     {"lblTravHori", "   horizontal:", "lblValueITravHori"}});
-    r->setRowStretch(8, 1);
+    r->setRowStretch(r->rowCount(), 1);
 
     aussen->addWidget(gbGurte, 0, 0);
     aussen->addWidget(pbGurte, 0, 1, Qt::AlignCenter);

@@ -171,6 +171,7 @@ TEST(Traversenfenster, GurtzahlEinsUndZweiBlendenAbmessungenAus)
     EXPECT_TRUE(versteckt("imgDiagonalen"));
     EXPECT_TRUE(versteckt("lblDiagonal"));
     EXPECT_TRUE(versteckt("edtDiagonale"));
+    EXPECT_TRUE(versteckt("lblVorschlagDiagonale"));
     EXPECT_FALSE(versteckt("lblB"));
     EXPECT_EQ(kind<QLineEdit>(f, "edtHoehe")->text(), QStringLiteral("300"));
     // one chord: I_v = I_h = I and the shear force from the chord alone
