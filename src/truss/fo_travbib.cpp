@@ -19,7 +19,7 @@ struct Spalte {
 // In field order; the ids 1620 … 1629 follow it.
 const Spalte spalten[] = {
     {"Nr.", 28},         {"Hersteller", 111}, {"Name", 125},     {"Bearbeiter", 109}, {"Eigenlast [N/m]", 95},
-    {"Querkraft [N]", 95}, {"Biegemoment [Nm]", 117}, {"Höhe [m]", 56}, {"Breite [m]", 56}, {"Gurtzahl", 54},
+    {"Querkraft [N]", 95}, {"Biegemoment [Nm]", 117}, {"Höhe [m]", 56}, {"Breite [m]", 62}, {"Gurtzahl", 54},
 };
 
 QPushButton* knopf(QWidget* eltern, const char* name, const QString& text)
