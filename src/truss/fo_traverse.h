@@ -107,7 +107,6 @@ private:
     std::vector<Textfeld> m_textfelder;
     std::vector<Wahlfeld> m_wahlfelder;
     std::vector<Schalter> m_schalter;
-    std::vector<QLabel*> m_ergebnisse; // named after their Traversenergebnisse member
 
     QTabWidget* m_reiter = nullptr;
     QMenu* m_menue = nullptr;

@@ -72,7 +72,6 @@ QLabel* Tfrm_traverse::ergebnis(QWidget* eltern, const char* name)
     QLabel* l = beschriftung(eltern, name, QString());
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     l->setMinimumWidth(Ergebnisbreite);
-    m_ergebnisse.push_back(l);
     return l;
 }
 
