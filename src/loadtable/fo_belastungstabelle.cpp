@@ -34,7 +34,7 @@ const char* const Spaltentitelvorgaben[] = {"Länge",         "Einzellast",     
                                     "Streckenlast",  "Streckenlast [N/m]", "Querkraft [N]",
                                     "Biegemoment [Nm]", "Querkraft [N]",  "Biegemoment [Nm]"};
 constexpr int Spaltenzahl = 9;
-constexpr int Spaltenbreite = 100;
+constexpr int Spaltenbreite = 92;
 
 bool istBerechnet(int spalte) { return spalte == 2 || spalte >= 4; }
 
@@ -74,10 +74,12 @@ QComboBox* neueAuswahl(const char* name, const Auswahlliste& liste, QWidget* elt
     return c;
 }
 
-QLineEdit* neuesFeld(const char* name, QWidget* eltern)
+QLineEdit* neuesFeld(const char* name, QWidget* eltern, int breite = 0)
 {
     auto* e = new QLineEdit(eltern);
     e->setObjectName(QString::fromLatin1(name));
+    if (breite > 0)
+        e->setFixedWidth(breite);
     return e;
 }
 
@@ -245,6 +247,8 @@ QWidget* Tfrm_belastungstabelle::baueEingaben()
     edtName = neuesFeld("edtName", feld);
     edtName->setText(QStringLiteral("neue Traverse"));
     edtBearbeiter = neuesFeld("edtBearbeiter", feld);
+    for (QLineEdit* e : {edtHersteller, edtName, edtBearbeiter})
+        e->setMinimumWidth(200);
     kopf->addWidget(beschriftung("Hersteller:", 1501, feld), 0, 0);
     kopf->addWidget(edtHersteller, 0, 1);
     kopf->addWidget(beschriftung("Name:", 1502, feld), 1, 0);
@@ -255,10 +259,10 @@ QWidget* Tfrm_belastungstabelle::baueEingaben()
     grp_eigenlast = new QGroupBox(QStringLiteral(" Eigenlast: "), feld);
     grp_eigenlast->setObjectName(QStringLiteral("grp_eigenlast"));
     auto* eigen = new QGridLayout(grp_eigenlast);
-    edtGewicht = neuesFeld("edtGewicht", grp_eigenlast);
+    edtGewicht = neuesFeld("edtGewicht", grp_eigenlast, 64);
     edtGewicht->installEventFilter(this);
     cmbGewicht = neueAuswahl("cmbGewicht", e.cmbGewicht, grp_eigenlast);
-    edtLaenge = neuesFeld("edtLaenge", grp_eigenlast);
+    edtLaenge = neuesFeld("edtLaenge", grp_eigenlast, 64);
     cmbLaenge1 = neueAuswahl("cmbLaenge1", e.cmbLaenge1, grp_eigenlast);
     lblEigenlast = neuesLabel(QStringLiteral("0 N/m"), grp_eigenlast);
     lblEigenlast->setObjectName(QStringLiteral("lblEigenlast"));
@@ -283,8 +287,8 @@ QWidget* Tfrm_belastungstabelle::baueEingaben()
     cbHoriDiga = new QCheckBox(QStringLiteral("horizontale Diagonalen"), feld);
     cbHoriDiga->setObjectName(QStringLiteral("cbHoriDiga"));
     cbHoriDiga->setChecked(e.horizontaleDiagonalen);
-    edtHoehe = neuesFeld("edtHoehe", feld);
-    edtBreite = neuesFeld("edtBreite", feld);
+    edtHoehe = neuesFeld("edtHoehe", feld, 80);
+    edtBreite = neuesFeld("edtBreite", feld, 80);
     cmbHoehe = neueAuswahl("cmbHoehe", e.cmbHoehe, feld);
     mass->addWidget(beschriftung("Anzahl der Gurte:", 1508, feld), 0, 0);
     mass->addWidget(udGurte, 0, 1);
@@ -300,18 +304,19 @@ QWidget* Tfrm_belastungstabelle::baueEingaben()
     auto* statik = new QGridLayout(grp_statik);
     lbl_wrt_normalkraft = neuesLabel(QStringLiteral("0 N"), grp_statik);
     lbl_wrt_normalkraft->setObjectName(QStringLiteral("lbl_wrt_normalkraft"));
-    edtQuerkraft = neuesFeld("edtQuerkraft", grp_statik);
+    edtQuerkraft = neuesFeld("edtQuerkraft", grp_statik, 80);
     lbl_wrt_querkraft = neuesLabel(QStringLiteral("0 N"), grp_statik);
     lbl_wrt_querkraft->setObjectName(QStringLiteral("lbl_wrt_querkraft"));
-    edtBiegemoment = neuesFeld("edtBiegemoment", grp_statik);
+    edtBiegemoment = neuesFeld("edtBiegemoment", grp_statik, 80);
     lbl_wrt_biegemoment = neuesLabel(QStringLiteral("0 Nm"), grp_statik);
     lbl_wrt_biegemoment->setObjectName(QStringLiteral("lbl_wrt_biegemoment"));
     for (QLabel* ergebnis : {lbl_wrt_normalkraft, lbl_wrt_querkraft, lbl_wrt_biegemoment}) {
         ergebnis->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        ergebnis->setMinimumWidth(130);
+        ergebnis->setMinimumWidth(100);
         ergebnis->installEventFilter(this);
     }
-    statik->addWidget(beschriftung("zulässige Normalkraft in den Gurten:", 1513, grp_statik), 0, 0);
+    // the long chord-force label reaches over the input columns of the rows below
+    statik->addWidget(beschriftung("zulässige Normalkraft in den Gurten:", 1513, grp_statik), 0, 0, 1, 3);
     statik->addWidget(lbl_wrt_normalkraft, 0, 3);
     statik->addWidget(beschriftung("zulässige Querkraft:", 1514, grp_statik), 1, 0);
     statik->addWidget(edtQuerkraft, 1, 1);
@@ -336,7 +341,6 @@ QWidget* Tfrm_belastungstabelle::baueEingaben()
     rechts->addStretch();
     raster->addLayout(links, 0, 0);
     raster->addLayout(rechts, 0, 1);
-    raster->setColumnStretch(2, 1);
     return feld;
 }
 
@@ -363,7 +367,12 @@ QWidget* Tfrm_belastungstabelle::baueEinzelwerte()
     m_grid->setModel(m_modell);
     BindeAuswahl(m_grid, *m_modell);
     m_grid->verticalHeader()->setDefaultSectionSize(20);
-    m_grid->horizontalHeader()->setDefaultSectionSize(Spaltenbreite);
+    m_grid->verticalHeader()->hide();
+    // long titles break into two lines rather than widen the nine columns beyond the window
+    QHeaderView* kopf = m_grid->horizontalHeader();
+    kopf->setDefaultSectionSize(Spaltenbreite);
+    kopf->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
+    kopf->setFixedHeight(2 * kopf->fontMetrics().height() + 8);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->installEventFilter(this);
     spalte->addWidget(m_grid, 1);
@@ -375,7 +384,7 @@ QWidget* Tfrm_belastungstabelle::baueEinzelwerte()
 void Tfrm_belastungstabelle::ordneUeberschriftenAn()
 {
     QHeaderView* kopf = m_grid->horizontalHeader();
-    const int links = m_grid->x() - m_ueberschriften->x() + m_grid->frameWidth() + m_grid->verticalHeader()->width();
+    const int links = m_grid->viewport()->mapTo(m_einzelwerte, QPoint()).x() - m_ueberschriften->x();
     auto setze = [&](QWidget* w, int erste, int letzte) {
         const int x = links + kopf->sectionViewportPosition(erste);
         const int breite = kopf->sectionViewportPosition(letzte) + kopf->sectionSize(letzte) - kopf->sectionViewportPosition(erste);
