@@ -1,11 +1,13 @@
 // The span load calculator window: the rows for a library truss, the choices and their
 // persistence, the load pictures, the modal opening and the export read back with xlrd.
 #include "calculator/fo_trav_calc.h"
+#include "shell/fo_menu.h"
 #include "shell/u_anwendung_qt.h"
 #include "truss/u_traversenbibliothek.h"
 #include "platform/u_zahlen.h"
 #include "u_fenstertest.h"
 #include <QCheckBox>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -16,6 +18,7 @@
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -38,6 +41,13 @@ struct Umgebung {
         t.FieldByName(QStringLiteral("Querkraft")).SetAsFloat(q);
         t.FieldByName(QStringLiteral("Biegemoment")).SetAsFloat(m);
         t.Post();
+    }
+
+    // the calculator opened for the example truss: g = 100 N/m, Q = 5000 N, M = 10 000 Nm
+    void beispiel(Tfrm_trav_calc& f)
+    {
+        traverse(QStringLiteral("Alu AG"), QStringLiteral("Q30"), 100, 5000, 10000);
+        ASSERT_TRUE(f.BaueTabelle(bibliothek.cds_travbib));
     }
 };
 
@@ -95,9 +105,8 @@ Blatt mitXlrd(const QString& pfad)
 TEST(Rechnerfenster, BeispieltraverseEndetBei21MeternMitNegativerPunktlast)
 {
     Umgebung u;
-    u.traverse(QStringLiteral("Alu AG"), QStringLiteral("Q30"), 100, 5000, 10000);
     Tfrm_trav_calc f;
-    ASSERT_TRUE(f.BaueTabelle(u.bibliothek.cds_travbib));
+    u.beispiel(f);
     f.TexteSetzen();
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Traversen-Kalkulator"));
     EXPECT_EQ(kind<QLabel>(&f, "lblName")->text(), QStringLiteral("Alu AG Q30"));
@@ -129,9 +138,8 @@ TEST(Rechnerfenster, BeispieltraverseEndetBei21MeternMitNegativerPunktlast)
 TEST(Rechnerfenster, OhneBgvC1VerdoppelnSichDieWerteOhneNeueZeilen)
 {
     Umgebung u;
-    u.traverse(QStringLiteral("Alu AG"), QStringLiteral("Q30"), 100, 5000, 10000);
     Tfrm_trav_calc f;
-    ASSERT_TRUE(f.BaueTabelle(u.bibliothek.cds_travbib));
+    u.beispiel(f);
     QCheckBox* bgv = kind<QCheckBox>(&f, "cb_bgvc1");
     EXPECT_TRUE(bgv->isChecked());
     f.show();
@@ -148,9 +156,8 @@ TEST(Rechnerfenster, OhneBgvC1VerdoppelnSichDieWerteOhneNeueZeilen)
 TEST(Rechnerfenster, EinheitenUndLastbilderBleibenVonEinerOeffnungZurNaechsten)
 {
     Umgebung u;
-    u.traverse(QStringLiteral("Alu AG"), QStringLiteral("Q30"), 100, 5000, 10000);
     Tfrm_trav_calc f;
-    ASSERT_TRUE(f.BaueTabelle(u.bibliothek.cds_travbib));
+    u.beispiel(f);
     kind<QComboBox>(&f, "cmbEigenlast")->setCurrentIndex(2);  // kN
     kind<QComboBox>(&f, "cmbGleichlast")->setCurrentIndex(5); // kN on the span
     kind<QComboBox>(&f, "cmbViertel")->setCurrentIndex(2);    // Drei
@@ -193,15 +200,26 @@ TEST(Rechnerfenster, LastbilderZeigenPfeileAnDenViertelpunktenUndDieZwei)
     // the beam, 3 pixels wide around y = 29 - 6
     EXPECT_TRUE(schwarz(42, 23));
     EXPECT_FALSE(schwarz(1, 23));
-    bildVon(&f, QStringLiteral("rechner_leer"));
+    // the items of the quarter points show one, two and three arrows, 24 pixels high
+    QComboBox* viertel = kind<QComboBox>(&f, "cmbViertel");
+    viertel->showPopup();
+    QAbstractItemView* liste = viertel->view();
+    EXPECT_EQ(liste->visualRect(liste->model()->index(2, 0)).height(), 24);
+    const QImage bilder = bildVon(liste->viewport(), QStringLiteral("rechner_viertelpunkte"));
+    const int breite = liste->visualRect(liste->model()->index(2, 0)).width();
+    const int mitte = liste->visualRect(liste->model()->index(2, 0)).top() + 10;
+    auto pfeil = [&bilder, mitte](int x) { return qGray(bilder.pixel(x, mitte)) < 60; };
+    EXPECT_TRUE(pfeil(int(std::nearbyint(breite * 0.25))));
+    EXPECT_TRUE(pfeil(int(std::nearbyint(breite * 0.5))));
+    EXPECT_TRUE(pfeil(int(std::nearbyint(breite * 0.75))));
+    viertel->hidePopup();
 }
 
 TEST(Rechnerfenster, ExportSchreibtDasBlattWieGezeigtUndFragtBeimZweitenMal)
 {
     Umgebung u;
-    u.traverse(QStringLiteral("Alu AG"), QStringLiteral("Q30"), 100, 5000, 10000);
     Tfrm_trav_calc f;
-    ASSERT_TRUE(f.BaueTabelle(u.bibliothek.cds_travbib));
+    u.beispiel(f);
     kind<QComboBox>(&f, "cmbDrittel")->setCurrentIndex(1);
     kind<QComboBox>(&f, "cmbViertel")->setCurrentIndex(2);
     const QString pfad = u.ordner.pfad(QStringLiteral("Q30.xls"));
@@ -249,4 +267,25 @@ TEST(Rechnerfenster, DasProgrammLegtDenRechnerAlsDauerfensterAn)
     auto* rechner = qobject_cast<Tfrm_trav_calc*>(anwendung.dauerfenster(Dauerfenster::Rechner));
     ASSERT_NE(rechner, nullptr);
     EXPECT_FALSE(rechner->isVisible());
+}
+
+TEST(Rechnerfenster, AufEnglischTragenTitelKnoepfeUndSpaltenIhreTexte)
+{
+    Programmordner ordner;
+    const std::map<int, QString> texte =
+        LeseSprachquellen({QStringLiteral(KELVARA_QUELLEN "/assets/sprachen/en/rechner.txt")});
+    for (int id : {1701, 1702, 1703, 1704, 1705, 1706, 1707, 1708, 1720, 1721, 1722, 1723, 1724, 1725, 1726,
+                   1750, 1751, 1752, 1753})
+        EXPECT_EQ(texte.count(id), 1u) << id;
+    schreibeSprachdatei(ordner.pfad(QStringLiteral("Sprachen/English.prl")), texte);
+    SkriptDialoge skript;
+    Anwendung anwendung;
+    anwendung.Starten();
+    anwendung.menu()->SpracheWechseln(1);
+    auto* f = qobject_cast<Tfrm_trav_calc*>(anwendung.dauerfenster(Dauerfenster::Rechner));
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("Truss calculator"));
+    EXPECT_EQ(kind<QPushButton>(f, "btnExport")->text(), QStringLiteral("&Export"));
+    EXPECT_EQ(kind<QPushButton>(f, "btnClose")->text(), QStringLiteral("&Close"));
+    EXPECT_EQ(kopf(*f, 2), QStringLiteral("Distributed load [kg/m]"));
 }
