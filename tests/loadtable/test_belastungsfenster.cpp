@@ -8,6 +8,7 @@
 #include "tables/u_stream.h"
 #include "platform/u_zahlen.h"
 #include "u_fenstertest.h"
+#include "u_testhilfen.h"
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QComboBox>
@@ -376,6 +377,19 @@ TEST(Belastungsfenster, SpeichernUnterFragtVorDemUeberschreibenUndNeinLaesstDieD
     EXPECT_TRUE(f->SpeichernUnter(pfad));
     EXPECT_TRUE(dateiInhalt(pfad).contains("Kelvara VLX Belastungstabelle 2"));
     EXPECT_TRUE(u.skript.unerwartet.isEmpty()) << u.skript.unerwartet.join(u'|').toStdString();
+}
+
+TEST(Belastungsfenster, MisslungenesSpeichernBehaeltMarkeUndDateiname)
+{
+    Umgebung u;
+    Tfrm_belastungstabelle* f = u.neu();
+    tippe(f, "edtHersteller", QStringLiteral("X"));
+    const QString fehlt = u.ordner.pfad(QStringLiteral("fehlt/x.prb"));
+    EXPECT_FALSE(fehlerVon([&] { f->SpeichernUnter(fehlt); }).isEmpty());
+    EXPECT_TRUE(f->Geaendert());
+    EXPECT_EQ(f->Statusfeld(0)->text(), QStringLiteral("geändert"));
+    EXPECT_EQ(f->Statusfeld(1)->text(), QString());
+    EXPECT_FALSE(QFileInfo::exists(fehlt));
 }
 
 TEST(Belastungsfenster, DiagrammFuer20MeterAuf860PunktenHatDx40UndDickeStricheBeiVielfachenVon5)
