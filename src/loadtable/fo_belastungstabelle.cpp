@@ -358,6 +358,8 @@ QWidget* Tfrm_belastungstabelle::baueEinzelwerte()
     cmbStreckenlast = neueAuswahl("cmbStreckenlast", e.cmbStreckenlast, m_ueberschriften);
     m_ausEinzellast = neuesLabel(QStringLiteral("aus Einzellast:"), m_ueberschriften);
     m_ausStreckenlast = neuesLabel(QStringLiteral("aus Streckenlast:"), m_ueberschriften);
+    m_ausEinzellast->setAlignment(Qt::AlignCenter);
+    m_ausStreckenlast->setAlignment(Qt::AlignCenter);
     m_ueberschriften->installEventFilter(this);
     spalte->addWidget(m_ueberschriften);
 

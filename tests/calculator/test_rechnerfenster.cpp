@@ -69,14 +69,6 @@ QString kopf(Tfrm_trav_calc& f, int spalte)
     return f.Grid()->model()->headerData(spalte, Qt::Horizontal).toString();
 }
 
-template <typename W>
-W* kind(QWidget* f, const char* name)
-{
-    W* w = f->findChild<W*>(QString::fromLatin1(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-}
-
 struct Blatt {
     QStringList blaetter;
     std::map<std::pair<int, int>, QString> texte; // (column, row)
@@ -255,7 +247,7 @@ TEST(Rechnerfenster, ExportSchreibtDasBlattWieGezeigtUndFragtBeimZweitenMal)
     u.skript.erwarteSpeichern(u.ordner.pfad(QStringLiteral("fehlt/Q30.xls"))).erwarteMeldung();
     QTest::mouseClick(kind<QPushButton>(&f, "btnExport"), Qt::LeftButton);
     EXPECT_TRUE(u.skript.allesBeantwortet());
-    EXPECT_TRUE(u.skript.unerwartet.isEmpty()) << u.skript.unerwartet.join(u'|').toStdString();
+    ohneUnerwartetes(u.skript);
 }
 
 TEST(Rechnerfenster, DasProgrammLegtDenRechnerAlsDauerfensterAn)

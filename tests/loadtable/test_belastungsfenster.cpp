@@ -39,14 +39,6 @@ struct Umgebung {
     }
 };
 
-template <typename W>
-W* kind(QWidget* fenster, const char* name)
-{
-    W* w = fenster->findChild<W*>(QString::fromLatin1(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-}
-
 QString text(QWidget* f, const char* name) { return kind<QLineEdit>(f, name)->text(); }
 QString label(QWidget* f, const char* name) { return kind<QLabel>(f, name)->text(); }
 QString einheit(QWidget* f, const char* name) { return kind<QComboBox>(f, name)->currentText(); }
@@ -219,7 +211,7 @@ TEST(Belastungsfenster, EingabenUndZeilenRechnenUndSetzenDieMarke)
     QTest::keyClick(f->Grid(), Qt::Key_Delete, Qt::ControlModifier);
     EXPECT_EQ(f->Tabelle().cds_traverse.RecordCount(), 0);
     EXPECT_EQ(label(f, "lbl_wrt_querkraft"), FormatFloat(QStringLiteral("### ### ##0.00 N"), 0));
-    EXPECT_TRUE(u.skript.unerwartet.isEmpty()) << u.skript.unerwartet.join(u'|').toStdString();
+    ohneUnerwartetes(u.skript);
 }
 
 TEST(Belastungsfenster, GespeichertUndWiederGeoeffnetStehtJederTextWieGetippt)
@@ -284,7 +276,7 @@ TEST(Belastungsfenster, GespeichertUndWiederGeoeffnetStehtJederTextWieGetippt)
     // saving the reopened window again writes the same bytes, without asking
     ASSERT_TRUE(g->SpeichernMitRueckfall());
     EXPECT_EQ(dateiInhalt(pfad), gespeichert);
-    EXPECT_TRUE(u.skript.unerwartet.isEmpty()) << u.skript.unerwartet.join(u'|').toStdString();
+    ohneUnerwartetes(u.skript);
 }
 
 TEST(Belastungsfenster, AeltereDateiBehaeltBreiteDiagonalenUndGurteDesNeuenFensters)
@@ -335,7 +327,7 @@ TEST(Belastungsfenster, AeltereDateiBehaeltBreiteDiagonalenUndGurteDesNeuenFenst
     bildVon(f, QStringLiteral("belastungstabelle_alt"));
     EXPECT_EQ(zelle(f, 1, 4), FormatFloat(QStringLiteral("### ### ##0.00"), 50000));
     EXPECT_TRUE(u.skript.allesBeantwortet());
-    EXPECT_TRUE(u.skript.unerwartet.isEmpty()) << u.skript.unerwartet.join(u'|').toStdString();
+    ohneUnerwartetes(u.skript);
 }
 
 TEST(Belastungsfenster, FremdeDateiMeldetSichUndWirdNichtUeberschrieben)
@@ -358,7 +350,7 @@ TEST(Belastungsfenster, FremdeDateiMeldetSichUndWirdNichtUeberschrieben)
     u.skript.erwarteMeldung(QStringLiteral("Keine gültige Belastungstabelle"));
     EXPECT_FALSE(f->SpeichernMitRueckfall());
     EXPECT_EQ(dateiInhalt(pfad), vorher);
-    EXPECT_TRUE(u.skript.unerwartet.isEmpty()) << u.skript.unerwartet.join(u'|').toStdString();
+    ohneUnerwartetes(u.skript);
 }
 
 TEST(Belastungsfenster, SpeichernUnterFragtVorDemUeberschreibenUndNeinLaesstDieDatei)
@@ -376,7 +368,7 @@ TEST(Belastungsfenster, SpeichernUnterFragtVorDemUeberschreibenUndNeinLaesstDieD
     u.skript.erwarteFrage(Antwort::Ja);
     EXPECT_TRUE(f->SpeichernUnter(pfad));
     EXPECT_TRUE(dateiInhalt(pfad).contains("Kelvara VLX Belastungstabelle 2"));
-    EXPECT_TRUE(u.skript.unerwartet.isEmpty()) << u.skript.unerwartet.join(u'|').toStdString();
+    ohneUnerwartetes(u.skript);
 }
 
 TEST(Belastungsfenster, MisslungenesSpeichernBehaeltMarkeUndDateiname)
@@ -503,7 +495,7 @@ TEST(Belastungsfenster, InDieBibliothekFuegtEinUndFragtBeiGleichemHerstellerUndN
     QTest::mouseClick(knopf, Qt::LeftButton);
     EXPECT_EQ(t.RecordCount(), 1);
     EXPECT_TRUE(u.skript.allesBeantwortet());
-    EXPECT_TRUE(u.skript.unerwartet.isEmpty()) << u.skript.unerwartet.join(u'|').toStdString();
+    ohneUnerwartetes(u.skript);
 }
 
 TEST(Belastungsfenster, SchliessenFragtMitEigenemTextUndAbbrechenLaesstEsOffen)
@@ -523,7 +515,7 @@ TEST(Belastungsfenster, SchliessenFragtMitEigenemTextUndAbbrechenLaesstEsOffen)
     EXPECT_TRUE(f->close());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(f.isNull());
-    EXPECT_TRUE(u.skript.unerwartet.isEmpty()) << u.skript.unerwartet.join(u'|').toStdString();
+    ohneUnerwartetes(u.skript);
 }
 
 TEST(Belastungsfenster, AufEnglischStehenAlleTexteUndDerNeueNameSetztDieMarke)
