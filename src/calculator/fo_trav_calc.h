@@ -26,7 +26,6 @@ public:
     bool BaueTabelle(TBClientDataSet& cds_travbib);
 
     void btnExportClick();
-    const Traversenkalkulator& Kalkulator() const { return m_kalkulator; }
     QTableView* Grid() const { return DrawGrid1; }
 
 private:

@@ -59,12 +59,6 @@ private:
     Dialoge* m_vorher;
 };
 
-QLabel* neuesLabel(const QString& text, QWidget* eltern)
-{
-    auto* l = new QLabel(text, eltern);
-    return l;
-}
-
 QComboBox* neueAuswahl(const char* name, const Auswahlliste& liste, QWidget* eltern)
 {
     auto* c = new QComboBox(eltern);
@@ -237,7 +231,7 @@ QWidget* Tfrm_belastungstabelle::baueEingaben()
     raster->setContentsMargins(0, 0, 0, 0);
     const BelastungsEingaben& e = m_tabelle.eingaben;
     auto beschriftung = [this](const char* text, int id, QWidget* eltern) {
-        QLabel* l = neuesLabel(QString::fromUtf8(text), eltern);
+        QLabel* l = new QLabel(QString::fromUtf8(text), eltern);
         m_beschriftungen.emplace_back(l, id);
         return l;
     };
@@ -264,7 +258,7 @@ QWidget* Tfrm_belastungstabelle::baueEingaben()
     cmbGewicht = neueAuswahl("cmbGewicht", e.cmbGewicht, grp_eigenlast);
     edtLaenge = neuesFeld("edtLaenge", grp_eigenlast, 64);
     cmbLaenge1 = neueAuswahl("cmbLaenge1", e.cmbLaenge1, grp_eigenlast);
-    lblEigenlast = neuesLabel(QStringLiteral("0 N/m"), grp_eigenlast);
+    lblEigenlast = new QLabel(QStringLiteral("0 N/m"), grp_eigenlast);
     lblEigenlast->setObjectName(QStringLiteral("lblEigenlast"));
     QFont fett = lblEigenlast->font();
     fett.setBold(true);
@@ -272,7 +266,7 @@ QWidget* Tfrm_belastungstabelle::baueEingaben()
     eigen->addWidget(beschriftung("Gewicht:", 1506, grp_eigenlast), 0, 0);
     eigen->addWidget(edtGewicht, 0, 1);
     eigen->addWidget(cmbGewicht, 0, 2);
-    eigen->addWidget(neuesLabel(QStringLiteral("/"), grp_eigenlast), 0, 3);
+    eigen->addWidget(new QLabel(QStringLiteral("/"), grp_eigenlast), 0, 3);
     eigen->addWidget(beschriftung("Länge:", 1507, grp_eigenlast), 0, 4);
     eigen->addWidget(edtLaenge, 0, 5);
     eigen->addWidget(cmbLaenge1, 0, 6);
@@ -302,13 +296,13 @@ QWidget* Tfrm_belastungstabelle::baueEingaben()
     grp_statik = new QGroupBox(QStringLiteral(" statische Größen: "), feld);
     grp_statik->setObjectName(QStringLiteral("grp_statik"));
     auto* statik = new QGridLayout(grp_statik);
-    lbl_wrt_normalkraft = neuesLabel(QStringLiteral("0 N"), grp_statik);
+    lbl_wrt_normalkraft = new QLabel(QStringLiteral("0 N"), grp_statik);
     lbl_wrt_normalkraft->setObjectName(QStringLiteral("lbl_wrt_normalkraft"));
     edtQuerkraft = neuesFeld("edtQuerkraft", grp_statik, 80);
-    lbl_wrt_querkraft = neuesLabel(QStringLiteral("0 N"), grp_statik);
+    lbl_wrt_querkraft = new QLabel(QStringLiteral("0 N"), grp_statik);
     lbl_wrt_querkraft->setObjectName(QStringLiteral("lbl_wrt_querkraft"));
     edtBiegemoment = neuesFeld("edtBiegemoment", grp_statik, 80);
-    lbl_wrt_biegemoment = neuesLabel(QStringLiteral("0 Nm"), grp_statik);
+    lbl_wrt_biegemoment = new QLabel(QStringLiteral("0 Nm"), grp_statik);
     lbl_wrt_biegemoment->setObjectName(QStringLiteral("lbl_wrt_biegemoment"));
     for (QLabel* ergebnis : {lbl_wrt_normalkraft, lbl_wrt_querkraft, lbl_wrt_biegemoment}) {
         ergebnis->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -320,11 +314,11 @@ QWidget* Tfrm_belastungstabelle::baueEingaben()
     statik->addWidget(lbl_wrt_normalkraft, 0, 3);
     statik->addWidget(beschriftung("zulässige Querkraft:", 1514, grp_statik), 1, 0);
     statik->addWidget(edtQuerkraft, 1, 1);
-    statik->addWidget(neuesLabel(QStringLiteral("N"), grp_statik), 1, 2);
+    statik->addWidget(new QLabel(QStringLiteral("N"), grp_statik), 1, 2);
     statik->addWidget(lbl_wrt_querkraft, 1, 3);
     statik->addWidget(beschriftung("zulässiges Biegemoment:", 1515, grp_statik), 2, 0);
     statik->addWidget(edtBiegemoment, 2, 1);
-    statik->addWidget(neuesLabel(QStringLiteral("Nm"), grp_statik), 2, 2);
+    statik->addWidget(new QLabel(QStringLiteral("Nm"), grp_statik), 2, 2);
     statik->addWidget(lbl_wrt_biegemoment, 2, 3);
 
     btnInsert = new QPushButton(QStringLiteral("in die Bibliothek"), feld);
@@ -356,8 +350,8 @@ QWidget* Tfrm_belastungstabelle::baueEinzelwerte()
     cmbLaenge2 = neueAuswahl("cmbLaenge2", e.cmbLaenge2, m_ueberschriften);
     cmbEinzellast = neueAuswahl("cmbEinzellast", e.cmbEinzellast, m_ueberschriften);
     cmbStreckenlast = neueAuswahl("cmbStreckenlast", e.cmbStreckenlast, m_ueberschriften);
-    m_ausEinzellast = neuesLabel(QStringLiteral("aus Einzellast:"), m_ueberschriften);
-    m_ausStreckenlast = neuesLabel(QStringLiteral("aus Streckenlast:"), m_ueberschriften);
+    m_ausEinzellast = new QLabel(QStringLiteral("aus Einzellast:"), m_ueberschriften);
+    m_ausStreckenlast = new QLabel(QStringLiteral("aus Streckenlast:"), m_ueberschriften);
     m_ausEinzellast->setAlignment(Qt::AlignCenter);
     m_ausStreckenlast->setAlignment(Qt::AlignCenter);
     m_ueberschriften->installEventFilter(this);
