@@ -127,7 +127,7 @@ void Traversenkalkulator::BaueLaengen(const Traversenwerte& werte)
 
 QString Traversenkalkulator::Begrenzungstext()
 {
-    return Format(Uebersetzt(1708, QStringLiteral("Die Tabelle endet bei %d m: die Punktlast wird nicht negativ.")),
+    return Format(Uebersetzt(1708, QStringLiteral("Tabelle endet bei %d m (Punktlast nie negativ).")),
                   {MaximaleSpannweite});
 }
 
