@@ -456,3 +456,16 @@ bool Cadwerkzeuge::LastInBibliothek(Lastenbibliothek& bibliothek)
     const double breite = strengeZahl(eingaben.groesse);
     return bibliothek.LastHinzufuegen(a.werkzeug, eingaben.name, last, flaeche, breite, Einheit());
 }
+
+void UebernimmTraverse(Balkenmodell& m, TBClientDataSet& b)
+{
+    const auto wert = [&](const char* name) { return b.FieldByName(QString::fromUtf8(name)).AsFloat(); };
+    m.traversenname = b.FieldByName(QStringLiteral("Name")).AsString() + QLatin1Char('(')
+        + b.FieldByName(QStringLiteral("Hersteller")).AsString() + QLatin1Char(')');
+    m.traverse.eigenlast = wert("Eigenlast");
+    m.traverse.maxQuer = wert("Querkraft");
+    m.traverse.maxBiege = wert("Biegemoment");
+    m.traverse.hoehe = wert("Höhe");
+    m.traverse.breite = wert("Breite");
+    m.traverse.gurtzahl = b.FieldByName(QStringLiteral("Gurtzahl")).AsInteger();
+}

@@ -134,3 +134,7 @@ private:
     Cadansicht& a;
     bool m_stumm = false; // marking writes are no changes
 };
+
+// The current row of the truss library into the model: name "Name(Hersteller)", self-weight,
+// permissible shear force and moment, height, width and chord count.
+void UebernimmTraverse(Balkenmodell& modell, TBClientDataSet& bibliothek);
