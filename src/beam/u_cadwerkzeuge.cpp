@@ -205,37 +205,44 @@ void Cadwerkzeuge::Zoomen(int stufe)
         neuZeichnen();
 }
 
-void Cadwerkzeuge::setzeLager(double x, bool oben)
+bool Cadwerkzeuge::haengeAn(TBClientDataSet& t, const std::function<void(TBClientDataSet&)>& fuellen,
+                            int (Balkenmodell::*nummer)())
 {
-    TBClientDataSet& t = m.cds_lager;
     t.CheckBrowseMode();
     t.Append();
     try {
+        fuellen(t);
+        t.FieldByName(QStringLiteral("markiert")).SetAsBoolean(false);
+    } catch (const Fehler& fehler) {
+        // A value the field refuses (a size that is no number) leaves no half row behind.
+        t.Cancel();
+        dialoge().Meldung(fehler.meldung());
+        return false;
+    }
+    t.FieldByName(QStringLiteral("Nummer")).SetAsInteger((m.*nummer)());
+    t.Post();
+    return true;
+}
+
+void Cadwerkzeuge::setzeLager(double x, bool oben)
+{
+    haengeAn(m.cds_lager, [&](TBClientDataSet& t) {
+        const QString& einheit = eingaben.einheitKraft;
+        const auto kraft = [&](const QString& text) { return EingabeZuKraft(text, a.werkzeug, einheit, 0); };
         t.FieldByName(QStringLiteral("Name")).SetAsString(eingaben.name);
         t.FieldByName(QStringLiteral("Type")).SetAsInteger(a.werkzeug);
         t.FieldByName(QStringLiteral("Position")).SetAsFloat(x);
         t.FieldByName(QStringLiteral("oben")).SetAsBoolean(oben);
         t.FieldByName(QStringLiteral("Groesse")).SetAsString(eingaben.groesse);
-        const QString& einheit = eingaben.einheitKraft;
-        t.FieldByName(QStringLiteral("Eigenlast")).SetAsFloat(EingabeZuKraft(eingaben.last, a.werkzeug, einheit, 0));
-        t.FieldByName(QStringLiteral("Maximallast")).SetAsFloat(EingabeZuKraft(eingaben.maximal, a.werkzeug, einheit, 0));
-        t.FieldByName(QStringLiteral("Minimalkraft")).SetAsFloat(EingabeZuKraft(eingaben.minimal, a.werkzeug, einheit, 0));
-        t.FieldByName(QStringLiteral("markiert")).SetAsBoolean(false);
-    } catch (const Fehler& fehler) {
-        t.Cancel();
-        dialoge().Meldung(fehler.meldung());
-        return;
-    }
-    t.FieldByName(QStringLiteral("Nummer")).SetAsInteger(m.NeueLagernummer());
-    t.Post();
+        t.FieldByName(QStringLiteral("Eigenlast")).SetAsFloat(kraft(eingaben.last));
+        t.FieldByName(QStringLiteral("Maximallast")).SetAsFloat(kraft(eingaben.maximal));
+        t.FieldByName(QStringLiteral("Minimalkraft")).SetAsFloat(kraft(eingaben.minimal));
+    }, &Balkenmodell::NeueLagernummer);
 }
 
 void Cadwerkzeuge::setzeLast(int art, double pos1, double pos2, bool oben, double laenge)
 {
-    TBClientDataSet& t = m.cds_lasten;
-    t.CheckBrowseMode();
-    t.Append();
-    try {
+    haengeAn(m.cds_lasten, [&](TBClientDataSet& t) {
         t.FieldByName(QStringLiteral("Name")).SetAsString(eingaben.name);
         t.FieldByName(QStringLiteral("Type")).SetAsInteger(art);
         t.FieldByName(QStringLiteral("Pos1")).SetAsFloat(pos1);
@@ -244,14 +251,7 @@ void Cadwerkzeuge::setzeLast(int art, double pos1, double pos2, bool oben, doubl
         t.FieldByName(QStringLiteral("Groesse")).SetAsString(eingaben.groesse);
         t.FieldByName(QStringLiteral("Aequivalenzflaeche")).SetAsString(eingaben.flaeche);
         t.FieldByName(QStringLiteral("Last")).SetAsFloat(EingabeZuKraft(eingaben.last, art, Einheit(), laenge));
-        t.FieldByName(QStringLiteral("markiert")).SetAsBoolean(false);
-    } catch (const Fehler& fehler) {
-        t.Cancel();
-        dialoge().Meldung(fehler.meldung());
-        return;
-    }
-    t.FieldByName(QStringLiteral("Nummer")).SetAsInteger(m.NeueLastnummer());
-    t.Post();
+    }, &Balkenmodell::NeueLastnummer);
 }
 
 void Cadwerkzeuge::setzeTraversenkraft(double x, bool oben)
@@ -260,27 +260,17 @@ void Cadwerkzeuge::setzeTraversenkraft(double x, bool oben)
         dialoge().Meldung(Uebersetzt(2026, QStringLiteral("kein gültiges Lager gewählt")));
         return;
     }
-    TBClientDataSet& t = m.cds_lasten;
-    t.CheckBrowseMode();
-    t.Append();
-    try {
-        t.FieldByName(QStringLiteral("Name"))
-            .SetAsString(Format(QStringLiteral("T%d|V%d|L%d|"), {*travTraverse, *travVariante, *travLager}));
+    haengeAn(m.cds_lasten, [&](TBClientDataSet& t) {
+        const int tr = *travTraverse, va = *travVariante, la = *travLager;
+        t.FieldByName(QStringLiteral("Name")).SetAsString(Format(QStringLiteral("T%d|V%d|L%d|"), {tr, va, la}));
         t.FieldByName(QStringLiteral("Type")).SetAsInteger(ArtTraversenkraft);
         t.FieldByName(QStringLiteral("Pos1")).SetAsFloat(x);
         t.FieldByName(QStringLiteral("Pos2")).SetAsFloat(x);
         t.FieldByName(QStringLiteral("oben")).SetAsBoolean(oben);
         t.FieldByName(QStringLiteral("Groesse")).SetAsString(eingaben.travKraftBreite);
-        const double kraft = projekt ? projekt->Lagerkraft(*travTraverse, *travVariante, *travLager) : 0;
+        const double kraft = projekt ? projekt->Lagerkraft(tr, va, la) : 0;
         t.FieldByName(QStringLiteral("Last")).SetAsFloat(std::isfinite(kraft) ? kraft : 0);
-        t.FieldByName(QStringLiteral("markiert")).SetAsBoolean(false);
-    } catch (const Fehler& fehler) {
-        t.Cancel();
-        dialoge().Meldung(fehler.meldung());
-        return;
-    }
-    t.FieldByName(QStringLiteral("Nummer")).SetAsInteger(m.NeueLastnummer());
-    t.Post();
+    }, &Balkenmodell::NeueLastnummer);
 }
 
 void Cadwerkzeuge::verschiebe(double d)

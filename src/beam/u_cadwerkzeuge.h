@@ -125,6 +125,9 @@ public:
 
 private:
     void beobachte(TBClientDataSet& tabelle);
+    // Appends a row filled by `fuellen` and numbered from the model's counter, or none at all.
+    bool haengeAn(TBClientDataSet& t, const std::function<void(TBClientDataSet&)>& fuellen,
+                  int (Balkenmodell::*nummer)());
     void setzeLager(double x, bool oben);
     void setzeLast(int art, double pos1, double pos2, bool oben, double laenge);
     void setzeTraversenkraft(double x, bool oben);
