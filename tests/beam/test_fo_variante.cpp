@@ -8,7 +8,7 @@
 #include "beam/u_lastenbibliothek.h"
 #include "beam/u_variantenprojekt.h"
 #include "platform/u_dialoge_skript.h"
-#include "platform/u_programm.h"
+#include "u_fenstertest.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -38,11 +38,11 @@ void maus(QWidget* w, QEvent::Type typ, QPoint p, Qt::MouseButton taste, Qt::Mou
 }
 
 struct Editor {
+    Programmordner programm;
     QTemporaryDir ordner;
     Tfrm_variante* f;
     explicit Editor(Variantenprojekt* projekt = nullptr)
     {
-        setzeProgrammverzeichnis(ordner.path() + QLatin1Char('/'));
         f = projekt ? new Tfrm_variante(*projekt) : new Tfrm_variante;
         f->resize(1500, 900);
         f->show();
@@ -738,9 +738,8 @@ TEST(Variantenfenster, LastenbibliothekDesWerkzeugs)
 {
     Editor e;
     Tfrm_variante& f = *e.f;
-    ASSERT_TRUE(QDir(e.ordner.path()).mkpath(QStringLiteral("Traversen")));
     Lastenbibliothek bib;
-    bib.BibliothekLaden(e.ordner.path() + QLatin1Char('/'));
+    bib.BibliothekLaden(Programmverzeichnis());
     Tfrm_variante::lastenbibliothek = [&] { return &bib; };
     e.werkzeug(ArtMHSpot);
     EXPECT_EQ(f.cmbLastBib->count(), 0);
@@ -790,4 +789,56 @@ TEST(Variantenfenster, MenueDesEinzelprojektsHaeltDieBefehleDerShell)
     EXPECT_EQ(namen, (QStringList{QStringLiteral("Speichern1"), QStringLiteral("alteFassung1"), QStringLiteral("-"),
                                   QStringLiteral("importieren1"), QStringLiteral("exportieren1"),
                                   QStringLiteral("act_e_print"), QStringLiteral("-"), QStringLiteral("Sschlieen1")}));
+}
+
+TEST(Variantenfenster, SprachwechselSetztAlleTexteUndDieModusliste)
+{
+    Editor e;
+    Tfrm_variante& f = *e.f;
+    const std::map<int, QString> englisch = {{2040, QStringLiteral("Variant")}, {2049, QStringLiteral("CAD")},
+                                             {2073, QStringLiteral("Length [m]")}, {2029, QStringLiteral(" chords")},
+                                             {2034, QStringLiteral("weight loads only")},
+                                             {2601, QStringLiteral("Supports")}, {2611, QStringLiteral("calculated [N]")},
+                                             {2041, QStringLiteral("&Single project")}, {2644, QStringLiteral("Support")}};
+    setzeUebersetzer([&](int id, QString& text) {
+        if (const auto i = englisch.find(id); i != englisch.end())
+            text = i->second;
+    });
+    f.TexteSetzen();
+    EXPECT_EQ(f.lblLaenge->text(), QStringLiteral("Length [m]"));
+    EXPECT_EQ(f.lblGurte->text(), QStringLiteral("0 chords"));
+    EXPECT_EQ(f.modell.berechnung.angezeigterText(), QStringLiteral("weight loads only"));
+    EXPECT_EQ(f.pcTabellen->tabText(0), QStringLiteral("Supports"));
+    EXPECT_EQ(f.sgLager->model()->headerData(9, Qt::Horizontal).toString(), QStringLiteral("calculated [N]"));
+    EXPECT_EQ(f.Einzelprojekt1->title(), QStringLiteral("&Single project"));
+    EXPECT_EQ(f.werkzeugknoepfe[ArtLager]->toolTip(), QStringLiteral("Support"));
+    EXPECT_EQ(f.lblHoehe->text(), QStringLiteral("Höhe [m]")); // no English text: the German stays
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("Projekt []")); // the single-project caption is not translated
+    setzeUebersetzer({});
+}
+
+TEST(Variantenfenster, GitterBearbeitenUndTragfallWaehlen)
+{
+    Editor e;
+    Tfrm_variante& f = *e.f;
+    baueSpannweite(e);
+    f.Berechnen();
+    f.pcHaupt->setCurrentWidget(f.tab_Tabellen);
+    f.pcTabellen->setCurrentWidget(f.tabTrag);
+    QAbstractItemModel* positionen = f.sgPositionen->model();
+    const QString ersterFall = positionen->data(positionen->index(25, 1)).toString();
+    f.sgTragfaelle->setCurrentIndex(f.sgTragfaelle->model()->index(1, 0));
+    EXPECT_EQ(f.rechnung.cds_tragfaelle.RecNo(), 2);
+    EXPECT_NE(f.sgPositionen->model()->data(f.sgPositionen->model()->index(25, 1)).toString(), ersterFall);
+
+    // A typed position in the support grid is a change like any other.
+    f.setzeGeaendert(false);
+    f.pcTabellen->setCurrentWidget(f.tabLager);
+    QAbstractItemModel* lager = f.sgLager->model();
+    EXPECT_FALSE(lager->flags(lager->index(0, 9)) & Qt::ItemIsEditable); // berechnet [N]
+    ASSERT_TRUE(lager->setData(lager->index(0, 3), QStringLiteral("-11"), Qt::EditRole));
+    EXPECT_EQ(e.status(0), QStringLiteral("geändert"));
+    EXPECT_EQ(e.status(1), QString());
+    ASSERT_TRUE(f.modell.cds_lager.Locate(QStringLiteral("Nummer"), {1}));
+    EXPECT_DOUBLE_EQ(wert(f.modell.cds_lager, "Position"), -11);
 }
