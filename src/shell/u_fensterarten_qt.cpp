@@ -1,3 +1,4 @@
+#include "beam/fo_lastbib.h"
 #include "language/fo_sprache.h"
 #include "shell/fo_menu.h"
 #include "shell/u_anwendung_qt.h"
@@ -6,4 +7,6 @@ void RegistriereFenster(Anwendung& anwendung)
 {
     Tfrm_menu& menu = *anwendung.menu();
     menu.registriereArt(Dokumentart::Sprache, [] { return new Tfrm_sprache; });
+    anwendung.registriereDauerfenster(Dauerfenster::Lastenbibliothek,
+                                      [](QWidget* eltern) { return new Tfrm_lastbib(eltern); });
 }
