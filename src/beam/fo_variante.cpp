@@ -1,6 +1,10 @@
 #include "beam/fo_variante.h"
 #include "beam/fo_cadflaeche.h"
+#include "beam/fo_lastbib.h"
+#include "beam/fo_print_variante.h"
 #include "beam/fo_zeilenpanel.h"
+#include "beam/g_auslastungsbild.h"
+#include "beam/g_cadansicht.h"
 #include "beam/u_einzelprojekt.h"
 #include "beam/u_variantenprojekt.h"
 #include "language/u_uebersetze_qt.h"
@@ -10,6 +14,7 @@
 #include "platform/u_programm.h"
 #include "platform/u_zahlen.h"
 #include "shell/fo_menu.h"
+#include "shell/u_anwendung_qt.h"
 #include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -27,7 +32,13 @@
 #include <QVBoxLayout>
 
 std::function<TBClientDataSet*()> Tfrm_variante::traverseWaehlen;
-std::function<Lastenbibliothek*()> Tfrm_variante::lastenbibliothek;
+// The library of the load library window that lives for the whole run.
+std::function<Lastenbibliothek*()> Tfrm_variante::lastenbibliothek = []() -> Lastenbibliothek* {
+    const Anwendung* anwendung = Anwendung::instanz();
+    auto* fenster = anwendung ? qobject_cast<Tfrm_lastbib*>(anwendung->dauerfenster(Dauerfenster::Lastenbibliothek))
+                              : nullptr;
+    return fenster ? &fenster->Bibliothek() : nullptr;
+};
 
 namespace {
 QString ganzzahl(double wert) { return FormatFloat(QStringLiteral("### ### ##0"), wert).trimmed(); }
@@ -383,6 +394,14 @@ void Tfrm_variante::Drucken()
 {
     // The report works on fresh results.
     Berechnen();
+    if (!m_berechnet)
+        return;
+    const CadAbbildung abbildung{ansicht.ansichtsmitte, ansicht.massstab, ansicht.zoomfaktor, pbCAD->size()};
+    const QImage bild = Auslastungsbild(pbCAD->size(), abbildung, &rechnung.cds_maxima,
+                                        [this](QPainter& maler, const QRect& rechteck, const QColor& hintergrund) {
+                                            ZeichneBalken(maler, rechteck, hintergrund, ansicht, modell);
+                                        });
+    Tfrm_print_variante::Drucken(modell, rechnung, bild, this);
 }
 
 bool Tfrm_variante::Zurueckschreiben()

@@ -9,6 +9,7 @@
 #include "beam/u_variantenprojekt.h"
 #include "platform/u_dialoge_skript.h"
 #include "u_fenstertest.h"
+#include "../report/vorschauhilfe.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -841,4 +842,16 @@ TEST(Variantenfenster, GitterBearbeitenUndTragfallWaehlen)
     EXPECT_EQ(e.status(1), QString());
     ASSERT_TRUE(f.modell.cds_lager.Locate(QStringLiteral("Nummer"), {1}));
     EXPECT_DOUBLE_EQ(wert(f.modell.cds_lager, "Position"), -11);
+}
+
+TEST(Variantenfenster, DruckenRechnetUndZeigtDenBericht)
+{
+    Editor e;
+    Tfrm_variante& f = *e.f;
+    baueSpannweite(e);
+    const GezeigteVorschau gezeigt = zeigeUndSchliesse([&] { f.Drucken(); });
+    EXPECT_TRUE(gezeigt.modal);
+    EXPECT_GE(gezeigt.seiten, 1);
+    EXPECT_TRUE(f.Berechnet());
+    EXPECT_EQ(e.status(1), QStringLiteral("Berechnet"));
 }
