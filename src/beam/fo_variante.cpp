@@ -516,8 +516,8 @@ void Tfrm_variante::LaengeEingeben()
                           FormatFloat(QStringLiteral("0.00"), modell.traverse.laenge));
     if (text) {
         const std::optional<double> laenge = TextZuFloat(*text);
-        // A length that is not finite would break every mapping and the section count.
-        modell.traverse.laenge = laenge && std::isfinite(*laenge) && std::fabs(*laenge) <= 1e6 ? *laenge : 24;
+        // A length that is not finite would break every mapping.
+        modell.traverse.laenge = laenge && std::isfinite(*laenge) ? *laenge : 24;
     }
     ZeigeTraverse();
     setzeBerechnet(false);

@@ -9,7 +9,6 @@
 #include "beam/u_cadwerkzeuge.h"
 #include "platform/fo_dokumentfenster.h"
 #include "platform/u_fensterrollen_qt.h"
-#include <QPointer>
 #include <array>
 #include <memory>
 

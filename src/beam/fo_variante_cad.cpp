@@ -63,6 +63,13 @@ QStringList groessen(std::initializer_list<const char*> liste)
     return l;
 }
 
+// A caption and its input side by side in a grid.
+void paar(QGridLayout* raster, int zeile, int spalte, QWidget* links, QWidget* rechts)
+{
+    raster->addWidget(links, zeile, spalte);
+    raster->addWidget(rechts, zeile, spalte + 1);
+}
+
 void setzeListentext(QComboBox* c, const QString& text)
 {
     if (c->currentText() != text)
@@ -129,12 +136,9 @@ void Tfrm_variante::baueCadTab()
     cmbEinheitStreckenlast = benannt(new QComboBox, "cmbEinheitStreckenlast");
     cmbEinheitStreckenlast->addItems(EinheitenStreckenlast);
     cmbEinheitStreckenlast->setCurrentText(QStringLiteral("kg/m"));
-    sicht->addWidget(tbSize, 0, 0);
-    sicht->addWidget(sbAll, 0, 1);
-    sicht->addWidget(lblEinhKraft, 1, 0);
-    sicht->addWidget(cmbEinheitKraft, 1, 1);
-    sicht->addWidget(lblEinhStrelast, 2, 0);
-    sicht->addWidget(cmbEinheitStreckenlast, 2, 1);
+    paar(sicht, 0, 0, tbSize, sbAll);
+    paar(sicht, 1, 0, lblEinhKraft, cmbEinheitKraft);
+    paar(sicht, 2, 0, lblEinhStrelast, cmbEinheitStreckenlast);
     spalte1->addWidget(gbAnsicht);
     reihe->addLayout(spalte1);
     connect(tbSize, &QSlider::valueChanged, this, &Tfrm_variante::reglerGeaendert);
@@ -201,10 +205,8 @@ void Tfrm_variante::baueCadTab()
     edt_VName = benannt(new QLineEdit, "edt_VName");
     lbl_VBearbeiter = beschriftung("lbl_VBearbeiter");
     edt_VBearbeiter = benannt(new QLineEdit, "edt_VBearbeiter");
-    var->addWidget(lbl_VName, 0, 0);
-    var->addWidget(edt_VName, 0, 1);
-    var->addWidget(lbl_VBearbeiter, 1, 0);
-    var->addWidget(edt_VBearbeiter, 1, 1);
+    paar(var, 0, 0, lbl_VName, edt_VName);
+    paar(var, 1, 0, lbl_VBearbeiter, edt_VBearbeiter);
     connect(edt_VName, &QLineEdit::textChanged, this, [this](const QString& t) { modell.variantenname = t; });
     connect(edt_VBearbeiter, &QLineEdit::textChanged, this, [this](const QString& t) { modell.bearbeiter = t; });
     spalte3->addWidget(gbVariante);
@@ -268,12 +270,9 @@ void Tfrm_variante::baueWerkzeuggruppe(QWidget* gruppe)
     lblName = beschriftung("lblName");
     edtName = benannt(new QLineEdit, "edtName");
     edtName->setMaxLength(30);
-    eig->addWidget(lblGroesse, 0, 0);
-    eig->addWidget(cmbGroesse, 0, 1);
-    eig->addWidget(lblLast, 1, 0);
-    eig->addWidget(edtLast, 1, 1);
-    eig->addWidget(lblName, 2, 0);
-    eig->addWidget(edtName, 2, 1);
+    paar(eig, 0, 0, lblGroesse, cmbGroesse);
+    paar(eig, 1, 0, lblLast, edtLast);
+    paar(eig, 2, 0, lblName, edtName);
     pnlPropLager = benannt(new QWidget, "pnlPropLager");
     auto* propLager = new QGridLayout(pnlPropLager);
     propLager->setContentsMargins(0, 0, 0, 0);
@@ -281,17 +280,14 @@ void Tfrm_variante::baueWerkzeuggruppe(QWidget* gruppe)
     edtMaximal = benannt(new QLineEdit, "edtMaximal");
     lblLagMin = beschriftung("lblLagMin");
     edtMinimal = benannt(new QLineEdit, "edtMinimal");
-    propLager->addWidget(lblLagMax, 0, 0);
-    propLager->addWidget(edtMaximal, 0, 1);
-    propLager->addWidget(lblLagMin, 1, 0);
-    propLager->addWidget(edtMinimal, 1, 1);
+    paar(propLager, 0, 0, lblLagMax, edtMaximal);
+    paar(propLager, 1, 0, lblLagMin, edtMinimal);
     pnlPropLasten = benannt(new QWidget, "pnlPropLasten");
     auto* propLasten = new QGridLayout(pnlPropLasten);
     propLasten->setContentsMargins(0, 0, 0, 0);
     lblAequivalenzflaeche = beschriftung("lblAequivalenzflaeche");
     edtAequivalenzflaeche = benannt(new QLineEdit, "edtAequivalenzflaeche");
-    propLasten->addWidget(lblAequivalenzflaeche, 0, 0);
-    propLasten->addWidget(edtAequivalenzflaeche, 0, 1);
+    paar(propLasten, 0, 0, lblAequivalenzflaeche, edtAequivalenzflaeche);
     eig->addWidget(pnlPropLager, 0, 2, 2, 2);
     eig->addWidget(pnlPropLasten, 0, 2, 1, 2);
     edtMaximal->setText(QStringLiteral("0"));
@@ -340,16 +336,11 @@ void Tfrm_variante::baueWerkzeuggruppe(QWidget* gruppe)
     cmbTravKraftVariante = benannt(new QComboBox, "cmbTravKraftVariante");
     lblTravKraftLager = beschriftung("lblTravKraftLager");
     cmbTravKraftLager = benannt(new QComboBox, "cmbTravKraftLager");
-    tk->addWidget(lblTravKraftBreite, 0, 0);
-    tk->addWidget(cmbTravKraftBreite, 0, 1);
-    tk->addWidget(lblTravKraftLast, 1, 0);
-    tk->addWidget(edtTravKraftLast, 1, 1);
-    tk->addWidget(lblTravKraftTraverse, 0, 2);
-    tk->addWidget(cmbTravKraftTraverse, 0, 3);
-    tk->addWidget(lblTravKraftVariante, 1, 2);
-    tk->addWidget(cmbTravKraftVariante, 1, 3);
-    tk->addWidget(lblTravKraftLager, 2, 2);
-    tk->addWidget(cmbTravKraftLager, 2, 3);
+    paar(tk, 0, 0, lblTravKraftBreite, cmbTravKraftBreite);
+    paar(tk, 1, 0, lblTravKraftLast, edtTravKraftLast);
+    paar(tk, 0, 2, lblTravKraftTraverse, cmbTravKraftTraverse);
+    paar(tk, 1, 2, lblTravKraftVariante, cmbTravKraftVariante);
+    paar(tk, 2, 2, lblTravKraftLager, cmbTravKraftLager);
     layout->addWidget(pnlTravKraft);
     connect(cmbTravKraftBreite, &QComboBox::editTextChanged, this,
             [this](const QString& t) { werkzeuge.eingaben.travKraftBreite = t; });

@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QPainter>
+#include <QPointer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
