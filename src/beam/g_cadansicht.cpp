@@ -57,6 +57,8 @@ void ZeichneLineal(QPainter& p, const QRect& r, int y, const QColor& farbe, doub
     p.drawLine(r.left(), y, r.right(), y);
     const double t = a.raster / 1.999;
     const QFontMetrics mass(schrift, p.device());
+    QString letzterText; // a multiple can fall within reach of two neighbouring columns
+    int letzteSpalte = r.left() - 2;
     for (int spalte = r.left(); spalte <= r.right(); ++spalte) {
         const double d = a.XVon(spalte - r.left()) + versatz;
         if (!nahe(d, 10 * a.raster, t))
@@ -66,6 +68,11 @@ void ZeichneLineal(QPainter& p, const QRect& r, int y, const QColor& farbe, doub
         p.drawLine(spalte, y - 4, spalte, y + 5);
         if (nahe(d, 100 * a.raster, t)) {
             const QString text = FormatFloat(a.zahlenformat, d);
+            const bool schonGeschrieben = text == letzterText && spalte == letzteSpalte + 1;
+            letzterText = text;
+            letzteSpalte = spalte;
+            if (schonGeschrieben)
+                continue;
             const int breite = mass.horizontalAdvance(text);
             p.drawText(QRect(spalte - breite / 2 - 1, y - 20, breite + 2, mass.height()), Qt::AlignCenter, text);
         }

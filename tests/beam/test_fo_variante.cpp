@@ -387,6 +387,8 @@ TEST(Variantenfenster, NachBerechnenGeaendertUndBerechnetMitTabellen)
     Editor e;
     Tfrm_variante& f = *e.f;
     baueSpannweite(e);
+    f.sbAll->click();
+    e.bild(QStringLiteral("variante_cad_spannweite.png"), &f);
     f.setzeGeaendert(false);
     f.pcHaupt->setCurrentWidget(f.tab_Tabellen);
     f.pcTabellen->setCurrentWidget(f.tabTrag);
