@@ -2,6 +2,8 @@
 #include "language/fo_sprache.h"
 #include "shell/fo_menu.h"
 #include "shell/u_anwendung_qt.h"
+#include "truss/fo_traverse.h"
+#include "truss/fo_travbib.h"
 
 void RegistriereFenster(Anwendung& anwendung)
 {
@@ -9,4 +11,7 @@ void RegistriereFenster(Anwendung& anwendung)
     menu.registriereArt(Dokumentart::Sprache, [] { return new Tfrm_sprache; });
     anwendung.registriereDauerfenster(Dauerfenster::Lastenbibliothek,
                                       [](QWidget* eltern) { return new Tfrm_lastbib(eltern); });
+    menu.registriereArt(Dokumentart::Traverse, [] { return new Tfrm_traverse; });
+    anwendung.registriereDauerfenster(Dauerfenster::Traversenbibliothek,
+                                      [](QWidget* eltern) { return new Tfrm_travbib(eltern); });
 }

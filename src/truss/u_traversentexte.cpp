@@ -118,6 +118,8 @@ const Traversenbeschriftung Beschriftungen[] = {
 
 } // namespace
 
+std::span<const Traversenbeschriftung> Traversenbeschriftungen() { return Beschriftungen; }
+
 const Traversenbeschriftung* FindeTraversenbeschriftung(const char* name)
 {
     for (const Traversenbeschriftung& b : Beschriftungen)

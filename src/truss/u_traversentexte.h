@@ -11,6 +11,10 @@ struct Traversenbeschriftung {
     bool unterstrichen = false;
 };
 
+#include <span>
+
+// Every entry, in the order of the window's tabs.
+std::span<const Traversenbeschriftung> Traversenbeschriftungen();
 // The entry of a control; nullptr for a name without caption.
 const Traversenbeschriftung* FindeTraversenbeschriftung(const char* name);
 // Its caption in the current language; the empty text for a name without caption.
