@@ -15,6 +15,7 @@
 #include "platform/u_zahlen.h"
 #include "shell/fo_menu.h"
 #include "shell/u_anwendung_qt.h"
+#include "truss/fo_travbib.h"
 #include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -31,7 +32,13 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-std::function<TBClientDataSet*()> Tfrm_variante::traverseWaehlen;
+// The truss library window that lives for the whole run, in its selection mode.
+std::function<TBClientDataSet*()> Tfrm_variante::traverseWaehlen = []() -> TBClientDataSet* {
+    const Anwendung* anwendung = Anwendung::instanz();
+    auto* fenster = anwendung ? qobject_cast<Tfrm_travbib*>(anwendung->dauerfenster(Dauerfenster::Traversenbibliothek))
+                              : nullptr;
+    return fenster && fenster->TraverseWaehlen() ? &fenster->Bibliothek().cds_travbib : nullptr;
+};
 // The library of the load library window that lives for the whole run.
 std::function<Lastenbibliothek*()> Tfrm_variante::lastenbibliothek = []() -> Lastenbibliothek* {
     const Anwendung* anwendung = Anwendung::instanz();

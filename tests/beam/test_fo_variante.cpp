@@ -540,12 +540,13 @@ TEST(Variantenfenster, TraverseAusDerBibliothek)
     bib.Fields(6).SetAsFloat(0.29);
     bib.Fields(7).SetAsInteger(4);
     bib.Post();
+    const auto bibliothekDesProgramms = Tfrm_variante::traverseWaehlen;
     Tfrm_variante::traverseWaehlen = [&] { return &bib; };
     Editor e;
     Tfrm_variante& f = *e.f;
     f.setzeBerechnet(true);
     maus(f.gbTraverse, QEvent::MouseButtonDblClick, QPoint(5, 5), Qt::LeftButton, Qt::LeftButton);
-    Tfrm_variante::traverseWaehlen = nullptr;
+    Tfrm_variante::traverseWaehlen = bibliothekDesProgramms;
     EXPECT_EQ(f.lblTravName->text(), QStringLiteral("H30V(Prolyte)"));
     EXPECT_EQ(f.lblGurte->text(), QStringLiteral("4 Gurte"));
     EXPECT_EQ(f.lblTravE->text(), QStringLiteral("71,60"));
@@ -744,6 +745,7 @@ TEST(Variantenfenster, LastenbibliothekDesWerkzeugs)
     Tfrm_variante& f = *e.f;
     Lastenbibliothek bib;
     bib.BibliothekLaden(Programmverzeichnis());
+    const auto bibliothekDesProgramms = Tfrm_variante::lastenbibliothek;
     Tfrm_variante::lastenbibliothek = [&] { return &bib; };
     e.werkzeug(ArtMHSpot);
     EXPECT_EQ(f.cmbLastBib->count(), 0);
@@ -774,7 +776,7 @@ TEST(Variantenfenster, LastenbibliothekDesWerkzeugs)
     d.erwarteMeldung();
     f.sbLastBibAdd->click();
     EXPECT_TRUE(d.allesBeantwortet());
-    Tfrm_variante::lastenbibliothek = nullptr;
+    Tfrm_variante::lastenbibliothek = bibliothekDesProgramms;
 }
 
 TEST(Variantenfenster, MenueDesEinzelprojektsHaeltDieBefehleDerShell)
