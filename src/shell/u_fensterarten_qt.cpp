@@ -1,4 +1,5 @@
 #include "beam/fo_lastbib.h"
+#include "beam/fo_variante.h"
 #include "calculator/fo_trav_calc.h"
 #include "language/fo_sprache.h"
 #include "loadtable/fo_belastungstabelle.h"
@@ -18,6 +19,7 @@ void RegistriereFenster(Anwendung& anwendung)
 {
     Tfrm_menu& menu = *anwendung.menu();
     menu.registriereArt(Dokumentart::Sprache, [] { return new Tfrm_sprache; });
+    menu.registriereArt(Dokumentart::Einzelprojekt, [] { return new Tfrm_variante; });
     menu.registriereArt(Dokumentart::Traverse, [] { return new Tfrm_traverse; });
     menu.registriereArt(Dokumentart::Belastungstabelle, [&anwendung] {
         auto* fenster = new Tfrm_belastungstabelle;
