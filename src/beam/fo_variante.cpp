@@ -107,10 +107,7 @@ void Tfrm_variante::aufbauen()
 
     baueCadTab();
     baueTabellenTab();
-    tab_Auslastung = new QWidget;
-    tab_Auslastung->setObjectName(QStringLiteral("tab_Auslastung"));
-    tab_Auslastung->setLayout(new QVBoxLayout);
-    pcHaupt->addTab(tab_Auslastung, QString());
+    baueAuslastungTab();
     baueMenues();
     legeBeschriftungenAn();
     verbindeModell();
@@ -201,7 +198,8 @@ void Tfrm_variante::legeBeschriftungenAn()
     beschrifte(tabMaxima, 2640, "Maxima");
     beschrifte(lblLagMax, 2641, "Maximallast");
     beschrifte(lblLagMin, 2642, "Minimalkraft");
-    // Ids 2085 and 2086 are captions of the utilisation tab.
+    beschrifte(lblStaudruck, 2085, "Staudruck [kN/m²]");
+    beschrifte(lblLagerVersetzen, 2086, "Lager versetzen");
 }
 
 void Tfrm_variante::verbindeModell()
@@ -292,16 +290,19 @@ void Tfrm_variante::TexteSetzen()
     if (!Projektmodus())
         gbVariante->setTitle(Uebersetzt(2031, QStringLiteral(" Projektdaten: ")));
     // The buttons and check boxes show the texts of their shared actions.
-    btnBerechnen2->setText(actBerechnen->text());
-    cbMinimal->setText(actMinimal->text());
-    cbNegativ->setText(actNegativ->text());
+    for (QAbstractButton* knopf : {static_cast<QAbstractButton*>(btnBerechnen2), static_cast<QAbstractButton*>(btnBerechnen)})
+        knopf->setText(actBerechnen->text());
+    for (QCheckBox* kasten : {cbMinimal, cbMinimal2})
+        kasten->setText(actMinimal->text());
+    for (QCheckBox* kasten : {cbNegativ, cbNegativ2})
+        kasten->setText(actNegativ->text());
     TexteSetzenPanele();
     TexteSetzenTabellen();
     TexteSetzenWerkzeuge();
 
     setzeTitel();
     zeigeStatus();
-    ZeigeTraverse();
+    ZeigeTraverse(); // also the mode list, now in the new language
     zeigeAuswahl();
 }
 
@@ -329,6 +330,8 @@ void Tfrm_variante::neuZeichnen()
 {
     if (pbCAD)
         pbCAD->neuZeichnen();
+    if (pbAuslastung)
+        pbAuslastung->update();
 }
 
 void Tfrm_variante::Berechnen()
@@ -501,6 +504,7 @@ void Tfrm_variante::ZeigeTraverse()
         edt_VBearbeiter->setText(modell.bearbeiter);
     actMinimal->setChecked(modell.minimal);
     actNegativ->setChecked(modell.negativ);
+    zeigeRechenart();
     m_fuellt = false;
 }
 

@@ -33,6 +33,9 @@ class QTableView;
 class QToolButton;
 class QWidget;
 
+// A check box that shows and sets the check mark of its shared action.
+void BindeKasten(QCheckBox* kasten, QAction* aktion);
+
 class Tfrm_variante : public Dokumentfenster, public Modifikatorempfaenger {
     Q_OBJECT
 public:
@@ -183,6 +186,21 @@ public:
     QAction* actMinimal = nullptr;
     QAction* actNegativ = nullptr;
 
+    // Utilisation tab.
+    QSlider* tbSize2 = nullptr;
+    QToolButton* sbAll2 = nullptr;
+    QPushButton* btnBerechnen = nullptr;
+    QCheckBox* cbMinimal2 = nullptr;
+    QCheckBox* cbNegativ2 = nullptr;
+    QComboBox* cmbBerechnung = nullptr;
+    QLabel* lblStaudruck = nullptr;
+    QComboBox* cmbStaudruck = nullptr;
+    QLabel* lblLagerVersetzen = nullptr;
+    QToolButton* sbInner = nullptr;
+    QToolButton* sbOuter = nullptr;
+    QWidget* pbAuslastung = nullptr;
+    void LagerVersetzen(bool nachAussen, Qt::KeyboardModifiers tasten);
+
     QMenu* Einzelprojekt1 = nullptr;
     QMenu* Variante1 = nullptr;
     QAction* Schlieen1 = nullptr;
@@ -215,6 +233,8 @@ private:
     void baueCadTab();
     void baueWerkzeuggruppe(QWidget* eltern);
     void baueTabellenTab();
+    void baueAuslastungTab();
+    void zeigeRechenart(); // mode and dynamic pressure as the model holds them
     void baueMenues();
     void baueZeilenpanele(QWidget* eltern);
     // Every caption with its text id; its German text is set at once.

@@ -84,11 +84,6 @@ void titelSetzen(Tabellenmodell* modell, const QStringList& titel, int ersteId)
 }
 
 // An option check box that shows and sets the state of its shared action.
-void binde(QCheckBox* kasten, QAction* aktion)
-{
-    QObject::connect(kasten, &QCheckBox::toggled, aktion, &QAction::setChecked);
-    QObject::connect(aktion, &QAction::toggled, kasten, &QCheckBox::setChecked);
-}
 
 } // namespace
 
@@ -123,8 +118,8 @@ void Tfrm_variante::baueTabellenTab()
     cbNegativ->setObjectName(QStringLiteral("cbNegativ"));
     btnBerechnen2 = new QPushButton;
     btnBerechnen2->setObjectName(QStringLiteral("btnBerechnen2"));
-    binde(cbMinimal, actMinimal);
-    binde(cbNegativ, actNegativ);
+    BindeKasten(cbMinimal, actMinimal);
+    BindeKasten(cbNegativ, actNegativ);
     connect(btnBerechnen2, &QPushButton::clicked, actBerechnen, &QAction::trigger);
     optionen->addWidget(cbMinimal);
     optionen->addWidget(cbNegativ);

@@ -253,6 +253,12 @@ void Balkenrechnung::Berechnen()
 
 void Balkenrechnung::LagerVersetzen(double schritt)
 {
+    VersetzeLager(schritt);
+    Berechnen();
+}
+
+void Balkenrechnung::VersetzeLager(double schritt)
+{
     TBClientDataSet& l = m.cds_lager;
     l.CheckBrowseMode();
     const int position = index(l, "Position");
@@ -267,5 +273,4 @@ void Balkenrechnung::LagerVersetzen(double schritt)
         l.Fields(position).SetAsFloat(x);
         l.Post();
     }
-    Berechnen();
 }

@@ -36,6 +36,8 @@ public:
     // Shifts every support by the step (outwards positive) as the utilisation tab does, then
     // calculates.
     void LagerVersetzen(double schritt);
+    // The shifting alone; every support row is written, an unchanged one too.
+    void VersetzeLager(double schritt);
 
 private:
     void aktualisiereTraversenkraefte();

@@ -1,0 +1,163 @@
+// The utilisation tab of the beam editor: its slider drives the CAD slider, the mode shows the
+// dynamic pressure, the shift buttons move the supports and recalculate, the diagram shows the
+// reference lines before the first calculation and the shear bars after it.
+#include "beam/fo_cadflaeche.h"
+#include "beam/fo_variante.h"
+#include "u_fenstertest.h"
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+struct Reiter {
+    Programmordner programm;
+    SkriptDialoge skript;
+    Tfrm_variante f;
+    Reiter()
+    {
+        f.resize(1400, 860);
+        f.show();
+        f.pcHaupt->setCurrentWidget(f.tab_Auslastung);
+        QApplication::processEvents();
+    }
+    void lager(double x)
+    {
+        TBClientDataSet& l = f.modell.cds_lager;
+        l.Append();
+        l.FieldByName(QStringLiteral("Nummer")).SetAsInteger(f.modell.NeueLagernummer());
+        l.FieldByName(QStringLiteral("Type")).SetAsInteger(ArtMotorzug);
+        l.FieldByName(QStringLiteral("Position")).SetAsFloat(x);
+        l.FieldByName(QStringLiteral("oben")).SetAsBoolean(true);
+        l.Post();
+    }
+    std::vector<double> positionen()
+    {
+        std::vector<double> x;
+        TBClientDataSet& l = f.modell.cds_lager;
+        for (l.First(); !l.Eof(); l.Next())
+            x.push_back(l.FieldByName(QStringLiteral("Position")).AsFloat());
+        return x;
+    }
+    void traverse(double laenge)
+    {
+        f.modell.traverse.laenge = laenge;
+        f.modell.traverse.eigenlast = 50;
+        f.modell.traverse.maxQuer = 100;
+        f.modell.traverse.maxBiege = 1000;
+    }
+};
+
+void expectPositionen(const std::vector<double>& ist, const std::vector<double>& soll)
+{
+    ASSERT_EQ(ist.size(), soll.size());
+    for (size_t i = 0; i < ist.size(); ++i)
+        EXPECT_NEAR(ist[i], soll[i], 1e-9) << i;
+}
+} // namespace
+
+TEST(Auslastungsreiter, ReglerFuehrtDenCadReglerInDessenGrenzen)
+{
+    Reiter r;
+    r.f.tbSize2->setValue(25);
+    EXPECT_EQ(r.f.tbSize->value(), 20);
+    EXPECT_DOUBLE_EQ(r.f.ansicht.massstab, 0.01);
+    r.f.tbSize->setValue(5);
+    const double massstab = r.f.ansicht.massstab;
+    r.f.tbSize2->setValue(0);
+    r.f.tbSize2->setValue(4);
+    EXPECT_EQ(r.f.tbSize->value(), 5);
+    EXPECT_DOUBLE_EQ(r.f.ansicht.massstab, massstab);
+}
+
+TEST(Auslastungsreiter, RechenartZeigtDenStaudruckOhneZuRechnenOderZuAendern)
+{
+    Reiter r;
+    EXPECT_EQ(r.f.cmbBerechnung->currentText(), QStringLiteral("nur Gewichtslasten"));
+    EXPECT_FALSE(r.f.cmbStaudruck->isVisible());
+    r.f.cmbBerechnung->setCurrentIndex(2);
+    EXPECT_TRUE(r.f.cmbStaudruck->isVisible());
+    EXPECT_TRUE(r.f.lblStaudruck->isVisible());
+    EXPECT_EQ(r.f.modell.Modus(), 2);
+    EXPECT_EQ(r.f.cmbStaudruck->currentText(), QStringLiteral("0,5"));
+    r.f.cmbStaudruck->setCurrentText(QStringLiteral("0,8"));
+    EXPECT_DOUBLE_EQ(r.f.modell.StaudruckWert(), 0.8);
+    EXPECT_FALSE(r.f.Geaendert());
+    // the settings text read back chooses the mode and shows the pressure again
+    const QString einstellungen = r.f.modell.Einstellungen();
+    Reiter neu;
+    neu.f.modell.LeseEinstellungen(einstellungen);
+    neu.f.ZeigeTraverse();
+    EXPECT_EQ(neu.f.cmbBerechnung->currentIndex(), 2);
+    EXPECT_TRUE(neu.f.cmbStaudruck->isVisible());
+    EXPECT_EQ(neu.f.cmbStaudruck->currentText(), QStringLiteral("0,8"));
+}
+
+TEST(Auslastungsreiter, MinimalUndNegativSindDieSelbenAktionenWieImTragfallreiter)
+{
+    Reiter r;
+    r.f.cbMinimal2->click();
+    EXPECT_TRUE(r.f.cbMinimal->isChecked());
+    EXPECT_TRUE(r.f.modell.minimal);
+    r.f.cbNegativ->click();
+    EXPECT_TRUE(r.f.cbNegativ2->isChecked());
+    EXPECT_TRUE(r.f.modell.negativ);
+}
+
+TEST(Auslastungsreiter, VersetzenMitUmschaltVerschiebtNachAussenUndRechnet)
+{
+    Reiter r;
+    r.traverse(10);
+    for (double x : {-3.0, 0.0, 3.0})
+        r.lager(x);
+    QTest::mousePress(r.f.sbOuter, Qt::LeftButton, Qt::ShiftModifier);
+    expectPositionen(r.positionen(), {-3.3, 0, 3.3});
+    EXPECT_TRUE(r.f.Geaendert());
+    EXPECT_EQ(r.f.Statusfeld(1)->text(), QStringLiteral("Berechnet"));
+    // any button counts; Ctrl and Shift together stop at the truss ends
+    QTest::mousePress(r.f.sbOuter, Qt::RightButton, Qt::ShiftModifier | Qt::ControlModifier);
+    expectPositionen(r.positionen(), {-5, 0, 5});
+}
+
+TEST(Auslastungsreiter, EinLagerBeiPlusNullKommaNullFuenfBleibtBeimVersetzenNachInnen)
+{
+    Reiter r;
+    r.traverse(10);
+    r.lager(0.05);
+    r.lager(4);
+    QTest::mousePress(r.f.sbInner, Qt::LeftButton);
+    expectPositionen(r.positionen(), {0.05, 3.9});
+}
+
+TEST(Auslastungsreiter, DiagrammZeigtVorDerRechnungNurDieBezugslinienUndDanachDieQuerkraft)
+{
+    Reiter r;
+    r.traverse(10);
+    r.lager(-4);
+    r.lager(4);
+    r.lager(0); // three supports: three load cases, so the shear has a range at every section
+    QWidget* flaeche = r.f.pbAuslastung;
+    const int h = flaeche->height();
+    const int oben = h / 2, y0 = oben + (h - oben) / 2, u = (h - oben) / 4;
+    auto zeile = [&](const QImage& bild, int y) {
+        int farbig = 0;
+        for (int x = 0; x < bild.width(); ++x)
+            farbig += bild.pixelColor(x, y) == QColor(0, 128, 0) ? 1 : 0;
+        return farbig;
+    };
+    const QImage vorher = bildVon(flaeche, QStringLiteral("auslastung_vorher"));
+    EXPECT_EQ(vorher.pixelColor(vorher.width() / 2, y0 - u), QColor(Qt::blue));
+    EXPECT_EQ(vorher.pixelColor(vorher.width() / 2, y0), QColor(Qt::black));
+    EXPECT_EQ(zeile(vorher, y0 - 1), 0);
+    r.f.btnBerechnen->click();
+    QApplication::processEvents();
+    const QImage nachher = bildVon(flaeche, QStringLiteral("auslastung_nachher"));
+    EXPECT_GT(zeile(nachher, y0 - 1) + zeile(nachher, y0 + 1), 0);
+    bildVon(&r.f, QStringLiteral("variante_auslastung"));
+}
