@@ -251,8 +251,12 @@ void BindeAuswahl(QTableView* grid, Tabellenmodell& modell)
 {
     grid->setItemDelegate(new Feldeditor(modell, grid));
     TBClientDataSet& tabelle = modell.Tabelle();
-    auto zumCursor = [grid, &modell, &tabelle] {
-        if (!tabelle.Active() || tabelle.ControlsDisabled() || !grid->selectionModel())
+    // The connections live as long as the model; a grid may get a new model (and be deleted)
+    // before a queued call arrives.
+    const QPointer<QTableView> sicht(grid);
+    auto zumCursor = [sicht, &modell, &tabelle] {
+        QTableView* grid = sicht.data();
+        if (!grid || grid->model() != &modell || !tabelle.Active() || tabelle.ControlsDisabled() || !grid->selectionModel())
             return;
         const int zeile = tabelle.RecNo() - 1;
         const QModelIndex aktuell = grid->currentIndex();
@@ -260,9 +264,9 @@ void BindeAuswahl(QTableView* grid, Tabellenmodell& modell)
             return;
         grid->setCurrentIndex(modell.index(zeile, std::max(0, aktuell.column())));
     };
-    QObject::connect(&tabelle, &TBClientDataSet::PositionGeaendert, grid, zumCursor);
-    QObject::connect(&modell, &QAbstractItemModel::modelReset, grid, zumCursor, Qt::QueuedConnection);
-    QObject::connect(grid->selectionModel(), &QItemSelectionModel::currentChanged, grid,
+    QObject::connect(&tabelle, &TBClientDataSet::PositionGeaendert, &modell, zumCursor);
+    QObject::connect(&modell, &QAbstractItemModel::modelReset, &modell, zumCursor, Qt::QueuedConnection);
+    QObject::connect(grid->selectionModel(), &QItemSelectionModel::currentChanged, &modell,
                      [grid, &modell, &tabelle](const QModelIndex& index, const QModelIndex& vorher) {
                          const int neueZeile = modell.rowCount() - 1;
                          if (modell.HatNeueZeile() && vorher.row() == neueZeile && index.row() != neueZeile) {

@@ -78,6 +78,17 @@ TWerteliste TraverseAlsWerteliste(const Traverseneingaben& e)
     return l;
 }
 
+// The connector lists have no empty item: an empty stored choice would select their last item
+// (the strongest bolt class) and so change the design on every reopening. Nothing chosen stays
+// nothing chosen; a stored text that names no item still selects the last one.
+void leseVerbinderauswahl(const TWerteliste& l, const QString& name, Auswahlliste& liste)
+{
+    if (l.LeseString(name, QString()).isEmpty())
+        liste.waehle(-1);
+    else
+        l.LeseAuswahl(name, liste);
+}
+
 void WertelisteAnwenden(const TWerteliste& l, Traversenentwurf& entwurf)
 {
     Traverseneingaben& e = entwurf.eingaben;
@@ -104,12 +115,12 @@ void WertelisteAnwenden(const TWerteliste& l, Traversenentwurf& entwurf)
     e.edt_Dia_Durchmesser = text(l, kDiagonaleDurchmesser);
     e.edt_Dia_Wandstaerke = text(l, kDiagonaleWandstaerke);
     e.edt_Dia_Schweissnahthoehe = text(l, kDiagonaleSchweissnaht);
-    l.LeseAuswahl(kVerbinder, e.cmbVerbinder);
-    l.LeseAuswahl(kMaterialVerbinder, e.cmbVerbMat);
+    leseVerbinderauswahl(l, kVerbinder, e.cmbVerbinder);
+    leseVerbinderauswahl(l, kMaterialVerbinder, e.cmbVerbMat);
     e.edtVerbLL = text(l, kLochleibungsdruck);
     e.edtVerbA = text(l, kVerbinderA);
     e.edtVerbB = text(l, kVerbinderB);
-    l.LeseAuswahl(kMaterialBolzen, e.cmbVerbBolzenMat);
+    leseVerbinderauswahl(l, kMaterialBolzen, e.cmbVerbBolzenMat);
     e.edtVerbDehngrenze = text(l, kDehngrenze);
     e.edtVerbD = text(l, kBolzenD);
     e.cbBolzenMin = l.LeseBoolean(kBolzenMin, false);

@@ -157,10 +157,10 @@ TEST_F(Traversendatei, NimmtFuerFehlendeSchluesselDieLesevorgaben)
     EXPECT_FALSE(ein.cbBolzenMin);
     EXPECT_EQ(ein.cmbMaterial.gewaehlt(), 3); // the first empty item
     EXPECT_EQ(ein.cmb_Dia_Material.gewaehlt(), 3);
-    EXPECT_EQ(ein.cmbVerbinder.angezeigterText(), QStringLiteral("Rohrverbinder"));
-    EXPECT_EQ(ein.cmbVerbMat.angezeigterText(), QStringLiteral("SG-AlSi12"));
-    EXPECT_EQ(ein.cmbVerbBolzenMat.angezeigterText(), QStringLiteral("12.9"));
-    EXPECT_TRUE(e.verbinderansicht.pnlRohr);
+    // an absent connector choice stays unchosen instead of taking the last item
+    EXPECT_EQ(ein.cmbVerbinder.gewaehlt(), -1);
+    EXPECT_EQ(ein.cmbVerbMat.gewaehlt(), -1);
+    EXPECT_EQ(ein.cmbVerbBolzenMat.gewaehlt(), -1);
     EXPECT_EQ(e.ergebnisse.lblValueAGurt, QStringLiteral("0,00"));
 }
 
@@ -201,14 +201,18 @@ TEST_F(Traversendatei, SchreibtBeimLadenKeinenVorgabewertDerVerbinderwahl)
     EXPECT_EQ(ziel.eingaben.cmbVerbBolzenMat.gewaehlt(), 9);
     EXPECT_EQ(ziel.eingaben.edtVerbDehngrenze, QStringLiteral("500"));
 
-    // A typed pressure clears the choice; reopened, the list shows its last item and keeps the text.
+    // A typed pressure clears the choice; reopened, the choice stays cleared and the text is kept.
     ziel.eingaben.edtVerbLL = QStringLiteral("120");
     ziel.cmbVerbinderChange(Verbinderfeld::edtVerbLL);
     TraverseSchreiben(ziel, datei);
     Traversenentwurf wieder;
     TraverseLaden(wieder, datei);
-    EXPECT_EQ(wieder.eingaben.cmbVerbMat.angezeigterText(), QStringLiteral("SG-AlSi12"));
+    EXPECT_EQ(wieder.eingaben.cmbVerbMat.gewaehlt(), -1);
     EXPECT_EQ(wieder.eingaben.edtVerbLL, QStringLiteral("120"));
+    // a stored text that names no item still selects the last one
+    schreibeDatei(datei, Traversendateikopf, QStringLiteral("Material Bolzen=13.9\r\n"));
+    TraverseLaden(wieder, datei);
+    EXPECT_EQ(wieder.eingaben.cmbVerbBolzenMat.angezeigterText(), QStringLiteral("12.9"));
 }
 
 TEST_F(Traversendatei, MeldetEinenFalschenKopfUndUebernimmtTrotzdemDenDateinamen)
