@@ -366,8 +366,7 @@ void Grundrisswerkzeuge::Loeschen()
                                      {f(traversen, "Nummer").AsInteger(), f(traversen, "Name").AsString()});
         if (dialoge().FrageJaNein(frage) != Antwort::Ja)
             return;
-        leere(m_projekt.cds_varianten);
-        traversen.Delete();
+        m_projekt.TraverseLoeschen();
     });
     m_ersterPunkt = false; // the element waiting for its second click may be gone
 }

@@ -81,6 +81,8 @@ public:
     // Sets the tool: forgets a first click, sets the palette's defaults for the tool, and
     // unmarks every element unless the new tool is select or move.
     void WerkzeugSetzen(int werkzeug);
+    // Forgets a first click (another project was loaded).
+    void ErstenPunktVergessen() { m_ersterPunkt = false; }
 
     // Mouse move to pixel: the info texts. The rubber band to draw at that cursor, if any.
     Planinfo Bewegung(QPoint pixel) const;
