@@ -388,7 +388,9 @@ void Grundrisswerkzeuge::Einpassen()
         nimm(t.ende2.value_or(QPointF(0, 0)));
     }
     planmitte = QPointF((xmin + xmax) / 2, (ymin + ymax) / 2);
-    const double q = std::max((xmax - xmin) / (groesse.width() - 40), (ymax - ymin) / (groesse.height() - 40));
+    // A box of 40 pixels or less would divide by zero or turn the scale round.
+    const double q = std::max((xmax - xmin) / std::max(1, groesse.width() - 40),
+                              (ymax - ymin) / std::max(1, groesse.height() - 40));
     massstab = Massstaebe[0];
     for (double m : Massstaebe)
         if (q <= m)

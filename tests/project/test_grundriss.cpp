@@ -179,6 +179,11 @@ TEST_F(Grundriss, LeererPlanWirdAufDenUrsprungMitEinemTausendstelEingepasst)
     g.Einpassen();
     EXPECT_DOUBLE_EQ(g.massstab, 1);
     EXPECT_EQ(PositionVonMassstab(g.massstab), 0);
+    // A box too small for the margin still gives a scale of the list.
+    g.groesse = QSize(30, 30);
+    linie(0, 0, 0.01, 0);
+    g.Einpassen();
+    EXPECT_DOUBLE_EQ(g.massstab, 1);
 }
 
 TEST_F(Grundriss, KlickOhneZiehenWaehltWasInnerhalbFuenfMassstaebenLiegt)
