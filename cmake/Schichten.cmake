@@ -1,16 +1,19 @@
 # Sorts the sources of src/ into the three layers, so a new file needs no CMake edit:
 #   kelvara_kern    every .cpp of the subsystem folders (QtCore only)
 #   kelvara_grafik  files named g_*.cpp and everything in src/report that is not a window
-#   kelvara_fenster window files fo_*.cpp and Qt implementations *_qt.cpp
-# src/shell and src/cli hold the executables.
+#   kelvara_fenster window files fo_*.cpp and Qt implementations *_qt.cpp (the shell's too)
+# The main() of src/shell and src/cli are the executables.
 function(kelvara_sammle_quellen kern_var grafik_var fenster_var)
   set(kern "")
   set(grafik "")
   set(fenster "")
-  foreach(ordner platform tables language truss loadtable beam project calculator report spreadsheet)
+  foreach(ordner platform tables language shell truss loadtable beam project calculator report spreadsheet)
     file(GLOB dateien CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${ordner}/*.cpp)
     foreach(datei IN LISTS dateien)
       get_filename_component(name ${datei} NAME)
+      if(name STREQUAL "main.cpp")
+        continue()
+      endif()
       if(name MATCHES "^fo_" OR name MATCHES "_qt\\.cpp$")
         list(APPEND fenster ${datei})
       elseif(name MATCHES "^g_" OR ordner STREQUAL "report")

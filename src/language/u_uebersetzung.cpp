@@ -22,3 +22,5 @@ QString Uebersetzt(int id, const QString& deutsch)
 }
 
 void setzeUebersetzer(Uebersetzer uebersetzer) { aktuellerUebersetzer() = std::move(uebersetzer); }
+
+bool SpracheAktiv() { return bool(aktuellerUebersetzer()); }

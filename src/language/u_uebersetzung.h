@@ -12,3 +12,4 @@ QString Uebersetzt(int id, const QString& deutsch);
 
 using Uebersetzer = std::function<void(int id, QString& text)>;
 void setzeUebersetzer(Uebersetzer uebersetzer); // empty: no language active
+bool SpracheAktiv();

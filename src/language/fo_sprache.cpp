@@ -1,0 +1,130 @@
+#include "language/fo_sprache.h"
+#include "language/u_sprachtabelle.h"
+#include "language/u_uebersetze_qt.h"
+#include "platform/u_fehler.h"
+#include "platform/u_tabellenmodell_qt.h"
+#include "platform/u_zahlen.h"
+#include "shell/fo_menu.h"
+#include "shell/u_anwendung_qt.h"
+#include <QAction>
+#include <QFileInfo>
+#include <QLabel>
+#include <QHeaderView>
+#include <QMenu>
+#include <QTableView>
+
+namespace {
+// Capitals of a to z only, so umlauts must match in their own case.
+QString grossAz(const QString& text)
+{
+    QString ergebnis = text;
+    for (QChar& c : ergebnis)
+        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+            c = QChar(c.unicode() - 'a' + 'A');
+    return ergebnis;
+}
+
+bool passt(const QString& name, const QString& begriff)
+{
+    if (begriff.endsWith(QLatin1Char('*'))) {
+        const QString anfang = begriff.left(begriff.size() - 1);
+        return name.left(anfang.size()) == anfang;
+    }
+    return name == begriff;
+}
+} // namespace
+
+Tfrm_sprache::Tfrm_sprache(QWidget* eltern) : Dokumentfenster(eltern), m_grid(new QTableView(this))
+{
+    setObjectName(QStringLiteral("frm_sprache"));
+    setCentralWidget(m_grid);
+    m_grid->setObjectName(QStringLiteral("DBGrid1"));
+    m_grid->horizontalHeader()->setStretchLastSection(true);
+    m_grid->verticalHeader()->setDefaultSectionSize(20);
+    Statusfeld(1)->setMinimumWidth(200);
+
+    m_menue = new QMenu(QStringLiteral("&Sprache"), this);
+    m_menue->setObjectName(QStringLiteral("Sprache1"));
+    for (const char* name : {"New1", "FileOpen1", "FileSave1", "FileSaveAs1", "Register1"})
+        m_menue->addAction(Tfrm_menu::Aktion(QString::fromLatin1(name)));
+    QAction* suchen = m_menue->addAction(QStringLiteral("S&uchen"));
+    suchen->setObjectName(QStringLiteral("Suchen1"));
+    suchen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    suchen->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(suchen);
+    connect(suchen, &QAction::triggered, this, &Tfrm_sprache::Suchen);
+    m_menue->addSeparator();
+    if (Anwendung* a = Anwendung::instanz(); a && a->menu())
+        a->menu()->FuegeSpracheintraegeHinzu(m_menue);
+    fuegeMenueHinzu(8, m_menue);
+
+    ErzeugeSprachtabelle(cds_sprache);
+    binde();
+    cds_sprache.AfterPost = [this](TBClientDataSet&) { setzeGeaendert(true); };
+    cds_sprache.AfterDelete = [this](TBClientDataSet&) { setzeGeaendert(true); };
+    connect(this, &Dokumentfenster::zustandGeaendert, this, [this] { Statusfeld(1)->setText(Dateiname()); });
+}
+
+Tfrm_sprache::~Tfrm_sprache() = default;
+
+void Tfrm_sprache::binde()
+{
+    delete m_modell;
+    m_modell = new Tabellenmodell(cds_sprache, {}, this);
+    m_grid->setModel(m_modell);
+    BindeAuswahl(m_grid, *m_modell);
+}
+
+QString Tfrm_sprache::Aenderungsmarke() const { return Meldungstext(1005); }
+
+void Tfrm_sprache::TexteSetzen()
+{
+    setWindowTitle(Format(Meldungstext(1003), {Dateiname()}));
+    Anwendung* a = Anwendung::instanz();
+    if (a && a->sprache().Sprachnummer != 0) {
+        UebersetzeMenuItem(m_menue, 1209);
+        if (a->menu())
+            a->menu()->PruefeSpracheintrag(m_menue);
+    }
+    zeigeAenderungsmarke();
+}
+
+void Tfrm_sprache::Laden(const QString& pfad)
+{
+    setzeDateiname(pfad);
+    cds_sprache.Close();
+    if (!LadeSprachdatei(cds_sprache, pfad))
+        cds_sprache.Close(); // not a language file: an empty table that cannot be edited
+    binde();
+    setzeGeaendert(false);
+    TexteSetzen();
+}
+
+bool Tfrm_sprache::SpeichernUnter(const QString& pfad)
+{
+    if (!DarfUeberschreiben(pfad, Format(Meldungstext(1001), {pfad}) + QStringLiteral("\r\n") + Meldungstext(1002)))
+        return false;
+    SpeichereSprachdatei(cds_sprache, pfad);
+    setzeDateiname(pfad);
+    setzeGeaendert(false);
+    TexteSetzen();
+    return true;
+}
+
+QString Tfrm_sprache::Schliessfrage() const { return Meldungstext(1006); }
+
+void Tfrm_sprache::Suchen()
+{
+    const std::optional<QString> eingabe = dialoge().Eingabe(Meldungstext(1007), Meldungstext(1008), m_suchbegriff);
+    if (!eingabe)
+        return;
+    m_suchbegriff = *eingabe;
+    if (m_suchbegriff.isEmpty() || !cds_sprache.Active())
+        return;
+    const QString begriff = grossAz(m_suchbegriff);
+    while (!cds_sprache.Eof()) {
+        cds_sprache.Next();
+        if (passt(grossAz(cds_sprache.FieldByName(QStringLiteral("Name")).AsString()), begriff))
+            return;
+    }
+}

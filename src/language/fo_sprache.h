@@ -1,0 +1,38 @@
+#pragma once
+// The language editor: one language file as a grid of text ids and texts. Its own "&Sprache"
+// menu carries the shared language commands, the search and the language entries.
+#include "platform/fo_dokumentfenster.h"
+#include "tables/u_tabelle.h"
+
+class QTableView;
+class QMenu;
+class Tabellenmodell;
+
+class Tfrm_sprache : public Dokumentfenster {
+    Q_OBJECT
+public:
+    explicit Tfrm_sprache(QWidget* eltern = nullptr); // a new, empty language table
+    ~Tfrm_sprache() override;
+
+    Dokumentart Art() const override { return Dokumentart::Sprache; }
+    void TexteSetzen() override;
+    void Laden(const QString& pfad) override;
+    bool SpeichernUnter(const QString& pfad) override;
+
+    void Suchen();
+    TBClientDataSet& Tabelle() { return cds_sprache; }
+    QTableView* Grid() const { return m_grid; }
+    QMenu* Sprachmenue() const { return m_menue; }
+
+protected:
+    QString Aenderungsmarke() const override;
+    QString Schliessfrage() const override;
+
+private:
+    void binde();
+    TBClientDataSet cds_sprache;
+    Tabellenmodell* m_modell = nullptr;
+    QTableView* m_grid;
+    QMenu* m_menue;
+    QString m_suchbegriff;
+};

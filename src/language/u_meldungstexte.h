@@ -1,0 +1,9 @@
+#pragma once
+// Message strings of the whole program (ids 1 to 8) and of the language editor (ids 1001 to
+// 1008). They change only at a language switch, so a message shows in the language that was
+// current at the last switch.
+#include <QString>
+
+QString Meldungstext(int id); // the current text of a shared or editor message
+void MeldungstexteUebersetzen(); // at a language switch, in id order
+void MeldungstexteZuruecksetzen(); // back to the built-in German texts (a fresh program)

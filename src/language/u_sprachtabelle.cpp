@@ -1,0 +1,95 @@
+#include "language/u_sprachtabelle.h"
+#include "language/u_meldungstexte.h"
+#include "language/u_uebersetzung.h"
+#include "platform/u_dialoge.h"
+#include "platform/u_programm.h"
+#include "tables/u_stream.h"
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+const QString kopf = QStringLiteral("Kelvara VLX 1.0");
+
+void sorgeFuerIndex(TBClientDataSet& tabelle)
+{
+    if (!tabelle.IndexDefs().empty() || !tabelle.IndexFieldNames().isEmpty())
+        return;
+    tabelle.AddIndex({QStringLiteral("primary"), QStringLiteral("Nummer"), true});
+    tabelle.SetIndexName(QStringLiteral("primary"));
+}
+} // namespace
+
+void ErzeugeSprachtabelle(TBClientDataSet& tabelle)
+{
+    tabelle.Close();
+    tabelle.FieldDefs = {{QStringLiteral("Nummer"), TFieldType::Integer, 0, true},
+                         {QStringLiteral("Name"), TFieldType::String, SprachtextLaenge}};
+    tabelle.CreateDataSet();
+    tabelle.AddIndex({QStringLiteral("primary"), QStringLiteral("Nummer"), true});
+    tabelle.SetIndexName(QStringLiteral("primary"));
+}
+
+bool LadeSprachdatei(TBClientDataSet& tabelle, const QString& pfad)
+{
+    DokumentLeser leser(pfad);
+    if (leser.Text() != kopf) {
+        dialoge().Meldung(Meldungstext(1004));
+        return false;
+    }
+    // read into a scratch table first, so a damaged packet leaves the table as it was
+    TBClientDataSet neu;
+    leser.Tabelle(neu);
+    tabelle.AusPaket(neu.Paket());
+    sorgeFuerIndex(tabelle);
+    return true;
+}
+
+void SpeichereSprachdatei(TBClientDataSet& tabelle, const QString& pfad)
+{
+    DokumentSchreiber schreiber(pfad);
+    schreiber.Text(kopf);
+    schreiber.Tabelle(tabelle);
+    schreiber.Abschliessen();
+}
+
+void SucheOderLerne(TBClientDataSet& tabelle, int id, QString& text)
+{
+    if (tabelle.Locate(QStringLiteral("Nummer"), {id})) {
+        text = tabelle.FieldByName(QStringLiteral("Name")).AsString();
+        return;
+    }
+    tabelle.Append();
+    tabelle.FieldByName(QStringLiteral("Nummer")).SetAsInteger(id);
+    tabelle.FieldByName(QStringLiteral("Name")).SetAsString(text.left(SprachtextLaenge));
+    tabelle.Post();
+}
+
+QString Sprachordner() { return Programmverzeichnis() + QStringLiteral("Sprachen/"); }
+
+QStringList Sprachdateien()
+{
+    return QDir(Sprachordner()).entryList({QStringLiteral("*.prl")}, QDir::Files, QDir::Unsorted);
+}
+
+Sprachzustand::Sprachzustand() = default;
+
+Sprachzustand::~Sprachzustand() { setzeUebersetzer({}); }
+
+bool Sprachzustand::Wechseln(int nummer, const QString& dateiname)
+{
+    Sprachnummer = nummer;
+    const QString pfad = Sprachordner() + dateiname;
+    if (!QFileInfo::exists(pfad))
+        return false;
+    Sprachdatei = pfad;
+    if (!LadeSprachdatei(Sprachtabelle, pfad))
+        return false;
+    setzeUebersetzer([this](int id, QString& text) {
+        if (Sprachtabelle.Active())
+            SucheOderLerne(Sprachtabelle, id, text);
+    });
+    MeldungstexteUebersetzen();
+    return true;
+}
+
+void Sprachzustand::Speichern() { SpeichereSprachdatei(Sprachtabelle, Sprachdatei); }

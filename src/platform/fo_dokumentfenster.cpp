@@ -1,0 +1,163 @@
+#include "platform/fo_dokumentfenster.h"
+#include "language/u_meldungstexte.h"
+#include "platform/u_fehler.h"
+#include "platform/u_programm.h"
+#include "platform/u_zahlen.h"
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QScopeGuard>
+#include <QMenu>
+#include <QStatusBar>
+
+DateiDialog DokumentDialog(Dokumentart art, bool speichern)
+{
+    const QString alle = QStringLiteral("|Alle Dateien *.*|*.*");
+    const QString projekte = Programmverzeichnis() + QStringLiteral("Projekte/");
+    DateiDialog d;
+    d.titel = speichern ? QStringLiteral("Speichern unter") : QStringLiteral("Öffnen");
+    switch (art) {
+    case Dokumentart::Projekt:
+        d.filter = QStringLiteral("Kelvara VLX Projekt *.prp|*.prp") + alle;
+        d.standardEndung = speichern ? QStringLiteral("prp") : QString();
+        d.startordner = projekte;
+        break;
+    case Dokumentart::Einzelprojekt:
+        d.filter = QStringLiteral("Kelvara VLX Einzelprojekt *.pre|*.pre") + alle;
+        d.standardEndung = QStringLiteral("pre");
+        d.startordner = projekte;
+        break;
+    case Dokumentart::Traverse:
+        d.filter = QStringLiteral("Kelvara Traverse *.prt|*.prt") + alle;
+        d.standardEndung = speichern ? QStringLiteral("prt") : QString();
+        d.startordner = speichern ? Programmverzeichnis() + QStringLiteral("Traversen") : QString();
+        break;
+    case Dokumentart::Belastungstabelle:
+        d.filter = QStringLiteral("Kelvara Belastungstabelle *.prb|*.prb") + alle;
+        d.standardEndung = speichern ? QStringLiteral("prb") : QString();
+        d.startordner = speichern ? Programmverzeichnis() + QStringLiteral("Traversen") : QString();
+        break;
+    case Dokumentart::Sprache:
+        d.filter = QStringLiteral("Kelvara Sprach-Datei (*.prl)|*.prl") + alle;
+        d.standardEndung = speichern ? QStringLiteral("prl") : QString();
+        d.startordner = speichern ? Programmverzeichnis() + QStringLiteral("Sprachen") : QString();
+        break;
+    }
+    return d;
+}
+
+Dokumentfenster::Dokumentfenster(QWidget* eltern) : QMainWindow(eltern)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    Statusfeld(0)->setMinimumWidth(80);
+}
+
+QLabel* Dokumentfenster::Statusfeld(int nummer)
+{
+    while (int(m_statusfelder.size()) <= nummer) {
+        auto* feld = new QLabel(this);
+        feld->setFrameShape(QFrame::Panel);
+        feld->setFrameShadow(QFrame::Sunken);
+        feld->setObjectName(QStringLiteral("Statusfeld%1").arg(m_statusfelder.size()));
+        statusBar()->addWidget(feld);
+        m_statusfelder.push_back(feld);
+    }
+    return m_statusfelder[nummer];
+}
+
+void Dokumentfenster::setzeDateiname(const QString& pfad)
+{
+    if (m_dateiname == pfad)
+        return;
+    m_dateiname = pfad;
+    Q_EMIT zustandGeaendert();
+}
+
+void Dokumentfenster::setzeGeaendert(bool geaendert)
+{
+    if (m_geaendert == geaendert)
+        return;
+    m_geaendert = geaendert;
+    zeigeAenderungsmarke();
+    Q_EMIT zustandGeaendert();
+}
+
+QString Dokumentfenster::Aenderungsmarke() const { return Meldungstext(1); }
+
+QString Dokumentfenster::Schliessfrage() const
+{
+    const QString name = m_dateiname.isEmpty() ? windowTitle() : m_dateiname;
+    return Format(Meldungstext(4), {name}) + QStringLiteral("\r\n") + Meldungstext(5);
+}
+
+void Dokumentfenster::zeigeAenderungsmarke()
+{
+    Statusfeld(0)->setText(m_geaendert ? Aenderungsmarke() : QString());
+}
+
+void Dokumentfenster::fuegeMenueHinzu(int gruppe, QMenu* menue) { m_menues.push_back({gruppe, menue}); }
+
+bool Dokumentfenster::SpeichernMitRueckfall()
+{
+    if (!m_dateiname.isEmpty() && QFileInfo(m_dateiname).isFile()) {
+        m_speichertEigeneDatei = true;
+        const auto zurueck = qScopeGuard([this] { m_speichertEigeneDatei = false; });
+        return SpeichernUnter(m_dateiname);
+    }
+    const std::optional<QString> pfad = dialoge().DateiSpeichern(SpeichernDialog());
+    return pfad && SpeichernUnter(*pfad);
+}
+
+bool Dokumentfenster::DarfUeberschreiben(const QString& pfad, const QString& frage)
+{
+    if (m_speichertEigeneDatei || !QFileInfo::exists(pfad))
+        return true;
+    return dialoge().FrageJaNein(frage) == Antwort::Ja;
+}
+
+QString Dokumentfenster::Ueberschreibfrage(const QString& pfad)
+{
+    return Format(Meldungstext(2), {pfad}) + QStringLiteral("\r\n") + Meldungstext(3);
+}
+
+bool Dokumentfenster::SchliessenErlaubt()
+{
+    if (!m_geaendert)
+        return true;
+    switch (dialoge().FrageJaNeinAbbrechen(Schliessfrage())) {
+    case Antwort::Nein: return true;
+    case Antwort::Abbrechen: return false;
+    case Antwort::Ja: break;
+    }
+    try {
+        return SpeichernMitRueckfall();
+    } catch (const Fehler& fehler) {
+        dialoge().Meldung(fehler.meldung());
+        return false;
+    }
+}
+
+bool Dokumentfenster::FrageSchliessen() { return SchliessenErlaubt(); }
+
+void Dokumentfenster::SchliesseOhneFrage()
+{
+    m_schliessenBestaetigt = true;
+    close();
+}
+
+void Dokumentfenster::closeEvent(QCloseEvent* ereignis)
+{
+    if (m_schliessenBestaetigt || SchliessenErlaubt())
+        ereignis->accept();
+    else
+        ereignis->ignore();
+}
+
+void Dokumentfenster::showEvent(QShowEvent* ereignis)
+{
+    if (!m_texteGesetzt) {
+        m_texteGesetzt = true;
+        TexteSetzen();
+    }
+    QMainWindow::showEvent(ereignis);
+}

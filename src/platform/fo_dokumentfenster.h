@@ -1,0 +1,85 @@
+#pragma once
+// A document window of the main frame: its file name and changed mark (both in the status bar),
+// its own menus that replace the frame's menus of the same group while it is active, and the
+// close query. The shell creates it, puts it into a child window and runs the commands on it.
+#include "platform/u_dialoge.h"
+#include "platform/u_fensterrollen_qt.h"
+#include <QMainWindow>
+#include <vector>
+
+class QLabel;
+class QMenu;
+
+enum class Dokumentart { Projekt, Einzelprojekt, Traverse, Belastungstabelle, Sprache };
+
+// The open and save dialogs of a kind: filter, default extension and starting folder.
+DateiDialog DokumentDialog(Dokumentart art, bool speichern);
+
+class Dokumentfenster : public QMainWindow, public Uebersetzbar {
+    Q_OBJECT
+public:
+    explicit Dokumentfenster(QWidget* eltern = nullptr);
+
+    virtual Dokumentart Art() const = 0;
+    // Sets every caption by text id; runs on first show and after each language switch.
+    void TexteSetzen() override = 0;
+    // Loads a file into the window; a Fehler leaves the window as it was.
+    virtual void Laden(const QString& pfad) = 0;
+    // Writes the document under pfad (asking before overwriting where the kind does, through
+    // DarfUeberschreiben); false when nothing was written.
+    virtual bool SpeichernUnter(const QString& pfad) = 0;
+    virtual void Drucken() {}
+    // The kind's save-as dialog: filter, default extension, starting folder.
+    virtual DateiDialog SpeichernDialog() const { return DokumentDialog(Art(), true); }
+
+    // Saves to the remembered file when it exists, else through the save-as dialog; false when
+    // the dialog was cancelled or nothing was written.
+    bool SpeichernMitRueckfall();
+
+    QString Dateiname() const { return m_dateiname; }
+    void setzeDateiname(const QString& pfad);
+    bool Geaendert() const { return m_geaendert; }
+    void setzeGeaendert(bool geaendert);
+    // The shell asks every window before it shuts down, and closes them only when all agreed.
+    bool FrageSchliessen();
+    void SchliesseOhneFrage();
+
+    // The status panels, created on demand; panel 0 holds the changed mark.
+    QLabel* Statusfeld(int nummer);
+
+    struct Menue {
+        int gruppe;
+        QMenu* menue;
+    };
+    const std::vector<Menue>& Menues() const { return m_menues; }
+
+Q_SIGNALS:
+    void zustandGeaendert();
+
+protected:
+    void fuegeMenueHinzu(int gruppe, QMenu* menue);
+    // The overwrite query of the kinds that ask: true at once when pfad does not exist or when
+    // "&Speichern" writes to the window's own file; otherwise frage with Yes and No.
+    bool DarfUeberschreiben(const QString& pfad, const QString& frage);
+    // The shared overwrite query: "Datei %s existiert bereits." / "Überschreiben?" (ids 2, 3).
+    static QString Ueberschreibfrage(const QString& pfad);
+    // Asked when the window closes while changed: "%s wurde geändert." / "Speichern?" with
+    // Yes, No and Abort. Yes saves; a cancelled save keeps the window open.
+    virtual bool SchliessenErlaubt();
+    // The text of the changed mark in panel 0, and the close query; windows with their own
+    // texts override them.
+    virtual QString Aenderungsmarke() const;
+    virtual QString Schliessfrage() const;
+    void zeigeAenderungsmarke();
+    void closeEvent(QCloseEvent* ereignis) override;
+    void showEvent(QShowEvent* ereignis) override;
+
+private:
+    QString m_dateiname;
+    bool m_geaendert = false;
+    bool m_texteGesetzt = false;
+    bool m_schliessenBestaetigt = false;
+    bool m_speichertEigeneDatei = false;
+    std::vector<QLabel*> m_statusfelder;
+    std::vector<Menue> m_menues;
+};

@@ -1,0 +1,58 @@
+#include "platform/u_programm.h"
+#include "platform/u_dialoge.h"
+#include <QCoreApplication>
+#include <QDir>
+#include <optional>
+
+namespace {
+QString& festesVerzeichnis()
+{
+    static QString ordner;
+    return ordner;
+}
+
+std::optional<QStringList>& festeBefehlszeile()
+{
+    static std::optional<QStringList> argumente;
+    return argumente;
+}
+
+QStringList befehlszeile()
+{
+    if (festeBefehlszeile())
+        return *festeBefehlszeile();
+    QStringList argumente = QCoreApplication::arguments();
+    if (!argumente.isEmpty())
+        argumente.removeFirst();
+    return argumente;
+}
+
+QString mitTrenner(QString ordner)
+{
+    ordner = QDir::fromNativeSeparators(ordner);
+    if (!ordner.endsWith(QLatin1Char('/')))
+        ordner += QLatin1Char('/');
+    return ordner;
+}
+} // namespace
+
+QString Programmverzeichnis()
+{
+    if (!festesVerzeichnis().isEmpty())
+        return festesVerzeichnis();
+    return mitTrenner(QCoreApplication::applicationDirPath());
+}
+
+void setzeProgrammverzeichnis(const QString& ordner)
+{
+    festesVerzeichnis() = ordner.isEmpty() ? QString() : mitTrenner(ordner);
+}
+
+void DebugPunkt(const QString& label)
+{
+    const QStringList argumente = befehlszeile();
+    if (!argumente.isEmpty() && argumente.first() == QLatin1String("DEBUG"))
+        dialoge().Meldung(label);
+}
+
+void setzeBefehlszeile(const QStringList& argumente) { festeBefehlszeile() = argumente; }

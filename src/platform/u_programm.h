@@ -1,0 +1,17 @@
+#pragma once
+// Application-wide values of the running program: the folder every data path starts from, the
+// command line that switches the trace points on.
+#include <QString>
+#include <QStringList>
+
+// Folder of the executable, ending with '/'. Data paths are built from it: "Traversen/…",
+// "Sprachen/…", "Projekte/".
+QString Programmverzeichnis();
+// Tests point the program at a temporary folder; an empty text returns to the executable's folder.
+void setzeProgrammverzeichnis(const QString& ordner);
+
+// Shows label in an information box, but only when the first command-line argument is exactly
+// "DEBUG".
+void DebugPunkt(const QString& label);
+// The arguments after the program name; defaults to the application's own.
+void setzeBefehlszeile(const QStringList& argumente);

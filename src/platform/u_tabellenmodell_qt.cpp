@@ -1,0 +1,176 @@
+#include "platform/u_tabellenmodell_qt.h"
+#include "platform/u_dialoge.h"
+#include "platform/u_fehler.h"
+#include <QItemSelectionModel>
+#include <QTableView>
+
+Tabellenmodell::Tabellenmodell(TBClientDataSet& tabelle, QStringList feldnamen, QObject* eltern)
+    : QAbstractTableModel(eltern), m_tabelle(tabelle), m_feldnamen(std::move(feldnamen))
+{
+    neuAufbauen();
+    auto zuruecksetzen = [this] {
+        beginResetModel();
+        neuAufbauen();
+        endResetModel();
+    };
+    connect(&m_tabelle, &TBClientDataSet::DatenGeaendert, this, zuruecksetzen);
+    connect(&m_tabelle, &TBClientDataSet::ZeileGeaendert, this, [this, zuruecksetzen] {
+        if (m_tabelle.RecordCount() != m_zeilen)
+            return zuruecksetzen();
+        const int zeile = m_tabelle.RecNo() - 1;
+        if (zeile >= 0 && !m_felder.empty())
+            Q_EMIT dataChanged(index(zeile, 0), index(zeile, columnCount() - 1));
+    });
+}
+
+void Tabellenmodell::neuAufbauen()
+{
+    m_felder.clear();
+    m_zeilen = m_tabelle.Active() ? m_tabelle.RecordCount() : 0;
+    if (!m_tabelle.Active())
+        return;
+    if (m_feldnamen.isEmpty()) {
+        for (int i = 0; i < m_tabelle.FieldCount(); ++i)
+            if (m_tabelle.Fields(i).DataType() != TFieldType::DataSet)
+                m_felder.push_back(i);
+    } else {
+        for (const QString& name : m_feldnamen)
+            if (TField* feld = m_tabelle.FindField(name))
+                m_felder.push_back(feld->Index());
+    }
+    while (m_titel.size() < qsizetype(m_felder.size()))
+        m_titel << m_tabelle.Fields(m_felder[m_titel.size()]).FieldName();
+}
+
+int Tabellenmodell::feldIndex(int spalte) const
+{
+    return spalte >= 0 && spalte < int(m_felder.size()) ? m_felder[spalte] : -1;
+}
+
+void Tabellenmodell::setzeSpaltentitel(int spalte, const QString& titel)
+{
+    if (spalte < 0 || spalte >= m_titel.size() || m_titel[spalte] == titel)
+        return;
+    m_titel[spalte] = titel;
+    Q_EMIT headerDataChanged(Qt::Horizontal, spalte, spalte);
+}
+
+QString Tabellenmodell::Spaltentitel(int spalte) const
+{
+    return spalte >= 0 && spalte < m_titel.size() ? m_titel[spalte] : QString();
+}
+
+void Tabellenmodell::setzeNurLesen(int spalte, bool nurLesen) { m_nurLesen[spalte] = nurLesen; }
+
+void Tabellenmodell::setzeFormat(int spalte, std::function<QString(const TField&)> anzeige)
+{
+    m_formate[spalte] = std::move(anzeige);
+}
+
+int Tabellenmodell::rowCount(const QModelIndex& eltern) const { return eltern.isValid() ? 0 : m_zeilen; }
+
+int Tabellenmodell::columnCount(const QModelIndex& eltern) const
+{
+    return eltern.isValid() ? 0 : int(m_felder.size());
+}
+
+QVariant Tabellenmodell::data(const QModelIndex& index, int rolle) const
+{
+    const int feld = feldIndex(index.column());
+    if (feld < 0 || index.row() >= m_zeilen || m_tabelle.ControlsDisabled())
+        return {};
+    const int nummer = index.row() + 1;
+    if (rolle == Qt::DisplayRole) {
+        const auto format = m_formate.find(index.column());
+        if (format == m_formate.end())
+            return m_tabelle.AnzeigeTextBei(nummer, feld);
+        // a display format needs the row itself; the cursor goes back where it was
+        const int vorher = m_tabelle.RecNo();
+        TBClientDataSet& tabelle = m_tabelle;
+        QSignalBlocker still(&tabelle);
+        tabelle.SetRecNo(nummer);
+        const QString text = format->second(tabelle.Fields(feld));
+        tabelle.SetRecNo(vorher);
+        return text;
+    }
+    if (rolle == Qt::EditRole) {
+        const QVariant wert = m_tabelle.WertBei(nummer, feld);
+        return wert.isValid() ? wert.toString() : QString();
+    }
+    if (rolle == Qt::TextAlignmentRole) {
+        const TFieldType typ = m_tabelle.Fields(feld).DataType();
+        if (typ == TFieldType::Float || typ == TFieldType::Integer || typ == TFieldType::AutoInc)
+            return int(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    return {};
+}
+
+bool Tabellenmodell::setData(const QModelIndex& index, const QVariant& wert, int rolle)
+{
+    const int feld = feldIndex(index.column());
+    if (rolle != Qt::EditRole || feld < 0 || index.row() >= m_zeilen)
+        return false;
+    try {
+        m_tabelle.CheckBrowseMode();
+        m_tabelle.SetRecNo(index.row() + 1);
+        m_tabelle.Edit();
+        m_tabelle.Fields(feld).SetAsString(wert.toString());
+        m_tabelle.Post();
+    } catch (const Fehler& fehler) {
+        m_tabelle.Cancel();
+        dialoge().Meldung(fehler.meldung());
+        return false;
+    }
+    return true;
+}
+
+QVariant Tabellenmodell::headerData(int abschnitt, Qt::Orientation richtung, int rolle) const
+{
+    if (rolle != Qt::DisplayRole)
+        return {};
+    if (richtung == Qt::Vertical)
+        return abschnitt + 1;
+    return Spaltentitel(abschnitt);
+}
+
+Qt::ItemFlags Tabellenmodell::flags(const QModelIndex& index) const
+{
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    const int feld = feldIndex(index.column());
+    if (feld < 0)
+        return f;
+    const auto nurLesen = m_nurLesen.find(index.column());
+    const bool gesperrt = nurLesen != m_nurLesen.end() && nurLesen->second;
+    const TField& tf = m_tabelle.Fields(feld);
+    if (!gesperrt && !tf.Calculated() && tf.DataType() != TFieldType::AutoInc)
+        f |= Qt::ItemIsEditable;
+    return f;
+}
+
+void BindeAuswahl(QTableView* grid, Tabellenmodell& modell)
+{
+    TBClientDataSet& tabelle = modell.Tabelle();
+    auto zumCursor = [grid, &modell, &tabelle] {
+        if (!tabelle.Active() || tabelle.ControlsDisabled() || !grid->selectionModel())
+            return;
+        const int zeile = tabelle.RecNo() - 1;
+        const QModelIndex aktuell = grid->currentIndex();
+        if (zeile < 0 || aktuell.row() == zeile)
+            return;
+        grid->setCurrentIndex(modell.index(zeile, std::max(0, aktuell.column())));
+    };
+    QObject::connect(&tabelle, &TBClientDataSet::PositionGeaendert, grid, zumCursor);
+    QObject::connect(&modell, &QAbstractItemModel::modelReset, grid, zumCursor, Qt::QueuedConnection);
+    QObject::connect(grid->selectionModel(), &QItemSelectionModel::currentChanged, grid,
+                     [&tabelle](const QModelIndex& index) {
+                         if (!index.isValid() || !tabelle.Active() || tabelle.RecNo() == index.row() + 1)
+                             return;
+                         try {
+                             tabelle.CheckBrowseMode();
+                             tabelle.SetRecNo(index.row() + 1);
+                         } catch (const Fehler& fehler) {
+                             tabelle.Cancel();
+                             dialoge().Meldung(fehler.meldung());
+                         }
+                     });
+}

@@ -1,0 +1,45 @@
+#pragma once
+// A grid's view of a TBClientDataSet: one row per table row in the table's ordering, one column
+// per chosen field. Editing a cell posts the value at once; a refused value is shown and the row
+// cancelled, so the table never keeps half an edit.
+#include "tables/u_tabelle.h"
+#include <QAbstractTableModel>
+#include <QPointer>
+#include <functional>
+#include <map>
+
+class QTableView;
+
+class Tabellenmodell : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    // An empty list of field names shows every field of the table.
+    Tabellenmodell(TBClientDataSet& tabelle, QStringList feldnamen = {}, QObject* eltern = nullptr);
+
+    TBClientDataSet& Tabelle() const { return m_tabelle; }
+    void setzeSpaltentitel(int spalte, const QString& titel);
+    QString Spaltentitel(int spalte) const;
+    void setzeNurLesen(int spalte, bool nurLesen);
+    void setzeFormat(int spalte, std::function<QString(const TField&)> anzeige);
+
+    int rowCount(const QModelIndex& eltern = {}) const override;
+    int columnCount(const QModelIndex& eltern = {}) const override;
+    QVariant data(const QModelIndex& index, int rolle) const override;
+    bool setData(const QModelIndex& index, const QVariant& wert, int rolle) override;
+    QVariant headerData(int abschnitt, Qt::Orientation richtung, int rolle) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+private:
+    void neuAufbauen();
+    int feldIndex(int spalte) const;
+    TBClientDataSet& m_tabelle;
+    QStringList m_feldnamen;
+    QStringList m_titel;
+    std::vector<int> m_felder;
+    std::map<int, bool> m_nurLesen;
+    std::map<int, std::function<QString(const TField&)>> m_formate;
+    int m_zeilen = 0;
+};
+
+// Keeps the grid's current row and the table's cursor together, both ways.
+void BindeAuswahl(QTableView* grid, Tabellenmodell& modell);

@@ -1,0 +1,150 @@
+#include "shell/fo_main.h"
+#include "platform/fo_dokumentfenster.h"
+#include "platform/u_einstellungsdatei.h"
+#include "platform/u_programm.h"
+#include "shell/fo_menu.h"
+#include "shell/u_anwendung_qt.h"
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+
+namespace {
+QString einstellungspfad() { return Programmverzeichnis() + QStringLiteral("Kelvara.ini"); }
+
+std::vector<QMdiSubWindow*> sichtbare(QMdiArea* bereich, bool minimiert)
+{
+    std::vector<QMdiSubWindow*> fenster;
+    for (QMdiSubWindow* w : bereich->subWindowList(QMdiArea::CreationOrder))
+        if (w->isVisible() && w->isMinimized() == minimiert)
+            fenster.push_back(w);
+    return fenster;
+}
+
+void teileAuf(QMdiArea* bereich, bool untereinander)
+{
+    const std::vector<QMdiSubWindow*> fenster = sichtbare(bereich, false);
+    if (fenster.empty())
+        return;
+    const QRect flaeche = bereich->viewport()->rect();
+    const int n = int(fenster.size());
+    for (int i = 0; i < n; ++i) {
+        fenster[i]->showNormal();
+        if (untereinander) {
+            const int h = flaeche.height() / n;
+            fenster[i]->setGeometry(0, i * h, flaeche.width(), h);
+        } else {
+            const int b = flaeche.width() / n;
+            fenster[i]->setGeometry(i * b, 0, b, flaeche.height());
+        }
+    }
+}
+} // namespace
+
+Tfrm_main::Tfrm_main(Anwendung& anwendung) : m_anwendung(anwendung), m_bereich(new QMdiArea(this))
+{
+    setObjectName(QStringLiteral("frm_main"));
+    setWindowTitle(QStringLiteral("Kelvara VLX"));
+    setCentralWidget(m_bereich);
+    m_bereich->setBackground(QColor(0x80, 0x80, 0x80));
+    resize(1200, 800);
+    connect(m_bereich, &QMdiArea::subWindowActivated, this, [this] {
+        AktualisiereMenue();
+        if (m_anwendung.menu())
+            m_anwendung.menu()->AktualisiereFensterbefehle();
+    });
+}
+
+Tfrm_main::~Tfrm_main()
+{
+    disconnect(m_bereich, nullptr, this, nullptr);
+    if (!m_angezeigt)
+        return;
+    Einstellungsdatei ini(einstellungspfad());
+    ini.SchreibeInteger(QStringLiteral("Sprache"), QStringLiteral("Nummer"), m_anwendung.sprache().Sprachnummer);
+    ini.Speichern(); // the program ends either way
+}
+
+void Tfrm_main::Aktiviere(Dokumentfenster* fenster)
+{
+    for (QMdiSubWindow* w : m_bereich->subWindowList())
+        if (w->widget() == fenster) {
+            if (w->isMinimized())
+                w->showNormal();
+            m_bereich->setActiveSubWindow(w);
+        }
+}
+
+void Tfrm_main::AktualisiereMenue()
+{
+    Tfrm_menu* menu = m_anwendung.menu();
+    if (!menu)
+        return;
+    menuBar()->clear();
+    std::vector<Dokumentfenster::Menue> eigene;
+    if (Dokumentfenster* aktiv = m_anwendung.aktivesDokument())
+        eigene = aktiv->Menues();
+    // Menus of one group come together: the window's replace the frame's of that number, a group
+    // the frame lacks stands in its place by number.
+    std::vector<std::pair<int, QMenu*>> leiste;
+    for (const Tfrm_menu::Menue& m : menu->Hauptmenue()) {
+        const bool ersetzt = std::any_of(eigene.begin(), eigene.end(),
+                                         [&](const Dokumentfenster::Menue& e) { return e.gruppe == m.gruppe; });
+        if (!ersetzt)
+            leiste.emplace_back(m.gruppe, m.menue);
+    }
+    for (const Dokumentfenster::Menue& e : eigene) {
+        auto stelle = std::find_if(leiste.begin(), leiste.end(), [&](const auto& l) { return l.first > e.gruppe; });
+        leiste.insert(stelle, {e.gruppe, e.menue});
+    }
+    for (const auto& [gruppe, m] : leiste)
+        menuBar()->addMenu(m);
+}
+
+void Tfrm_main::UntereinanderAnordnen(QMdiArea* bereich) { teileAuf(bereich, true); }
+void Tfrm_main::NebeneinanderAnordnen(QMdiArea* bereich) { teileAuf(bereich, false); }
+
+void Tfrm_main::SymboleAnordnen(QMdiArea* bereich)
+{
+    int x = 0;
+    const int unten = bereich->viewport()->height();
+    for (QMdiSubWindow* w : sichtbare(bereich, true)) {
+        const QSize groesse = w->size();
+        w->move(x, unten - groesse.height());
+        x += groesse.width();
+    }
+}
+
+void Tfrm_main::showEvent(QShowEvent* ereignis)
+{
+    QMainWindow::showEvent(ereignis);
+    if (!m_angezeigt) {
+        m_angezeigt = true;
+        ersteAnzeige();
+    }
+}
+
+void Tfrm_main::ersteAnzeige()
+{
+    DebugPunkt(QStringLiteral("frm_main 01"));
+    const Einstellungsdatei ini(einstellungspfad());
+    const int nummer = ini.LeseInteger(QStringLiteral("Sprache"), QStringLiteral("Nummer"), 0);
+    if (nummer > 0 && m_anwendung.menu())
+        m_anwendung.menu()->SpracheWechseln(nummer);
+    DebugPunkt(QStringLiteral("frm_main 02"));
+    DebugPunkt(QStringLiteral("frm_main 03"));
+    setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void Tfrm_main::closeEvent(QCloseEvent* ereignis)
+{
+    const std::vector<Dokumentfenster*> dokumente = m_anwendung.Dokumente();
+    for (Dokumentfenster* d : dokumente)
+        if (!d->FrageSchliessen()) {
+            ereignis->ignore();
+            return;
+        }
+    for (Dokumentfenster* d : dokumente)
+        d->SchliesseOhneFrage();
+    ereignis->accept();
+}

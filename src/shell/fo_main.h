@@ -1,0 +1,33 @@
+#pragma once
+// The main window: a multiple-document frame captioned "Kelvara VLX". Its menu bar shows the
+// command module's main menu, merged with the menus of the active document window.
+#include <QMainWindow>
+
+class QMdiArea;
+class Anwendung;
+class Dokumentfenster;
+
+class Tfrm_main : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit Tfrm_main(Anwendung& anwendung);
+    ~Tfrm_main() override; // writes the language number into "Kelvara.ini"
+
+    QMdiArea* Bereich() const { return m_bereich; }
+    void Aktiviere(Dokumentfenster* fenster);
+    void AktualisiereMenue(); // frame menus, each replaced by the active window's of its group
+
+    static void UntereinanderAnordnen(QMdiArea* bereich);
+    static void NebeneinanderAnordnen(QMdiArea* bereich);
+    static void SymboleAnordnen(QMdiArea* bereich);
+
+protected:
+    void showEvent(QShowEvent* ereignis) override;
+    void closeEvent(QCloseEvent* ereignis) override;
+
+private:
+    void ersteAnzeige();
+    Anwendung& m_anwendung;
+    QMdiArea* m_bereich;
+    bool m_angezeigt = false;
+};

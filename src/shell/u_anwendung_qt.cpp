@@ -1,0 +1,177 @@
+#include "shell/u_anwendung_qt.h"
+#include "platform/u_fehler.h"
+#include "platform/u_modifikator_qt.h"
+#include "platform/u_programm.h"
+#include "shell/fo_main.h"
+#include "report/u_bilder.h"
+#include "shell/fo_menu.h"
+#include <QApplication>
+#include <QDialog>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <utility>
+
+namespace {
+Anwendung* laufende = nullptr;
+}
+
+Anwendung::Anwendung()
+{
+    laufende = this;
+    BilderBereitstellen();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/bilder/kelvara.svg")));
+    qApp->installEventFilter(this);
+}
+
+Anwendung::~Anwendung()
+{
+    qApp->removeEventFilter(this);
+    // writes the settings file; the long-lived windows are its children
+    delete std::exchange(m_hauptfenster, nullptr);
+    m_dauerfenster.clear();
+    m_menu.reset();
+    if (laufende == this)
+        laufende = nullptr;
+}
+
+Anwendung* Anwendung::instanz() { return laufende; }
+
+void Anwendung::Starten()
+{
+    DebugPunkt(QStringLiteral("HP 01"));
+    QApplication::setApplicationName(QStringLiteral("Kelvara VLX"));
+    DebugPunkt(QStringLiteral("HP 02"));
+    m_hauptfenster = new Tfrm_main(*this);
+    DebugPunkt(QStringLiteral("HP 03"));
+    m_menu = std::make_unique<Tfrm_menu>(*this);
+    RegistriereFenster(*this);
+    m_hauptfenster->AktualisiereMenue();
+    const char* const punkte[] = {"HP 04", "HP 05", "HP 06", "HP 07"};
+    const Dauerfenster arten[] = {Dauerfenster::Traversenbibliothek, Dauerfenster::Rechner,
+                                  Dauerfenster::Grundrisstool, Dauerfenster::Lastenbibliothek};
+    for (int i = 0; i < 4; ++i) {
+        DebugPunkt(QString::fromLatin1(punkte[i]));
+        const auto fabrik = m_dauerfabriken.find(arten[i]);
+        if (fabrik == m_dauerfabriken.end())
+            continue;
+        try {
+            QWidget* fenster = fabrik->second(m_hauptfenster);
+            fenster->hide();
+            m_dauerfenster[arten[i]] = fenster;
+        } catch (const Fehler& fehler) {
+            dialoge().Meldung(fehler.meldung());
+        }
+    }
+    DebugPunkt(QStringLiteral("HP 08"));
+    m_hauptfenster->show();
+}
+
+void Anwendung::registriereDauerfenster(Dauerfenster art, Dauerfabrik fabrik)
+{
+    m_dauerfabriken.try_emplace(art, std::move(fabrik)); // the first registration stands
+}
+
+QWidget* Anwendung::dauerfenster(Dauerfenster art) const
+{
+    const auto f = m_dauerfenster.find(art);
+    return f == m_dauerfenster.end() ? nullptr : f->second;
+}
+
+void Anwendung::zeigeModal(Dauerfenster art)
+{
+    QWidget* fenster = dauerfenster(art);
+    if (auto* dialog = qobject_cast<QDialog*>(fenster))
+        dialog->exec();
+    else if (fenster) {
+        fenster->setWindowModality(Qt::ApplicationModal);
+        fenster->show();
+    }
+}
+
+std::vector<Dokumentfenster*> Anwendung::Dokumente() const
+{
+    std::vector<Dokumentfenster*> liste;
+    if (!m_hauptfenster)
+        return liste;
+    for (QMdiSubWindow* w : m_hauptfenster->Bereich()->subWindowList(QMdiArea::CreationOrder))
+        if (auto* d = qobject_cast<Dokumentfenster*>(w->widget()))
+            liste.push_back(d);
+    return liste;
+}
+
+Dokumentfenster* Anwendung::aktivesDokument() const
+{
+    if (!m_hauptfenster)
+        return nullptr;
+    QMdiSubWindow* aktiv = m_hauptfenster->Bereich()->activeSubWindow();
+    if (!aktiv) // the frame itself may be inactive (a dialog in front); the current child counts
+        aktiv = m_hauptfenster->Bereich()->currentSubWindow();
+    return aktiv ? qobject_cast<Dokumentfenster*>(aktiv->widget()) : nullptr;
+}
+
+void Anwendung::zeigeDokument(Dokumentfenster* fenster)
+{
+    QMdiSubWindow* rahmen = m_hauptfenster->Bereich()->addSubWindow(fenster);
+    rahmen->setAttribute(Qt::WA_DeleteOnClose);
+    connect(fenster, &QObject::destroyed, rahmen, [this, rahmen] {
+        rahmen->deleteLater();
+        if (!m_hauptfenster)
+            return;
+        m_hauptfenster->AktualisiereMenue();
+        if (m_menu)
+            m_menu->AktualisiereFensterbefehle();
+    });
+    connect(fenster, &QWidget::windowTitleChanged, rahmen, &QWidget::setWindowTitle);
+    rahmen->setWindowIcon(fenster->windowIcon());
+    rahmen->resize(900, 620);
+    fenster->show();
+    rahmen->show();
+    m_hauptfenster->Bereich()->setActiveSubWindow(rahmen);
+    m_hauptfenster->AktualisiereMenue();
+    m_menu->AktualisiereFensterbefehle();
+}
+
+void Anwendung::AlleFensterUebersetzen()
+{
+    for (Dokumentfenster* d : Dokumente()) {
+        m_menu->PruefeSpracheintrag(m_menu->Sprachmenue());
+        d->TexteSetzen();
+    }
+    for (Dauerfenster art : {Dauerfenster::Lastenbibliothek, Dauerfenster::Grundrisstool,
+                             Dauerfenster::Traversenbibliothek, Dauerfenster::Rechner})
+        if (auto* u = dynamic_cast<Uebersetzbar*>(dauerfenster(art)))
+            u->TexteSetzen();
+    m_menu->TexteSetzen();
+}
+
+void Anwendung::setzeModifikatorstufe(int stufe)
+{
+    QWidget* palette = dauerfenster(Dauerfenster::Grundrisstool);
+    if (palette && palette->isVisible())
+        if (auto* e = dynamic_cast<Modifikatorempfaenger*>(palette))
+            e->setzeModifikatorstufe(stufe);
+    // the project window follows the magnifier through its palette
+    Dokumentfenster* aktiv = aktivesDokument();
+    if (aktiv && aktiv->Art() != Dokumentart::Projekt)
+        if (auto* e = dynamic_cast<Modifikatorempfaenger*>(aktiv))
+            e->setzeModifikatorstufe(stufe);
+}
+
+bool Anwendung::eventFilter(QObject* ziel, QEvent* ereignis)
+{
+    // inspected, never consumed
+    const QEvent::Type art = ereignis->type();
+    if (art == QEvent::KeyPress || art == QEvent::KeyRelease) {
+        // platforms differ in whether a modifier key's own event carries its modifier
+        const auto* taste = static_cast<QKeyEvent*>(ereignis);
+        Qt::KeyboardModifiers tasten = taste->modifiers();
+        const Qt::KeyboardModifier eigene = taste->key() == Qt::Key_Control ? Qt::ControlModifier
+                                            : taste->key() == Qt::Key_Shift ? Qt::ShiftModifier
+                                                                            : Qt::NoModifier;
+        tasten.setFlag(eigene, art == QEvent::KeyPress);
+        setzeModifikatorstufe(Modifikatorstufe(tasten));
+    }
+    return QObject::eventFilter(ziel, ereignis);
+}

@@ -1,0 +1,58 @@
+#pragma once
+// Window tests run the program in a temporary program folder ("Sprachen", "Traversen",
+// "Projekte" beside it) with scripted dialogs; everything is reset when the test ends.
+#include "language/u_meldungstexte.h"
+#include "language/u_sprachquelle.h"
+#include "language/u_sprachtabelle.h"
+#include "language/u_uebersetzung.h"
+#include "platform/u_dialoge_skript.h"
+#include "platform/u_programm.h"
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <map>
+
+class Programmordner {
+public:
+    Programmordner()
+    {
+        setzeProgrammverzeichnis(m_ordner.path());
+        for (const char* unter : {"Sprachen", "Traversen", "Projekte"})
+            QDir(m_ordner.path()).mkpath(QString::fromLatin1(unter));
+        setzeBefehlszeile({});
+    }
+    ~Programmordner()
+    {
+        setzeProgrammverzeichnis({});
+        setzeBefehlszeile({});
+        setzeUebersetzer({});
+        MeldungstexteZuruecksetzen();
+    }
+    QString pfad(const QString& relativ) const { return Programmverzeichnis() + relativ; }
+
+private:
+    QTemporaryDir m_ordner;
+};
+
+// A language file holding the given rows.
+inline void schreibeSprachdatei(const QString& pfad, const std::map<int, QString>& zeilen)
+{
+    SchreibeSprachdatei(zeilen, pfad);
+}
+
+inline QByteArray dateiInhalt(const QString& pfad)
+{
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Saves what the widget shows under the build folder's "bilder" for a look by eye.
+inline QImage bildVon(QWidget* fenster, const QString& name)
+{
+    const QImage bild = fenster->grab().toImage();
+    QDir().mkpath(QStringLiteral(KELVARA_BINAER "/bilder"));
+    bild.save(QStringLiteral(KELVARA_BINAER "/bilder/") + name + QStringLiteral(".png"));
+    return bild;
+}

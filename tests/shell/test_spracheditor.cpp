@@ -1,0 +1,174 @@
+// The language editor as the first document window: new, open, save, search, register, close.
+#include "language/fo_sprache.h"
+#include "platform/u_tabellenmodell_qt.h"
+#include "shell/fo_main.h"
+#include "shell/fo_menu.h"
+#include "shell/u_anwendung_qt.h"
+#include "u_fenstertest.h"
+#include "u_testhilfen.h"
+#include <QAction>
+#include <QLabel>
+#include <QTableView>
+#include <gtest/gtest.h>
+
+namespace {
+struct Editorumgebung {
+    Programmordner ordner;
+    SkriptDialoge skript;
+    Anwendung anwendung;
+    Editorumgebung() { anwendung.Starten(); }
+    Tfrm_sprache* neu() { return static_cast<Tfrm_sprache*>(anwendung.menu()->Neu(Dokumentart::Sprache)); }
+};
+
+void zeile(TBClientDataSet& t, int nummer, const QString& name)
+{
+    t.Append();
+    t.FieldByName(QStringLiteral("Nummer")).SetAsInteger(nummer);
+    t.FieldByName(QStringLiteral("Name")).SetAsString(name);
+    t.Post();
+}
+
+QString aktuellerName(TBClientDataSet& t) { return t.FieldByName(QStringLiteral("Name")).AsString(); }
+} // namespace
+
+TEST(Spracheditor, NeuerEditorHatLeereKlammernUndDieSpaltenNummerUndName)
+{
+    Editorumgebung u;
+    Tfrm_sprache* editor = u.neu();
+    EXPECT_EQ(editor->windowTitle(), QStringLiteral("Sprache []"));
+    QAbstractItemModel* modell = editor->Grid()->model();
+    ASSERT_EQ(modell->columnCount(), 2);
+    EXPECT_EQ(modell->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Nummer"));
+    EXPECT_EQ(modell->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Name"));
+    EXPECT_EQ(modell->rowCount(), 0);
+    bildVon(u.anwendung.hauptfenster(), QStringLiteral("hauptfenster_spracheditor"));
+}
+
+TEST(Spracheditor, ZweiteZeileMitVorhandenerNummerWirdAbgewiesen)
+{
+    Editorumgebung u;
+    Tfrm_sprache* editor = u.neu();
+    zeile(editor->Tabelle(), 5, QStringLiteral("fünf"));
+    EXPECT_TRUE(editor->Geaendert());
+    EXPECT_EQ(editor->Statusfeld(0)->text(), QStringLiteral("geändert"));
+    EXPECT_FALSE(fehlerVon([&] { zeile(editor->Tabelle(), 5, QStringLiteral("nochmals")); }).isEmpty());
+    editor->Tabelle().Cancel();
+    EXPECT_EQ(editor->Tabelle().RecordCount(), 1);
+}
+
+TEST(Spracheditor, SucheMitSternFindetDenAnfangInJederSchreibungVonAbisZ)
+{
+    Editorumgebung u;
+    Tfrm_sprache* editor = u.neu();
+    TBClientDataSet& t = editor->Tabelle();
+    zeile(t, 1, QStringLiteral("Länge"));
+    zeile(t, 2, QStringLiteral("lastfall"));
+    zeile(t, 3, QStringLiteral("LAS"));
+    zeile(t, 4, QStringLiteral("läufer"));
+    t.First();
+    u.skript.erwarteEingabe(QStringLiteral("las*"));
+    editor->Suchen();
+    EXPECT_EQ(aktuellerName(t), QStringLiteral("lastfall"));
+    // without the star only the whole text matches
+    u.skript.erwarteEingabe(QStringLiteral("las"));
+    editor->Suchen();
+    EXPECT_EQ(aktuellerName(t), QStringLiteral("LAS"));
+    // umlauts keep their case: "LÄ*" does not find "läufer", the search ends on the last row
+    u.skript.erwarteEingabe(QStringLiteral("LÄ*"));
+    editor->Suchen();
+    EXPECT_EQ(aktuellerName(t), QStringLiteral("läufer"));
+    EXPECT_EQ(u.skript.gezeigt.first(), QStringLiteral("Suchbegriff:"));
+}
+
+TEST(Spracheditor, SucheAufDerLetztenZeileVergleichtSieNochEinmal)
+{
+    Editorumgebung u;
+    Tfrm_sprache* editor = u.neu();
+    TBClientDataSet& t = editor->Tabelle();
+    zeile(t, 1, QStringLiteral("eins"));
+    zeile(t, 2, QStringLiteral("zwei"));
+    t.Last();
+    u.skript.erwarteEingabe(QStringLiteral("ZWEI"));
+    editor->Suchen();
+    EXPECT_EQ(t.RecNo(), 2);
+    EXPECT_EQ(aktuellerName(t), QStringLiteral("zwei"));
+}
+
+TEST(Spracheditor, SpeichernUnterZeigtDenNamenUndLoeschtDieMarke)
+{
+    Editorumgebung u;
+    Tfrm_sprache* editor = u.neu();
+    zeile(editor->Tabelle(), 7, QStringLiteral("sieben"));
+    const QString pfad = u.ordner.pfad(QStringLiteral("Sprachen/Neu"));
+    u.skript.erwarteSpeichern(pfad + QStringLiteral(".prl"));
+    u.anwendung.menu()->SpeichernUnter(Dokumentart::Sprache);
+    EXPECT_EQ(editor->windowTitle(), QStringLiteral("Sprache [%1.prl]").arg(pfad));
+    EXPECT_FALSE(editor->Geaendert());
+    EXPECT_EQ(editor->Statusfeld(0)->text(), QString());
+    ASSERT_EQ(u.skript.dateiDialoge.size(), 1);
+    EXPECT_EQ(u.skript.dateiDialoge[0].startordner, u.ordner.pfad(QStringLiteral("Sprachen")));
+    EXPECT_EQ(u.skript.dateiDialoge[0].standardEndung, QStringLiteral("prl"));
+
+    // saving again under the same name asks first; No leaves the file as it was
+    const QByteArray vorher = dateiInhalt(pfad + QStringLiteral(".prl"));
+    zeile(editor->Tabelle(), 8, QStringLiteral("acht"));
+    u.skript.erwarteSpeichern(pfad + QStringLiteral(".prl"));
+    u.skript.erwarteFrage(Antwort::Nein, QStringLiteral("Datei %1.prl existiert bereit\r\nÜberschreiben?").arg(pfad));
+    u.anwendung.menu()->SpeichernUnter(Dokumentart::Sprache);
+    EXPECT_EQ(dateiInhalt(pfad + QStringLiteral(".prl")), vorher);
+    EXPECT_TRUE(editor->Geaendert());
+    // "&Speichern" writes to the existing file without asking
+    u.anwendung.menu()->Speichern(Dokumentart::Sprache);
+    EXPECT_FALSE(editor->Geaendert());
+    EXPECT_TRUE(u.skript.unerwartet.isEmpty());
+
+    Tfrm_sprache* geoeffnet = static_cast<Tfrm_sprache*>(
+        u.anwendung.menu()->OeffneDatei(Dokumentart::Sprache, pfad + QStringLiteral(".prl")));
+    EXPECT_EQ(geoeffnet->Tabelle().RecordCount(), 2);
+    EXPECT_FALSE(geoeffnet->Geaendert());
+}
+
+TEST(Spracheditor, KeineSprachdateiGibtEinenLeerenEditorMitDemDateinamen)
+{
+    Editorumgebung u;
+    const QString pfad = u.ordner.pfad(QStringLiteral("fremd.prl"));
+    QFile f(pfad);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("\x06\x03" "abc", 5);
+    f.close();
+    u.skript.erwarteMeldung(QStringLiteral("keine gültige Sprachdatei"));
+    Dokumentfenster* editor = u.anwendung.menu()->OeffneDatei(Dokumentart::Sprache, pfad);
+    EXPECT_TRUE(u.skript.allesBeantwortet());
+    EXPECT_EQ(editor->windowTitle(), QStringLiteral("Sprache [%1]").arg(pfad));
+    EXPECT_FALSE(static_cast<Tfrm_sprache*>(editor)->Tabelle().Active());
+}
+
+TEST(Spracheditor, SchliessenMitJaUndAbgebrochenemDialogLaesstDasFensterOffen)
+{
+    Editorumgebung u;
+    Tfrm_sprache* editor = u.neu();
+    zeile(editor->Tabelle(), 1, QStringLiteral("eins"));
+    u.skript.erwarteFrage3(Antwort::Ja, QStringLiteral("Datei wurde geändert. Speichern?"));
+    u.skript.erwarteSpeichern(std::nullopt);
+    EXPECT_FALSE(editor->close());
+    EXPECT_EQ(u.anwendung.Dokumente().size(), 1u);
+    EXPECT_TRUE(editor->Geaendert());
+    u.skript.erwarteFrage3(Antwort::Nein);
+    EXPECT_TRUE(editor->close());
+    EXPECT_TRUE(u.skript.unerwartet.isEmpty());
+}
+
+TEST(Spracheditor, RegistrierenLaesstJedenPfadNurEinmalInDerListe)
+{
+    Editorumgebung u;
+    u.skript.erwarteOeffnen(QStringLiteral("/daten/Sprachen/English.prl"));
+    u.anwendung.menu()->Registrieren();
+    u.skript.erwarteOeffnen(QStringLiteral("/DATEN/sprachen/english.PRL"));
+    u.anwendung.menu()->Registrieren();
+    u.skript.erwarteOeffnen(QStringLiteral("/daten/Sprachen/Polski.prl"));
+    u.anwendung.menu()->Registrieren();
+    EXPECT_EQ(dateiInhalt(u.ordner.pfad(QStringLiteral("Sprachen/Sprachen.txt"))),
+              QByteArray("/daten/Sprachen/English.prl\n/daten/Sprachen/Polski.prl\n"));
+    ASSERT_EQ(u.skript.dateiDialoge.size(), 3);
+    EXPECT_TRUE(u.skript.dateiDialoge[0].startordner.isEmpty());
+}
