@@ -1,5 +1,5 @@
 #include "project/fo_memoDialog.h"
-#include "language/u_uebersetzung.h"
+#include "language/u_meldungstexte.h"
 #include "tables/u_werteliste.h"
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
@@ -42,8 +42,8 @@ bool TextAbfragen(const QString& titel, QString& text)
         return antwortStattDialog()(titel, text);
     Tfrm_memoDialog dialog;
     dialog.setWindowTitle(titel);
-    dialog.btnOk->setText(Uebersetzt(7, QStringLiteral("Ok")));
-    dialog.btnCancel->setText(Uebersetzt(8, QStringLiteral("Abbrechen")));
+    dialog.btnOk->setText(Meldungstext(7));
+    dialog.btnCancel->setText(Meldungstext(8));
     dialog.Memo1->setPlainText(TWerteliste(text).zeilen().join(u'\n'));
     if (dialog.exec() != QDialog::Accepted)
         return false;

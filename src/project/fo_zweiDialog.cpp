@@ -1,5 +1,5 @@
 #include "project/fo_zweiDialog.h"
-#include "language/u_uebersetzung.h"
+#include "language/u_meldungstexte.h"
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -60,8 +60,8 @@ bool ZweiWerteAbfragen(const QString& titel, const QString& text1, const QString
     dialog.Label2->setText(text2);
     dialog.Edit1->setText(wert1);
     dialog.Edit2->setText(wert2);
-    dialog.btnOk->setText(Uebersetzt(7, QStringLiteral("Ok")));
-    dialog.btnCancel->setText(Uebersetzt(8, QStringLiteral("Abbrechen")));
+    dialog.btnOk->setText(Meldungstext(7));
+    dialog.btnCancel->setText(Meldungstext(8));
     if (dialog.exec() != QDialog::Accepted)
         return false;
     wert1 = dialog.Edit1->text();

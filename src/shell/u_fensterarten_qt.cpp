@@ -1,4 +1,6 @@
 #include "language/fo_sprache.h"
+#include "project/fo_grundrisstool.h"
+#include "project/fo_projekt.h"
 #include "shell/fo_menu.h"
 #include "shell/u_anwendung_qt.h"
 
@@ -6,4 +8,7 @@ void RegistriereFenster(Anwendung& anwendung)
 {
     Tfrm_menu& menu = *anwendung.menu();
     menu.registriereArt(Dokumentart::Sprache, [] { return new Tfrm_sprache; });
+    menu.registriereArt(Dokumentart::Projekt, [] { return new Tfrm_projekt; });
+    anwendung.registriereDauerfenster(Dauerfenster::Grundrisstool,
+                                      [](QWidget* eltern) { return new Tfrm_grundrisstool(eltern); });
 }
