@@ -93,8 +93,18 @@ private:
     chmFile* m_datei;
 };
 
+namespace {
+QString& vorgegebeneBibliothek()
+{
+    static QString name;
+    return name;
+}
+} // namespace
+
+void Hilfeanzeige::setzeHilfebibliothek(const QString& bibliothek) { vorgegebeneBibliothek() = bibliothek; }
+
 Hilfeanzeige::Hilfeanzeige(const QString& bibliothek)
-    : m_chm(std::make_unique<ChmBibliothek>(bibliothek))
+    : m_chm(std::make_unique<ChmBibliothek>(bibliothek.isEmpty() ? vorgegebeneBibliothek() : bibliothek))
 {
 }
 
@@ -111,6 +121,8 @@ bool Hilfeanzeige::Zeige(QWidget* besitzer, const QString& datei)
     if (!offen)
         return false;
     m_fenster = new Hilfefenster(*m_chm, offen, besitzer);
+    // the help's style sheet applies to every page, whether a page links it or not
+    m_fenster->document()->setDefaultStyleSheet(QString::fromUtf8(m_fenster->Objekt(QStringLiteral("/hilfe.css"))));
     m_fenster->setSource(QUrl(QLatin1Char('/') + m_fenster->Starttopic()));
     m_fenster->show();
     return true;

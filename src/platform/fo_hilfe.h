@@ -12,8 +12,10 @@ struct ChmBibliothek;
 
 class Hilfeanzeige {
 public:
-    // bibliothek: the shared library to load; empty for the system's chmlib.
+    // bibliothek: the shared library to load; empty for the system's chmlib (or the one tests set
+    // with setzeHilfebibliothek).
     explicit Hilfeanzeige(const QString& bibliothek = {});
+    static void setzeHilfebibliothek(const QString& bibliothek);
     ~Hilfeanzeige();
     bool Verfuegbar() const;
     // Opens datei at its default topic; does nothing while help is unavailable. Returns false

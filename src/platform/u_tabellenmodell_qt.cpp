@@ -2,6 +2,8 @@
 #include "platform/u_dialoge.h"
 #include "platform/u_fehler.h"
 #include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QStyledItemDelegate>
 #include <QTableView>
 
 Tabellenmodell::Tabellenmodell(TBClientDataSet& tabelle, QStringList feldnamen, QObject* eltern)
@@ -67,7 +69,67 @@ void Tabellenmodell::setzeFormat(int spalte, std::function<QString(const TField&
     m_formate[spalte] = std::move(anzeige);
 }
 
-int Tabellenmodell::rowCount(const QModelIndex& eltern) const { return eltern.isValid() ? 0 : m_zeilen; }
+int Tabellenmodell::rowCount(const QModelIndex& eltern) const
+{
+    return eltern.isValid() ? 0 : m_zeilen + (m_neu ? 1 : 0);
+}
+
+void Tabellenmodell::NeueZeileBeginnen()
+{
+    if (m_neu || !m_tabelle.Active())
+        return;
+    beginInsertRows({}, m_zeilen, m_zeilen);
+    m_neu.emplace();
+    endInsertRows();
+}
+
+void Tabellenmodell::NeueZeileVerwerfen()
+{
+    if (!m_neu)
+        return;
+    beginRemoveRows({}, m_zeilen, m_zeilen);
+    m_neu.reset();
+    endRemoveRows();
+}
+
+bool Tabellenmodell::NeueZeileUebernehmen()
+{
+    if (!m_neu)
+        return true;
+    const std::map<int, QString> werte = *m_neu;
+    try {
+        m_tabelle.CheckBrowseMode();
+        m_tabelle.Append();
+        for (const auto& [feld, text] : werte)
+            m_tabelle.Fields(feld).SetAsString(text);
+        m_tabelle.Post();
+    } catch (const Fehler& fehler) {
+        m_tabelle.Cancel();
+        dialoge().Meldung(fehler.meldung());
+        return false;
+    }
+    // the table's change signal has rebuilt the rows; the pending row is now one of them
+    beginResetModel();
+    m_neu.reset();
+    neuAufbauen();
+    endResetModel();
+    return true;
+}
+
+void Tabellenmodell::LoescheZeile(int zeile)
+{
+    if (m_neu && zeile == m_zeilen)
+        return NeueZeileVerwerfen();
+    if (zeile < 0 || zeile >= m_zeilen)
+        return;
+    try {
+        m_tabelle.CheckBrowseMode();
+        m_tabelle.SetRecNo(zeile + 1);
+        m_tabelle.Delete();
+    } catch (const Fehler& fehler) {
+        dialoge().Meldung(fehler.meldung());
+    }
+}
 
 int Tabellenmodell::columnCount(const QModelIndex& eltern) const
 {
@@ -77,7 +139,13 @@ int Tabellenmodell::columnCount(const QModelIndex& eltern) const
 QVariant Tabellenmodell::data(const QModelIndex& index, int rolle) const
 {
     const int feld = feldIndex(index.column());
-    if (feld < 0 || index.row() >= m_zeilen || m_tabelle.ControlsDisabled())
+    if (feld < 0 || m_tabelle.ControlsDisabled())
+        return {};
+    if (m_neu && index.row() == m_zeilen) {
+        const auto wert = m_neu->find(feld);
+        return (rolle == Qt::DisplayRole || rolle == Qt::EditRole) && wert != m_neu->end() ? wert->second : QVariant();
+    }
+    if (index.row() >= m_zeilen)
         return {};
     const int nummer = index.row() + 1;
     if (rolle == Qt::DisplayRole) {
@@ -108,7 +176,14 @@ QVariant Tabellenmodell::data(const QModelIndex& index, int rolle) const
 bool Tabellenmodell::setData(const QModelIndex& index, const QVariant& wert, int rolle)
 {
     const int feld = feldIndex(index.column());
-    if (rolle != Qt::EditRole || feld < 0 || index.row() >= m_zeilen)
+    if (rolle != Qt::EditRole || feld < 0)
+        return false;
+    if (m_neu && index.row() == m_zeilen) {
+        (*m_neu)[feld] = wert.toString();
+        Q_EMIT dataChanged(index, index);
+        return true;
+    }
+    if (index.row() >= m_zeilen)
         return false;
     try {
         m_tabelle.CheckBrowseMode();
@@ -147,8 +222,34 @@ Qt::ItemFlags Tabellenmodell::flags(const QModelIndex& index) const
     return f;
 }
 
+int Tabellenmodell::Textlaenge(int spalte) const
+{
+    const int feld = feldIndex(spalte);
+    if (feld < 0 || m_tabelle.Fields(feld).DataType() != TFieldType::String)
+        return 0;
+    return m_tabelle.Fields(feld).Size();
+}
+
+namespace {
+class Feldeditor : public QStyledItemDelegate {
+public:
+    Feldeditor(Tabellenmodell& modell, QObject* eltern) : QStyledItemDelegate(eltern), m_modell(modell) {}
+    QWidget* createEditor(QWidget* eltern, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QWidget* editor = QStyledItemDelegate::createEditor(eltern, option, index);
+        if (auto* zeile = qobject_cast<QLineEdit*>(editor); zeile && m_modell.Textlaenge(index.column()) > 0)
+            zeile->setMaxLength(m_modell.Textlaenge(index.column()));
+        return editor;
+    }
+
+private:
+    Tabellenmodell& m_modell;
+};
+} // namespace
+
 void BindeAuswahl(QTableView* grid, Tabellenmodell& modell)
 {
+    grid->setItemDelegate(new Feldeditor(modell, grid));
     TBClientDataSet& tabelle = modell.Tabelle();
     auto zumCursor = [grid, &modell, &tabelle] {
         if (!tabelle.Active() || tabelle.ControlsDisabled() || !grid->selectionModel())
@@ -162,8 +263,16 @@ void BindeAuswahl(QTableView* grid, Tabellenmodell& modell)
     QObject::connect(&tabelle, &TBClientDataSet::PositionGeaendert, grid, zumCursor);
     QObject::connect(&modell, &QAbstractItemModel::modelReset, grid, zumCursor, Qt::QueuedConnection);
     QObject::connect(grid->selectionModel(), &QItemSelectionModel::currentChanged, grid,
-                     [&tabelle](const QModelIndex& index) {
-                         if (!index.isValid() || !tabelle.Active() || tabelle.RecNo() == index.row() + 1)
+                     [grid, &modell, &tabelle](const QModelIndex& index, const QModelIndex& vorher) {
+                         const int neueZeile = modell.rowCount() - 1;
+                         if (modell.HatNeueZeile() && vorher.row() == neueZeile && index.row() != neueZeile) {
+                             if (!modell.NeueZeileUebernehmen())
+                                 QMetaObject::invokeMethod(grid, [grid, vorher] { grid->setCurrentIndex(vorher); },
+                                                           Qt::QueuedConnection);
+                             return;
+                         }
+                         if (!index.isValid() || !tabelle.Active() || index.row() >= tabelle.RecordCount() ||
+                             tabelle.RecNo() == index.row() + 1)
                              return;
                          try {
                              tabelle.CheckBrowseMode();

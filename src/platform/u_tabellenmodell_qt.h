@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <functional>
 #include <map>
+#include <optional>
 
 class QTableView;
 
@@ -22,12 +23,23 @@ public:
     void setzeNurLesen(int spalte, bool nurLesen);
     void setzeFormat(int spalte, std::function<QString(const TField&)> anzeige);
 
+    // A new row as the grid's insert gives it: shown below the table's rows, its cells held by
+    // the model until Uebernehmen appends and posts them in one go. A refused row stays pending
+    // (the message is shown), so nothing typed is lost and no half row reaches the table.
+    void NeueZeileBeginnen();
+    bool NeueZeileUebernehmen();
+    void NeueZeileVerwerfen();
+    bool HatNeueZeile() const { return m_neu.has_value(); }
+    // Deletes the row of the grid's line zeile (0-based); a pending new row is discarded instead.
+    void LoescheZeile(int zeile);
+
     int rowCount(const QModelIndex& eltern = {}) const override;
     int columnCount(const QModelIndex& eltern = {}) const override;
     QVariant data(const QModelIndex& index, int rolle) const override;
     bool setData(const QModelIndex& index, const QVariant& wert, int rolle) override;
     QVariant headerData(int abschnitt, Qt::Orientation richtung, int rolle) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
+    int Textlaenge(int spalte) const; // characters a text field takes; 0 for other fields
 
 private:
     void neuAufbauen();
@@ -39,7 +51,9 @@ private:
     std::map<int, bool> m_nurLesen;
     std::map<int, std::function<QString(const TField&)>> m_formate;
     int m_zeilen = 0;
+    std::optional<std::map<int, QString>> m_neu; // field index -> typed text
 };
 
-// Keeps the grid's current row and the table's cursor together, both ways.
+// Keeps the grid's current row and the table's cursor together, both ways; the grid's editors
+// take no more characters than a text field holds.
 void BindeAuswahl(QTableView* grid, Tabellenmodell& modell);

@@ -172,6 +172,13 @@ bool Anwendung::eventFilter(QObject* ziel, QEvent* ereignis)
                                                                             : Qt::NoModifier;
         tasten.setFlag(eigene, art == QEvent::KeyPress);
         setzeModifikatorstufe(Modifikatorstufe(tasten));
+        // F1 in a modal dialog never reaches the main menu's shortcut; it asks for help all the same
+        QWidget* modal = QApplication::activeModalWidget();
+        auto* widget = qobject_cast<QWidget*>(ziel);
+        if (art == QEvent::KeyPress && taste->key() == Qt::Key_F1 && modal && widget && widget->window() == modal && m_menu) {
+            m_menu->Hilfe();
+            return true;
+        }
     }
     return QObject::eventFilter(ziel, ereignis);
 }

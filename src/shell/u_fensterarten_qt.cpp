@@ -1,3 +1,4 @@
+#include "beam/fo_lastbib.h"
 #include "language/fo_sprache.h"
 #include "project/fo_grundrisstool.h"
 #include "project/fo_projekt.h"
@@ -11,4 +12,6 @@ void RegistriereFenster(Anwendung& anwendung)
     menu.registriereArt(Dokumentart::Projekt, [] { return new Tfrm_projekt; });
     anwendung.registriereDauerfenster(Dauerfenster::Grundrisstool,
                                       [](QWidget* eltern) { return new Tfrm_grundrisstool(eltern); });
+    anwendung.registriereDauerfenster(Dauerfenster::Lastenbibliothek,
+                                      [](QWidget* eltern) { return new Tfrm_lastbib(eltern); });
 }

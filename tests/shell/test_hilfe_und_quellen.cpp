@@ -4,7 +4,11 @@
 #include "u_fenstertest.h"
 #include "u_testhilfen.h"
 #include <QDir>
+#include <QTest>
 #include <QTextBrowser>
+#include "shell/fo_main.h"
+#include "shell/fo_menu.h"
+#include "shell/u_anwendung_qt.h"
 #include <gtest/gtest.h>
 
 TEST(Hilfe, OhneChmBibliothekBleibtDieHilfeAusUndF1TutNichts)
@@ -60,4 +64,37 @@ TEST(Sprachquellen, FalscheZeilenDoppelteIdsUndZuLangeTexteNennenDateiUndZeile)
     EXPECT_EQ(quelle("1=eins\nzwei\n"), QStringLiteral("q.txt, Zeile 2: keine Zeile der Form id=Text"));
     EXPECT_EQ(quelle("1=eins\n1=nochmals\n"), QStringLiteral("q.txt, Zeile 2: Id 1 steht schon weiter oben"));
     EXPECT_EQ(quelle("5=" + QByteArray(51, 'x') + "\n"), QStringLiteral("q.txt, Zeile 1: Text länger als 50 Zeichen"));
+}
+
+TEST(Hilfe, StartOhneHilfebibliothekMeldetEsEinmalUndF1BleibtStill)
+{
+    Programmordner ordner;
+    Hilfeanzeige::setzeHilfebibliothek(QStringLiteral("libgibtesnicht_kelvara.so"));
+    SkriptDialoge skript;
+    skript.erwarteMeldung(QStringLiteral("Please install HTML-Help!"));
+    {
+        Anwendung anwendung;
+        anwendung.Starten();
+        anwendung.menu()->Hilfe();
+        EXPECT_EQ(anwendung.menu()->hilfe()->Fenster(), nullptr);
+    }
+    Hilfeanzeige::setzeHilfebibliothek({});
+    EXPECT_TRUE(skript.allesBeantwortet());
+    EXPECT_TRUE(skript.unerwartet.isEmpty());
+}
+
+TEST(Hilfe, F1OeffnetDieHilfeNebenDemProgramm)
+{
+    Programmordner ordner;
+    ASSERT_TRUE(QFile::copy(QStringLiteral(KELVARA_BINAER "/bin/kelvara_vlx.chm"), ordner.pfad(QStringLiteral("kelvara_vlx.chm"))));
+    SkriptDialoge skript;
+    Anwendung anwendung;
+    anwendung.Starten();
+    QWidget* hauptfenster = anwendung.hauptfenster();
+    hauptfenster->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(hauptfenster));
+    QTest::keyClick(hauptfenster, Qt::Key_F1);
+    ASSERT_NE(anwendung.menu()->hilfe()->Fenster(), nullptr);
+    EXPECT_EQ(anwendung.menu()->hilfe()->Fenster()->parentWidget(), hauptfenster);
+    bildVon(anwendung.menu()->hilfe()->Fenster(), QStringLiteral("hilfe"));
 }

@@ -8,6 +8,7 @@
 #include "u_testhilfen.h"
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTableView>
 #include <gtest/gtest.h>
 
@@ -171,4 +172,18 @@ TEST(Spracheditor, RegistrierenLaesstJedenPfadNurEinmalInDerListe)
               QByteArray("/daten/Sprachen/English.prl\n/daten/Sprachen/Polski.prl\n"));
     ASSERT_EQ(u.skript.dateiDialoge.size(), 3);
     EXPECT_TRUE(u.skript.dateiDialoge[0].startordner.isEmpty());
+}
+
+TEST(Spracheditor, DasGridNimmtHoechstensFuenfzigZeichenFuerDenNamen)
+{
+    Editorumgebung u;
+    Tfrm_sprache* editor = u.neu();
+    zeile(editor->Tabelle(), 1, QStringLiteral("eins"));
+    QTableView* grid = editor->Grid();
+    const QModelIndex name = grid->model()->index(0, 1);
+    grid->setCurrentIndex(name);
+    grid->edit(name);
+    auto* feld = grid->findChild<QLineEdit*>();
+    ASSERT_NE(feld, nullptr);
+    EXPECT_EQ(feld->maxLength(), 50);
 }

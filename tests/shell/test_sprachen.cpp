@@ -150,3 +150,22 @@ TEST(Sprachen, GruppeBekommtEinLeerzeichenLabelNichtUndLangeTexteWerdenGekuerzt)
     Uebersetze(12, wieder);
     EXPECT_EQ(wieder, QString(50, QLatin1Char('x')));
 }
+
+TEST(Sprachen, MitgeliefertesEnglischSchaltetMenueUndEditorUm)
+{
+    Programmordner ordner;
+    ASSERT_TRUE(QFile::copy(QStringLiteral(KELVARA_BINAER "/bin/Sprachen/English.prl"),
+                            ordner.pfad(QStringLiteral("Sprachen/English.prl"))));
+    SkriptDialoge skript;
+    Anwendung anwendung;
+    anwendung.Starten();
+    Dokumentfenster* editor = anwendung.menu()->Neu(Dokumentart::Sprache);
+    editor->setzeGeaendert(true);
+    anwendung.menu()->SpracheWechseln(1);
+    EXPECT_TRUE(skript.gezeigt.isEmpty());
+    EXPECT_EQ(editor->windowTitle(), QStringLiteral("Language []"));
+    EXPECT_EQ(Tfrm_menu::Aktion(QStringLiteral("act_bibliothek"))->text(), QStringLiteral("&Truss library"));
+    EXPECT_EQ(static_cast<Tfrm_sprache*>(editor)->Sprachmenue()->title(), QStringLiteral("&Language"));
+    EXPECT_EQ(editor->Statusfeld(0)->text(), QStringLiteral("modified"));
+    bildVon(anwendung.hauptfenster(), QStringLiteral("hauptfenster_englisch"));
+}

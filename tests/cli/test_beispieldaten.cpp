@@ -1,0 +1,93 @@
+// The example data shipped beside the program: trusses designed by the program itself fill the
+// library with the values their own files recompute.
+#include "beam/u_lastenbibliothek.h"
+#include "project/u_projektmodell.h"
+#include "truss/u_traversenbibliothek.h"
+#include "truss/u_traversendatei.h"
+#include "u_testhilfen.h"
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+double zahl(QString text) { return ZahlAusText(text.remove(QLatin1Char(' ')), -1); }
+
+QByteArray inhalt(const QString& pfad)
+{
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+} // namespace
+
+TEST(Beispieldaten, BibliothekstraversenHabenDieWerteIhrerEigenenTraversendateien)
+{
+    QTemporaryDir ordner;
+    const CliLauf lauf = kelvaraCli({QStringLiteral("beispieldaten"), ordner.path()});
+    ASSERT_EQ(lauf.code, 0) << lauf.fehler.toStdString();
+    const QString programm = ordner.path() + QLatin1Char('/');
+    Traversenbibliothek bibliothek;
+    ASSERT_TRUE(bibliothek.BibliothekLesen(Traversenbibliothek::Dateiname(programm)));
+    TBClientDataSet& t = bibliothek.cds_travbib;
+    ASSERT_EQ(t.RecordCount(), 4);
+    for (t.First(); !t.Eof(); t.Next()) {
+        const QString name = t.FieldByName(QStringLiteral("Name")).AsString();
+        Traversenentwurf entwurf;
+        ASSERT_TRUE(TraverseLaden(entwurf, programm + QStringLiteral("Traversen/Beispiel ") + name + QStringLiteral(".prt")))
+            << name.toStdString();
+        const double moment = t.FieldByName(QStringLiteral("Biegemoment")).AsFloat();
+        const double querkraft = t.FieldByName(QStringLiteral("Querkraft")).AsFloat();
+        EXPECT_GT(moment, 1000) << name.toStdString();
+        EXPECT_GT(querkraft, 1000) << name.toStdString();
+        EXPECT_GT(t.FieldByName(QStringLiteral("Eigenlast")).AsFloat(), 10) << name.toStdString();
+        EXPECT_NEAR(zahl(entwurf.ergebnisse.lblValueBiegemoment), moment, 0.01) << name.toStdString();
+        EXPECT_NEAR(zahl(entwurf.ergebnisse.lblValueQuerkraft), querkraft, 0.01) << name.toStdString();
+        EXPECT_EQ(t.FieldByName(QStringLiteral("Gurtzahl")).AsInteger(), name.left(1).toInt());
+    }
+}
+
+TEST(Beispieldaten, LastenbibliothekHatJedeLastEinmalUndZweiLaeufeGebenDieselbenBytes)
+{
+    QTemporaryDir a, b;
+    ASSERT_EQ(kelvaraCli({QStringLiteral("beispieldaten"), a.path()}).code, 0);
+    ASSERT_EQ(kelvaraCli({QStringLiteral("beispieldaten"), b.path()}).code, 0);
+    Lastenbibliothek lasten;
+    lasten.BibliothekLaden(a.path() + QLatin1Char('/'));
+    EXPECT_EQ(lasten.cds_lastbib.RecordCount(), 10);
+    std::vector<Lasteintrag> motoren;
+    lasten.LastenAuflisten(5, motoren);
+    EXPECT_EQ(motoren.size(), 2u);
+    for (const QString& datei : {QStringLiteral("/Traversen/Bibliothek.cds"), QStringLiteral("/Traversen/Lasten-Bibliothek.cds")})
+        EXPECT_EQ(inhalt(a.path() + datei), inhalt(b.path() + datei)) << datei.toStdString();
+}
+
+TEST(Beispieldaten, BeispielprojektHatVierBerechneteTraversenUndDenBuehnengrundriss)
+{
+    QTemporaryDir ordner;
+    ASSERT_EQ(kelvaraCli({QStringLiteral("beispieldaten"), ordner.path()}).code, 0);
+    Projektmodell p;
+    ASSERT_TRUE(p.Laden(ordner.path() + QStringLiteral("/Projekte/Beispielprojekt.prp")));
+    EXPECT_EQ(p.name, QStringLiteral("Beispiel: Bühne Stadtfest"));
+    EXPECT_EQ(p.cds_projekt.RecordCount(), 4);
+    EXPECT_EQ(p.cds_mauern.RecordCount(), 3);
+    for (p.cds_projekt.First(); !p.cds_projekt.Eof(); p.cds_projekt.Next()) {
+        ASSERT_EQ(p.cds_varianten.RecordCount(), 1);
+        const double auslastung = p.cds_varianten.FieldByName(QStringLiteral("Auslastung")).AsFloat();
+        EXPECT_GT(auslastung, 1.0);
+        EXPECT_LT(auslastung, 100.0); // the example must be a safe rig
+        EXPECT_GE(p.cds_lager.RecordCount(), 2);
+    }
+    // a new calculation of the saved file gives the stored utilisation again
+    p.cds_projekt.First();
+    const double gespeichert = p.cds_varianten.FieldByName(QStringLiteral("Auslastung")).AsFloat();
+    const CliLauf lauf = kelvaraCli({QStringLiteral("projekt"), ordner.path() + QStringLiteral("/Projekte/Beispielprojekt.prp"),
+                                     QStringLiteral("--berechnen"), QStringLiteral("--json")});
+    ASSERT_EQ(lauf.code, 0);
+    const QJsonObject variante = QJsonDocument::fromJson(lauf.ausgabe)
+                                     .object()[QStringLiteral("traversen")].toArray()[0]
+                                     .toObject()[QStringLiteral("varianten")].toArray()[0].toObject();
+    EXPECT_NEAR(variante[QStringLiteral("berechnet")].toObject()[QStringLiteral("auslastung")].toDouble(), gespeichert, 1e-9);
+}
