@@ -531,3 +531,26 @@ TEST_F(Grundrissfenster, TexteKommenAusDerSpracheUeberIhreIds)
     EXPECT_EQ(palette.grpCAD->title(), QStringLiteral("#1903 "));
     EXPECT_EQ(palette.grpInfo->title(), QStringLiteral("#1904 "));
 }
+
+TEST_F(Grundrissfenster, BeispielprojektZeigtSeineVierTraversenImPlan)
+{
+    const QString beispiel = QStringLiteral(KELVARA_BINAER "/bin/Projekte/Beispielprojekt.prp");
+    if (!QFile::exists(beispiel))
+        GTEST_SKIP() << "the example data are built with the program";
+    fenster->resize(900, 640);
+    fenster->Laden(beispiel);
+    zeigeCAD();
+    palette.sbAll->click();
+    const auto traversen = fenster->grundriss().Traversen();
+    ASSERT_EQ(traversen.size(), 4u);
+    const QImage bild = box()->grab().toImage();
+    for (const Traversenbild& t : traversen) {
+        ASSERT_TRUE(t.ende2.has_value());
+        const QPoint mitte = fenster->grundriss().PlanZuBild((t.ende1 + *t.ende2) / 2);
+        EXPECT_EQ(bild.pixel(mitte), qRgb(0, 0, 255)) << t.nummer;
+    }
+    EXPECT_TRUE(fenster->grab().save(QStringLiteral(KELVARA_BINAER "/beispielprojekt_cad.png")));
+    fenster->pcProjekt->setCurrentWidget(fenster->tabUebersicht);
+    EXPECT_TRUE(fenster->grab().save(QStringLiteral(KELVARA_BINAER "/beispielprojekt_uebersicht.png")));
+    EXPECT_FALSE(fenster->Geaendert());
+}
