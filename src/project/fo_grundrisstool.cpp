@@ -335,7 +335,13 @@ void Tfrm_grundrisstool::zeigeFuer(Tfrm_projekt* fenster)
         m_beobachtet = fenster;
         if (fenster) {
             m_ansicht = connect(fenster, &Tfrm_projekt::ansichtGewechselt, this, [this] { aktualisieren(); });
-            m_zerstoert = connect(fenster, &QObject::destroyed, this, [this] { aktualisieren(); });
+            // the window is half destroyed by now: forget it before looking at anything
+            m_zerstoert = connect(fenster, &QObject::destroyed, this, [this] {
+                m_beobachtet = nullptr;
+                m_fenster = nullptr;
+                disconnect(m_info);
+                aktualisieren();
+            });
         }
     }
     aktualisieren();
