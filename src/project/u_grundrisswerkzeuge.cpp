@@ -102,8 +102,9 @@ void Grundrisswerkzeuge::WerkzeugSetzen(int werkzeug)
     m_werkzeug = werkzeug;
     m_ersterPunkt = false;
     m_offeneNummer = 0;
+    // "0,3" with the locale's separator, so that the default width always reads back
     if (werkzeug == WerkzeugLinie || werkzeug == WerkzeugRechteck)
-        breite = QStringLiteral("0,3");
+        breite = FormatFloat(QStringLiteral("0.0"), 0.3);
     else if (werkzeug == WerkzeugPodestHoriz || werkzeug == WerkzeugPodestVertic) {
         breite = QStringLiteral("1");
         anzahlX = anzahlY = 1;

@@ -66,7 +66,7 @@ public:
 
     // Inputs of the palette: the text of EdtEins (width in m for tools 1 and 2) and the counts
     // of udEins / udZwei (tools 3 and 4).
-    QString breite = QStringLiteral("0,3");
+    QString breite;
     int anzahlX = 1, anzahlY = 1;
 
     int Werkzeug() const { return m_werkzeug; }

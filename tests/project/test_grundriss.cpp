@@ -7,6 +7,7 @@
 #include "project/u_projektmodell.h"
 #include "u_testhilfen.h"
 #include <QImage>
+#include <QLocale>
 #include <gtest/gtest.h>
 
 namespace {
@@ -229,6 +230,13 @@ TEST_F(Grundriss, WechselVomWaehlenZurLinieDemarkiertAllesUndSetztGeaendert)
     EXPECT_FALSE(g.Traversen()[0].markiert);
     EXPECT_TRUE(p.Geaendert());
     EXPECT_EQ(g.breite, QStringLiteral("0,3"));
+
+    // Under a locale with a decimal point the default width still reads as a number.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    g.WerkzeugSetzen(WerkzeugRechteck);
+    const QString englisch = g.breite;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(englisch, QStringLiteral("0.3"));
 }
 
 TEST_F(Grundriss, DemarkierenTrifftAuchElementeWeitAusserhalbDerAnsicht)
