@@ -1,17 +1,17 @@
 #include "project/fo_projekt.h"
 #include "language/u_uebersetze_qt.h"
 #include "language/u_uebersetzung.h"
+#include "platform/u_fehler.h"
 #include "platform/u_tabellenmodell_qt.h"
 #include "platform/u_zahlen.h"
 #include "project/fo_grundrissbox.h"
 #include "shell/fo_menu.h"
-#include "platform/u_fehler.h"
 #include <QCloseEvent>
 #include <QHeaderView>
-#include <QTableView>
-#include <QToolButton>
 #include <QMenu>
 #include <QTabWidget>
+#include <QTableView>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 Tfrm_projekt::Tfrm_projekt(QWidget* eltern) : Dokumentfenster(eltern)
