@@ -1,7 +1,9 @@
 // kelvara-cli belastung: the calculated values of a load table file.
 #include "cli/u_befehle.h"
+#include "cli/u_berichtsausgabe.h"
 #include "cli/u_meldungen.h"
 #include "language/u_uebersetzung.h"
+#include "loadtable/g_bericht_belastung.h"
 #include "loadtable/u_belastungsdatei.h"
 #include "platform/u_fehler.h"
 #include "platform/u_zahlen.h"
@@ -90,7 +92,8 @@ QString alsText(Belastungstabelle& b, const QStringList& meldungen)
 
 int belastung(const QStringList& argumente)
 {
-    const auto aufruf = LeseAufruf(argumente, {QStringLiteral("--json")}, {}, QStringLiteral("belastung DATEI.prb [--json]"));
+    const auto aufruf = LeseAufruf(argumente, {QStringLiteral("--json")}, {QStringLiteral("--pdf")},
+                                   QStringLiteral("belastung DATEI.prb [--json] [--pdf AUSGABE.pdf]"));
     if (!aufruf)
         return 2;
     const QString& datei = aufruf->datei;
@@ -106,13 +109,22 @@ int belastung(const QStringList& argumente)
     }
     // Walking the rows for the output repeats the row calculation; its messages are known already.
     dialoge.stumm = true;
+    if (aufruf->optionen.contains(QStringLiteral("--pdf"))) {
+        if (!gueltig) {
+            fehlerausgabe(dialoge.meldungen.join(u'\n') + u'\n');
+            return 1;
+        }
+        return SchreibeBerichtPdf(BerichtBelastungstabelle(tabelle, BerichtsdiagrammGroesse, QDateTime::currentDateTime()),
+                                  aufruf->option(QStringLiteral("--pdf")));
+    }
     ausgabe(json ? alsJson(tabelle, dialoge.meldungen) : alsText(tabelle, dialoge.meldungen));
     return gueltig ? 0 : 1;
 }
 
 const Befehlseintrag eintrag{Befehl{
     QStringLiteral("belastung"),
-    QStringLiteral("belastung DATEI.prb [--json]   Eigenlast, zulässige Kräfte und alle Zeilen einer Belastungstabelle"),
+    QStringLiteral("belastung DATEI.prb [--json] [--pdf AUSGABE.pdf]\n"
+                   "      Eigenlast, zulässige Kräfte und alle Zeilen einer Belastungstabelle; mit --pdf ihr Ausdruck"),
     belastung}};
 
 } // namespace

@@ -1,8 +1,10 @@
 // kelvara-cli traverse: loads a truss file as the truss window does and prints its results.
 #include "cli/u_befehle.h"
+#include "cli/u_berichtsausgabe.h"
 #include "cli/u_meldungen.h"
 #include "platform/u_dialoge.h"
 #include "platform/u_fehler.h"
+#include "truss/g_bericht_traverse.h"
 #include "truss/u_traversenausgabe.h"
 #include "truss/u_traversendatei.h"
 #include <QJsonDocument>
@@ -11,8 +13,8 @@ namespace {
 int traverse(const QStringList& argumente)
 {
     const auto aufruf = LeseAufruf(argumente, {QStringLiteral("--json"), QStringLiteral("--ohne-bgvc1")},
-                                   {QStringLiteral("--sicherheitsfaktor")},
-                                   QStringLiteral("traverse DATEI.prt [--json] [--sicherheitsfaktor TEXT] [--ohne-bgvc1]"));
+                                   {QStringLiteral("--sicherheitsfaktor"), QStringLiteral("--pdf")},
+                                   QStringLiteral("traverse DATEI.prt [--json] [--sicherheitsfaktor TEXT] [--ohne-bgvc1] [--pdf AUSGABE.pdf]"));
     if (!aufruf)
         return 2;
     const QString& datei = aufruf->datei;
@@ -34,6 +36,11 @@ int traverse(const QStringList& argumente)
         fehlerausgabe(fehler.meldung() + u'\n');
         return 1;
     }
+    if (aufruf->optionen.contains(QStringLiteral("--pdf"))) {
+        for (const QString& meldung : dialog.meldungen)
+            fehlerausgabe(meldung + u'\n');
+        return SchreibeBerichtPdf(BerichtTraverse(entwurf, QDateTime::currentDateTime()), aufruf->option(QStringLiteral("--pdf")));
+    }
     if (json)
         ausgabe(QString::fromUtf8(QJsonDocument(TraverseAlsJson(entwurf, dialog.meldungen)).toJson()));
     else
@@ -42,7 +49,7 @@ int traverse(const QStringList& argumente)
 }
 
 const Befehlseintrag eintrag({QStringLiteral("traverse"),
-                              QStringLiteral("traverse DATEI.prt [--json] [--sicherheitsfaktor TEXT] [--ohne-bgvc1]\n"
-                                             "      berechnet eine Traversendatei wie das Traversenfenster und zeigt alle Ergebnisse"),
+                              QStringLiteral("traverse DATEI.prt [--json] [--sicherheitsfaktor TEXT] [--ohne-bgvc1] [--pdf AUSGABE.pdf]\n"
+                                             "      berechnet eine Traversendatei wie das Traversenfenster und zeigt alle Ergebnisse; mit --pdf ihr Ausdruck"),
                               traverse});
 } // namespace

@@ -4,6 +4,8 @@
 #include "project/fo_projekt.h"
 #include "shell/fo_menu.h"
 #include "shell/u_anwendung_qt.h"
+#include "truss/fo_traverse.h"
+#include "truss/fo_travbib.h"
 
 void RegistriereFenster(Anwendung& anwendung)
 {
@@ -14,4 +16,7 @@ void RegistriereFenster(Anwendung& anwendung)
                                       [](QWidget* eltern) { return new Tfrm_grundrisstool(eltern); });
     anwendung.registriereDauerfenster(Dauerfenster::Lastenbibliothek,
                                       [](QWidget* eltern) { return new Tfrm_lastbib(eltern); });
+    menu.registriereArt(Dokumentart::Traverse, [] { return new Tfrm_traverse; });
+    anwendung.registriereDauerfenster(Dauerfenster::Traversenbibliothek,
+                                      [](QWidget* eltern) { return new Tfrm_travbib(eltern); });
 }

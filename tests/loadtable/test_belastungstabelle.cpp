@@ -1,22 +1,12 @@
 // The load table calculation: self-weight, row forces under every unit, the pass with its maxima,
 // the current row and the missing-unit messages.
-#include "loadtable/u_belastungstabelle.h"
+#include "belastungshilfen.h"
 #include "platform/u_dialoge_skript.h"
 #include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
-
-void zeile(Belastungstabelle& b, QVariant laenge, double einzellast, double streckenlast)
-{
-    auto& t = b.cds_traverse;
-    t.Append();
-    t.FieldByName(QStringLiteral("laenge")).SetValue(laenge);
-    t.FieldByName(QStringLiteral("einzellast")).SetAsFloat(einzellast);
-    t.FieldByName(QStringLiteral("streckenlast")).SetAsFloat(streckenlast);
-    t.Post();
-}
 
 double feld(Belastungstabelle& b, const char* name)
 {

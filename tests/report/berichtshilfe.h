@@ -1,8 +1,10 @@
 #pragma once
 // Shared by the report tests: a report of numbered rows, and reading PDF files back with poppler.
 #include "report/u_bericht.h"
+#include "report/u_berichtslayout.h"
 #include <QProcess>
 #include <QRegularExpression>
+#include <cmath>
 
 // Title band, one section with a heading and rows "Zeile 1" … "Zeile n", page footer with the page number.
 inline Bericht zeilenbericht(int zeilen, double zeilenhoehe = 6.35)
@@ -61,4 +63,43 @@ inline QStringList pdfSeitentexte(const QString& datei)
     if (!seiten.isEmpty() && seiten.last().trimmed().isEmpty())
         seiten.removeLast();
     return seiten;
+}
+
+// The laid-out bands of one kind on all pages, of one section when abschnitt is not -1.
+inline std::vector<const GesetztesBand*> baender(const Berichtslayout& l, Bandart art, int abschnitt = -1)
+{
+    std::vector<const GesetztesBand*> liste;
+    for (const auto& seite : l.seiten)
+        for (const auto& b : seite.baender)
+            if (b.art == art && (abschnitt < 0 || b.abschnitt == abschnitt))
+                liste.push_back(&b);
+    return liste;
+}
+
+// The non-empty texts of a band in their order.
+inline QStringList texte(const GesetztesBand& b)
+{
+    QStringList t;
+    for (const auto& text : b.texte)
+        if (!text.text.isEmpty())
+            t << text.text;
+    return t;
+}
+
+// The text whose left edge stands at links mm from the band's left edge (± 0.05 mm).
+inline QString textAb(const GesetztesBand& b, double links)
+{
+    for (const auto& t : b.texte)
+        if (std::abs(t.rahmen.left() - b.rahmen.left() - links) < 0.05)
+            return t.text;
+    return QStringLiteral("<keiner>");
+}
+
+// The text whose right edge stands at rechts mm (± 0.05 mm).
+inline QString textBis(const GesetztesBand& b, double rechts)
+{
+    for (const auto& t : b.texte)
+        if (std::abs(t.rahmen.right() - b.rahmen.left() - rechts) < 0.05)
+            return t.text;
+    return QStringLiteral("<keiner>");
 }

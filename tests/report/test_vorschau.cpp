@@ -1,6 +1,7 @@
 // The preview window: page navigation, zoom, printing through the print dialog, saving as PDF,
 // and the modal call that returns when the preview closes.
 #include "berichtshilfe.h"
+#include "vorschauhilfe.h"
 #include "platform/u_dialoge_skript.h"
 #include "report/fo_vorschau.h"
 #include <QApplication>
@@ -10,7 +11,6 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -175,22 +175,8 @@ TEST(Berichtsvorschau, MeldetEinenFehlerBeimSpeichernUndBleibtOffen)
 
 TEST(Berichtsvorschau, KehrtErstZurueckWennDieModaleVorschauGeschlossenIst)
 {
-    int seiten = 0;
-    bool warModal = false;
-    QTimer schliesser;
-    schliesser.setInterval(20);
-    QObject::connect(&schliesser, &QTimer::timeout, [&] {
-        auto* v = qobject_cast<Tfrm_vorschau*>(QApplication::activeModalWidget());
-        if (!v)
-            return;
-        warModal = v->isModal() && v->isVisible();
-        seiten = v->seitenzahl();
-        kind<QPushButton>(*v, "btnSchliessen")->click();
-    });
-    schliesser.start();
-    BerichtVorschau(zeilenbericht(150));
-    schliesser.stop();
-    EXPECT_TRUE(warModal);
-    EXPECT_EQ(seiten, int(Umbrechen(zeilenbericht(150)).seiten.size()));
+    const GezeigteVorschau v = zeigeUndSchliesse([] { BerichtVorschau(zeilenbericht(150)); });
+    EXPECT_TRUE(v.modal);
+    EXPECT_EQ(v.seiten, int(Umbrechen(zeilenbericht(150)).seiten.size()));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }

@@ -1,0 +1,166 @@
+#include "beam/g_bericht_variante.h"
+#include "beam/u_balkenmodell.h"
+#include "beam/u_balkenrechnung.h"
+#include "platform/u_zahlen.h"
+#include "report/u_berichtsteile.h"
+
+namespace {
+
+const Schrift titelschrift{18, true, false};
+const Schrift ueberschrift{10, true, true};
+const Schrift wertschrift{10};
+const Schrift spaltenschrift{8};
+const Schrift zeilenschrift{8};
+
+// A column of a section: its heading and where heading and value stand. Without a width the
+// column is right-aligned and ends at x.
+struct Spalte {
+    const char* titel;
+    const char* feld;
+    double x;
+    double breite = 0;
+};
+
+const Spalte Lagerspalten[] = {
+    {"Nr", "Nummer", 2.1, 7.7},          {"Name", "Name", 12.7, 28.8},
+    {"Position [m]", "Position", 55.3},  {"Eigenlast [N]", "Eigenlast", 76.5},
+    {"Maximallast [N]", "Maximallast", 97.6}, {"Minimalkraft [N]", "Minimalkraft", 118.8},
+    {"berechnet [N]", "Berechnet", 144.5}, {"berechnet [%]", "berechnet [%]", 164.3},
+};
+
+const Spalte Lastenspalten[] = {
+    {"Nr", "Nummer", 2.1, 7.7},           {"Name", "Name", 12.7, 50.0},
+    {"Position 1 [m]", "Pos1", 81.8},     {"Position 2 [m]", "Pos2", 100.8},
+    {"Last [N]", "Last", 123.3},          {"Last [kg]", "Lastkg", 143.1},
+};
+
+const Spalte Tragfallspalten[] = {
+    {"Nr", "Nummer", 2.1, 7.7},
+    {"Lager 1", "Lager_1", 11.6, 11.0},
+    {"Lager 2", "Lager_2", 23.3, 11.0},
+    {"Pos 1 [m]", "Lagerpos_1", 46.8},
+    {"Pos 2 [m]", "Lagerpos_2", 60.6},
+    {"Kraft 1 [N]", "Lagerkraft_1", 78.6},
+    {"Kraft 2 [N]", "Lagerkraft_2", 93.4},
+    {"max Q [N]", "maximale Querkraft", 111.4},
+    {"max M [Nm]", "maximales Biegemoment", 130.4},
+    {"max Q [%]", "MaxQProz", 148.4},
+    {"max M [%]", "MaxMProz", 164.3},
+};
+
+void setze(Band& band, const Spalte& s, double oben, const Inhalt& inhalt, Schrift schrift)
+{
+    if (s.breite > 0)
+        band.kasten(s.x, s.breite, oben, inhalt, Ausrichtung::Links, schrift);
+    else
+        band.bis(s.x, oben, inhalt, schrift);
+}
+
+template <std::size_t N>
+Abschnitt abschnitt(TBClientDataSet& tabelle, const Spalte (&spalten)[N], Band kopf, double kopfzeile)
+{
+    Abschnitt a;
+    QStringList felder;
+    for (std::size_t i = 0; i < N; ++i) {
+        setze(kopf, spalten[i], kopfzeile, spalten[i].titel, spaltenschrift);
+        setze(a.detail, spalten[i], 0.3, Inhalt::Feld(int(i)), zeilenschrift);
+        felder.append(QString::fromUtf8(spalten[i].feld));
+    }
+    a.detail.hoehe = 5.3;
+    a.kopf = std::move(kopf);
+    a.kopfAufJederSeite = true;
+    a.daten = Anzeigezeilen(tabelle, felder);
+    return a;
+}
+
+// Heading band with the rule at its top and the section's title.
+Band abschnittskopf(double hoehe, const char* titel)
+{
+    Band kopf;
+    kopf.hoehe = hoehe;
+    kopf.linie(0, 0, 170, 0, 0.3);
+    kopf.ab(2.1, 3.2, titel, ueberschrift);
+    return kopf;
+}
+
+Band titelblock(const Balkenmodell& m, const QString& auslastung, const QDateTime& ausdruck)
+{
+    const Traversentexte t = TraversentexteVon(m);
+    Band b;
+    b.hoehe = 45.5;
+    b.zentriert(0, 170, 1.1, m.variantenname, titelschrift);
+    b.ab(1.1, 12.7, "Traverse:", ueberschrift);
+    b.kasten(19.1, 77.0, 12.7, t.name, Ausrichtung::Links, wertschrift);
+    const std::pair<const char*, QString> werte[] = {{"Höhe [m]:", t.hoehe},
+                                                     {"Länge [m]:", t.laenge},
+                                                     {"Eigenlast [N/m]:", t.eigenlast},
+                                                     {"zulässige Querkraft [N]:", t.querkraft},
+                                                     {"zulässiges Biegemoment [Nm]:", t.biegemoment}};
+    const double zeilen[] = {19.1, 24.3, 29.6, 34.9, 40.2};
+    for (int i = 0; i < 5; ++i) {
+        b.bis(51.1, zeilen[i], werte[i].first, wertschrift);
+        b.ab(54.0, zeilen[i], werte[i].second, wertschrift);
+    }
+    b.ab(97.4, 12.7, "Gesamtauslastung", ueberschrift);
+    b.ab(97.4, 18.0, "(Lager und Traverse): ", wertschrift);
+    b.ab(135.5, 18.0, auslastung, wertschrift);
+    b.ab(97.4, 25.4, "Bearbeiter:", ueberschrift);
+    b.kasten(97.4, 72.6, 30.7, m.bearbeiter, Ausrichtung::Links, wertschrift);
+    b.ab(97.4, 38.1, "Ausdruck:", ueberschrift);
+    b.ab(117.5, 38.1, DatumZeitZuText(ausdruck), wertschrift);
+    return b;
+}
+
+Band tragfallkopf(const Balkenmodell& m)
+{
+    Band kopf = abschnittskopf(24.3, "Tragfälle:");
+    kopf.ab(29.6, 3.2, m.minimal ? QStringLiteral("Minimalkräfte wurden berücksichtigt") : QString(), spaltenschrift);
+    kopf.ab(78.3, 3.2, m.negativ ? QStringLiteral("Tragfälle mit negativen Lagerkräften wurden berücksichtigt") : QString(),
+            spaltenschrift);
+    kopf.ab(29.6, 8.5, m.berechnung.angezeigterText(), Schrift{10, true, false});
+    if (m.Modus() != 0)
+        kopf.ab(95.2, 8.5, QStringLiteral("Staudruck [kN/m²]: ") + m.staudruck.angezeigterText(), wertschrift);
+    return kopf;
+}
+
+Band zusammenfassung(const QImage& bild)
+{
+    Band b;
+    b.linie(0, 0, 170, 0, 0.8);
+    b.ab(1.1, 2.1, "Auslastung:", ueberschrift);
+    const double hoehe = b.bild(1.1, 8.5, 168.5, bild);
+    b.hoehe = 8.5 + hoehe + 4 * 25.4 / 96;
+    return b;
+}
+
+
+QString ganzzahlig(double wert) { return FormatFloat(QStringLiteral("### ### ##0"), wert).trimmed(); }
+
+} // namespace
+
+Traversentexte TraversentexteVon(const Balkenmodell& m)
+{
+    const QString zwei = QStringLiteral("0.00");
+    return {m.traversenname,
+            FormatFloat(zwei, m.traverse.hoehe),
+            FormatFloat(zwei, m.traverse.laenge),
+            FormatFloat(zwei, m.traverse.eigenlast),
+            ganzzahlig(m.traverse.maxQuer),
+            ganzzahlig(m.traverse.maxBiege)};
+}
+
+Bericht BerichtVariante(Balkenmodell& modell, Balkenrechnung& rechnung, const QImage& auslastungsbild,
+                        const QDateTime& ausdruck)
+{
+    Bericht bericht;
+    bericht.titel = modell.variantenname;
+    bericht.titelband = titelblock(modell, rechnung.statusAuslastung, ausdruck);
+    Band lagerkopf = abschnittskopf(16.9, "Lager:");
+    bericht.abschnitte.push_back(abschnitt(modell.cds_lager, Lagerspalten, lagerkopf, 9.5));
+    Band lastenkopf = abschnittskopf(16.9, "Lasten:");
+    bericht.abschnitte.push_back(abschnitt(modell.cds_lasten, Lastenspalten, lastenkopf, 9.5));
+    bericht.abschnitte.push_back(abschnitt(rechnung.cds_tragfaelle, Tragfallspalten, tragfallkopf(modell), 15.9));
+    bericht.zusammenfassung = zusammenfassung(auslastungsbild);
+    bericht.seitenfuss = Seitenfuss(ausdruck);
+    return bericht;
+}

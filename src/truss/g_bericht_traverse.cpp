@@ -1,0 +1,283 @@
+#include "truss/g_bericht_traverse.h"
+#include "language/u_uebersetzung.h"
+#include "platform/u_zahlen.h"
+#include "truss/g_traversenbilder.h"
+#include "truss/u_traversenentwurf.h"
+#include "truss/u_traversentexte.h"
+#include "report/u_berichtsteile.h"
+
+namespace {
+
+const Schrift titelschrift{18, true, false};
+const Schrift normal{10};
+const Schrift fett{10, true, false};
+const Schrift ueberschrift{10, true, true};
+const Schrift unterstrichen{10, false, true};
+
+QString beschriftung(const char* name) { return Traversenbeschriftungstext(name); }
+// Group and tab titles carry blanks around them for the frame; the report prints the words.
+QString titel(const char* name) { return beschriftung(name).trimmed(); }
+
+// Writes the rows of a block from top to bottom: a caption right-aligned at the caption column,
+// its value left-aligned just after it.
+class Spalte {
+public:
+    Spalte(Band& band, double oben, double kante, double zeile)
+        : m_band(band), m_y(oben), m_kante(kante), m_zeile(zeile) {}
+
+    void paar(const QString& text, const QString& wert, Schrift schrift = normal)
+    {
+        m_band.bis(m_kante, m_y, text, schrift);
+        m_band.kasten(m_kante + 2, 168 - m_kante, m_y, wert, Ausrichtung::Links, schrift);
+        m_y += m_zeile;
+    }
+    void links(const QString& text, Schrift schrift, double x = 0)
+    {
+        m_band.kasten(x, 170 - x, m_y, text, Ausrichtung::Links, schrift);
+        m_y += m_zeile;
+    }
+    void leer() { m_y += m_zeile; }
+    void abstand(double mm) { m_y += mm; }
+    double y() const { return m_y; }
+
+private:
+    Band& m_band;
+    double m_y;
+    double m_kante;
+    double m_zeile;
+};
+
+constexpr double Zeile = 5.0;
+constexpr double Tabellenspalten[] = {16, 56, 96, 136, 168}; // right edges of the column table
+
+Band titelband(const Traversenentwurf& t)
+{
+    const Traverseneingaben& e = t.eingaben;
+    const Traversenergebnisse& r = t.ergebnisse;
+    Band b;
+    b.zentriert(0, 170, 0, beschriftung("Tfrm_traverse"), titelschrift);
+
+    Spalte kopf(b, 11, 60, Zeile);
+    kopf.paar(beschriftung("lblHersteller"), e.edtHersteller);
+    kopf.paar(beschriftung("lblName"), e.edtName);
+    kopf.paar(beschriftung("lblBearbeiter"), e.edtBearbeiter);
+    kopf.paar(beschriftung("lblEigenlast"), e.edtEigenlast);
+    kopf.paar(beschriftung("lblVerbinder"), e.edtVerbinder);
+    kopf.paar(beschriftung("lblDiagonal"), e.edtDiagonale);
+    kopf.paar(beschriftung("lblMaterial"), e.cmbMaterial.angezeigterText());
+    kopf.abstand(2);
+    kopf.links(Uebersetzt(2721, QStringLiteral("Geometrie:")), fett);
+
+    // The two pictures on the left, the dimensions beside them.
+    const double bilderOben = kopf.y() + 1;
+    const double bildhoehe = b.bild(0, bilderOben, 36, Gurtbild(e.udGurte));
+    b.bild(40, bilderOben, 36, Diagonalenbild());
+    Spalte masse(b, bilderOben, 130, Zeile);
+    masse.paar(beschriftung("lblDurchmesser"), e.edtDurchmesser);
+    masse.paar(beschriftung("lblWandstaerke"), e.edtWandstaerke);
+    if (e.udGurte != 1)
+        masse.paar(beschriftung("lblH"), e.edtHoehe);
+    if (e.udGurte > 2)
+        masse.paar(beschriftung("lblB"), e.edtBreite);
+    if (e.udGurte != 1) {
+        masse.paar(beschriftung("lblVertikal"), e.edtVertikal);
+        masse.paar(beschriftung("lblHorizontal"), e.edtHorizontal);
+    }
+    if (e.cbHoriDiga)
+        masse.links(beschriftung("cbHoriDiga"), normal, 132);
+
+    Spalte werte(b, std::max(bilderOben + bildhoehe, masse.y()) + 3, 60, Zeile);
+    werte.links(titel("gbErgebnisse"), fett);
+    const double gurt = werte.y();
+    b.ab(0, gurt, beschriftung("lblGurt"), normal);
+    werte.paar(beschriftung("lblAGurt"), r.lblValueAGurt);
+    Spalte traegheit(b, gurt, 135, Zeile);
+    traegheit.paar(QStringLiteral("I [mm² * mm²]"), r.lblValueIGurt);
+    b.ab(0, werte.y(), beschriftung("lblTraverse"), normal);
+    werte.paar(beschriftung("lblATrav"), r.lblValueATrav);
+    traegheit.paar(QStringLiteral("I h [mm² * mm²]"), r.lblValueITravHori);
+    traegheit.paar(QStringLiteral("I v [mm² * mm²]"), r.lblValueITravVerti);
+    werte.leer();
+    werte.abstand(1);
+    werte.paar(beschriftung("lblGurtMax"), r.lblValueGurtMax);
+    werte.paar(beschriftung("lblQuerkraft"), e.edtQuerkraft);
+    werte.paar(beschriftung("lblBiegemoment"), e.edtBiegemoment);
+
+    const double linie = werte.y() + 1;
+    b.linie(0, linie, 170, linie, 0.3);
+    Spalte stuetze(b, linie + 2, 110, Zeile);
+    stuetze.links(titel("tab_Stuetze"), fett);
+    if (e.cbBGVC1)
+        stuetze.links(beschriftung("cbBGVC1"), normal);
+    stuetze.paar(beschriftung("lblSicherheitsfaktor"), e.edtSicherheitsfaktor);
+    stuetze.abstand(1);
+    for (int s = 0; s < StuetzenSpalten; ++s)
+        b.bis(Tabellenspalten[s], stuetze.y(), r.sgStuetze[0][size_t(s)], s == 1 ? fett : normal);
+    b.hoehe = stuetze.y() + Zeile + 0.5;
+    b.linie(0, b.hoehe - 0.3, 170, b.hoehe - 0.3, 0.2);
+    return b;
+}
+
+Abschnitt stuetzentabelle(const Traversenentwurf& t)
+{
+    Abschnitt a;
+    a.detail.hoehe = Zeile;
+    auto daten = std::make_shared<Zeilendaten>();
+    for (int zeile = 1; zeile < StuetzenZeilen; ++zeile) {
+        QStringList werte{QString::number(zeile)};
+        for (int s = 1; s < StuetzenSpalten; ++s)
+            werte.append(t.ergebnisse.sgStuetze[size_t(zeile)][size_t(s)]);
+        daten->anhaengen(werte);
+    }
+    for (int s = 0; s < StuetzenSpalten; ++s)
+        a.detail.bis(Tabellenspalten[s], 0.5, Inhalt::Feld(s), s == 1 ? fett : normal);
+    a.daten = daten;
+    return a;
+}
+
+Band diagonalenband(const Traversenentwurf& t)
+{
+    const Traverseneingaben& e = t.eingaben;
+    const Traversenergebnisse& r = t.ergebnisse;
+    Band b;
+    Spalte s(b, 3, 95, Zeile);
+    s.links(titel("tab_Diagonalen"), ueberschrift);
+    s.paar(beschriftung("lblDiaMat"), e.cmb_Dia_Material.angezeigterText());
+    s.paar(beschriftung("lblDiaDurch"), e.edt_Dia_Durchmesser);
+    s.paar(beschriftung("lblDiaW"), e.edt_Dia_Wandstaerke);
+    s.paar(beschriftung("lblDiaSN"), e.edt_Dia_Schweissnahthoehe);
+    s.abstand(1);
+    s.links(beschriftung("lbl_de_dia"), unterstrichen);
+    s.paar(beschriftung("lbl_de_l"), r.lblValuelDia);
+    s.paar(beschriftung("lbl_de_A"), r.lblValueADia);
+    s.paar(beschriftung("lbl_de_I"), r.lblValueIDia);
+    s.links(beschriftung("lbl_de_SN"), unterstrichen);
+    s.paar(beschriftung("lbl_de_SN_l"), r.lblValuelsDia);
+    s.paar(beschriftung("lbl_de_SN_A"), r.lblValueAsDia);
+    s.links(beschriftung("lbl_de_du"), unterstrichen);
+    s.paar(beschriftung("lbl_de_du_l"), r.lblValueldDia);
+    s.paar(beschriftung("lbl_de_du_A"), r.lblValueAdDia);
+    s.links(titel("gb_dia_zul"), unterstrichen);
+    s.paar(beschriftung("lbl_dia_zul_kni"), r.lblValue_Dia_Knicken);
+    s.paar(beschriftung("lbl_dia_zul_wez"), r.lblValue_Dia_WEZ);
+    s.paar(beschriftung("lbl_dia_zul_scher"), r.lblValue_Dia_Schweiss);
+    s.paar(beschriftung("lbl_dia_zul_stanz"), r.lblValue_Dia_Stanz);
+    s.paar(beschriftung("lbl_dia_zul_gesamt"), r.lblValue_Dia_Min, fett);
+    b.hoehe = s.y() + 2;
+    return b;
+}
+
+// One row of the connector result panel: the caption label and its value label.
+struct Ergebniszeile {
+    const char* beschriftung;
+    QString Traversenergebnisse::*wert;
+};
+
+using Panel = std::array<Ergebniszeile, 10>;
+const Panel Bolzenpanel{{{"lblBolzen1", nullptr},
+                         {"lblBolzen2", &Traversenergebnisse::lvlVerbLLAEinzel},
+                         {"lblBolzen3", &Traversenergebnisse::lvlVerbLLAGesamt},
+                         {"lblBolzen4", &Traversenergebnisse::lvlVerbLLKraft},
+                         {"lblBolzen5", nullptr},
+                         {"lblBolzen6", &Traversenergebnisse::lvlVerbBolzenD},
+                         {"lblBolzen7", &Traversenergebnisse::lvlVerbBolzenA},
+                         {"lblBolzen8", &Traversenergebnisse::lvlVerbBolzenI},
+                         {"lblBolzen9", &Traversenergebnisse::lvlVerbBolzenDehn},
+                         {"lblBolzen10", &Traversenergebnisse::lvlVerbBolzenF}}};
+const Panel Schraubenpanel{{{"lblSchrauben1", nullptr},
+                            {"lblSchrauben2", &Traversenergebnisse::lblVerbSchr_ASchr},
+                            {"lblSchrauben3", &Traversenergebnisse::lblVerbSchr_FSchr},
+                            {"lblSchrauben4", &Traversenergebnisse::lblVerbSchr_MSchr},
+                            {"lblSchrauben5", &Traversenergebnisse::lblVerbSchr_FVerb},
+                            {nullptr, nullptr}, {nullptr, nullptr}, {nullptr, nullptr},
+                            {nullptr, nullptr}, {nullptr, nullptr}}};
+const Panel Rohrpanel{{{"lblRohr1", nullptr},
+                       {"lblRohr2", &Traversenergebnisse::lblVerbRohr_AA},
+                       {"lblRohr3", &Traversenergebnisse::lblVerbRohr_LLa},
+                       {"lblRohr4", &Traversenergebnisse::lblVerbRohr_FA},
+                       {"lblRohr5", nullptr},
+                       {"lblRohr6", &Traversenergebnisse::lblVerbRohr_AI},
+                       {"lblRohr7", &Traversenergebnisse::lblVerbRohr_FI},
+                       {"lblRohr8", nullptr},
+                       {"lblRohr9", &Traversenergebnisse::lblVerbRohr_ASchr},
+                       {"lblRohr10", &Traversenergebnisse::lblVerbRohr_FSchr}}};
+
+const Panel* panel(int typ)
+{
+    if (typ >= 0 && typ <= 2)
+        return &Bolzenpanel;
+    if (typ == 3)
+        return &Schraubenpanel;
+    if (typ == 4)
+        return &Rohrpanel;
+    return nullptr;
+}
+
+Band verbinderband(const Traversenentwurf& t)
+{
+    const Traverseneingaben& e = t.eingaben;
+    const Traversenergebnisse& r = t.ergebnisse;
+    const int typ = e.cmbVerbinder.gewaehlt();
+    Band b;
+    b.linie(0, 0.5, 170, 0.5, 0.3);
+    Spalte s(b, 3, 95, Zeile);
+    s.links(titel("gb_verb"), ueberschrift);
+    const QImage bild = Verbinderbild(typ);
+    const double bildOben = s.y() + 1;
+    const double bildhoehe = bild.isNull() ? 0 : b.bild(0, bildOben, 34, bild);
+    s.abstand(1);
+    s.paar(beschriftung("lbl_verb_mat"), e.cmbVerbMat.angezeigterText());
+    s.paar(beschriftung("lbl_verb_lld"), e.edtVerbLL);
+    s.paar(QStringLiteral("a [mm]:"), e.edtVerbA);
+    s.paar(QStringLiteral("b [mm]:"), e.edtVerbB);
+    s.abstand(1);
+    s.links(titel("gbBolzen"), unterstrichen, 45);
+    s.paar(beschriftung("lbl_bolz_fk"), e.cmbVerbBolzenMat.angezeigterText());
+    s.paar(beschriftung("lbl_bolz_dg"), e.edtVerbDehngrenze);
+    s.paar(QStringLiteral("d [mm]:"), e.edtVerbD);
+    Spalte ergebnisse(b, std::max(s.y(), bildOben + bildhoehe) + 1, 95, Zeile);
+
+    // The exclusion of weaker bolt material: both captions as one text, wrapped left of the value.
+    Textelement ausschluss{0, ergebnisse.y(), 93, beschriftung("cbBolzenMin") + u' ' + beschriftung("lblBolzenMin"),
+                           normal, Ausrichtung::Rechts, true};
+    b.text(ausschluss);
+    b.ab(97, ergebnisse.y(), e.cbBolzenMin ? Uebersetzt(6, QStringLiteral("Ja")) : Uebersetzt(2720, QStringLiteral("Nein")),
+         normal);
+    ergebnisse.abstand(2 * Zeile + 1);
+
+    ergebnisse.links(titel("gb_verb_erg"), unterstrichen);
+    const Panel* zeilen = panel(typ);
+    for (int i = 0; i < 10; ++i) {
+        const Ergebniszeile z = zeilen ? (*zeilen)[size_t(i)] : Ergebniszeile{nullptr, nullptr};
+        const Traversenbeschriftung* text = z.beschriftung ? FindeTraversenbeschriftung(z.beschriftung) : nullptr;
+        if (!text)
+            ergebnisse.leer();
+        else if (text->unterstrichen)
+            ergebnisse.links(beschriftung(z.beschriftung), unterstrichen, 20);
+        else
+            ergebnisse.paar(beschriftung(z.beschriftung), z.wert ? r.*z.wert : QString());
+    }
+    ergebnisse.abstand(1);
+    ergebnisse.paar(beschriftung("lblSchrauben6"), r.lblVerbMax, fett);
+    b.hoehe = ergebnisse.y() + 2;
+    return b;
+}
+
+
+} // namespace
+
+Bericht BerichtTraverse(const Traversenentwurf& entwurf, const QDateTime& ausdruck)
+{
+    Bericht bericht;
+    bericht.titel = beschriftung("Tfrm_traverse") + QStringLiteral(" – ") + entwurf.eingaben.edtName;
+    bericht.titelband = titelband(entwurf);
+    bericht.abschnitte.push_back(stuetzentabelle(entwurf));
+    // The diagonal proof is a band of its own, so that diagonal and connector each stay whole.
+    Abschnitt diagonale;
+    diagonale.kopf = diagonalenband(entwurf);
+    diagonale.daten = std::make_shared<Zeilendaten>();
+    bericht.abschnitte.push_back(std::move(diagonale));
+    bericht.zusammenfassung = verbinderband(entwurf);
+    bericht.seitenfuss = Seitenfuss(ausdruck);
+    return bericht;
+}
