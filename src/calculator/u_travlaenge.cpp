@@ -90,11 +90,11 @@ Zeilenfarbe TTravLaenge::Farbe() const
     return mitte > 1500 ? Zeilenfarbe::Schwarz : Zeilenfarbe::Grau;
 }
 
-Traversenwerte AktuelleTraverse(TBClientDataSet& t)
+Kalkulatortraverse AktuelleTraverse(TBClientDataSet& t)
 {
     auto text = [&t](const QString& name) { return t.FieldByName(name).AsString(); };
     auto zahl = [&t](const QString& name) { return t.FieldByName(name).AsFloat(); };
-    Traversenwerte w;
+    Kalkulatortraverse w;
     w.hersteller = text(QStringLiteral("Hersteller"));
     w.name = text(QStringLiteral("Name"));
     w.bearbeiter = text(QStringLiteral("Bearbeiter"));
@@ -109,7 +109,7 @@ Traversenwerte AktuelleTraverse(TBClientDataSet& t)
 
 void Traversenkalkulator::ZeigeLaengen(TBClientDataSet& cds_travbib) { BaueLaengen(AktuelleTraverse(cds_travbib)); }
 
-void Traversenkalkulator::BaueLaengen(const Traversenwerte& werte)
+void Traversenkalkulator::BaueLaengen(const Kalkulatortraverse& werte)
 {
     traverse = werte;
     laengen.clear();
@@ -127,7 +127,7 @@ void Traversenkalkulator::BaueLaengen(const Traversenwerte& werte)
 
 QString Traversenkalkulator::Begrenzungstext()
 {
-    return Format(Uebersetzt(1708, QStringLiteral("Die Tabelle endet bei %d m: die Punktlast wird nicht negativ.")),
+    return Format(Uebersetzt(1708, QStringLiteral("Tabelle endet bei %d m (Punktlast nie negativ).")),
                   {MaximaleSpannweite});
 }
 

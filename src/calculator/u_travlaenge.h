@@ -49,7 +49,7 @@ private:
 };
 
 // The library row the calculator works on; null values read 0, texts are the plain field texts.
-struct Traversenwerte {
+struct Kalkulatortraverse {
     QString hersteller;
     QString name;
     QString bearbeiter;
@@ -60,7 +60,7 @@ struct Traversenwerte {
     double querkraft = 0;
     double biegemoment = 0;
 };
-Traversenwerte AktuelleTraverse(TBClientDataSet& cds_travbib);
+Kalkulatortraverse AktuelleTraverse(TBClientDataSet& cds_travbib);
 
 // Longest span listed. A truss whose central point load never turns negative (self-weight 0 or
 // less) would otherwise give an endless table.
@@ -75,7 +75,7 @@ public:
     // Builds the list for the library's current row: L = 1, 2, ... up to the first span with a
     // negative central point load, at most MaximaleSpannweite.
     void ZeigeLaengen(TBClientDataSet& cds_travbib);
-    void BaueLaengen(const Traversenwerte& traverse);
+    void BaueLaengen(const Kalkulatortraverse& traverse);
 
     QString Name() const; // lblName: maker, a blank, name
     bool begrenzt() const { return m_begrenzt; } // the list stopped at MaximaleSpannweite
@@ -88,7 +88,7 @@ public:
     static constexpr int Spalten = 7;
 
     KalkulatorEinstellungen einstellungen;
-    Traversenwerte traverse;
+    Kalkulatortraverse traverse;
     std::vector<TTravLaenge> laengen;
 
 private:

@@ -1,5 +1,6 @@
 // kelvara-cli beispieldaten: the example data shipped beside the program — example truss designs
-// (".prt"), the truss library filled from them and a load library of common rigging loads.
+// (".prt") and the truss library computed from them, the load library, and an example project.
+// Trusses and loads come from the text sources traversen.txt and lasten.txt.
 #include "beam/u_balkenmodell.h"
 #include "beam/u_balkenrechnung.h"
 #include "beam/u_lastenbibliothek.h"
@@ -11,6 +12,8 @@
 #include "truss/u_traversenbibliothek.h"
 #include "truss/u_traversendatei.h"
 #include <QDir>
+#include <QFile>
+#include <QLocale>
 
 namespace {
 constexpr double Aluminiumdichte = 2.7e-6; // kg/mm³
@@ -40,13 +43,44 @@ double ergebnis(QString text) { return ZahlAusText(text.remove(QLatin1Char(' '))
 
 QString name(const Querschnitt& q)
 {
+    if (q.gurte == 1)
+        return QStringLiteral("Rohr %1x%2").arg(q.gurtD).arg(q.gurtW);
     return QStringLiteral("%1-Punkt %2 (%3x%4)").arg(q.gurte).arg(q.hoehe).arg(q.gurtD).arg(q.gurtW);
 }
 
-void schreibeTraversen(const QString& ordner, Traversenbibliothek& bibliothek)
+// The fields of every line of a text source ("#" starts a comment); numbers with decimal comma.
+std::vector<QStringList> Quellzeilen(const QString& datei, int felder)
 {
-    const Querschnitt querschnitte[] = {{2, 290, 50, 2}, {3, 290, 50, 2}, {4, 290, 50, 2}, {4, 390, 50, 3}};
-    for (const Querschnitt& q : querschnitte) {
+    QFile f(datei);
+    if (!f.open(QIODevice::ReadOnly))
+        throw Fehler(QStringLiteral("Datei %1 kann nicht geöffnet werden").arg(datei));
+    std::vector<QStringList> zeilen;
+    int nummer = 0;
+    for (const QString& zeile : QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'))) {
+        ++nummer;
+        if (zeile.trimmed().isEmpty() || zeile.startsWith(QLatin1Char('#')))
+            continue;
+        const QStringList teile = zeile.trimmed().split(QLatin1Char(';'));
+        if (teile.size() != felder)
+            throw Fehler(QStringLiteral("%1, Zeile %2: %3 Felder erwartet").arg(datei).arg(nummer).arg(felder));
+        zeilen.push_back(teile);
+    }
+    return zeilen;
+}
+
+double Quellzahl(const QString& text)
+{
+    bool ok = false;
+    const double wert = QLocale(QLocale::German).toDouble(text.trimmed(), &ok);
+    if (!ok)
+        throw Fehler(QStringLiteral("'%1' ist keine Zahl").arg(text));
+    return wert;
+}
+
+void schreibeTraversen(const QString& quelle, const QString& ordner, Traversenbibliothek& bibliothek)
+{
+    for (const QStringList& z : Quellzeilen(quelle, 4)) {
+        const Querschnitt q{int(Quellzahl(z[0])), int(Quellzahl(z[1])), Quellzahl(z[2]), Quellzahl(z[3])};
         Traversenentwurf e;
         Traverseneingaben& ein = e.eingaben;
         ein.udGurte = q.gurte;
@@ -78,37 +112,21 @@ void schreibeTraversen(const QString& ordner, Traversenbibliothek& bibliothek)
     }
 }
 
-void schreibeLasten(Lastenbibliothek& lasten)
+void schreibeLasten(const QString& quelle, Lastenbibliothek& lasten)
 {
-    struct Last {
-        int werkzeug;
-        const char* name;
-        double last, flaeche, breite;
-        const char* einheit;
-    };
-    const Last eintraege[] = {
-        {7, "PAR 64", 1.5, 0.13, 0.3, "kg"},
-        {6, "Stufenlinse 1 kW", 5.5, 0.12, 0.3, "kg"},
-        {9, "Moving Head Spot", 28, 0.36, 0.5, "kg"},
-        {10, "Moving Head Wash", 22, 0.3, 0.45, "kg"},
-        {5, "Kettenzug 500 kg", 38, 0, 0.3, "kg"},
-        {5, "Kettenzug 1000 kg", 62, 0, 0.35, "kg"},
-        {11, "4er-Bar PAR 64", 9, 0.24, 1.1, "kg"},
-        {13, "Topteil 12\"", 32, 0.62, 0.6, "kg"},
-        {14, "Line-Array 8 Elemente", 420, 2.9, 1.2, "kg"},
-        {15, "Projektor 10 000 lm", 45, 0.22, 0.6, "kg"},
-    };
-    for (const Last& l : eintraege)
-        lasten.LastHinzufuegen(l.werkzeug, QString::fromUtf8(l.name), l.last, l.flaeche, l.breite,
-                               QString::fromLatin1(l.einheit));
+    for (const QStringList& z : Quellzeilen(quelle, 6))
+        lasten.LastHinzufuegen(int(Quellzahl(z[0])), z[1].trimmed(), Quellzahl(z[2]), Quellzahl(z[4]),
+                               Quellzahl(z[5]), z[3].trimmed());
 }
 
-// One truss of the example stage, with the hoists and the lights its main variant carries.
+// One truss of the example stage: its supports (kind, position from the middle) and loads (kind,
+// position; a truss-force load names the support it carries).
 struct Buehnentraverse {
     const char* name;
     double x1, y1, x2, y2;
-    std::vector<double> motoren;          // positions from the middle
-    std::vector<std::pair<int, double>> lasten; // kind and position
+    std::vector<std::pair<int, double>> lager;
+    std::vector<std::pair<int, double>> lasten;
+    const char* traversenkraefte = ""; // "T3|V3|L1|" at the truss ends, comma-separated
 };
 
 void fuegeZeileHinzu(TBClientDataSet& t, const std::vector<std::pair<const char*, QVariant>>& werte)
@@ -119,57 +137,90 @@ void fuegeZeileHinzu(TBClientDataSet& t, const std::vector<std::pair<const char*
     t.Post();
 }
 
+Traversenwerte Bibliothekswerte(TBClientDataSet& b, const QString& name)
+{
+    if (!b.Locate(QStringLiteral("Name"), {name}))
+        throw Fehler(QStringLiteral("Die Beispieltraverse %1 fehlt in der Bibliothek").arg(name));
+    Traversenwerte t;
+    t.hoehe = b.FieldByName(QStringLiteral("Höhe")).AsFloat();
+    t.breite = b.FieldByName(QStringLiteral("Breite")).AsFloat();
+    t.gurtzahl = b.FieldByName(QStringLiteral("Gurtzahl")).AsInteger();
+    t.eigenlast = b.FieldByName(QStringLiteral("Eigenlast")).AsFloat();
+    t.maxQuer = b.FieldByName(QStringLiteral("Querkraft")).AsFloat();
+    t.maxBiege = b.FieldByName(QStringLiteral("Biegemoment")).AsFloat();
+    return t;
+}
+
+void fuelleVariante(Balkenmodell& m, const Buehnentraverse& t)
+{
+    for (const auto& [art, x] : t.lager) {
+        const bool motor = art == ArtMotorzug;
+        fuegeZeileHinzu(m.cds_lager, {{"Nummer", m.NeueLagernummer()}, {"Name", Artname(art)}, {"Type", art},
+                                      {"Position", x}, {"oben", motor}, {"Groesse", 0.35},
+                                      {"Eigenlast", motor ? 62 * 9.81 : 0.0}, {"Maximallast", motor ? 1000 * 9.81 : 0.0}});
+    }
+    for (const auto& [art, x] : t.lasten) {
+        const double kg = art == ArtMHSpot ? 28 : art == ArtMHWash ? 22 : art == ArtPAR ? 1.5 : 5.5;
+        fuegeZeileHinzu(m.cds_lasten, {{"Nummer", m.NeueLastnummer()}, {"Name", Artname(art)}, {"Type", art},
+                                       {"Pos1", x}, {"Pos2", x}, {"oben", false}, {"Groesse", 0.5},
+                                       {"Last", kg * 9.81}, {"Aequivalenzflaeche", StandardWindflaeche(art, 0.5)}});
+    }
+    const QStringList kraefte = QString::fromLatin1(t.traversenkraefte).split(QLatin1Char(','), Qt::SkipEmptyParts);
+    for (qsizetype i = 0; i < kraefte.size(); ++i) {
+        const double x = (i % 2 == 0 ? -1 : 1) * (m.traverse.laenge / 2 - 0.15);
+        fuegeZeileHinzu(m.cds_lasten, {{"Nummer", m.NeueLastnummer()}, {"Name", kraefte[i]},
+                                       {"Type", int(ArtTraversenkraft)}, {"Pos1", x}, {"Pos2", x}, {"oben", true},
+                                       {"Groesse", 0.3}, {"Last", 0.0}, {"Aequivalenzflaeche", 0.0}});
+    }
+}
+
 void schreibeBeispielprojekt(const QString& datei, Traversenbibliothek& bibliothek)
 {
     TBClientDataSet& b = bibliothek.cds_travbib;
-    if (!b.Locate(QStringLiteral("Name"), {QStringLiteral("4-Punkt 290 (50x2)")}))
-        throw Fehler(QStringLiteral("Die Beispieltraverse fehlt in der Bibliothek"));
-    Traversenwerte traverse;
-    traverse.hoehe = b.FieldByName(QStringLiteral("Höhe")).AsFloat();
-    traverse.breite = b.FieldByName(QStringLiteral("Breite")).AsFloat();
-    traverse.gurtzahl = b.FieldByName(QStringLiteral("Gurtzahl")).AsInteger();
-    traverse.eigenlast = b.FieldByName(QStringLiteral("Eigenlast")).AsFloat();
-    traverse.maxQuer = b.FieldByName(QStringLiteral("Querkraft")).AsFloat();
-    traverse.maxBiege = b.FieldByName(QStringLiteral("Biegemoment")).AsFloat();
+    const QString travname = QStringLiteral("4-Punkt 290 (50x2)");
+    Traversenwerte traverse = Bibliothekswerte(b, travname);
 
     Projektmodell p;
     p.name = QStringLiteral("Beispiel: Bühne Stadtfest");
     p.bearbeiter = QStringLiteral("Kelvara VLX");
-    p.anmerkungen = {QStringLiteral("Bühne 12 m × 8 m, Frontgrid und Backtruss an je drei Motoren,"),
-                     QStringLiteral("Seitentraversen an je zwei Motoren.")};
+    p.anmerkungen = {QStringLiteral("Bühne 12 m × 8 m: Front und Back an je drei Motoren;"),
+                     QStringLiteral("die Seitentraversen liegen vorn auf der Front und hängen hinten an einem Motor.")};
+    // the side trusses rest with their first support on the front truss, which carries those
+    // support forces as truss-force loads
     const Buehnentraverse traversen[] = {
-        {"Front", 0, 0, 12, 0, {-5.5, 0, 5.5}, {{9, -4.5}, {9, -1.5}, {9, 1.5}, {9, 4.5}, {7, -3}, {7, 3}}},
-        {"Back", 0, 8, 12, 8, {-5.5, 0, 5.5}, {{10, -4}, {10, -2}, {10, 0.5}, {10, 2}, {10, 4}}},
-        {"Seite links", 0, 0.5, 0, 7.5, {-3, 3}, {{6, -2}, {6, 0}, {6, 2}}},
-        {"Seite rechts", 12, 0.5, 12, 7.5, {-3, 3}, {{6, -2}, {6, 0}, {6, 2}}},
+        {"Front", 0, 0, 12, 0, {{ArtMotorzug, -5.5}, {ArtMotorzug, 0}, {ArtMotorzug, 5.5}},
+         {{ArtMHSpot, -4.5}, {ArtMHSpot, -1.5}, {ArtMHSpot, 1.5}, {ArtMHSpot, 4.5}, {ArtPAR, -3}, {ArtPAR, 3}},
+         "T3|V3|L1|,T4|V4|L1|"},
+        {"Back", 0, 8, 12, 8, {{ArtMotorzug, -5.5}, {ArtMotorzug, 0}, {ArtMotorzug, 5.5}},
+         {{ArtMHWash, -4}, {ArtMHWash, -2}, {ArtMHWash, 0.5}, {ArtMHWash, 2}, {ArtMHWash, 4}}},
+        {"Seite links", 0, 0, 0, 7.5, {{ArtLager, -3.6}, {ArtMotorzug, 3}}, {{ArtScheinwerfer, -2}, {ArtScheinwerfer, 0}, {ArtScheinwerfer, 2}}},
+        {"Seite rechts", 12, 0, 12, 7.5, {{ArtLager, -3.6}, {ArtMotorzug, 3}}, {{ArtScheinwerfer, -2}, {ArtScheinwerfer, 0}, {ArtScheinwerfer, 2}}},
     };
-    int nummer = 0;
+    std::vector<Variantenverweis> verweise;
+    int sortierung = 0;
     for (const Buehnentraverse& t : traversen) {
-        fuegeZeileHinzu(p.cds_projekt, {{"Name", QString::fromUtf8(t.name)}, {"Sortierung", ++nummer},
+        fuegeZeileHinzu(p.cds_projekt, {{"Name", QString::fromUtf8(t.name)}, {"Sortierung", ++sortierung},
                                         {"Position_X1", t.x1}, {"Position_Y1", t.y1},
                                         {"Position_X2", t.x2}, {"Position_Y2", t.y2}});
         p.NeueVariante(QStringLiteral("Hauptvariante"), QStringLiteral("Kelvara VLX"));
-        const Variantenverweis verweis = p.AktuellerVerweis();
+        verweise.push_back(p.AktuellerVerweis());
         Balkenmodell m;
-        p.VarianteInEditor(verweis, m);
+        p.VarianteInEditor(verweise.back(), m);
         traverse.laenge = std::hypot(t.x2 - t.x1, t.y2 - t.y1);
         m.traverse = traverse;
-        m.traversenname = b.FieldByName(QStringLiteral("Hersteller")).AsString() + QLatin1Char(' ') +
-                          b.FieldByName(QStringLiteral("Name")).AsString();
-        for (double x : t.motoren)
-            fuegeZeileHinzu(m.cds_lager, {{"Nummer", m.NeueLagernummer()}, {"Name", Artname(ArtMotorzug)},
-                                          {"Type", int(ArtMotorzug)}, {"Position", x}, {"oben", true},
-                                          {"Groesse", 0.35}, {"Eigenlast", 62 * 9.81}, {"Maximallast", 1000 * 9.81}});
-        for (const auto& [art, x] : t.lasten) {
-            const double kg = art == ArtMHSpot ? 28 : art == ArtMHWash ? 22 : art == ArtPAR ? 1.5 : 5.5;
-            fuegeZeileHinzu(m.cds_lasten, {{"Nummer", m.NeueLastnummer()}, {"Name", Artname(art)}, {"Type", art},
-                                           {"Pos1", x}, {"Pos2", x}, {"oben", false}, {"Groesse", 0.5},
-                                           {"Last", kg * 9.81}, {"Aequivalenzflaeche", StandardWindflaeche(art, 0.5)}});
-        }
+        m.traversenname = QStringLiteral("Beispiel ") + travname;
+        fuelleVariante(m, t);
+        p.EditorInVariante(verweise.back(), m, std::nullopt);
+    }
+    // the supported trusses first, so the front truss reads their calculated support forces
+    for (const size_t i : {2u, 3u, 1u, 0u}) {
+        Balkenmodell m;
+        p.VarianteInEditor(verweise[i], m);
+        m.ZaehlerSetzen();
         Balkenrechnung r(m);
         r.projekt = &p.Kraftquelle();
         r.Berechnen();
-        p.EditorInVariante(verweis, m, r.auslastung);
+        p.EditorInVariante(verweise[i], m, r.auslastung);
     }
     // the stage outline and the podium in front of the back truss
     auto rechteck = [&p](double x1, double y1, double x2, double y2, double breite) {
@@ -191,12 +242,13 @@ void schreibeBeispielprojekt(const QString& datei, Traversenbibliothek& biblioth
 
 int beispieldaten(const QStringList& argumente)
 {
-    if (argumente.size() != 1) {
-        fehlerausgabe(QStringLiteral("Aufruf: kelvara-cli beispieldaten PROGRAMMORDNER\n"));
+    if (argumente.size() != 2) {
+        fehlerausgabe(QStringLiteral("Aufruf: kelvara-cli beispieldaten QUELLORDNER PROGRAMMORDNER\n"));
         return 2;
     }
     try {
-        const QString programm = QDir::fromNativeSeparators(argumente[0]) + QLatin1Char('/');
+        const QString quellen = QDir::fromNativeSeparators(argumente[0]) + QLatin1Char('/');
+        const QString programm = QDir::fromNativeSeparators(argumente[1]) + QLatin1Char('/');
         const QString traversen = programm + QStringLiteral("Traversen/");
         if (!QDir().mkpath(traversen))
             throw Fehler(QStringLiteral("Ordner %1 kann nicht angelegt werden").arg(traversen));
@@ -204,10 +256,10 @@ int beispieldaten(const QStringList& argumente)
         QFile::remove(Lastenbibliothek::Dateiname(programm));
         Traversenbibliothek bibliothek;
         bibliothek.BibliothekLaden(programm);
-        schreibeTraversen(traversen, bibliothek);
+        schreibeTraversen(quellen + QStringLiteral("traversen.txt"), traversen, bibliothek);
         Lastenbibliothek lasten;
         lasten.BibliothekLaden(programm);
-        schreibeLasten(lasten);
+        schreibeLasten(quellen + QStringLiteral("lasten.txt"), lasten);
         const QString projekte = programm + QStringLiteral("Projekte/");
         QDir().mkpath(projekte);
         schreibeBeispielprojekt(projekte + QStringLiteral("Beispielprojekt.prp"), bibliothek);
@@ -223,8 +275,8 @@ int beispieldaten(const QStringList& argumente)
 }
 
 const Befehlseintrag eintrag({QStringLiteral("beispieldaten"),
-                              QStringLiteral("beispieldaten PROGRAMMORDNER\n"
-                                             "      schreibt Beispieltraversen, Traversen- und Lastenbibliothek nach PROGRAMMORDNER/Traversen\n"
+                              QStringLiteral("beispieldaten QUELLORDNER PROGRAMMORDNER\n"
+                                             "      schreibt aus traversen.txt und lasten.txt Beispieltraversen, Traversen- und Lastenbibliothek nach PROGRAMMORDNER/Traversen\n"
                                              "      und ein Beispielprojekt nach PROGRAMMORDNER/Projekte"),
                               beispieldaten});
 } // namespace

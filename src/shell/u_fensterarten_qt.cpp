@@ -1,22 +1,56 @@
 #include "beam/fo_lastbib.h"
+#include "beam/fo_variante.h"
+#include "calculator/fo_trav_calc.h"
 #include "language/fo_sprache.h"
+#include "loadtable/fo_belastungstabelle.h"
 #include "project/fo_grundrisstool.h"
 #include "project/fo_projekt.h"
+#include "project/u_projektvariante.h"
 #include "shell/fo_menu.h"
 #include "shell/u_anwendung_qt.h"
 #include "truss/fo_traverse.h"
 #include "truss/fo_travbib.h"
+
+namespace {
+Tfrm_travbib* traversenbibliothek(Anwendung& anwendung)
+{
+    return qobject_cast<Tfrm_travbib*>(anwendung.dauerfenster(Dauerfenster::Traversenbibliothek));
+}
+} // namespace
 
 void RegistriereFenster(Anwendung& anwendung)
 {
     Tfrm_menu& menu = *anwendung.menu();
     menu.registriereArt(Dokumentart::Sprache, [] { return new Tfrm_sprache; });
     menu.registriereArt(Dokumentart::Projekt, [] { return new Tfrm_projekt; });
+    // A project variant opens in a beam editor that owns its link to the project.
+    Tfrm_projekt::oeffneVariante = [](Tfrm_projekt& projekt, int, int) {
+        auto* verbindung = new Projektvariante(projekt.projekt(), &projekt);
+        auto* editor = new Tfrm_variante(*verbindung);
+        verbindung->setParent(editor);
+        Anwendung::instanz()->zeigeDokument(editor);
+    };
+    menu.registriereArt(Dokumentart::Einzelprojekt, [] { return new Tfrm_variante; });
+    menu.registriereArt(Dokumentart::Traverse, [] { return new Tfrm_traverse; });
+    menu.registriereArt(Dokumentart::Belastungstabelle, [&anwendung] {
+        auto* fenster = new Tfrm_belastungstabelle;
+        if (Tfrm_travbib* bibliothek = traversenbibliothek(anwendung))
+            fenster->setzeBibliothek(&bibliothek->Bibliothek());
+        return fenster;
+    });
+
+    // the long-lived windows, created at start-up in the order of their kinds
+    anwendung.registriereDauerfenster(Dauerfenster::Traversenbibliothek, [&anwendung](QWidget* eltern) {
+        auto* bibliothek = new Tfrm_travbib(eltern);
+        bibliothek->setzeKalkulation([&anwendung, bibliothek] {
+            if (auto* rechner = qobject_cast<Tfrm_trav_calc*>(anwendung.dauerfenster(Dauerfenster::Rechner)))
+                rechner->ZeigeLaengen(bibliothek->Bibliothek().cds_travbib);
+        });
+        return bibliothek;
+    });
+    anwendung.registriereDauerfenster(Dauerfenster::Rechner, [](QWidget* eltern) { return new Tfrm_trav_calc(eltern); });
     anwendung.registriereDauerfenster(Dauerfenster::Grundrisstool,
                                       [](QWidget* eltern) { return new Tfrm_grundrisstool(eltern); });
     anwendung.registriereDauerfenster(Dauerfenster::Lastenbibliothek,
                                       [](QWidget* eltern) { return new Tfrm_lastbib(eltern); });
-    menu.registriereArt(Dokumentart::Traverse, [] { return new Tfrm_traverse; });
-    anwendung.registriereDauerfenster(Dauerfenster::Traversenbibliothek,
-                                      [](QWidget* eltern) { return new Tfrm_travbib(eltern); });
 }

@@ -5,9 +5,9 @@
 
 namespace {
 
-Traversenwerte beispiel()
+Kalkulatortraverse beispiel()
 {
-    Traversenwerte w;
+    Kalkulatortraverse w;
     w.hersteller = QStringLiteral("ABC");
     w.name = QStringLiteral("F34");
     w.eigenlast = 100;
@@ -103,7 +103,7 @@ TEST(Spannweiten, TabelleEndetBeiEinundzwanzigMetern)
 TEST(Spannweiten, OhneEigenlastEndetDieTabelleBeiDerHoechstspannweite)
 {
     Traversenkalkulator k;
-    Traversenwerte w = beispiel();
+    Kalkulatortraverse w = beispiel();
     w.eigenlast = 0;
     k.BaueLaengen(w);
     EXPECT_EQ(k.laengen.size(), size_t(MaximaleSpannweite));
@@ -112,7 +112,7 @@ TEST(Spannweiten, OhneEigenlastEndetDieTabelleBeiDerHoechstspannweite)
     k.BaueLaengen(w);
     EXPECT_EQ(k.laengen.size(), size_t(MaximaleSpannweite));
     // An empty library row (all values 0) never turns negative either.
-    k.BaueLaengen(Traversenwerte{});
+    k.BaueLaengen(Kalkulatortraverse{});
     EXPECT_EQ(k.laengen.size(), size_t(MaximaleSpannweite));
     // A negative capacity ends at once.
     w = beispiel();

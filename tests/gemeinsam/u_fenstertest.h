@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 #include <QWidget>
+#include <gtest/gtest.h>
 #include <map>
 
 class Programmordner {
@@ -55,4 +56,19 @@ inline QImage bildVon(QWidget* fenster, const QString& name)
     QDir().mkpath(QStringLiteral(KELVARA_BINAER "/bilder"));
     bild.save(QStringLiteral(KELVARA_BINAER "/bilder/") + name + QStringLiteral(".png"));
     return bild;
+}
+
+// The child widget of that object name; a missing one fails the test.
+template <typename W>
+W* kind(QWidget* fenster, const char* name)
+{
+    W* w = fenster->findChild<W*>(QString::fromLatin1(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+}
+
+// Every prompt was one the test expected.
+inline void ohneUnerwartetes(const SkriptDialoge& skript)
+{
+    EXPECT_TRUE(skript.unerwartet.isEmpty()) << skript.unerwartet.join(u'|').toStdString();
 }

@@ -1,11 +1,16 @@
 // The project window and the palette inside the running program: created by the shell's
 // project commands, the palette as the long-lived window, the keyboard hook, a save through
 // the command with its dialog, and the English texts of every id.
+#include "beam/fo_variante.h"
 #include "fensterhilfen.h"
 #include "language/u_sprachquelle.h"
 #include "project/fo_grundrissbox.h"
 #include "project/fo_grundrisstool.h"
 #include "project/fo_projekt.h"
+#include "project/fo_zweiDialog.h"
+#include "project/u_projektvariante.h"
+#include <QPushButton>
+#include <QTableView>
 #include "shell/fo_menu.h"
 #include "shell/u_anwendung_qt.h"
 #include "u_fenstertest.h"
@@ -74,4 +79,55 @@ TEST(ProjektInAnwendung, EnglischHatEinenTextFuerJedeIdDesProjekts)
     for (int id : ids)
         EXPECT_EQ(texte.count(id), 1u) << id;
     EXPECT_EQ(texte.at(1802), QStringLiteral("Delete truss %d (%s)?"));
+}
+
+TEST(ProjektInAnwendung, DoppelklickOeffnetDieVarianteImBalkeneditor)
+{
+    Programmordner ordner;
+    SkriptDialoge skript;
+    Anwendung anwendung;
+    anwendung.Starten();
+    Tfrm_menu::Aktion(QStringLiteral("act_proj_new"))->trigger();
+    auto* fenster = qobject_cast<Tfrm_projekt*>(anwendung.aktivesDokument());
+    ASSERT_NE(fenster, nullptr);
+    TBClientDataSet& t = fenster->projekt().cds_projekt;
+    t.Append();
+    t.FieldByName(QStringLiteral("Name")).SetAsString(QStringLiteral("Front"));
+    t.FieldByName(QStringLiteral("Position_X1")).SetAsFloat(0);
+    t.FieldByName(QStringLiteral("Position_X2")).SetAsFloat(8);
+    t.Post();
+    setzeZweiWerteAntwort([](const QString&, const QString&, const QString&, QString& a, QString& b) {
+        a = QStringLiteral("Aufbau");
+        b = QStringLiteral("Petra");
+        return true;
+    });
+    fenster->btnNew->click();
+    setzeZweiWerteAntwort({});
+    fenster->pcProjekt->setCurrentWidget(fenster->tabVarianten);
+    QTableView* raster = fenster->dbgVarianten;
+    const QPoint pos = raster->visualRect(raster->model()->index(0, 1)).center();
+    raster->setCurrentIndex(raster->model()->index(0, 1));
+    maus(raster->viewport(), QEvent::MouseButtonPress, pos, Qt::LeftButton, Qt::LeftButton);
+    maus(raster->viewport(), QEvent::MouseButtonRelease, pos, Qt::LeftButton, Qt::NoButton);
+    maus(raster->viewport(), QEvent::MouseButtonDblClick, pos, Qt::LeftButton, Qt::LeftButton);
+    maus(raster->viewport(), QEvent::MouseButtonRelease, pos, Qt::LeftButton, Qt::NoButton);
+    ASSERT_EQ(anwendung.Dokumente().size(), 2u);
+
+    auto* editor = qobject_cast<Tfrm_variante*>(anwendung.aktivesDokument());
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(editor->Projektmodus());
+    EXPECT_EQ(editor->modell.variantenname, QStringLiteral("Aufbau"));
+    EXPECT_EQ(editor->modell.bearbeiter, QStringLiteral("Petra"));
+
+    // Closing the project first leaves the editor with a link that finds nothing.
+    fenster->projekt().SetzeGeaendert(false);
+    fenster->close();
+    QApplication::processEvents();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    Projektvariante* verbindung = nullptr;
+    for (QObject* kind : editor->children())
+        if (auto* v = dynamic_cast<Projektvariante*>(kind))
+            verbindung = v;
+    ASSERT_NE(verbindung, nullptr);
+    EXPECT_TRUE(verbindung->TraversenAuflisten().empty());
 }

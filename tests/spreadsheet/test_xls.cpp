@@ -50,7 +50,7 @@ Gelesen mitXlrd(const QString& pfad)
 
 void beispiel(Traversenkalkulator& k)
 {
-    Traversenwerte w;
+    Kalkulatortraverse w;
     w.hersteller = QStringLiteral("Größer");
     w.name = QStringLiteral("F34");
     w.bearbeiter = QStringLiteral("Meier");

@@ -36,14 +36,6 @@ struct Umgebung {
     }
 };
 
-template <typename W = QWidget>
-W* kind(QWidget* fenster, const char* name)
-{
-    W* w = fenster->findChild<W*>(QString::fromLatin1(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-}
-
 QString text(QWidget* fenster, const char* name) { return kind<QLabel>(fenster, name)->text(); }
 
 // Types as a user does: select all, then the new text.

@@ -1,0 +1,461 @@
+#include "beam/u_cadwerkzeuge.h"
+#include "beam/u_balkenmodell.h"
+#include "beam/u_lagerkraft.h"
+#include "beam/u_lastenbibliothek.h"
+#include "language/u_uebersetzung.h"
+#include "platform/u_dialoge.h"
+#include "platform/u_fehler.h"
+#include "platform/u_zahlen.h"
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+int gerundet(double wert)
+{
+    // Far outside any paint area; keeps the conversion defined for absurd inputs.
+    return int(std::lround(std::clamp(wert, -1e8, 1e8)));
+}
+
+int feld(TBClientDataSet& t, const char* name) { return t.FieldByName(QString::fromUtf8(name)).Index(); }
+
+QString standardflaeche(int art, const QString& groesse)
+{
+    return FormatFloat(QStringLiteral("0.0000"), StandardWindflaeche(art, TextZuFloat(groesse).value_or(1)));
+}
+
+double strengeZahl(const QString& text)
+{
+    const auto wert = TextZuFloat(text);
+    if (!wert)
+        throw Fehler(Format(QStringLiteral("'%s' ist kein gültiger Gleitkommawert"), {text}));
+    return *wert;
+}
+
+bool zweiKlicks(int art) { return art == ArtStreckenlast || (art >= Art4erBar && art <= ArtBeamer); }
+
+} // namespace
+
+void Cadansicht::SetzeMassstab(double m)
+{
+    massstab = m;
+    raster = 1;
+    for (double g : {0.5, 0.2, 0.1, 0.05, 0.02, 0.01, 0.005, 0.002, 0.001})
+        if (g + 0.0005 >= m)
+            raster = g;
+    zahlenformat = QStringLiteral("0");
+    if (m < 0.1)
+        zahlenformat = QStringLiteral("0.0");
+    if (m < 0.01)
+        zahlenformat = QStringLiteral("0.00");
+}
+
+double Cadansicht::MassstabVonRegler(int position) { return std::pow(10.0, -position / 10.0); }
+
+bool Cadansicht::Einpassen(double laenge)
+{
+    const double m = laenge / (breite - 50);
+    if (!(m > 0) || !std::isfinite(m))
+        return false;
+    ansichtsmitte = 0;
+    SetzeMassstab(m);
+    return true;
+}
+
+int Cadansicht::Spalte(double x) const { return gerundet((x - ansichtsmitte) / Pixelmass()) + breite / 2; }
+
+int Cadansicht::Zeile(double y) const
+{
+    return gerundet(y / Pixelmass()) + (hoehe - LinealHoehe) / 2 + LinealHoehe;
+}
+
+double Cadansicht::XVon(int spalte) const { return ansichtsmitte + Pixelmass() * (spalte - breite / 2); }
+
+double Cadansicht::YVon(int zeile) const
+{
+    return Pixelmass() * (zeile - LinealHoehe - (hoehe - LinealHoehe) / 2);
+}
+
+double Cadansicht::Fangen(double wert) const
+{
+    const double schritt = 10 * raster;
+    return std::round(wert / schritt) * schritt;
+}
+
+Werkzeugpanele PaneleFuer(int w)
+{
+    Werkzeugpanele p;
+    p.eigenschaften = w != ArtSelektieren && w != ArtVerschieben && w != ArtTraversenkraft;
+    p.propLager = w == ArtLager || w == ArtMotorzug;
+    p.propLasten = !p.propLager;
+    p.travKraft = w == ArtTraversenkraft;
+    return p;
+}
+
+Cadwerkzeuge::Cadwerkzeuge(Balkenmodell& modell, Cadansicht& ansicht) : m(modell), a(ansicht)
+{
+    beobachte(m.cds_lager);
+    beobachte(m.cds_lasten);
+}
+
+void Cadwerkzeuge::beobachte(TBClientDataSet& t)
+{
+    const auto melde = [this](TBClientDataSet&) {
+        if (m_stumm)
+            return;
+        if (geaendert)
+            geaendert();
+        if (neuZeichnen)
+            neuZeichnen();
+    };
+    t.AfterPost = melde;
+    t.AfterDelete = melde;
+}
+
+void Cadwerkzeuge::MausBewegt(int X, int Y, bool linksGedrueckt)
+{
+    const double x = a.Fangen(a.XVon(X));
+    const double y = a.Fangen(a.YVon(Y));
+    textX = QStringLiteral("X: ") + FormatFloat(a.zahlenformat, x);
+    if (a.ErsterPunktGesetzt()) {
+        x1Sichtbar = true;
+        textX1 = QStringLiteral("X1: ") + FormatFloat(a.zahlenformat, a.ersterPunkt) + QStringLiteral("    d: ")
+            + FormatFloat(a.zahlenformat, x - a.ersterPunkt);
+    }
+    auswahlrahmen = a.werkzeug == ArtSelektieren && linksGedrueckt;
+    a.fadenkreuz = QPoint(a.Spalte(x), a.Zeile(y));
+}
+
+void Cadwerkzeuge::MausGedrueckt(int X, int Y, Qt::MouseButton taste)
+{
+    if (a.werkzeug != ArtVerschieben)
+        MausBewegt(X, Y, taste == Qt::LeftButton);
+    if (taste == Qt::RightButton)
+        Zentrieren(Y);
+    if (taste != Qt::LeftButton)
+        return;
+
+    const bool oben = a.YVon(Y) < 0;
+    const double x = a.Fangen(a.XVon(X));
+    const int w = a.werkzeug;
+    if (w == ArtSelektieren) {
+        a.ankerX = a.XVon(X);
+        a.ankerY = a.YVon(Y);
+        auswahlrahmen = true;
+    } else if (w == ArtLager || w == ArtMotorzug) {
+        setzeLager(x, w == ArtMotorzug || oben);
+    } else if (w == ArtKraft || (w >= ArtScheinwerfer && w <= ArtMHWash)) {
+        setzeLast(w, x, x, oben, 0);
+    } else if (zweiKlicks(w)) {
+        if (!a.ErsterPunktGesetzt()) {
+            a.ersterPunkt = x;
+        } else {
+            const double erster = a.ersterPunkt;
+            a.ersterPunkt = KeinPunkt;
+            setzeLast(w, std::min(erster, x), std::max(erster, x), oben, std::fabs(erster - x));
+        }
+    } else if (w == ArtVerschieben) {
+        if (a.ErsterPunktGesetzt())
+            verschiebe(x - a.ersterPunkt);
+        a.ersterPunkt = x;
+    } else if (w == ArtTraversenkraft) {
+        setzeTraversenkraft(x, oben);
+    }
+    if (neuZeichnen)
+        neuZeichnen();
+}
+
+void Cadwerkzeuge::MausLosgelassen(int X, int Y, Qt::MouseButton taste)
+{
+    if (taste == Qt::LeftButton && a.werkzeug == ArtSelektieren) {
+        const double y = a.YVon(Y);
+        const bool oben = !(a.ankerY >= 0 && y >= 0);
+        const bool unten = a.ankerY > 0 || y > 0;
+        Markieren(oben, unten, a.XVon(X), a.ankerX);
+    }
+    auswahlrahmen = false;
+    if (neuZeichnen)
+        neuZeichnen();
+}
+
+void Cadwerkzeuge::Zentrieren(int v)
+{
+    const double xc = a.Fangen(a.XVon(a.fadenkreuz.x()));
+    if (std::abs(v - 50) <= 6) {
+        a.bezugspunkt = -xc;
+    } else {
+        a.ansichtsmitte = xc;
+        if (zeigerSetzen)
+            zeigerSetzen(a.Bildmitte());
+    }
+    if (neuZeichnen)
+        neuZeichnen();
+}
+
+void Cadwerkzeuge::Zoomen(int stufe)
+{
+    if (stufe == a.zoomfaktor)
+        return;
+    // Centres on the cross-hair; the second ruler is reached only by a right click.
+    a.ansichtsmitte = a.Fangen(a.XVon(a.fadenkreuz.x()));
+    if (zeigerSetzen)
+        zeigerSetzen(a.Bildmitte());
+    a.zoomfaktor = stufe;
+    if (neuZeichnen)
+        neuZeichnen();
+}
+
+bool Cadwerkzeuge::haengeAn(TBClientDataSet& t, const std::function<void(TBClientDataSet&)>& fuellen,
+                            int (Balkenmodell::*nummer)())
+{
+    t.CheckBrowseMode();
+    t.Append();
+    try {
+        fuellen(t);
+        t.FieldByName(QStringLiteral("markiert")).SetAsBoolean(false);
+    } catch (const Fehler& fehler) {
+        // A value the field refuses (a size that is no number) leaves no half row behind.
+        t.Cancel();
+        dialoge().Meldung(fehler.meldung());
+        return false;
+    }
+    t.FieldByName(QStringLiteral("Nummer")).SetAsInteger((m.*nummer)());
+    t.Post();
+    return true;
+}
+
+void Cadwerkzeuge::setzeLager(double x, bool oben)
+{
+    haengeAn(m.cds_lager, [&](TBClientDataSet& t) {
+        const QString& einheit = eingaben.einheitKraft;
+        const auto kraft = [&](const QString& text) { return EingabeZuKraft(text, a.werkzeug, einheit, 0); };
+        t.FieldByName(QStringLiteral("Name")).SetAsString(eingaben.name);
+        t.FieldByName(QStringLiteral("Type")).SetAsInteger(a.werkzeug);
+        t.FieldByName(QStringLiteral("Position")).SetAsFloat(x);
+        t.FieldByName(QStringLiteral("oben")).SetAsBoolean(oben);
+        t.FieldByName(QStringLiteral("Groesse")).SetAsString(eingaben.groesse);
+        t.FieldByName(QStringLiteral("Eigenlast")).SetAsFloat(kraft(eingaben.last));
+        t.FieldByName(QStringLiteral("Maximallast")).SetAsFloat(kraft(eingaben.maximal));
+        t.FieldByName(QStringLiteral("Minimalkraft")).SetAsFloat(kraft(eingaben.minimal));
+    }, &Balkenmodell::NeueLagernummer);
+}
+
+void Cadwerkzeuge::setzeLast(int art, double pos1, double pos2, bool oben, double laenge)
+{
+    haengeAn(m.cds_lasten, [&](TBClientDataSet& t) {
+        t.FieldByName(QStringLiteral("Name")).SetAsString(eingaben.name);
+        t.FieldByName(QStringLiteral("Type")).SetAsInteger(art);
+        t.FieldByName(QStringLiteral("Pos1")).SetAsFloat(pos1);
+        t.FieldByName(QStringLiteral("Pos2")).SetAsFloat(pos2);
+        t.FieldByName(QStringLiteral("oben")).SetAsBoolean(oben);
+        t.FieldByName(QStringLiteral("Groesse")).SetAsString(eingaben.groesse);
+        t.FieldByName(QStringLiteral("Aequivalenzflaeche")).SetAsString(eingaben.flaeche);
+        t.FieldByName(QStringLiteral("Last")).SetAsFloat(EingabeZuKraft(eingaben.last, art, Einheit(), laenge));
+    }, &Balkenmodell::NeueLastnummer);
+}
+
+void Cadwerkzeuge::setzeTraversenkraft(double x, bool oben)
+{
+    if (!travTraverse || !travVariante || !travLager) {
+        dialoge().Meldung(Uebersetzt(2026, QStringLiteral("kein gültiges Lager gewählt")));
+        return;
+    }
+    haengeAn(m.cds_lasten, [&](TBClientDataSet& t) {
+        const int tr = *travTraverse, va = *travVariante, la = *travLager;
+        t.FieldByName(QStringLiteral("Name")).SetAsString(Format(QStringLiteral("T%d|V%d|L%d|"), {tr, va, la}));
+        t.FieldByName(QStringLiteral("Type")).SetAsInteger(ArtTraversenkraft);
+        t.FieldByName(QStringLiteral("Pos1")).SetAsFloat(x);
+        t.FieldByName(QStringLiteral("Pos2")).SetAsFloat(x);
+        t.FieldByName(QStringLiteral("oben")).SetAsBoolean(oben);
+        t.FieldByName(QStringLiteral("Groesse")).SetAsString(eingaben.travKraftBreite);
+        const double kraft = projekt ? projekt->Lagerkraft(tr, va, la) : 0;
+        t.FieldByName(QStringLiteral("Last")).SetAsFloat(std::isfinite(kraft) ? kraft : 0);
+    }, &Balkenmodell::NeueLastnummer);
+}
+
+void Cadwerkzeuge::verschiebe(double d)
+{
+    TBClientDataSet& l = m.cds_lager;
+    l.CheckBrowseMode();
+    const int markiertL = feld(l, "markiert"), position = feld(l, "Position");
+    for (l.First(); !l.Eof(); l.Next())
+        if (l.Fields(markiertL).AsBoolean()) {
+            l.Edit();
+            l.Fields(position).SetAsFloat(l.Fields(position).AsFloat() + d);
+            l.Post();
+        }
+    TBClientDataSet& s = m.cds_lasten;
+    s.CheckBrowseMode();
+    const int markiertS = feld(s, "markiert"), pos1 = feld(s, "Pos1"), pos2 = feld(s, "Pos2");
+    for (s.First(); !s.Eof(); s.Next())
+        if (s.Fields(markiertS).AsBoolean()) {
+            s.Edit();
+            s.Fields(pos1).SetAsFloat(s.Fields(pos1).AsFloat() + d);
+            s.Fields(pos2).SetAsFloat(s.Fields(pos2).AsFloat() + d);
+            s.Post();
+        }
+    if (geaendert)
+        geaendert();
+}
+
+void Cadwerkzeuge::WerkzeugWaehlen(int code)
+{
+    if (code < ArtSelektieren || code > ArtTraversenkraft)
+        return;
+    a.werkzeug = code;
+    a.ersterPunkt = KeinPunkt;
+    const Merkwert& mw = merkwerte[std::size_t(code)];
+    eingaben.groesse = mw.groesse.isEmpty() ? QStringLiteral("1") : mw.groesse;
+    eingaben.flaeche = mw.flaeche.isEmpty() ? standardflaeche(code, eingaben.groesse) : mw.flaeche;
+    eingaben.name = mw.name;
+    eingaben.last = mw.last.isEmpty() ? QStringLiteral("0") : mw.last;
+    if (code != ArtVerschieben)
+        AllesAbwaehlen();
+    x1Sichtbar = false;
+}
+
+void Cadwerkzeuge::Markieren(bool oben, bool unten, double a1, double b1)
+{
+    const double lo = std::min(a1, b1) - 5 * a.raster;
+    const double hi = std::max(a1, b1) + 5 * a.raster;
+    auswahlAnzahl = 0;
+    letzteTabelle = Auswahltabelle::Keine;
+    QVariant letzteNummer;
+    m_stumm = true;
+    const auto markiere = [&](TBClientDataSet& t, const char* positionsfeld, Auswahltabelle art) {
+        t.CheckBrowseMode();
+        const int p = feld(t, positionsfeld), obenFeld = feld(t, "oben"), markiert = feld(t, "markiert");
+        const int nummer = feld(t, "Nummer");
+        for (t.First(); !t.Eof(); t.Next()) {
+            const double x = t.Fields(p).AsFloat();
+            const bool ob = t.Fields(obenFeld).AsBoolean();
+            const bool an = lo < x && x < hi && ((ob && oben) || (!ob && unten));
+            if (t.Fields(markiert).IsNull() || t.Fields(markiert).AsBoolean() != an) {
+                t.Edit();
+                t.Fields(markiert).SetAsBoolean(an);
+                t.Post();
+            }
+            if (an) {
+                ++auswahlAnzahl;
+                letzteTabelle = art;
+                letzteNummer = t.Fields(nummer).Value();
+            }
+        }
+    };
+    try {
+        markiere(m.cds_lager, "Position", Auswahltabelle::Lager);
+        markiere(m.cds_lasten, "Pos1", Auswahltabelle::Lasten);
+    } catch (...) {
+        m_stumm = false;
+        throw;
+    }
+    m_stumm = false;
+    textInfo = QString::number(auswahlAnzahl) + Uebersetzt(2001, QStringLiteral(" Elemente gewählt"));
+    if (auswahlAnzahl == 1) {
+        TBClientDataSet& t = letzteTabelle == Auswahltabelle::Lager ? m.cds_lager : m.cds_lasten;
+        t.Locate(QStringLiteral("Nummer"), {letzteNummer});
+    }
+    if (auswahlGeaendert)
+        auswahlGeaendert();
+}
+
+bool Cadwerkzeuge::Loeschen()
+{
+    if (dialoge().FrageJaNein(Uebersetzt(2017, QStringLiteral("gewählte Elemente löschen?"))) != Antwort::Ja)
+        return false;
+    for (TBClientDataSet* t : {&m.cds_lager, &m.cds_lasten}) {
+        t->CheckBrowseMode();
+        const int markiert = feld(*t, "markiert");
+        t->First();
+        while (!t->Eof()) {
+            if (t->Fields(markiert).AsBoolean())
+                t->Delete();
+            else
+                t->Next();
+        }
+    }
+    AllesAbwaehlen();
+    if (geaendert)
+        geaendert();
+    if (neuZeichnen)
+        neuZeichnen();
+    return true;
+}
+
+void Cadwerkzeuge::Umschalten(bool nachOben)
+{
+    for (TBClientDataSet* t : {&m.cds_lager, &m.cds_lasten}) {
+        t->CheckBrowseMode();
+        const int markiert = feld(*t, "markiert"), oben = feld(*t, "oben");
+        for (t->First(); !t->Eof(); t->Next())
+            if (t->Fields(markiert).AsBoolean()) {
+                t->Edit();
+                t->Fields(oben).SetAsBoolean(t == &m.cds_lager ? !t->Fields(oben).AsBoolean() : nachOben);
+                t->Post();
+            }
+    }
+}
+
+void Cadwerkzeuge::GroesseGeaendert(const QString& text)
+{
+    eingaben.groesse = text;
+    Merkwert& mw = merkwerte[std::size_t(a.werkzeug)];
+    mw.groesse = text.left(5);
+    eingaben.flaeche = standardflaeche(a.werkzeug, text);
+    mw.flaeche = eingaben.flaeche.left(8);
+}
+
+void Cadwerkzeuge::NameGeaendert(const QString& text)
+{
+    eingaben.name = text;
+    merkwerte[std::size_t(a.werkzeug)].name = text.left(30);
+}
+
+void Cadwerkzeuge::LastGeaendert(const QString& text)
+{
+    eingaben.last = text;
+    merkwerte[std::size_t(a.werkzeug)].last = text.left(10);
+}
+
+QString& Cadwerkzeuge::Einheit()
+{
+    return a.werkzeug == ArtStreckenlast ? eingaben.einheitStreckenlast : eingaben.einheitKraft;
+}
+
+bool Cadwerkzeuge::LastAusBibliothek(Lastenbibliothek& bibliothek, int nummer, const QStringList& einheiten)
+{
+    if (!bibliothek.LastFinden(nummer)) {
+        dialoge().Meldung(Uebersetzt(2032, QStringLiteral("Last nicht gefunden")));
+        return false;
+    }
+    TBClientDataSet& t = bibliothek.cds_lastbib;
+    eingaben.name = t.FieldByName(QStringLiteral("Name")).DisplayText();
+    eingaben.groesse = t.FieldByName(QStringLiteral("Breite")).DisplayText();
+    eingaben.flaeche = t.FieldByName(QStringLiteral("Flaeche")).DisplayText();
+    eingaben.last = t.FieldByName(QStringLiteral("Last")).DisplayText();
+    const QString einheit = t.FieldByName(QStringLiteral("Einheit")).AsString();
+    if (einheiten.contains(einheit))
+        Einheit() = einheit;
+    return true;
+}
+
+bool Cadwerkzeuge::LastInBibliothek(Lastenbibliothek& bibliothek)
+{
+    const double last = strengeZahl(eingaben.last);
+    const double flaeche = strengeZahl(eingaben.flaeche);
+    const double breite = strengeZahl(eingaben.groesse);
+    return bibliothek.LastHinzufuegen(a.werkzeug, eingaben.name, last, flaeche, breite, Einheit());
+}
+
+void UebernimmTraverse(Balkenmodell& m, TBClientDataSet& b)
+{
+    const auto wert = [&](const char* name) { return b.FieldByName(QString::fromUtf8(name)).AsFloat(); };
+    m.traversenname = b.FieldByName(QStringLiteral("Name")).AsString() + QLatin1Char('(')
+        + b.FieldByName(QStringLiteral("Hersteller")).AsString() + QLatin1Char(')');
+    m.traverse.eigenlast = wert("Eigenlast");
+    m.traverse.maxQuer = wert("Querkraft");
+    m.traverse.maxBiege = wert("Biegemoment");
+    m.traverse.hoehe = wert("Höhe");
+    m.traverse.breite = wert("Breite");
+    m.traverse.gurtzahl = b.FieldByName(QStringLiteral("Gurtzahl")).AsInteger();
+}

@@ -1,0 +1,143 @@
+#pragma once
+// The CAD view of the beam editor without widgets: the mapping between metres and pixels, the
+// scale with its grid step and number mask, and the mouse tools 1 to 17 with marking, moving,
+// deleting, flipping and re-centring. The window feeds it pixel positions and shows what it
+// leaves in its fields; tests drive it the same way.
+#include <QPoint>
+#include <QStringList>
+#include <QtCore/qnamespace.h>
+#include <QString>
+#include <array>
+#include <functional>
+#include <optional>
+
+class Balkenmodell;
+class Lagerkraftquelle;
+class Lastenbibliothek;
+class TBClientDataSet;
+
+constexpr double KeinPunkt = -10000; // ErsterPunkt when no first click is pending
+constexpr int LinealHoehe = 60;      // the rulers take the top rows of the paint area
+
+class Cadansicht {
+public:
+    double ansichtsmitte = 0;
+    double massstab = 0.1;    // metres per pixel at zoom factor 1
+    double raster = 0.1;      // grid step in m
+    QString zahlenformat = QStringLiteral("0");
+    int zoomfaktor = 1;       // 1, 2 or 5: the keyboard's modifier level
+    double bezugspunkt = 0;   // offset of the second ruler
+    QPoint fadenkreuz{-100, -100};
+    double ankerX = 0, ankerY = 0; // where the selection box started, unsnapped
+    double ersterPunkt = KeinPunkt;
+    int werkzeug = 1;
+    int breite = 850, hoehe = 400; // paint area in pixels
+
+    void SetzeMassstab(double m);
+    static double MassstabVonRegler(int position); // 10^(−position/10)
+    // Centre 0 and the whole truss in the width less 50 pixels; false when that gives no scale.
+    bool Einpassen(double traversenlaenge);
+
+    double Pixelmass() const { return massstab / zoomfaktor; }
+    int Spalte(double x) const;
+    int Zeile(double y) const;
+    double XVon(int spalte) const;
+    double YVon(int zeile) const;
+    double Fangen(double wert) const; // to 10 grid steps
+    bool ErsterPunktGesetzt() const { return ersterPunkt > -1000; }
+    QPoint Bildmitte() const { return {breite / 2, (hoehe - LinealHoehe) / 2 + LinealHoehe}; }
+};
+
+// Texts of the property panel as typed, and the remembered values of one tool.
+struct Eigenschaften {
+    QString groesse = QStringLiteral("1");
+    QString last = QStringLiteral("0");
+    QString name;
+    QString maximal = QStringLiteral("0");
+    QString minimal = QStringLiteral("0");
+    QString flaeche = QStringLiteral("0");
+    QString einheitKraft = QStringLiteral("kg");
+    QString einheitStreckenlast = QStringLiteral("kg/m");
+    QString travKraftBreite = QStringLiteral("1");
+};
+struct Merkwert {
+    QString groesse, flaeche, name, last;
+};
+
+// Which panels of the tool group show for a tool.
+struct Werkzeugpanele {
+    bool eigenschaften = false, propLager = false, propLasten = false, travKraft = false;
+};
+Werkzeugpanele PaneleFuer(int werkzeug);
+
+enum class Auswahltabelle { Keine, Lager, Lasten };
+
+class Cadwerkzeuge {
+public:
+    Cadwerkzeuge(Balkenmodell& modell, Cadansicht& ansicht);
+    Cadwerkzeuge(const Cadwerkzeuge&) = delete;
+    Cadwerkzeuge& operator=(const Cadwerkzeuge&) = delete;
+
+    Eigenschaften eingaben;
+    std::array<Merkwert, 18> merkwerte{}; // by tool code 1 to 17
+    // TravKraftAuswahl: truss, variant and support of the truss-force panel.
+    std::optional<int> travTraverse, travVariante, travLager;
+    const Lagerkraftquelle* projekt = nullptr;
+
+    // Hooks of the window.
+    std::function<void()> neuZeichnen;
+    std::function<void()> geaendert;                // a post or delete of the editor's tables
+    std::function<void(QPoint)> zeigerSetzen;       // move the mouse pointer to this pixel
+    std::function<void()> auswahlGeaendert;         // after marking: panels, count, buttons
+
+    // What the window shows.
+    QString textX, textX1, textInfo;
+    bool x1Sichtbar = false;
+    bool auswahlrahmen = false;     // the selection box follows the cross-hair
+    int auswahlAnzahl = 0;
+    Auswahltabelle letzteTabelle = Auswahltabelle::Keine;
+
+    void MausBewegt(int X, int Y, bool linksGedrueckt);
+    void MausGedrueckt(int X, int Y, Qt::MouseButton taste);
+    void MausLosgelassen(int X, int Y, Qt::MouseButton taste);
+    void Zentrieren(int v);
+    // The keyboard magnifier: re-centres on the cross-hair and sets the zoom factor.
+    void Zoomen(int stufe);
+
+    void WerkzeugWaehlen(int code);
+    void Markieren(bool oben, bool unten, double a, double b);
+    void AllesAbwaehlen() { Markieren(false, false, -1, -1); }
+    bool Loeschen(); // asks "gewählte Elemente löschen?"
+    void Umschalten(bool nachOben);
+
+    // Changes of the property inputs, remembered for the current tool. GroesseGeaendert also
+    // sets the area input to the default wind area.
+    void GroesseGeaendert(const QString& text);
+    void NameGeaendert(const QString& text);
+    void LastGeaendert(const QString& text);
+
+    // The unit list that applies to the current tool.
+    QString& Einheit();
+    // Takes the library entry into the inputs; false with "Last nicht gefunden" when it is gone.
+    bool LastAusBibliothek(Lastenbibliothek& bibliothek, int nummer, const QStringList& einheiten);
+    // Stores the inputs as an entry; the numbers are read strictly (Fehler when not a number).
+    bool LastInBibliothek(Lastenbibliothek& bibliothek);
+
+private:
+    void beobachte(TBClientDataSet& tabelle);
+    // Appends a row filled by `fuellen` and numbered from the model's counter, or none at all.
+    bool haengeAn(TBClientDataSet& t, const std::function<void(TBClientDataSet&)>& fuellen,
+                  int (Balkenmodell::*nummer)());
+    void setzeLager(double x, bool oben);
+    void setzeLast(int art, double pos1, double pos2, bool oben, double laenge);
+    void setzeTraversenkraft(double x, bool oben);
+    void verschiebe(double d);
+
+    Balkenmodell& m;
+    Cadansicht& a;
+    bool m_stumm = false; // marking writes are no changes
+};
+
+// The current row of the truss library into the model: name "Name(Hersteller)", self-weight,
+// permissible shear force and moment, height, width and chord count.
+void UebernimmTraverse(Balkenmodell& modell, TBClientDataSet& bibliothek);
