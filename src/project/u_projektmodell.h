@@ -82,6 +82,8 @@ public:
     bool NeueVariante(const QString& variantenname, const QString& variantenbearbeiter);
     bool VarianteLoeschen(); // asks "Soll die Variante %d (%s) gelöscht werden?"
     bool VariantenanmerkungSetzen(const QString& text);
+    // Deletes the current truss: its variants one by one, then the truss.
+    void TraverseLoeschen();
     bool VarianteDuplizieren(const QString& variantenname, const QString& variantenbearbeiter);
 
     // Truss-force lists of the beam editor; they move the current rows to what they locate.

@@ -61,6 +61,14 @@ bool Projektmodell::VarianteLoeschen()
     return true;
 }
 
+void Projektmodell::TraverseLoeschen()
+{
+    if (cds_projekt.RecordCount() == 0)
+        return;
+    leere(cds_varianten);
+    cds_projekt.Delete();
+}
+
 bool Projektmodell::VariantenanmerkungSetzen(const QString& text)
 {
     if (cds_projekt.RecordCount() == 0)

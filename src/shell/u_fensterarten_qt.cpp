@@ -3,6 +3,9 @@
 #include "calculator/fo_trav_calc.h"
 #include "language/fo_sprache.h"
 #include "loadtable/fo_belastungstabelle.h"
+#include "project/fo_grundrisstool.h"
+#include "project/fo_projekt.h"
+#include "project/u_projektvariante.h"
 #include "shell/fo_menu.h"
 #include "shell/u_anwendung_qt.h"
 #include "truss/fo_traverse.h"
@@ -19,6 +22,14 @@ void RegistriereFenster(Anwendung& anwendung)
 {
     Tfrm_menu& menu = *anwendung.menu();
     menu.registriereArt(Dokumentart::Sprache, [] { return new Tfrm_sprache; });
+    menu.registriereArt(Dokumentart::Projekt, [] { return new Tfrm_projekt; });
+    // A project variant opens in a beam editor that owns its link to the project.
+    Tfrm_projekt::oeffneVariante = [](Tfrm_projekt& projekt, int, int) {
+        auto* verbindung = new Projektvariante(projekt.projekt(), &projekt);
+        auto* editor = new Tfrm_variante(*verbindung);
+        verbindung->setParent(editor);
+        Anwendung::instanz()->zeigeDokument(editor);
+    };
     menu.registriereArt(Dokumentart::Einzelprojekt, [] { return new Tfrm_variante; });
     menu.registriereArt(Dokumentart::Traverse, [] { return new Tfrm_traverse; });
     menu.registriereArt(Dokumentart::Belastungstabelle, [&anwendung] {
@@ -38,6 +49,8 @@ void RegistriereFenster(Anwendung& anwendung)
         return bibliothek;
     });
     anwendung.registriereDauerfenster(Dauerfenster::Rechner, [](QWidget* eltern) { return new Tfrm_trav_calc(eltern); });
+    anwendung.registriereDauerfenster(Dauerfenster::Grundrisstool,
+                                      [](QWidget* eltern) { return new Tfrm_grundrisstool(eltern); });
     anwendung.registriereDauerfenster(Dauerfenster::Lastenbibliothek,
                                       [](QWidget* eltern) { return new Tfrm_lastbib(eltern); });
 }

@@ -1,0 +1,109 @@
+#include "project/fo_grundrissbox.h"
+#include "platform/u_dialoge.h"
+#include "platform/u_fehler.h"
+#include "project/g_grundriss.h"
+#include <QCursor>
+#include <QMouseEvent>
+#include <QPainter>
+
+TGrundrissbox::TGrundrissbox(Grundrisswerkzeuge& werkzeuge, QWidget* eltern)
+    : QWidget(eltern), m_werkzeuge(werkzeuge)
+{
+    setObjectName(QStringLiteral("pbGrundriss"));
+    setMouseTracking(true);
+    setCursor(Qt::CrossCursor);
+    setMinimumSize(200, 150);
+}
+
+void TGrundrissbox::Neuzeichnen()
+{
+    m_planVeraltet = true;
+    m_kreuz = QPoint(-100, -100);
+    update();
+}
+
+void TGrundrissbox::paintEvent(QPaintEvent*)
+{
+    if (m_planVeraltet || m_plan.size() != size()) {
+        m_werkzeuge.groesse = size();
+        m_plan = QPixmap(size());
+        QPainter maler(&m_plan);
+        ZeichneGrundriss(maler, m_werkzeuge, palette().color(QPalette::Button));
+        m_planVeraltet = false;
+    }
+    QPainter maler(this);
+    maler.drawPixmap(0, 0, m_plan);
+    if (m_kreuz != QPoint(-100, -100))
+        ZeichneCursor(maler, m_werkzeuge.Band(m_kreuz, m_linksGedrueckt), m_kreuz);
+}
+
+void TGrundrissbox::resizeEvent(QResizeEvent*)
+{
+    m_werkzeuge.groesse = size();
+    Neuzeichnen();
+}
+
+void TGrundrissbox::bewegung(QPoint pixel, bool linksGedrueckt)
+{
+    m_maus = pixel;
+    m_linksGedrueckt = linksGedrueckt;
+    Q_EMIT infoGeaendert(m_werkzeuge.Bewegung(pixel));
+    m_kreuz = m_werkzeuge.PlanZuBild(m_werkzeuge.Gerastet(pixel));
+    update();
+}
+
+void TGrundrissbox::mouseMoveEvent(QMouseEvent* e)
+{
+    bewegung(e->position().toPoint(), e->buttons() & Qt::LeftButton);
+}
+
+void TGrundrissbox::mousePressEvent(QMouseEvent* e)
+{
+    const QPoint pixel = e->position().toPoint();
+    bewegung(pixel, e->buttons() & Qt::LeftButton);
+    if (e->button() == Qt::LeftButton) {
+        try {
+            m_werkzeuge.LinksGedrueckt(pixel);
+        } catch (const Fehler& f) {
+            dialoge().Meldung(f.meldung());
+        }
+        Neuzeichnen();
+    } else if (e->button() == Qt::RightButton) {
+        AufCursorZentrieren();
+    }
+}
+
+void TGrundrissbox::mouseReleaseEvent(QMouseEvent* e)
+{
+    m_linksGedrueckt = false;
+    if (e->button() == Qt::LeftButton)
+        m_werkzeuge.LinksLosgelassen(e->position().toPoint());
+    Neuzeichnen();
+}
+
+void TGrundrissbox::zeigerZurMitte()
+{
+    const QPoint mitte(width() / 2, height() / 2);
+    m_maus = mitte;
+    QCursor::setPos(mapToGlobal(mitte));
+}
+
+void TGrundrissbox::AufCursorZentrieren()
+{
+    if (!m_maus)
+        return; // the mouse never was over the plan: nothing to centre on
+    m_werkzeuge.Zentrieren(*m_maus);
+    zeigerZurMitte();
+    Neuzeichnen();
+}
+
+bool TGrundrissbox::StufeSetzen(int stufe)
+{
+    const bool zentriert = m_maus.has_value();
+    if (!m_werkzeuge.StufeSetzen(stufe, m_maus))
+        return false;
+    if (zentriert)
+        zeigerZurMitte();
+    Neuzeichnen();
+    return true;
+}

@@ -1,0 +1,44 @@
+#pragma once
+// pbGrundriss: the paint box of the floor plan. It paints the plan from the project window's
+// Grundrisswerkzeuge, follows the mouse with rubber band and cursor cross, and hands the clicks
+// to the tools.
+#include "project/u_grundrisswerkzeuge.h"
+#include <QPixmap>
+#include <QWidget>
+#include <optional>
+
+class TGrundrissbox : public QWidget {
+    Q_OBJECT
+public:
+    TGrundrissbox(Grundrisswerkzeuge& werkzeuge, QWidget* eltern = nullptr);
+
+    // Paints the plan anew (tables or view changed); the cursor cross is forgotten.
+    void Neuzeichnen();
+    // Right click and keyboard magnification: centres the view on the cursor and moves the
+    // mouse pointer to the middle of the box.
+    void AufCursorZentrieren();
+    // The keyboard level; centres on the cursor first. False when the level did not change.
+    bool StufeSetzen(int stufe);
+    QPoint Kreuz() const { return m_kreuz; }
+
+Q_SIGNALS:
+    void infoGeaendert(const Planinfo& info);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+    void mouseMoveEvent(QMouseEvent*) override;
+    void mousePressEvent(QMouseEvent*) override;
+    void mouseReleaseEvent(QMouseEvent*) override;
+
+private:
+    void bewegung(QPoint pixel, bool linksGedrueckt);
+    void zeigerZurMitte();
+
+    Grundrisswerkzeuge& m_werkzeuge;
+    QPixmap m_plan;
+    bool m_planVeraltet = true;
+    QPoint m_kreuz{-100, -100};  // cursor cross last drawn; (-100, -100) when none
+    std::optional<QPoint> m_maus; // last mouse position inside the box
+    bool m_linksGedrueckt = false;
+};

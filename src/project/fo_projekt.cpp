@@ -1,0 +1,209 @@
+#include "project/fo_projekt.h"
+#include "language/u_uebersetze_qt.h"
+#include "language/u_uebersetzung.h"
+#include "platform/u_fehler.h"
+#include "platform/u_tabellenmodell_qt.h"
+#include "platform/u_zahlen.h"
+#include "project/fo_grundrissbox.h"
+#include "shell/fo_menu.h"
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QMenu>
+#include <QTabWidget>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+Tfrm_projekt::Tfrm_projekt(QWidget* eltern) : Dokumentfenster(eltern)
+{
+    setObjectName(QStringLiteral("frm_projekt"));
+    pcProjekt = new QTabWidget(this);
+    pcProjekt->setObjectName(QStringLiteral("pcProjekt"));
+    tabUebersicht = baueUebersicht();
+    tabGrundriss = baueGrundriss();
+    tabVarianten = baueVarianten();
+    pcProjekt->addTab(tabUebersicht, QStringLiteral("Übersicht"));
+    pcProjekt->addTab(tabGrundriss, QStringLiteral("CAD"));
+    pcProjekt->addTab(tabVarianten, QStringLiteral("Varianten"));
+    setCentralWidget(pcProjekt);
+    resize(900, 640);
+
+    Projekt1 = new QMenu(QStringLiteral("&Projekt"), this);
+    Projekt1->setObjectName(QStringLiteral("Projekt1"));
+    for (const char* name : {"act_proj_new", "act_proj_open", "act_proj_save", "act_proj_saveas"})
+        Projekt1->addAction(Tfrm_menu::Aktion(QString::fromLatin1(name)));
+    Projekt1->addSeparator();
+    Schlieen1 = Projekt1->addAction(QStringLiteral("S&chließen"));
+    Schlieen1->setObjectName(QStringLiteral("Schlieen1"));
+    connect(Schlieen1, &QAction::triggered, this, &QWidget::close);
+    fuegeMenueHinzu(1, Projekt1);
+
+    connect(pcProjekt, &QTabWidget::currentChanged, this, [this] {
+        if (ZeigtGrundriss())
+            GrundrissNeuzeichnen();
+        Q_EMIT ansichtGewechselt();
+    });
+
+    m_projekt.ZustandAnzeigen = [this] { zeigeZustand(); };
+    m_projekt.KnoepfeAktualisieren = [this] { KnoepfeAktualisieren(); };
+    zeigeZustand();
+    zeigeProjektdaten();
+    zeigeTraverse();
+    KnoepfeAktualisieren();
+}
+
+Tfrm_projekt::~Tfrm_projekt()
+{
+    m_projekt.ZustandAnzeigen = nullptr;
+    m_projekt.KnoepfeAktualisieren = nullptr;
+}
+
+QTableView* Tfrm_projekt::tabellenansicht(const char* name, QWidget* eltern)
+{
+    auto* sicht = new QTableView(eltern);
+    sicht->setObjectName(QString::fromLatin1(name));
+    sicht->setSelectionBehavior(QAbstractItemView::SelectRows);
+    sicht->setSelectionMode(QAbstractItemView::SingleSelection);
+    sicht->verticalHeader()->setDefaultSectionSize(20);
+    sicht->verticalHeader()->hide();
+    return sicht;
+}
+
+QToolButton* Tfrm_projekt::navigatorknopf(const char* name, const QString& zeichen, QWidget* eltern)
+{
+    auto* knopf = new QToolButton(eltern);
+    knopf->setObjectName(QString::fromLatin1(name));
+    knopf->setText(zeichen);
+    knopf->setAutoRaise(true);
+    return knopf;
+}
+
+void Tfrm_projekt::setzeTitel(Tabellenmodell& modell, const QStringList& titel, bool nurLesen)
+{
+    for (int i = 0; i < titel.size(); ++i) {
+        modell.setzeSpaltentitel(i, titel[i]);
+        if (nurLesen)
+            modell.setzeNurLesen(i, true);
+    }
+}
+
+void Tfrm_projekt::ausfuehren(const std::function<void()>& aktion)
+{
+    try {
+        aktion();
+    } catch (const Fehler& f) {
+        dialoge().Meldung(f.meldung());
+    }
+}
+
+void Tfrm_projekt::TexteSetzen()
+{
+    UebersetzeMenuItem(Projekt1, 1831);
+    UebersetzeMenuItem(Schlieen1, 1832);
+    texteUebersicht();
+    UebersetzeControl(tabGrundriss, 1848);
+    texteVarianten();
+    zeigeZustand();
+}
+
+void Tfrm_projekt::showEvent(QShowEvent* e)
+{
+    Dokumentfenster::showEvent(e);
+    TexteSetzen();
+}
+
+void Tfrm_projekt::zeigeZustand()
+{
+    setWindowTitle(m_projekt.Titel());
+    setzeDateiname(m_projekt.Dateiname());
+    setzeGeaendert(m_projekt.Geaendert());
+}
+
+void Tfrm_projekt::Laden(const QString& pfad)
+{
+    try {
+        m_projekt.Laden(pfad);
+    } catch (...) {
+        zeigeProjektdaten();
+        throw;
+    }
+    zeigeProjektdaten();
+    m_grundriss.ErstenPunktVergessen();
+    GrundrissNeuzeichnen();
+}
+
+bool Tfrm_projekt::SpeichernUnter(const QString& pfad)
+{
+    if (!DarfUeberschreiben(pfad, Ueberschreibfrage(pfad)))
+        return false;
+    // A failed write leaves the flag set and the former file in place.
+    try {
+        m_projekt.Speichern(pfad);
+    } catch (const Fehler& f) {
+        dialoge().Meldung(f.meldung());
+        return false;
+    }
+    return true;
+}
+
+QString Tfrm_projekt::Schliessfrage() const
+{
+    return Format(Meldungstext(4), {QStringLiteral("Projekt")}) + QStringLiteral("\r\n") + Meldungstext(5);
+}
+
+void Tfrm_projekt::closeEvent(QCloseEvent* e)
+{
+    Dokumentfenster::closeEvent(e);
+    if (e->isAccepted()) {
+        m_schliesst = true;
+        Q_EMIT ansichtGewechselt();
+    }
+}
+
+bool Tfrm_projekt::ZeigtGrundriss() const { return !m_schliesst && pcProjekt->currentWidget() == tabGrundriss; }
+
+QWidget* Tfrm_projekt::baueGrundriss()
+{
+    auto* seite = new QWidget;
+    seite->setObjectName(QStringLiteral("tabGrundriss"));
+    pbGrundriss = new TGrundrissbox(m_grundriss, seite);
+    auto* l = new QVBoxLayout(seite);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->addWidget(pbGrundriss);
+    return seite;
+}
+
+void Tfrm_projekt::GrundrissNeuzeichnen() { pbGrundriss->Neuzeichnen(); }
+
+void Tfrm_projekt::WerkzeugWaehlen(int werkzeug)
+{
+    m_grundriss.WerkzeugSetzen(werkzeug);
+    GrundrissNeuzeichnen();
+}
+
+void Tfrm_projekt::MassstabSetzen(double massstab)
+{
+    m_grundriss.massstab = massstab;
+    GrundrissNeuzeichnen();
+}
+
+void Tfrm_projekt::PlanZentrieren()
+{
+    m_grundriss.planmitte = QPointF(0, 0);
+    GrundrissNeuzeichnen();
+}
+
+void Tfrm_projekt::PlanEinpassen()
+{
+    m_grundriss.groesse = pbGrundriss->size();
+    m_grundriss.Einpassen();
+    GrundrissNeuzeichnen();
+}
+
+void Tfrm_projekt::ElementeLoeschen()
+{
+    m_grundriss.Loeschen();
+    GrundrissNeuzeichnen();
+}
+
+void Tfrm_projekt::setzeModifikatorstufe(int stufe) { pbGrundriss->StufeSetzen(stufe); }

@@ -1,0 +1,105 @@
+#include "project/g_grundriss.h"
+#include <QRect>
+#include <cmath>
+
+namespace {
+const QColor Grau(128, 128, 128), Silber(192, 192, 192), Dunkelrot(128, 0, 0);
+const QColor Blau(0, 0, 255), Aqua(0, 255, 255), Gruen(0, 128, 0), Rot(255, 0, 0);
+
+// Whether the plan coordinate lies on a grid line of the given spacing, to within half a pixel.
+bool aufLinie(double wert, double abstand, double massstab)
+{
+    return std::abs(wert - abstand * std::nearbyint(wert / abstand)) < massstab / 1.999;
+}
+
+QPen punktiert(const QColor& farbe)
+{
+    QPen stift(farbe, 1);
+    stift.setDashPattern({1, 1});
+    return stift;
+}
+
+void raster(QPainter& maler, const Grundrisswerkzeuge& a)
+{
+    const double m = a.massstab;
+    const int w = a.groesse.width(), h = a.groesse.height();
+    for (int px = 0; px < w; ++px) {
+        const double x = a.BildZuPlan(QPoint(px, 0)).x();
+        if (aufLinie(x, 50 * m, m)) {
+            maler.setPen(punktiert(aufLinie(x, 100 * m, m) ? Grau : Silber));
+            maler.drawLine(px, 0, px, h);
+        }
+    }
+    for (int py = 0; py < h; ++py) {
+        const double y = a.BildZuPlan(QPoint(0, py)).y();
+        if (aufLinie(y, 50 * m, m)) {
+            maler.setPen(punktiert(aufLinie(y, 100 * m, m) ? Grau : Silber));
+            maler.drawLine(0, py, w, py);
+        }
+    }
+}
+
+QPen stift(const QColor& farbe, int breite)
+{
+    QPen s(farbe, breite, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+    return s;
+}
+} // namespace
+
+int Stiftbreite(double breite, double massstab) { return std::max(1, int(std::nearbyint(breite / massstab))); }
+
+void ZeichneGrundriss(QPainter& maler, const Grundrisswerkzeuge& a, const QColor& hintergrund)
+{
+    maler.save();
+    maler.setRenderHint(QPainter::Antialiasing, false);
+    maler.fillRect(QRect(QPoint(0, 0), a.groesse), hintergrund);
+    raster(maler, a);
+
+    const QPoint null = a.PlanZuBild(QPointF(0, 0));
+    maler.setPen(stift(Dunkelrot, 1));
+    maler.drawLine(null.x() - 10, null.y(), null.x() + 10, null.y());
+    maler.drawLine(null.x(), null.y() - 10, null.x(), null.y() + 10);
+
+    maler.setBrush(Qt::NoBrush);
+    for (const Mauerbild& m : a.Mauern()) {
+        if (m.punkte.size() < 2 || (m.symbol != SymbolLinie && m.symbol != SymbolRechteck))
+            continue;
+        maler.setPen(stift(m.markiert ? Qt::white : Qt::black, Stiftbreite(m.breite, a.massstab)));
+        const QPoint p1 = a.PlanZuBild(m.punkte[0]), p2 = a.PlanZuBild(m.punkte[1]);
+        if (m.symbol == SymbolLinie)
+            maler.drawLine(p1, p2);
+        else
+            maler.drawRect(QRect(p1, p2).normalized().adjusted(0, 0, -1, -1));
+    }
+
+    for (const Traversenbild& t : a.Traversen()) {
+        if (!t.ende2)
+            continue;
+        const QColor farbe = t.markiert ? Aqua : Blau;
+        const QPoint p1 = a.PlanZuBild(t.ende1), p2 = a.PlanZuBild(*t.ende2);
+        maler.setPen(stift(farbe, 1));
+        const QFontMetrics fm(maler.font());
+        maler.drawText(QPoint(p1.x() - 10, p1.y() - 18 + fm.ascent()), QString::number(t.nummer));
+        maler.setPen(stift(farbe, Stiftbreite(0.4, a.massstab)));
+        maler.drawLine(p1, p2);
+    }
+    maler.restore();
+}
+
+void ZeichneCursor(QPainter& maler, const std::optional<Gummiband>& band, QPoint kreuz)
+{
+    maler.save();
+    maler.setRenderHint(QPainter::Antialiasing, false);
+    maler.setBrush(Qt::NoBrush);
+    if (band) {
+        maler.setPen(stift(Gruen, 1));
+        if (band->form == Gummiband::Linie)
+            maler.drawLine(band->von, band->bis);
+        else
+            maler.drawRect(QRect(band->von, band->bis).normalized().adjusted(0, 0, -1, -1));
+    }
+    maler.setPen(stift(Rot, 3));
+    maler.drawLine(kreuz.x(), kreuz.y() - 5, kreuz.x(), kreuz.y() + 6);
+    maler.drawLine(kreuz.x() - 5, kreuz.y(), kreuz.x() + 6, kreuz.y());
+    maler.restore();
+}

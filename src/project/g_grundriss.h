@@ -1,0 +1,14 @@
+#pragma once
+// Painting of the floor plan: background, dotted metre grid, origin mark, walls by symbol with
+// their widths, trusses with their numbers; and the overlay of rubber band and cursor cross that
+// follows the mouse. One routine serves the paint box and an off-screen image.
+#include "project/u_grundrisswerkzeuge.h"
+#include <QColor>
+#include <QPainter>
+
+// The plan over the whole paint box of ansicht.groesse; hintergrund is the button face colour.
+void ZeichneGrundriss(QPainter& maler, const Grundrisswerkzeuge& ansicht, const QColor& hintergrund);
+// Rubber band (green, 1 pixel) and cursor cross (red, 3 pixels) at the pixel kreuz.
+void ZeichneCursor(QPainter& maler, const std::optional<Gummiband>& band, QPoint kreuz);
+// Pen width of an element of width breite metres: rounded, at least 1 pixel.
+int Stiftbreite(double breite, double massstab);

@@ -1,0 +1,436 @@
+#include "project/u_grundrisswerkzeuge.h"
+#include "language/u_uebersetzung.h"
+#include "platform/u_dialoge.h"
+#include "platform/u_zahlen.h"
+#include "project/u_projektmodell.h"
+#include <QRectF>
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <numbers>
+
+namespace {
+constexpr double Massstaebe[MassstabStufen] = {1, 0.5, 0.2, 0.1, 0.05, 0.02, 0.01, 0.005, 0.002, 0.001};
+
+TField& f(TBClientDataSet& t, const char* name) { return t.FieldByName(QString::fromUtf8(name)); }
+
+// Rounds halves to even, as the plan's pixel positions and widths do.
+int gerundet(double wert) { return int(std::nearbyint(wert)); }
+
+QString meter(const char* vorsatz, double wert)
+{
+    return QString::fromUtf8(vorsatz) + FormatFloat(QStringLiteral("0.00 m"), wert);
+}
+
+// Walks every row of t with the grids detached and puts the cursor back afterwards.
+template <typename F> void jedeZeile(TBClientDataSet& t, F&& f, bool rueckwaerts = false)
+{
+    const int gemerkt = t.RecNo();
+    t.DisableControls();
+    try {
+        for (int i = 1; i <= t.RecordCount(); ++i) {
+            t.SetRecNo(rueckwaerts ? t.RecordCount() + 1 - i : i);
+            f();
+        }
+    } catch (...) {
+        t.SetRecNo(gemerkt);
+        t.EnableControls();
+        throw;
+    }
+    t.SetRecNo(gemerkt);
+    t.EnableControls();
+}
+
+// A walk from the last row that deletes rows as it goes.
+template <typename F> void vonHintenLoeschend(TBClientDataSet& t, F&& f)
+{
+    t.DisableControls();
+    try {
+        for (int i = t.RecordCount(); i >= 1; --i) {
+            t.SetRecNo(i);
+            f();
+        }
+    } catch (...) {
+        t.EnableControls();
+        throw;
+    }
+    t.EnableControls();
+}
+
+void leere(TBClientDataSet& t)
+{
+    while (t.RecordCount() > 0) {
+        t.First();
+        t.Delete();
+    }
+}
+} // namespace
+
+double MassstabBei(int position) { return Massstaebe[std::clamp(position, 0, MassstabStufen - 1)]; }
+
+int PositionVonMassstab(double massstab)
+{
+    for (int i = 0; i < MassstabStufen; ++i)
+        if (std::abs(Massstaebe[i] - massstab) < 0.0005)
+            return i;
+    return -1;
+}
+
+Grundrisswerkzeuge::Grundrisswerkzeuge(Projektmodell& projekt) : m_projekt(projekt) {}
+
+QPoint Grundrisswerkzeuge::PlanZuBild(QPointF plan) const
+{
+    return {gerundet((plan.x() - planmitte.x()) / Pixelgroesse()) + groesse.width() / 2,
+            gerundet((plan.y() - planmitte.y()) / Pixelgroesse()) + groesse.height() / 2};
+}
+
+QPointF Grundrisswerkzeuge::BildZuPlan(QPoint pixel) const
+{
+    return {planmitte.x() + Pixelgroesse() * (pixel.x() - groesse.width() / 2),
+            planmitte.y() + Pixelgroesse() * (pixel.y() - groesse.height() / 2)};
+}
+
+QPointF Grundrisswerkzeuge::Gerastet(QPoint pixel) const
+{
+    const double raster = 10 * massstab;
+    const QPointF p = BildZuPlan(pixel);
+    return {raster * std::nearbyint(p.x() / raster), raster * std::nearbyint(p.y() / raster)};
+}
+
+void Grundrisswerkzeuge::WerkzeugSetzen(int werkzeug)
+{
+    m_werkzeug = werkzeug;
+    m_ersterPunkt = false;
+    m_offeneNummer = 0;
+    // "0,3" with the locale's separator, so that the default width always reads back
+    if (werkzeug == WerkzeugLinie || werkzeug == WerkzeugRechteck)
+        breite = FormatFloat(QStringLiteral("0.0"), 0.3);
+    else if (werkzeug == WerkzeugPodestHoriz || werkzeug == WerkzeugPodestVertic) {
+        breite = QStringLiteral("1");
+        anzahlX = anzahlY = 1;
+    }
+    if (werkzeug != WerkzeugSelektieren && werkzeug != WerkzeugVerschieben)
+        AllesDemarkieren();
+}
+
+Planinfo Grundrisswerkzeuge::Bewegung(QPoint pixel) const
+{
+    Planinfo info;
+    const QPointF p = Gerastet(pixel);
+    info.x = meter("x: ", p.x());
+    info.y = meter("y: ", p.y());
+    const bool mitAnker = m_werkzeug == WerkzeugSelektieren
+        || (m_ersterPunkt
+            && (m_werkzeug == WerkzeugLinie || m_werkzeug == WerkzeugRechteck
+                || m_werkzeug == WerkzeugVerschieben || m_werkzeug == WerkzeugTraverse));
+    if (mitAnker) {
+        const double dx = p.x() - m_anker.x(), dy = p.y() - m_anker.y();
+        info.dx = meter("dx: ", dx);
+        info.dy = meter("dy: ", dy);
+        info.l = meter("L: ", std::sqrt(dx * dx + dy * dy));
+        info.w = QStringLiteral("W: ")
+            + FormatFloat(QStringLiteral("0.00° "), std::atan2(dy, dx) * 180 / std::numbers::pi);
+    }
+    return info;
+}
+
+std::optional<Gummiband> Grundrisswerkzeuge::Band(QPoint kreuz, bool linksGedrueckt) const
+{
+    const QPoint anker = PlanZuBild(m_anker);
+    if ((m_werkzeug == WerkzeugSelektieren && linksGedrueckt) || (m_werkzeug == WerkzeugRechteck && m_ersterPunkt))
+        return Gummiband{Gummiband::Rechteck, anker, kreuz};
+    if ((m_werkzeug == WerkzeugLinie || m_werkzeug == WerkzeugTraverse) && m_ersterPunkt)
+        return Gummiband{Gummiband::Linie, anker, kreuz};
+    return std::nullopt;
+}
+
+void Grundrisswerkzeuge::neueMauer(int symbol)
+{
+    TBClientDataSet& mauern = m_projekt.cds_mauern;
+    mauern.Append();
+    try {
+        f(mauern, "Symbol").SetAsInteger(symbol);
+        f(mauern, "Breite").SetAsString(breite);
+    } catch (...) {
+        mauern.Cancel(); // a refused width leaves no half row behind
+        throw;
+    }
+    mauern.Post();
+}
+
+void Grundrisswerkzeuge::podeste(QPointF p)
+{
+    if (anzahlX < 1)
+        return;
+    TBClientDataSet& mauern = m_projekt.cds_mauern;
+    TBClientDataSet& punkte = m_projekt.cds_punkte;
+    const bool horizontal = m_werkzeug == WerkzeugPodestHoriz;
+    const double bx = horizontal ? 2 : 1, by = horizontal ? 1 : 2;
+    for (int i = 1; i <= anzahlX; ++i)
+        for (int j = 1; j <= anzahlY; ++j) {
+            mauern.Append();
+            f(mauern, "Symbol").SetAsInteger(SymbolRechteck);
+            f(mauern, "Breite").SetAsFloat(0.1);
+            mauern.Post();
+            for (const QPointF& ecke : {QPointF(p.x() + bx * (i - 1), p.y() + by * (j - 1)),
+                                        QPointF(p.x() + bx * i, p.y() + by * j)}) {
+                punkte.Append();
+                f(punkte, "X").SetAsFloat(ecke.x());
+                f(punkte, "Y").SetAsFloat(ecke.y());
+                punkte.Post();
+            }
+            mauern.CheckBrowseMode();
+        }
+}
+
+void Grundrisswerkzeuge::verschiebe(QPointF d)
+{
+    TBClientDataSet& mauern = m_projekt.cds_mauern;
+    TBClientDataSet& punkte = m_projekt.cds_punkte;
+    jedeZeile(mauern, [&] {
+        if (!f(mauern, "markiert").AsBoolean())
+            return;
+        for (int i = 1; i <= punkte.RecordCount(); ++i) {
+            punkte.SetRecNo(i);
+            punkte.Edit();
+            f(punkte, "X").SetAsFloat(f(punkte, "X").AsFloat() + d.x());
+            f(punkte, "Y").SetAsFloat(f(punkte, "Y").AsFloat() + d.y());
+            punkte.Post();
+        }
+        mauern.CheckBrowseMode();
+    }, true);
+    TBClientDataSet& traversen = m_projekt.cds_projekt;
+    jedeZeile(traversen, [&] {
+        if (!f(traversen, "markiert").AsBoolean())
+            return;
+        traversen.Edit();
+        // A missing second end stays missing: moving must not invent one.
+        for (const char* feld : {"Position_X1", "Position_X2"})
+            if (!f(traversen, feld).IsNull())
+                f(traversen, feld).SetAsFloat(f(traversen, feld).AsFloat() + d.x());
+        for (const char* feld : {"Position_Y1", "Position_Y2"})
+            if (!f(traversen, feld).IsNull())
+                f(traversen, feld).SetAsFloat(f(traversen, feld).AsFloat() + d.y());
+        traversen.Post();
+    }, true);
+}
+
+void Grundrisswerkzeuge::LinksGedrueckt(QPoint pixel)
+{
+    const QPointF p = Gerastet(pixel);
+    TBClientDataSet& mauern = m_projekt.cds_mauern;
+    TBClientDataSet& punkte = m_projekt.cds_punkte;
+    TBClientDataSet& traversen = m_projekt.cds_projekt;
+    const auto punkt = [&] {
+        punkte.Append();
+        f(punkte, "X").SetAsFloat(p.x());
+        f(punkte, "Y").SetAsFloat(p.y());
+        punkte.Post();
+    };
+    switch (m_werkzeug) {
+    case WerkzeugLinie:
+    case WerkzeugRechteck:
+        if (!m_ersterPunkt) {
+            neueMauer(m_werkzeug == WerkzeugLinie ? SymbolLinie : SymbolRechteck);
+            m_offeneNummer = f(mauern, "Nummer").AsInteger();
+            punkt();
+            m_anker = p;
+            m_ersterPunkt = true;
+        } else {
+            m_ersterPunkt = false;
+            if (!mauern.Locate(QStringLiteral("Nummer"), {m_offeneNummer}))
+                return; // the wall was deleted meanwhile
+            punkt();
+            mauern.CheckBrowseMode();
+        }
+        break;
+    case WerkzeugPodestHoriz:
+    case WerkzeugPodestVertic:
+        podeste(p);
+        break;
+    case WerkzeugSelektieren:
+        m_anker = p;
+        break;
+    case WerkzeugVerschieben:
+        if (m_ersterPunkt)
+            verschiebe(p - m_anker);
+        m_anker = p;
+        m_ersterPunkt = true;
+        break;
+    case WerkzeugTraverse:
+        if (!m_ersterPunkt) {
+            traversen.Append();
+            f(traversen, "Position_X1").SetAsFloat(p.x());
+            f(traversen, "Position_Y1").SetAsFloat(p.y());
+            f(traversen, "Sortierung").SetAsInteger(0);
+            traversen.Post();
+            m_offeneNummer = f(traversen, "Nummer").AsInteger();
+            m_anker = p;
+            m_ersterPunkt = true;
+        } else {
+            m_ersterPunkt = false;
+            if (!traversen.Locate(QStringLiteral("Nummer"), {m_offeneNummer}))
+                return;
+            traversen.Edit();
+            f(traversen, "Position_X2").SetAsFloat(p.x());
+            f(traversen, "Position_Y2").SetAsFloat(p.y());
+            traversen.Post();
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void Grundrisswerkzeuge::LinksLosgelassen(QPoint pixel)
+{
+    if (m_werkzeug == WerkzeugSelektieren)
+        Selektieren(PlanZuBild(m_anker), pixel);
+}
+
+void Grundrisswerkzeuge::Zentrieren(QPoint pixel) { planmitte = Gerastet(pixel); }
+
+bool Grundrisswerkzeuge::StufeSetzen(int stufe, std::optional<QPoint> cursor)
+{
+    if (stufe == modifikatorstufe)
+        return false;
+    if (cursor)
+        Zentrieren(*cursor);
+    modifikatorstufe = stufe;
+    return true;
+}
+
+void Grundrisswerkzeuge::markiereMauern(const auto& drinnen)
+{
+    TBClientDataSet& mauern = m_projekt.cds_mauern;
+    TBClientDataSet& punkte = m_projekt.cds_punkte;
+    jedeZeile(mauern, [&] {
+        bool markiert = false;
+        for (int i = 1; i <= punkte.RecordCount(); ++i)
+            markiert = markiert
+                || drinnen(QPointF(punkte.WertBei(i, f(punkte, "X").Index()).toDouble(),
+                                   punkte.WertBei(i, f(punkte, "Y").Index()).toDouble()));
+        mauern.Edit();
+        f(mauern, "markiert").SetAsBoolean(markiert);
+        mauern.Post();
+    });
+}
+
+void Grundrisswerkzeuge::markiereTraversen(const auto& drinnen)
+{
+    TBClientDataSet& traversen = m_projekt.cds_projekt;
+    jedeZeile(traversen, [&] {
+        const QPointF ende1(f(traversen, "Position_X1").AsFloat(), f(traversen, "Position_Y1").AsFloat());
+        const QPointF ende2(f(traversen, "Position_X2").AsFloat(), f(traversen, "Position_Y2").AsFloat());
+        traversen.Edit();
+        f(traversen, "markiert").SetAsBoolean(drinnen(ende1) || drinnen(ende2));
+        traversen.Post();
+    });
+}
+
+void Grundrisswerkzeuge::Selektieren(QPoint ecke1, QPoint ecke2)
+{
+    const double rand = 5 * massstab;
+    const QRectF r = QRectF(BildZuPlan(ecke1), BildZuPlan(ecke2)).normalized().adjusted(-rand, -rand, rand, rand);
+    const auto drinnen = [&](QPointF p) {
+        return p.x() > r.left() && p.x() < r.right() && p.y() > r.top() && p.y() < r.bottom();
+    };
+    markiereMauern(drinnen);
+    markiereTraversen(drinnen);
+}
+
+// Unmarking must not depend on where the view is: a rectangle far off screen would still catch
+// elements at fine scales, so every element is unmarked directly.
+void Grundrisswerkzeuge::AllesDemarkieren()
+{
+    const auto nirgends = [](QPointF) { return false; };
+    markiereMauern(nirgends);
+    markiereTraversen(nirgends);
+}
+
+void Grundrisswerkzeuge::Loeschen()
+{
+    if (dialoge().FrageJaNein(Uebersetzt(1901, QStringLiteral("Gewählte Elemente löschen?"))) != Antwort::Ja)
+        return;
+    TBClientDataSet& mauern = m_projekt.cds_mauern;
+    vonHintenLoeschend(mauern, [&] {
+        if (!f(mauern, "markiert").AsBoolean())
+            return;
+        leere(m_projekt.cds_punkte);
+        mauern.Delete();
+    });
+    TBClientDataSet& traversen = m_projekt.cds_projekt;
+    vonHintenLoeschend(traversen, [&] {
+        if (!f(traversen, "markiert").AsBoolean())
+            return;
+        const QString frage = Format(Uebersetzt(1802, QStringLiteral("Soll Traverse %d (%s) gelöscht werden?")),
+                                     {f(traversen, "Nummer").AsInteger(), f(traversen, "Name").AsString()});
+        if (dialoge().FrageJaNein(frage) != Antwort::Ja)
+            return;
+        m_projekt.TraverseLoeschen();
+    });
+    m_ersterPunkt = false; // the element waiting for its second click may be gone
+}
+
+void Grundrisswerkzeuge::Einpassen()
+{
+    double xmin = INT_MAX, ymin = INT_MAX, xmax = -INT_MAX, ymax = -INT_MAX;
+    const auto nimm = [&](QPointF p) {
+        xmin = std::min(xmin, p.x());
+        xmax = std::max(xmax, p.x());
+        ymin = std::min(ymin, p.y());
+        ymax = std::max(ymax, p.y());
+    };
+    for (const Mauerbild& m : Mauern())
+        for (const QPointF& p : m.punkte)
+            nimm(p);
+    for (const Traversenbild& t : Traversen()) {
+        nimm(t.ende1);
+        nimm(t.ende2.value_or(QPointF(0, 0)));
+    }
+    planmitte = QPointF((xmin + xmax) / 2, (ymin + ymax) / 2);
+    // A box of 40 pixels or less would divide by zero or turn the scale round.
+    const double q = std::max((xmax - xmin) / std::max(1, groesse.width() - 40),
+                              (ymax - ymin) / std::max(1, groesse.height() - 40));
+    massstab = Massstaebe[0];
+    for (double m : Massstaebe)
+        if (q <= m)
+            massstab = m;
+}
+
+std::vector<Mauerbild> Grundrisswerkzeuge::Mauern() const
+{
+    std::vector<Mauerbild> liste;
+    TBClientDataSet& mauern = m_projekt.cds_mauern;
+    TBClientDataSet& punkte = m_projekt.cds_punkte;
+    const int x = f(punkte, "X").Index(), y = f(punkte, "Y").Index();
+    jedeZeile(mauern, [&] {
+        Mauerbild m;
+        m.symbol = f(mauern, "Symbol").AsInteger();
+        m.breite = f(mauern, "Breite").AsFloat();
+        m.markiert = f(mauern, "markiert").AsBoolean();
+        for (int i = 1; i <= punkte.RecordCount(); ++i)
+            m.punkte.emplace_back(punkte.WertBei(i, x).toDouble(), punkte.WertBei(i, y).toDouble());
+        liste.push_back(std::move(m));
+    });
+    return liste;
+}
+
+std::vector<Traversenbild> Grundrisswerkzeuge::Traversen() const
+{
+    std::vector<Traversenbild> liste;
+    TBClientDataSet& t = m_projekt.cds_projekt;
+    const int nummer = f(t, "Nummer").Index(), markiert = f(t, "markiert").Index();
+    const int x1 = f(t, "Position_X1").Index(), y1 = f(t, "Position_Y1").Index();
+    const int x2 = f(t, "Position_X2").Index(), y2 = f(t, "Position_Y2").Index();
+    for (int i = 1; i <= t.RecordCount(); ++i) {
+        Traversenbild b;
+        b.nummer = t.WertBei(i, nummer).toInt();
+        b.markiert = t.WertBei(i, markiert).toBool();
+        b.ende1 = QPointF(t.WertBei(i, x1).toDouble(), t.WertBei(i, y1).toDouble());
+        if (t.WertBei(i, x2).isValid())
+            b.ende2 = QPointF(t.WertBei(i, x2).toDouble(), t.WertBei(i, y2).toDouble());
+        liste.push_back(b);
+    }
+    return liste;
+}

@@ -1,0 +1,123 @@
+#pragma once
+// The floor plan of a project window without widgets: the view (scale, magnification, centre,
+// paint box size), the transforms between plan metres and pixels, the snapping, and the tools
+// 1 to 7 acting on the project's wall and truss tables. The window feeds it mouse positions in
+// pixels; the painting (g_grundriss) reads the elements and the rubber band from it.
+#include <QPoint>
+#include <QPointF>
+#include <QSize>
+#include <QString>
+#include <optional>
+#include <vector>
+
+class Projektmodell;
+
+enum Planwerkzeug {
+    WerkzeugKeins = 0, WerkzeugLinie = 1, WerkzeugRechteck = 2, WerkzeugPodestHoriz = 3,
+    WerkzeugPodestVertic = 4, WerkzeugSelektieren = 5, WerkzeugVerschieben = 6, WerkzeugTraverse = 7
+};
+
+// Symbol codes of cds_mauern.
+enum { SymbolLinie = 1, SymbolRechteck = 3 };
+
+// The scales of the slider positions 0 to 9, metres per pixel.
+constexpr int MassstabStufen = 10;
+double MassstabBei(int position);
+int PositionVonMassstab(double massstab); // the position within 0.0005 of a list value, else -1
+
+// A wall or rectangle as the plan shows it.
+struct Mauerbild {
+    int symbol = 0;
+    double breite = 0;
+    bool markiert = false;
+    std::vector<QPointF> punkte;
+};
+
+// A truss as the plan shows it; the second end is missing until its second click came.
+struct Traversenbild {
+    int nummer = 0;
+    bool markiert = false;
+    QPointF ende1;
+    std::optional<QPointF> ende2;
+};
+
+// Texts of the palette's info labels.
+struct Planinfo {
+    QString x, y, dx, dy, l, w;
+};
+
+// The rubber band drawn from the anchor to the cursor.
+struct Gummiband {
+    enum Form { Linie, Rechteck } form = Linie;
+    QPoint von, bis;
+};
+
+class Grundrisswerkzeuge {
+public:
+    explicit Grundrisswerkzeuge(Projektmodell& projekt);
+
+    Projektmodell& projekt() { return m_projekt; }
+
+    // View state.
+    double massstab = 0.1;     // metres per pixel at level 1
+    int modifikatorstufe = 1;  // 1, 2 (Shift) or 5 (Ctrl)
+    QPointF planmitte;         // plan point at the centre of the paint box
+    QSize groesse{400, 300};   // paint box in pixels
+
+    // Inputs of the palette: the text of EdtEins (width in m for tools 1 and 2) and the counts
+    // of udEins / udZwei (tools 3 and 4).
+    QString breite;
+    int anzahlX = 1, anzahlY = 1;
+
+    int Werkzeug() const { return m_werkzeug; }
+    bool ErsterPunktGesetzt() const { return m_ersterPunkt; }
+    QPointF Ankerpunkt() const { return m_anker; }
+
+    double Pixelgroesse() const { return massstab / modifikatorstufe; }
+    QPoint PlanZuBild(QPointF plan) const;
+    QPointF BildZuPlan(QPoint pixel) const;
+    QPointF Gerastet(QPoint pixel) const; // on the 10 · massstab grid
+
+    // Sets the tool: forgets a first click, sets the palette's defaults for the tool, and
+    // unmarks every element unless the new tool is select or move.
+    void WerkzeugSetzen(int werkzeug);
+    // Forgets a first click (another project was loaded).
+    void ErstenPunktVergessen() { m_ersterPunkt = false; }
+
+    // Mouse move to pixel: the info texts. The rubber band to draw at that cursor, if any.
+    Planinfo Bewegung(QPoint pixel) const;
+    std::optional<Gummiband> Band(QPoint kreuz, bool linksGedrueckt) const;
+    // Left button down by tool. A width that is not a number throws the field's Fehler and
+    // adds nothing.
+    void LinksGedrueckt(QPoint pixel);
+    void LinksLosgelassen(QPoint pixel); // tool 5: selects from the anchor to pixel
+    // Right click / magnification: the snapped pixel becomes the centre.
+    void Zentrieren(QPoint pixel);
+    // Keyboard level; centres on the cursor first when it is known. False when unchanged.
+    bool StufeSetzen(int stufe, std::optional<QPoint> cursor);
+
+    // Marks what lies in the pixel rectangle widened by 5 · massstab, unmarks the rest.
+    void Selektieren(QPoint ecke1, QPoint ecke2);
+    void AllesDemarkieren();
+    // "Gewählte Elemente löschen?", then the walls and, asking for each, the trusses.
+    void Loeschen();
+    // Centre and scale so that every point fits; the empty plan gives (0, 0) and 0.001.
+    void Einpassen();
+
+    // The elements in table order; table cursors are back where they were.
+    std::vector<Mauerbild> Mauern() const;
+    std::vector<Traversenbild> Traversen() const;
+
+private:
+    void neueMauer(int symbol);
+    void podeste(QPointF p);
+    void verschiebe(QPointF d);
+    void markiereMauern(const auto& drinnen);
+    void markiereTraversen(const auto& drinnen);
+
+    Projektmodell& m_projekt;
+    int m_werkzeug = WerkzeugKeins;
+    bool m_ersterPunkt = false;
+    QPointF m_anker;
+    int m_offeneNummer = 0; // wall or truss waiting for its second click
+};

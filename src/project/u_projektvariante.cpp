@@ -1,0 +1,60 @@
+#include "project/u_projektvariante.h"
+#include "language/u_uebersetzung.h"
+#include "platform/u_dialoge.h"
+
+namespace {
+Verweisliste alsVerweise(const Nummernliste& liste)
+{
+    Verweisliste verweise;
+    for (const Nummerneintrag& e : liste)
+        verweise.push_back({e.text, e.nummer});
+    return verweise;
+}
+} // namespace
+
+Projektvariante::Projektvariante(Projektmodell& projekt, QObject* fenster, QObject* eltern)
+    : QObject(eltern), m_projekt(projekt), m_fenster(fenster), m_verweis(projekt.AktuellerVerweis())
+{
+}
+
+Projektmodell* Projektvariante::projekt() const { return m_fenster ? &m_projekt : nullptr; }
+
+bool Projektvariante::VarianteLaden(Balkenmodell& modell)
+{
+    if (Projektmodell* p = projekt())
+        return p->VarianteInEditor(m_verweis, modell);
+    dialoge().Meldung(Uebersetzt(2019, QStringLiteral("Traverse nicht gefunden.")));
+    return false;
+}
+
+bool Projektvariante::VarianteZurueckschreiben(Balkenmodell& modell, std::optional<double> auslastung)
+{
+    if (Projektmodell* p = projekt())
+        return p->EditorInVariante(m_verweis, modell, auslastung);
+    dialoge().Meldung(Uebersetzt(2019, QStringLiteral("Traverse nicht gefunden.")));
+    return false;
+}
+
+Verweisliste Projektvariante::TraversenAuflisten()
+{
+    Projektmodell* p = projekt();
+    return p ? alsVerweise(p->TraversenAuflisten(m_verweis.traverse)) : Verweisliste{};
+}
+
+Verweisliste Projektvariante::VariantenAuflisten(int traverse)
+{
+    Projektmodell* p = projekt();
+    return p ? alsVerweise(p->VariantenAuflisten(traverse)) : Verweisliste{};
+}
+
+Verweisliste Projektvariante::LagerAuflisten(int traverse, int variante)
+{
+    Projektmodell* p = projekt();
+    return p ? alsVerweise(p->LagerAuflisten(traverse, variante)) : Verweisliste{};
+}
+
+double Projektvariante::Lagerkraft(int traverse, int variante, int lager) const
+{
+    Projektmodell* p = projekt();
+    return p ? p->Lagerkraft(traverse, variante, lager) : 0;
+}

@@ -1,0 +1,378 @@
+// Floor plan without widgets: snapping, the tools on the wall and truss tables, selecting,
+// moving, deleting with its questions, fitting, and the painted pixels.
+#include "platform/u_dialoge_skript.h"
+#include "platform/u_fehler.h"
+#include "project/g_grundriss.h"
+#include "project/u_grundrisswerkzeuge.h"
+#include "project/u_projektmodell.h"
+#include "u_testhilfen.h"
+#include <QImage>
+#include <QLocale>
+#include <gtest/gtest.h>
+
+namespace {
+
+TField& f(TBClientDataSet& t, const char* name) { return t.FieldByName(QString::fromUtf8(name)); }
+
+class Grundriss : public ::testing::Test {
+protected:
+    Projektmodell p;
+    Grundrisswerkzeuge g{p};
+
+    void SetUp() override { g.groesse = QSize(400, 300); }
+
+    void klick(double x, double y)
+    {
+        const QPoint px = g.PlanZuBild(QPointF(x, y));
+        g.LinksGedrueckt(px);
+        g.LinksLosgelassen(px);
+    }
+    void traverse(double x1, double y1, double x2, double y2)
+    {
+        g.WerkzeugSetzen(WerkzeugTraverse);
+        klick(x1, y1);
+        klick(x2, y2);
+    }
+    void linie(double x1, double y1, double x2, double y2, const QString& breite = QStringLiteral("0,3"))
+    {
+        g.WerkzeugSetzen(WerkzeugLinie);
+        g.breite = breite;
+        klick(x1, y1);
+        klick(x2, y2);
+    }
+    QImage bild()
+    {
+        QImage b(g.groesse, QImage::Format_RGB32);
+        QPainter maler(&b);
+        ZeichneGrundriss(maler, g, QColor(240, 240, 240));
+        return b;
+    }
+    int pixelInSpalte(const QImage& b, int x, QRgb farbe)
+    {
+        int n = 0;
+        for (int y = 0; y < b.height(); ++y)
+            n += b.pixel(x, y) == farbe;
+        return n;
+    }
+};
+
+} // namespace
+
+TEST_F(Grundriss, RastetAufZehnMassstaebeBeiVorgabeUndBeiEinemHundertstel)
+{
+    const QPoint mitte(200, 150);
+    EXPECT_EQ(g.Gerastet(mitte + QPoint(4, 0)), QPointF(0, 0)); // 0,4 m from the origin
+    EXPECT_EQ(g.Gerastet(mitte + QPoint(6, -6)), QPointF(1, -1));
+    g.massstab = 0.01;
+    EXPECT_EQ(g.Gerastet(mitte + QPoint(4, 0)), QPointF(0, 0));
+    EXPECT_NEAR(g.Gerastet(mitte + QPoint(6, 0)).x(), 0.1, 1e-12);
+    EXPECT_NEAR(g.Gerastet(mitte + QPoint(27, 0)).x(), 0.3, 1e-12);
+    // The magnification halves the pixel but keeps the snap step.
+    g.massstab = 0.1;
+    g.modifikatorstufe = 2;
+    EXPECT_NEAR(g.BildZuPlan(mitte + QPoint(10, 0)).x(), 0.5, 1e-12);
+    EXPECT_EQ(g.PlanZuBild(QPointF(1, 1)), mitte + QPoint(20, 20));
+    EXPECT_EQ(g.Gerastet(mitte + QPoint(11, 0)), QPointF(1, 0));
+
+    g.modifikatorstufe = 1;
+    g.WerkzeugSetzen(WerkzeugLinie);
+    g.LinksGedrueckt(mitte + QPoint(4, 3));
+    EXPECT_TRUE(g.ErsterPunktGesetzt());
+    EXPECT_EQ(g.Ankerpunkt(), QPointF(0, 0));
+}
+
+TEST_F(Grundriss, LinieUndRechteckMitZweiKlicksMitBreiteUndGeaendertMarke)
+{
+    linie(-2, 1, 3, 1);
+    g.WerkzeugSetzen(WerkzeugRechteck);
+    g.breite = QStringLiteral("0,5");
+    klick(0, 0);
+    EXPECT_EQ(g.Bewegung(g.PlanZuBild(QPointF(3, 4))).l, QStringLiteral("L: 5,00 m"));
+    klick(2, 2);
+    const auto m = g.Mauern();
+    ASSERT_EQ(m.size(), 2u);
+    EXPECT_EQ(m[0].symbol, SymbolLinie);
+    EXPECT_DOUBLE_EQ(m[0].breite, 0.3);
+    EXPECT_EQ(m[0].punkte, (std::vector<QPointF>{{-2, 1}, {3, 1}}));
+    EXPECT_EQ(m[1].symbol, SymbolRechteck);
+    EXPECT_DOUBLE_EQ(m[1].breite, 0.5);
+    EXPECT_EQ(m[1].punkte, (std::vector<QPointF>{{0, 0}, {2, 2}}));
+    EXPECT_FALSE(g.ErsterPunktGesetzt());
+    EXPECT_TRUE(p.Geaendert());
+    EXPECT_EQ(p.cds_mauern.State(), TDataSetState::Browse);
+}
+
+TEST_F(Grundriss, BreiteOhneZahlWeistDieMauerAbOhneHalbeZeile)
+{
+    g.WerkzeugSetzen(WerkzeugLinie);
+    g.breite = QStringLiteral("dick");
+    EXPECT_EQ(fehlerVon([&] { klick(1, 1); }),
+              QStringLiteral("'dick' ist kein gültiger Fließkommawert für Feld 'Breite'"));
+    EXPECT_EQ(p.cds_mauern.RecordCount(), 0);
+    EXPECT_EQ(p.cds_mauern.State(), TDataSetState::Browse);
+    EXPECT_FALSE(g.ErsterPunktGesetzt());
+    EXPECT_FALSE(p.Geaendert());
+    g.breite = QStringLiteral("0,2");
+    klick(1, 1);
+    klick(2, 1);
+    ASSERT_EQ(g.Mauern().size(), 1u);
+    EXPECT_EQ(g.Mauern()[0].punkte.size(), 2u);
+}
+
+TEST_F(Grundriss, DreiMalZweiHorizontalePodesteBeiVierSechsGebenSechsRechtecke)
+{
+    g.WerkzeugSetzen(WerkzeugPodestHoriz);
+    EXPECT_EQ(g.breite, QStringLiteral("1"));
+    g.anzahlX = 3;
+    g.anzahlY = 2;
+    klick(4, 6);
+    const auto m = g.Mauern();
+    ASSERT_EQ(m.size(), 6u);
+    std::vector<std::vector<QPointF>> ecken;
+    for (const Mauerbild& r : m) {
+        EXPECT_EQ(r.symbol, SymbolRechteck);
+        EXPECT_DOUBLE_EQ(r.breite, 0.1);
+        ecken.push_back(r.punkte);
+    }
+    EXPECT_EQ(ecken.front(), (std::vector<QPointF>{{4, 6}, {6, 7}}));
+    EXPECT_EQ(ecken[1], (std::vector<QPointF>{{4, 7}, {6, 8}}));
+    EXPECT_EQ(ecken.back(), (std::vector<QPointF>{{8, 7}, {10, 8}}));
+
+    g.WerkzeugSetzen(WerkzeugPodestVertic);
+    g.anzahlX = 2;
+    g.anzahlY = 1;
+    klick(0, 0);
+    const auto v = g.Mauern();
+    ASSERT_EQ(v.size(), 8u);
+    EXPECT_EQ(v[7].punkte, (std::vector<QPointF>{{1, 0}, {2, 2}}));
+}
+
+TEST_F(Grundriss, TraverseOhneZweitenKlickWirdNichtGezeichnetUndZaehltBeimEinpassenAlsNullpunkt)
+{
+    g.WerkzeugSetzen(WerkzeugTraverse);
+    klick(4, 6);
+    g.WerkzeugSetzen(WerkzeugSelektieren);
+    ASSERT_EQ(g.Traversen().size(), 1u);
+    EXPECT_FALSE(g.Traversen()[0].ende2.has_value());
+    EXPECT_TRUE(f(p.cds_projekt, "Position_X2").IsNull());
+    EXPECT_EQ(f(p.cds_projekt, "Sortierung").AsInteger(), 0);
+
+    const QImage b = bild();
+    int blau = 0;
+    for (int y = 0; y < b.height(); ++y)
+        for (int x = 0; x < b.width(); ++x)
+            blau += b.pixel(x, y) == qRgb(0, 0, 255);
+    EXPECT_EQ(blau, 0);
+
+    g.Einpassen();
+    EXPECT_EQ(g.planmitte, QPointF(2, 3));
+    EXPECT_DOUBLE_EQ(g.massstab, 0.05); // 6 m over 260 pixels
+}
+
+TEST_F(Grundriss, LeererPlanWirdAufDenUrsprungMitEinemTausendstelEingepasst)
+{
+    g.planmitte = QPointF(7, 7);
+    g.Einpassen();
+    EXPECT_EQ(g.planmitte, QPointF(0, 0));
+    EXPECT_DOUBLE_EQ(g.massstab, 0.001);
+    // A plan wider than a metre per pixel gets the coarsest scale.
+    linie(-500, 0, 500, 0);
+    g.Einpassen();
+    EXPECT_DOUBLE_EQ(g.massstab, 1);
+    EXPECT_EQ(PositionVonMassstab(g.massstab), 0);
+    // A box too small for the margin still gives a scale of the list.
+    g.groesse = QSize(30, 30);
+    linie(0, 0, 0.01, 0);
+    g.Einpassen();
+    EXPECT_DOUBLE_EQ(g.massstab, 1);
+}
+
+TEST_F(Grundriss, KlickOhneZiehenWaehltWasInnerhalbFuenfMassstaebenLiegt)
+{
+    linie(1, 1, 1, 3);
+    linie(2, 2, 4, 2);
+    traverse(-1, -1, -3, -1);
+    traverse(5, 5, 6, 6);
+    g.WerkzeugSetzen(WerkzeugSelektieren);
+    klick(1, 3);
+    klick(6, 6); // a second click selects anew
+    auto m = g.Mauern();
+    auto t = g.Traversen();
+    EXPECT_FALSE(m[0].markiert);
+    EXPECT_FALSE(t[0].markiert);
+    EXPECT_TRUE(t[1].markiert);
+
+    // Dragging from (0, 0) to (2, 2) catches the points strictly inside, widened by 0,5 m.
+    g.LinksGedrueckt(g.PlanZuBild(QPointF(0, 0)));
+    ASSERT_TRUE(g.Band(g.PlanZuBild(QPointF(2, 2)), true).has_value());
+    g.LinksLosgelassen(g.PlanZuBild(QPointF(2, 2)));
+    m = g.Mauern();
+    t = g.Traversen();
+    EXPECT_TRUE(m[0].markiert);
+    EXPECT_TRUE(m[1].markiert);
+    EXPECT_FALSE(t[1].markiert);
+}
+
+TEST_F(Grundriss, WechselVomWaehlenZurLinieDemarkiertAllesUndSetztGeaendert)
+{
+    linie(0, 0, 2, 0);
+    traverse(0, 1, 3, 1);
+    g.WerkzeugSetzen(WerkzeugSelektieren);
+    g.Selektieren(QPoint(0, 0), QPoint(399, 299));
+    ASSERT_TRUE(g.Mauern()[0].markiert);
+    ASSERT_TRUE(g.Traversen()[0].markiert);
+    p.SetzeGeaendert(false);
+    g.WerkzeugSetzen(WerkzeugVerschieben); // move keeps the marks
+    EXPECT_TRUE(g.Traversen()[0].markiert);
+    EXPECT_FALSE(p.Geaendert());
+    g.WerkzeugSetzen(WerkzeugLinie);
+    EXPECT_FALSE(g.Mauern()[0].markiert);
+    EXPECT_FALSE(g.Traversen()[0].markiert);
+    EXPECT_TRUE(p.Geaendert());
+    EXPECT_EQ(g.breite, QStringLiteral("0,3"));
+
+    // Under a locale with a decimal point the default width still reads as a number.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    g.WerkzeugSetzen(WerkzeugRechteck);
+    const QString englisch = g.breite;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(englisch, QStringLiteral("0.3"));
+}
+
+TEST_F(Grundriss, DemarkierenTrifftAuchElementeWeitAusserhalbDerAnsicht)
+{
+    g.massstab = 0.001;
+    linie(-10, -7.5, -9, -7.5); // where a far-off unmark rectangle would lie at this scale
+    g.WerkzeugSetzen(WerkzeugSelektieren);
+    g.Selektieren(g.PlanZuBild(QPointF(-10, -7.5)), g.PlanZuBild(QPointF(-10, -7.5)));
+    ASSERT_TRUE(g.Mauern()[0].markiert);
+    g.WerkzeugSetzen(WerkzeugKeins);
+    EXPECT_FALSE(g.Mauern()[0].markiert);
+}
+
+TEST_F(Grundriss, VerschiebenBewegtNurMarkierteElementeUmDenKlickabstand)
+{
+    linie(0, 0, 2, 0);
+    linie(0, 5, 2, 5);
+    traverse(0, 1, 3, 1);
+    g.WerkzeugSetzen(WerkzeugTraverse);
+    klick(8, 8); // a truss still without its second end
+    g.WerkzeugSetzen(WerkzeugSelektieren);
+    g.Selektieren(g.PlanZuBild(QPointF(-1, -1)), g.PlanZuBild(QPointF(3, 1)));
+    g.Selektieren(g.PlanZuBild(QPointF(-1, -1)), g.PlanZuBild(QPointF(9, 2)));
+    g.WerkzeugSetzen(WerkzeugVerschieben);
+    klick(0, 0);
+    EXPECT_TRUE(g.Bewegung(g.PlanZuBild(QPointF(2, 1))).dx == QStringLiteral("dx: 2,00 m"));
+    klick(2, 1);
+    klick(3, 1);
+    const auto m = g.Mauern();
+    const auto t = g.Traversen();
+    EXPECT_EQ(m[0].punkte, (std::vector<QPointF>{{3, 1}, {5, 1}}));
+    EXPECT_EQ(m[1].punkte, (std::vector<QPointF>{{0, 5}, {2, 5}}));
+    EXPECT_EQ(t[0].ende1, QPointF(3, 2));
+    EXPECT_EQ(t[0].ende2, QPointF(6, 2));
+    // The missing end of the unfinished truss counts as (0, 0) for the selection, and stays
+    // missing when the truss moves.
+    EXPECT_TRUE(t[1].markiert);
+    EXPECT_EQ(t[1].ende1, QPointF(11, 9));
+    EXPECT_FALSE(t[1].ende2.has_value());
+}
+
+TEST_F(Grundriss, LoeschenFragtJeTraverseUndNeinBehaeltNurDiese)
+{
+    linie(0, 0, 2, 0);
+    traverse(0, 1, 3, 1);
+    f(p.cds_projekt, "Name");
+    p.cds_projekt.Edit();
+    f(p.cds_projekt, "Name").SetAsString(QStringLiteral("Front"));
+    p.cds_projekt.Post();
+    ASSERT_TRUE(p.NeueVariante(QStringLiteral("V1"), {}));
+    traverse(0, 2, 3, 2);
+    p.cds_projekt.Edit();
+    f(p.cds_projekt, "Name").SetAsString(QStringLiteral("Mitte"));
+    p.cds_projekt.Post();
+    g.WerkzeugSetzen(WerkzeugSelektieren);
+    g.Selektieren(QPoint(0, 0), QPoint(399, 299));
+
+    SkriptDialoge d;
+    d.erwarteFrage(Antwort::Ja, QStringLiteral("Gewählte Elemente löschen?"))
+        .erwarteFrage(Antwort::Nein, QStringLiteral("Soll Traverse 2 (Mitte) gelöscht werden?"))
+        .erwarteFrage(Antwort::Ja, QStringLiteral("Soll Traverse 1 (Front) gelöscht werden?"));
+    g.Loeschen();
+    EXPECT_TRUE(d.allesBeantwortet());
+    EXPECT_TRUE(d.unerwartet.isEmpty()) << d.unerwartet.join(u'|').toStdString();
+    EXPECT_EQ(p.cds_mauern.RecordCount(), 0);
+    ASSERT_EQ(p.cds_projekt.RecordCount(), 1);
+    EXPECT_EQ(f(p.cds_projekt, "Name").AsString(), QStringLiteral("Mitte"));
+    EXPECT_TRUE(p.TraversenAuflisten(0).empty()); // the variant went with its truss
+}
+
+TEST_F(Grundriss, LoeschenMitNeinAufDieErsteFrageLaesstAllesStehen)
+{
+    linie(0, 0, 2, 0);
+    g.WerkzeugSetzen(WerkzeugSelektieren);
+    g.Selektieren(QPoint(0, 0), QPoint(399, 299));
+    SkriptDialoge d;
+    d.erwarteFrage(Antwort::Nein, QStringLiteral("Gewählte Elemente löschen?"));
+    g.Loeschen();
+    EXPECT_EQ(p.cds_mauern.RecordCount(), 1);
+    EXPECT_TRUE(d.unerwartet.isEmpty());
+}
+
+TEST_F(Grundriss, LinienbreiteInPixelnBeiZweiMassstaeben)
+{
+    linie(-10, 5, 10, 5, QStringLiteral("0,3"));
+    const QRgb schwarz = qRgb(0, 0, 0);
+    const int x = g.PlanZuBild(QPointF(5, 5)).x();
+    EXPECT_EQ(pixelInSpalte(bild(), x, schwarz), 3);
+    g.massstab = 1;
+    EXPECT_EQ(pixelInSpalte(bild(), g.PlanZuBild(QPointF(5, 5)).x(), schwarz), 1);
+    EXPECT_EQ(Stiftbreite(0.3, 0.1), 3);
+    EXPECT_EQ(Stiftbreite(0.4, 0.1), 4);
+    EXPECT_EQ(Stiftbreite(0.3, 1), 1);
+}
+
+TEST_F(Grundriss, MarkierteTraverseErscheintAquaDieAndereBlau)
+{
+    traverse(-5, 0, 5, 0);
+    traverse(-5, 5, 5, 5);
+    g.WerkzeugSetzen(WerkzeugSelektieren);
+    klick(5, 5);
+    const QImage b = bild();
+    const int x = g.PlanZuBild(QPointF(0, 0)).x() + 30;
+    EXPECT_EQ(pixelInSpalte(b, x, qRgb(0, 0, 255)), 4);
+    EXPECT_EQ(pixelInSpalte(b, x, qRgb(0, 255, 255)), 4);
+}
+
+TEST_F(Grundriss, BuehnenplanAlsBild)
+{
+    // Stage, side walls, a podium grid and four trusses, written for a look at the drawing.
+    g.groesse = QSize(640, 480);
+    g.WerkzeugSetzen(WerkzeugRechteck);
+    klick(-12, -8);
+    klick(12, 10);
+    linie(-12, 4, -6, 4);
+    linie(6, 4, 12, 4);
+    g.WerkzeugSetzen(WerkzeugPodestHoriz);
+    g.anzahlX = 4;
+    g.anzahlY = 3;
+    klick(-4, -6);
+    traverse(-6, -7, 6, -7);
+    traverse(-6, -2, 6, -2);
+    traverse(-7, -7, -7, 2);
+    traverse(7, -7, 7, 2);
+    g.WerkzeugSetzen(WerkzeugSelektieren);
+    klick(7, 2);
+    g.Einpassen();
+    EXPECT_DOUBLE_EQ(g.massstab, 0.05);
+    QImage b(g.groesse, QImage::Format_RGB32);
+    {
+        QPainter maler(&b);
+        ZeichneGrundriss(maler, g, QColor(240, 240, 240));
+        ZeichneCursor(maler, g.Band(g.PlanZuBild(QPointF(9, 6)), true), g.PlanZuBild(QPointF(9, 6)));
+    }
+    EXPECT_EQ(b.pixel(g.PlanZuBild(QPointF(0, -7))), qRgb(0, 0, 255));
+    EXPECT_EQ(b.pixel(g.PlanZuBild(QPointF(7, 0))), qRgb(0, 255, 255));
+    EXPECT_EQ(b.pixel(g.PlanZuBild(QPointF(9, 6))), qRgb(255, 0, 0));
+    EXPECT_TRUE(b.save(QStringLiteral(KELVARA_BINAER "/grundriss.png")));
+}

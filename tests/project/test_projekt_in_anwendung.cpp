@@ -1,0 +1,133 @@
+// The project window and the palette inside the running program: created by the shell's
+// project commands, the palette as the long-lived window, the keyboard hook, a save through
+// the command with its dialog, and the English texts of every id.
+#include "beam/fo_variante.h"
+#include "fensterhilfen.h"
+#include "language/u_sprachquelle.h"
+#include "project/fo_grundrissbox.h"
+#include "project/fo_grundrisstool.h"
+#include "project/fo_projekt.h"
+#include "project/fo_zweiDialog.h"
+#include "project/u_projektvariante.h"
+#include <QPushButton>
+#include <QTableView>
+#include "shell/fo_menu.h"
+#include "shell/u_anwendung_qt.h"
+#include "u_fenstertest.h"
+#include <QDir>
+#include <QFileInfo>
+#include <QAction>
+#include <QTabWidget>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+TEST(ProjektInAnwendung, NeuSpeichernUnterUndTastenstufeUeberDieShell)
+{
+    Programmordner ordner;
+    SkriptDialoge skript;
+    Anwendung anwendung;
+    anwendung.Starten();
+    auto* palette = qobject_cast<Tfrm_grundrisstool*>(anwendung.dauerfenster(Dauerfenster::Grundrisstool));
+    ASSERT_NE(palette, nullptr);
+    EXPECT_FALSE(palette->isVisible());
+
+    Tfrm_menu::Aktion(QStringLiteral("act_proj_new"))->trigger();
+    auto* fenster = qobject_cast<Tfrm_projekt*>(anwendung.aktivesDokument());
+    ASSERT_NE(fenster, nullptr);
+    EXPECT_EQ(fenster->windowTitle(), QStringLiteral("Projekt"));
+
+    fenster->pcProjekt->setCurrentWidget(fenster->tabGrundriss);
+    palette->zeigeFuer(fenster); // what the frame does when the window becomes active
+    ASSERT_TRUE(palette->isVisible());
+    maus(fenster->pbGrundriss, QEvent::MouseMove, fenster->grundriss().PlanZuBild(QPointF(3, 2)));
+    anwendung.setzeModifikatorstufe(5);
+    EXPECT_EQ(fenster->grundriss().modifikatorstufe, 5);
+    EXPECT_EQ(fenster->grundriss().planmitte, QPointF(3, 2));
+    anwendung.setzeModifikatorstufe(1);
+    EXPECT_EQ(fenster->grundriss().modifikatorstufe, 1);
+
+    palette->sbTraverse->click();
+    klicke(fenster->pbGrundriss, fenster->grundriss().PlanZuBild(QPointF(0, 0)));
+    klicke(fenster->pbGrundriss, fenster->grundriss().PlanZuBild(QPointF(4, 0)));
+    EXPECT_TRUE(fenster->Geaendert());
+    const QString datei = ordner.pfad(QStringLiteral("Projekte/Buehne.prp"));
+    skript.erwarteSpeichern(datei);
+    Tfrm_menu::Aktion(QStringLiteral("act_proj_save"))->trigger();
+    EXPECT_TRUE(skript.allesBeantwortet());
+    ASSERT_EQ(skript.dateiDialoge.size(), 1);
+    EXPECT_EQ(skript.dateiDialoge[0].startordner, ordner.pfad(QStringLiteral("Projekte/")));
+    EXPECT_TRUE(QFileInfo(datei).isFile());
+    EXPECT_FALSE(fenster->Geaendert());
+    EXPECT_EQ(fenster->windowTitle(), QStringLiteral("Projekt [%1]").arg(datei));
+    fenster->close();
+    QApplication::processEvents();
+    EXPECT_FALSE(palette->isVisible());
+}
+
+TEST(ProjektInAnwendung, EnglischHatEinenTextFuerJedeIdDesProjekts)
+{
+    const QDir ordner(QStringLiteral(KELVARA_QUELLEN "/assets/sprachen/en"));
+    QStringList dateien;
+    for (const QString& name : ordner.entryList({QStringLiteral("*.txt")}))
+        dateien << ordner.filePath(name);
+    const auto texte = LeseSprachquellen(dateien);
+    std::vector<int> ids = {1800, 1801, 1802, 1803, 1804, 1805, 1808, 1809, 1810, 1901, 1902, 1903, 1904};
+    for (int id = 1831; id <= 1861; ++id)
+        ids.push_back(id);
+    for (int id = 1870; id <= 1875; ++id)
+        ids.push_back(id);
+    for (int id : ids)
+        EXPECT_EQ(texte.count(id), 1u) << id;
+    EXPECT_EQ(texte.at(1802), QStringLiteral("Delete truss %d (%s)?"));
+}
+
+TEST(ProjektInAnwendung, DoppelklickOeffnetDieVarianteImBalkeneditor)
+{
+    Programmordner ordner;
+    SkriptDialoge skript;
+    Anwendung anwendung;
+    anwendung.Starten();
+    Tfrm_menu::Aktion(QStringLiteral("act_proj_new"))->trigger();
+    auto* fenster = qobject_cast<Tfrm_projekt*>(anwendung.aktivesDokument());
+    ASSERT_NE(fenster, nullptr);
+    TBClientDataSet& t = fenster->projekt().cds_projekt;
+    t.Append();
+    t.FieldByName(QStringLiteral("Name")).SetAsString(QStringLiteral("Front"));
+    t.FieldByName(QStringLiteral("Position_X1")).SetAsFloat(0);
+    t.FieldByName(QStringLiteral("Position_X2")).SetAsFloat(8);
+    t.Post();
+    setzeZweiWerteAntwort([](const QString&, const QString&, const QString&, QString& a, QString& b) {
+        a = QStringLiteral("Aufbau");
+        b = QStringLiteral("Petra");
+        return true;
+    });
+    fenster->btnNew->click();
+    setzeZweiWerteAntwort({});
+    fenster->pcProjekt->setCurrentWidget(fenster->tabVarianten);
+    QTableView* raster = fenster->dbgVarianten;
+    const QPoint pos = raster->visualRect(raster->model()->index(0, 1)).center();
+    raster->setCurrentIndex(raster->model()->index(0, 1));
+    maus(raster->viewport(), QEvent::MouseButtonPress, pos, Qt::LeftButton, Qt::LeftButton);
+    maus(raster->viewport(), QEvent::MouseButtonRelease, pos, Qt::LeftButton, Qt::NoButton);
+    maus(raster->viewport(), QEvent::MouseButtonDblClick, pos, Qt::LeftButton, Qt::LeftButton);
+    maus(raster->viewport(), QEvent::MouseButtonRelease, pos, Qt::LeftButton, Qt::NoButton);
+    ASSERT_EQ(anwendung.Dokumente().size(), 2u);
+
+    auto* editor = qobject_cast<Tfrm_variante*>(anwendung.aktivesDokument());
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(editor->Projektmodus());
+    EXPECT_EQ(editor->modell.variantenname, QStringLiteral("Aufbau"));
+    EXPECT_EQ(editor->modell.bearbeiter, QStringLiteral("Petra"));
+
+    // Closing the project first leaves the editor with a link that finds nothing.
+    fenster->projekt().SetzeGeaendert(false);
+    fenster->close();
+    QApplication::processEvents();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    Projektvariante* verbindung = nullptr;
+    for (QObject* kind : editor->children())
+        if (auto* v = dynamic_cast<Projektvariante*>(kind))
+            verbindung = v;
+    ASSERT_NE(verbindung, nullptr);
+    EXPECT_TRUE(verbindung->TraversenAuflisten().empty());
+}

@@ -1,0 +1,79 @@
+// The project side of a beam editor's variant: loading and writing back through the editor's
+// interface, the truss-force lists without the editor's own truss, and the link ending with
+// the project window.
+#include "beam/u_balkenmodell.h"
+#include "platform/u_dialoge_skript.h"
+#include "project/u_projektmodell.h"
+#include "project/u_projektvariante.h"
+#include <gtest/gtest.h>
+
+namespace {
+TField& f(TBClientDataSet& t, const char* name) { return t.FieldByName(QString::fromUtf8(name)); }
+
+void traverseMitVariante(Projektmodell& p, const QString& name)
+{
+    p.cds_projekt.Append();
+    f(p.cds_projekt, "Sortierung").SetAsInteger(0);
+    f(p.cds_projekt, "Name").SetAsString(name);
+    f(p.cds_projekt, "Position_X1").SetAsFloat(0);
+    f(p.cds_projekt, "Position_Y1").SetAsFloat(0);
+    f(p.cds_projekt, "Position_X2").SetAsFloat(6);
+    f(p.cds_projekt, "Position_Y2").SetAsFloat(0);
+    p.cds_projekt.Post();
+    p.NeueVariante(name + QStringLiteral(" V"), QStringLiteral("Petra"));
+}
+} // namespace
+
+TEST(Projektvariante, LaedtSchreibtZurueckUndListetOhneDieEigeneTraverse)
+{
+    Projektmodell p;
+    traverseMitVariante(p, QStringLiteral("Front"));
+    p.cds_lager.Append();
+    f(p.cds_lager, "Nummer").SetAsInteger(1);
+    f(p.cds_lager, "Name").SetAsString(QStringLiteral("Lager A"));
+    f(p.cds_lager, "Type").SetAsInteger(ArtLager);
+    f(p.cds_lager, "Berechnet").SetAsFloat(1000);
+    f(p.cds_lager, "Eigenlast").SetAsFloat(50);
+    p.cds_lager.Post();
+    p.cds_varianten.Edit();
+    f(p.cds_varianten, "Auslastung").SetAsFloat(12.5);
+    p.cds_varianten.Post();
+    traverseMitVariante(p, QStringLiteral("Back"));
+
+    QObject fenster;
+    Projektvariante back(p, &fenster);
+    EXPECT_EQ(back.Verweis().traverse, 2);
+    Balkenmodell editor;
+    ASSERT_TRUE(back.VarianteLaden(editor));
+    EXPECT_EQ(editor.variantenname, QStringLiteral("Back V"));
+    const Verweisliste traversen = back.TraversenAuflisten();
+    ASSERT_EQ(traversen.size(), 1u);
+    EXPECT_EQ(traversen[0].text, QStringLiteral("1  Front"));
+    ASSERT_EQ(back.VariantenAuflisten(1).size(), 1u);
+    ASSERT_EQ(back.LagerAuflisten(1, 1).size(), 1u);
+    EXPECT_DOUBLE_EQ(back.Lagerkraft(1, 1, 1), 1050);
+
+    editor.variantenname = QStringLiteral("Back neu");
+    p.SetzeGeaendert(false);
+    ASSERT_TRUE(back.VarianteZurueckschreiben(editor, 40.0));
+    EXPECT_TRUE(p.Geaendert());
+    p.cds_projekt.Locate(QStringLiteral("Nummer"), {2});
+    EXPECT_EQ(f(p.cds_varianten, "Name").AsString(), QStringLiteral("Back neu"));
+    EXPECT_DOUBLE_EQ(f(p.cds_varianten, "Auslastung").AsFloat(), 40.0);
+}
+
+TEST(Projektvariante, OhneProjektfensterFindetSieNichtsMehr)
+{
+    Projektmodell p;
+    traverseMitVariante(p, QStringLiteral("Front"));
+    auto* fenster = new QObject;
+    Projektvariante v(p, fenster);
+    delete fenster;
+    Balkenmodell editor;
+    SkriptDialoge d;
+    d.erwarteMeldung(QStringLiteral("Traverse nicht gefunden."));
+    EXPECT_FALSE(v.VarianteZurueckschreiben(editor, std::nullopt));
+    EXPECT_TRUE(d.allesBeantwortet());
+    EXPECT_TRUE(v.TraversenAuflisten().empty());
+    EXPECT_DOUBLE_EQ(v.Lagerkraft(1, 1, 1), 0);
+}
