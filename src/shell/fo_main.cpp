@@ -52,6 +52,7 @@ Tfrm_main::Tfrm_main(Anwendung& anwendung) : m_anwendung(anwendung), m_bereich(n
         AktualisiereMenue();
         if (m_anwendung.menu())
             m_anwendung.menu()->AktualisiereFensterbefehle();
+        Q_EMIT m_anwendung.aktivesDokumentGeaendert(m_anwendung.aktivesDokument());
     });
 }
 

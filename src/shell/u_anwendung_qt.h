@@ -40,6 +40,10 @@ public:
     void AlleFensterUebersetzen();
     void setzeModifikatorstufe(int stufe);           // from the keyboard hook
 
+Q_SIGNALS:
+    // The frame's active document window changed (nullptr: none is open).
+    void aktivesDokumentGeaendert(Dokumentfenster* fenster);
+
 protected:
     bool eventFilter(QObject* ziel, QEvent* ereignis) override; // the keyboard hook
 

@@ -49,8 +49,13 @@ void RegistriereFenster(Anwendung& anwendung)
         return bibliothek;
     });
     anwendung.registriereDauerfenster(Dauerfenster::Rechner, [](QWidget* eltern) { return new Tfrm_trav_calc(eltern); });
-    anwendung.registriereDauerfenster(Dauerfenster::Grundrisstool,
-                                      [](QWidget* eltern) { return new Tfrm_grundrisstool(eltern); });
+    anwendung.registriereDauerfenster(Dauerfenster::Grundrisstool, [&anwendung](QWidget* eltern) {
+        auto* palette = new Tfrm_grundrisstool(eltern);
+        // shown exactly while a project window is the active document (on its CAD tab)
+        QObject::connect(&anwendung, &Anwendung::aktivesDokumentGeaendert, palette,
+                         [palette](Dokumentfenster* aktiv) { palette->zeigeFuer(qobject_cast<Tfrm_projekt*>(aktiv)); });
+        return palette;
+    });
     anwendung.registriereDauerfenster(Dauerfenster::Lastenbibliothek,
                                       [](QWidget* eltern) { return new Tfrm_lastbib(eltern); });
 }

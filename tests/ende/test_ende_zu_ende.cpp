@@ -3,6 +3,8 @@
 // to PDF through the commands of the main menu, and what is read back is compared.
 #include "beam/fo_variante.h"
 #include "loadtable/fo_belastungstabelle.h"
+#include "project/fo_grundrisstool.h"
+#include "project/fo_projekt.h"
 #include "report/fo_vorschau.h"
 #include "shell/fo_main.h"
 #include "shell/fo_menu.h"
@@ -15,6 +17,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -169,6 +173,62 @@ TEST(EndeZuEnde, EinzelprojektBerechnenSpeichernWiederOeffnenUndDrucken)
     EXPECT_GE(druckeAlsPdf(p.skript, pdf, [] { Tfrm_menu::Aktion(QStringLiteral("act_e_print"))->trigger(); }), 1);
     EXPECT_TRUE(istPdf(pdf));
     wieder->setzeGeaendert(false);
+    EXPECT_TRUE(p.skript.unerwartet.isEmpty()) << p.skript.unerwartet.join(u'|').toStdString();
+}
+
+TEST(EndeZuEnde, ProjektVarianteImEditorRechnenZurueckschreibenSpeichernUndWiederOeffnen)
+{
+    Programm p;
+    p.skript.erwarteOeffnen(p.pfad(QStringLiteral("Projekte/Beispielprojekt.prp")));
+    auto* projekt = qobject_cast<Tfrm_projekt*>(p.menu().Oeffnen(Dokumentart::Projekt));
+    ASSERT_NE(projekt, nullptr);
+    ASSERT_EQ(projekt->projekt().cds_projekt.RecordCount(), 4);
+    EXPECT_EQ(p.skript.dateiDialoge.at(0).startordner, p.pfad(QStringLiteral("Projekte/")));
+
+    // the palette comes with the floor plan tab
+    auto* palette = qobject_cast<Tfrm_grundrisstool*>(p.anwendung->dauerfenster(Dauerfenster::Grundrisstool));
+    ASSERT_NE(palette, nullptr);
+    projekt->pcProjekt->setCurrentWidget(projekt->tabGrundriss);
+    QApplication::processEvents();
+    EXPECT_TRUE(palette->isVisible());
+    projekt->pcProjekt->setCurrentWidget(projekt->tabUebersicht);
+    QApplication::processEvents();
+    EXPECT_FALSE(palette->isVisible());
+
+    // the front truss's main variant opens in a beam editor by double click
+    TBClientDataSet& traversen = projekt->projekt().cds_projekt;
+    traversen.First();
+    const QModelIndex erste = projekt->dbgTraversen->model()->index(0, 0);
+    Q_EMIT projekt->dbgTraversen->doubleClicked(erste);
+    auto* editor = qobject_cast<Tfrm_variante*>(p.anwendung->aktivesDokument());
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->modell.cds_lager.RecordCount(), 3);
+    // one more spot, calculated and written back
+    Balkenmodell& m = editor->modell;
+    m.cds_lasten.Append();
+    m.cds_lasten.FieldByName(QStringLiteral("Nummer")).SetAsInteger(m.NeueLastnummer());
+    m.cds_lasten.FieldByName(QStringLiteral("Type")).SetAsInteger(ArtMHSpot);
+    m.cds_lasten.FieldByName(QStringLiteral("Pos1")).SetAsFloat(0);
+    m.cds_lasten.FieldByName(QStringLiteral("Pos2")).SetAsFloat(0);
+    m.cds_lasten.FieldByName(QStringLiteral("Last")).SetAsFloat(28 * 9.81);
+    m.cds_lasten.Post();
+    editor->actBerechnen->trigger();
+    const double auslastung = editor->rechnung.auslastung;
+    ASSERT_TRUE(editor->Zurueckschreiben());
+    EXPECT_TRUE(projekt->Geaendert());
+    editor->close();
+
+    const QString datei = p.pfad(QStringLiteral("Projekte/Stadtfest.prp"));
+    p.anwendung->hauptfenster()->Aktiviere(projekt);
+    p.skript.erwarteSpeichern(datei);
+    Tfrm_menu::Aktion(QStringLiteral("act_proj_saveas"))->trigger();
+    EXPECT_FALSE(projekt->Geaendert());
+    auto* wieder = qobject_cast<Tfrm_projekt*>(p.menu().OeffneDatei(Dokumentart::Projekt, datei));
+    ASSERT_NE(wieder, nullptr);
+    Projektmodell& w = wieder->projekt();
+    w.cds_projekt.First();
+    EXPECT_NEAR(w.cds_varianten.FieldByName(QStringLiteral("Auslastung")).AsFloat(), auslastung, 1e-9);
+    EXPECT_EQ(w.cds_lasten.RecordCount(), 9); // six lights, two truss forces and the new spot
     EXPECT_TRUE(p.skript.unerwartet.isEmpty()) << p.skript.unerwartet.join(u'|').toStdString();
 }
 
