@@ -57,6 +57,18 @@ int druckeAlsPdf(SkriptDialoge& skript, const QString& pdf, const std::function<
     return seiten;
 }
 
+// A moving-head spot of 28 kg at x.
+void haengeSpotAuf(Balkenmodell& m, double x)
+{
+    m.cds_lasten.Append();
+    m.cds_lasten.FieldByName(QStringLiteral("Nummer")).SetAsInteger(m.NeueLastnummer());
+    m.cds_lasten.FieldByName(QStringLiteral("Type")).SetAsInteger(ArtMHSpot);
+    m.cds_lasten.FieldByName(QStringLiteral("Pos1")).SetAsFloat(x);
+    m.cds_lasten.FieldByName(QStringLiteral("Pos2")).SetAsFloat(x);
+    m.cds_lasten.FieldByName(QStringLiteral("Last")).SetAsFloat(28 * 9.81);
+    m.cds_lasten.Post();
+}
+
 bool istPdf(const QString& pfad) { return dateiInhalt(pfad).startsWith("%PDF"); }
 
 QString labelText(QWidget* fenster, const char* name)
@@ -147,13 +159,7 @@ TEST(EndeZuEnde, EinzelprojektBerechnenSpeichernWiederOeffnenUndDrucken)
         m.cds_lager.FieldByName(QStringLiteral("Position")).SetAsFloat(x);
         m.cds_lager.Post();
     }
-    m.cds_lasten.Append();
-    m.cds_lasten.FieldByName(QStringLiteral("Nummer")).SetAsInteger(m.NeueLastnummer());
-    m.cds_lasten.FieldByName(QStringLiteral("Type")).SetAsInteger(ArtMHSpot);
-    m.cds_lasten.FieldByName(QStringLiteral("Pos1")).SetAsFloat(0);
-    m.cds_lasten.FieldByName(QStringLiteral("Pos2")).SetAsFloat(0);
-    m.cds_lasten.FieldByName(QStringLiteral("Last")).SetAsFloat(28 * 9.81);
-    m.cds_lasten.Post();
+    haengeSpotAuf(m, 0);
     fenster->actBerechnen->trigger();
     const QString auslastung = fenster->Statusfeld(2)->text();
     EXPECT_FALSE(auslastung.isEmpty());
@@ -205,13 +211,7 @@ TEST(EndeZuEnde, ProjektVarianteImEditorRechnenZurueckschreibenSpeichernUndWiede
     EXPECT_EQ(editor->modell.cds_lager.RecordCount(), 3);
     // one more spot, calculated and written back
     Balkenmodell& m = editor->modell;
-    m.cds_lasten.Append();
-    m.cds_lasten.FieldByName(QStringLiteral("Nummer")).SetAsInteger(m.NeueLastnummer());
-    m.cds_lasten.FieldByName(QStringLiteral("Type")).SetAsInteger(ArtMHSpot);
-    m.cds_lasten.FieldByName(QStringLiteral("Pos1")).SetAsFloat(0);
-    m.cds_lasten.FieldByName(QStringLiteral("Pos2")).SetAsFloat(0);
-    m.cds_lasten.FieldByName(QStringLiteral("Last")).SetAsFloat(28 * 9.81);
-    m.cds_lasten.Post();
+    haengeSpotAuf(m, 0);
     editor->actBerechnen->trigger();
     const double auslastung = editor->rechnung.auslastung;
     ASSERT_TRUE(editor->Zurueckschreiben());
