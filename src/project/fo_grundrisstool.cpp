@@ -8,110 +8,18 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPainterPath>
 #include <QSlider>
 #include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
-enum Bild { BildZentrum = 10, BildAlles, BildLoeschen, BildVerschieben }; // after the tool numbers
-
-// The button glyphs, drawn in the plan's own colours on 24 × 24 pixels.
-QIcon glyphe(int art)
-{
-    QPixmap p(24, 24);
-    p.fill(Qt::transparent);
-    QPainter m(&p);
-    m.setRenderHint(QPainter::Antialiasing);
-    const QPen schwarz(Qt::black, 2), duenn(Qt::black, 1);
-    switch (art) {
-    case WerkzeugSelektieren: { // arrow pointer with a dashed frame
-        m.setPen(QPen(Qt::darkGreen, 1, Qt::DashLine));
-        m.drawRect(2, 2, 14, 14);
-        QPainterPath pfeil;
-        pfeil.moveTo(9, 9);
-        pfeil.lineTo(9, 22);
-        pfeil.lineTo(12.5, 18.5);
-        pfeil.lineTo(15, 23);
-        pfeil.lineTo(17, 22);
-        pfeil.lineTo(14.5, 17.5);
-        pfeil.lineTo(19, 17);
-        pfeil.closeSubpath();
-        m.setPen(duenn);
-        m.setBrush(Qt::white);
-        m.drawPath(pfeil);
-        break;
-    }
-    case WerkzeugLinie:
-        m.setPen(QPen(Qt::black, 3, Qt::SolidLine, Qt::RoundCap));
-        m.drawLine(3, 20, 21, 4);
-        break;
-    case WerkzeugRechteck:
-        m.setPen(QPen(Qt::black, 3));
-        m.drawRect(4, 6, 16, 12);
-        break;
-    case WerkzeugPodestHoriz:
-    case WerkzeugPodestVertic: {
-        const bool horizontal = art == WerkzeugPodestHoriz;
-        m.setPen(duenn);
-        m.setBrush(QColor(210, 190, 150));
-        for (int i = 0; i < 2; ++i)
-            for (int j = 0; j < 2; ++j)
-                horizontal ? m.drawRect(2 + 10 * i, 6 + 6 * j, 10, 6) : m.drawRect(6 + 6 * i, 2 + 10 * j, 6, 10);
-        break;
-    }
-    case WerkzeugTraverse:
-        m.setPen(QPen(QColor(0, 0, 255), 4, Qt::SolidLine, Qt::FlatCap));
-        m.drawLine(2, 14, 22, 14);
-        m.setPen(QPen(QColor(0, 0, 255), 1));
-        m.drawText(QRect(2, 0, 12, 11), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("1"));
-        break;
-    case BildZentrum:
-        m.setPen(QPen(QColor(128, 0, 0), 2));
-        m.drawLine(2, 12, 22, 12);
-        m.drawLine(12, 2, 12, 22);
-        m.setPen(duenn);
-        m.drawEllipse(QPointF(12, 12), 6, 6);
-        break;
-    case BildAlles:
-        m.setPen(duenn);
-        m.drawRect(7, 7, 10, 10);
-        m.setPen(schwarz);
-        for (const QPoint& ecke : {QPoint(2, 2), QPoint(22, 2), QPoint(2, 22), QPoint(22, 22)}) {
-            const QPoint innen((ecke.x() + 12) / 2, (ecke.y() + 12) / 2);
-            m.drawLine(ecke, innen);
-            m.drawLine(ecke, QPoint(ecke.x(), innen.y()));
-            m.drawLine(ecke, QPoint(innen.x(), ecke.y()));
-        }
-        break;
-    case BildLoeschen:
-        m.setPen(QPen(QColor(200, 0, 0), 3, Qt::SolidLine, Qt::RoundCap));
-        m.drawLine(5, 5, 19, 19);
-        m.drawLine(19, 5, 5, 19);
-        break;
-    case BildVerschieben:
-        m.setPen(schwarz);
-        m.drawLine(12, 2, 12, 22);
-        m.drawLine(2, 12, 22, 12);
-        for (const auto& [spitze, a, b] : {std::tuple{QPoint(12, 2), QPoint(9, 6), QPoint(15, 6)},
-                                           std::tuple{QPoint(12, 22), QPoint(9, 18), QPoint(15, 18)},
-                                           std::tuple{QPoint(2, 12), QPoint(6, 9), QPoint(6, 15)},
-                                           std::tuple{QPoint(22, 12), QPoint(18, 9), QPoint(18, 15)}}) {
-            m.drawLine(spitze, a);
-            m.drawLine(spitze, b);
-        }
-        break;
-    }
-    return QIcon(p);
-}
-
-QToolButton* knopf(const char* name, int bild, bool umschalter, QWidget* eltern)
+// The button pictures are ":/werkzeuge/grundriss_<bild>.svg".
+QToolButton* knopf(const char* name, const char* bild, bool umschalter, QWidget* eltern)
 {
     auto* k = new QToolButton(eltern);
     k->setObjectName(QString::fromLatin1(name));
-    k->setIcon(glyphe(bild));
+    k->setIcon(QIcon(QStringLiteral(":/werkzeuge/grundriss_%1.svg").arg(QString::fromLatin1(bild))));
     k->setIconSize(QSize(24, 24));
     k->setCheckable(umschalter);
     k->setAutoRaise(true);
@@ -149,8 +57,8 @@ Tfrm_grundrisstool::Tfrm_grundrisstool(QWidget* eltern)
     tbSize->setPageStep(1);
     tbSize->setTickPosition(QSlider::TicksBelow);
     tbSize->setValue(PositionVonMassstab(0.1));
-    sbCenter = knopf("sbCenter", BildZentrum, false, grpAnzeige);
-    sbAll = knopf("sbAll", BildAlles, false, grpAnzeige);
+    sbCenter = knopf("sbCenter", "zentrieren", false, grpAnzeige);
+    sbAll = knopf("sbAll", "einpassen", false, grpAnzeige);
     auto* anzeige = new QHBoxLayout(grpAnzeige);
     anzeige->addWidget(tbSize, 1);
     anzeige->addWidget(sbCenter);
@@ -158,14 +66,14 @@ Tfrm_grundrisstool::Tfrm_grundrisstool(QWidget* eltern)
 
     grpCAD = new QGroupBox(QStringLiteral(" CAD: "), this);
     grpCAD->setObjectName(QStringLiteral("grpCAD"));
-    sbSelect = knopf("sbSelect", WerkzeugSelektieren, true, grpCAD);
-    sbLinie = knopf("sbLinie", WerkzeugLinie, true, grpCAD);
-    sbRechteck = knopf("sbRechteck", WerkzeugRechteck, true, grpCAD);
-    sbPodestHoriz = knopf("sbPodestHoriz", WerkzeugPodestHoriz, true, grpCAD);
-    sbPodestVertic = knopf("sbPodestVertic", WerkzeugPodestVertic, true, grpCAD);
-    sbTraverse = knopf("sbTraverse", WerkzeugTraverse, true, grpCAD);
-    sbDelete = knopf("sbDelete", BildLoeschen, false, grpCAD);
-    sbMove = knopf("sbMove", BildVerschieben, true, grpCAD);
+    sbSelect = knopf("sbSelect", "selektieren", true, grpCAD);
+    sbLinie = knopf("sbLinie", "linie", true, grpCAD);
+    sbRechteck = knopf("sbRechteck", "rechteck", true, grpCAD);
+    sbPodestHoriz = knopf("sbPodestHoriz", "podest_horizontal", true, grpCAD);
+    sbPodestVertic = knopf("sbPodestVertic", "podest_vertikal", true, grpCAD);
+    sbTraverse = knopf("sbTraverse", "traverse", true, grpCAD);
+    sbDelete = knopf("sbDelete", "loeschen", false, grpCAD);
+    sbMove = knopf("sbMove", "verschieben", true, grpCAD);
     EdtEins = new QLineEdit(grpCAD);
     EdtEins->setObjectName(QStringLiteral("EdtEins"));
     EdtEins->setFixedWidth(50);

@@ -21,6 +21,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
+#include "u_fenstertest.h"
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -553,4 +554,22 @@ TEST_F(Grundrissfenster, BeispielprojektZeigtSeineVierTraversenImPlan)
     fenster->pcProjekt->setCurrentWidget(fenster->tabUebersicht);
     EXPECT_TRUE(fenster->grab().save(QStringLiteral(KELVARA_BINAER "/beispielprojekt_uebersicht.png")));
     EXPECT_FALSE(fenster->Geaendert());
+}
+
+TEST_F(Grundrissfenster, JederPalettenknopfZeigtSeinBild)
+{
+    zeigeCAD();
+    int knoepfe = 0;
+    for (QToolButton* k : palette.findChildren<QToolButton*>()) {
+        const QImage bild = k->icon().pixmap(24, 24).toImage();
+        ASSERT_FALSE(bild.isNull()) << k->objectName().toStdString();
+        int gemalt = 0;
+        for (int y = 0; y < bild.height(); ++y)
+            for (int x = 0; x < bild.width(); ++x)
+                gemalt += bild.pixelColor(x, y).alpha() > 0 ? 1 : 0;
+        EXPECT_GT(gemalt, 20) << k->objectName().toStdString();
+        ++knoepfe;
+    }
+    EXPECT_GE(knoepfe, 10);
+    bildVon(&palette, QStringLiteral("grundriss_palette"));
 }
