@@ -193,8 +193,8 @@ void schreibeBeispielprojekt(const QString& datei, Traversenbibliothek& biblioth
          "T3|V3|L1|,T4|V4|L1|"},
         {"Back", 0, 8, 12, 8, {{ArtMotorzug, -5.5}, {ArtMotorzug, 0}, {ArtMotorzug, 5.5}},
          {{ArtMHWash, -4}, {ArtMHWash, -2}, {ArtMHWash, 0.5}, {ArtMHWash, 2}, {ArtMHWash, 4}}},
-        {"Seite links", 0, 0, 0, 7.5, {{ArtLager, -3.6}, {ArtMotorzug, 3}}, {{ArtScheinwerfer, -2}, {ArtScheinwerfer, 0}, {ArtScheinwerfer, 2}}},
-        {"Seite rechts", 12, 0, 12, 7.5, {{ArtLager, -3.6}, {ArtMotorzug, 3}}, {{ArtScheinwerfer, -2}, {ArtScheinwerfer, 0}, {ArtScheinwerfer, 2}}},
+        {"Seite links", 0, 0.4, 0, 7.6, {{ArtLager, -3.5}, {ArtMotorzug, 3}}, {{ArtScheinwerfer, -2}, {ArtScheinwerfer, 0}, {ArtScheinwerfer, 2}}},
+        {"Seite rechts", 12, 0.4, 12, 7.6, {{ArtLager, -3.5}, {ArtMotorzug, 3}}, {{ArtScheinwerfer, -2}, {ArtScheinwerfer, 0}, {ArtScheinwerfer, 2}}},
     };
     std::vector<Variantenverweis> verweise;
     int sortierung = 0;
@@ -226,7 +226,7 @@ void schreibeBeispielprojekt(const QString& datei, Traversenbibliothek& biblioth
     auto rechteck = [&p](double x1, double y1, double x2, double y2, double breite) {
         fuegeZeileHinzu(p.cds_mauern, {{"Symbol", 3}, {"Breite", breite}});
         p.cds_mauern.Edit();
-        for (const auto& [x, y] : {std::pair{x1, y1}, {x2, y1}, {x2, y2}, {x1, y2}})
+        for (const auto& [x, y] : {std::pair{x1, y1}, {x2, y2}}) // two opposite corners
             fuegeZeileHinzu(p.cds_punkte, {{"X", x}, {"Y", y}});
         p.cds_mauern.Post();
     };

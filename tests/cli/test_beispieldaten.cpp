@@ -75,6 +75,8 @@ TEST(Beispieldaten, BeispielprojektHatVierBerechneteTraversenUndDenBuehnengrundr
     EXPECT_EQ(p.name, QStringLiteral("Beispiel: Bühne Stadtfest"));
     EXPECT_EQ(p.cds_projekt.RecordCount(), 4);
     EXPECT_EQ(p.cds_mauern.RecordCount(), 3);
+    for (p.cds_mauern.First(); !p.cds_mauern.Eof(); p.cds_mauern.Next())
+        EXPECT_EQ(p.cds_punkte.RecordCount(), 2); // every element has its two points
     for (p.cds_projekt.First(); !p.cds_projekt.Eof(); p.cds_projekt.Next()) {
         ASSERT_EQ(p.cds_varianten.RecordCount(), 1);
         const double auslastung = p.cds_varianten.FieldByName(QStringLiteral("Auslastung")).AsFloat();

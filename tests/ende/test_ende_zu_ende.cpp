@@ -197,6 +197,8 @@ TEST(EndeZuEnde, ProjektVarianteImEditorRechnenZurueckschreibenSpeichernUndWiede
     projekt->pcProjekt->setCurrentWidget(projekt->tabGrundriss);
     QApplication::processEvents();
     EXPECT_TRUE(palette->isVisible());
+    projekt->PlanEinpassen();
+    bildVon(p.anwendung->hauptfenster(), QStringLiteral("beispielprojekt_grundriss"));
     projekt->pcProjekt->setCurrentWidget(projekt->tabUebersicht);
     QApplication::processEvents();
     EXPECT_FALSE(palette->isVisible());
