@@ -64,11 +64,6 @@ QString Tabellenmodell::Spaltentitel(int spalte) const
 
 void Tabellenmodell::setzeNurLesen(int spalte, bool nurLesen) { m_nurLesen[spalte] = nurLesen; }
 
-void Tabellenmodell::setzeFormat(int spalte, std::function<QString(const TField&)> anzeige)
-{
-    m_formate[spalte] = std::move(anzeige);
-}
-
 int Tabellenmodell::rowCount(const QModelIndex& eltern) const
 {
     return eltern.isValid() ? 0 : m_zeilen + (m_neu ? 1 : 0);
@@ -148,19 +143,8 @@ QVariant Tabellenmodell::data(const QModelIndex& index, int rolle) const
     if (index.row() >= m_zeilen)
         return {};
     const int nummer = index.row() + 1;
-    if (rolle == Qt::DisplayRole) {
-        const auto format = m_formate.find(index.column());
-        if (format == m_formate.end())
-            return m_tabelle.AnzeigeTextBei(nummer, feld);
-        // a display format needs the row itself; the cursor goes back where it was
-        const int vorher = m_tabelle.RecNo();
-        TBClientDataSet& tabelle = m_tabelle;
-        QSignalBlocker still(&tabelle);
-        tabelle.SetRecNo(nummer);
-        const QString text = format->second(tabelle.Fields(feld));
-        tabelle.SetRecNo(vorher);
-        return text;
-    }
+    if (rolle == Qt::DisplayRole)
+        return m_tabelle.AnzeigeTextBei(nummer, feld);
     if (rolle == Qt::EditRole) {
         const QVariant wert = m_tabelle.WertBei(nummer, feld);
         return wert.isValid() ? wert.toString() : QString();

@@ -5,7 +5,6 @@
 #include "tables/u_tabelle.h"
 #include <QAbstractTableModel>
 #include <QPointer>
-#include <functional>
 #include <map>
 #include <optional>
 
@@ -21,7 +20,6 @@ public:
     void setzeSpaltentitel(int spalte, const QString& titel);
     QString Spaltentitel(int spalte) const;
     void setzeNurLesen(int spalte, bool nurLesen);
-    void setzeFormat(int spalte, std::function<QString(const TField&)> anzeige);
 
     // A new row as the grid's insert gives it: shown below the table's rows, its cells held by
     // the model until Uebernehmen appends and posts them in one go. A refused row stays pending
@@ -49,7 +47,6 @@ private:
     QStringList m_titel;
     std::vector<int> m_felder;
     std::map<int, bool> m_nurLesen;
-    std::map<int, std::function<QString(const TField&)>> m_formate;
     int m_zeilen = 0;
     std::optional<std::map<int, QString>> m_neu; // field index -> typed text
 };
