@@ -1,4 +1,5 @@
 #include "calculator/u_export.h"
+#include "language/u_meldungstexte.h"
 #include "language/u_uebersetzung.h"
 #include "platform/u_fehler.h"
 #include "platform/u_zahlen.h"
@@ -40,9 +41,7 @@ void FuelleArbeitsmappe(const Traversenkalkulator& k, XlsArbeitsmappe& mappe)
 bool Exportieren(const Traversenkalkulator& kalkulator, const QString& pfad)
 {
     if (QFileInfo::exists(pfad)) {
-        const QString frage = Format(Uebersetzt(2, QStringLiteral("Datei %s existiert bereits.")), {pfad})
-                              + QStringLiteral("\r\n") + Uebersetzt(3, QStringLiteral("Überschreiben?"));
-        if (dialoge().FrageJaNein(frage) != Antwort::Ja)
+        if (dialoge().FrageJaNein(Ueberschreibfrage(pfad)) != Antwort::Ja)
             return false;
     }
     XlsArbeitsmappe mappe;

@@ -1,5 +1,6 @@
 #include "language/u_meldungstexte.h"
 #include "language/u_uebersetzung.h"
+#include "platform/u_zahlen.h"
 #include <map>
 
 namespace {
@@ -42,6 +43,11 @@ QString Meldungstext(int id)
 {
     const auto text = aktuell().find(id);
     return text == aktuell().end() ? QString() : text->second;
+}
+
+QString Ueberschreibfrage(const QString& pfad)
+{
+    return Format(Meldungstext(2), {pfad}) + QStringLiteral("\r\n") + Meldungstext(3);
 }
 
 void MeldungstexteUebersetzen()

@@ -5,5 +5,7 @@
 #include <QString>
 
 QString Meldungstext(int id); // the current text of a shared or editor message
+// The shared overwrite query: "Datei %s existiert bereits." CR LF "Überschreiben?" (ids 2, 3).
+QString Ueberschreibfrage(const QString& pfad);
 void MeldungstexteUebersetzen(); // at a language switch, in id order
 void MeldungstexteZuruecksetzen(); // back to the built-in German texts (a fresh program)

@@ -115,11 +115,6 @@ bool Dokumentfenster::DarfUeberschreiben(const QString& pfad, const QString& fra
     return dialoge().FrageJaNein(frage) == Antwort::Ja;
 }
 
-QString Dokumentfenster::Ueberschreibfrage(const QString& pfad)
-{
-    return Format(Meldungstext(2), {pfad}) + QStringLiteral("\r\n") + Meldungstext(3);
-}
-
 bool Dokumentfenster::SchliessenErlaubt()
 {
     if (!m_geaendert)

@@ -2,6 +2,7 @@
 // A document window of the main frame: its file name and changed mark (both in the status bar),
 // its own menus that replace the frame's menus of the same group while it is active, and the
 // close query. The shell creates it, puts it into a child window and runs the commands on it.
+#include "language/u_meldungstexte.h" // Ueberschreibfrage for the windows that ask
 #include "platform/u_dialoge.h"
 #include "platform/u_fensterrollen_qt.h"
 #include <QMainWindow>
@@ -61,8 +62,6 @@ protected:
     // The overwrite query of the kinds that ask: true at once when pfad does not exist or when
     // "&Speichern" writes to the window's own file; otherwise frage with Yes and No.
     bool DarfUeberschreiben(const QString& pfad, const QString& frage);
-    // The shared overwrite query: "Datei %s existiert bereits." / "Überschreiben?" (ids 2, 3).
-    static QString Ueberschreibfrage(const QString& pfad);
     // Asked when the window closes while changed: "%s wurde geändert." / "Speichern?" with
     // Yes, No and Abort. Yes saves; a cancelled save keeps the window open.
     virtual bool SchliessenErlaubt();
