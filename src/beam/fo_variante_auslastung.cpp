@@ -109,7 +109,7 @@ void Tfrm_variante::baueAuslastungTab()
     cmbStaudruck = new QComboBox;
     cmbStaudruck->setObjectName(QStringLiteral("cmbStaudruck"));
     cmbStaudruck->setEditable(true);
-    cmbStaudruck->addItems({"0,15", "0,25", "0,3", "0,5", "0,8"});
+    cmbStaudruck->addItems(Staudrucktexte());
     cmbStaudruck->setFixedWidth(80);
     // neither the mode nor the pressure recalculates or marks the variant changed
     connect(cmbBerechnung, &QComboBox::currentIndexChanged, this, [this](int index) {

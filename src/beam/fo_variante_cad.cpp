@@ -55,11 +55,12 @@ T* benannt(T* w, const char* name)
 
 QLabel* beschriftung(const char* name) { return benannt(new QLabel, name); }
 
+// The sizes are written here with a comma; the list shows the locale's decimal separator.
 QStringList groessen(std::initializer_list<const char*> liste)
 {
     QStringList l;
     for (const char* s : liste)
-        l.append(QString::fromLatin1(s));
+        l.append(QString::fromLatin1(s).replace(u',', Dezimaltrenner()));
     return l;
 }
 

@@ -3,12 +3,13 @@
 #include "language/u_uebersetzung.h"
 #include "platform/u_zahlen.h"
 #include "tables/u_werteliste.h"
+#include <limits>
 
 const QStringList EinheitenKraft = {QStringLiteral("kg"), QStringLiteral("N"), QStringLiteral("kN")};
 const QStringList EinheitenStreckenlast = {QStringLiteral("kg"), QStringLiteral("N"), QStringLiteral("kN"),
                                            QStringLiteral("kg/m"), QStringLiteral("N/m"), QStringLiteral("kN/m")};
-const QStringList Staudrucktexte = {QStringLiteral("0,15"), QStringLiteral("0,25"), QStringLiteral("0,3"),
-                                    QStringLiteral("0,5"), QStringLiteral("0,8")};
+// kN/m², written with the locale's decimal separator
+QString staudrucktext(const char* nachkomma) { return u'0' + QString(Dezimaltrenner()) + QLatin1String(nachkomma); }
 
 QString Artname(int art)
 {
@@ -164,7 +165,7 @@ QStringList Modustexte()
 
 Balkenmodell::Balkenmodell()
     : traversenname(Uebersetzt(2037, QStringLiteral("keine Traverse gewählt"))),
-      berechnung(Modustexte(), 0), staudruck(Staudrucktexte, QStringLiteral("0,5"))
+      berechnung(Modustexte(), 0), staudruck(Staudrucktexte(), staudrucktext("5"))
 {
     RichteLagertabelleEin(cds_lager);
     RichteLastentabelleEin(cds_lasten);
@@ -188,7 +189,17 @@ void Balkenmodell::ZaehlerSetzen()
 
 int Balkenmodell::Modus() const { return std::max(0, berechnung.gewaehlt()); }
 
-double Balkenmodell::StaudruckWert() const { return TextZuFloat(staudruck.angezeigterText()).value_or(0.5); }
+QStringList Staudrucktexte()
+{
+    return {staudrucktext("15"), staudrucktext("25"), staudrucktext("3"), staudrucktext("5"), staudrucktext("8")};
+}
+
+// Typed here or read from a file of another machine: either separator. A text that is no number
+// is not computed with (the calculation names it).
+double Balkenmodell::StaudruckWert() const
+{
+    return DateiTextZuFloat(staudruck.angezeigterText()).value_or(std::numeric_limits<double>::quiet_NaN());
+}
 
 void Balkenmodell::SetzeModustexte() { berechnung.setzeEintraege(Modustexte(), berechnung.gewaehlt()); }
 
@@ -222,7 +233,7 @@ void Balkenmodell::LeseEinstellungen(const QString& text)
     traverse.maxBiege = w.LeseFloat(QStringLiteral("TravMaxBiege"), 0);
     traverse.maxQuer = w.LeseFloat(QStringLiteral("TravMaxQuer"), 0);
     w.LeseAuswahl(QStringLiteral("Berechnung"), berechnung);
-    w.LeseAuswahl(QStringLiteral("Staudruck"), staudruck);
+    w.LeseZahlauswahl(QStringLiteral("Staudruck"), staudruck);
     minimal = w.LeseBoolean(QStringLiteral("Minimal"), false);
     negativ = w.LeseBoolean(QStringLiteral("Negativ"), false);
 }

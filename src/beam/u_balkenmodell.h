@@ -88,4 +88,4 @@ public:
 
 // The texts of the calculation modes and of the dynamic-pressure list.
 QStringList Modustexte();
-extern const QStringList Staudrucktexte;
+QStringList Staudrucktexte(); // kN/m², with the locale's decimal separator

@@ -36,7 +36,8 @@ void pruefeVorgabe(const Rechenvorgabe& v)
     pruefeEingabe(v.traverse.eigenlast, QStringLiteral("TravEigenlast"));
     pruefeEingabe(v.traverse.maxQuer, QStringLiteral("TravMaxQuer"));
     pruefeEingabe(v.traverse.maxBiege, QStringLiteral("TravMaxBiege"));
-    pruefeEingabe(v.staudruck, QStringLiteral("Staudruck"));
+    if (v.modus > 0)
+        pruefeEingabe(v.staudruck, QStringLiteral("Staudruck"));
     pruefeEingabe(WirksameEigenlast(v), QStringLiteral("TravEigenlast"));
     for (const Rechenlager& l : v.lager) {
         const QString wo = QStringLiteral("Lager %1").arg(l.nummer);

@@ -58,7 +58,9 @@ bool Exportieren(const Traversenkalkulator& kalkulator, const QString& pfad)
 DateiDialog ExportDialog()
 {
     DateiDialog d;
-    d.filter = QStringLiteral("Excel-Sheet *.xls|*.xls|Alle Dateien *.*|*.*");
+    d.titel = Uebersetzt(1232, QStringLiteral("Speichern unter"));
+    d.filter = QStringLiteral("Excel-Sheet *.xls|*.xls|") + Uebersetzt(1233, QStringLiteral("Alle Dateien"))
+               + QStringLiteral(" *.*|*.*");
     d.standardEndung = QStringLiteral("xls");
     return d;
 }

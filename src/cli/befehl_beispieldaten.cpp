@@ -246,6 +246,8 @@ int beispieldaten(const QStringList& argumente)
         fehlerausgabe(QStringLiteral("Aufruf: kelvara-cli beispieldaten QUELLORDNER PROGRAMMORDNER\n"));
         return 2;
     }
+    // the shipped files are the same whatever the locale of the machine that builds them
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     try {
         const QString quellen = QDir::fromNativeSeparators(argumente[0]) + QLatin1Char('/');
         const QString programm = QDir::fromNativeSeparators(argumente[1]) + QLatin1Char('/');

@@ -2,6 +2,7 @@
 #include "cli/u_befehle.h"
 #include "cli/u_berichtsausgabe.h"
 #include "cli/u_meldungen.h"
+#include "platform/u_zahlen.h"
 #include "platform/u_dialoge.h"
 #include "platform/u_fehler.h"
 #include "truss/g_bericht_traverse.h"
@@ -20,12 +21,13 @@ int traverse(const QStringList& argumente)
     const QString& datei = aufruf->datei;
     const bool json = aufruf->hat(QStringLiteral("--json"));
     const bool bgvc1 = !aufruf->hat(QStringLiteral("--ohne-bgvc1"));
-    const QString sicherheitsfaktor = aufruf->option(QStringLiteral("--sicherheitsfaktor"), QStringLiteral("2,0"));
 
     GesammelteMeldungen dialog;
     Traversenentwurf entwurf;
-    // The file does not store these two; the window starts with "2,0" and BGV C1 checked.
-    entwurf.eingaben.edtSicherheitsfaktor = sicherheitsfaktor;
+    // The file does not store these two; the window starts with 2,0 and BGV C1 checked. The
+    // factor may be typed with either decimal separator.
+    if (aufruf->optionen.contains(QStringLiteral("--sicherheitsfaktor")))
+        entwurf.eingaben.edtSicherheitsfaktor = EingabetextAusDatei(aufruf->option(QStringLiteral("--sicherheitsfaktor"), QString()));
     entwurf.eingaben.cbBGVC1 = bgvc1;
     try {
         if (!TraverseLaden(entwurf, datei)) {

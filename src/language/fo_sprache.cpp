@@ -81,10 +81,10 @@ void Tfrm_sprache::TexteSetzen()
 {
     setWindowTitle(Format(Meldungstext(1003), {Dateiname()}));
     Anwendung* a = Anwendung::instanz();
-    if (a && a->sprache().Sprachnummer != 0) {
-        UebersetzeMenuItem(m_menue, 1209);
-        if (a->menu())
-            a->menu()->PruefeSpracheintrag(m_menue);
+    UebersetzeMenuItem(m_menue, 1209);
+    if (a && a->menu()) {
+        a->menu()->UebersetzeDeutscheintrag(m_menue);
+        a->menu()->PruefeSpracheintrag(m_menue);
     }
     zeigeAenderungsmarke();
 }

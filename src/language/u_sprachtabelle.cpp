@@ -92,4 +92,13 @@ bool Sprachzustand::Wechseln(int nummer, const QString& dateiname)
     return true;
 }
 
+void Sprachzustand::ZumDeutschen()
+{
+    Sprachnummer = 0;
+    Sprachdatei.clear();
+    Sprachtabelle.Close();
+    setzeUebersetzer({});
+    MeldungstexteZuruecksetzen();
+}
+
 void Sprachzustand::Speichern() { SpeichereSprachdatei(Sprachtabelle, Sprachdatei); }

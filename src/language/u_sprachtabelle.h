@@ -33,5 +33,6 @@ struct Sprachzustand {
     // Steps of a switch up to the loading of the file: number, path, load, shared messages.
     // False when the switch stops there (file gone, or not a language file).
     bool Wechseln(int nummer, const QString& dateiname);
+    void ZumDeutschen(); // no language active: number 0, the built-in messages
     void Speichern(); // the table back into Sprachdatei, keeping the ids met during the switch
 };

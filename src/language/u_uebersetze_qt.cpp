@@ -19,62 +19,89 @@ QTabWidget* reiterVon(QWidget* seite, int& nummer)
     return nummer >= 0 ? reiter : nullptr;
 }
 
-template <typename Ziel, typename Lesen, typename Setzen>
-void uebersetzeMit(Ziel* ziel, int id, Lesen lesen, Setzen setzen)
+bool zurueckZumDeutschen = false;
+
+// Every target keeps the text it was built with (the built-in German) from its first translation
+// on, so that going back to the built-in German restores it.
+struct Merkplatz {
+    QObject* traeger;
+    QByteArray name;
+};
+
+QString eingebauterText(const Merkplatz& platz, const QString& jetzt)
 {
-    QString text = lesen(ziel);
+    const QVariant gemerkt = platz.traeger->property(platz.name.constData());
+    if (gemerkt.isValid())
+        return gemerkt.toString();
+    platz.traeger->setProperty(platz.name.constData(), jetzt);
+    return jetzt;
+}
+
+Merkplatz merkplatz(QObject* traeger, int nummer = -1)
+{
+    return {traeger, nummer < 0 ? QByteArray("kelvaraDeutsch") : "kelvaraDeutsch" + QByteArray::number(nummer)};
+}
+
+template <typename Lesen, typename Setzen>
+void uebersetzeMit(const Merkplatz& platz, int id, Lesen lesen, Setzen setzen)
+{
+    const QString jetzt = lesen();
+    const QString deutsch = eingebauterText(platz, jetzt);
+    QString text = zurueckZumDeutschen ? deutsch : jetzt;
     Uebersetze(id, text);
-    if (text != lesen(ziel))
-        setzen(ziel, text);
+    if (text != jetzt)
+        setzen(text);
 }
 } // namespace
+
+ZurueckZumDeutschen::ZurueckZumDeutschen() { zurueckZumDeutschen = true; }
+ZurueckZumDeutschen::~ZurueckZumDeutschen() { zurueckZumDeutschen = false; }
 
 void UebersetzeControl(QWidget* control, int id)
 {
     int seite = -1;
     if (QTabWidget* reiter = reiterVon(control, seite)) {
-        QString text = reiter->tabText(seite);
-        Uebersetze(id, text);
-        reiter->setTabText(seite, text);
+        uebersetzeMit(merkplatz(control), id, [&] { return reiter->tabText(seite); },
+                      [&](const QString& t) { reiter->setTabText(seite, t); });
     } else if (auto* gruppe = qobject_cast<QGroupBox*>(control)) {
-        // the blank follows a looked-up text; without a language the title stays as built
-        if (!SpracheAktiv())
-            return;
-        QString text = gruppe->title();
-        Uebersetze(id, text);
-        text += QLatin1Char(' ');
+        // the blank follows a looked-up text; the built-in title has none
+        const QString deutsch = eingebauterText(merkplatz(gruppe), gruppe->title());
+        QString text = zurueckZumDeutschen ? deutsch : gruppe->title();
+        if (SpracheAktiv()) {
+            text = gruppe->title();
+            Uebersetze(id, text);
+            text += QLatin1Char(' ');
+        }
         if (text != gruppe->title())
             gruppe->setTitle(text);
     } else if (auto* label = qobject_cast<QLabel*>(control)) {
-        uebersetzeMit(label, id, [](QLabel* l) { return l->text(); }, [](QLabel* l, const QString& t) { l->setText(t); });
+        uebersetzeMit(merkplatz(label), id, [=] { return label->text(); }, [=](const QString& t) { label->setText(t); });
     } else if (auto* knopf = qobject_cast<QAbstractButton*>(control)) {
-        uebersetzeMit(knopf, id, [](QAbstractButton* k) { return k->text(); },
-                      [](QAbstractButton* k, const QString& t) { k->setText(t); });
+        uebersetzeMit(merkplatz(knopf), id, [=] { return knopf->text(); }, [=](const QString& t) { knopf->setText(t); });
     } else if (auto* feld = qobject_cast<QLineEdit*>(control)) {
-        uebersetzeMit(feld, id, [](QLineEdit* f) { return f->text(); }, [](QLineEdit* f, const QString& t) { f->setText(t); });
+        uebersetzeMit(merkplatz(feld), id, [=] { return feld->text(); }, [=](const QString& t) { feld->setText(t); });
     } else if (control) {
-        uebersetzeMit(control, id, [](QWidget* w) { return w->windowTitle(); },
-                      [](QWidget* w, const QString& t) { w->setWindowTitle(t); });
+        uebersetzeMit(merkplatz(control), id, [=] { return control->windowTitle(); },
+                      [=](const QString& t) { control->setWindowTitle(t); });
     }
 }
 
 void UebersetzeMenuItem(QMenu* menue, int id)
 {
-    uebersetzeMit(menue, id, [](QMenu* m) { return m->title(); }, [](QMenu* m, const QString& t) { m->setTitle(t); });
+    uebersetzeMit(merkplatz(menue), id, [=] { return menue->title(); }, [=](const QString& t) { menue->setTitle(t); });
 }
 
 void UebersetzeMenuItem(QAction* item, int id) { UebersetzeAction(item, id); }
 
 void UebersetzeAction(QAction* aktion, int id)
 {
-    uebersetzeMit(aktion, id, [](QAction* a) { return a->text(); }, [](QAction* a, const QString& t) { a->setText(t); });
+    uebersetzeMit(merkplatz(aktion), id, [=] { return aktion->text(); }, [=](const QString& t) { aktion->setText(t); });
 }
 
 void UebersetzeSpalte(Tabellenmodell& modell, int spalte, int id)
 {
-    QString titel = modell.Spaltentitel(spalte);
-    Uebersetze(id, titel);
-    modell.setzeSpaltentitel(spalte, titel);
+    uebersetzeMit(merkplatz(&modell, spalte), id, [&] { return modell.Spaltentitel(spalte); },
+                  [&](const QString& t) { modell.setzeSpaltentitel(spalte, t); });
 }
 
 void UebersetzeSpalte(QTableWidget* sg, int spalte, int id)
@@ -84,8 +111,7 @@ void UebersetzeSpalte(QTableWidget* sg, int spalte, int id)
         kopf = new QTableWidgetItem;
         sg->setHorizontalHeaderItem(spalte, kopf);
     }
-    uebersetzeMit(kopf, id, [](QTableWidgetItem* k) { return k->text(); },
-                  [](QTableWidgetItem* k, const QString& t) { k->setText(t); });
+    uebersetzeMit(merkplatz(sg, spalte), id, [=] { return kopf->text(); }, [=](const QString& t) { kopf->setText(t); });
 }
 
 void UebersetzeString(QString& variable, int id) { Uebersetze(id, variable); }

@@ -10,6 +10,15 @@ class QTableWidget;
 class QWidget;
 class Tabellenmodell;
 
+// While one lives (the switch back to the built-in German), every target translated shows the
+// text it was built with again.
+struct ZurueckZumDeutschen {
+    ZurueckZumDeutschen();
+    ~ZurueckZumDeutschen();
+    ZurueckZumDeutschen(const ZurueckZumDeutschen&) = delete;
+    ZurueckZumDeutschen& operator=(const ZurueckZumDeutschen&) = delete;
+};
+
 // Labels, buttons, check boxes, edit fields, group boxes (text and one blank), pages of a tab
 // widget (their tab text), windows and dialogs (their title).
 void UebersetzeControl(QWidget* control, int id);

@@ -1,6 +1,7 @@
 #include "loadtable/u_belastungsdatei.h"
 #include "language/u_uebersetzung.h"
 #include "platform/u_dialoge.h"
+#include "platform/u_zahlen.h"
 #include "tables/u_stream.h"
 #include "tables/u_werteliste.h"
 
@@ -36,17 +37,17 @@ void LeseEinstellungstext(const QString& text, BelastungsEingaben& e)
     e.hersteller = w.LeseString(QStringLiteral("Hersteller"), QString());
     e.name = w.LeseString(QStringLiteral("Name"), QString());
     e.bearbeiter = w.LeseString(QStringLiteral("Bearbeiter"), QString());
-    e.gewicht = w.LeseString(QStringLiteral("Gewicht"), QString());
+    e.gewicht = w.LeseZahltext(QStringLiteral("Gewicht"));
     w.LeseAuswahl(QStringLiteral("Einheit Gewicht"), e.cmbGewicht);
-    e.laenge = w.LeseString(QStringLiteral("Laenge"), QString());
+    e.laenge = w.LeseZahltext(QStringLiteral("Laenge"));
     w.LeseAuswahl(QStringLiteral("Einheit Laenge"), e.cmbLaenge1);
     e.horizontaleDiagonalen = w.LeseBoolean(QStringLiteral("horizontale Diagonalen"), false);
     e.gurte = w.LeseInteger(QStringLiteral("Anzahl der Gurte"), 4);
-    e.hoehe = w.LeseString(QStringLiteral("Hoehe"), QString());
-    e.breite = w.LeseString(QStringLiteral("Breite"), QString());
+    e.hoehe = w.LeseZahltext(QStringLiteral("Hoehe"));
+    e.breite = w.LeseZahltext(QStringLiteral("Breite"));
     w.LeseAuswahl(QStringLiteral("Einheit Hoehe"), e.cmbHoehe);
-    e.querkraft = w.LeseString(QStringLiteral("Querkraft"), QString());
-    e.biegemoment = w.LeseString(QStringLiteral("Biegemoment"), QString());
+    e.querkraft = w.LeseZahltext(QStringLiteral("Querkraft"));
+    e.biegemoment = w.LeseZahltext(QStringLiteral("Biegemoment"));
     w.LeseAuswahl(QStringLiteral("Tabelle Laenge"), e.cmbLaenge2);
     w.LeseAuswahl(QStringLiteral("Tabelle Einzellast"), e.cmbEinzellast);
     w.LeseAuswahl(QStringLiteral("Tabelle Streckenlast"), e.cmbStreckenlast);
@@ -59,12 +60,12 @@ void leseAltesFormat(DokumentLeser& leser, BelastungsEingaben& e)
     e.hersteller = leser.Text();
     e.name = leser.Text();
     e.bearbeiter = leser.Text();
-    e.gewicht = leser.Text();
-    e.laenge = leser.Text();
-    e.hoehe = leser.Text();
+    e.gewicht = EingabetextAusDatei(leser.Text());
+    e.laenge = EingabetextAusDatei(leser.Text());
+    e.hoehe = EingabetextAusDatei(leser.Text());
     leser.Text(); // stored, never used
-    e.querkraft = leser.Text();
-    e.biegemoment = leser.Text();
+    e.querkraft = EingabetextAusDatei(leser.Text());
+    e.biegemoment = EingabetextAusDatei(leser.Text());
     // An out-of-range position leaves the choice without selection.
     for (Auswahl* a : {static_cast<Auswahl*>(&e.cmbGewicht), static_cast<Auswahl*>(&e.cmbLaenge1),
                        static_cast<Auswahl*>(&e.cmbHoehe), static_cast<Auswahl*>(&e.cmbLaenge2),

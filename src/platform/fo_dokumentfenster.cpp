@@ -1,5 +1,6 @@
 #include "platform/fo_dokumentfenster.h"
 #include "language/u_meldungstexte.h"
+#include "language/u_uebersetzung.h"
 #include "platform/u_fehler.h"
 #include "platform/u_programm.h"
 #include "platform/u_zahlen.h"
@@ -12,33 +13,33 @@
 
 DateiDialog DokumentDialog(Dokumentart art, bool speichern)
 {
-    const QString alle = QStringLiteral("|Alle Dateien *.*|*.*");
+    const QString alle = u'|' + Uebersetzt(1233, QStringLiteral("Alle Dateien")) + QStringLiteral(" *.*|*.*");
     const QString projekte = Programmverzeichnis() + QStringLiteral("Projekte/");
     DateiDialog d;
-    d.titel = speichern ? QStringLiteral("Speichern unter") : QStringLiteral("Öffnen");
+    d.titel = speichern ? Uebersetzt(1232, QStringLiteral("Speichern unter")) : Uebersetzt(1231, QStringLiteral("Öffnen"));
     switch (art) {
     case Dokumentart::Projekt:
-        d.filter = QStringLiteral("Kelvara VLX Projekt *.prp|*.prp") + alle;
+        d.filter = Uebersetzt(1234, QStringLiteral("Kelvara VLX Projekt")) + QStringLiteral(" *.prp|*.prp") + alle;
         d.standardEndung = speichern ? QStringLiteral("prp") : QString();
         d.startordner = projekte;
         break;
     case Dokumentart::Einzelprojekt:
-        d.filter = QStringLiteral("Kelvara VLX Einzelprojekt *.pre|*.pre") + alle;
+        d.filter = Uebersetzt(1235, QStringLiteral("Kelvara VLX Einzelprojekt")) + QStringLiteral(" *.pre|*.pre") + alle;
         d.standardEndung = QStringLiteral("pre");
         d.startordner = projekte;
         break;
     case Dokumentart::Traverse:
-        d.filter = QStringLiteral("Kelvara Traverse *.prt|*.prt") + alle;
+        d.filter = Uebersetzt(1236, QStringLiteral("Kelvara Traverse")) + QStringLiteral(" *.prt|*.prt") + alle;
         d.standardEndung = speichern ? QStringLiteral("prt") : QString();
         d.startordner = speichern ? Programmverzeichnis() + QStringLiteral("Traversen") : QString();
         break;
     case Dokumentart::Belastungstabelle:
-        d.filter = QStringLiteral("Kelvara Belastungstabelle *.prb|*.prb") + alle;
+        d.filter = Uebersetzt(1237, QStringLiteral("Kelvara Belastungstabelle")) + QStringLiteral(" *.prb|*.prb") + alle;
         d.standardEndung = speichern ? QStringLiteral("prb") : QString();
         d.startordner = speichern ? Programmverzeichnis() + QStringLiteral("Traversen") : QString();
         break;
     case Dokumentart::Sprache:
-        d.filter = QStringLiteral("Kelvara Sprach-Datei (*.prl)|*.prl") + alle;
+        d.filter = Uebersetzt(1238, QStringLiteral("Kelvara Sprach-Datei")) + QStringLiteral(" (*.prl)|*.prl") + alle;
         d.standardEndung = speichern ? QStringLiteral("prl") : QString();
         d.startordner = speichern ? Programmverzeichnis() + QStringLiteral("Sprachen") : QString();
         break;

@@ -1,4 +1,5 @@
 #include "platform/u_dialoge_qt.h"
+#include "language/u_meldungstexte.h"
 #include "platform/u_dateifilter.h"
 #include <QApplication>
 #include <QFileDialog>
@@ -56,9 +57,13 @@ std::optional<QString> QtDialoge::DateiSpeichern(const DateiDialog& dialog) { re
 
 std::optional<QString> QtDialoge::Eingabe(const QString& titel, const QString& frage, const QString& vorgabe)
 {
-    bool ok = false;
-    const QString text = QInputDialog::getText(m_besitzer, titel, frage, QLineEdit::Normal, vorgabe, &ok);
-    if (!ok)
+    QInputDialog box(m_besitzer);
+    box.setWindowTitle(titel);
+    box.setLabelText(frage);
+    box.setTextValue(vorgabe);
+    box.setOkButtonText(Meldungstext(7));
+    box.setCancelButtonText(Meldungstext(8));
+    if (box.exec() != QDialog::Accepted)
         return std::nullopt;
-    return text;
+    return box.textValue();
 }

@@ -1,9 +1,10 @@
 #include "platform/u_zahlen.h"
 #include <QLocale>
+#include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -18,14 +19,15 @@ Dezimalentwicklung entwickle(double betrag)
     int exponent = 0;
     std::frexp(betrag, &exponent);
     const int stellen = std::clamp(53 - exponent, 0, 1100);
-    std::string text(size_t(stellen) + 330, '\0');
-    const int n = std::snprintf(text.data(), text.size(), "%.*f", stellen, betrag);
-    text.resize(size_t(n));
-    const auto punkt = text.find('.');
+    // to_chars never looks at the C library's locale, which Qt switches to the user's.
+    std::array<char, 1500> text{};
+    const auto ende = std::to_chars(text.data(), text.data() + text.size(), betrag, std::chars_format::fixed, stellen).ptr;
+    const std::string_view ziffern(text.data(), size_t(ende - text.data()));
+    const auto punkt = ziffern.find('.');
     Dezimalentwicklung e;
-    e.ganz = text.substr(0, punkt);
-    if (punkt != std::string::npos)
-        e.bruch = text.substr(punkt + 1);
+    e.ganz = std::string(ziffern.substr(0, punkt));
+    if (punkt != std::string_view::npos)
+        e.bruch = std::string(ziffern.substr(punkt + 1));
     const auto erste = e.ganz.find_first_not_of('0');
     e.ganz = erste == std::string::npos ? std::string() : e.ganz.substr(erste);
     return e;
@@ -156,12 +158,14 @@ QString FloatZuText(double wert)
         return nichtEndlich(wert);
     if (wert == 0)
         return QStringLiteral("0");
-    char puffer[40];
-    std::snprintf(puffer, sizeof puffer, "%.14e", std::fabs(wert));
-    const std::string s(puffer);
+    std::array<char, 40> puffer{};
+    const auto ende = std::to_chars(puffer.data(), puffer.data() + puffer.size(), std::fabs(wert),
+                                    std::chars_format::scientific, 14).ptr;
+    const std::string s(puffer.data(), ende);
     const auto ePos = s.find('e');
     std::string ziffern = s.substr(0, 1) + s.substr(2, ePos - 2);
-    const int exponent = std::stoi(s.substr(ePos + 1));
+    int exponent = 0;
+    std::from_chars(s.data() + ePos + (s[ePos + 1] == '+' ? 2 : 1), s.data() + s.size(), exponent);
     ziffern.erase(ziffern.find_last_not_of('0') + 1);
 
     const QChar trenner = Dezimaltrenner();
@@ -194,10 +198,10 @@ QStringView ohneRandBlanks(const QString& text)
 bool istZiffer(QChar c) { return c >= u'0' && c <= u'9'; }
 } // namespace
 
-std::optional<double> TextZuFloat(const QString& text)
+namespace {
+std::optional<double> leseFloat(const QString& text, QChar trenner, QChar zweiterTrenner)
 {
     const QStringView v = ohneRandBlanks(text);
-    const QChar trenner = Dezimaltrenner();
     std::string ascii;
     ascii.reserve(size_t(v.size()));
     qsizetype i = 0;
@@ -206,7 +210,7 @@ std::optional<double> TextZuFloat(const QString& text)
     int mantissenZiffern = 0;
     for (; i < v.size() && istZiffer(v[i]); ++i, ++mantissenZiffern)
         ascii += char(v[i].unicode());
-    if (i < v.size() && v[i] == trenner) {
+    if (i < v.size() && (v[i] == trenner || v[i] == zweiterTrenner)) {
         ascii += '.';
         for (++i; i < v.size() && istZiffer(v[i]); ++i, ++mantissenZiffern)
             ascii += char(v[i].unicode());
@@ -232,6 +236,28 @@ std::optional<double> TextZuFloat(const QString& text)
     if (fehler != std::errc() || ende != ascii.data() + ascii.size() || !std::isfinite(wert))
         return std::nullopt;
     return wert;
+}
+} // namespace
+
+std::optional<double> TextZuFloat(const QString& text)
+{
+    return leseFloat(text, Dezimaltrenner(), Dezimaltrenner());
+}
+
+std::optional<double> DateiTextZuFloat(const QString& text)
+{
+    return leseFloat(text, u',', u'.');
+}
+
+QString EingabetextAusDatei(const QString& text)
+{
+    if (!DateiTextZuFloat(text))
+        return text;
+    QString eingabe = text;
+    for (QChar& c : eingabe)
+        if (c == u',' || c == u'.')
+            c = Dezimaltrenner();
+    return eingabe;
 }
 
 std::optional<qint32> TextZuInteger(const QString& text)

@@ -28,6 +28,12 @@ QString FloatZuText(double wert);
 
 // Locale number reading: blanks around, sign, digits, decimal separator, exponent with E.
 std::optional<double> TextZuFloat(const QString& text);
+// A number stored in a file: "," and "." are both the decimal separator (the program groups
+// digits only with blanks), so a file written under one locale reads the same under another.
+std::optional<double> DateiTextZuFloat(const QString& text);
+// A number text of a file as the user would type it here: its decimal separator becomes the
+// locale's. A text that is not one number is returned unchanged.
+QString EingabetextAusDatei(const QString& text);
 // Whole decimal number with optional sign, blanks around allowed, 32-bit range.
 std::optional<qint32> TextZuInteger(const QString& text);
 

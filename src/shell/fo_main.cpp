@@ -132,6 +132,8 @@ void Tfrm_main::ersteAnzeige()
     const int nummer = ini.LeseInteger(QStringLiteral("Sprache"), QStringLiteral("Nummer"), 0);
     if (nummer > 0 && m_anwendung.menu())
         m_anwendung.menu()->SpracheWechseln(nummer);
+    else if (m_anwendung.menu())
+        m_anwendung.menu()->PruefeSpracheintrag(m_anwendung.menu()->Sprachmenue());
     DebugPunkt(QStringLiteral("frm_main 02"));
     DebugPunkt(QStringLiteral("frm_main 03"));
     setWindowState(windowState() | Qt::WindowMaximized);

@@ -1,4 +1,5 @@
 #include "shell/fo_menu.h"
+#include "language/u_qtsprache_qt.h"
 #include "language/u_uebersetze_qt.h"
 #include "platform/fo_hilfe.h"
 #include "platform/u_fehler.h"
@@ -274,6 +275,13 @@ void Tfrm_menu::FuegeSpracheintraegeHinzu(QMenu* menue)
 {
     auto* gruppe = new QActionGroup(menue);
     gruppe->setExclusive(true);
+    // the built-in German comes first, so there is always a way back to it
+    QAction* deutsch = menue->addAction(QStringLiteral("Deutsch"));
+    deutsch->setObjectName(QStringLiteral("Deutsch1"));
+    deutsch->setCheckable(true);
+    deutsch->setData(0);
+    gruppe->addAction(deutsch);
+    connect(deutsch, &QAction::triggered, this, [this] { SpracheWechseln(0); });
     int nummer = 0;
     for (const QString& datei : Sprachdateien()) {
         QAction* eintrag = menue->addAction(datei);
@@ -300,14 +308,28 @@ void Tfrm_menu::SpracheWechseln(int nummer)
             a->setChecked(true);
             datei = a->property("Sprachdatei").toString();
         }
+    if (nummer == 0) {
+        m_anwendung.m_sprache.ZumDeutschen();
+        QtSpracheSetzen(QString());
+        const ZurueckZumDeutschen zurueck;
+        m_anwendung.AlleFensterUebersetzen();
+        return;
+    }
     if (datei.isEmpty())
         return;
     sicher([&] {
         if (!m_anwendung.m_sprache.Wechseln(nummer, datei))
             return;
+        QtSpracheSetzen(datei);
         m_anwendung.AlleFensterUebersetzen();
         m_anwendung.m_sprache.Speichern();
     });
+}
+
+void Tfrm_menu::UebersetzeDeutscheintrag(QMenu* menue)
+{
+    if (auto* deutsch = menue->findChild<QAction*>(QStringLiteral("Deutsch1"), Qt::FindDirectChildrenOnly))
+        UebersetzeAction(deutsch, 1230);
 }
 
 void Tfrm_menu::TexteSetzen()
@@ -329,6 +351,7 @@ void Tfrm_menu::TexteSetzen()
     UebersetzeAction(aktion("WindowClose1"), 1207);
     UebersetzeMenuItem(m_fenster, 1208);
     UebersetzeMenuItem(m_sprache, 1209);
+    UebersetzeDeutscheintrag(m_sprache);
     UebersetzeAction(aktion("FileSaveAs1"), 1210);
     UebersetzeAction(aktion("FileSave1"), 1211);
     UebersetzeAction(aktion("New1"), 1212);

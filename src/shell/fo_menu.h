@@ -37,11 +37,13 @@ public:
     QMenu* Fenstermenue() const { return m_fenster; }
     QMenu* Sprachmenue() const { return m_sprache; }
 
-    // Appends one radio entry per language file to menue (numbered from 1 in listing order).
+    // Appends the radio entry of the built-in German (number 0), then one per language file
+    // (numbered from 1 in listing order).
     void FuegeSpracheintraegeHinzu(QMenu* menue);
-    void SpracheWechseln(int nummer);
+    void UebersetzeDeutscheintrag(QMenu* menue); // id 1230
+    void SpracheWechseln(int nummer); // 0: back to the built-in German
     void PruefeSpracheintrag(QMenu* menue) const; // checks the entry of the current language
-    void TexteSetzen();                           // ids 1200 to 1229
+    void TexteSetzen();                           // ids 1200 to 1230
 
     // The commands, also for tests and the windows.
     Dokumentfenster* Neu(Dokumentart art);

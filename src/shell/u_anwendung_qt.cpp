@@ -1,4 +1,5 @@
 #include "shell/u_anwendung_qt.h"
+#include "language/u_qtsprache_qt.h"
 #include "platform/u_fehler.h"
 #include "platform/u_modifikator_qt.h"
 #include "platform/u_programm.h"
@@ -42,6 +43,7 @@ void Anwendung::Starten()
 {
     DebugPunkt(QStringLiteral("HP 01"));
     QApplication::setApplicationName(QStringLiteral("Kelvara VLX"));
+    QtSpracheSetzen(QString());
     DebugPunkt(QStringLiteral("HP 02"));
     m_hauptfenster = new Tfrm_main(*this);
     DebugPunkt(QStringLiteral("HP 03"));

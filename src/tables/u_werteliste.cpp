@@ -64,7 +64,12 @@ qint32 TWerteliste::LeseInteger(const QString& name, qint32 vorgabe) const
 
 double TWerteliste::LeseFloat(const QString& name, double vorgabe) const
 {
-    return TextZuFloat(LeseString(name, QString())).value_or(vorgabe);
+    return DateiTextZuFloat(LeseString(name, QString())).value_or(vorgabe);
+}
+
+QString TWerteliste::LeseZahltext(const QString& name) const
+{
+    return EingabetextAusDatei(LeseString(name, QString()));
 }
 
 bool TWerteliste::LeseBoolean(const QString& name, bool vorgabe) const
@@ -79,8 +84,17 @@ bool TWerteliste::LeseBoolean(const QString& name, bool vorgabe) const
 
 void TWerteliste::LeseAuswahl(const QString& name, Auswahl& auswahl) const
 {
+    waehleText(LeseString(name, QString()), auswahl);
+}
+
+void TWerteliste::LeseZahlauswahl(const QString& name, Auswahl& auswahl) const
+{
+    waehleText(LeseZahltext(name), auswahl);
+}
+
+void TWerteliste::waehleText(const QString& wert, Auswahl& auswahl)
+{
     auswahl.waehle(0);
-    const QString wert = LeseString(name, QString());
     while (auswahl.angezeigterText() != wert && auswahl.gewaehlt() >= 0
            && auswahl.gewaehlt() < auswahl.anzahl() - 1)
         auswahl.waehle(auswahl.gewaehlt() + 1);

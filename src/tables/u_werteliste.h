@@ -17,9 +17,15 @@ public:
 
     QString LeseString(const QString& name, const QString& vorgabe) const;
     qint32 LeseInteger(const QString& name, qint32 vorgabe) const;
+    // Either "," or "." is the decimal separator, whatever the locale.
     double LeseFloat(const QString& name, double vorgabe) const;
+    // A number stored as typed: the text with the locale's decimal separator, whichever the file has.
+    QString LeseZahltext(const QString& name) const;
     bool LeseBoolean(const QString& name, bool vorgabe) const;
     void LeseAuswahl(const QString& name, Auswahl& auswahl) const;
+    // LeseAuswahl of a number stored with either decimal separator, among items written with the
+    // locale's.
+    void LeseZahlauswahl(const QString& name, Auswahl& auswahl) const;
 
     void SchreibeString(const QString& name, const QString& wert);
     void SchreibeInteger(const QString& name, qint32 wert);
@@ -30,5 +36,6 @@ public:
 
 private:
     int eintrag(const QString& name) const; // line index or -1
+    static void waehleText(const QString& wert, Auswahl& auswahl);
     QStringList m_zeilen;
 };

@@ -157,8 +157,7 @@ void Tfrm_traverse::TexteSetzen()
         UebersetzeControl(findChild<QWidget*>(QStringLiteral("lblBolzen%1").arg(i)), 2549 + i);
         UebersetzeControl(findChild<QWidget*>(QStringLiteral("lblRohr%1").arg(i)), 2559 + i);
     }
-    if (SpracheAktiv())
-        UebersetzeMenuItem(m_menue, 1228);
+    UebersetzeMenuItem(m_menue, 1228);
     setzeText(findChild<QLabel*>(QStringLiteral("lblWarn")),
               verbunden({{2501, "Dieses Modul berücksichtigt nur die Parameter,"},
                          {2502, " die für gewöhnlich für eine Traverse maßgebend"},

@@ -98,31 +98,31 @@ void WertelisteAnwenden(const TWerteliste& l, Traversenentwurf& entwurf)
     // The up-down control keeps its position within 1 … 4.
     e.udGurte = std::clamp(l.LeseInteger(kGurtzahl, 4), MinGurte, MaxGurte);
     l.LeseAuswahl(kMaterial, e.cmbMaterial);
-    e.edtDurchmesser = text(l, kDurchmesser);
-    e.edtWandstaerke = text(l, kWandstaerke);
+    e.edtDurchmesser = l.LeseZahltext(kDurchmesser);
+    e.edtWandstaerke = l.LeseZahltext(kWandstaerke);
     e.cbVerbinder = l.LeseBoolean(kWEZ, true);
-    e.edtHoehe = text(l, kHoehe);
-    e.edtBreite = text(l, kBreite);
-    e.edtVertikal = text(l, kVertikal);
-    e.edtHorizontal = text(l, kHorizontal);
+    e.edtHoehe = l.LeseZahltext(kHoehe);
+    e.edtBreite = l.LeseZahltext(kBreite);
+    e.edtVertikal = l.LeseZahltext(kVertikal);
+    e.edtHorizontal = l.LeseZahltext(kHorizontal);
     e.cbHoriDiga = l.LeseBoolean(kHorizontaldiagonalen, false);
-    e.edtVerbinder = text(l, kKraftVerbinder);
-    e.edtDiagonale = text(l, kKraftDiagonale);
-    e.edtEigenlast = text(l, kEigenlast);
+    e.edtVerbinder = l.LeseZahltext(kKraftVerbinder);
+    e.edtDiagonale = l.LeseZahltext(kKraftDiagonale);
+    e.edtEigenlast = l.LeseZahltext(kEigenlast);
 
     const Traversenentwurf::Unterdrueckung ruhe(entwurf);
     l.LeseAuswahl(kMaterialDiagonale, e.cmb_Dia_Material);
-    e.edt_Dia_Durchmesser = text(l, kDiagonaleDurchmesser);
-    e.edt_Dia_Wandstaerke = text(l, kDiagonaleWandstaerke);
-    e.edt_Dia_Schweissnahthoehe = text(l, kDiagonaleSchweissnaht);
+    e.edt_Dia_Durchmesser = l.LeseZahltext(kDiagonaleDurchmesser);
+    e.edt_Dia_Wandstaerke = l.LeseZahltext(kDiagonaleWandstaerke);
+    e.edt_Dia_Schweissnahthoehe = l.LeseZahltext(kDiagonaleSchweissnaht);
     leseVerbinderauswahl(l, kVerbinder, e.cmbVerbinder);
     leseVerbinderauswahl(l, kMaterialVerbinder, e.cmbVerbMat);
-    e.edtVerbLL = text(l, kLochleibungsdruck);
-    e.edtVerbA = text(l, kVerbinderA);
-    e.edtVerbB = text(l, kVerbinderB);
+    e.edtVerbLL = l.LeseZahltext(kLochleibungsdruck);
+    e.edtVerbA = l.LeseZahltext(kVerbinderA);
+    e.edtVerbB = l.LeseZahltext(kVerbinderB);
     leseVerbinderauswahl(l, kMaterialBolzen, e.cmbVerbBolzenMat);
-    e.edtVerbDehngrenze = text(l, kDehngrenze);
-    e.edtVerbD = text(l, kBolzenD);
+    e.edtVerbDehngrenze = l.LeseZahltext(kDehngrenze);
+    e.edtVerbD = l.LeseZahltext(kBolzenD);
     e.cbBolzenMin = l.LeseBoolean(kBolzenMin, false);
     entwurf.VerbinderansichtSetzen();
 }

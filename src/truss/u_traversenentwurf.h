@@ -8,6 +8,7 @@
 // A run that meets an arithmetic fault stops at that step: the results shown before it carry
 // their new texts, the later ones keep their old texts, and the fault is reported as a message
 // through dialoge(). A run never shows an infinite or undefined number.
+#include "platform/u_zahlen.h"
 #include "tables/u_auswahl.h"
 #include <QString>
 #include <array>
@@ -54,7 +55,7 @@ struct Traverseneingaben {
 
     // "Belastbarkeit als Stütze"
     bool cbBGVC1 = true;
-    QString edtSicherheitsfaktor = QStringLiteral("2,0");
+    QString edtSicherheitsfaktor = FormatFloat(QStringLiteral("0.0"), 2.0); // "2,0" under German
 
     // "Belastbarkeit als Träger"
     QString edtQuerkraft = QStringLiteral("0");

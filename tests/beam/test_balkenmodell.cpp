@@ -117,8 +117,15 @@ TEST(Balkenmodell, LiestEinstellungenMitIhrenVorgaben)
     EXPECT_EQ(m.staudruck.angezeigterText(), QStringLiteral("0,25"));
     EXPECT_EQ(m.traverse.gurtzahl, 4);
     EXPECT_TRUE(m.negativ);
+    // written on a machine with the decimal point: the same pressure, shown as typed here
+    m.LeseEinstellungen(QStringLiteral("Staudruck=0.3\r\n"));
+    EXPECT_EQ(m.staudruck.angezeigterText(), QStringLiteral("0,3"));
+    EXPECT_DOUBLE_EQ(m.StaudruckWert(), 0.3);
+    m.staudruck.setzeText(QStringLiteral("0.65"));
+    EXPECT_DOUBLE_EQ(m.StaudruckWert(), 0.65);
+    // a pressure that is no number is never computed with (the calculation names it)
     m.staudruck.setzeText(QStringLiteral("viel"));
-    EXPECT_DOUBLE_EQ(m.StaudruckWert(), 0.5);
+    EXPECT_TRUE(std::isnan(m.StaudruckWert()));
 }
 
 TEST(Balkenmodell, NeuesEinzelprojektHatDieAnfangswerte)

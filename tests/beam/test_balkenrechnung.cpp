@@ -9,6 +9,16 @@
 
 namespace {
 
+QString fehlerVonBerechnen(Balkenrechnung& r)
+{
+    try {
+        r.Berechnen();
+    } catch (const Fehler& f) {
+        return f.meldung();
+    }
+    return QString();
+}
+
 void beispieltraeger(Balkenmodell& m)
 {
     m.traverse.laenge = 10;
@@ -137,6 +147,18 @@ TEST(Balkenrechnung, UngueltigeEingabeBrichtAbUndLaesstDieErgebnisseStehen)
     EXPECT_EQ(r.cds_tragfaelle.RecordCount(), 1);
     m.cds_lager.First();
     EXPECT_DOUBLE_EQ(feld(m.cds_lager, "Berechnet"), 500);
+}
+
+TEST(Balkenrechnung, StaudruckOhneZahlWirdNurMitWindGenannt)
+{
+    Balkenmodell m;
+    beispieltraeger(m);
+    m.staudruck.setzeText(QStringLiteral("viel"));
+    Balkenrechnung r(m);
+    r.Berechnen(); // gravity alone does not need it
+    EXPECT_TRUE(r.berechnet);
+    m.berechnung.waehle(1);
+    EXPECT_EQ(fehlerVonBerechnen(r), QStringLiteral("Berechnung nicht möglich: ungültiger Zahlenwert bei Staudruck"));
 }
 
 TEST(Balkenrechnung, TraversenkraefteKommenAusDemProjektOderSindNull)

@@ -142,13 +142,13 @@ TEST_F(BefehlVariante, TextausgabeZeigtTabellenAuslastungUndGesamtlast)
     SchreibeEinzelprojekt(m, pfad);
     const CliLauf a = lauf({pfad});
     EXPECT_EQ(a.code, 0);
-    EXPECT_TRUE(a.aus.contains(QStringLiteral("1\t1\t2\t-5,00\t5,00\t500,00\t500,00\t500,00\t-1250,00\t\t\n")));
-    EXPECT_TRUE(a.aus.contains(QStringLiteral("Auslastung: 50,00 %\n")));
-    EXPECT_TRUE(a.aus.contains(QStringLiteral("Gesamtlast (nur Gewichtslasten):      1000,00 N")));
-    EXPECT_FALSE(a.aus.contains(QStringLiteral("\t0,00\t-5,00\t")));
+    EXPECT_TRUE(a.aus.contains(ImSystemformat(QStringLiteral("1\t1\t2\t-5,00\t5,00\t500,00\t500,00\t500,00\t-1250,00\t\t\n"))));
+    EXPECT_TRUE(a.aus.contains(ImSystemformat(QStringLiteral("Auslastung: 50,00 %\n"))));
+    EXPECT_TRUE(a.aus.contains(ImSystemformat(QStringLiteral("Gesamtlast (nur Gewichtslasten):      1000,00 N"))));
+    EXPECT_FALSE(a.aus.contains(ImSystemformat(QStringLiteral("\t0,00\t-5,00\t"))));
 
     const CliLauf p = lauf({pfad, QStringLiteral("--positionen")});
-    EXPECT_TRUE(p.aus.contains(QStringLiteral("\t0,00\t0,00\t-1250,00\n")));
+    EXPECT_TRUE(p.aus.contains(ImSystemformat(QStringLiteral("\t0,00\t0,00\t-1250,00\n"))));
 }
 
 TEST_F(BefehlVariante, FremdeUndFehlendeDateienGebenFehlercode)

@@ -174,7 +174,7 @@ TEST(BefehlBericht, EinzelprojektWirdBerechnetUndAlsPdfGeschrieben)
     for (const char* erwartet : {"Frontraverse", "Lager:", "Lasten:", "Tragfälle:", "Auslastung:", "Punktlast", "Kelvara VLX"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(erwartet))) << erwartet;
     // Calculated first: the supports carry 500 + 500 N each.
-    EXPECT_TRUE(text.contains(QStringLiteral("1 000,00"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(ImSystemformat(QStringLiteral("1 000,00")))) << text.toStdString();
 
     EXPECT_EQ(kelvaraCli({QStringLiteral("bericht"), datei}).code, 2);
     EXPECT_EQ(kelvaraCli({QStringLiteral("bericht"), ordner.filePath(QStringLiteral("x.txt")), pdf}).code, 2);

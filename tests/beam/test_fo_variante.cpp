@@ -767,6 +767,12 @@ TEST(Variantenfenster, LastenbibliothekDesWerkzeugs)
     EXPECT_EQ(f.edtLast->text(), QStringLiteral("36,00"));
     EXPECT_EQ(f.cmbGroesse->currentText(), QStringLiteral("0,6"));
     EXPECT_EQ(f.edtAequivalenzflaeche->text(), QStringLiteral("0,648"));
+    // placed, the picked load keeps its weight: 36 kg = 353,16 N
+    e.klick(1.0);
+    TBClientDataSet& lasten = f.modell.cds_lasten;
+    ASSERT_TRUE(lasten.Locate(QStringLiteral("Name"), {QStringLiteral("Spot 700")}));
+    EXPECT_NEAR(lasten.FieldByName(QStringLiteral("Last")).AsFloat(), 36 * 9.81, 1e-9);
+    EXPECT_NEAR(lasten.FieldByName(QStringLiteral("Aequivalenzflaeche")).AsFloat(), 0.6 * 0.6 * 1.5 * 1.2, 1e-9);
 
     SkriptDialoge d; // the same name for the same kind is refused
     d.erwarteMeldung(QStringLiteral("Eine Last dieses Namens existiert bereits."));

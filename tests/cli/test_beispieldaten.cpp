@@ -1,5 +1,6 @@
 // The example data shipped beside the program: trusses designed by the program itself fill the
 // library with the values their own files recompute.
+#include "beam/u_balkenrechnung.h"
 #include "beam/u_lastenbibliothek.h"
 #include "project/u_projektmodell.h"
 #include "truss/u_traversenbibliothek.h"
@@ -10,6 +11,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QFile>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -34,7 +36,7 @@ TEST(Beispieldaten, BibliothekstraversenHabenDieWerteIhrerEigenenTraversendateie
     Traversenbibliothek bibliothek;
     ASSERT_TRUE(bibliothek.BibliothekLesen(Traversenbibliothek::Dateiname(programm)));
     TBClientDataSet& t = bibliothek.cds_travbib;
-    ASSERT_EQ(t.RecordCount(), 5);
+    ASSERT_EQ(t.RecordCount(), 13);
     for (t.First(); !t.Eof(); t.Next()) {
         const QString name = t.FieldByName(QStringLiteral("Name")).AsString();
         Traversenentwurf entwurf;
@@ -58,10 +60,16 @@ TEST(Beispieldaten, LastenbibliothekHatJedeLastEinmalUndZweiLaeufeGebenDieselben
     ASSERT_EQ(kelvaraCli({QStringLiteral("beispieldaten"), quellen(), b.path()}).code, 0);
     Lastenbibliothek lasten;
     lasten.BibliothekLaden(a.path() + QLatin1Char('/'));
-    EXPECT_EQ(lasten.cds_lastbib.RecordCount(), 10);
+    EXPECT_EQ(lasten.cds_lastbib.RecordCount(), 27);
+    // every kind of load a rigger places has at least one entry; hoists from 250 kg to 2 t
+    for (int art = 3; art <= 15; ++art) {
+        std::vector<Lasteintrag> eintraege;
+        lasten.LastenAuflisten(art, eintraege);
+        EXPECT_FALSE(eintraege.empty()) << art;
+    }
     std::vector<Lasteintrag> motoren;
     lasten.LastenAuflisten(5, motoren);
-    EXPECT_EQ(motoren.size(), 2u);
+    EXPECT_EQ(motoren.size(), 4u);
     for (const QString& datei : {QStringLiteral("/Traversen/Bibliothek.cds"), QStringLiteral("/Traversen/Lasten-Bibliothek.cds")})
         EXPECT_EQ(inhalt(a.path() + datei), inhalt(b.path() + datei)) << datei.toStdString();
 }
@@ -105,4 +113,35 @@ TEST(Beispieldaten, BeispielprojektHatVierBerechneteTraversenUndDenBuehnengrundr
                                      .object()[QStringLiteral("traversen")].toArray()[0]
                                      .toObject()[QStringLiteral("varianten")].toArray()[0].toObject();
     EXPECT_NEAR(variante[QStringLiteral("berechnet")].toObject()[QStringLiteral("auslastung")].toDouble(), gespeichert, 1e-9);
+}
+
+// The shipped project is written with decimal commas; a machine with the decimal point computes
+// the same utilisation from it, and no variant loses its truss values.
+TEST(Beispieldaten, BeispielprojektRechnetUnterJederLocaleGleich)
+{
+    QTemporaryDir ordner;
+    ASSERT_EQ(kelvaraCli({QStringLiteral("beispieldaten"), quellen(), ordner.path()}).code, 0);
+    for (const QLocale& locale : {QLocale(QLocale::English, QLocale::UnitedStates), QLocale::c(), QLocale(QLocale::German)}) {
+        QLocale::setDefault(locale);
+        Projektmodell p;
+        ASSERT_TRUE(p.Laden(ordner.path() + QStringLiteral("/Projekte/Beispielprojekt.prp")));
+        std::vector<std::pair<Variantenverweis, double>> varianten;
+        for (p.cds_projekt.First(); !p.cds_projekt.Eof(); p.cds_projekt.Next())
+            varianten.emplace_back(p.AktuellerVerweis(), p.cds_varianten.FieldByName(QStringLiteral("Auslastung")).AsFloat());
+        int gerechnet = 0;
+        for (const auto& [verweis, gespeichert] : varianten) {
+            Balkenmodell m;
+            p.VarianteInEditor(verweis, m);
+            EXPECT_DOUBLE_EQ(m.traverse.hoehe, 0.29) << locale.name().toStdString();
+            EXPECT_GT(m.traverse.eigenlast, 10);
+            m.ZaehlerSetzen();
+            Balkenrechnung r(m);
+            r.projekt = &p.Kraftquelle();
+            r.Berechnen();
+            ASSERT_TRUE(r.berechnet) << r.meldungen.join(QLatin1Char(' ')).toStdString();
+            EXPECT_NEAR(r.auslastung, gespeichert, 1e-9) << locale.name().toStdString();
+            ++gerechnet;
+        }
+        EXPECT_EQ(gerechnet, 4);
+    }
 }

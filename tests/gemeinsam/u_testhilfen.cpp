@@ -1,5 +1,6 @@
 #include "u_testhilfen.h"
 #include "platform/u_fehler.h"
+#include <QLocale>
 #include <QProcess>
 #include <gtest/gtest.h>
 
@@ -7,7 +8,6 @@ CliLauf kelvaraCli(const QStringList& argumente)
 {
     QProcess prozess;
     QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
-    umgebung.insert(QStringLiteral("LC_ALL"), QStringLiteral("de_DE.UTF-8")); // decimal comma
     umgebung.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     prozess.setProcessEnvironment(umgebung);
     prozess.start(QStringLiteral(KELVARA_BINAER "/bin/kelvara-cli"), argumente);
@@ -18,6 +18,15 @@ CliLauf kelvaraCli(const QStringList& argumente)
     lauf.aus = QString::fromUtf8(lauf.ausgabe);
     lauf.fehler = QString::fromUtf8(prozess.readAllStandardError());
     return lauf;
+}
+
+QString ImSystemformat(QString zahl)
+{
+    const QString trenner = QLocale::system().decimalPoint();
+    for (QChar& c : zahl)
+        if (c == u',')
+            c = trenner.isEmpty() ? QChar(u'.') : trenner.front();
+    return zahl;
 }
 
 QString fehlerVon(const std::function<void()>& f)

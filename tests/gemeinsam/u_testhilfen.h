@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <functional>
 
-// A run of the built kelvara-cli under a German locale on the offscreen platform.
+// A run of the built kelvara-cli on the offscreen platform, in the environment's locale.
 struct CliLauf {
     int code = -1;
     QByteArray ausgabe; // standard output as written
@@ -13,6 +13,9 @@ struct CliLauf {
     QString fehler;     // standard error
 };
 CliLauf kelvaraCli(const QStringList& argumente);
+// A number written here with a decimal comma as kelvara-cli prints it: with the separator of the
+// environment's locale.
+QString ImSystemformat(QString zahl);
 
 // The message of the Fehler that f throws, or the empty text when it throws none.
 QString fehlerVon(const std::function<void()>& f);

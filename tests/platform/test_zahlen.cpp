@@ -2,6 +2,8 @@
 #include "platform/u_codepage.h"
 #include "platform/u_zahlen.h"
 #include <QLocale>
+#include <clocale>
+#include <string>
 #include <gtest/gtest.h>
 
 namespace {
@@ -68,6 +70,38 @@ TEST(FormatFloat, FolgtDemDezimaltrennerDerLocale)
     EXPECT_EQ(FloatZuText(0.5), QStringLiteral("0.5"));
     EXPECT_FALSE(TextZuFloat(QStringLiteral("0,5")).has_value());
     EXPECT_DOUBLE_EQ(*TextZuFloat(QStringLiteral("0.5")), 0.5);
+}
+
+// Qt's application object switches the C library to the user's locale; a German LC_NUMERIC must
+// not reach a single digit of the program's number texts.
+TEST(FormatFloat, HaengtNichtVomLocaleDerCBibliothekAb)
+{
+    const std::string vorher = std::setlocale(LC_NUMERIC, nullptr);
+    ASSERT_NE(std::setlocale(LC_NUMERIC, "de_DE.UTF-8"), nullptr) << "scripts/install-deps generates de_DE.UTF-8";
+    EXPECT_EQ(FormatFloat(QStringLiteral("### ### ##0.00"), 301.592894744620139), QStringLiteral("  301,59"));
+    EXPECT_EQ(FormatFloat(QStringLiteral("0.00"), 0.3), QStringLiteral("0,30"));
+    EXPECT_EQ(FormatFloat(QStringLiteral("0.0"), 2.0), QStringLiteral("2,0"));
+    EXPECT_EQ(FloatZuText(0.29), QStringLiteral("0,29"));
+    EXPECT_EQ(FloatZuText(1.5e-7), QStringLiteral("1,5E-7"));
+    EXPECT_EQ(Format(QStringLiteral("%12.2f"), {1234.5}), QStringLiteral("     1234,50"));
+    {
+        LocaleWechsel englisch(QLocale(QLocale::English, QLocale::UnitedStates));
+        EXPECT_EQ(FormatFloat(QStringLiteral("### ### ##0.00"), 301.592894744620139), QStringLiteral("  301.59"));
+        EXPECT_EQ(FloatZuText(0.29), QStringLiteral("0.29"));
+    }
+    std::setlocale(LC_NUMERIC, vorher.c_str());
+}
+
+TEST(DateiTextZuFloat, NimmtKommaUndPunktAlsDezimaltrenner)
+{
+    for (const QLocale& locale : {QLocale(QLocale::English, QLocale::UnitedStates), QLocale(QLocale::German)}) {
+        const LocaleWechsel wechsel(locale);
+        EXPECT_DOUBLE_EQ(*DateiTextZuFloat(QStringLiteral("0,29")), 0.29);
+        EXPECT_DOUBLE_EQ(*DateiTextZuFloat(QStringLiteral("0.29")), 0.29);
+        EXPECT_DOUBLE_EQ(*DateiTextZuFloat(QStringLiteral(" -1.5E3 ")), -1500);
+        for (const char* falsch : {"1.000,5", "1,000.5", "1 000", "", "0..5", "0,,5"})
+            EXPECT_FALSE(DateiTextZuFloat(QString::fromLatin1(falsch)).has_value()) << falsch;
+    }
 }
 
 TEST(FloatZuText, SchreibtFuenfzehnStellenUndWechseltZurExponentenschreibweise)

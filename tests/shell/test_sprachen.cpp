@@ -2,11 +2,16 @@
 // translation of controls.
 #include "language/fo_sprache.h"
 #include "language/u_uebersetze_qt.h"
+#include "platform/u_dialoge_qt.h"
 #include "shell/fo_main.h"
 #include "shell/fo_menu.h"
 #include "shell/u_anwendung_qt.h"
 #include "u_fenstertest.h"
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -36,7 +41,7 @@ std::map<int, QString> zeilenVon(const QString& pfad)
 }
 } // namespace
 
-TEST(Sprachen, ZweiDateienGebenZweiNummerierteEintraegeHinterDenFestenPunkten)
+TEST(Sprachen, DeutschUndZweiDateienGebenDreiNummerierteEintraegeHinterDenFestenPunkten)
 {
     Programmordner ordner;
     schreibeSprachdatei(ordner.pfad(QStringLiteral("Sprachen/A.prl")), {});
@@ -46,10 +51,14 @@ TEST(Sprachen, ZweiDateienGebenZweiNummerierteEintraegeHinterDenFestenPunkten)
     anwendung.Starten();
     QMenu* menue = anwendung.menu()->Sprachmenue();
     const QList<QAction*> eintraege = spracheintraege(menue);
-    ASSERT_EQ(eintraege.size(), 2);
+    ASSERT_EQ(eintraege.size(), 3);
+    // the built-in German comes first, the files follow in listing order
     EXPECT_EQ(menue->actions().indexOf(eintraege[0]), 3);
-    EXPECT_EQ(eintraege[0]->text(), Sprachdateien().at(0));
-    EXPECT_EQ(eintraege[1]->data().toInt(), 2);
+    EXPECT_EQ(eintraege[0]->text(), QStringLiteral("Deutsch"));
+    EXPECT_EQ(eintraege[0]->data().toInt(), 0);
+    EXPECT_EQ(eintraege[1]->text(), Sprachdateien().at(0));
+    EXPECT_EQ(eintraege[1]->data().toInt(), 1);
+    EXPECT_EQ(eintraege[2]->data().toInt(), 2);
 }
 
 TEST(Sprachen, LeereSprachdateiFuelltSichMitDenDeutschenTextenDerOffenenFenster)
@@ -88,7 +97,7 @@ TEST(Sprachen, EineIdFuerVierAktionenGibtAllenDenselbenText)
         EXPECT_EQ(Tfrm_menu::Aktion(QString::fromLatin1(name))->text(), QStringLiteral("&New")) << name;
     EXPECT_EQ(Tfrm_menu::Aktion(QStringLiteral("WindowCascade1"))->text(), QStringLiteral("&Cascade"));
     EXPECT_EQ(Tfrm_menu::Aktion(QStringLiteral("New1"))->text(), QStringLiteral("&Neu"));
-    EXPECT_TRUE(spracheintraege(anwendung.menu()->Sprachmenue()).at(0)->isChecked());
+    EXPECT_TRUE(spracheintraege(anwendung.menu()->Sprachmenue()).at(1)->isChecked());
 }
 
 TEST(Sprachen, KeineSprachdateiZeigtDieMeldungUndLaesstTexteUndDateiUnberuehrt)
@@ -106,7 +115,7 @@ TEST(Sprachen, KeineSprachdateiZeigtDieMeldungUndLaesstTexteUndDateiUnberuehrt)
     Anwendung anwendung;
     anwendung.Starten();
     const QList<QAction*> eintraege = spracheintraege(anwendung.menu()->Sprachmenue());
-    const int nummerA = eintraege[0]->text() == QStringLiteral("A.prl") ? 1 : 2;
+    const int nummerA = eintraege[1]->text() == QStringLiteral("A.prl") ? 1 : 2;
     anwendung.menu()->SpracheWechseln(nummerA);
     ASSERT_EQ(Tfrm_menu::Aktion(QStringLiteral("WindowCascade1"))->text(), QStringLiteral("&Cascade"));
     skript.erwarteMeldung(QStringLiteral("keine gültige Sprachdatei"));
@@ -168,4 +177,61 @@ TEST(Sprachen, MitgeliefertesEnglischSchaltetMenueUndEditorUm)
     EXPECT_EQ(static_cast<Tfrm_sprache*>(editor)->Sprachmenue()->title(), QStringLiteral("&Language"));
     EXPECT_EQ(editor->Statusfeld(0)->text(), QStringLiteral("modified"));
     bildVon(anwendung.hauptfenster(), QStringLiteral("hauptfenster_englisch"));
+}
+
+namespace {
+// The button texts of the real question box, read while it is open, answered No.
+QStringList knoepfeDerFrage()
+{
+    QStringList texte;
+    QTimer::singleShot(0, [&texte] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        for (QAbstractButton* k : box->buttons())
+            texte << k->text().remove(QLatin1Char('&'));
+        box->button(QMessageBox::No)->click();
+    });
+    QtDialoge dialoge;
+    EXPECT_EQ(dialoge.FrageJaNeinAbbrechen(QStringLiteral("?")), Antwort::Nein);
+    texte.sort();
+    return texte;
+}
+} // namespace
+
+TEST(Sprachen, VomEnglischenZurueckZumDeutschenMitDenQtDialogen)
+{
+    Programmordner ordner;
+    ASSERT_TRUE(QFile::copy(QStringLiteral(KELVARA_BINAER "/bin/Sprachen/English.prl"),
+                            ordner.pfad(QStringLiteral("Sprachen/English.prl"))));
+    SkriptDialoge skript;
+    Anwendung anwendung;
+    anwendung.Starten();
+    EXPECT_EQ(knoepfeDerFrage(), (QStringList{QStringLiteral("Abbrechen"), QStringLiteral("Ja"), QStringLiteral("Nein")}));
+    Dokumentfenster* editor = anwendung.menu()->Neu(Dokumentart::Sprache);
+    editor->setzeGeaendert(true);
+    QAction* bibliothek = Tfrm_menu::Aktion(QStringLiteral("act_bibliothek"));
+
+    anwendung.menu()->SpracheWechseln(1);
+    EXPECT_EQ(bibliothek->text(), QStringLiteral("&Truss library"));
+    EXPECT_EQ(editor->Statusfeld(0)->text(), QStringLiteral("modified"));
+    EXPECT_EQ(knoepfeDerFrage(), (QStringList{QStringLiteral("Abort"), QStringLiteral("No"), QStringLiteral("Yes")}));
+    QAction* deutsch = spracheintraege(anwendung.menu()->Sprachmenue()).at(0);
+    EXPECT_EQ(deutsch->text(), QStringLiteral("Deutsch (German)"));
+
+    deutsch->trigger();
+    EXPECT_TRUE(skript.gezeigt.isEmpty());
+    EXPECT_TRUE(deutsch->isChecked());
+    EXPECT_EQ(anwendung.sprache().Sprachnummer, 0);
+    EXPECT_EQ(bibliothek->text(), QStringLiteral("&Traversenbibliothek"));
+    EXPECT_EQ(deutsch->text(), QStringLiteral("Deutsch"));
+    EXPECT_EQ(editor->windowTitle(), QStringLiteral("Sprache []"));
+    EXPECT_EQ(static_cast<Tfrm_sprache*>(editor)->Sprachmenue()->title(), QStringLiteral("&Sprache"));
+    EXPECT_EQ(editor->Statusfeld(0)->text(), QStringLiteral("geändert"));
+    EXPECT_EQ(knoepfeDerFrage(), (QStringList{QStringLiteral("Abbrechen"), QStringLiteral("Ja"), QStringLiteral("Nein")}));
+
+    // and over again: the learnt file still serves
+    anwendung.menu()->SpracheWechseln(1);
+    EXPECT_EQ(bibliothek->text(), QStringLiteral("&Truss library"));
+    editor->setzeGeaendert(false);
 }

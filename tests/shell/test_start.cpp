@@ -85,7 +85,7 @@ TEST(Start, EinDokumentfensterBringtSeinMenueMitDasDasGleicheGruppeErsetzt)
         if (!a->isSeparator())
             eintraege << a->text();
     EXPECT_EQ(eintraege, (QStringList{"&Neu", "Ö&ffnen...", "&Speichern", "Speichern &unter...", "&Registrieren",
-                                      "S&uchen"}));
+                                      "S&uchen", "Deutsch"}));
     editor->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     leiste = anwendung.hauptfenster()->menuBar()->actions();

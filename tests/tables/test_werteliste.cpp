@@ -1,5 +1,6 @@
 // The settings text: line splitting, the first-match lookup and the typed reads and writes.
 #include "tables/u_werteliste.h"
+#include <QLocale>
 #include <gtest/gtest.h>
 
 TEST(Werteliste, FindetDenErstenEintragOhneRuecksichtAufGrossschreibung)
@@ -44,14 +45,17 @@ TEST(Werteliste, WertDarfGleichheitszeichenEnthalten)
     EXPECT_EQ(w.LeseString(QStringLiteral("Formel"), QString()), QStringLiteral("a=b"));
 }
 
-TEST(Werteliste, ZahlenFolgenDemDezimaltrennerDerLocale)
+TEST(Werteliste, SchreibtMitDemDezimaltrennerDerLocaleUndLiestBeideTrenner)
 {
     TWerteliste w;
     w.SchreibeFloat(QStringLiteral("h"), 0.5);
     w.SchreibeInteger(QStringLiteral("n"), -12);
     EXPECT_EQ(w.text(), QStringLiteral("h=0,5\r\nn=-12\r\n"));
     EXPECT_DOUBLE_EQ(w.LeseFloat(QStringLiteral("h"), 9), 0.5);
-    EXPECT_DOUBLE_EQ(TWerteliste(QStringLiteral("h=0.5")).LeseFloat(QStringLiteral("h"), 9), 9);
+    // a file written on a machine with the decimal point reads the same here
+    EXPECT_DOUBLE_EQ(TWerteliste(QStringLiteral("h=0.5")).LeseFloat(QStringLiteral("h"), 9), 0.5);
+    EXPECT_DOUBLE_EQ(TWerteliste(QStringLiteral("h=1 000")).LeseFloat(QStringLiteral("h"), 9), 9);
+    EXPECT_DOUBLE_EQ(TWerteliste(QStringLiteral("h=1,000.5")).LeseFloat(QStringLiteral("h"), 9), 9);
     EXPECT_DOUBLE_EQ(TWerteliste(QStringLiteral("h=1,5E3")).LeseFloat(QStringLiteral("h"), 9), 1500);
     EXPECT_EQ(TWerteliste(QStringLiteral("n=1,5")).LeseInteger(QStringLiteral("n"), 4), 4);
 }
@@ -111,4 +115,17 @@ TEST(Werteliste, SchreibtDatumZeitInDerLocale)
     TWerteliste w;
     w.SchreibeDatumZeit(QStringLiteral("Datum"), QDateTime(QDate(2026, 12, 9), QTime(7, 30, 0)));
     EXPECT_EQ(w.LeseString(QStringLiteral("Datum"), QString()), QStringLiteral("09.12.2026 07:30:00"));
+}
+
+TEST(Werteliste, ZahltextErscheintMitDemTrennerDerLocaleWieGetippt)
+{
+    const TWerteliste w(QStringLiteral("a=44.68\r\nb=2,0\r\nc=Rohr 50.2\r\nd=1.5E-3"));
+    EXPECT_EQ(w.LeseZahltext(QStringLiteral("a")), QStringLiteral("44,68"));
+    EXPECT_EQ(w.LeseZahltext(QStringLiteral("b")), QStringLiteral("2,0"));
+    EXPECT_EQ(w.LeseZahltext(QStringLiteral("c")), QStringLiteral("Rohr 50.2")); // no number: as stored
+    EXPECT_EQ(w.LeseZahltext(QStringLiteral("d")), QStringLiteral("1,5E-3"));
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_EQ(w.LeseZahltext(QStringLiteral("b")), QStringLiteral("2.0"));
+    EXPECT_DOUBLE_EQ(w.LeseFloat(QStringLiteral("b"), 9), 2.0);
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
 }
