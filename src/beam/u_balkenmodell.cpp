@@ -156,11 +156,21 @@ void EditierbareAuswahl::waehle(int index)
     m_text = index >= 0 && index < anzahl() ? m_eintraege.at(index) : QString();
 }
 
+namespace {
+const QStringList& eingebauteModustexte()
+{
+    static const QStringList texte = {QStringLiteral("nur Gewichtslasten"), QStringLiteral("Gewichts- und Windlasten"),
+                                      QStringLiteral("nur Windlasten")};
+    return texte;
+}
+} // namespace
+
 QStringList Modustexte()
 {
-    return {Uebersetzt(2034, QStringLiteral("nur Gewichtslasten")),
-            Uebersetzt(2035, QStringLiteral("Gewichts- und Windlasten")),
-            Uebersetzt(2036, QStringLiteral("nur Windlasten"))};
+    QStringList texte;
+    for (int i = 0; i < eingebauteModustexte().size(); ++i)
+        texte << Uebersetzt(2034 + i, eingebauteModustexte()[i]);
+    return texte;
 }
 
 Balkenmodell::Balkenmodell()
@@ -201,6 +211,15 @@ double Balkenmodell::StaudruckWert() const
     return DateiTextZuFloat(staudruck.angezeigterText()).value_or(std::numeric_limits<double>::quiet_NaN());
 }
 
+int Modusnummer(const QString& text)
+{
+    const int hier = int(Modustexte().indexOf(text));
+    if (hier >= 0)
+        return hier;
+    // a file written while no other language was active names the mode in the built-in German
+    return int(eingebauteModustexte().indexOf(text));
+}
+
 void Balkenmodell::SetzeModustexte() { berechnung.setzeEintraege(Modustexte(), berechnung.gewaehlt()); }
 
 QString Balkenmodell::Einstellungen() const
@@ -232,8 +251,12 @@ void Balkenmodell::LeseEinstellungen(const QString& text)
     traverse.eigenlast = w.LeseFloat(QStringLiteral("TravEigenlast"), 0);
     traverse.maxBiege = w.LeseFloat(QStringLiteral("TravMaxBiege"), 0);
     traverse.maxQuer = w.LeseFloat(QStringLiteral("TravMaxQuer"), 0);
-    w.LeseAuswahl(QStringLiteral("Berechnung"), berechnung);
-    w.LeseZahlauswahl(QStringLiteral("Staudruck"), staudruck);
+    // A missing or unknown mode is gravity alone and a missing pressure 0,5 kN/m², as in a new
+    // single project: choosing the last item would compute wind alone and drop the weights. A
+    // typed pressure comes back as typed, not as the last item of the list.
+    berechnung.waehle(std::max(0, Modusnummer(w.LeseString(QStringLiteral("Berechnung"), QString()))));
+    const QString druck = w.LeseZahltext(QStringLiteral("Staudruck"));
+    staudruck.setzeText(druck.isEmpty() ? staudrucktext("5") : druck);
     minimal = w.LeseBoolean(QStringLiteral("Minimal"), false);
     negativ = w.LeseBoolean(QStringLiteral("Negativ"), false);
 }

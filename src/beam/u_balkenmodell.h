@@ -88,4 +88,6 @@ public:
 
 // The texts of the calculation modes and of the dynamic-pressure list.
 QStringList Modustexte();
+// The mode a settings text names, in the current language or the built-in German; -1 for none.
+int Modusnummer(const QString& text);
 QStringList Staudrucktexte(); // kN/m², with the locale's decimal separator

@@ -209,6 +209,7 @@ void schreibeBeispielprojekt(const QString& datei, Traversenbibliothek& biblioth
         traverse.laenge = std::hypot(t.x2 - t.x1, t.y2 - t.y1);
         m.traverse = traverse;
         m.traversenname = QStringLiteral("Beispiel ") + travname;
+        m.berechnung.waehle(1); // an open-air stage: weights and wind at 0,5 kN/m²
         fuelleVariante(m, t);
         p.EditorInVariante(verweise.back(), m, std::nullopt);
     }

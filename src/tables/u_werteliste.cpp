@@ -84,17 +84,8 @@ bool TWerteliste::LeseBoolean(const QString& name, bool vorgabe) const
 
 void TWerteliste::LeseAuswahl(const QString& name, Auswahl& auswahl) const
 {
-    waehleText(LeseString(name, QString()), auswahl);
-}
-
-void TWerteliste::LeseZahlauswahl(const QString& name, Auswahl& auswahl) const
-{
-    waehleText(LeseZahltext(name), auswahl);
-}
-
-void TWerteliste::waehleText(const QString& wert, Auswahl& auswahl)
-{
     auswahl.waehle(0);
+    const QString wert = LeseString(name, QString());
     while (auswahl.angezeigterText() != wert && auswahl.gewaehlt() >= 0
            && auswahl.gewaehlt() < auswahl.anzahl() - 1)
         auswahl.waehle(auswahl.gewaehlt() + 1);

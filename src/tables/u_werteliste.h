@@ -23,9 +23,6 @@ public:
     QString LeseZahltext(const QString& name) const;
     bool LeseBoolean(const QString& name, bool vorgabe) const;
     void LeseAuswahl(const QString& name, Auswahl& auswahl) const;
-    // LeseAuswahl of a number stored with either decimal separator, among items written with the
-    // locale's.
-    void LeseZahlauswahl(const QString& name, Auswahl& auswahl) const;
 
     void SchreibeString(const QString& name, const QString& wert);
     void SchreibeInteger(const QString& name, qint32 wert);
@@ -36,6 +33,5 @@ public:
 
 private:
     int eintrag(const QString& name) const; // line index or -1
-    static void waehleText(const QString& wert, Auswahl& auswahl);
     QStringList m_zeilen;
 };

@@ -101,7 +101,13 @@ TEST(Balkenmodell, LiestEinstellungenMitIhrenVorgaben)
     EXPECT_DOUBLE_EQ(m.traverse.maxBiege, 0);
     EXPECT_FALSE(m.minimal);
     EXPECT_FALSE(m.negativ);
-    EXPECT_EQ(m.berechnung.angezeigterText(), QStringLiteral("nur Windlasten"));
+    // every new project variant has only its length: gravity alone at 0,5 kN/m², never wind alone
+    EXPECT_EQ(m.berechnung.angezeigterText(), QStringLiteral("nur Gewichtslasten"));
+    EXPECT_EQ(m.Modus(), 0);
+    EXPECT_EQ(m.staudruck.angezeigterText(), QStringLiteral("0,5"));
+    m.LeseEinstellungen(QStringLiteral("Berechnung=weights only?\r\nStaudruck=0,25\r\n"));
+    EXPECT_EQ(m.Modus(), 0);
+    m.LeseEinstellungen(QStringLiteral("Berechnung=nur Windlasten\r\nStaudruck=0,8\r\n"));
     EXPECT_EQ(m.Modus(), 2);
     EXPECT_EQ(m.staudruck.angezeigterText(), QStringLiteral("0,8"));
 
@@ -109,8 +115,8 @@ TEST(Balkenmodell, LiestEinstellungenMitIhrenVorgaben)
     const QString text = m.Einstellungen();
     EXPECT_TRUE(text.contains(QStringLiteral("Staudruck=0,6\r\n")));
     EXPECT_DOUBLE_EQ(m.StaudruckWert(), 0.6);
-    m.LeseEinstellungen(text);
-    EXPECT_EQ(m.staudruck.angezeigterText(), QStringLiteral("0,8"));
+    m.LeseEinstellungen(text); // a typed pressure comes back as typed
+    EXPECT_EQ(m.staudruck.angezeigterText(), QStringLiteral("0,6"));
 
     m.LeseEinstellungen(QStringLiteral("Berechnung=Gewichts- und Windlasten\r\nStaudruck=0,25\r\nGurtzahl=4\r\nNegativ=JA\r\n"));
     EXPECT_EQ(m.Modus(), 1);

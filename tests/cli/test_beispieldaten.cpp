@@ -134,6 +134,8 @@ TEST(Beispieldaten, BeispielprojektRechnetUnterJederLocaleGleich)
             p.VarianteInEditor(verweis, m);
             EXPECT_DOUBLE_EQ(m.traverse.hoehe, 0.29) << locale.name().toStdString();
             EXPECT_GT(m.traverse.eigenlast, 10);
+            EXPECT_EQ(m.Modus(), 1); // weights and wind, never wind alone
+            EXPECT_DOUBLE_EQ(m.StaudruckWert(), 0.5);
             m.ZaehlerSetzen();
             Balkenrechnung r(m);
             r.projekt = &p.Kraftquelle();
