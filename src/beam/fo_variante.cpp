@@ -318,6 +318,11 @@ void Tfrm_variante::setzeTitel(bool nachDatei)
 void Tfrm_variante::zeigeStatus()
 {
     Statusfeld(1)->setText(m_berechnet ? Uebersetzt(2022, QStringLiteral("Berechnet")) : QString());
+    // the total load of the last calculation, in the language now active
+    if (m_berechnet && rechnung.berechnet && Statusfeld(3)->text() == rechnung.statusGesamtlast) {
+        rechnung.SetzeStatustexte();
+        Statusfeld(3)->setText(rechnung.statusGesamtlast);
+    }
 }
 
 void Tfrm_variante::setzeBerechnet(bool berechnet)

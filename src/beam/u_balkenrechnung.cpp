@@ -240,15 +240,20 @@ void Balkenrechnung::Berechnen()
 
     auslastung = e.auslastung;
     gesamtlast = e.gesamtlast;
-    statusAuslastung = FormatFloat(QStringLiteral("0.00 %"), auslastung);
-    statusGesamtlast = Format(Uebersetzt(2030, QStringLiteral("Gesamtlast (%s): %12.2f N    %12.2f kg")),
-                              {m.berechnung.angezeigterText(), gesamtlast, gesamtlast / NproKg});
+    SetzeStatustexte();
     m.berechnetAm = QDateTime::currentDateTime();
     berechnet = true;
     if (!ohneErgebnis.isEmpty()) {
         meldungen.append(ohneErgebnis);
         dialoge().Meldung(ohneErgebnis.join(u'\n'));
     }
+}
+
+void Balkenrechnung::SetzeStatustexte()
+{
+    statusAuslastung = FormatFloat(QStringLiteral("0.00 %"), auslastung);
+    statusGesamtlast = Format(Uebersetzt(2030, QStringLiteral("Gesamtlast (%s): %12.2f N    %12.2f kg")),
+                              {m.berechnung.angezeigterText(), gesamtlast, gesamtlast / NproKg});
 }
 
 void Balkenrechnung::LagerVersetzen(double schritt)

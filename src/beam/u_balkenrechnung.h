@@ -33,6 +33,7 @@ public:
     QStringList meldungen;   // messages of the last calculation, also shown through dialoge()
 
     void Berechnen();
+    void SetzeStatustexte(); // of the last calculation, in the current language
     // Shifts every support by the step (outwards positive) as the utilisation tab does, then
     // calculates.
     void LagerVersetzen(double schritt);

@@ -7,8 +7,9 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
-#include <QScopeGuard>
+#include <QMdiSubWindow>
 #include <QMenu>
+#include <QScopeGuard>
 #include <QStatusBar>
 
 DateiDialog DokumentDialog(Dokumentart art, bool speichern)
@@ -154,6 +155,18 @@ void Dokumentfenster::showEvent(QShowEvent* ereignis)
     if (!m_texteGesetzt) {
         m_texteGesetzt = true;
         TexteSetzen();
+        WaechstMitDenTexten();
     }
     QMainWindow::showEvent(ereignis);
+}
+
+void Dokumentfenster::WaechstMitDenTexten()
+{
+    const QSize noetig = size().expandedTo(minimumSizeHint());
+    if (noetig == size())
+        return;
+    if (auto* rahmen = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        rahmen->resize(rahmen->size() - size() + noetig);
+    else
+        resize(noetig);
 }

@@ -54,6 +54,10 @@ public:
     };
     const std::vector<Menue>& Menues() const { return m_menues; }
 
+    void zeigeAenderungsmarke(); // also after a language switch
+    // Texts of another language may need more room than the window's size gives them.
+    void WaechstMitDenTexten();
+
 Q_SIGNALS:
     void zustandGeaendert();
 
@@ -69,7 +73,6 @@ protected:
     // texts override them.
     virtual QString Aenderungsmarke() const;
     virtual QString Schliessfrage() const;
-    void zeigeAenderungsmarke();
     void closeEvent(QCloseEvent* ereignis) override;
     void showEvent(QShowEvent* ereignis) override;
 

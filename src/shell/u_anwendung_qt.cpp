@@ -140,6 +140,8 @@ void Anwendung::AlleFensterUebersetzen()
     for (Dokumentfenster* d : Dokumente()) {
         m_menu->PruefeSpracheintrag(m_menu->Sprachmenue());
         d->TexteSetzen();
+        d->zeigeAenderungsmarke();
+        d->WaechstMitDenTexten();
     }
     for (Dauerfenster art : {Dauerfenster::Lastenbibliothek, Dauerfenster::Grundrisstool,
                              Dauerfenster::Traversenbibliothek, Dauerfenster::Rechner})

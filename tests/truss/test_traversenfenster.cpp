@@ -9,13 +9,14 @@
 #include "truss/fo_traverse.h"
 #include "u_fenstertest.h"
 #include "u_testhilfen.h"
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QDir>
-#include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -70,7 +71,8 @@ TEST(Traversenfenster, NeuesFensterZeigtDieVorgabenUndNullKapazitaeten)
     Umgebung u;
     Tfrm_traverse* f = u.neu();
     EXPECT_EQ(f->windowTitle(), QStringLiteral("Traverse"));
-    EXPECT_EQ(f->size(), QSize(716, 566));
+    // the designed size, grown where the texts need more room: nothing is cut off
+    EXPECT_EQ(f->size(), QSize(716, 566).expandedTo(f->minimumSizeHint()));
     EXPECT_EQ(f->Reiter()->currentIndex(), 0);
     EXPECT_EQ(f->Reiter()->count(), 5);
     EXPECT_EQ(f->Reiter()->tabText(4), QStringLiteral("Belastbarkeit als Träger"));
@@ -460,8 +462,14 @@ TEST(Traversenfenster, SprachwechselBautDieVerbinderartenMitGewaehltemIndexNeu)
     EXPECT_EQ(kind<QTableWidget>(f, "sgStuetze")->horizontalHeaderItem(1)->text(), QStringLiteral("Euler case 1"));
     EXPECT_EQ(text(f, "lblStatiker"), QStringLiteral("Therefore this module cannot completely replace the structural engineer."));
     EXPECT_FALSE(f->Geaendert()); // retranslating changes no stored value
+    f->WaechstMitDenTexten();
     for (int reiter = 0; reiter < 5; ++reiter) {
         f->Reiter()->setCurrentIndex(reiter);
+        QApplication::processEvents();
+        // the longer English captions are not cut off
+        for (QLabel* l : f->Reiter()->currentWidget()->findChildren<QLabel*>())
+            if (l->isVisible() && !l->wordWrap() && !l->text().isEmpty())
+                EXPECT_GE(l->width(), l->minimumSizeHint().width()) << l->text().toStdString();
         bildVon(f, QStringLiteral("traverse_englisch_%1").arg(reiter + 1));
     }
 }
