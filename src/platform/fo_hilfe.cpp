@@ -1,4 +1,5 @@
 #include "platform/fo_hilfe.h"
+#include "language/u_uebersetzung.h"
 #include <QFile>
 #include <QLibrary>
 #include <QTextBrowser>
@@ -39,7 +40,7 @@ public:
         setWindowFlag(Qt::Window);
         setAttribute(Qt::WA_DeleteOnClose);
         setObjectName(QStringLiteral("Hilfefenster"));
-        setWindowTitle(QStringLiteral("Kelvara VLX – Hilfe"));
+        setWindowTitle(Uebersetzt(1242, QStringLiteral("Kelvara VLX – Hilfe")));
         resize(820, 640);
         setOpenExternalLinks(false);
     }

@@ -471,7 +471,8 @@ void Tfrm_menu::Hilfe()
 
 void Tfrm_menu::Info()
 {
-    dialoge().Meldung(QStringLiteral("Kelvara VLX 1.0\r\n\r\n") +
-                      QStringLiteral("Traversen bemessen, Belastungstabellen auswerten, Spannweiten mit Lagern, "
-                                     "Motoren und Wind berechnen, Projekte mit Grundriss und Varianten führen."));
+    dialoge().Meldung(QStringLiteral("Kelvara VLX 1.0\r\n\r\n")
+                      + Uebersetzt(1239, QStringLiteral("Traversen bemessen, Belastungstabellen auswerten,")) + u' '
+                      + Uebersetzt(1240, QStringLiteral("Spannweiten mit Lagern, Motoren und Wind")) + u' '
+                      + Uebersetzt(1241, QStringLiteral("berechnen, Projekte mit Grundriss und Varianten.")));
 }
