@@ -39,6 +39,12 @@ std::map<int, QString> zeilenVon(const QString& pfad)
             tabelle.FieldByName(QStringLiteral("Name")).AsString();
     return zeilen;
 }
+
+bool mitEnglisch(const Programmordner& ordner)
+{
+    return QFile::copy(QStringLiteral(KELVARA_BINAER "/bin/Sprachen/English.prl"),
+                       ordner.pfad(QStringLiteral("Sprachen/English.prl")));
+}
 } // namespace
 
 TEST(Sprachen, DeutschUndZweiDateienGebenDreiNummerierteEintraegeHinterDenFestenPunkten)
@@ -163,8 +169,7 @@ TEST(Sprachen, GruppeBekommtEinLeerzeichenLabelNichtUndLangeTexteWerdenGekuerzt)
 TEST(Sprachen, MitgeliefertesEnglischSchaltetMenueUndEditorUm)
 {
     Programmordner ordner;
-    ASSERT_TRUE(QFile::copy(QStringLiteral(KELVARA_BINAER "/bin/Sprachen/English.prl"),
-                            ordner.pfad(QStringLiteral("Sprachen/English.prl"))));
+    ASSERT_TRUE(mitEnglisch(ordner));
     SkriptDialoge skript;
     Anwendung anwendung;
     anwendung.Starten();
@@ -202,8 +207,7 @@ QStringList knoepfeDerFrage()
 TEST(Sprachen, VomEnglischenZurueckZumDeutschenMitDenQtDialogen)
 {
     Programmordner ordner;
-    ASSERT_TRUE(QFile::copy(QStringLiteral(KELVARA_BINAER "/bin/Sprachen/English.prl"),
-                            ordner.pfad(QStringLiteral("Sprachen/English.prl"))));
+    ASSERT_TRUE(mitEnglisch(ordner));
     SkriptDialoge skript;
     Anwendung anwendung;
     anwendung.Starten();
