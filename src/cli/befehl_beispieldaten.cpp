@@ -14,6 +14,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLocale>
+#include <QTemporaryDir>
+#include <filesystem>
 
 namespace {
 constexpr double Aluminiumdichte = 2.7e-6; // kg/mm³
@@ -240,6 +242,14 @@ void schreibeBeispielprojekt(const QString& datei, Traversenbibliothek& biblioth
     p.Speichern(datei);
 }
 
+void ersetze(const QString& neu, const QString& alt)
+{
+    std::error_code fehler;
+    std::filesystem::rename(QFile::encodeName(neu).toStdString(), QFile::encodeName(alt).toStdString(), fehler);
+    if (fehler)
+        throw Fehler(Format(QStringLiteral("Datei %s kann nicht erstellt werden"), {alt}));
+}
+
 int beispieldaten(const QStringList& argumente)
 {
     if (argumente.size() != 2) {
@@ -252,17 +262,22 @@ int beispieldaten(const QStringList& argumente)
         const QString traversen = programm + QStringLiteral("Traversen/");
         if (!QDir().mkpath(traversen))
             throw Fehler(QStringLiteral("Ordner %1 kann nicht angelegt werden").arg(traversen));
-        QFile::remove(Traversenbibliothek::Dateiname(programm));
-        QFile::remove(Lastenbibliothek::Dateiname(programm));
+        // The new libraries grow aside and replace the old ones only when everything is written.
+        const QTemporaryDir beiseite(traversen + QStringLiteral(".beispieldaten-XXXXXX"));
+        const QString neu = beiseite.path() + QLatin1Char('/');
+        if (!beiseite.isValid() || !QDir().mkpath(neu + QStringLiteral("Traversen")))
+            throw Fehler(QStringLiteral("Ordner %1 kann nicht angelegt werden").arg(neu));
         Traversenbibliothek bibliothek;
-        bibliothek.BibliothekLaden(programm);
+        bibliothek.BibliothekLaden(neu);
         schreibeTraversen(quellen + QStringLiteral("traversen.txt"), traversen, bibliothek);
         Lastenbibliothek lasten;
-        lasten.BibliothekLaden(programm);
+        lasten.BibliothekLaden(neu);
         schreibeLasten(quellen + QStringLiteral("lasten.txt"), lasten);
         const QString projekte = programm + QStringLiteral("Projekte/");
         QDir().mkpath(projekte);
         schreibeBeispielprojekt(projekte + QStringLiteral("Beispielprojekt.prp"), bibliothek);
+        ersetze(Traversenbibliothek::Dateiname(neu), Traversenbibliothek::Dateiname(programm));
+        ersetze(Lastenbibliothek::Dateiname(neu), Lastenbibliothek::Dateiname(programm));
         ausgabe(QStringLiteral("%1 Traversen, %2 Lasten in %3\n")
                     .arg(bibliothek.cds_travbib.RecordCount())
                     .arg(lasten.cds_lastbib.RecordCount())

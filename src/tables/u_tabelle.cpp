@@ -2,6 +2,7 @@
 #include "platform/u_fehler.h"
 #include "tables/u_paket.h"
 #include "tables/u_tabelle_impl.h"
+#include <QSet>
 #include <QtEndian>
 #include <algorithm>
 
@@ -20,12 +21,14 @@ bool gleicheDefs(const std::vector<TFieldDef>& a, const std::vector<TFieldDef>& 
 
 void pruefeDefs(const std::vector<TFieldDef>& defs)
 {
+    QSet<QString> namen;
     for (size_t i = 0; i < defs.size(); ++i) {
         if (defs[i].name.isEmpty())
             throw Fehler(QStringLiteral("Ein Feld hat keinen Namen"));
-        for (size_t j = 0; j < i; ++j)
-            if (defs[j].name.compare(defs[i].name, Qt::CaseInsensitive) == 0)
-                throw Fehler(QStringLiteral("Doppelter Feldname '%1'").arg(defs[i].name));
+        const qsizetype vorher = namen.size();
+        namen.insert(defs[i].name.toCaseFolded());
+        if (namen.size() == vorher)
+            throw Fehler(QStringLiteral("Doppelter Feldname '%1'").arg(defs[i].name));
         if (defs[i].calculated && defs[i].type == TFieldType::DataSet)
             throw Fehler(QStringLiteral("Das berechnete Feld '%1' kann keine Tabelle sein")
                              .arg(defs[i].name));

@@ -178,6 +178,9 @@ private:
     // Arithmetic that stops the run instead of yielding an infinite or undefined value.
     static double nenner(double n); // n unless it is 0
     static double endlich(double x);
+    // A wall thicker than the tube's radius (a typed "60" for "6,0") or a negative size would give
+    // negative areas and capacities.
+    static void pruefeRohr(double d, double w);
     static double geteilt(double zaehler, double n) { return endlich(zaehler / nenner(n)); }
     static QString wert(double x) { return FormatWert(endlich(x)); }
 

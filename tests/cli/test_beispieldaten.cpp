@@ -106,3 +106,28 @@ TEST(Beispieldaten, BeispielprojektHatVierBerechneteTraversenUndDenBuehnengrundr
                                      .toObject()[QStringLiteral("varianten")].toArray()[0].toObject();
     EXPECT_NEAR(variante[QStringLiteral("berechnet")].toObject()[QStringLiteral("auslastung")].toDouble(), gespeichert, 1e-9);
 }
+
+TEST(Beispieldaten, EinAbgebrochenerLaufLaesstBeideBibliothekenUnveraendert)
+{
+    QTemporaryDir ordner, kaputt;
+    ASSERT_EQ(kelvaraCli({QStringLiteral("beispieldaten"), quellen(), ordner.path()}).code, 0);
+    const QString traversen = Traversenbibliothek::Dateiname(ordner.path() + QLatin1Char('/'));
+    const QString lasten = Lastenbibliothek::Dateiname(ordner.path() + QLatin1Char('/'));
+    const QByteArray traversenVorher = inhalt(traversen);
+    const QByteArray lastenVorher = inhalt(lasten);
+    ASSERT_FALSE(traversenVorher.isEmpty());
+    // the trusses are read, the loads' source has a line with a field missing
+    ASSERT_TRUE(QFile::copy(quellen() + QStringLiteral("/traversen.txt"), kaputt.filePath(QStringLiteral("traversen.txt"))));
+    QFile falsch(kaputt.filePath(QStringLiteral("lasten.txt")));
+    ASSERT_TRUE(falsch.open(QIODevice::WriteOnly));
+    falsch.write("Motor;5\n");
+    falsch.close();
+
+    const CliLauf lauf = kelvaraCli({QStringLiteral("beispieldaten"), kaputt.path(), ordner.path()});
+    EXPECT_EQ(lauf.code, 1);
+    EXPECT_TRUE(lauf.fehler.contains(QStringLiteral("Felder erwartet"))) << lauf.fehler.toStdString();
+    EXPECT_EQ(inhalt(traversen), traversenVorher);
+    EXPECT_EQ(inhalt(lasten), lastenVorher);
+    EXPECT_EQ(QDir(ordner.filePath(QStringLiteral("Traversen"))).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList()); // nothing built aside is left behind
+}
