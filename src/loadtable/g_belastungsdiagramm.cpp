@@ -1,6 +1,7 @@
 #include "loadtable/g_belastungsdiagramm.h"
 #include "language/u_uebersetzung.h"
 #include "loadtable/u_belastungstabelle.h"
+#include "platform/u_bildpunkt.h"
 #include "platform/u_zahlen.h"
 #include <QPolygon>
 #include <algorithm>
@@ -24,13 +25,6 @@ const Kurve Kurven[] = {
 };
 
 QPen stift(int breite) { return QPen(Qt::black, breite, Qt::SolidLine, Qt::FlatCap); }
-
-// A point of the curve far outside the picture stays far outside, but within the type.
-int bildpunkt(double wert)
-{
-    constexpr double grenze = 1e6;
-    return std::isnan(wert) ? 0 : int(std::clamp(wert, -grenze, grenze));
-}
 
 } // namespace
 
@@ -90,8 +84,8 @@ void BelastungsdiagrammMalen(QPainter& p, QSize groesse, Belastungstabelle& tabe
         QPolygon linie;
         for (int z = 1; z <= zeilen; ++z) {
             const double wert = t.WertBei(z, feld).toDouble();
-            linie << QPoint(bildpunkt(t.WertBei(z, laenge).toDouble() * dx + 50),
-                            bildpunkt(y0 - std::nearbyint(wert * 10 * dy / bezug)));
+            linie << QPoint(Bildpunkt(t.WertBei(z, laenge).toDouble() * dx + 50),
+                            y0 - BildpunktHalbGerade(wert * 10 * dy / bezug));
         }
         p.setPen(QPen(kurve.farbe, 1));
         p.drawPolyline(linie);
