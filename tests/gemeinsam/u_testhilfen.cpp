@@ -52,7 +52,7 @@ VollePlatte::~VollePlatte()
     std::signal(SIGXFSZ, m_signal);
 }
 
-QByteArray Dateiinhalt(const QString& pfad)
+QByteArray dateiInhalt(const QString& pfad)
 {
     QFile f(pfad);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();

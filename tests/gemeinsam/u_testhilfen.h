@@ -32,4 +32,4 @@ private:
 };
 
 // The bytes of a file, empty when it cannot be read.
-QByteArray Dateiinhalt(const QString& pfad);
+QByteArray dateiInhalt(const QString& pfad);

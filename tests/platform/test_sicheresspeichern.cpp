@@ -27,14 +27,15 @@ TEST(SicheresSpeichern, SchreibtDieBytesUndErsetztDasZiel)
     const QString ziel = ordner.filePath(QStringLiteral("a.trv"));
     lege(ziel, "alt");
     SchreibeDateiSicher(ziel, "neuer Inhalt");
-    EXPECT_EQ(Dateiinhalt(ziel), QByteArray("neuer Inhalt"));
+    EXPECT_EQ(dateiInhalt(ziel), QByteArray("neuer Inhalt"));
     EXPECT_EQ(dateien(ordner), QStringList{QStringLiteral("a.trv")});
 }
 
 TEST(SicheresSpeichern, EineVollePlatteLaesstDieAlteDateiUndKeinenRestZurueck)
 {
     // 2 000 bytes still sit in the device's buffer until the commit; 1 MiB is written on the way
-    for (const auto& [groesse, grenze] : {std::pair{2000, 100}, {1 << 20, 50000}}) {
+    for (const auto& [laenge, grenze] : {std::pair{2000, 100}, {1 << 20, 50000}}) {
+        const int groesse = laenge;
         QTemporaryDir ordner;
         const QString ziel = ordner.filePath(QStringLiteral("Bibliothek.cds"));
         lege(ziel, "die alte Bibliothek");
@@ -44,7 +45,7 @@ TEST(SicheresSpeichern, EineVollePlatteLaesstDieAlteDateiUndKeinenRestZurueck)
             meldung = fehlerVon([&] { SchreibeDateiSicher(ziel, QByteArray(groesse, 'x')); });
         }
         EXPECT_EQ(meldung, QStringLiteral("Stream-Schreibfehler")) << groesse;
-        EXPECT_EQ(Dateiinhalt(ziel), QByteArray("die alte Bibliothek"));
+        EXPECT_EQ(dateiInhalt(ziel), QByteArray("die alte Bibliothek"));
         EXPECT_EQ(dateien(ordner), QStringList{QStringLiteral("Bibliothek.cds")});
     }
 }
@@ -63,7 +64,7 @@ TEST(SicheresSpeichern, EinstellungsdateiAufVollerPlatteBleibtWieSieWar)
         gespeichert = ini.Speichern();
     }
     EXPECT_FALSE(gespeichert);
-    EXPECT_EQ(Dateiinhalt(pfad), QByteArray("[Sprache]\nNummer=2\n"));
+    EXPECT_EQ(dateiInhalt(pfad), QByteArray("[Sprache]\nNummer=2\n"));
     EXPECT_TRUE(ini.Speichern());
     EXPECT_EQ(Einstellungsdatei(pfad).LeseInteger(QStringLiteral("Sprache"), QStringLiteral("Nummer"), 0), 3);
 }

@@ -115,13 +115,13 @@ TEST(BerichtAlsPdf, VollePlatteLaesstDenAltenBerichtStehen)
     const QString datei = ordner.filePath(QStringLiteral("bericht.pdf"));
     const Berichtslayout layout = Umbrechen(zeilenbericht(3));
     BerichtAlsPdf(layout, datei);
-    const QByteArray vorher = Dateiinhalt(datei);
+    const QByteArray vorher = dateiInhalt(datei);
     QString meldung;
     {
         VollePlatte voll(vorher.size() / 2);
         meldung = fehlerVon([&] { BerichtAlsPdf(Umbrechen(zeilenbericht(40)), datei); });
     }
     EXPECT_EQ(meldung, QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(datei));
-    EXPECT_EQ(Dateiinhalt(datei), vorher);
+    EXPECT_EQ(dateiInhalt(datei), vorher);
     EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files), QStringList{QStringLiteral("bericht.pdf")});
 }

@@ -239,7 +239,7 @@ TEST(Arbeitsmappe, VollePlatteLaesstDieAlteMappeStehen)
     XlsArbeitsmappe m;
     m.SetzeText(0, 0, QStringLiteral("alt"));
     m.Speichern(pfad);
-    const QByteArray vorher = Dateiinhalt(pfad);
+    const QByteArray vorher = dateiInhalt(pfad);
     for (int zeile = 0; zeile < 2000; ++zeile)
         m.SetzeText(1, zeile, QStringLiteral("neue Zeile %1").arg(zeile));
     QString meldung;
@@ -248,6 +248,6 @@ TEST(Arbeitsmappe, VollePlatteLaesstDieAlteMappeStehen)
         meldung = fehlerVon([&] { m.Speichern(pfad); });
     }
     EXPECT_EQ(meldung, QStringLiteral("Datei %1 kann nicht erstellt werden: Stream-Schreibfehler").arg(pfad));
-    EXPECT_EQ(Dateiinhalt(pfad), vorher);
+    EXPECT_EQ(dateiInhalt(pfad), vorher);
     EXPECT_EQ(mitXlrd(pfad).texte.at({0, 0}), QStringLiteral("alt"));
 }
