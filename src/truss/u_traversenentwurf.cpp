@@ -160,22 +160,34 @@ double Traversenentwurf::endlich(double x)
     return x;
 }
 
-bool Traversenentwurf::ausfuehren(void (Traversenentwurf::*lauf)())
+bool Traversenentwurf::ausfuehren(Schritt schritt, void (Traversenentwurf::*lauf)())
 {
+    QString& stoerung = m_stoerungen[std::size_t(schritt)];
     try {
         (this->*lauf)();
+        stoerung.clear();
         return true;
     } catch (const Fehler& fehler) {
+        stoerung = fehler.meldung();
         dialoge().Meldung(fehler.meldung());
         return false;
     }
 }
 
-bool Traversenentwurf::BerechneTraverse() { return ausfuehren(&Traversenentwurf::laufTraverse) && BerechneDiagonale(); }
+QStringList Traversenentwurf::Stoerungen() const
+{
+    QStringList liste;
+    for (const QString& stoerung : m_stoerungen)
+        if (!stoerung.isEmpty())
+            liste << stoerung;
+    return liste;
+}
 
-bool Traversenentwurf::BerechneDiagonale() { return ausfuehren(&Traversenentwurf::laufDiagonale); }
+bool Traversenentwurf::BerechneTraverse() { return ausfuehren(Schritt::Traverse, &Traversenentwurf::laufTraverse) && BerechneDiagonale(); }
 
-bool Traversenentwurf::BerechneVerbinder() { return ausfuehren(&Traversenentwurf::laufVerbinder); }
+bool Traversenentwurf::BerechneDiagonale() { return ausfuehren(Schritt::Diagonale, &Traversenentwurf::laufDiagonale); }
+
+bool Traversenentwurf::BerechneVerbinder() { return ausfuehren(Schritt::Verbinder, &Traversenentwurf::laufVerbinder); }
 
 void Traversenentwurf::laufTraverse()
 {

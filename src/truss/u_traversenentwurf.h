@@ -10,6 +10,7 @@
 // through dialoge(). A run never shows an infinite or undefined number.
 #include "tables/u_auswahl.h"
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <optional>
 #include <vector>
@@ -140,6 +141,9 @@ public:
     bool BerechneTraverse(); // ends with BerechneDiagonale
     bool BerechneDiagonale();
     bool BerechneVerbinder();
+    // The messages of the steps whose last run stopped (an impossible tube, a negative safety
+    // factor, an arithmetic fault): their results are not those of the inputs shown.
+    QStringList Stoerungen() const;
 
     // The connector tab's common change handler (cmbVerbinderChange); no sender when the window
     // calls it after a change on the first tab. Returns false when the suppression flag held it
@@ -170,7 +174,9 @@ private:
     void laufTraverse();
     void laufDiagonale();
     void laufVerbinder();
-    bool ausfuehren(void (Traversenentwurf::*lauf)());
+    enum class Schritt { Traverse, Diagonale, Verbinder };
+    bool ausfuehren(Schritt schritt, void (Traversenentwurf::*lauf)());
+    std::array<QString, 3> m_stoerungen; // per step, the message of its last run that stopped
     void schreibeStuetzenkoepfe();
 
     // A number input: the whole text in the locale's format, vorgabe when it does not convert.
