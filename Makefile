@@ -1,9 +1,9 @@
-# The two set-up commands of the README, plus benchmarks and the sanitizer run.
+# The two set-up commands of the README, plus benchmarks, the sanitizer run and fuzzing.
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: deps configure build run test test-asan bench clean
+.PHONY: deps configure build run test asan-build test-asan fuzz bench clean
 
 deps:
 	bash scripts/install-deps
@@ -20,14 +20,28 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-# Readers fed with mutated files under AddressSanitizer and UBSan.
-test-asan: deps
-	cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKELVARA_ASAN=ON
-	cmake --build build-asan -j $(JOBS) --target test_tables
-	cd build-asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j $(JOBS) -R 'Fuzz|Paket|Stream'
+# The whole suite under AddressSanitizer and UBSan (clang, float-cast-overflow included): the
+# first report stops the test and fails the run. The same build holds the libFuzzer targets.
+ASAN_BUILD ?= build-asan
+ASAN_CMAKE_FLAGS ?=
+SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=0:halt_on_error=1:abort_on_error=1 \
+	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+# Seconds of fuzzing per target; every document loader, the stream reader and the settings text.
+FUZZ_SECONDS ?= 25
+
+asan-build: deps
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
+		-DKELVARA_ASAN=ON -DKELVARA_FUZZ=ON $(ASAN_CMAKE_FLAGS)
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+
+test-asan: asan-build
+	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
+
+fuzz: asan-build
+	$(SANITIZER_ENV) bash fuzz/laufen $(ASAN_BUILD) $(FUZZ_SECONDS)
 
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b; done
 
 clean:
-	rm -rf $(BUILD) build-asan
+	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -1,4 +1,5 @@
 #include "beam/g_auslastungsbild.h"
+#include "platform/u_bildpunkt.h"
 #include "tables/u_tabelle.h"
 #include <QPolygon>
 #include <cmath>
@@ -6,18 +7,18 @@
 int CadAbbildung::spalte(double x) const
 {
     const double s = massstab / zoomfaktor;
-    return int(std::lround((x - ansichtsmitte) / s)) + flaeche.width() / 2;
+    return Bildpunkt((x - ansichtsmitte) / s) + flaeche.width() / 2;
 }
 
 int CadAbbildung::zeile(double y) const
 {
     const double s = massstab / zoomfaktor;
-    return int(std::lround(y / s)) + (flaeche.height() - 60) / 2 + 60;
+    return Bildpunkt(y / s) + (flaeche.height() - 60) / 2 + 60;
 }
 
 int Prozentzeile(int nullinie, int hundert, double prozent)
 {
-    return nullinie - int(std::lround(hundert * prozent / 100));
+    return nullinie - Bildpunkt(hundert * prozent / 100);
 }
 
 namespace {

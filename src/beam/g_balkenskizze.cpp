@@ -1,6 +1,7 @@
 #include "beam/g_balkenskizze.h"
 #include "beam/u_balkenmodell.h"
 #include "beam/u_balkenrechnung.h"
+#include "platform/u_bildpunkt.h"
 #include <QPolygon>
 #include "platform/u_zahlen.h"
 #include <algorithm>
@@ -73,7 +74,7 @@ Balkenzeichner Balkenskizze(Balkenmodell& modell, const CadAbbildung& abbildung)
         lineal(p, r, abbildung);
         const double l = modell.traverse.laenge, h = modell.traverse.hoehe;
         const double s = abbildung.massstab / abbildung.zoomfaktor;
-        const int stift = std::max(1, int(std::lround(0.05 / abbildung.massstab)));
+        const int stift = std::max(1, Bildpunkt(0.05 / abbildung.massstab));
         p.setPen(QPen(Qt::blue, stift));
         p.setBrush(Qt::blue);
         const int oberkante = abbildung.zeile(-h / 2), unterkante = abbildung.zeile(h / 2);

@@ -1,5 +1,6 @@
 #include "beam/g_symbole.h"
 #include "beam/u_balkenmodell.h"
+#include "platform/u_bildpunkt.h"
 #include <QFont>
 #include <QPainter>
 #include <QPen>
@@ -8,7 +9,6 @@
 
 namespace {
 
-int gerundet(double wert) { return int(std::lround(wert)); }
 
 // The local system of one symbol: u and v in size units, mirrored above the truss.
 class Symbolmaler {
@@ -20,13 +20,13 @@ public:
         p.setBrush(Qt::NoBrush);
     }
 
-    int spalte(double u) const { return mitte + richtung * gerundet(u * schritt); }
-    int zeile(double v) const { return s.y0 + richtung * gerundet(v * schritt); }
+    int spalte(double u) const { return mitte + richtung * Bildpunkt(u * schritt); }
+    int zeile(double v) const { return s.y0 + richtung * Bildpunkt(v * schritt); }
 
     void stift(double breite)
     {
         QPen pen(u_symbole::Stiftfarbe(s.art, s.markiert));
-        pen.setWidth(std::max(1, gerundet(breite / s.massstab)));
+        pen.setWidth(std::max(1, Bildpunkt(breite / s.massstab)));
         p.setPen(pen);
     }
 
@@ -243,7 +243,7 @@ QColor Stiftfarbe(int art, bool markiert)
     }
 }
 
-int Beschriftungsgroesse(double massstab) { return massstab > 0 ? gerundet(0.3 / massstab) : 0; }
+int Beschriftungsgroesse(double massstab) { return massstab > 0 ? Bildpunkt(0.3 / massstab) : 0; }
 
 void ZeichneSymbol(QPainter& p, const Symbolangaben& s)
 {

@@ -3,6 +3,7 @@
 #include "beam/u_lagerkraft.h"
 #include "beam/u_lastenbibliothek.h"
 #include "language/u_uebersetzung.h"
+#include "platform/u_bildpunkt.h"
 #include "platform/u_dialoge.h"
 #include "platform/u_fehler.h"
 #include "platform/u_zahlen.h"
@@ -10,12 +11,6 @@
 #include <cmath>
 
 namespace {
-
-int gerundet(double wert)
-{
-    // Far outside any paint area; keeps the conversion defined for absurd inputs.
-    return int(std::lround(std::clamp(wert, -1e8, 1e8)));
-}
 
 int feld(TBClientDataSet& t, const char* name) { return t.FieldByName(QString::fromUtf8(name)).Index(); }
 
@@ -62,11 +57,11 @@ bool Cadansicht::Einpassen(double laenge)
     return true;
 }
 
-int Cadansicht::Spalte(double x) const { return gerundet((x - ansichtsmitte) / Pixelmass()) + breite / 2; }
+int Cadansicht::Spalte(double x) const { return Bildpunkt((x - ansichtsmitte) / Pixelmass()) + breite / 2; }
 
 int Cadansicht::Zeile(double y) const
 {
-    return gerundet(y / Pixelmass()) + (hoehe - LinealHoehe) / 2 + LinealHoehe;
+    return Bildpunkt(y / Pixelmass()) + (hoehe - LinealHoehe) / 2 + LinealHoehe;
 }
 
 double Cadansicht::XVon(int spalte) const { return ansichtsmitte + Pixelmass() * (spalte - breite / 2); }

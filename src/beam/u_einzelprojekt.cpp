@@ -4,7 +4,6 @@
 #include "platform/u_dialoge.h"
 #include "platform/u_fehler.h"
 #include "tables/u_stream.h"
-#include <cmath>
 
 const QString EinzelprojektKopf = QStringLiteral("Kelvara VLX Einzelprojekt 1.0");
 
@@ -25,7 +24,6 @@ void SchreibeEinzelprojekt(Balkenmodell& m, const QString& datei)
 
 namespace {
 // The rows of a packet as read, field by field by name, into a table of the model's layout.
-// A number that is not finite makes the file unreadable: it would reach every result.
 void uebernimmNachNamen(TBClientDataSet& gelesen, TBClientDataSet& ziel)
 {
     std::vector<std::pair<int, int>> paare; // field in gelesen, field in ziel
@@ -35,10 +33,7 @@ void uebernimmNachNamen(TBClientDataSet& gelesen, TBClientDataSet& ziel)
     for (gelesen.First(); !gelesen.Eof(); gelesen.Next()) {
         ziel.Append();
         for (auto [von, nach] : paare) {
-            const TField& f = gelesen.Fields(von);
-            if (f.DataType() == TFieldType::Float && !f.IsNull() && !std::isfinite(f.AsFloat()))
-                throw Fehler(QStringLiteral("Ungültiger Eigenschaftswert"));
-            ziel.Fields(nach).SetValue(f.Value());
+            ziel.Fields(nach).SetValue(gelesen.Fields(von).Value());
         }
         ziel.Post();
     }

@@ -1,4 +1,5 @@
 #include "beam/u_tragfaelle.h"
+#include "language/u_meldungstexte.h"
 #include "language/u_uebersetzung.h"
 #include "platform/u_fehler.h"
 #include "platform/u_zahlen.h"
@@ -127,7 +128,8 @@ std::optional<double> Prozent(double wert, double zulaessig)
     return wert * 100 / zulaessig;
 }
 
-Rechenergebnis RechneTragfaelle(const Rechenvorgabe& v, const std::function<void(int, int)>& nachTragfall)
+namespace {
+Rechenergebnis rechne(const Rechenvorgabe& v, const std::function<void(int, int)>& nachTragfall)
 {
     pruefeVorgabe(v);
     const double eigenlast = WirksameEigenlast(v);
@@ -142,6 +144,9 @@ Rechenergebnis RechneTragfaelle(const Rechenvorgabe& v, const std::function<void
     }
 
     const std::size_t n = v.lager.size();
+    if (n > std::size_t(MaxLager))
+        throw Fehler(Format(Uebersetzt(2095, QStringLiteral("Berechnung nicht möglich: %d Lager, höchstens %d")),
+                            {qlonglong(n), MaxLager}));
     const std::size_t anzahl = n < 2 ? 0 : n * (n - 1) / 2;
     const double schnittzahl = std::nearbyint(v.traverse.laenge * 10); // halves to even
     const std::size_t schnitte = schnittzahl < 0 ? 0 : std::size_t(schnittzahl) + 1;
@@ -320,4 +325,14 @@ Rechenergebnis RechneTragfaelle(const Rechenvorgabe& v, const std::function<void
             e.auslastung = std::max(e.auslastung, e.berechnet[s] * 100 / v.lager[s].maximallast);
     }
     return e;
+}
+} // namespace
+
+Rechenergebnis RechneTragfaelle(const Rechenvorgabe& v, const std::function<void(int, int)>& nachTragfall)
+{
+    try {
+        return rechne(v, nachTragfall);
+    } catch (const std::bad_alloc&) {
+        throw Fehler(SpeicherMeldung());
+    }
 }

@@ -84,10 +84,13 @@ struct Rechenergebnis {
 
 // Sections per load case times load cases above this count stop the calculation.
 constexpr double MaxSchnitte = 10e6;
+// No rig hangs from more supports; every pair of them is a load case.
+constexpr int MaxLager = 200;
 // Inputs beyond this magnitude (or not finite) stop the calculation.
 constexpr double MaxEingabe = 1e15;
 
-// Throws Fehler for an input out of range or too many sections, before anything is computed.
+// Throws Fehler for an input out of range, more than MaxLager supports or too many sections,
+// before anything is computed; memory running out on the way is a Fehler too.
 // nachTragfall(nummer, anzahl) runs after every load case.
 Rechenergebnis RechneTragfaelle(const Rechenvorgabe& vorgabe,
                                 const std::function<void(int, int)>& nachTragfall = {});

@@ -247,7 +247,9 @@ Tfrm_trav_calc::Tfrm_trav_calc(QWidget* eltern) : QDialog(eltern)
     resize(690, 560);
 }
 
-Tfrm_trav_calc::~Tfrm_trav_calc() = default;
+// The grid's model reads m_kalkulator, which dies before the dialog hides and repaints its
+// header: the model goes first.
+Tfrm_trav_calc::~Tfrm_trav_calc() { delete m_modell; }
 
 void Tfrm_trav_calc::uebernimmAuswahl()
 {
@@ -274,6 +276,10 @@ bool Tfrm_trav_calc::BaueTabelle(TBClientDataSet& cds_travbib)
     if (!cds_travbib.Active() || cds_travbib.RecordCount() == 0)
         return false;
     m_kalkulator.ZeigeLaengen(cds_travbib);
+    if (m_kalkulator.ungueltig()) {
+        dialoge().Meldung(Traversenkalkulator::Ungueltigtext());
+        return false;
+    }
     lblName->setText(m_kalkulator.Name());
     m_modell->neu();
     if (m_kalkulator.begrenzt())

@@ -2,6 +2,7 @@
 #include "language/u_uebersetzung.h"
 #include "platform/u_zahlen.h"
 #include <algorithm>
+#include <cmath>
 
 namespace {
 constexpr double NProKg = 9.81;
@@ -114,6 +115,10 @@ void Traversenkalkulator::BaueLaengen(const Kalkulatortraverse& werte)
     traverse = werte;
     laengen.clear();
     m_begrenzt = false;
+    const auto gueltig = [](double x) { return std::isfinite(x) && x >= 0; };
+    m_ungueltig = !(gueltig(werte.eigenlast) && gueltig(werte.querkraft) && gueltig(werte.biegemoment));
+    if (m_ungueltig)
+        return;
     for (qint32 L = 1;; ++L) {
         laengen.emplace_back(L, werte.eigenlast, werte.querkraft, werte.biegemoment, einstellungen);
         if (!(laengen.back().Punktlast() >= 0))
@@ -129,6 +134,11 @@ QString Traversenkalkulator::Begrenzungstext()
 {
     return Format(Uebersetzt(1708, QStringLiteral("Tabelle endet bei %d m (Punktlast nie negativ).")),
                   {MaximaleSpannweite});
+}
+
+QString Traversenkalkulator::Ungueltigtext()
+{
+    return Uebersetzt(1709, QStringLiteral("Negative oder ungültige Werte in der Bibliothek"));
 }
 
 QString Traversenkalkulator::Name() const { return traverse.hersteller + u' ' + traverse.name; }

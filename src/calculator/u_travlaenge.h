@@ -80,6 +80,10 @@ public:
     QString Name() const; // lblName: maker, a blank, name
     bool begrenzt() const { return m_begrenzt; } // the list stopped at MaximaleSpannweite
     static QString Begrenzungstext();            // says so to the user
+    // A library row with a negative or non-finite self-weight, shear force or moment gives no
+    // list: every permissible load would come out negative.
+    bool ungueltig() const { return m_ungueltig; }
+    static QString Ungueltigtext();
 
     // Grid texts: column 0 "Länge [m]" and the six header formats filled with the unit texts;
     // data cells with "### ### ##0.00", not trimmed (column 0 the integer L).
@@ -93,4 +97,5 @@ public:
 
 private:
     bool m_begrenzt = false;
+    bool m_ungueltig = false;
 };

@@ -5,6 +5,7 @@
 #include "beam/u_balkenrechnung.h"
 #include "beam/u_lastenbibliothek.h"
 #include "cli/u_befehle.h"
+#include "platform/u_dateifehler.h"
 #include "platform/u_fehler.h"
 #include "platform/u_zahlen.h"
 #include "project/u_projektmodell.h"
@@ -14,6 +15,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLocale>
+#include <QTemporaryDir>
+#include <filesystem>
 
 namespace {
 constexpr double Aluminiumdichte = 2.7e-6; // kg/mm³
@@ -53,7 +56,7 @@ std::vector<QStringList> Quellzeilen(const QString& datei, int felder)
 {
     QFile f(datei);
     if (!f.open(QIODevice::ReadOnly))
-        throw Fehler(QStringLiteral("Datei %1 kann nicht geöffnet werden").arg(datei));
+        throw DateiNichtOeffenbar(datei);
     std::vector<QStringList> zeilen;
     int nummer = 0;
     for (const QString& zeile : QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'))) {
@@ -241,6 +244,14 @@ void schreibeBeispielprojekt(const QString& datei, Traversenbibliothek& biblioth
     p.Speichern(datei);
 }
 
+void ersetze(const QString& neu, const QString& alt)
+{
+    std::error_code fehler;
+    std::filesystem::rename(QFile::encodeName(neu).toStdString(), QFile::encodeName(alt).toStdString(), fehler);
+    if (fehler)
+        throw DateiNichtErstellbar(alt);
+}
+
 int beispieldaten(const QStringList& argumente)
 {
     if (argumente.size() != 2) {
@@ -255,17 +266,22 @@ int beispieldaten(const QStringList& argumente)
         const QString traversen = programm + QStringLiteral("Traversen/");
         if (!QDir().mkpath(traversen))
             throw Fehler(QStringLiteral("Ordner %1 kann nicht angelegt werden").arg(traversen));
-        QFile::remove(Traversenbibliothek::Dateiname(programm));
-        QFile::remove(Lastenbibliothek::Dateiname(programm));
+        // The new libraries grow aside and replace the old ones only when everything is written.
+        const QTemporaryDir beiseite(traversen + QStringLiteral(".beispieldaten-XXXXXX"));
+        const QString neu = beiseite.path() + QLatin1Char('/');
+        if (!beiseite.isValid() || !QDir().mkpath(neu + QStringLiteral("Traversen")))
+            throw Fehler(QStringLiteral("Ordner %1 kann nicht angelegt werden").arg(neu));
         Traversenbibliothek bibliothek;
-        bibliothek.BibliothekLaden(programm);
+        bibliothek.BibliothekLaden(neu);
         schreibeTraversen(quellen + QStringLiteral("traversen.txt"), traversen, bibliothek);
         Lastenbibliothek lasten;
-        lasten.BibliothekLaden(programm);
+        lasten.BibliothekLaden(neu);
         schreibeLasten(quellen + QStringLiteral("lasten.txt"), lasten);
         const QString projekte = programm + QStringLiteral("Projekte/");
         QDir().mkpath(projekte);
         schreibeBeispielprojekt(projekte + QStringLiteral("Beispielprojekt.prp"), bibliothek);
+        ersetze(Traversenbibliothek::Dateiname(neu), Traversenbibliothek::Dateiname(programm));
+        ersetze(Lastenbibliothek::Dateiname(neu), Lastenbibliothek::Dateiname(programm));
         ausgabe(QStringLiteral("%1 Traversen, %2 Lasten in %3\n")
                     .arg(bibliothek.cds_travbib.RecordCount())
                     .arg(lasten.cds_lastbib.RecordCount())

@@ -154,6 +154,10 @@ int spannweiten(const QStringList& argumente)
         return 1;
     }
     kalkulator.ZeigeLaengen(bib.cds_travbib);
+    if (kalkulator.ungueltig()) {
+        fehlerausgabe(Traversenkalkulator::Ungueltigtext() + u'\n');
+        return 1;
+    }
     ausgabe(o.json ? alsJson(kalkulator) : alsText(kalkulator));
     if (!o.xls.isEmpty() && !Exportieren(kalkulator, o.xls)) {
         meldungenAusgeben();

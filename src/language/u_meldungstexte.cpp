@@ -61,3 +61,8 @@ void MeldungstexteZuruecksetzen()
     for (const auto& [id, text] : deutsch())
         aktuell()[id] = QString::fromUtf8(text);
 }
+
+QString SpeicherMeldung()
+{
+    return Uebersetzt(1090, QStringLiteral("Nicht genügend Arbeitsspeicher"));
+}

@@ -9,3 +9,6 @@ QString Meldungstext(int id); // the current text of a shared or editor message
 QString Ueberschreibfrage(const QString& pfad);
 void MeldungstexteUebersetzen(); // at a language switch, in id order
 void MeldungstexteZuruecksetzen(); // back to the built-in German texts (a fresh program)
+// "Nicht genügend Arbeitsspeicher" (id 1090): memory ran out in a calculation
+// or while reading a file; the program goes on.
+QString SpeicherMeldung();

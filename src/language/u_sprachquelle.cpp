@@ -1,5 +1,6 @@
 #include "language/u_sprachquelle.h"
 #include "language/u_sprachtabelle.h"
+#include "platform/u_dateifehler.h"
 #include "platform/u_fehler.h"
 #include <QFile>
 #include <QFileInfo>
@@ -10,7 +11,7 @@ std::map<int, QString> LeseSprachquellen(const QStringList& dateien)
     for (const QString& datei : dateien) {
         QFile f(datei);
         if (!f.open(QIODevice::ReadOnly))
-            throw Fehler(QStringLiteral("Datei %1 kann nicht geöffnet werden").arg(datei));
+            throw DateiNichtOeffenbar(datei);
         const QStringList zeilen = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'));
         for (qsizetype i = 0; i < zeilen.size(); ++i) {
             QString zeile = zeilen[i];

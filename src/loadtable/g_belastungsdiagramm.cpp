@@ -1,6 +1,7 @@
 #include "loadtable/g_belastungsdiagramm.h"
 #include "language/u_uebersetzung.h"
 #include "loadtable/u_belastungstabelle.h"
+#include "platform/u_bildpunkt.h"
 #include "platform/u_zahlen.h"
 #include <QPolygon>
 #include <algorithm>
@@ -83,7 +84,8 @@ void BelastungsdiagrammMalen(QPainter& p, QSize groesse, Belastungstabelle& tabe
         QPolygon linie;
         for (int z = 1; z <= zeilen; ++z) {
             const double wert = t.WertBei(z, feld).toDouble();
-            linie << QPoint(t.WertBei(z, laenge).toInt() * dx + 50, y0 - int(std::nearbyint(wert * 10 * dy / bezug)));
+            linie << QPoint(Bildpunkt(t.WertBei(z, laenge).toDouble() * dx + 50),
+                            y0 - BildpunktHalbGerade(wert * 10 * dy / bezug));
         }
         p.setPen(QPen(kurve.farbe, 1));
         p.drawPolyline(linie);

@@ -1,6 +1,7 @@
 #include "platform/u_einstellungsdatei.h"
+#include "platform/u_fehler.h"
+#include "platform/u_sicheresspeichern.h"
 #include <QFile>
-#include <QSaveFile>
 #include <QTextStream>
 
 Einstellungsdatei::Einstellungsdatei(QString pfad) : m_pfad(std::move(pfad))
@@ -76,15 +77,16 @@ void Einstellungsdatei::SchreibeInteger(const QString& abschnitt, const QString&
 
 bool Einstellungsdatei::Speichern() const
 {
-    QSaveFile datei(m_pfad);
-    if (!datei.open(QIODevice::WriteOnly | QIODevice::Text))
-        return false;
-    QTextStream schreiben(&datei);
+    QString text;
     for (const Abschnitt& a : m_abschnitte) {
-        schreiben << '[' << a.name << "]\n";
+        text += QLatin1Char('[') + a.name + QStringLiteral("]\n");
         for (const Eintrag& e : a.eintraege)
-            schreiben << e.schluessel << '=' << e.wert << '\n';
+            text += e.schluessel + QLatin1Char('=') + e.wert + QLatin1Char('\n');
     }
-    schreiben.flush();
-    return datei.commit();
+    try {
+        SchreibeDateiSicher(m_pfad, text.toUtf8());
+        return true;
+    } catch (const Fehler&) {
+        return false;
+    }
 }

@@ -1,4 +1,5 @@
 #include "project/g_grundriss.h"
+#include "platform/u_bildpunkt.h"
 #include <QRect>
 #include <cmath>
 
@@ -46,7 +47,7 @@ QPen stift(const QColor& farbe, int breite)
 }
 } // namespace
 
-int Stiftbreite(double breite, double massstab) { return std::max(1, int(std::nearbyint(breite / massstab))); }
+int Stiftbreite(double breite, double massstab) { return std::max(1, BildpunktHalbGerade(breite / massstab)); }
 
 void ZeichneGrundriss(QPainter& maler, const Grundrisswerkzeuge& a, const QColor& hintergrund)
 {

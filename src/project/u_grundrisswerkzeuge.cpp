@@ -1,5 +1,6 @@
 #include "project/u_grundrisswerkzeuge.h"
 #include "language/u_uebersetzung.h"
+#include "platform/u_bildpunkt.h"
 #include "platform/u_dialoge.h"
 #include "platform/u_zahlen.h"
 #include "project/u_projektmodell.h"
@@ -14,8 +15,6 @@ constexpr double Massstaebe[MassstabStufen] = {1, 0.5, 0.2, 0.1, 0.05, 0.02, 0.0
 
 TField& f(TBClientDataSet& t, const char* name) { return t.FieldByName(QString::fromUtf8(name)); }
 
-// Rounds halves to even, as the plan's pixel positions and widths do.
-int gerundet(double wert) { return int(std::nearbyint(wert)); }
 
 QString meter(const char* vorsatz, double wert)
 {
@@ -80,8 +79,8 @@ Grundrisswerkzeuge::Grundrisswerkzeuge(Projektmodell& projekt) : m_projekt(proje
 
 QPoint Grundrisswerkzeuge::PlanZuBild(QPointF plan) const
 {
-    return {gerundet((plan.x() - planmitte.x()) / Pixelgroesse()) + groesse.width() / 2,
-            gerundet((plan.y() - planmitte.y()) / Pixelgroesse()) + groesse.height() / 2};
+    return {BildpunktHalbGerade((plan.x() - planmitte.x()) / Pixelgroesse()) + groesse.width() / 2,
+            BildpunktHalbGerade((plan.y() - planmitte.y()) / Pixelgroesse()) + groesse.height() / 2};
 }
 
 QPointF Grundrisswerkzeuge::BildZuPlan(QPoint pixel) const

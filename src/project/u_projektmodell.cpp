@@ -1,12 +1,12 @@
 #include "project/u_projektmodell.h"
 #include "beam/u_balkenmodell.h"
 #include "language/u_uebersetzung.h"
+#include "platform/u_dateifehler.h"
 #include "platform/u_dialoge.h"
 #include "platform/u_fehler.h"
 #include "platform/u_zahlen.h"
 #include "tables/u_stream.h"
 #include "tables/u_werteliste.h"
-#include <cmath>
 #include <memory>
 
 const QString ProjektKopf = QStringLiteral("Kelvara VLX Projektdatei 1.0");
@@ -55,33 +55,12 @@ bool gleicherAufbau(const std::vector<TFieldDef>& gelesen, const std::vector<TFi
     return true;
 }
 
-// A number that is not finite would reach every length, force and result.
-void pruefeZahlen(TBClientDataSet& t)
-{
-    std::vector<std::unique_ptr<TBClientDataSet>> details;
-    for (int i = 0; i < t.FieldCount(); ++i)
-        if (t.Fields(i).DataType() == TFieldType::DataSet) {
-            details.push_back(std::make_unique<TBClientDataSet>());
-            details.back()->SetDataSetField(t, t.Fields(i).FieldName());
-        }
-    for (t.First(); !t.Eof(); t.Next()) {
-        for (int i = 0; i < t.FieldCount(); ++i) {
-            const TField& f = t.Fields(i);
-            if (f.DataType() == TFieldType::Float && !f.IsNull() && !std::isfinite(f.AsFloat()))
-                throw Fehler(QStringLiteral("Ungültiger Eigenschaftswert"));
-        }
-        for (auto& detail : details)
-            pruefeZahlen(*detail);
-    }
-}
-
 void lesePaket(DokumentLeser& l, TBClientDataSet& ziel, const std::vector<TFieldDef>& felder)
 {
     ziel.FieldDefs = felder;
     l.Tabelle(ziel);
     if (!gleicherAufbau(ziel.FieldDefs, felder))
-        throw Fehler(QStringLiteral("Ungültiger Eigenschaftswert"));
-    pruefeZahlen(ziel);
+        throw UngueltigerEigenschaftswert();
 }
 } // namespace
 

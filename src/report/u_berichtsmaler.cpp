@@ -1,11 +1,11 @@
 #include "report/u_berichtsmaler.h"
 #include "language/u_uebersetzung.h"
 #include "platform/u_fehler.h"
+#include "platform/u_sicheresspeichern.h"
 #include "platform/u_zahlen.h"
 #include "report/u_berichtsschrift.h"
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace {
 constexpr int pdfDpi = 1200;
@@ -83,31 +83,34 @@ QImage SeiteAlsBild(const Berichtslayout& layout, int seite, double dpi)
     return bild;
 }
 
+namespace {
+void schreibePdf(const Berichtslayout& layout, QIODevice& ziel)
+{
+    QPdfWriter pdf(&ziel);
+    pdf.setResolution(pdfDpi);
+    pdf.setPageSize(QPageSize(layout.papier, QPageSize::Millimeter));
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    pdf.setTitle(layout.titel);
+    pdf.setCreator(QStringLiteral("Kelvara VLX"));
+    QPainter maler;
+    if (!maler.begin(&pdf))
+        throw Fehler(QString());
+    for (int s = 0; s < int(layout.seiten.size()); ++s) {
+        if (s > 0)
+            pdf.newPage();
+        SeiteMalen(maler, layout, s);
+    }
+    maler.end();
+}
+} // namespace
+
 void BerichtAlsPdf(const Berichtslayout& layout, const QString& datei)
 {
-    const auto fehler = [&datei] {
-        return Fehler(Format(Uebersetzt(2701, QStringLiteral("Die Datei %s kann nicht geschrieben werden.")), {datei}));
-    };
-    QSaveFile ziel(datei);
-    if (!ziel.open(QIODevice::WriteOnly))
-        throw fehler();
-    {
-        QPdfWriter pdf(&ziel);
-        pdf.setResolution(pdfDpi);
-        pdf.setPageSize(QPageSize(layout.papier, QPageSize::Millimeter));
-        pdf.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-        pdf.setTitle(layout.titel);
-        pdf.setCreator(QStringLiteral("Kelvara VLX"));
-        QPainter maler;
-        if (!maler.begin(&pdf))
-            throw fehler();
-        for (int s = 0; s < int(layout.seiten.size()); ++s) {
-            if (s > 0)
-                pdf.newPage();
-            SeiteMalen(maler, layout, s);
-        }
-        maler.end();
+    try {
+        SichereDatei ziel(datei);
+        schreibePdf(layout, ziel.geraet());
+        ziel.Abschliessen();
+    } catch (const Fehler&) {
+        throw Fehler(Format(Uebersetzt(2701, QStringLiteral("Die Datei %s kann nicht geschrieben werden.")), {datei}));
     }
-    if (!ziel.commit())
-        throw fehler();
 }

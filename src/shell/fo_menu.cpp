@@ -4,6 +4,7 @@
 #include "platform/fo_hilfe.h"
 #include "platform/u_fehler.h"
 #include "platform/u_programm.h"
+#include "platform/u_sicheresspeichern.h"
 #include "shell/fo_main.h"
 #include "shell/u_anwendung_qt.h"
 #include <QAction>
@@ -14,7 +15,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QSaveFile>
 #include <QTextStream>
 
 namespace {
@@ -453,15 +453,7 @@ void Tfrm_menu::Registrieren()
     });
     if (!bekannt)
         zeilen << *gewaehlt;
-    QSaveFile schreiben(liste);
-    if (!schreiben.open(QIODevice::WriteOnly | QIODevice::Text))
-        throw Fehler(QStringLiteral("Datei %1 kann nicht erstellt werden").arg(liste));
-    QTextStream s(&schreiben);
-    for (const QString& z : zeilen)
-        s << z << '\n';
-    s.flush();
-    if (!schreiben.commit())
-        throw Fehler(QStringLiteral("Datei %1 kann nicht erstellt werden").arg(liste));
+    SchreibeDateiSicher(liste, (zeilen.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
 }
 
 void Tfrm_menu::Hilfe()

@@ -1,11 +1,12 @@
 #include "spreadsheet/u_xls.h"
+#include "platform/u_dateifehler.h"
 #include "platform/u_fehler.h"
+#include "platform/u_sicheresspeichern.h"
 #include "platform/u_zahlen.h"
 #include <gsf/gsf-outfile-msole.h>
 #include <gsf/gsf-outfile.h>
-#include <gsf/gsf-output-stdio.h>
+#include <gsf/gsf-output-memory.h>
 #include <gsf/gsf-utils.h>
-#include <QFile>
 #include <QHash>
 
 namespace {
@@ -293,18 +294,12 @@ void XlsArbeitsmappe::Speichern(const QString& pfad) const
     }();
     (void)gestartet;
     const QByteArray daten = Biff8();
-    const QString fehler = Format(QStringLiteral("Datei %s kann nicht erstellt werden"), {pfad});
+    const QString fehler = DateiNichtErstellbar(pfad).meldung();
 
-    // The stdio sink writes a temporary file and renames it over the target when closed without error.
-    GError* gfehler = nullptr;
-    GsfOutput* datei = gsf_output_stdio_new(QFile::encodeName(pfad).constData(), &gfehler);
-    if (!datei) {
-        const QString grund = gfehler ? QString::fromUtf8(gfehler->message) : QString();
-        if (gfehler)
-            g_error_free(gfehler);
-        throw Fehler(grund.isEmpty() ? fehler : fehler + QStringLiteral(": ") + grund);
-    }
-    GsfOutfile* ole = gsf_outfile_msole_new(datei);
+    // The compound file is built in memory and written like every other file, so that a failing
+    // disk never leaves a truncated workbook in place of the previous one.
+    GsfOutput* speicher = gsf_output_memory_new();
+    GsfOutfile* ole = gsf_outfile_msole_new(speicher);
     GsfOutput* strom = gsf_outfile_new_child(ole, "Workbook", FALSE);
     bool gut = strom && gsf_output_write(strom, size_t(daten.size()),
                                          reinterpret_cast<const guint8*>(daten.constData()));
@@ -314,9 +309,16 @@ void XlsArbeitsmappe::Speichern(const QString& pfad) const
     }
     gut = gsf_output_close(GSF_OUTPUT(ole)) && gut;
     g_object_unref(ole);
-    if (!gsf_output_is_closed(datei))
-        gut = gsf_output_close(datei) && gut;
-    g_object_unref(datei);
+    if (!gsf_output_is_closed(speicher))
+        gut = gsf_output_close(speicher) && gut;
+    const QByteArray datei(reinterpret_cast<const char*>(gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(speicher))),
+                           qsizetype(gsf_output_size(speicher)));
+    g_object_unref(speicher);
     if (!gut)
         throw Fehler(fehler);
+    try {
+        SchreibeDateiSicher(pfad, datei);
+    } catch (const Fehler& f) {
+        throw Fehler(fehler + QStringLiteral(": ") + f.meldung());
+    }
 }

@@ -4,6 +4,7 @@
 #include "platform/u_codepage.h"
 #include "platform/u_fehler.h"
 #include "tables/u_paket.h"
+#include <QSet>
 #include <QtEndian>
 #include <cstring>
 #include <optional>
@@ -108,6 +109,7 @@ struct Tabelle {
     std::vector<quint32> protokoll; // CHANGE_LOG triples
     bool hatVerknuepfung = false;
     std::vector<RohZeile> zeilen;
+    QSet<QString> feldnamen; // case-folded, to find a doubled column without a search
 };
 
 struct Parameter {
@@ -247,9 +249,10 @@ private:
             return spalte;
         }
         Ebene& ebene = *tabelle.ebene;
-        for (const TFieldDef& vorhanden : ebene.felder)
-            if (vorhanden.name.compare(def.name, Qt::CaseInsensitive) == 0)
-                Paketfehler(QStringLiteral("Die Spalte '%1' ist doppelt").arg(def.name));
+        const qsizetype vorher = tabelle.feldnamen.size();
+        tabelle.feldnamen.insert(def.name.toCaseFolded());
+        if (tabelle.feldnamen.size() == vorher)
+            Paketfehler(QStringLiteral("Die Spalte '%1' ist doppelt").arg(def.name));
         spalte.feld = int(ebene.felder.size());
         if (def.type == TFieldType::AutoInc && ebene.autoincFeld < 0)
             ebene.autoincFeld = spalte.feld;

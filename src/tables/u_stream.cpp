@@ -1,13 +1,14 @@
 #include "tables/u_stream.h"
 #include "platform/u_codepage.h"
+#include "platform/u_dateifehler.h"
 #include "platform/u_fehler.h"
 #include <cstring>
 
 namespace {
 enum Wertart : quint8 { Int8 = 2, Int16 = 3, Int32 = 4, KurzText = 6, LangText = 12, WideText = 18, Utf8Text = 20 };
 
-[[noreturn]] void leseFehler() { throw Fehler(QStringLiteral("Stream-Lesefehler")); }
-[[noreturn]] void ungueltigerWert() { throw Fehler(QStringLiteral("Ungültiger Eigenschaftswert")); }
+[[noreturn]] void leseFehler() { throw StreamLesefehler(); }
+[[noreturn]] void ungueltigerWert() { throw UngueltigerEigenschaftswert(); }
 
 bool nurAscii(const QString& text)
 {
@@ -64,7 +65,7 @@ std::optional<QString> strengesUtf8(const QByteArray& bytes)
 void schreibeGanz(QIODevice& stream, const char* daten, qint64 laenge)
 {
     if (laenge > 0 && stream.write(daten, laenge) != laenge)
-        throw Fehler(QStringLiteral("Stream-Schreibfehler"));
+        throw StreamSchreibfehler();
 }
 } // namespace
 

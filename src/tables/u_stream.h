@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <memory>
 
-class QSaveFile;
+class SichereDatei;
 class QFile;
 class TBClientDataSet;
 
@@ -68,12 +68,11 @@ public:
     void Text(const QString& text);
     void Integer(qint32 wert);
     void Tabelle(TBClientDataSet& tabelle); // finishes the values first
-    void Abschliessen();                    // commits the file; without it the target is untouched
+    void Abschliessen();                    // replaces the target; without it the target is untouched
 
 private:
     void werteBeenden();
-    QString m_datei;
-    std::unique_ptr<QSaveFile> m_datei_geraet;
+    std::unique_ptr<SichereDatei> m_datei_geraet;
     std::unique_ptr<TWriter> m_writer;
 };
 
@@ -84,7 +83,8 @@ public:
     ~DokumentLeser();
     QString Text();
     qint32 Integer();
-    void Tabelle(TBClientDataSet& tabelle); // finishes the values first
+    // Finishes the values first; a number that is not finite is "Ungültiger Eigenschaftswert".
+    void Tabelle(TBClientDataSet& tabelle);
     QIODevice& geraet();
 
 private:

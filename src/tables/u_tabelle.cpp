@@ -1,7 +1,9 @@
 #include "tables/u_tabelle.h"
+#include "platform/u_dateifehler.h"
 #include "platform/u_fehler.h"
 #include "tables/u_paket.h"
 #include "tables/u_tabelle_impl.h"
+#include <QSet>
 #include <QtEndian>
 #include <algorithm>
 
@@ -20,12 +22,14 @@ bool gleicheDefs(const std::vector<TFieldDef>& a, const std::vector<TFieldDef>& 
 
 void pruefeDefs(const std::vector<TFieldDef>& defs)
 {
+    QSet<QString> namen;
     for (size_t i = 0; i < defs.size(); ++i) {
         if (defs[i].name.isEmpty())
             throw Fehler(QStringLiteral("Ein Feld hat keinen Namen"));
-        for (size_t j = 0; j < i; ++j)
-            if (defs[j].name.compare(defs[i].name, Qt::CaseInsensitive) == 0)
-                throw Fehler(QStringLiteral("Doppelter Feldname '%1'").arg(defs[i].name));
+        const qsizetype vorher = namen.size();
+        namen.insert(defs[i].name.toCaseFolded());
+        if (namen.size() == vorher)
+            throw Fehler(QStringLiteral("Doppelter Feldname '%1'").arg(defs[i].name));
         if (defs[i].calculated && defs[i].type == TFieldType::DataSet)
             throw Fehler(QStringLiteral("Das berechnete Feld '%1' kann keine Tabelle sein")
                              .arg(defs[i].name));
@@ -513,7 +517,7 @@ void TBClientDataSet::SchreibeInStream(QIODevice& stream)
     const qint32 laenge = qToLittleEndian(qint32(paket.size()));
     if (stream.write(reinterpret_cast<const char*>(&laenge), 4) != 4
         || stream.write(paket) != paket.size())
-        throw Fehler(QStringLiteral("Stream-Schreibfehler"));
+        throw StreamSchreibfehler();
 }
 
 // A stored length of 0 or below holds no packet: reading fails with a clear error and the table
@@ -523,18 +527,18 @@ void TBClientDataSet::LeseAusStream(QIODevice& stream)
     Close();
     char laengenbytes[4];
     if (stream.read(laengenbytes, 4) != 4)
-        throw Fehler(QStringLiteral("Stream-Lesefehler"));
+        throw StreamLesefehler();
     const qint32 laenge = qFromLittleEndian<qint32>(laengenbytes);
     if (laenge <= 0)
         throw Fehler(QStringLiteral("Ungültige Länge %1 eines Tabellenpakets").arg(laenge));
     if (!stream.isSequential() && laenge > stream.size() - stream.pos())
-        throw Fehler(QStringLiteral("Stream-Lesefehler"));
+        throw StreamLesefehler();
     // Read in pieces, so memory grows only with the bytes really there.
     QByteArray paket;
     while (paket.size() < laenge) {
         const QByteArray stueck = stream.read(std::min<qint64>(laenge - paket.size(), 1 << 20));
         if (stueck.isEmpty())
-            throw Fehler(QStringLiteral("Stream-Lesefehler"));
+            throw StreamLesefehler();
         paket.append(stueck);
     }
     AusPaket(paket);

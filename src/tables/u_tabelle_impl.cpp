@@ -83,10 +83,7 @@ void TBClientDataSet::Impl::pruefeAktiv() const
 
 int TBClientDataSet::Impl::feldIndex(const QString& name) const
 {
-    for (size_t i = 0; i < liste.size(); ++i)
-        if (liste[i].name.compare(name, Qt::CaseInsensitive) == 0)
-            return int(i);
-    return -1;
+    return feldnummern.value(name.toCaseFolded(), -1);
 }
 
 void TBClientDataSet::Impl::felderSetzen(std::vector<TFieldDef> neueListe)
@@ -94,20 +91,19 @@ void TBClientDataSet::Impl::felderSetzen(std::vector<TFieldDef> neueListe)
     liste = std::move(neueListe);
     for (TField* feld : felder)
         feld->m_index = -1;
+    QHash<QString, TField*> frei; // field objects without a field yet, by case-folded name
+    for (auto& vorhanden : alleFelder)
+        frei.insert(vorhanden->m_name.toCaseFolded(), vorhanden.get());
     felder.clear();
+    feldnummern.clear();
     gespeichert.clear();
     berechnet.clear();
     anzahlBerechnet = 0;
     int naechsterGespeichert = 0;
     for (size_t i = 0; i < liste.size(); ++i) {
         const TFieldDef& def = liste[i];
-        TField* feld = nullptr;
-        for (auto& vorhanden : alleFelder)
-            if (vorhanden->m_index < 0
-                && vorhanden->m_name.compare(def.name, Qt::CaseInsensitive) == 0) {
-                feld = vorhanden.get();
-                break;
-            }
+        const QString schluessel = def.name.toCaseFolded();
+        TField* feld = frei.take(schluessel);
         if (!feld) {
             alleFelder.push_back(std::unique_ptr<TField>(new TField(&q, -1, def.name)));
             feld = alleFelder.back().get();
@@ -115,6 +111,7 @@ void TBClientDataSet::Impl::felderSetzen(std::vector<TFieldDef> neueListe)
         feld->m_index = int(i);
         feld->m_name = def.name;
         felder.push_back(feld);
+        feldnummern.insert(schluessel, int(i));
         gespeichert.push_back(def.calculated ? -1 : naechsterGespeichert++);
         berechnet.push_back(def.calculated ? anzahlBerechnet++ : -1);
     }
@@ -277,8 +274,11 @@ void TBClientDataSet::Impl::pruefeEindeutig(const Zeile& zeile, int ausser) cons
 {
     if (!eindeutig || sortFelder.empty())
         return;
-    for (size_t i = 0; i < zeilen->size(); ++i)
-        if (int(i) != ausser && vergleiche((*zeilen)[i], zeile) == 0)
+    // the ordering is sorted by the index: only the rows with an equal key are looked at
+    auto stelle = std::partition_point(reihenfolge.begin(), reihenfolge.end(),
+                                       [&](int i) { return vergleiche((*zeilen)[i], zeile) < 0; });
+    for (; stelle != reihenfolge.end() && vergleiche((*zeilen)[*stelle], zeile) == 0; ++stelle)
+        if (*stelle != ausser)
             throw Fehler(QStringLiteral("Schlüsselverletzung: Im Index '%1' gibt es bereits einen "
                                         "Datensatz mit diesem Schlüssel")
                              .arg(indexName));

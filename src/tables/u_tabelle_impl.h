@@ -2,6 +2,7 @@
 // Inside of TBClientDataSet, shared by the table and its fields.
 #include "tables/u_tabellendaten.h"
 #include "tables/u_tabelle.h"
+#include <QHash>
 
 struct TBClientDataSet::Impl {
     explicit Impl(TBClientDataSet& tabelle) : q(tabelle) {}
@@ -15,6 +16,7 @@ struct TBClientDataSet::Impl {
     // Field list
     std::vector<TFieldDef> liste;
     std::vector<TField*> felder;
+    QHash<QString, int> feldnummern; // case-folded name -> index in liste
     std::vector<std::unique_ptr<TField>> alleFelder; // a field object lives while its name does
     std::vector<int> gespeichert; // per field: index of its value in the row, -1 when calculated
     std::vector<int> berechnet;   // per field: index among the calculated values, or -1

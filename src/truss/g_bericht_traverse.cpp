@@ -87,6 +87,8 @@ Band titelband(const Traversenentwurf& t)
         masse.links(beschriftung("cbHoriDiga"), normal, 132);
 
     Spalte werte(b, std::max(bilderOben + bildhoehe, masse.y()) + 3, 60, Zeile);
+    for (const QString& stoerung : t.Stoerungen())
+        werte.links(titel("gbHinweise") + u' ' + stoerung, fett);
     werte.links(titel("gbErgebnisse"), fett);
     const double gurt = werte.y();
     b.ab(0, gurt, beschriftung("lblGurt"), normal);

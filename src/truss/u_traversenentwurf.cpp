@@ -146,6 +146,13 @@ double Traversenentwurf::nenner(double n)
     return n;
 }
 
+void Traversenentwurf::pruefeRohr(double d, double w)
+{
+    if (d < 0 || w < 0 || 2 * w > d)
+        throw Fehler(Format(Uebersetzt(2197, QStringLiteral("Unmögliches Rohr: Wand %s mm, Durchmesser %s mm")),
+                            {FormatWert(w), FormatWert(d)}));
+}
+
 double Traversenentwurf::endlich(double x)
 {
     if (!std::isfinite(x))
@@ -153,22 +160,34 @@ double Traversenentwurf::endlich(double x)
     return x;
 }
 
-bool Traversenentwurf::ausfuehren(void (Traversenentwurf::*lauf)())
+bool Traversenentwurf::ausfuehren(Schritt schritt, void (Traversenentwurf::*lauf)())
 {
+    QString& stoerung = m_stoerungen[std::size_t(schritt)];
     try {
         (this->*lauf)();
+        stoerung.clear();
         return true;
     } catch (const Fehler& fehler) {
+        stoerung = fehler.meldung();
         dialoge().Meldung(fehler.meldung());
         return false;
     }
 }
 
-bool Traversenentwurf::BerechneTraverse() { return ausfuehren(&Traversenentwurf::laufTraverse) && BerechneDiagonale(); }
+QStringList Traversenentwurf::Stoerungen() const
+{
+    QStringList liste;
+    for (const QString& stoerung : m_stoerungen)
+        if (!stoerung.isEmpty())
+            liste << stoerung;
+    return liste;
+}
 
-bool Traversenentwurf::BerechneDiagonale() { return ausfuehren(&Traversenentwurf::laufDiagonale); }
+bool Traversenentwurf::BerechneTraverse() { return ausfuehren(Schritt::Traverse, &Traversenentwurf::laufTraverse) && BerechneDiagonale(); }
 
-bool Traversenentwurf::BerechneVerbinder() { return ausfuehren(&Traversenentwurf::laufVerbinder); }
+bool Traversenentwurf::BerechneDiagonale() { return ausfuehren(Schritt::Diagonale, &Traversenentwurf::laufDiagonale); }
+
+bool Traversenentwurf::BerechneVerbinder() { return ausfuehren(Schritt::Verbinder, &Traversenentwurf::laufVerbinder); }
 
 void Traversenentwurf::laufTraverse()
 {
@@ -189,6 +208,7 @@ void Traversenentwurf::laufTraverse()
     const double nuA = zahl(e.edtSicherheitsfaktor, 1.0);
     e.edtSicherheitsfaktor = FormatFloat(QStringLiteral("0.00"), nuA);
     const double nu = e.cbBGVC1 ? 2 * nuA : nuA;
+    pruefeRohr(d, w);
 
     Traversenkennwerte k = m_werte;
     k.A = endlich(RohrFlaeche(d, w));
@@ -203,8 +223,11 @@ void Traversenentwurf::laufTraverse()
     r.lblValueITravHori = wert(k.I_h);
     m_werte = k;
 
-    // As a column; the safety factor divides every capacity.
+    // As a column; the safety factor divides every capacity (a negative one would turn them).
     nenner(nu);
+    if (nu < 0)
+        throw Fehler(Format(Uebersetzt(2198, QStringLiteral("Sicherheitsfaktor %s muss größer als 0 sein")),
+                            {e.edtSicherheitsfaktor}));
     const double fE = endlich(ZulKnickkraft(m, k.A, k.I, std::min(a, aStrich) / 2, nu));
     r.lblValueEinzel = wert(fE / NewtonJeKilogramm);
     const double fVA = geteilt(n * fV, nu);
@@ -267,6 +290,7 @@ void Traversenentwurf::laufDiagonale()
 
     const double dD = zahl(e.edt_Dia_Durchmesser, 0);
     const double wD = zahl(e.edt_Dia_Wandstaerke, 0);
+    pruefeRohr(dD, wD);
     const double aD = endlich(RohrFlaeche(dD, wD));
     const double iD = endlich(RohrTraegheit(dD, wD));
     r.lblValueADia = wert(aD);

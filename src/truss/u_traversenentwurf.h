@@ -11,6 +11,7 @@
 #include "platform/u_zahlen.h"
 #include "tables/u_auswahl.h"
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <optional>
 #include <vector>
@@ -141,6 +142,9 @@ public:
     bool BerechneTraverse(); // ends with BerechneDiagonale
     bool BerechneDiagonale();
     bool BerechneVerbinder();
+    // The messages of the steps whose last run stopped (an impossible tube, a negative safety
+    // factor, an arithmetic fault): their results are not those of the inputs shown.
+    QStringList Stoerungen() const;
 
     // The connector tab's common change handler (cmbVerbinderChange); no sender when the window
     // calls it after a change on the first tab. Returns false when the suppression flag held it
@@ -171,7 +175,9 @@ private:
     void laufTraverse();
     void laufDiagonale();
     void laufVerbinder();
-    bool ausfuehren(void (Traversenentwurf::*lauf)());
+    enum class Schritt { Traverse, Diagonale, Verbinder };
+    bool ausfuehren(Schritt schritt, void (Traversenentwurf::*lauf)());
+    std::array<QString, 3> m_stoerungen; // per step, the message of its last run that stopped
     void schreibeStuetzenkoepfe();
 
     // A number input: the whole text in the locale's format, vorgabe when it does not convert.
@@ -179,6 +185,9 @@ private:
     // Arithmetic that stops the run instead of yielding an infinite or undefined value.
     static double nenner(double n); // n unless it is 0
     static double endlich(double x);
+    // A wall thicker than the tube's radius (a typed "60" for "6,0") or a negative size would give
+    // negative areas and capacities.
+    static void pruefeRohr(double d, double w);
     static double geteilt(double zaehler, double n) { return endlich(zaehler / nenner(n)); }
     static QString wert(double x) { return FormatWert(endlich(x)); }
 

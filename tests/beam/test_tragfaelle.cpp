@@ -3,6 +3,7 @@
 #include "beam/u_tragfaelle.h"
 #include "platform/u_fehler.h"
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <cmath>
 #include <random>
 
@@ -371,4 +372,44 @@ TEST(Tragfaelle, SchnelleRechnungStimmtMitDerDirektenAuswertungUeberein)
             gesamt += WirksameLast(v, l);
         EXPECT_DOUBLE_EQ(e.gesamtlast, gesamt);
     }
+}
+
+namespace {
+Rechenvorgabe kurzMitLagern(int anzahl)
+{
+    Rechenvorgabe v;
+    v.traverse.laenge = 0.5; // six sections: the load cases alone make the size
+    v.traverse.eigenlast = 100;
+    for (int i = 0; i < anzahl; ++i)
+        v.lager.push_back({i + 1, -0.25 + 0.5 * i / (anzahl - 1), 0, 0});
+    return v;
+}
+} // namespace
+
+TEST(Tragfaelle, MehrAlsZweihundertLagerWerdenVorDerRechnungMitDerGrenzeAbgelehnt)
+{
+    // 4 472 supports are ten million load cases: refused before anything is allocated
+    for (int anzahl : {201, 1400, 4472}) {
+        const QString meldung = [&] {
+            try {
+                RechneTragfaelle(kurzMitLagern(anzahl));
+            } catch (const Fehler& f) {
+                return f.meldung();
+            }
+            return QString();
+        }();
+        EXPECT_EQ(meldung, QStringLiteral("Berechnung nicht möglich: %1 Lager, höchstens 200").arg(anzahl));
+    }
+}
+
+TEST(Tragfaelle, ZweihundertLagerGebenJedesPaarAlsTragfall)
+{
+    const Rechenergebnis e = RechneTragfaelle(kurzMitLagern(200));
+    ASSERT_EQ(e.tragfaelle.size(), 200u * 199u / 2);
+    // the outermost pair carries the whole self-weight as a simple beam: g·L/2 each
+    const auto aussen = std::find_if(e.tragfaelle.begin(), e.tragfaelle.end(),
+                                     [](const Tragfall& t) { return t.lager1 == 1 && t.lager2 == 200; });
+    ASSERT_NE(aussen, e.tragfaelle.end());
+    EXPECT_NEAR(aussen->kraft1, 100 * 0.5 / 2, 1e-9);
+    EXPECT_NEAR(aussen->kraft2, 100 * 0.5 / 2, 1e-9);
 }

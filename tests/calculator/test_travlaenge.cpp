@@ -2,6 +2,7 @@
 // central point load, its bound, and the grid texts.
 #include "calculator/u_travlaenge.h"
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -108,18 +109,9 @@ TEST(Spannweiten, OhneEigenlastEndetDieTabelleBeiDerHoechstspannweite)
     k.BaueLaengen(w);
     EXPECT_EQ(k.laengen.size(), size_t(MaximaleSpannweite));
     EXPECT_TRUE(k.begrenzt());
-    w.eigenlast = -5;
-    k.BaueLaengen(w);
-    EXPECT_EQ(k.laengen.size(), size_t(MaximaleSpannweite));
     // An empty library row (all values 0) never turns negative either.
     k.BaueLaengen(Kalkulatortraverse{});
     EXPECT_EQ(k.laengen.size(), size_t(MaximaleSpannweite));
-    // A negative capacity ends at once.
-    w = beispiel();
-    w.querkraft = -1;
-    k.BaueLaengen(w);
-    EXPECT_EQ(k.laengen.size(), 1u);
-    EXPECT_FALSE(k.begrenzt());
 }
 
 TEST(Spannweiten, KopfUndZelltexteDesGitters)
@@ -137,4 +129,23 @@ TEST(Spannweiten, KopfUndZelltexteDesGitters)
     k.einstellungen.cmbEigenlast.waehle(1);
     EXPECT_EQ(k.Zelltext(k.laengen.back(), 3).trimmed(), QStringLiteral("-97,62"));
     EXPECT_EQ(k.Zelltext(k.laengen[0], 2).trimmed(), QStringLiteral("4,90"));
+}
+
+TEST(Spannweiten, NegativeOderNichtEndlicheBibliothekswerteGebenKeineTabelle)
+{
+    for (double falsch : {-1.0, -1e6, std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()}) {
+        for (int feld = 0; feld < 3; ++feld) {
+            Kalkulatortraverse w = beispiel();
+            (feld == 0 ? w.eigenlast : feld == 1 ? w.querkraft : w.biegemoment) = falsch;
+            Traversenkalkulator k;
+            k.BaueLaengen(w);
+            EXPECT_TRUE(k.ungueltig()) << falsch << " in " << feld;
+            EXPECT_TRUE(k.laengen.empty());
+        }
+    }
+    Traversenkalkulator k;
+    k.BaueLaengen(beispiel());
+    EXPECT_FALSE(k.ungueltig());
+    EXPECT_FALSE(k.laengen.empty());
+    EXPECT_EQ(Traversenkalkulator::Ungueltigtext(), QStringLiteral("Negative oder ungültige Werte in der Bibliothek"));
 }

@@ -19,12 +19,6 @@ namespace {
 QString quellen() { return QStringLiteral(KELVARA_QUELLEN "/assets/beispiele"); }
 
 double zahl(QString text) { return ZahlAusText(text.remove(QLatin1Char(' ')), -1); }
-
-QByteArray inhalt(const QString& pfad)
-{
-    QFile f(pfad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 } // namespace
 
 TEST(Beispieldaten, BibliothekstraversenHabenDieWerteIhrerEigenenTraversendateien)
@@ -71,7 +65,7 @@ TEST(Beispieldaten, LastenbibliothekHatJedeLastEinmalUndZweiLaeufeGebenDieselben
     lasten.LastenAuflisten(5, motoren);
     EXPECT_EQ(motoren.size(), 4u);
     for (const QString& datei : {QStringLiteral("/Traversen/Bibliothek.cds"), QStringLiteral("/Traversen/Lasten-Bibliothek.cds")})
-        EXPECT_EQ(inhalt(a.path() + datei), inhalt(b.path() + datei)) << datei.toStdString();
+        EXPECT_EQ(dateiInhalt(a.path() + datei), dateiInhalt(b.path() + datei)) << datei.toStdString();
 }
 
 TEST(Beispieldaten, BeispielprojektHatVierBerechneteTraversenUndDenBuehnengrundriss)
@@ -146,4 +140,29 @@ TEST(Beispieldaten, BeispielprojektRechnetUnterJederLocaleGleich)
         }
         EXPECT_EQ(gerechnet, 4);
     }
+}
+
+TEST(Beispieldaten, EinAbgebrochenerLaufLaesstBeideBibliothekenUnveraendert)
+{
+    QTemporaryDir ordner, kaputt;
+    ASSERT_EQ(kelvaraCli({QStringLiteral("beispieldaten"), quellen(), ordner.path()}).code, 0);
+    const QString traversen = Traversenbibliothek::Dateiname(ordner.path() + QLatin1Char('/'));
+    const QString lasten = Lastenbibliothek::Dateiname(ordner.path() + QLatin1Char('/'));
+    const QByteArray traversenVorher = dateiInhalt(traversen);
+    const QByteArray lastenVorher = dateiInhalt(lasten);
+    ASSERT_FALSE(traversenVorher.isEmpty());
+    // the trusses are read, the loads' source has a line with a field missing
+    ASSERT_TRUE(QFile::copy(quellen() + QStringLiteral("/traversen.txt"), kaputt.filePath(QStringLiteral("traversen.txt"))));
+    QFile falsch(kaputt.filePath(QStringLiteral("lasten.txt")));
+    ASSERT_TRUE(falsch.open(QIODevice::WriteOnly));
+    falsch.write("Motor;5\n");
+    falsch.close();
+
+    const CliLauf lauf = kelvaraCli({QStringLiteral("beispieldaten"), kaputt.path(), ordner.path()});
+    EXPECT_EQ(lauf.code, 1);
+    EXPECT_TRUE(lauf.fehler.contains(QStringLiteral("Felder erwartet"))) << lauf.fehler.toStdString();
+    EXPECT_EQ(dateiInhalt(traversen), traversenVorher);
+    EXPECT_EQ(dateiInhalt(lasten), lastenVorher);
+    EXPECT_EQ(QDir(ordner.filePath(QStringLiteral("Traversen"))).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList()); // nothing built aside is left behind
 }

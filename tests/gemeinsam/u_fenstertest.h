@@ -7,6 +7,7 @@
 #include "language/u_uebersetzung.h"
 #include "platform/u_dialoge_skript.h"
 #include "platform/u_programm.h"
+#include "u_testhilfen.h"
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -41,12 +42,6 @@ private:
 inline void schreibeSprachdatei(const QString& pfad, const std::map<int, QString>& zeilen)
 {
     SchreibeSprachdatei(zeilen, pfad);
-}
-
-inline QByteArray dateiInhalt(const QString& pfad)
-{
-    QFile f(pfad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // Saves what the widget shows under the build folder's "bilder" for a look by eye.

@@ -1,7 +1,10 @@
 #include "u_testhilfen.h"
 #include "platform/u_fehler.h"
+#include <QFile>
 #include <QLocale>
 #include <QProcess>
+#include <csignal>
+#include <sys/resource.h>
 #include <gtest/gtest.h>
 
 CliLauf kelvaraCli(const QStringList& argumente)
@@ -37,4 +40,29 @@ QString fehlerVon(const std::function<void()>& f)
         return e.meldung();
     }
     return QString();
+}
+
+VollePlatte::VollePlatte(long long bytes)
+{
+    rlimit grenze{};
+    getrlimit(RLIMIT_FSIZE, &grenze);
+    m_grenze = grenze.rlim_cur;
+    m_signal = std::signal(SIGXFSZ, SIG_IGN);
+    grenze.rlim_cur = rlim_t(bytes);
+    EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &grenze), 0);
+}
+
+VollePlatte::~VollePlatte()
+{
+    rlimit grenze{};
+    getrlimit(RLIMIT_FSIZE, &grenze);
+    grenze.rlim_cur = rlim_t(m_grenze);
+    setrlimit(RLIMIT_FSIZE, &grenze);
+    std::signal(SIGXFSZ, m_signal);
+}
+
+QByteArray dateiInhalt(const QString& pfad)
+{
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }

@@ -19,3 +19,20 @@ QString ImSystemformat(QString zahl);
 
 // The message of the Fehler that f throws, or the empty text when it throws none.
 QString fehlerVon(const std::function<void()>& f);
+
+// While it lives, no file this process writes grows beyond `bytes`: every write past that fails
+// as on a full disk (RLIMIT_FSIZE, its signal ignored).
+class VollePlatte {
+public:
+    explicit VollePlatte(long long bytes);
+    ~VollePlatte();
+    VollePlatte(const VollePlatte&) = delete;
+    VollePlatte& operator=(const VollePlatte&) = delete;
+
+private:
+    unsigned long long m_grenze = 0;
+    void (*m_signal)(int) = nullptr;
+};
+
+// The bytes of a file, empty when it cannot be read.
+QByteArray dateiInhalt(const QString& pfad);

@@ -4,6 +4,7 @@
 #include "platform/u_fehler.h"
 #include "tables/u_stream.h"
 #include "truss/u_traversenbibliothek.h"
+#include "u_testhilfen.h"
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -221,4 +222,26 @@ TEST(Traversenbibliothek, SchreibfehlerWirdGemeldetUndDieZeileBleibt)
     EXPECT_TRUE(d.allesBeantwortet());
     EXPECT_TRUE(d.gezeigt.first().contains(QStringLiteral("Bibliothek.cds")));
     EXPECT_EQ(bib.cds_travbib.RecordCount(), 1);
+}
+
+TEST(Traversenbibliothek, VollePlatteBeimEinfuegenLaesstDieBibliothekDateiGanz)
+{
+    Programm p;
+    for (const char* name : {"A", "B", "C"})
+        ASSERT_TRUE(p.bib.InBibliothek(eintrag(QStringLiteral("ABC"), QString::fromLatin1(name)), Traversenbibliothek::ExistiertMuster()));
+    const QByteArray vorher = inhalt(p.bib.datei());
+    ASSERT_GT(vorher.size(), 100);
+    SkriptDialoge d;
+    d.erwarteMeldung();
+    {
+        VollePlatte voll(vorher.size()); // the new file, one row longer, does not fit
+        p.bib.InBibliothek(eintrag(QStringLiteral("ABC"), QStringLiteral("D")), Traversenbibliothek::ExistiertMuster());
+    }
+    EXPECT_TRUE(d.allesBeantwortet());
+    EXPECT_EQ(d.gezeigt, QStringList{QStringLiteral("Stream-Schreibfehler")});
+    EXPECT_EQ(inhalt(p.bib.datei()), vorher);
+    EXPECT_EQ(QDir(p.ordner.filePath(QStringLiteral("Traversen"))).entryList(QDir::Files), QStringList{QStringLiteral("Bibliothek.cds")});
+    Traversenbibliothek wieder;
+    wieder.BibliothekLaden(p.ordner.path());
+    EXPECT_EQ(wieder.cds_travbib.RecordCount(), 3);
 }

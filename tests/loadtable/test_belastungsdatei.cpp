@@ -5,9 +5,11 @@
 #include "platform/u_fehler.h"
 #include "tables/u_stream.h"
 #include "tables/u_werteliste.h"
+#include "u_testhilfen.h"
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -246,4 +248,29 @@ TEST(Belastungsdatei, SchreibfehlerLaesstMarkeUndDateinamen)
     EXPECT_THROW(BelastungstabelleSpeichern(b, ordner.filePath(QStringLiteral("fehlt/t.prb"))), Fehler);
     EXPECT_TRUE(b.geaendert);
     EXPECT_EQ(b.dateiname, QString());
+}
+
+TEST(Belastungsdatei, NichtEndlicheZahlImPaketMachtDieDateiUnlesbarUndAendertNichts)
+{
+    QTemporaryDir ordner;
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    int nummer = 0;
+    for (const auto& [einzellast, streckenlast] : {std::pair{nan, 1.0}, {1.0, inf}, {-inf, 1.0}}) {
+        const QString pfad = ordner.filePath(QStringLiteral("nan%1.prb").arg(++nummer));
+        {
+            TBClientDataSet t;
+            gespeicherteTabelle(t, {{2, 100, 20}, {5, einzellast, streckenlast}});
+            DokumentSchreiber s(pfad);
+            s.Text(BelastungstabelleKopf());
+            s.Text(QString());
+            s.Tabelle(t);
+            s.Abschliessen();
+        }
+        Belastungstabelle b;
+        b.eingaben.hersteller = QStringLiteral("wie vorher");
+        EXPECT_EQ(fehlerVon([&] { BelastungstabelleLaden(b, pfad); }), QStringLiteral("Ungültiger Eigenschaftswert"));
+        EXPECT_EQ(b.eingaben.hersteller, QStringLiteral("wie vorher"));
+        EXPECT_FALSE(b.cds_traverse.Active());
+    }
 }

@@ -203,3 +203,19 @@ TEST(Belastungsdiagramm, EineRiesigeLaengeZeichnetAlleStricheAnDieAchseStattEndl
     EXPECT_EQ(bild.pixelColor(49, 400 - 30 - 4), QColor(Qt::black));
     EXPECT_EQ(bild.pixelColor(250, 400 - 30 - 4), QColor(Qt::white));
 }
+
+TEST(Belastungsdiagramm, EineRiesigeLastLaeuftAusDemBildOhneDieAnderenPunkteZuVerschieben)
+{
+    Tabelle t;
+    zeile(t.b, 21, 1e308, 1);  // a finite number whose forces overflow to infinity
+    zeile(t.b, 22, -1e308, 1);
+    t.b.Neuberechnen();
+    const QImage bild = Belastungsdiagramm(QSize(860, 400), t.b);
+    // The curves of the ordinary rows still pass their columns: the 2 m row at dx·2 + 50, with
+    // dx = (860 − 60) / 22 now that the table ends at 22 m.
+    const int dx = (860 - 60) / 22;
+    int blau = 0;
+    for (int y = 0; y < 400; ++y)
+        blau += bild.pixelColor(dx * 2 + 50, y) == QColor(0, 0, 255);
+    EXPECT_GT(blau, 0);
+}

@@ -3,6 +3,8 @@
 #include "platform/u_fehler.h"
 #include "report/u_beispielbericht.h"
 #include "report/u_berichtsmaler.h"
+#include "u_testhilfen.h"
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -105,4 +107,21 @@ TEST(BerichtAlsPdf, MeldetEinenNichtSchreibbarenPfadUndLaesstDieAlteDateiBeiErfo
     BerichtAlsPdf(layout, datei);
     EXPECT_EQ(pdfSeiten(datei), 1);
     EXPECT_TRUE(pdfSeitentexte(datei).first().contains(QStringLiteral("Zeile 3")));
+}
+
+TEST(BerichtAlsPdf, VollePlatteLaesstDenAltenBerichtStehen)
+{
+    QTemporaryDir ordner;
+    const QString datei = ordner.filePath(QStringLiteral("bericht.pdf"));
+    const Berichtslayout layout = Umbrechen(zeilenbericht(3));
+    BerichtAlsPdf(layout, datei);
+    const QByteArray vorher = dateiInhalt(datei);
+    QString meldung;
+    {
+        VollePlatte voll(vorher.size() / 2);
+        meldung = fehlerVon([&] { BerichtAlsPdf(Umbrechen(zeilenbericht(40)), datei); });
+    }
+    EXPECT_EQ(meldung, QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(datei));
+    EXPECT_EQ(dateiInhalt(datei), vorher);
+    EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files), QStringList{QStringLiteral("bericht.pdf")});
 }

@@ -187,3 +187,20 @@ TEST(Spracheditor, DasGridNimmtHoechstensFuenfzigZeichenFuerDenNamen)
     ASSERT_NE(feld, nullptr);
     EXPECT_EQ(feld->maxLength(), 50);
 }
+
+TEST(Spracheditor, RegistrierenAufVollerPlatteLaesstDieListeWieSieWar)
+{
+    Editorumgebung u;
+    u.skript.erwarteOeffnen(QStringLiteral("/daten/Sprachen/English.prl"));
+    u.anwendung.menu()->Registrieren();
+    const QString liste = u.ordner.pfad(QStringLiteral("Sprachen/Sprachen.txt"));
+    const QByteArray vorher = dateiInhalt(liste);
+    u.skript.erwarteOeffnen(QStringLiteral("/daten/Sprachen/Polski.prl"));
+    QString meldung;
+    {
+        VollePlatte voll(vorher.size());
+        meldung = fehlerVon([&] { u.anwendung.menu()->Registrieren(); });
+    }
+    EXPECT_EQ(meldung, QStringLiteral("Stream-Schreibfehler"));
+    EXPECT_EQ(dateiInhalt(liste), vorher);
+}

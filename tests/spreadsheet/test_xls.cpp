@@ -3,6 +3,7 @@
 #include "calculator/u_export.h"
 #include "platform/u_dialoge_skript.h"
 #include "platform/u_fehler.h"
+#include "u_testhilfen.h"
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -229,4 +230,24 @@ TEST(Tabellenexport, LibreOfficeWandeltDieMappeInCsv)
     EXPECT_TRUE(text.contains(QStringLiteral("Kelvara VLX Traversendaten")));
     EXPECT_TRUE(text.contains(QStringLiteral("2 / 3")));
     EXPECT_TRUE(text.contains(QStringLiteral("Länge [m]")));
+}
+
+TEST(Arbeitsmappe, VollePlatteLaesstDieAlteMappeStehen)
+{
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath(QStringLiteral("mappe.xls"));
+    XlsArbeitsmappe m;
+    m.SetzeText(0, 0, QStringLiteral("alt"));
+    m.Speichern(pfad);
+    const QByteArray vorher = dateiInhalt(pfad);
+    for (int zeile = 0; zeile < 2000; ++zeile)
+        m.SetzeText(1, zeile, QStringLiteral("neue Zeile %1").arg(zeile));
+    QString meldung;
+    {
+        VollePlatte voll(vorher.size());
+        meldung = fehlerVon([&] { m.Speichern(pfad); });
+    }
+    EXPECT_EQ(meldung, QStringLiteral("Datei %1 kann nicht erstellt werden: Stream-Schreibfehler").arg(pfad));
+    EXPECT_EQ(dateiInhalt(pfad), vorher);
+    EXPECT_EQ(mitXlrd(pfad).texte.at({0, 0}), QStringLiteral("alt"));
 }

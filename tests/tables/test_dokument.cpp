@@ -1,5 +1,6 @@
 // Writing a document: the target is replaced only after the last byte.
 #include "u_testhilfen.h"
+#include "language/u_uebersetzung.h"
 #include "platform/u_fehler.h"
 #include "tables/u_stream.h"
 #include <QFile>
@@ -45,4 +46,16 @@ TEST(Stream, MeldetNichtErstellbareUndNichtLesbareDateien)
     const QString fehlt = ordner.filePath(QStringLiteral("b.prt"));
     EXPECT_EQ(fehlerVon([&] { DokumentLeser l(fehlt); }),
               QStringLiteral("Datei %1 kann nicht geöffnet werden").arg(fehlt));
+
+    // in English mode the file errors are English too
+    setzeUebersetzer([](int id, QString& text) {
+        if (id == 1243)
+            text = QStringLiteral("File %s cannot be created");
+        if (id == 1244)
+            text = QStringLiteral("File %s cannot be opened");
+    });
+    EXPECT_EQ(fehlerVon([&] { DokumentSchreiber s(fehltOrdner); }),
+              QStringLiteral("File %1 cannot be created").arg(fehltOrdner));
+    EXPECT_EQ(fehlerVon([&] { DokumentLeser l(fehlt); }), QStringLiteral("File %1 cannot be opened").arg(fehlt));
+    setzeUebersetzer({});
 }

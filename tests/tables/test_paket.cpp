@@ -520,3 +520,45 @@ TEST(PaketStream, DokumentMitTextwertenUndZweiPaketenLiestSichZurueck)
     EXPECT_EQ(w2.Paket(), waende.Paket());
     EXPECT_EQ(leser.geraet().bytesAvailable(), 0);
 }
+
+namespace {
+// A packet of one row whose columns F0, F1, ... hold 7·i − 1000; the last column may be renamed.
+QByteArray breitesPaket(int spalten, const QString& letzterName = QString())
+{
+    PaketSchreiber s(spalten);
+    for (int i = 0; i < spalten; ++i) {
+        s.Spalte(i + 1 == spalten && !letzterName.isEmpty() ? letzterName : QStringLiteral("F%1").arg(i), Typ::Int32, 0);
+        s.ParameterlisteEnde();
+    }
+    s.Tabellenparameter();
+    s.ParameterlisteEnde();
+    s.Zeile(Status::Eingefuegt, spalten, true);
+    for (int i = 0; i < spalten; ++i)
+        s.Int32(7 * i - 1000);
+    return s.Fertig();
+}
+} // namespace
+
+TEST(Paket, SechzigtausendGanzzahlspaltenKommenAlleMitIhremWertAn)
+{
+    constexpr int spalten = 60000;
+    TBClientDataSet t;
+    t.AusPaket(breitesPaket(spalten));
+    ASSERT_EQ(t.FieldCount(), spalten);
+    ASSERT_EQ(t.RecordCount(), 1);
+    for (int i = 0; i < spalten; ++i) {
+        ASSERT_EQ(t.Fields(i).FieldName(), QStringLiteral("F%1").arg(i));
+        ASSERT_EQ(t.Fields(i).AsInteger(), 7 * i - 1000) << i;
+    }
+    // names are found without regard to case, the last as quickly as the first
+    EXPECT_EQ(t.FieldByName(QStringLiteral("f59999")).AsInteger(), 7 * 59999 - 1000);
+    EXPECT_EQ(t.FieldByName(QStringLiteral("F0")).Index(), 0);
+    EXPECT_EQ(t.FindField(QStringLiteral("F60000")), nullptr);
+}
+
+TEST(Paket, EineDoppelteSpalteAmEndeEinesBreitenPaketsWirdErkannt)
+{
+    TBClientDataSet t;
+    EXPECT_EQ(fehlerVon([&] { t.AusPaket(breitesPaket(20000, QStringLiteral("f17"))); }),
+              QStringLiteral("Ungültiges Tabellenpaket: Die Spalte 'f17' ist doppelt"));
+}

@@ -5,6 +5,7 @@
 #include "platform/u_zahlen.h"
 #include "tabellen_muster.h"
 #include <QBuffer>
+#include <set>
 #include <gtest/gtest.h>
 
 namespace {
@@ -527,4 +528,33 @@ TEST(Detailtabelle, BerechneteFelderDerVerschachteltenDefinitionStehenNurEinmalI
     KopiereZeilen(lager, kopie);
     EXPECT_EQ(kopie.RecordCount(), 1);
     EXPECT_EQ(kopie.FieldByName("Nummer").AsInteger(), 4);
+}
+
+TEST(Tabelle, EindeutigerIndexFindetJedenDoppeltenSchluesselUnterVielenZeilen)
+{
+    TBClientDataSet t;
+    t.FieldDefs = {feld("Nummer", TFieldType::Integer), feld("Name", TFieldType::String, 30)};
+    t.CreateDataSet();
+    t.AddIndex({"primary", "Nummer", true});
+    t.SetIndexName("primary");
+    std::set<int> vorhanden; // the keys as a plain set knows them
+    for (int i = 0; i < 3000; ++i) {
+        const int nummer = (i * i) % 2003; // scattered, most of them twice
+        t.Append();
+        t.FieldByName("Nummer").SetAsInteger(nummer);
+        const bool doppelt = !fehlerVon([&] { t.Post(); }).isEmpty();
+        if (doppelt)
+            t.Cancel();
+        ASSERT_EQ(doppelt, !vorhanden.insert(nummer).second) << nummer;
+    }
+    EXPECT_EQ(t.RecordCount(), int(vorhanden.size()));
+    // a row edited onto another row's key is refused, onto a free key it moves
+    ASSERT_TRUE(t.FindKey({*vorhanden.begin()}));
+    t.Edit();
+    t.FieldByName("Nummer").SetAsInteger(*vorhanden.rbegin());
+    EXPECT_FALSE(fehlerVon([&] { t.Post(); }).isEmpty());
+    t.FieldByName("Nummer").SetAsInteger(5000);
+    t.Post();
+    t.Last();
+    EXPECT_EQ(t.FieldByName("Nummer").AsInteger(), 5000);
 }

@@ -6,6 +6,7 @@
 #include "../report/vorschauhilfe.h"
 #include "truss/fo_print_traverse.h"
 #include "language/u_uebersetzung.h"
+#include "platform/u_dialoge_skript.h"
 #include "truss/g_bericht_traverse.h"
 #include "truss/g_traversenbilder.h"
 #include "truss/u_traversendatei.h"
@@ -246,4 +247,24 @@ TEST(TfrmPrintTraverse, ZeigtDenBerichtInDerModalenVorschau)
     EXPECT_EQ(v.seiten, 2);
     EXPECT_TRUE(v.titel.endsWith(QStringLiteral("Traverse – neue Traverse"))) << v.titel.toStdString();
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST(BerichtTraverse, EinUnmoeglichesRohrStehtAlsHinweisUeberDenErgebnissen)
+{
+    Traversenentwurf e = beispiel();
+    EXPECT_FALSE(Seiten(e).titel().join(u'|').contains(QStringLiteral("Hinweis")));
+    e.eingaben.edtWandstaerke = QStringLiteral("60");
+    {
+        SkriptDialoge d;
+        d.erwarteMeldung();
+        e.BerechneTraverse();
+    }
+    const QStringList titel = Seiten(e).titel();
+    const qsizetype hinweis = titel.indexOf(QStringLiteral("Hinweis: Unmögliches Rohr: Wand 60,00 mm, Durchmesser 50,00 mm"));
+    ASSERT_GE(hinweis, 0) << titel.join(u'|').toStdString();
+    EXPECT_EQ(titel.at(hinweis + 1), QStringLiteral("Ergebnisse:"));
+    // once the wall is possible again, the note goes
+    e.eingaben.edtWandstaerke = QStringLiteral("6,0");
+    EXPECT_TRUE(e.BerechneTraverse());
+    EXPECT_FALSE(Seiten(e).titel().join(u'|').contains(QStringLiteral("Hinweis")));
 }

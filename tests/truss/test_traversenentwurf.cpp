@@ -328,3 +328,44 @@ TEST(Traversenentwurf, ZeigtBeiUeberlaufKeinUnendlich)
     EXPECT_NEAR(t.e.kennwerte().A, 301.59, 0.005);
     pruefeZahlentexte(t.e);
 }
+
+TEST(Traversenentwurf, WandDickerAlsDerHalbeDurchmesserWirdGemeldetUndGibtKeineNegativeFlaeche)
+{
+    Legierung0 l;
+    const QString flaeche = l.e.ergebnisse.lblValueAGurt;
+    SkriptDialoge d;
+    d.erwarteMeldung(QStringLiteral("Unmögliches Rohr: Wand 60,00 mm, Durchmesser 50,00 mm"));
+    l.e.eingaben.edtWandstaerke = QStringLiteral("60"); // meant: 6,0
+    EXPECT_FALSE(l.e.BerechneTraverse());
+    EXPECT_TRUE(d.allesBeantwortet());
+    EXPECT_EQ(l.e.ergebnisse.lblValueAGurt, flaeche);
+    // a wall of exactly the radius is a solid rod: π·25² mm² by hand
+    l.e.eingaben.edtWandstaerke = QStringLiteral("25");
+    EXPECT_TRUE(l.e.BerechneTraverse());
+    EXPECT_EQ(l.e.ergebnisse.lblValueAGurt, QStringLiteral("1 963,50"));
+}
+
+TEST(Traversenentwurf, DiagonaleMitZuDickerWandWirdGemeldet)
+{
+    Legierung0 l;
+    l.e.eingaben.cmb_Dia_Material.waehle(0);
+    SkriptDialoge d;
+    d.erwarteMeldung(QStringLiteral("Unmögliches Rohr: Wand 12,00 mm, Durchmesser 20,00 mm"));
+    l.e.eingaben.edt_Dia_Wandstaerke = QStringLiteral("12");
+    EXPECT_FALSE(l.e.BerechneDiagonale());
+    EXPECT_TRUE(d.allesBeantwortet());
+}
+
+TEST(Traversenentwurf, NegativerSicherheitsfaktorWirdGemeldetStattNegativerLasten)
+{
+    for (const auto& [faktor, gezeigt] : {std::pair{"-2", "-2,00"}, {"-0,5", "-0,50"}}) {
+        Legierung0 l;
+        const QString einzel = l.e.ergebnisse.lblValueEinzel;
+        SkriptDialoge d;
+        d.erwarteMeldung(QStringLiteral("Sicherheitsfaktor %1 muss größer als 0 sein").arg(QString::fromLatin1(gezeigt)));
+        l.e.eingaben.edtSicherheitsfaktor = QString::fromLatin1(faktor);
+        EXPECT_FALSE(l.e.BerechneTraverse());
+        EXPECT_TRUE(d.allesBeantwortet()) << faktor;
+        EXPECT_EQ(l.e.ergebnisse.lblValueEinzel, einzel);
+    }
+}
