@@ -350,11 +350,13 @@ void Tfrm_variante::Berechnen()
     } catch (const Fehler& fehler) {
         QApplication::restoreOverrideCursor();
         legeErgebnisgitterAn();
+        zeigeWarnungen();
         dialoge().Meldung(fehler.meldung());
         return;
     }
     QApplication::restoreOverrideCursor();
     Statusfeld(2)->setText(rechnung.statusAuslastung);
+    zeigeWarnungen();
     Statusfeld(3)->setText(rechnung.statusGesamtlast);
     setzeBerechnet(true);
     legeErgebnisgitterAn();
@@ -425,7 +427,7 @@ bool Tfrm_variante::Zurueckschreiben()
         return false;
     modell.cds_lager.CheckBrowseMode();
     modell.cds_lasten.CheckBrowseMode();
-    const std::optional<double> auslastung = m_berechnet ? std::optional(rechnung.auslastung) : std::nullopt;
+    const std::optional<double> auslastung = m_berechnet ? rechnung.auslastung : std::nullopt;
     if (!m_projekt->VarianteZurueckschreiben(modell, auslastung))
         return false;
     setzeGeaendert(false);

@@ -260,3 +260,17 @@ void Balkenmodell::LeseEinstellungen(const QString& text)
     minimal = w.LeseBoolean(QStringLiteral("Minimal"), false);
     negativ = w.LeseBoolean(QStringLiteral("Negativ"), false);
 }
+
+bool OrdneStreckenlast(TBClientDataSet& lasten)
+{
+    TField& pos1 = lasten.FieldByName(QStringLiteral("Pos1"));
+    TField& pos2 = lasten.FieldByName(QStringLiteral("Pos2"));
+    const double x1 = pos1.AsFloat(), x2 = pos2.AsFloat();
+    if (lasten.FieldByName(QStringLiteral("Type")).AsInteger() != ArtStreckenlast || !(x1 > x2))
+        return false;
+    lasten.Edit();
+    pos1.SetAsFloat(x2);
+    pos2.SetAsFloat(x1);
+    lasten.Post();
+    return true;
+}

@@ -36,6 +36,9 @@ void RichteLastentabelleEin(TBClientDataSet& tabelle);
 // Display formats, index and calculation hook on a table that already has the fields.
 void FormatiereLagertabelle(TBClientDataSet& tabelle);
 void FormatiereLastentabelle(TBClientDataSet& tabelle);
+// A distributed load at the current row typed from right to left is stored from its smaller to
+// its larger position (posted again); true when the row changed.
+bool OrdneStreckenlast(TBClientDataSet& lasten);
 
 // An editable choice (combo box with typed text): selecting an item shows its text.
 class EditierbareAuswahl : public Auswahl {

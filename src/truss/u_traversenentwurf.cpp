@@ -205,7 +205,7 @@ void Traversenentwurf::laufTraverse()
 
     // As a column; the safety factor divides every capacity.
     nenner(nu);
-    const double fE = endlich(ZulKnickkraft(m, k.A, k.I, std::min(a, aStrich) / 2, nu));
+    const double fE = endlich(ZulKnickkraft(m, k.A, k.I, std::max(a, aStrich) / 2, nu));
     r.lblValueEinzel = wert(fE / NewtonJeKilogramm);
     const double fVA = geteilt(n * fV, nu);
     r.lblValueVerbinder2 = wert(fVA / NewtonJeKilogramm);
@@ -220,7 +220,7 @@ void Traversenentwurf::laufTraverse()
     r.sgStuetze = tabelle;
 
     // As a beam: the permissible chord force.
-    const double fK = endlich(ZulKnickkraft(m, k.A, k.I, std::min(a, aStrich), 1));
+    const double fK = endlich(ZulKnickkraft(m, k.A, k.I, std::max(a, aStrich), 1));
     r.lblValueKnicken = wert(fK);
     const TWerkstoffwerte s = WerkstoffWerte(m);
     const double umfang = Pi * d;

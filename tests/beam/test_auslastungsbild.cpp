@@ -129,7 +129,10 @@ TEST(Auslastungsbild, LeereProzenteZaehlenAlsNull)
     d.m.traverse.maxBiege = 0;
     d.r.Berechnen();
     const QImage bild = Auslastungsbild(Groesse, abbildung(), &d.r.cds_maxima, {});
-    EXPECT_EQ(zaehle(bild, Gruen), 0); // every bar from 0 to 0
+    // every bar runs from 0 to 0: only the ticks of 2 pixels either side of the zero line show
+    EXPECT_EQ(zaehle(bild, Gruen, 153), 0);
+    EXPECT_EQ(zaehle(bild, Gruen, 0) - zaehle(bild, Gruen, 148), 0);
+    EXPECT_GT(zaehle(bild, Gruen, 148), 0);
     EXPECT_EQ(bild.pixelColor(200, 150), QColor(Qt::red)); // moment lines on the zero line
 }
 
