@@ -534,8 +534,10 @@ void Tfrm_variante::LaengeEingeben()
                           FormatFloat(QStringLiteral("0.00"), modell.traverse.laenge));
     if (text) {
         const std::optional<double> laenge = TextZuFloat(*text);
-        // A length that is not finite would break every mapping.
-        modell.traverse.laenge = laenge && std::isfinite(*laenge) ? *laenge : 24;
+        if (laenge && !GueltigeTraversenlaenge(*laenge))
+            dialoge().Meldung(Traversenlaengenfehler());
+        else
+            modell.traverse.laenge = laenge.value_or(24);
     }
     ZeigeTraverse();
     setzeBerechnet(false);

@@ -472,6 +472,12 @@ TEST(Variantenfenster, FalscherKopfNimmtNichtsAberDenDateinamen)
     f.Laden(datei);
     EXPECT_EQ(f.Dateiname(), datei);
     EXPECT_EQ(f.lblTravL->text(), QStringLiteral("24,00"));
+    // a length not above 0 is refused and the truss keeps its length
+    d.erwarteEingabe(QStringLiteral("-5"));
+    d.erwarteMeldung(QStringLiteral("Die Länge der Traverse muss größer als 0 sein"));
+    maus(f.lblTravL, QEvent::MouseButtonDblClick, QPoint(2, 2), Qt::LeftButton, Qt::LeftButton);
+    EXPECT_DOUBLE_EQ(f.modell.traverse.laenge, 24);
+    EXPECT_EQ(f.lblTravL->text(), QStringLiteral("24,00"));
     EXPECT_TRUE(d.allesBeantwortet());
 }
 
