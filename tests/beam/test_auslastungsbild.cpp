@@ -154,3 +154,23 @@ TEST(Balkenskizze, LinealUndTraverseAuchBeiRiesigerLaenge)
         EXPECT_EQ(bild.pixelColor(10, 80), QColor(Qt::white)) << laenge;
     }
 }
+
+// Two supports at ±5 m under 100 N/m: one load case, so at every section Q_min = Q_max. By hand
+// at x = −2 m Q = 500 − 100 · 3 = 200 N, with Qzul = 500 N 40 %, the row 150 − 25 · 0,4 = 140,
+// column 200 − 2 · 20 = 160: a short tick stands there, and nothing far above or below it.
+TEST(Auslastungsbild, QuerkraftOhneSpanneZeigtEineMarke)
+{
+    Balkenmodell m;
+    Balkenrechnung r{m};
+    m.traverse.laenge = 10;
+    m.traverse.eigenlast = 100;
+    m.traverse.maxQuer = 500;
+    m.traverse.maxBiege = 1e9;
+    fuegeLagerHinzu(m, -5);
+    fuegeLagerHinzu(m, 5);
+    r.Berechnen();
+    const QImage bild = Auslastungsbild(Groesse, abbildung(), &r.cds_maxima, {});
+    EXPECT_EQ(bild.pixelColor(160, 140), Gruen);
+    EXPECT_NE(bild.pixelColor(160, 135), Gruen);
+    EXPECT_NE(bild.pixelColor(160, 145), Gruen);
+}

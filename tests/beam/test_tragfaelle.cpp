@@ -2,6 +2,7 @@
 // a direct evaluation of the section-force rules at every section.
 #include "beam/u_tragfaelle.h"
 #include "platform/u_fehler.h"
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <cmath>
 #include <random>
@@ -327,6 +328,20 @@ TEST(Tragfaelle, SchnelleRechnungStimmtMitDerDirektenAuswertungUeberein)
         }
         SCOPED_TRACE(runde);
         const Rechenergebnis e = RechneTragfaelle(v);
+        // a section every 0,1 m, at every support and at both ends of every load on the truss
+        std::vector<double> erwartet;
+        for (int k = 0; k <= int(std::nearbyint(v.traverse.laenge * 10)); ++k)
+            erwartet.push_back(k * 0.1 - v.traverse.laenge / 2);
+        for (const Rechenlager& l : v.lager)
+            erwartet.push_back(l.position);
+        for (const Rechenlast& l : v.lasten)
+            erwartet.insert(erwartet.end(), {l.pos1, l.pos2});
+        for (double x : erwartet) {
+            if (std::fabs(x) > v.traverse.laenge / 2)
+                continue;
+            EXPECT_TRUE(std::any_of(e.x.begin(), e.x.end(), [x](double s) { return std::fabs(s - x) < 1e-9; })) << x;
+        }
+        EXPECT_TRUE(std::is_sorted(e.x.begin(), e.x.end()));
         ASSERT_EQ(e.tragfaelle.size(), std::size_t(lager * (lager - 1) / 2));
         double auslastung = 0;
         std::vector<double> berechnet(std::size_t(lager), 0.0);
