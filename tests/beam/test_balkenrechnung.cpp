@@ -19,6 +19,16 @@ QString fehlerVonBerechnen(Balkenrechnung& r)
     return QString();
 }
 
+// Calculates, expecting this one message and no other prompt.
+void rechneMitMeldung(Balkenrechnung& r, const QString& meldung)
+{
+    SkriptDialoge skript;
+    skript.erwarteMeldung(meldung);
+    r.Berechnen();
+    EXPECT_TRUE(skript.allesBeantwortet());
+    EXPECT_TRUE(skript.unerwartet.isEmpty());
+}
+
 void beispieltraeger(Balkenmodell& m)
 {
     m.traverse.laenge = 10;
@@ -268,12 +278,8 @@ TEST(Balkenrechnung, NichtTragfaehigeAnordnungMeldetSichUndZeigtKeineAuslastung)
     fuegeLagerHinzu(m, -4);
     fuegeLastHinzu(m, ArtKraft, 5, 5, 1000);
     fuegeLastHinzu(m, ArtKraft, 5.2, 5.2, 10);
-    SkriptDialoge skript;
-    skript.erwarteMeldung(QStringLiteral("Kein Tragfall hat alle Lager unter Druck\nLast 2 liegt außerhalb der Traverse"));
     Balkenrechnung r(m);
-    r.Berechnen();
-    EXPECT_TRUE(skript.allesBeantwortet());
-    EXPECT_TRUE(skript.unerwartet.isEmpty());
+    rechneMitMeldung(r, QStringLiteral("Kein Tragfall hat alle Lager unter Druck\nLast 2 liegt außerhalb der Traverse"));
     EXPECT_FALSE(r.auslastung.has_value());
     EXPECT_EQ(r.statusAuslastung, QStringLiteral("—"));
     EXPECT_EQ(r.warnungen.size(), 2);
@@ -292,11 +298,8 @@ TEST(Balkenrechnung, UeberlastMeldetAuslastungUndLager)
     fuegeLagerHinzu(m, -5, 0, 600);
     fuegeLagerHinzu(m, 5, 0, 450);
     fuegeLastHinzu(m, ArtKraft, 0, 0, 1000);
-    SkriptDialoge skript;
-    skript.erwarteMeldung(QStringLiteral("Auslastung über 100 %\nLager 2: Kraft über der Maximallast"));
     Balkenrechnung r(m);
-    r.Berechnen();
-    EXPECT_TRUE(skript.allesBeantwortet());
+    rechneMitMeldung(r, QStringLiteral("Auslastung über 100 %\nLager 2: Kraft über der Maximallast"));
     EXPECT_NEAR(r.auslastung.value_or(-1), 125, 1e-9);
     EXPECT_EQ(r.statusAuslastung, QStringLiteral("125,00 %"));
     EXPECT_EQ(r.warnungen.size(), 2);
