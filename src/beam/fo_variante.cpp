@@ -350,11 +350,13 @@ void Tfrm_variante::Berechnen()
     } catch (const Fehler& fehler) {
         QApplication::restoreOverrideCursor();
         legeErgebnisgitterAn();
+        zeigeWarnungen();
         dialoge().Meldung(fehler.meldung());
         return;
     }
     QApplication::restoreOverrideCursor();
     Statusfeld(2)->setText(rechnung.statusAuslastung);
+    zeigeWarnungen();
     Statusfeld(3)->setText(rechnung.statusGesamtlast);
     setzeBerechnet(true);
     legeErgebnisgitterAn();
@@ -425,7 +427,7 @@ bool Tfrm_variante::Zurueckschreiben()
         return false;
     modell.cds_lager.CheckBrowseMode();
     modell.cds_lasten.CheckBrowseMode();
-    const std::optional<double> auslastung = m_berechnet ? std::optional(rechnung.auslastung) : std::nullopt;
+    const std::optional<double> auslastung = m_berechnet ? rechnung.auslastung : std::nullopt;
     if (!m_projekt->VarianteZurueckschreiben(modell, auslastung))
         return false;
     setzeGeaendert(false);
@@ -532,8 +534,10 @@ void Tfrm_variante::LaengeEingeben()
                           FormatFloat(QStringLiteral("0.00"), modell.traverse.laenge));
     if (text) {
         const std::optional<double> laenge = TextZuFloat(*text);
-        // A length that is not finite would break every mapping.
-        modell.traverse.laenge = laenge && std::isfinite(*laenge) ? *laenge : 24;
+        if (laenge && !GueltigeTraversenlaenge(*laenge))
+            dialoge().Meldung(Traversenlaengenfehler());
+        else
+            modell.traverse.laenge = laenge.value_or(24);
     }
     ZeigeTraverse();
     setzeBerechnet(false);

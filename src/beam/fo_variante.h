@@ -196,6 +196,7 @@ public:
     QLabel* lblStaudruck = nullptr;
     QComboBox* cmbStaudruck = nullptr;
     QLabel* lblLagerVersetzen = nullptr;
+    QLabel* lblWarnungen = nullptr; // what makes the last result unsafe, in red
     QToolButton* sbInner = nullptr;
     QToolButton* sbOuter = nullptr;
     QWidget* pbAuslastung = nullptr;
@@ -247,6 +248,7 @@ private:
     void einzelprojektmodus();
     void setzeTitel(bool nachDatei = false);
     void zeigeStatus();
+    void zeigeWarnungen();
     void nachDemLesen();
     void neuZeichnen();
 

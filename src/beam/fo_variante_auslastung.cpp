@@ -130,6 +130,10 @@ void Tfrm_variante::baueAuslastungTab()
     sbOuter = new Versetzknopf("sbOuter", QStringLiteral(":/werkzeuge/nach_aussen.svg"),
                                [this](Qt::KeyboardModifiers tasten) { LagerVersetzen(true, tasten); });
     pbAuslastung = new Auslastungsflaeche(*this);
+    lblWarnungen = new QLabel;
+    lblWarnungen->setObjectName(QStringLiteral("lblWarnungen"));
+    lblWarnungen->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold;"));
+    lblWarnungen->setVisible(false);
 
     auto* kopf = new QGridLayout;
     kopf->addWidget(tbSize2, 0, 0);
@@ -146,6 +150,7 @@ void Tfrm_variante::baueAuslastungTab()
     kopf->setColumnStretch(5, 1);
     auto* layout = new QVBoxLayout(tab_Auslastung);
     layout->addLayout(kopf);
+    layout->addWidget(lblWarnungen);
     layout->addWidget(pbAuslastung, 1);
     zeigeRechenart();
 }
@@ -162,6 +167,14 @@ void Tfrm_variante::zeigeRechenart()
     cmbStaudruck->setVisible(modus > 0);
     cmbStaudruck->setCurrentText(modell.staudruck.angezeigterText());
     m_fuellt = vorher;
+}
+
+void Tfrm_variante::zeigeWarnungen()
+{
+    const bool unsicher = !rechnung.warnungen.isEmpty();
+    lblWarnungen->setText(rechnung.warnungen.join(u'\n'));
+    lblWarnungen->setVisible(unsicher);
+    Statusfeld(2)->setStyleSheet(unsicher ? QStringLiteral("color: #c00000; font-weight: bold;") : QString());
 }
 
 void Tfrm_variante::LagerVersetzen(bool nachAussen, Qt::KeyboardModifiers tasten)

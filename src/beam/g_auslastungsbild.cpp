@@ -23,6 +23,8 @@ int Prozentzeile(int nullinie, int hundert, double prozent)
 
 namespace {
 
+constexpr int Scherungsmarke = 2; // pixels above and below a shear value without a range
+
 struct Huellenspalten {
     int x, qMin, qMax, mMin, mMax;
 };
@@ -58,7 +60,13 @@ void zeichneDiagramm(QPainter& p, const QRect& r, const CadAbbildung& abbildung,
     p.setPen(QPen(QColor(0, 128, 0), 3, Qt::SolidLine, Qt::FlatCap)); // the classic "green"
     for (int z = 1; z <= zeilen; ++z) {
         const int x = abbildung.spalte(maxima->WertBei(z, f.x).toDouble());
-        p.drawLine(x, Prozentzeile(y0, u, prozent(*maxima, z, f.qMin)), x, Prozentzeile(y0, u, prozent(*maxima, z, f.qMax)));
+        int von = Prozentzeile(y0, u, prozent(*maxima, z, f.qMin));
+        int bis = Prozentzeile(y0, u, prozent(*maxima, z, f.qMax));
+        if (von == bis) { // all load cases agree: a short tick keeps the value visible
+            von += Scherungsmarke;
+            bis -= Scherungsmarke;
+        }
+        p.drawLine(x, von, x, bis);
     }
     p.setPen(QPen(Qt::red, 1));
     for (const int feld : {f.mMin, f.mMax}) {

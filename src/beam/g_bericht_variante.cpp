@@ -123,13 +123,19 @@ Band tragfallkopf(const Balkenmodell& m)
     return kopf;
 }
 
-Band zusammenfassung(const QImage& bild)
+// The warnings of the calculation stand in bold between the heading and the picture.
+Band zusammenfassung(const QImage& bild, const QStringList& warnungen)
 {
     Band b;
     b.linie(0, 0, 170, 0, 0.8);
     b.ab(1.1, 2.1, "Auslastung:", ueberschrift);
-    const double hoehe = b.bild(1.1, 8.5, 168.5, bild);
-    b.hoehe = 8.5 + hoehe + 4 * 25.4 / 96;
+    double oben = 8.5;
+    for (const QString& warnung : warnungen) {
+        b.ab(1.1, oben, warnung, ueberschrift);
+        oben += 5.3;
+    }
+    const double hoehe = b.bild(1.1, oben, 168.5, bild);
+    b.hoehe = oben + hoehe + 4 * 25.4 / 96;
     return b;
 }
 
@@ -160,7 +166,7 @@ Bericht BerichtVariante(Balkenmodell& modell, Balkenrechnung& rechnung, const QI
     Band lastenkopf = abschnittskopf(16.9, "Lasten:");
     bericht.abschnitte.push_back(abschnitt(modell.cds_lasten, Lastenspalten, lastenkopf, 9.5));
     bericht.abschnitte.push_back(abschnitt(rechnung.cds_tragfaelle, Tragfallspalten, tragfallkopf(modell), 15.9));
-    bericht.zusammenfassung = zusammenfassung(auslastungsbild);
+    bericht.zusammenfassung = zusammenfassung(auslastungsbild, rechnung.warnungen);
     bericht.seitenfuss = Seitenfuss(ausdruck);
     return bericht;
 }

@@ -1,8 +1,10 @@
 #include "beam/u_balkenmodell.h"
 #include "beam/u_tragfaelle.h"
 #include "language/u_uebersetzung.h"
+#include "platform/u_fehler.h"
 #include "platform/u_zahlen.h"
 #include "tables/u_werteliste.h"
+#include <cmath>
 #include <limits>
 
 const QStringList EinheitenKraft = {QStringLiteral("kg"), QStringLiteral("N"), QStringLiteral("kN")};
@@ -244,10 +246,13 @@ QString Balkenmodell::Einstellungen() const
 void Balkenmodell::LeseEinstellungen(const QString& text)
 {
     const TWerteliste w(text);
+    const double laenge = w.LeseFloat(QStringLiteral("TravLaenge"), 0);
+    if (!GueltigeTraversenlaenge(laenge))
+        throw Fehler(Traversenlaengenfehler());
+    traverse.laenge = laenge;
     traverse.hoehe = w.LeseFloat(QStringLiteral("TravHoehe"), 0);
     traverse.breite = w.LeseFloat(QStringLiteral("TravBreite"), 0);
     traverse.gurtzahl = w.LeseInteger(QStringLiteral("Gurtzahl"), 0);
-    traverse.laenge = w.LeseFloat(QStringLiteral("TravLaenge"), 0);
     traverse.eigenlast = w.LeseFloat(QStringLiteral("TravEigenlast"), 0);
     traverse.maxBiege = w.LeseFloat(QStringLiteral("TravMaxBiege"), 0);
     traverse.maxQuer = w.LeseFloat(QStringLiteral("TravMaxQuer"), 0);
@@ -259,4 +264,25 @@ void Balkenmodell::LeseEinstellungen(const QString& text)
     staudruck.setzeText(druck.isEmpty() ? staudrucktext("5") : druck);
     minimal = w.LeseBoolean(QStringLiteral("Minimal"), false);
     negativ = w.LeseBoolean(QStringLiteral("Negativ"), false);
+}
+
+bool OrdneStreckenlast(TBClientDataSet& lasten)
+{
+    TField& pos1 = lasten.FieldByName(QStringLiteral("Pos1"));
+    TField& pos2 = lasten.FieldByName(QStringLiteral("Pos2"));
+    const double x1 = pos1.AsFloat(), x2 = pos2.AsFloat();
+    if (lasten.FieldByName(QStringLiteral("Type")).AsInteger() != ArtStreckenlast || !(x1 > x2))
+        return false;
+    lasten.Edit();
+    pos1.SetAsFloat(x2);
+    pos2.SetAsFloat(x1);
+    lasten.Post();
+    return true;
+}
+
+bool GueltigeTraversenlaenge(double laenge) { return laenge > 0 && std::isfinite(laenge); }
+
+QString Traversenlaengenfehler()
+{
+    return Uebersetzt(2797, QStringLiteral("Die Länge der Traverse muss größer als 0 sein"));
 }

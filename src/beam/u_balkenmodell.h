@@ -36,6 +36,13 @@ void RichteLastentabelleEin(TBClientDataSet& tabelle);
 // Display formats, index and calculation hook on a table that already has the fields.
 void FormatiereLagertabelle(TBClientDataSet& tabelle);
 void FormatiereLastentabelle(TBClientDataSet& tabelle);
+// A truss is longer than 0 and finitely long; the message that refuses any other length.
+bool GueltigeTraversenlaenge(double laenge);
+QString Traversenlaengenfehler();
+
+// A distributed load at the current row typed from right to left is stored from its smaller to
+// its larger position (posted again); true when the row changed.
+bool OrdneStreckenlast(TBClientDataSet& lasten);
 
 // An editable choice (combo box with typed text): selecting an item shows its text.
 class EditierbareAuswahl : public Auswahl {
@@ -83,7 +90,7 @@ public:
     void SetzeModustexte();          // the mode texts in the current language, selection kept
 
     QString Einstellungen() const;   // written on a fresh list
-    void LeseEinstellungen(const QString& text);
+    void LeseEinstellungen(const QString& text); // Fehler for a length not above 0, nothing read
 };
 
 // The texts of the calculation modes and of the dynamic-pressure list.

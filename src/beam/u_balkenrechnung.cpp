@@ -57,6 +57,21 @@ Rechenvorgabe leseVorgabe(Balkenmodell& m)
     return v;
 }
 
+// What the pairwise method cannot carry: the set-up, a load beyond the ends, an overload.
+QStringList Warnungen(const Rechenergebnis& e)
+{
+    QStringList w;
+    if (!e.getragen)
+        w.append(Uebersetzt(2790, QStringLiteral("Kein Tragfall hat alle Lager unter Druck")));
+    for (int last : e.lastenAusserhalb)
+        w.append(Format(Uebersetzt(2791, QStringLiteral("Last %d liegt außerhalb der Traverse")), {last}));
+    if (e.auslastungBekannt && e.auslastung > 100)
+        w.append(Uebersetzt(2792, QStringLiteral("Auslastung über 100 %")));
+    for (int lager : e.lagerUeberlastet)
+        w.append(Format(Uebersetzt(2793, QStringLiteral("Lager %d: Kraft über der Maximallast")), {lager}));
+    return w;
+}
+
 } // namespace
 
 std::optional<Lagerverweis> LeseLagerverweis(const QString& name)
@@ -159,8 +174,9 @@ void Balkenrechnung::legeErgebnistabellenAn()
 
 void Balkenrechnung::Berechnen()
 {
-    auslastung = 0;
+    auslastung.reset();
     meldungen.clear();
+    warnungen.clear();
     aktualisiereTraversenkraefte();
     const Rechenvorgabe vorgabe = leseVorgabe(m);
 
@@ -238,20 +254,23 @@ void Balkenrechnung::Berechnen()
     }
     l.First();
 
-    auslastung = e.auslastung;
+    if (e.auslastungBekannt)
+        auslastung = e.auslastung;
     gesamtlast = e.gesamtlast;
+    warnungen = Warnungen(e);
     SetzeStatustexte();
     m.berechnetAm = QDateTime::currentDateTime();
     berechnet = true;
-    if (!ohneErgebnis.isEmpty()) {
-        meldungen.append(ohneErgebnis);
-        dialoge().Meldung(ohneErgebnis.join(u'\n'));
+    const QStringList neu = ohneErgebnis + warnungen;
+    if (!neu.isEmpty()) {
+        meldungen.append(neu);
+        dialoge().Meldung(neu.join(u'\n'));
     }
 }
 
 void Balkenrechnung::SetzeStatustexte()
 {
-    statusAuslastung = FormatFloat(QStringLiteral("0.00 %"), auslastung);
+    statusAuslastung = auslastung ? FormatFloat(QStringLiteral("0.00 %"), *auslastung) : QStringLiteral("—");
     statusGesamtlast = Format(Uebersetzt(2030, QStringLiteral("Gesamtlast (%s): %12.2f N    %12.2f kg")),
                               {m.berechnung.angezeigterText(), gesamtlast, gesamtlast / NproKg});
 }

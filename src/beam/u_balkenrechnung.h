@@ -25,12 +25,13 @@ public:
     TBClientDataSet cds_positionen;
     TBClientDataSet cds_maxima;
 
-    double auslastung = 0;   // percent
+    std::optional<double> auslastung; // percent; none when no load case has section forces
     double gesamtlast = 0;   // N
     bool berechnet = false;  // results exist (the window clears its own flag on changes)
     QString statusAuslastung;
     QString statusGesamtlast;
     QStringList meldungen;   // messages of the last calculation, also shown through dialoge()
+    QStringList warnungen;   // the part of meldungen that makes the result unsafe to sign off
 
     void Berechnen();
     void SetzeStatustexte(); // of the last calculation, in the current language

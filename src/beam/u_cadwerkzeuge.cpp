@@ -91,6 +91,11 @@ Cadwerkzeuge::Cadwerkzeuge(Balkenmodell& modell, Cadansicht& ansicht) : m(modell
 {
     beobachte(m.cds_lager);
     beobachte(m.cds_lasten);
+    // a reordered distributed load is posted again, which reports the change
+    m.cds_lasten.AfterPost = [melde = m.cds_lasten.AfterPost](TBClientDataSet& t) {
+        if (!OrdneStreckenlast(t))
+            melde(t);
+    };
 }
 
 void Cadwerkzeuge::beobachte(TBClientDataSet& t)

@@ -59,10 +59,10 @@ bool LeseEinzelprojekt(Balkenmodell& m, const QString& datei)
     uebernimmNachNamen(lagerGelesen, lager);
     uebernimmNachNamen(lastenGelesen, lasten);
 
+    m.LeseEinstellungen(einstellungen); // the first step that may refuse the file
     m.variantenname = variantenname;
     m.bearbeiter = bearbeiter;
     m.traversenname = traversenname;
-    m.LeseEinstellungen(einstellungen);
     m.cds_lager.CheckBrowseMode();
     m.cds_lasten.CheckBrowseMode();
     KopiereZeilen(lager, m.cds_lager);

@@ -98,6 +98,31 @@ Schnitt Grundschnitt(double x, double laenge, double eigenlast, const std::vecto
 
 bool endlich(double wert) { return std::isfinite(wert); }
 
+// Sections every 0.1 m from the left end, plus one at every support and at both ends of every
+// load on the truss, so that a peak under a load or a support never falls between two sections.
+std::vector<double> Schnittpositionen(const Rechenvorgabe& v, std::size_t raster)
+{
+    std::vector<double> x(raster);
+    const double halbe = v.traverse.laenge / 2;
+    for (std::size_t k = 0; k < raster; ++k)
+        x[k] = double(k) * 0.1 - halbe;
+    if (raster == 0)
+        return x;
+    auto dazu = [&](double position) {
+        if (position >= -halbe && position <= halbe)
+            x.push_back(position);
+    };
+    for (const Rechenlager& l : v.lager)
+        dazu(l.position);
+    for (const Rechenlast& l : v.lasten) {
+        dazu(l.pos1);
+        dazu(l.pos2);
+    }
+    std::sort(x.begin(), x.end());
+    x.erase(std::unique(x.begin(), x.end(), [](double a, double b) { return b - a < 1e-9; }), x.end());
+    return x;
+}
+
 } // namespace
 
 double WirksameEigenlast(const Rechenvorgabe& v)
@@ -139,7 +164,7 @@ Rechenergebnis rechne(const Rechenvorgabe& v, const std::function<void(int, int)
     e.gesamtlast = eigenlast * v.traverse.laenge;
     for (const Rechenlast& l : v.lasten) {
         const double kraft = WirksameLast(v, l);
-        lasten.push_back({l.type == 4, l.pos1, l.pos2, kraft});
+        lasten.push_back({l.type == 4, std::min(l.pos1, l.pos2), std::max(l.pos1, l.pos2), kraft});
         e.gesamtlast += kraft;
     }
 
@@ -149,17 +174,17 @@ Rechenergebnis rechne(const Rechenvorgabe& v, const std::function<void(int, int)
                             {qlonglong(n), MaxLager}));
     const std::size_t anzahl = n < 2 ? 0 : n * (n - 1) / 2;
     const double schnittzahl = std::nearbyint(v.traverse.laenge * 10); // halves to even
-    const std::size_t schnitte = schnittzahl < 0 ? 0 : std::size_t(schnittzahl) + 1;
-    if (double(std::max<std::size_t>(schnitte, 1)) * double(anzahl) > MaxSchnitte)
+    const double raster = schnittzahl < 0 ? 0 : schnittzahl + 1;
+    const double zusaetzlich = double(v.lager.size() + 2 * v.lasten.size());
+    if (std::max(raster + zusaetzlich, 1.0) * double(anzahl) > MaxSchnitte)
         throw Fehler(Format(Uebersetzt(2090, QStringLiteral("Berechnung nicht möglich: %d Tragfälle mit je %d Schnitten sind zu viele")),
-                            {qlonglong(anzahl), qlonglong(schnitte)}));
+                            {qlonglong(anzahl), qlonglong(raster + zusaetzlich)}));
 
-    e.x.resize(schnitte);
+    e.x = Schnittpositionen(v, std::size_t(raster));
+    const std::size_t schnitte = e.x.size();
     std::vector<Schnitt> grund(schnitte);
-    for (std::size_t k = 0; k < schnitte; ++k) {
-        e.x[k] = double(k) * 0.1 - v.traverse.laenge / 2;
+    for (std::size_t k = 0; k < schnitte; ++k)
         grund[k] = Grundschnitt(e.x[k], v.traverse.laenge, eigenlast, lasten);
-    }
     // Minimum forces of every support left of each section; a load case takes off its pair's.
     std::vector<Schnitt> minimal(v.minimal ? schnitte : 0);
     for (std::size_t k = 0; k < minimal.size(); ++k)
@@ -220,6 +245,7 @@ Rechenergebnis rechne(const Rechenvorgabe& v, const std::function<void(int, int)
             else if (t.kraft2 <= -0.001 || t.kraft1 <= -0.001)
                 t.zustand = Tragfall::Zustand::Negativ;
         }
+        e.getragen = e.getragen || t.zustand == Tragfall::Zustand::Gerechnet;
         if (t.zustand == Tragfall::Zustand::Gerechnet
             || (t.zustand == Tragfall::Zustand::Negativ && v.negativ)) {
             t.mitPositionen = true;
@@ -271,6 +297,7 @@ Rechenergebnis rechne(const Rechenvorgabe& v, const std::function<void(int, int)
                 e.q.resize(t.ersteposition);
                 e.m.resize(t.ersteposition);
             } else {
+                e.auslastungBekannt = true;
                 e.auslastung = std::max(e.auslastung, std::fabs(qProz.value_or(0)));
                 e.auslastung = std::max(e.auslastung, std::fabs(mProz.value_or(0)));
             }
@@ -323,6 +350,14 @@ Rechenergebnis rechne(const Rechenvorgabe& v, const std::function<void(int, int)
         e.berechnet[s] = jeNummer[erster[s]];
         if (v.lager[s].maximallast > 1)
             e.auslastung = std::max(e.auslastung, e.berechnet[s] * 100 / v.lager[s].maximallast);
+        if (v.lager[s].maximallast > 1 && std::fabs(e.berechnet[s]) > v.lager[s].maximallast)
+            e.lagerUeberlastet.push_back(v.lager[s].nummer);
+    }
+    const double halbe = v.traverse.laenge / 2;
+    for (std::size_t i = 0; i < v.lasten.size(); ++i) {
+        const Rechenlast& l = v.lasten[i];
+        if (std::min(l.pos1, l.pos2) < -halbe - Toleranz || std::max(l.pos1, l.pos2) > halbe + Toleranz)
+            e.lastenAusserhalb.push_back(int(i + 1));
     }
     return e;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The load-case solver on plain arrays: every pair of supports carries the truss alone as a
 // statically determinate beam with overhangs; the results are the reactions, the section forces
-// every 0.1 m, their maxima and envelope, the governing support forces and the utilisation.
+// every 0.1 m and at every support and load end, their maxima and envelope, the governing support
+// forces and the utilisation.
 // Positions in m from the truss middle, forces in N (downwards positive), moments in N·m.
 #include <QStringList>
 #include <functional>
@@ -80,6 +81,11 @@ struct Rechenergebnis {
     std::vector<double> berechnet; // per support of the input, in its order
     double auslastung = 0;
     double gesamtlast = 0;
+    // What the pairwise method cannot carry, for the messages of the calculation.
+    bool getragen = false;              // some load case has all its supports in compression
+    bool auslastungBekannt = false;     // some load case has section forces
+    std::vector<int> lastenAusserhalb;  // loads (counted from 1) reaching beyond the truss ends
+    std::vector<int> lagerUeberlastet;  // numbers of supports whose force exceeds their Maximallast
 };
 
 // Sections per load case times load cases above this count stop the calculation.

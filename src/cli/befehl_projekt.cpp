@@ -25,8 +25,9 @@ struct Variantenzeile {
     QVariant auslastung;
     bool gerechnet = false;
     QString fehler;
-    double neueAuslastung = 0;
+    std::optional<double> neueAuslastung;
     std::vector<Lagerergebnis> lager;
+    QStringList meldungen;
 };
 
 struct Traversenzeile {
@@ -77,6 +78,7 @@ void rechne(Projektmodell& p, Variantenzeile& w)
         r.projekt = &p.Kraftquelle();
         r.Berechnen();
         w.neueAuslastung = r.auslastung;
+        w.meldungen = r.meldungen;
         TBClientDataSet& l = m.cds_lager;
         for (l.First(); !l.Eof(); l.Next())
             w.lager.push_back({l.FieldByName(QStringLiteral("Nummer")).AsInteger(),
@@ -101,8 +103,10 @@ QJsonObject alsJson(const Variantenzeile& w)
         QJsonArray lager;
         for (const Lagerergebnis& l : w.lager)
             lager.append(QJsonObject{{"Nummer", l.nummer}, {"Berechnet", l.berechnet}});
-        b.insert(QStringLiteral("auslastung"), w.neueAuslastung);
+        b.insert(QStringLiteral("auslastung"),
+                 w.neueAuslastung ? QJsonValue(*w.neueAuslastung) : QJsonValue(QJsonValue::Null));
         b.insert(QStringLiteral("lager"), lager);
+        b.insert(QStringLiteral("meldungen"), QJsonArray::fromStringList(w.meldungen));
     }
     o.insert(QStringLiteral("berechnet"), b);
     return o;
@@ -143,10 +147,12 @@ QString alsText(const Projektmodell& p, const std::vector<Traversenzeile>& trave
                 continue;
             }
             text += QStringLiteral("\t\t") + Uebersetzt(1854, QStringLiteral("Auslastung")) + QStringLiteral(": ")
-                + FormatFloat(prozent, w.neueAuslastung) + u'\n';
+                + (w.neueAuslastung ? FormatFloat(prozent, *w.neueAuslastung) : QStringLiteral("—")) + u'\n';
             for (const Lagerergebnis& l : w.lager)
                 text += QStringLiteral("\t\t%1\t").arg(l.nummer)
                     + FormatFloat(QStringLiteral("### ##0.00"), l.berechnet).trimmed() + QStringLiteral(" N\n");
+            for (const QString& meldung : w.meldungen)
+                text += QStringLiteral("\t\t") + meldung + u'\n';
         }
     }
     return text;

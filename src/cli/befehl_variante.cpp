@@ -79,7 +79,7 @@ QString alsJson(Balkenmodell& m, Balkenrechnung& r, bool mitPositionen)
     const QJsonObject gesamt{{"tragfaelle", tragfaelle},
                              {"lager", lager},
                              {"maxima", maxima},
-                             {"auslastung", r.auslastung},
+                             {"auslastung", r.auslastung ? QJsonValue(*r.auslastung) : QJsonValue(QJsonValue::Null)},
                              {"gesamtlast", r.gesamtlast},
                              {"meldungen", QJsonArray::fromStringList(r.meldungen)}};
     return QString::fromUtf8(QJsonDocument(gesamt).toJson(QJsonDocument::Indented));

@@ -186,10 +186,10 @@ bool Projektmodell::VarianteInEditor(const Variantenverweis& verweis, Balkenmode
 {
     if (!findeVerweis(verweis))
         return false;
+    editor.LeseEinstellungen(f(cds_varianten, "Einstellungen").AsString()); // may refuse the variant
     editor.traversenname = f(cds_varianten, "Traverse").AsString();
     editor.variantenname = f(cds_varianten, "Name").AsString();
     editor.bearbeiter = f(cds_varianten, "Bearbeiter").AsString();
-    editor.LeseEinstellungen(f(cds_varianten, "Einstellungen").AsString());
     KopiereZeilen(cds_lager, editor.cds_lager);
     KopiereZeilen(cds_lasten, editor.cds_lasten);
     return true;

@@ -261,6 +261,10 @@ void Tfrm_traverse::zeigeEntwurf()
         s.feld->setChecked(e.*s.wert);
     udGurte->setValue(e.udGurte);
 
+    auto* seitenknicken = findChild<QLabel*>(QStringLiteral("lblSeitenknicken"));
+    setzeText(seitenknicken, Seitenknickwarnung(e.udGurte, e.cbHoriDiga));
+    seitenknicken->setVisible(!seitenknicken->text().isEmpty());
+
     const Traversenergebnisse& r = m_entwurf.ergebnisse;
     for (const Ergebnisfeld& f : Ergebnisfelder())
         if (auto* label = findChild<QLabel*>(QString::fromLatin1(f.name)))

@@ -483,7 +483,7 @@ void Tfrm_traverse::baueReiterTraeger()
 
     QGroupBox* gbHinweise = gruppe(seite, "gbHinweise", QStringLiteral(" Hinweis: "));
     auto* h = new QVBoxLayout(gbHinweise);
-    for (const char* name : {"lblWarn", "lblStatiker", "lblkonservativ"}) {
+    for (const char* name : {"lblSeitenknicken", "lblWarn", "lblStatiker", "lblkonservativ"}) {
         QLabel* l = beschriftung(gbHinweise, name, QString());
         l->setWordWrap(true);
         if (qstrcmp(name, "lblkonservativ") != 0) {

@@ -104,6 +104,9 @@ Band titelband(const Traversenentwurf& t)
     werte.paar(beschriftung("lblGurtMax"), r.lblValueGurtMax);
     werte.paar(beschriftung("lblQuerkraft"), e.edtQuerkraft);
     werte.paar(beschriftung("lblBiegemoment"), e.edtBiegemoment);
+    const QString seitenknicken = Seitenknickwarnung(e.udGurte, e.cbHoriDiga);
+    if (!seitenknicken.isEmpty())
+        werte.links(seitenknicken, fett);
 
     const double linie = werte.y() + 1;
     b.linie(0, linie, 170, linie, 0.3);

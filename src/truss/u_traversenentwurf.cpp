@@ -228,7 +228,7 @@ void Traversenentwurf::laufTraverse()
     if (nu < 0)
         throw Fehler(Format(Uebersetzt(2198, QStringLiteral("Sicherheitsfaktor %s muss größer als 0 sein")),
                             {e.edtSicherheitsfaktor}));
-    const double fE = endlich(ZulKnickkraft(m, k.A, k.I, std::min(a, aStrich) / 2, nu));
+    const double fE = endlich(ZulKnickkraft(m, k.A, k.I, std::max(a, aStrich) / 2, nu));
     r.lblValueEinzel = wert(fE / NewtonJeKilogramm);
     const double fVA = geteilt(n * fV, nu);
     r.lblValueVerbinder2 = wert(fVA / NewtonJeKilogramm);
@@ -243,7 +243,7 @@ void Traversenentwurf::laufTraverse()
     r.sgStuetze = tabelle;
 
     // As a beam: the permissible chord force.
-    const double fK = endlich(ZulKnickkraft(m, k.A, k.I, std::min(a, aStrich), 1));
+    const double fK = endlich(ZulKnickkraft(m, k.A, k.I, std::max(a, aStrich), 1));
     r.lblValueKnicken = wert(fK);
     const TWerkstoffwerte s = WerkstoffWerte(m);
     const double umfang = Pi * d;

@@ -133,3 +133,11 @@ QString Traversenbeschriftungstext(const char* name)
     const Traversenbeschriftung* b = FindeTraversenbeschriftung(name);
     return b ? Uebersetzt(b->id, QString::fromUtf8(b->deutsch)) : QString();
 }
+
+QString Seitenknickwarnung(int gurte, bool horizontaleDiagonalen)
+{
+    if (gurte < 2 || horizontaleDiagonalen)
+        return QString();
+    return Uebersetzt(2795, QStringLiteral("Ohne horizontale Diagonalen ist das seitliche")).trimmed() + u' '
+        + Uebersetzt(2796, QStringLiteral("Knicken der Gurte nicht berücksichtigt.")).trimmed();
+}

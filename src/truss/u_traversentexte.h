@@ -19,3 +19,7 @@ std::span<const Traversenbeschriftung> Traversenbeschriftungen();
 const Traversenbeschriftung* FindeTraversenbeschriftung(const char* name);
 // Its caption in the current language; the empty text for a name without caption.
 QString Traversenbeschriftungstext(const char* name);
+
+// Without horizontal diagonals nothing braces the chords sideways between the frames, and the
+// chord buckling of the results does not cover that: the warning, or the empty text.
+QString Seitenknickwarnung(int gurte, bool horizontaleDiagonalen);

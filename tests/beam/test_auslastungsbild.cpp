@@ -129,7 +129,10 @@ TEST(Auslastungsbild, LeereProzenteZaehlenAlsNull)
     d.m.traverse.maxBiege = 0;
     d.r.Berechnen();
     const QImage bild = Auslastungsbild(Groesse, abbildung(), &d.r.cds_maxima, {});
-    EXPECT_EQ(zaehle(bild, Gruen), 0); // every bar from 0 to 0
+    // every bar runs from 0 to 0: only the ticks of 2 pixels either side of the zero line show
+    EXPECT_EQ(zaehle(bild, Gruen, 153), 0);
+    EXPECT_EQ(zaehle(bild, Gruen, 0) - zaehle(bild, Gruen, 148), 0);
+    EXPECT_GT(zaehle(bild, Gruen, 148), 0);
     EXPECT_EQ(bild.pixelColor(200, 150), QColor(Qt::red)); // moment lines on the zero line
 }
 
@@ -150,4 +153,24 @@ TEST(Balkenskizze, LinealUndTraverseAuchBeiRiesigerLaenge)
         EXPECT_EQ(bild.pixelColor(370, 80), QColor(Qt::blue)) << laenge;
         EXPECT_EQ(bild.pixelColor(10, 80), QColor(Qt::white)) << laenge;
     }
+}
+
+// Two supports at ±5 m under 100 N/m: one load case, so at every section Q_min = Q_max. By hand
+// at x = −2 m Q = 500 − 100 · 3 = 200 N, with Qzul = 500 N 40 %, the row 150 − 25 · 0,4 = 140,
+// column 200 − 2 · 20 = 160: a short tick stands there, and nothing far above or below it.
+TEST(Auslastungsbild, QuerkraftOhneSpanneZeigtEineMarke)
+{
+    Balkenmodell m;
+    Balkenrechnung r{m};
+    m.traverse.laenge = 10;
+    m.traverse.eigenlast = 100;
+    m.traverse.maxQuer = 500;
+    m.traverse.maxBiege = 1e9;
+    fuegeLagerHinzu(m, -5);
+    fuegeLagerHinzu(m, 5);
+    r.Berechnen();
+    const QImage bild = Auslastungsbild(Groesse, abbildung(), &r.cds_maxima, {});
+    EXPECT_EQ(bild.pixelColor(160, 140), Gruen);
+    EXPECT_NE(bild.pixelColor(160, 135), Gruen);
+    EXPECT_NE(bild.pixelColor(160, 145), Gruen);
 }

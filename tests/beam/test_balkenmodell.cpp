@@ -2,6 +2,7 @@
 // settings text in its key order with its read defaults.
 #include "balkenhilfen.h"
 #include "language/u_uebersetzung.h"
+#include "platform/u_fehler.h"
 #include "tables/u_werteliste.h"
 #include <gtest/gtest.h>
 
@@ -105,9 +106,9 @@ TEST(Balkenmodell, LiestEinstellungenMitIhrenVorgaben)
     EXPECT_EQ(m.berechnung.angezeigterText(), QStringLiteral("nur Gewichtslasten"));
     EXPECT_EQ(m.Modus(), 0);
     EXPECT_EQ(m.staudruck.angezeigterText(), QStringLiteral("0,5"));
-    m.LeseEinstellungen(QStringLiteral("Berechnung=weights only?\r\nStaudruck=0,25\r\n"));
+    m.LeseEinstellungen(QStringLiteral("TravLaenge=12\r\nBerechnung=weights only?\r\nStaudruck=0,25\r\n"));
     EXPECT_EQ(m.Modus(), 0);
-    m.LeseEinstellungen(QStringLiteral("Berechnung=nur Windlasten\r\nStaudruck=0,8\r\n"));
+    m.LeseEinstellungen(QStringLiteral("TravLaenge=12\r\nBerechnung=nur Windlasten\r\nStaudruck=0,8\r\n"));
     EXPECT_EQ(m.Modus(), 2);
     EXPECT_EQ(m.staudruck.angezeigterText(), QStringLiteral("0,8"));
 
@@ -118,13 +119,13 @@ TEST(Balkenmodell, LiestEinstellungenMitIhrenVorgaben)
     m.LeseEinstellungen(text); // a typed pressure comes back as typed
     EXPECT_EQ(m.staudruck.angezeigterText(), QStringLiteral("0,6"));
 
-    m.LeseEinstellungen(QStringLiteral("Berechnung=Gewichts- und Windlasten\r\nStaudruck=0,25\r\nGurtzahl=4\r\nNegativ=JA\r\n"));
+    m.LeseEinstellungen(QStringLiteral("TravLaenge=12\r\nBerechnung=Gewichts- und Windlasten\r\nStaudruck=0,25\r\nGurtzahl=4\r\nNegativ=JA\r\n"));
     EXPECT_EQ(m.Modus(), 1);
     EXPECT_EQ(m.staudruck.angezeigterText(), QStringLiteral("0,25"));
     EXPECT_EQ(m.traverse.gurtzahl, 4);
     EXPECT_TRUE(m.negativ);
     // written on a machine with the decimal point: the same pressure, shown as typed here
-    m.LeseEinstellungen(QStringLiteral("Staudruck=0.3\r\n"));
+    m.LeseEinstellungen(QStringLiteral("TravLaenge=12\r\nStaudruck=0.3\r\n"));
     EXPECT_EQ(m.staudruck.angezeigterText(), QStringLiteral("0,3"));
     EXPECT_DOUBLE_EQ(m.StaudruckWert(), 0.3);
     m.staudruck.setzeText(QStringLiteral("0.65"));
@@ -161,4 +162,22 @@ TEST(Balkenmodell, NimmtArtnamenUndModustexteAusDerSprache)
     EXPECT_EQ(m.berechnung.angezeigterText(), QStringLiteral("weight and wind"));
     EXPECT_EQ(m.Modus(), 1);
     EXPECT_EQ(art, QStringLiteral("force"));
+}
+
+// A length of 0 or below, or not finite, is refused before anything is read; the model keeps
+// what it had.
+TEST(Balkenmodell, LehntEineTraversenlaengeNichtUeberNullAb)
+{
+    Balkenmodell m;
+    m.LeseEinstellungen(QStringLiteral("TravLaenge=8\r\nGurtzahl=3\r\n"));
+    for (const char* laenge : {"TravLaenge=-5", "TravLaenge=0", "TravLaenge=1e999", "Gurtzahl=4"}) {
+        try {
+            m.LeseEinstellungen(QString::fromLatin1(laenge) + QStringLiteral("\r\nGurtzahl=4\r\n"));
+            ADD_FAILURE() << laenge << " was accepted";
+        } catch (const Fehler& f) {
+            EXPECT_EQ(f.meldung(), QStringLiteral("Die Länge der Traverse muss größer als 0 sein")) << laenge;
+        }
+        EXPECT_DOUBLE_EQ(m.traverse.laenge, 8);
+        EXPECT_EQ(m.traverse.gurtzahl, 3);
+    }
 }

@@ -19,6 +19,16 @@ QString fehlerVonBerechnen(Balkenrechnung& r)
     return QString();
 }
 
+// Calculates, expecting this one message and no other prompt.
+void rechneMitMeldung(Balkenrechnung& r, const QString& meldung)
+{
+    SkriptDialoge skript;
+    skript.erwarteMeldung(meldung);
+    r.Berechnen();
+    EXPECT_TRUE(skript.allesBeantwortet());
+    EXPECT_TRUE(skript.unerwartet.isEmpty());
+}
+
 void beispieltraeger(Balkenmodell& m)
 {
     m.traverse.laenge = 10;
@@ -82,7 +92,7 @@ TEST(Balkenrechnung, FuelltTragfaellePositionenUndMaximaDesBeispiels)
 
     m.cds_lager.First();
     EXPECT_DOUBLE_EQ(feld(m.cds_lager, "Berechnet"), 500);
-    EXPECT_DOUBLE_EQ(r.auslastung, 50);
+    EXPECT_DOUBLE_EQ(r.auslastung.value_or(-1), 50);
     EXPECT_EQ(r.statusAuslastung, QStringLiteral("50,00 %"));
     EXPECT_EQ(r.statusGesamtlast, QStringLiteral("Gesamtlast (nur Gewichtslasten): ") + QStringLiteral("     1000,00") + QStringLiteral(" N    ") + QStringLiteral("      101,94") + QStringLiteral(" kg"));
     EXPECT_TRUE(r.berechnet);
@@ -250,7 +260,61 @@ TEST(Balkenrechnung, WenigerAlsZweiLagerGebenKeineTragfaelleAberDieGesamtlast)
     r.Berechnen();
     EXPECT_EQ(r.cds_tragfaelle.RecordCount(), 0);
     EXPECT_EQ(r.cds_maxima.RecordCount(), 0);
-    EXPECT_EQ(r.auslastung, 0);
+    EXPECT_FALSE(r.auslastung.has_value()); // nothing carries the truss: no utilisation at all
     EXPECT_DOUBLE_EQ(r.gesamtlast, 300);
-    EXPECT_EQ(r.statusAuslastung, QStringLiteral("0,00 %"));
+    EXPECT_EQ(r.statusAuslastung, QStringLiteral("—"));
+    EXPECT_EQ(r.warnungen, QStringList{QStringLiteral("Kein Tragfall hat alle Lager unter Druck")});
+}
+
+// Hoists at −5 and −4 m with 1 kN at +5 m on 10 m: by hand R₂ = 10 kN, R₁ = −9 kN, so the only
+// load case pulls one hoist upwards: no utilisation, a message, and a load beyond the end.
+TEST(Balkenrechnung, NichtTragfaehigeAnordnungMeldetSichUndZeigtKeineAuslastung)
+{
+    Balkenmodell m;
+    m.traverse.laenge = 10;
+    m.traverse.maxQuer = 1000;
+    m.traverse.maxBiege = 1000;
+    fuegeLagerHinzu(m, -5);
+    fuegeLagerHinzu(m, -4);
+    fuegeLastHinzu(m, ArtKraft, 5, 5, 1000);
+    fuegeLastHinzu(m, ArtKraft, 5.2, 5.2, 10);
+    Balkenrechnung r(m);
+    rechneMitMeldung(r, QStringLiteral("Kein Tragfall hat alle Lager unter Druck\nLast 2 liegt außerhalb der Traverse"));
+    EXPECT_FALSE(r.auslastung.has_value());
+    EXPECT_EQ(r.statusAuslastung, QStringLiteral("—"));
+    EXPECT_EQ(r.warnungen.size(), 2);
+    EXPECT_EQ(r.meldungen, r.warnungen);
+}
+
+// Supports at ±5 m under 1 000 N in the middle and no weight: by hand 500 N each, Q = ±500 N
+// and M = −2 500 N·m; with Qzul = 400 N the shear is used to 125 %, and support 2 carries more
+// than its Maximallast of 450 N (support 1 may carry 600 N).
+TEST(Balkenrechnung, UeberlastMeldetAuslastungUndLager)
+{
+    Balkenmodell m;
+    m.traverse.laenge = 10;
+    m.traverse.maxQuer = 400;
+    m.traverse.maxBiege = 5000;
+    fuegeLagerHinzu(m, -5, 0, 600);
+    fuegeLagerHinzu(m, 5, 0, 450);
+    fuegeLastHinzu(m, ArtKraft, 0, 0, 1000);
+    Balkenrechnung r(m);
+    rechneMitMeldung(r, QStringLiteral("Auslastung über 100 %\nLager 2: Kraft über der Maximallast"));
+    EXPECT_NEAR(r.auslastung.value_or(-1), 125, 1e-9);
+    EXPECT_EQ(r.statusAuslastung, QStringLiteral("125,00 %"));
+    EXPECT_EQ(r.warnungen.size(), 2);
+}
+
+// A distributed load typed from +3 to −1 is stored from −1 to +3; an ordered one stays.
+TEST(Balkenrechnung, StreckenlastWirdVonDerKleinerenZurGroesserenPositionGespeichert)
+{
+    Balkenmodell m;
+    fuegeLastHinzu(m, ArtStreckenlast, 3, -1, 1000);
+    EXPECT_TRUE(OrdneStreckenlast(m.cds_lasten));
+    EXPECT_DOUBLE_EQ(feld(m.cds_lasten, "Pos1"), -1);
+    EXPECT_DOUBLE_EQ(feld(m.cds_lasten, "Pos2"), 3);
+    EXPECT_FALSE(OrdneStreckenlast(m.cds_lasten));
+    fuegeLastHinzu(m, ArtKraft, 2, 1, 1000); // a two-point load keeps its order
+    EXPECT_FALSE(OrdneStreckenlast(m.cds_lasten));
+    EXPECT_DOUBLE_EQ(feld(m.cds_lasten, "Pos1"), 2);
 }

@@ -108,9 +108,15 @@ TEST_F(BefehlVariante, NegativerTragfallUndKurzerTraeger)
     EXPECT_TRUE(t[u"Positionen"].toArray().isEmpty());
     EXPECT_EQ(e[u"lager"].toArray()[0].toObject()[u"Berechnet"].toDouble(), 0);
     EXPECT_EQ(e[u"lager"].toArray()[1].toObject()[u"Berechnet"].toDouble(), 0);
+    EXPECT_TRUE(e[u"auslastung"].isNull());
+    EXPECT_EQ(e[u"meldungen"].toVariant().toStringList(),
+              QStringList{QStringLiteral("Kein Tragfall hat alle Lager unter Druck")});
 
     m.traverse.laenge = 0.25;
     e = rechne();
+    EXPECT_EQ(e[u"meldungen"].toVariant().toStringList(),
+              (QStringList{QStringLiteral("Kein Tragfall hat alle Lager unter Druck"),
+                           QStringLiteral("Last 1 liegt außerhalb der Traverse")}));
     t = e[u"tragfaelle"].toArray()[0].toObject();
     ASSERT_EQ(e[u"maxima"].toArray().size(), 0);
     m.negativ = true;

@@ -195,3 +195,23 @@ TEST(TfrmPrintVariante, ZeigtDenBerichtDerBerechnetenVarianteInDerModalenVorscha
     EXPECT_EQ(g.seiten, 1);
     EXPECT_TRUE(g.titel.endsWith(QStringLiteral("Frontraverse"))) << g.titel.toStdString();
 }
+
+// Hoists at −5 and −4 m with 1 kN at +5 m: by hand R₁ = −9 kN, so nothing carries the truss.
+// The report names it above the picture and shows the utilisation as "—".
+TEST(BerichtVariante, WarnungenStehenUeberDemBildUndDieAuslastungFehlt)
+{
+    Variante v;
+    v.m.traverse.eigenlast = 0;
+    fuegeLagerHinzu(v.m, -5);
+    fuegeLagerHinzu(v.m, -4);
+    fuegeLastHinzu(v.m, ArtKraft, 5, 5, 1000);
+    const Berichtslayout l = v.layout();
+    const auto titel = baender(l, Bandart::Titel);
+    ASSERT_EQ(titel.size(), 1u);
+    EXPECT_EQ(textAb(*titel[0], 135.5), QStringLiteral("—"));
+    const auto summe = baender(l, Bandart::Zusammenfassung);
+    ASSERT_EQ(summe.size(), 1u);
+    EXPECT_EQ(texte(*summe[0]), (QStringList{"Auslastung:", "Kein Tragfall hat alle Lager unter Druck"}));
+    ASSERT_EQ(summe[0]->bilder.size(), 1u);
+    EXPECT_GT(summe[0]->bilder[0].rahmen.top(), summe[0]->texte.back().rahmen.bottom());
+}

@@ -477,3 +477,20 @@ TEST(Cadwerkzeuge, LastenbibliothekFuelltDieEingabenUndNimmtSieAuf)
     EXPECT_FALSE(b.w.LastAusBibliothek(bib, 7, EinheitenStreckenlast));
     EXPECT_EQ(b.w.eingaben.name, QStringLiteral("Kabel"));
 }
+
+// Editing Pos2 of a distributed load below its Pos1 (as the tables tab allows) stores the load
+// from the smaller to the larger position, and the change is reported once more.
+TEST(Cadwerkzeuge, StreckenlastVonRechtsNachLinksWirdGeordnetGespeichert)
+{
+    Werkbank b;
+    TBClientDataSet& t = b.m.cds_lasten;
+    t.Append();
+    t.FieldByName(QStringLiteral("Nummer")).SetAsInteger(b.m.NeueLastnummer());
+    t.FieldByName(QStringLiteral("Type")).SetAsInteger(ArtStreckenlast);
+    t.FieldByName(QStringLiteral("Pos1")).SetAsFloat(3);
+    t.FieldByName(QStringLiteral("Pos2")).SetAsFloat(-1);
+    t.Post();
+    EXPECT_DOUBLE_EQ(t.FieldByName(QStringLiteral("Pos1")).AsFloat(), -1);
+    EXPECT_DOUBLE_EQ(t.FieldByName(QStringLiteral("Pos2")).AsFloat(), 3);
+    EXPECT_EQ(b.aenderungen, 1);
+}

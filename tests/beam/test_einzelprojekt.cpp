@@ -158,3 +158,26 @@ TEST(Einzelprojekt, NichtEndlicheZahlenImPaketWerdenAbgewiesen)
     EXPECT_EQ(n.cds_lager.RecordCount(), 0);
     EXPECT_EQ(n.cds_lasten.RecordCount(), 0);
 }
+
+// A file whose truss is −5 m long is refused with the message, and the model stays as it was.
+TEST(Einzelprojekt, TraversenlaengeNichtUeberNullWirdAbgewiesen)
+{
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath(QStringLiteral("a.pre"));
+    Balkenmodell m;
+    m.variantenname = QStringLiteral("neu");
+    m.traverse.laenge = -5;
+    fuegeLagerHinzu(m, -3);
+    SchreibeEinzelprojekt(m, pfad);
+    Balkenmodell alt;
+    alt.variantenname = QStringLiteral("alt");
+    try {
+        LeseEinzelprojekt(alt, pfad);
+        ADD_FAILURE() << "a length of -5 m was read";
+    } catch (const Fehler& f) {
+        EXPECT_EQ(f.meldung(), QStringLiteral("Die Länge der Traverse muss größer als 0 sein"));
+    }
+    EXPECT_EQ(alt.variantenname, QStringLiteral("alt"));
+    EXPECT_DOUBLE_EQ(alt.traverse.laenge, 24);
+    EXPECT_EQ(alt.cds_lager.RecordCount(), 0);
+}

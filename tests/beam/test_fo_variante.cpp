@@ -3,6 +3,7 @@
 // project, and screenshots of the CAD and tables tabs.
 #include "beam/fo_cadflaeche.h"
 #include "beam/fo_variante.h"
+#include "balkenhilfen.h"
 #include "beam/fo_zeilenpanel.h"
 #include "beam/u_einzelprojekt.h"
 #include "beam/u_lastenbibliothek.h"
@@ -472,6 +473,12 @@ TEST(Variantenfenster, FalscherKopfNimmtNichtsAberDenDateinamen)
     f.Laden(datei);
     EXPECT_EQ(f.Dateiname(), datei);
     EXPECT_EQ(f.lblTravL->text(), QStringLiteral("24,00"));
+    // a length not above 0 is refused and the truss keeps its length
+    d.erwarteEingabe(QStringLiteral("-5"));
+    d.erwarteMeldung(QStringLiteral("Die Länge der Traverse muss größer als 0 sein"));
+    maus(f.lblTravL, QEvent::MouseButtonDblClick, QPoint(2, 2), Qt::LeftButton, Qt::LeftButton);
+    EXPECT_DOUBLE_EQ(f.modell.traverse.laenge, 24);
+    EXPECT_EQ(f.lblTravL->text(), QStringLiteral("24,00"));
     EXPECT_TRUE(d.allesBeantwortet());
 }
 
@@ -865,4 +872,37 @@ TEST(Variantenfenster, DruckenRechnetUndZeigtDenBericht)
     EXPECT_GE(gezeigt.seiten, 1);
     EXPECT_TRUE(f.Berechnet());
     EXPECT_EQ(e.status(1), QStringLiteral("Berechnet"));
+}
+
+// Hoists at −5 and −4 m with 1 kN at +5 m on 24 m, no weight: by hand R₁ = −9 kN, R₂ = 10 kN,
+// the only load case pulls a hoist up. "&Berechnen" says so, the status bar shows "—" in red
+// and the utilisation tab names it in red; a carried set-up clears both marks.
+TEST(Variantenfenster, NichtTragfaehigeAnordnungIstMarkiert)
+{
+    Editor e;
+    Tfrm_variante& f = *e.f;
+    fuegeLagerHinzu(f.modell, -5);
+    fuegeLagerHinzu(f.modell, -4);
+    fuegeLastHinzu(f.modell, ArtKraft, 5, 5, 1000);
+    SkriptDialoge d;
+    d.erwarteMeldung(QStringLiteral("Kein Tragfall hat alle Lager unter Druck"));
+    f.actBerechnen->trigger();
+    EXPECT_TRUE(d.allesBeantwortet());
+    EXPECT_TRUE(d.unerwartet.isEmpty());
+    EXPECT_EQ(f.Statusfeld(2)->text(), QStringLiteral("—"));
+    EXPECT_TRUE(f.Statusfeld(2)->styleSheet().contains(QStringLiteral("#c00000")));
+    auto* warnungen = f.findChild<QLabel*>(QStringLiteral("lblWarnungen"));
+    ASSERT_NE(warnungen, nullptr);
+    EXPECT_FALSE(warnungen->isHidden());
+    EXPECT_EQ(warnungen->text(), QStringLiteral("Kein Tragfall hat alle Lager unter Druck"));
+
+    f.modell.cds_lager.Last();
+    f.modell.cds_lager.Edit();
+    f.modell.cds_lager.FieldByName(QStringLiteral("Position")).SetAsFloat(6);
+    f.modell.cds_lager.Post();
+    f.actBerechnen->trigger();
+    EXPECT_TRUE(d.unerwartet.isEmpty());
+    EXPECT_TRUE(warnungen->isHidden());
+    EXPECT_TRUE(f.Statusfeld(2)->styleSheet().isEmpty());
+    EXPECT_EQ(f.Statusfeld(2)->text(), QStringLiteral("0,00 %")); // no permissible values given
 }

@@ -2,6 +2,7 @@
 // a direct evaluation of the section-force rules at every section.
 #include "beam/u_tragfaelle.h"
 #include "platform/u_fehler.h"
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <cmath>
@@ -146,11 +147,14 @@ TEST(Tragfaelle, WindlastenNachModusGurtzahlUndBreite)
 TEST(Tragfaelle, KurzeTraegerRundenDieSchnittzahlHalbZurGeradenZahl)
 {
     Rechenergebnis e = RechneTragfaelle(zweiLager(0.25, 0));
-    ASSERT_EQ(e.x.size(), 3u);
+    // three grid sections, then the right support, which the grid falls short of
+    ASSERT_EQ(e.x.size(), 4u);
     EXPECT_DOUBLE_EQ(e.x[0], -0.125);
     EXPECT_NEAR(e.x[1], -0.025, 1e-12);
     EXPECT_NEAR(e.x[2], 0.075, 1e-12);
-    EXPECT_EQ(RechneTragfaelle(zweiLager(0.35, 0)).x.size(), 5u); // 3.5 rounds to 4
+    EXPECT_DOUBLE_EQ(e.x[3], 0.125);
+    // 3.5 rounds to 4: five grid sections and the right support at 0.175
+    EXPECT_EQ(RechneTragfaelle(zweiLager(0.35, 0)).x.size(), 6u);
     Rechenvorgabe v = zweiLager(-1, 0);
     e = RechneTragfaelle(v);
     EXPECT_TRUE(e.x.empty());
@@ -325,6 +329,20 @@ TEST(Tragfaelle, SchnelleRechnungStimmtMitDerDirektenAuswertungUeberein)
         }
         SCOPED_TRACE(runde);
         const Rechenergebnis e = RechneTragfaelle(v);
+        // a section every 0,1 m, at every support and at both ends of every load on the truss
+        std::vector<double> erwartet;
+        for (int k = 0; k <= int(std::nearbyint(v.traverse.laenge * 10)); ++k)
+            erwartet.push_back(k * 0.1 - v.traverse.laenge / 2);
+        for (const Rechenlager& l : v.lager)
+            erwartet.push_back(l.position);
+        for (const Rechenlast& l : v.lasten)
+            erwartet.insert(erwartet.end(), {l.pos1, l.pos2});
+        for (double x : erwartet) {
+            if (std::fabs(x) > v.traverse.laenge / 2)
+                continue;
+            EXPECT_TRUE(std::any_of(e.x.begin(), e.x.end(), [x](double s) { return std::fabs(s - x) < 1e-9; })) << x;
+        }
+        EXPECT_TRUE(std::is_sorted(e.x.begin(), e.x.end()));
         ASSERT_EQ(e.tragfaelle.size(), std::size_t(lager * (lager - 1) / 2));
         double auslastung = 0;
         std::vector<double> berechnet(std::size_t(lager), 0.0);
@@ -350,7 +368,7 @@ TEST(Tragfaelle, SchnelleRechnungStimmtMitDerDirektenAuswertungUeberein)
                 continue;
             double maxQ = 0, maxM = 0;
             for (std::size_t k = 0; k < e.x.size(); ++k) {
-                const Direkt d = direkterSchnitt(v, t, double(k) * 0.1 - v.traverse.laenge / 2);
+                const Direkt d = direkterSchnitt(v, t, e.x[k]);
                 EXPECT_NEAR(qBei(e, t, k), d.q, 1e-6 * (1 + std::fabs(d.q)));
                 EXPECT_NEAR(mBei(e, t, k), d.m, 1e-6 * (1 + std::fabs(d.m)));
                 if (std::fabs(d.q) > std::fabs(maxQ)) maxQ = d.q;
@@ -412,4 +430,61 @@ TEST(Tragfaelle, ZweihundertLagerGebenJedesPaarAlsTragfall)
     ASSERT_NE(aussen, e.tragfaelle.end());
     EXPECT_NEAR(aussen->kraft1, 100 * 0.5 / 2, 1e-9);
     EXPECT_NEAR(aussen->kraft2, 100 * 0.5 / 2, 1e-9);
+}
+
+// 2 m between supports at ±1 m, 10 kN at x = 0,05, no weight. By hand: R₁ = 10 000 · 0,95 / 2
+// = 4 750 N, and under the load M = −R₁ · 1,05 = −4 987,5 N·m; the grid alone reaches only
+// −4 750 N·m at x = 0.
+TEST(Tragfaelle, EinSchnittUnterJederLastTrifftDasMaximumZwischenDenRasterpunkten)
+{
+    Rechenvorgabe v = zweiLager(2, 0);
+    v.lasten = {{3, 0.05, 0.05, 10000, 0}};
+    const Rechenergebnis e = RechneTragfaelle(v);
+    const Tragfall& t = e.tragfaelle.at(0);
+    EXPECT_NEAR(t.kraft1, 4750, 1e-9);
+    EXPECT_NEAR(t.maxM, -4987.5, 1e-9);
+    EXPECT_NEAR(t.maxQ, -5250, 1e-9); // right of the load: 4 750 − 10 000
+    ASSERT_EQ(e.x.size(), 22u);         // 21 grid sections and the one under the load
+    EXPECT_DOUBLE_EQ(e.x[11], 0.05);
+    EXPECT_NEAR(e.huelle[11].mMin, -4987.5, 1e-9);
+}
+
+// 1 000 N spread over −1 … 3 m on supports at ±5 m, typed from right to left. By hand with
+// w = 250 N/m: R₁ = 1 000 · 4 / 10 = 400 N, Q = 0 at x + 1 = 400 / 250 = 1,6, so the largest
+// moment is −400 · 5,6 + 250 · 1,6² / 2 = −1 920 N·m at x = 0,6.
+TEST(Tragfaelle, StreckenlastVonRechtsNachLinksIstDieselbeLast)
+{
+    Rechenvorgabe v = zweiLager(10, 0);
+    v.lasten = {{4, 3, -1, 1000, 0}};
+    const Rechenergebnis e = RechneTragfaelle(v);
+    const Tragfall& t = e.tragfaelle.at(0);
+    EXPECT_NEAR(t.kraft1, 400, 1e-9);
+    EXPECT_NEAR(t.kraft2, 600, 1e-9);
+    EXPECT_NEAR(t.maxM, -1920, 1e-9);
+    EXPECT_NEAR(t.maxQ, -600, 1e-9);
+}
+
+// Hoists at −5 and −4 m, 1 kN at +5 m on 10 m: by hand R₂ = 10 kN and R₁ = −9 kN, so no load
+// case has both supports in compression; the load at +6 m lies beyond the end at +5.
+TEST(Tragfaelle, MeldetWasDasPaarverfahrenNichtTragenKann)
+{
+    Rechenvorgabe v = zweiLager(10, 0);
+    v.lager[0].position = -5;
+    v.lager[1].position = -4;
+    v.lasten = {{3, 5, 5, 1000, 0}, {3, 6, 6, 1, 0}};
+    Rechenergebnis e = RechneTragfaelle(v);
+    EXPECT_FALSE(e.getragen);
+    EXPECT_FALSE(e.auslastungBekannt);
+    EXPECT_EQ(e.lastenAusserhalb, std::vector<int>{2});
+
+    // Supports at ±5 with 1 000 N in the middle: 500 N each, above a Maximallast of 400 N for
+    // support 2 only.
+    v = zweiLager(10, 0);
+    v.lager[0].maximallast = 600;
+    v.lager[1].maximallast = 400;
+    v.lasten = {{3, 0, 0, 1000, 0}};
+    e = RechneTragfaelle(v);
+    EXPECT_TRUE(e.getragen);
+    EXPECT_TRUE(e.lastenAusserhalb.empty());
+    EXPECT_EQ(e.lagerUeberlastet, std::vector<int>{2});
 }

@@ -215,7 +215,7 @@ TEST(EndeZuEnde, ProjektVarianteImEditorRechnenZurueckschreibenSpeichernUndWiede
     Balkenmodell& m = editor->modell;
     haengeSpotAuf(m, 0);
     editor->actBerechnen->trigger();
-    const double auslastung = editor->rechnung.auslastung;
+    const double auslastung = editor->rechnung.auslastung.value_or(-1);
     ASSERT_TRUE(editor->Zurueckschreiben());
     EXPECT_TRUE(projekt->Geaendert());
     editor->close();

@@ -26,7 +26,7 @@ void zeile(TBClientDataSet& t, std::initializer_list<std::pair<const char*, QVar
 
 // Truss 1 (10 m, supports at ±5) with a stored support force 1000 + 50 on support 2; truss 2
 // (10 m, supports at ±5) carries at its middle a truss-force load on that support and a second
-// one whose reference is malformed.
+// one whose reference is malformed; its supports may carry 500 N each.
 QString schreibeProjekt(const QTemporaryDir& ordner)
 {
     Projektmodell p;
@@ -40,7 +40,8 @@ QString schreibeProjekt(const QTemporaryDir& ordner)
         for (int l = 1; l <= 2; ++l)
             zeile(p.cds_lager, {{"Nummer", l}, {"Name", QStringLiteral("L%1").arg(l)}, {"Type", ArtLager},
                                 {"Position", l == 1 ? -5.0 : 5.0}, {"Eigenlast", l == 2 && t == 0 ? 50.0 : 0.0},
-                                {"Berechnet", l == 2 && t == 0 ? 1000.0 : 0.0}});
+                                {"Berechnet", l == 2 && t == 0 ? 1000.0 : 0.0},
+                                {"Maximallast", t == 1 ? 500.0 : 0.0}});
     }
     zeile(p.cds_lasten, {{"Nummer", 1}, {"Name", QStringLiteral("T1|V1|L2|")}, {"Type", ArtTraversenkraft},
                          {"Pos1", 0.0}, {"Pos2", 0.0}, {"Last", 0.0}});
@@ -88,6 +89,19 @@ TEST(BefehlProjekt, ListetTraversenUndVariantenUndRechnetTraversenkraftAusGespei
     // 1050 N at the middle of a weightless span: half on each support
     EXPECT_NEAR(lager[0].toObject()[u"Berechnet"].toDouble(), 525, 1e-6);
     EXPECT_NEAR(lager[1].toObject()[u"Berechnet"].toDouble(), 525, 1e-6);
+    // 525 N on a Maximallast of 500 N: 105 %, and both supports overloaded
+    EXPECT_NEAR(b2[u"auslastung"].toDouble(), 105, 1e-6);
+    const QStringList meldungen{QStringLiteral("Fehler: Lager nicht gefunden! (T1|X1|L2|)"),
+                                QStringLiteral("Auslastung über 100 %"),
+                                QStringLiteral("Lager 1: Kraft über der Maximallast"),
+                                QStringLiteral("Lager 2: Kraft über der Maximallast")};
+    EXPECT_EQ(b2[u"meldungen"].toVariant().toStringList(), meldungen);
+    const QJsonObject b1 = r[u"traversen"].toArray()[0].toObject()[u"varianten"].toArray()[0].toObject()[u"berechnet"].toObject();
+    EXPECT_TRUE(b1[u"meldungen"].toArray().isEmpty());
+
+    const CliLauf text = lauf({pfad, QStringLiteral("--berechnen")});
+    ASSERT_EQ(text.code, 0) << text.fehler.toStdString();
+    EXPECT_TRUE(text.aus.contains(QStringLiteral("\t\tLager 2: Kraft über der Maximallast\n")));
 }
 
 TEST(BefehlProjekt, FalscheDateiGibtMeldungUndFehlercode)

@@ -70,11 +70,15 @@ TEST(BerichtTraverse, KontrollkaestchenBestimmenIhreZeilen)
     QStringList t = Seiten(e).titel();
     EXPECT_TRUE(t.contains(QStringLiteral("horizontale Diagonalen")));
     EXPECT_TRUE(t.contains(QStringLiteral("Sicherheitsfaktor von 2 nach BGV C1")));
+    EXPECT_FALSE(t.join(u' ').contains(QStringLiteral("seitliche")));
     e.eingaben.cbHoriDiga = false;
     e.eingaben.cbBGVC1 = false;
     t = Seiten(e).titel();
     EXPECT_FALSE(t.contains(QStringLiteral("horizontale Diagonalen")));
     EXPECT_FALSE(t.contains(QStringLiteral("Sicherheitsfaktor von 2 nach BGV C1")));
+    const QString seitenknicken =
+        QStringLiteral("Ohne horizontale Diagonalen ist das seitliche Knicken der Gurte nicht berücksichtigt.");
+    EXPECT_TRUE(t.contains(seitenknicken));
     const qsizetype faktor = t.indexOf(QStringLiteral("Sicherheitsfaktor für Außermittigkeit der Lasteinleitung:"));
     ASSERT_GE(faktor, 0);
     EXPECT_EQ(t.at(faktor + 1), QStringLiteral("2,00"));

@@ -4,6 +4,7 @@
 #include "truss/u_traversenentwurf.h"
 #include <QRegularExpression>
 #include <cmath>
+#include <numbers>
 #include "qstring_ausgabe.h"
 #include <gtest/gtest.h>
 
@@ -367,5 +368,34 @@ TEST(Traversenentwurf, NegativerSicherheitsfaktorWirdGemeldetStattNegativerLaste
         EXPECT_FALSE(l.e.BerechneTraverse());
         EXPECT_TRUE(d.allesBeantwortet()) << faktor;
         EXPECT_EQ(l.e.ergebnisse.lblValueEinzel, einzel);
+    }
+}
+
+// The chord is braced in each plane only at that plane's diagonal nodes, so the larger spacing
+// is its buckling length. By hand for the tube 50 × 2: A = π/4 · (50² − 46²), I = π/64 ·
+// (50⁴ − 46⁴), i = √(I/A) = 16,99 mm; σzul = 145 N/mm².
+//   F_K with s_k = 1 200: λ = 70,65, the table value at λ = 70 is ω = 2,16;
+//   M = 2 · min(F_WEZ, F_K) · h with h = 0,3 m (four chords);
+//   F_E with s_k = 1 200 / 2: λ = 35,3, ω at λ = 36 is 1,10, over ν = 2 · 2 and 9,81 N/kg.
+TEST(Traversenentwurf, GurtknickenUeberDenGroesserenDiagonalenabstand)
+{
+    const double a = std::numbers::pi / 4 * (50.0 * 50 - 46.0 * 46);
+    const double i = std::numbers::pi / 64 * (std::pow(50.0, 4) - std::pow(46.0, 4));
+    ASSERT_NEAR(1200 / std::sqrt(i / a), 70.65, 0.01);
+    ASSERT_NEAR(600 / std::sqrt(i / a), 35.33, 0.01);
+    const double fK = 145 * a / 2.16;
+    const double fE = 145 * a / (1.10 * 4) / 9.81;
+    for (const auto& [vertikal, horizontal] : {std::pair{"600", "1200"}, {"1200", "600"}}) {
+        Legierung0 t;
+        t.e.eingaben.edtVerbinder = QStringLiteral("100 000");
+        t.e.eingaben.edtVertikal = QString::fromLatin1(vertikal);
+        t.e.eingaben.edtHorizontal = QString::fromLatin1(horizontal);
+        t.e.BerechneTraverse();
+        const Traversenergebnisse& r = t.e.ergebnisse;
+        EXPECT_NEAR(ZahlAusText(r.lblValueKnicken, 0), fK, 0.005) << vertikal;
+        const double fWEZ = ZahlAusText(r.lblValueSchweissen, 0);
+        ASSERT_GT(fWEZ, fK);
+        EXPECT_NEAR(ZahlAusText(r.lblValueBiegemoment, 0), 2 * fK * 0.3, 0.005) << vertikal;
+        EXPECT_NEAR(ZahlAusText(r.lblValueEinzel, 0), fE, 0.005) << vertikal;
     }
 }

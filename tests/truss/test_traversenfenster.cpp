@@ -23,6 +23,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <numbers>
 
 namespace {
 struct Umgebung {
@@ -144,6 +145,38 @@ TEST(Traversenfenster, LegierungNullErgibtDieKennwerteDesBeispiels)
     EXPECT_EQ(kind<QLineEdit>(f, "edtSicherheitsfaktor")->text(), QStringLiteral("1,00"));
     EXPECT_NE(text(f, "lblValueEinzel"), QStringLiteral("1 114,45"));
     EXPECT_FALSE(f->Geaendert());
+}
+
+// Without horizontal diagonals the hint group warns that the chords' lateral buckling is not
+// covered; a single tube has no chords to brace.
+TEST(Traversenfenster, OhneHorizontaleDiagonalenWarntDerHinweis)
+{
+    Umgebung u;
+    Tfrm_traverse* f = u.neu();
+    auto* warnung = kind<QLabel>(f, "lblSeitenknicken");
+    EXPECT_TRUE(warnung->isHidden());
+    kind<QCheckBox>(f, "cbHoriDiga")->click();
+    EXPECT_FALSE(warnung->isHidden());
+    EXPECT_EQ(warnung->text(),
+              QStringLiteral("Ohne horizontale Diagonalen ist das seitliche Knicken der Gurte nicht berücksichtigt."));
+    kind<QSpinBox>(f, "udGurte")->setValue(1);
+    EXPECT_TRUE(warnung->isHidden());
+    kind<QSpinBox>(f, "udGurte")->setValue(3);
+    EXPECT_FALSE(warnung->isHidden());
+    kind<QCheckBox>(f, "cbHoriDiga")->click();
+    EXPECT_TRUE(warnung->isHidden());
+}
+
+// a' = 1 200 mm governs the chord buckling: by hand λ = 1 200 / 16,99 = 70,6, ω = 2,16,
+// F_K = 145 · A / 2,16 = 20 245,8 N with A = π/4 · (50² − 46²) of the default tube 50 × 2.
+TEST(Traversenfenster, ZeigtDasGurtknickenUeberDenGroesserenAbstand)
+{
+    Umgebung u;
+    Tfrm_traverse* f = u.neu();
+    waehle(f, "cmbMaterial", 0);
+    tippe(f, "edtHorizontal", QStringLiteral("1200"));
+    const double a = std::numbers::pi / 4 * (50.0 * 50 - 46.0 * 46);
+    EXPECT_NEAR(ZahlAusText(text(f, "lblValueKnicken"), 0), 145 * a / 2.16, 0.005);
 }
 
 TEST(Traversenfenster, GurtzahlEinsUndZweiBlendenAbmessungenAus)
