@@ -410,7 +410,6 @@ void Tfrm_belastungstabelle::verbindeEingaben()
         m_tabelle.geaendert = true;
         setzeGeaendert(true);
     };
-    const auto nurMerken = [this] { uebernimmEingaben(); };
     for (QLineEdit* e : {edtGewicht, edtLaenge})
         connect(e, &QLineEdit::textChanged, this, eigenlast);
     for (QComboBox* c : {cmbGewicht, cmbLaenge1})
@@ -421,8 +420,8 @@ void Tfrm_belastungstabelle::verbindeEingaben()
         connect(c, &QComboBox::currentIndexChanged, this, durchgang);
     for (QLineEdit* e : {edtHersteller, edtName, edtBearbeiter, edtQuerkraft, edtBiegemoment})
         connect(e, &QLineEdit::textChanged, this, markieren);
-    connect(udGurte, &QSpinBox::valueChanged, this, nurMerken);
-    connect(cbHoriDiga, &QCheckBox::toggled, this, nurMerken);
+    connect(udGurte, &QSpinBox::valueChanged, this, markieren);
+    connect(cbHoriDiga, &QCheckBox::toggled, this, markieren);
 }
 
 void Tfrm_belastungstabelle::uebernimmEingaben()

@@ -518,6 +518,24 @@ TEST(Belastungsfenster, SchliessenFragtMitEigenemTextUndAbbrechenLaesstEsOffen)
     ohneUnerwartetes(u.skript);
 }
 
+TEST(Belastungsfenster, GurtzahlUndHorizontaleDiagonalenMarkierenDasFensterGeaendert)
+{
+    Umgebung u;
+    QPointer<Tfrm_belastungstabelle> f = u.neu();
+    auto* gurte = f->findChild<QSpinBox*>(QStringLiteral("udGurte"));
+    auto* diagonalen = f->findChild<QCheckBox*>(QStringLiteral("cbHoriDiga"));
+    ASSERT_TRUE(gurte && diagonalen);
+    QTest::keyClick(gurte, Qt::Key_Down);
+    EXPECT_EQ(f->Statusfeld(0)->text(), QStringLiteral("geändert"));
+    f->setzeGeaendert(false);
+    QTest::mouseClick(diagonalen, Qt::LeftButton);
+    EXPECT_EQ(f->Statusfeld(0)->text(), QStringLiteral("geändert"));
+    u.skript.erwarteFrage3(Antwort::Abbrechen);
+    EXPECT_FALSE(f->close());
+    EXPECT_TRUE(u.skript.allesBeantwortet());
+    ohneUnerwartetes(u.skript);
+}
+
 TEST(Belastungsfenster, AufEnglischStehenAlleTexteUndDerNeueNameSetztDieMarke)
 {
     Programmordner ordner;
