@@ -92,6 +92,18 @@ QString Dokumentfenster::Schliessfrage() const
     return Format(Meldungstext(4), {name}) + QStringLiteral("\r\n") + Meldungstext(5);
 }
 
+QString Dokumentfenster::Dokumentname(const QString& art) const
+{
+    if (m_dateiname.isEmpty())
+        return art;
+    return art + u' ' + QFileInfo(m_dateiname).fileName();
+}
+
+QString Dokumentfenster::Aenderungsfrage(const QString& art, const QString& frage) const
+{
+    return Format(Meldungstext(4), {Dokumentname(art)}) + QStringLiteral("\r\n") + frage;
+}
+
 void Dokumentfenster::zeigeAenderungsmarke()
 {
     Statusfeld(0)->setText(m_geaendert ? Aenderungsmarke() : QString());

@@ -503,7 +503,8 @@ TEST(Belastungsfenster, SchliessenFragtMitEigenemTextUndAbbrechenLaesstEsOffen)
     Umgebung u;
     QPointer<Tfrm_belastungstabelle> f = u.neu();
     tippe(f, "edtHersteller", QStringLiteral("X"));
-    const QString frage = QStringLiteral("Belastungstabelle vor dem Schließen speichern?");
+    const QString frage =
+        QStringLiteral("Belastungstabellen wurde geändert.\r\nBelastungstabelle vor dem Schließen speichern?");
     u.skript.erwarteFrage3(Antwort::Abbrechen, frage);
     EXPECT_FALSE(f->close());
     ASSERT_FALSE(f.isNull());
@@ -515,6 +516,20 @@ TEST(Belastungsfenster, SchliessenFragtMitEigenemTextUndAbbrechenLaesstEsOffen)
     EXPECT_TRUE(f->close());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(f.isNull());
+    ohneUnerwartetes(u.skript);
+}
+
+TEST(Belastungsfenster, TitelUndSchliessfrageNennenDieDatei)
+{
+    Umgebung u;
+    QPointer<Tfrm_belastungstabelle> f = u.neu();
+    ASSERT_TRUE(f->SpeichernUnter(u.ordner.pfad(QStringLiteral("Traversen/Festival.prb"))));
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("Belastungstabellen Festival.prb"));
+    tippe(f, "edtHersteller", QStringLiteral("X"));
+    u.skript.erwarteFrage3(Antwort::Abbrechen, QStringLiteral("Belastungstabellen Festival.prb wurde geändert.\r\n"
+                                                              "Belastungstabelle vor dem Schließen speichern?"));
+    EXPECT_FALSE(f->close());
+    EXPECT_TRUE(u.skript.allesBeantwortet());
     ohneUnerwartetes(u.skript);
 }
 

@@ -279,6 +279,17 @@ TEST_F(Projektfenster, GetippteProjektdatenMarkierenUndSchliessenFragt)
     EXPECT_TRUE(d.allesBeantwortet());
 }
 
+TEST_F(Projektfenster, SchliessfrageNenntDieProjektdatei)
+{
+    ASSERT_TRUE(fenster->SpeichernUnter(pfad("Festival.prp")));
+    tippe(fenster->edtProjektName, QStringLiteral("Open Air"));
+    SkriptDialoge d;
+    d.erwarteFrage3(Antwort::Abbrechen, QStringLiteral("Projekt Festival.prp wurde geändert.\r\nSpeichern?"));
+    EXPECT_FALSE(fenster->close());
+    EXPECT_TRUE(d.allesBeantwortet());
+    EXPECT_TRUE(d.unerwartet.isEmpty()) << d.unerwartet.join(u'|').toStdString();
+}
+
 TEST_F(Projektfenster, GetippteTraversennotizBehaeltDieReihenfolgeDerZeichen)
 {
     traverse(QStringLiteral("Front"), 0, 0, 2, 0);

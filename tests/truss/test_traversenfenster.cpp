@@ -388,7 +388,8 @@ TEST(Traversenfenster, SchliessenFragtNurWennGeaendertUndAbbrechenBehaeltDasFens
     EXPECT_FALSE(f->Geaendert());
     tippe(f, "edtHoehe", QStringLiteral("400"));
     EXPECT_TRUE(f->Geaendert());
-    u.skript.erwarteFrage3(Antwort::Abbrechen, QStringLiteral("Traverse vor dem Schließen speichern?"));
+    u.skript.erwarteFrage3(Antwort::Abbrechen,
+                           QStringLiteral("Traverse wurde geändert.\r\nTraverse vor dem Schließen speichern?"));
     f->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_FALSE(fenster.isNull());
@@ -409,6 +410,33 @@ TEST(Traversenfenster, SchliessenFragtNurWennGeaendertUndAbbrechenBehaeltDasFens
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(zweites.isNull());
     EXPECT_TRUE(u.skript.unerwartet.isEmpty());
+}
+
+TEST(Traversenfenster, TitelFensterlisteUndSchliessfrageNennenDieDatei)
+{
+    Umgebung u;
+    Tfrm_traverse* f = u.neu();
+    Tfrm_traverse* g = u.neu();
+    ASSERT_TRUE(f->SpeichernUnter(u.ordner.pfad(QStringLiteral("Traversen/vorne.prt"))));
+    ASSERT_TRUE(g->SpeichernUnter(u.ordner.pfad(QStringLiteral("Traversen/hinten.prt"))));
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("Traverse vorne.prt"));
+    EXPECT_EQ(g->windowTitle(), QStringLiteral("Traverse hinten.prt"));
+
+    QMenu* fenster = u.anwendung.menu()->Fenstermenue();
+    Q_EMIT fenster->aboutToShow();
+    QStringList eintraege;
+    for (QAction* a : fenster->actions())
+        eintraege << a->text();
+    EXPECT_TRUE(eintraege.contains(QStringLiteral("&1 Traverse vorne.prt"))) << eintraege.join(u'|').toStdString();
+    EXPECT_TRUE(eintraege.contains(QStringLiteral("&2 Traverse hinten.prt"))) << eintraege.join(u'|').toStdString();
+
+    tippe(g, "edtHoehe", QStringLiteral("400"));
+    u.skript.erwarteFrage3(Antwort::Abbrechen,
+                           QStringLiteral("Traverse hinten.prt wurde geändert.\r\nTraverse vor dem Schließen speichern?"));
+    EXPECT_FALSE(g->close());
+    EXPECT_TRUE(u.skript.allesBeantwortet());
+    EXPECT_TRUE(u.skript.unerwartet.isEmpty());
+    g->setzeGeaendert(false);
 }
 
 TEST(Traversenfenster, MenueTraverseTraegtDieBefehleDerShell)
