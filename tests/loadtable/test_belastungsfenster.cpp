@@ -519,6 +519,29 @@ TEST(Belastungsfenster, SchliessenFragtMitEigenemTextUndAbbrechenLaesstEsOffen)
     ohneUnerwartetes(u.skript);
 }
 
+TEST(Belastungsfenster, SpeichernNimmtDieNochOffeneZelleMit)
+{
+    Umgebung u;
+    Tfrm_belastungstabelle* f = u.neu();
+    QTableView* grid = f->Grid();
+    const QModelIndex laenge = grid->model()->index(0, 0);
+    grid->setCurrentIndex(laenge);
+    grid->edit(laenge);
+    auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(laenge));
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, QStringLiteral("6"));
+    const QString pfad = u.ordner.pfad(QStringLiteral("Traversen/offen.prb"));
+    u.skript.erwarteSpeichern(pfad);
+    u.anwendung.menu()->Speichern(Dokumentart::Belastungstabelle);
+    EXPECT_TRUE(u.skript.allesBeantwortet());
+    EXPECT_FALSE(f->Geaendert());
+    auto* wieder = static_cast<Tfrm_belastungstabelle*>(u.anwendung.menu()->OeffneDatei(Dokumentart::Belastungstabelle, pfad));
+    ASSERT_EQ(wieder->Tabelle().cds_traverse.RecordCount(), 1);
+    EXPECT_EQ(zelle(wieder, 0, 0), zelle(f, 0, 0));
+    EXPECT_FALSE(zelle(wieder, 0, 0).isEmpty());
+    ohneUnerwartetes(u.skript);
+}
+
 TEST(Belastungsfenster, TitelUndSchliessfrageNennenDieDatei)
 {
     Umgebung u;

@@ -290,6 +290,26 @@ TEST_F(Projektfenster, SchliessfrageNenntDieProjektdatei)
     EXPECT_TRUE(d.unerwartet.isEmpty()) << d.unerwartet.join(u'|').toStdString();
 }
 
+TEST_F(Projektfenster, OffeneZelleImTraversenrasterZaehltBeimSchliessen)
+{
+    traverse(QStringLiteral("Front"), 0, 0, 2, 0);
+    ASSERT_TRUE(fenster->SpeichernUnter(pfad("offen.prp")));
+    QTableView* grid = fenster->dbgTraversen;
+    const QModelIndex name = grid->model()->index(0, 2);
+    grid->setCurrentIndex(name);
+    grid->edit(name);
+    auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(name));
+    ASSERT_NE(editor, nullptr);
+    editor->selectAll();
+    QTest::keyClicks(editor, QStringLiteral("Rear"));
+    EXPECT_FALSE(fenster->Geaendert()); // not yet confirmed with Return
+    SkriptDialoge d;
+    d.erwarteFrage3(Antwort::Abbrechen, QStringLiteral("Projekt offen.prp wurde geändert.\r\nSpeichern?"));
+    EXPECT_FALSE(fenster->close());
+    EXPECT_TRUE(d.allesBeantwortet());
+    EXPECT_EQ(f(p().cds_projekt, "Name").AsString(), QStringLiteral("Rear"));
+}
+
 TEST_F(Projektfenster, GetippteTraversennotizBehaeltDieReihenfolgeDerZeichen)
 {
     traverse(QStringLiteral("Front"), 0, 0, 2, 0);
