@@ -529,6 +529,29 @@ TEST(Variantenfenster, GetippterVariantennameUndBearbeiterMarkierenUndSchliessen
     ASSERT_TRUE(f);
 }
 
+TEST(Variantenfenster, OffeneZelleImLagerrasterZaehltBeimSchliessen)
+{
+    Editor e;
+    QPointer<Tfrm_variante> f = e.f;
+    baueSpannweite(e);
+    f->setzeGeaendert(false);
+    QTableView* grid = f->sgLager;
+    const QModelIndex name = grid->model()->index(0, 1);
+    grid->setCurrentIndex(name);
+    grid->edit(name);
+    auto* feld = qobject_cast<QLineEdit*>(grid->indexWidget(name));
+    ASSERT_NE(feld, nullptr);
+    feld->selectAll();
+    QTest::keyClicks(feld, QStringLiteral("Links"));
+    EXPECT_FALSE(f->Geaendert());
+    SkriptDialoge d;
+    d.erwarteFrage3(Antwort::Abbrechen, QStringLiteral("Einzelprojekt wurde geändert.\r\nSpeichern?"));
+    EXPECT_FALSE(f->close());
+    EXPECT_TRUE(d.allesBeantwortet());
+    EXPECT_TRUE(d.unerwartet.isEmpty()) << d.unerwartet.join(u'|').toStdString();
+    EXPECT_EQ(grid->model()->index(0, 1).data().toString(), QStringLiteral("Links"));
+}
+
 TEST(Variantenfenster, TraversenlaengePerDoppelklick)
 {
     Editor e;
