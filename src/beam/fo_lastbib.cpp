@@ -102,3 +102,9 @@ void Tfrm_lastbib::keyPressEvent(QKeyEvent* ereignis)
     }
     QDialog::keyPressEvent(ereignis);
 }
+
+void Tfrm_lastbib::done(int ergebnis)
+{
+    OffeneZellenUebernehmen(this);
+    QDialog::done(ergebnis);
+}

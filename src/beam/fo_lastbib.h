@@ -22,6 +22,7 @@ public:
     void Loeschen();  // the grid's current row (Ctrl+Del)
 
 protected:
+    void done(int ergebnis) override; // takes a cell edit still open in the grid first
     void showEvent(QShowEvent* ereignis) override;
     void keyPressEvent(QKeyEvent* ereignis) override;
 

@@ -474,7 +474,7 @@ QString Tfrm_variante::Schliessfrage() const
 {
     const QString dokument = Projektmodus() ? Uebersetzt(2040, QStringLiteral("Variante"))
                                             : Uebersetzt(2091, QStringLiteral("Einzelprojekt"));
-    return Format(Meldungstext(4), {dokument}) + QStringLiteral("\r\n") + Meldungstext(5);
+    return Aenderungsfrage(dokument, Meldungstext(5));
 }
 
 bool Tfrm_variante::SchliessenErlaubt()

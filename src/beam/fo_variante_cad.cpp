@@ -208,8 +208,16 @@ void Tfrm_variante::baueCadTab()
     edt_VBearbeiter = benannt(new QLineEdit, "edt_VBearbeiter");
     paar(var, 0, 0, lbl_VName, edt_VName);
     paar(var, 1, 0, lbl_VBearbeiter, edt_VBearbeiter);
-    connect(edt_VName, &QLineEdit::textChanged, this, [this](const QString& t) { modell.variantenname = t; });
-    connect(edt_VBearbeiter, &QLineEdit::textChanged, this, [this](const QString& t) { modell.bearbeiter = t; });
+    // Typed, they are stored with the variant; filled from the model, they change nothing.
+    const auto variantentext = [this](QString Balkenmodell::*wert) {
+        return [this, wert](const QString& t) {
+            modell.*wert = t;
+            if (!m_fuellt)
+                setzeGeaendert(true);
+        };
+    };
+    connect(edt_VName, &QLineEdit::textChanged, this, variantentext(&Balkenmodell::variantenname));
+    connect(edt_VBearbeiter, &QLineEdit::textChanged, this, variantentext(&Balkenmodell::bearbeiter));
     spalte3->addWidget(gbVariante);
     spalte3->addStretch();
     reihe->addLayout(spalte3);

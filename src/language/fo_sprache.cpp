@@ -1,6 +1,7 @@
 #include "language/fo_sprache.h"
 #include "language/u_sprachtabelle.h"
 #include "language/u_uebersetze_qt.h"
+#include "language/u_uebersetzung.h"
 #include "platform/u_fehler.h"
 #include "platform/u_tabellenmodell_qt.h"
 #include "platform/u_zahlen.h"
@@ -111,7 +112,11 @@ bool Tfrm_sprache::SpeichernUnter(const QString& pfad)
     return true;
 }
 
-QString Tfrm_sprache::Schliessfrage() const { return Meldungstext(1006); }
+QString Tfrm_sprache::Schliessfrage() const
+{
+    const QString art = Uebersetzt(1209, QStringLiteral("&Sprache")).remove(QLatin1Char('&'));
+    return Aenderungsfrage(art, Meldungstext(1006));
+}
 
 void Tfrm_sprache::Suchen()
 {

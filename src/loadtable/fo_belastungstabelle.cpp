@@ -212,7 +212,10 @@ Tfrm_belastungstabelle::Tfrm_belastungstabelle(QWidget* eltern) : Dokumentfenste
         nachDelete(d);
         zeigeErgebnisse();
     };
-    connect(this, &Dokumentfenster::zustandGeaendert, this, [this] { Statusfeld(1)->setText(Dateiname()); });
+    connect(this, &Dokumentfenster::zustandGeaendert, this, [this] {
+        Statusfeld(1)->setText(Dateiname());
+        zeigeTitel();
+    });
     uebernimmEingaben();
     verbindeEingaben();
     setzeBibliothek(nullptr);
@@ -410,7 +413,6 @@ void Tfrm_belastungstabelle::verbindeEingaben()
         m_tabelle.geaendert = true;
         setzeGeaendert(true);
     };
-    const auto nurMerken = [this] { uebernimmEingaben(); };
     for (QLineEdit* e : {edtGewicht, edtLaenge})
         connect(e, &QLineEdit::textChanged, this, eigenlast);
     for (QComboBox* c : {cmbGewicht, cmbLaenge1})
@@ -421,8 +423,8 @@ void Tfrm_belastungstabelle::verbindeEingaben()
         connect(c, &QComboBox::currentIndexChanged, this, durchgang);
     for (QLineEdit* e : {edtHersteller, edtName, edtBearbeiter, edtQuerkraft, edtBiegemoment})
         connect(e, &QLineEdit::textChanged, this, markieren);
-    connect(udGurte, &QSpinBox::valueChanged, this, nurMerken);
-    connect(cbHoriDiga, &QCheckBox::toggled, this, nurMerken);
+    connect(udGurte, &QSpinBox::valueChanged, this, markieren);
+    connect(cbHoriDiga, &QCheckBox::toggled, this, markieren);
 }
 
 void Tfrm_belastungstabelle::uebernimmEingaben()
@@ -519,7 +521,7 @@ bool Tfrm_belastungstabelle::eventFilter(QObject* ziel, QEvent* ereignis)
 void Tfrm_belastungstabelle::TexteSetzen()
 {
     UebersetzeMenuItem(m_menue, 1500);
-    setWindowTitle(m_menue->title().remove(QLatin1Char('&')));
+    zeigeTitel();
     for (const auto& [label, id] : m_beschriftungen)
         UebersetzeControl(label, id);
     if (m_nameUebersetzen) {
@@ -569,9 +571,13 @@ bool Tfrm_belastungstabelle::SpeichernUnter(const QString& pfad)
     return true;
 }
 
+QString Tfrm_belastungstabelle::Artname() const { return m_menue->title().remove(QLatin1Char('&')); }
+
+void Tfrm_belastungstabelle::zeigeTitel() { setWindowTitle(Dokumentname(Artname())); }
+
 QString Tfrm_belastungstabelle::Schliessfrage() const
 {
-    return Uebersetzt(1556, QStringLiteral("Belastungstabelle vor dem Schließen speichern?"));
+    return Aenderungsfrage(Artname(), Uebersetzt(1556, QStringLiteral("Belastungstabelle vor dem Schließen speichern?")));
 }
 
 void Tfrm_belastungstabelle::Drucken() { Tfrm_print_belastungstabelle::Drucken(m_tabelle, pbDia->size(), this); }

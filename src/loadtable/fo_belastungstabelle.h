@@ -45,6 +45,8 @@ protected:
     bool eventFilter(QObject* ziel, QEvent* ereignis) override;
 
 private:
+    QString Artname() const; // the menu's caption without its accelerator
+    void zeigeTitel();       // the kind and the file's name
     QWidget* baueEingaben();
     QWidget* baueEinzelwerte();
     void verbindeEingaben();

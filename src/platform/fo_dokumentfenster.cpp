@@ -3,6 +3,7 @@
 #include "language/u_uebersetzung.h"
 #include "platform/u_fehler.h"
 #include "platform/u_programm.h"
+#include "platform/u_tabellenmodell_qt.h"
 #include "platform/u_zahlen.h"
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -92,6 +93,18 @@ QString Dokumentfenster::Schliessfrage() const
     return Format(Meldungstext(4), {name}) + QStringLiteral("\r\n") + Meldungstext(5);
 }
 
+QString Dokumentfenster::Dokumentname(const QString& art) const
+{
+    if (m_dateiname.isEmpty())
+        return art;
+    return art + u' ' + QFileInfo(m_dateiname).fileName();
+}
+
+QString Dokumentfenster::Aenderungsfrage(const QString& art, const QString& frage) const
+{
+    return Format(Meldungstext(4), {Dokumentname(art)}) + QStringLiteral("\r\n") + frage;
+}
+
 void Dokumentfenster::zeigeAenderungsmarke()
 {
     Statusfeld(0)->setText(m_geaendert ? Aenderungsmarke() : QString());
@@ -101,6 +114,7 @@ void Dokumentfenster::fuegeMenueHinzu(int gruppe, QMenu* menue) { m_menues.push_
 
 bool Dokumentfenster::SpeichernMitRueckfall()
 {
+    OffeneZellenUebernehmen(this);
     if (!m_dateiname.isEmpty() && QFileInfo(m_dateiname).isFile()) {
         m_speichertEigeneDatei = true;
         const auto zurueck = qScopeGuard([this] { m_speichertEigeneDatei = false; });
@@ -134,7 +148,11 @@ bool Dokumentfenster::SchliessenErlaubt()
     }
 }
 
-bool Dokumentfenster::FrageSchliessen() { return SchliessenErlaubt(); }
+bool Dokumentfenster::FrageSchliessen()
+{
+    OffeneZellenUebernehmen(this);
+    return SchliessenErlaubt();
+}
 
 void Dokumentfenster::SchliesseOhneFrage()
 {
@@ -144,6 +162,8 @@ void Dokumentfenster::SchliesseOhneFrage()
 
 void Dokumentfenster::closeEvent(QCloseEvent* ereignis)
 {
+    if (!m_schliessenBestaetigt)
+        OffeneZellenUebernehmen(this);
     if (m_schliessenBestaetigt || SchliessenErlaubt())
         ereignis->accept();
     else

@@ -69,6 +69,11 @@ protected:
     // Asked when the window closes while changed: "%s wurde geändert." / "Speichern?" with
     // Yes, No and Abort. Yes saves; a cancelled save keeps the window open.
     virtual bool SchliessenErlaubt();
+    // The document as captions and close queries name it: its kind, followed by the name of its
+    // file once it has one ("Projekt Festival.prp"), so two documents of a kind differ.
+    QString Dokumentname(const QString& art) const;
+    // Format("%s wurde geändert.", Dokumentname(art)), a line break, and the question.
+    QString Aenderungsfrage(const QString& art, const QString& frage) const;
     // The text of the changed mark in panel 0, and the close query; windows with their own
     // texts override them.
     virtual QString Aenderungsmarke() const;

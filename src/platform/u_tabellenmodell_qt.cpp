@@ -1,6 +1,7 @@
 #include "platform/u_tabellenmodell_qt.h"
 #include "platform/u_dialoge.h"
 #include "platform/u_fehler.h"
+#include <QCoreApplication>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QStyledItemDelegate>
@@ -223,13 +224,36 @@ public:
         QWidget* editor = QStyledItemDelegate::createEditor(eltern, option, index);
         if (auto* zeile = qobject_cast<QLineEdit*>(editor); zeile && m_modell.Textlaenge(index.column()) > 0)
             zeile->setMaxLength(m_modell.Textlaenge(index.column()));
+        m_offen = editor;
         return editor;
+    }
+    // The open editor's text goes into the table as Return would put it, and the editor closes.
+    bool Uebernehmen()
+    {
+        QWidget* editor = m_offen;
+        if (!editor)
+            return false;
+        Q_EMIT commitData(editor);
+        Q_EMIT closeEditor(editor);
+        return true;
     }
 
 private:
     Tabellenmodell& m_modell;
+    mutable QPointer<QWidget> m_offen;
 };
 } // namespace
+
+void OffeneZellenUebernehmen(QWidget* fenster)
+{
+    for (QTableView* grid : fenster->findChildren<QTableView*>()) {
+        // a model that writes only once the editor has closed gets its queued write now
+        if (auto* editor = dynamic_cast<Feldeditor*>(grid->itemDelegate()); editor && editor->Uebernehmen())
+            QCoreApplication::sendPostedEvents(grid->model(), QEvent::MetaCall);
+        if (auto* modell = qobject_cast<Tabellenmodell*>(grid->model()); modell && modell->NeueZeileGetippt())
+            modell->NeueZeileUebernehmen();
+    }
+}
 
 void BindeAuswahl(QTableView* grid, Tabellenmodell& modell)
 {

@@ -28,6 +28,7 @@ public:
     bool NeueZeileUebernehmen();
     void NeueZeileVerwerfen();
     bool HatNeueZeile() const { return m_neu.has_value(); }
+    bool NeueZeileGetippt() const { return m_neu && !m_neu->empty(); }
     // Deletes the row of the grid's line zeile (0-based); a pending new row is discarded instead.
     void LoescheZeile(int zeile);
 
@@ -54,3 +55,6 @@ private:
 // Keeps the grid's current row and the table's cursor together, both ways; the grid's editors
 // take no more characters than a text field holds.
 void BindeAuswahl(QTableView* grid, Tabellenmodell& modell);
+// Takes every cell edit still open in a bound grid under fenster into its table, as Return would,
+// and a new row with typed cells as leaving it would.
+void OffeneZellenUebernehmen(QWidget* fenster);

@@ -148,7 +148,7 @@ bool Tfrm_projekt::SpeichernUnter(const QString& pfad)
 
 QString Tfrm_projekt::Schliessfrage() const
 {
-    return Format(Meldungstext(4), {QStringLiteral("Projekt")}) + QStringLiteral("\r\n") + Meldungstext(5);
+    return Aenderungsfrage(QStringLiteral("Projekt"), Meldungstext(5));
 }
 
 void Tfrm_projekt::closeEvent(QCloseEvent* e)

@@ -141,6 +141,7 @@ private:
     void zeigeVariante();   // the current variant's fields
     void zeigeZustand();    // caption, file name and changed mark from the model
     void zeigeProjektdaten();
+    void projektdatenUebernehmen(); // typed name, editor or notes: into the model, marked changed
     void dbgTraversenDblClick();
     void dbgVariantenDblClick();
     void nbTravDeleteClick();
@@ -153,4 +154,5 @@ private:
     std::unique_ptr<Tabellenmodell> m_variantenModell;
     bool m_schliesst = false;
     bool m_zeigeDaten = false; // the controls are being filled from the tables
+    bool m_notizGetippt = false; // the truss note is being written from the memo
 };

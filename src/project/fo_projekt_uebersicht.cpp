@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScopedValueRollback>
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -115,12 +116,9 @@ QWidget* Tfrm_projekt::baueUebersicht()
     dbgTravVarianten->setModel(m_travVariantenModell.get());
     BindeAuswahl(dbgTravVarianten, *m_travVariantenModell);
 
-    connect(edtProjektName, &QLineEdit::textChanged, this, [this](const QString& s) { m_projekt.name = s; });
-    connect(edtProjektBearbeiter, &QLineEdit::textChanged, this, [this](const QString& s) { m_projekt.bearbeiter = s; });
-    connect(memProjektAnmerkungen, &QPlainTextEdit::textChanged, this, [this] {
-        if (!m_zeigeDaten)
-            m_projekt.anmerkungen = TWerteliste(memProjektAnmerkungen->toPlainText()).zeilen();
-    });
+    connect(edtProjektName, &QLineEdit::textChanged, this, [this] { projektdatenUebernehmen(); });
+    connect(edtProjektBearbeiter, &QLineEdit::textChanged, this, [this] { projektdatenUebernehmen(); });
+    connect(memProjektAnmerkungen, &QPlainTextEdit::textChanged, this, [this] { projektdatenUebernehmen(); });
     // Typing a note puts the truss row into edit; the navigator or a move posts it.
     connect(memTravAnmerkung, &QPlainTextEdit::textChanged, this, [this] {
         TBClientDataSet& t = m_projekt.cds_projekt;
@@ -129,6 +127,8 @@ QWidget* Tfrm_projekt::baueUebersicht()
         const QString text = memTravAnmerkung->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
         if (text == f(t, "Anmerkung").AsString())
             return;
+        // The row's change signals must not refill the memo, which would move its cursor.
+        const QScopedValueRollback<bool> getippt(m_notizGetippt, true);
         ausfuehren([&] {
             t.Edit();
             f(t, "Anmerkung").SetAsString(text);
@@ -172,6 +172,16 @@ void Tfrm_projekt::zeigeProjektdaten()
     zeigeTraverse();
 }
 
+void Tfrm_projekt::projektdatenUebernehmen()
+{
+    if (m_zeigeDaten)
+        return;
+    m_projekt.name = edtProjektName->text();
+    m_projekt.bearbeiter = edtProjektBearbeiter->text();
+    m_projekt.anmerkungen = TWerteliste(memProjektAnmerkungen->toPlainText()).zeilen();
+    m_projekt.SetzeGeaendert(true);
+}
+
 void Tfrm_projekt::zeigeTraverse()
 {
     TBClientDataSet& t = m_projekt.cds_projekt;
@@ -183,7 +193,7 @@ void Tfrm_projekt::zeigeTraverse()
     edtTravName->setText(name);
     lblTraverseWert->setText(da ? nummer + QStringLiteral("  ") + name : QString());
     const QString notiz = da ? f(t, "Anmerkung").AsString().replace(QStringLiteral("\r\n"), QStringLiteral("\n")) : QString();
-    if (memTravAnmerkung->toPlainText() != notiz)
+    if (!m_notizGetippt && memTravAnmerkung->toPlainText() != notiz)
         memTravAnmerkung->setPlainText(notiz);
     memTravAnmerkung->setEnabled(da);
     m_zeigeDaten = false;

@@ -5,6 +5,7 @@
 #include "platform/u_fehler.h"
 #include "platform/u_programm.h"
 #include "platform/u_sicheresspeichern.h"
+#include "platform/u_tabellenmodell_qt.h"
 #include "shell/fo_main.h"
 #include "shell/u_anwendung_qt.h"
 #include <QAction>
@@ -381,7 +382,10 @@ void Tfrm_menu::TexteSetzen()
 Dokumentfenster* Tfrm_menu::aktives(Dokumentart art) const
 {
     Dokumentfenster* d = m_anwendung.aktivesDokument();
-    return d && d->Art() == art ? d : nullptr;
+    if (!d || d->Art() != art)
+        return nullptr;
+    OffeneZellenUebernehmen(d); // every command sees what was typed into a grid
+    return d;
 }
 
 Dokumentfenster* Tfrm_menu::Neu(Dokumentart art)

@@ -15,6 +15,7 @@ public:
     void setzeText(const QString& text);
     const QStringList& zeilen() const { return m_zeilen; }
 
+    bool Enthaelt(const QString& name) const { return eintrag(name) >= 0; }
     QString LeseString(const QString& name, const QString& vorgabe) const;
     qint32 LeseInteger(const QString& name, qint32 vorgabe) const;
     // Either "," or "." is the decimal separator, whatever the locale.

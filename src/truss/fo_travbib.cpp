@@ -169,3 +169,9 @@ bool Tfrm_travbib::eventFilter(QObject* ziel, QEvent* ereignis)
     }
     return QDialog::eventFilter(ziel, ereignis);
 }
+
+void Tfrm_travbib::done(int ergebnis)
+{
+    OffeneZellenUebernehmen(this);
+    QDialog::done(ergebnis);
+}

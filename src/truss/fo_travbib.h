@@ -35,6 +35,7 @@ public:
     void ZeileLoeschen();
 
 protected:
+    void done(int ergebnis) override; // takes a cell edit still open in the grid first
     bool eventFilter(QObject* ziel, QEvent* ereignis) override;
     void showEvent(QShowEvent* ereignis) override;
 

@@ -99,7 +99,10 @@ Tfrm_traverse::Tfrm_traverse(QWidget* eltern) : Dokumentfenster(eltern), m_reite
     statusBar()->removeWidget(datei);
     statusBar()->addWidget(datei, 1);
     datei->show();
-    connect(this, &Dokumentfenster::zustandGeaendert, this, [this] { Statusfeld(1)->setText(Dateiname()); });
+    connect(this, &Dokumentfenster::zustandGeaendert, this, [this] {
+        Statusfeld(1)->setText(Dateiname());
+        zeigeTitel();
+    });
 
     m_menue = new QMenu(QStringLiteral("&Traverse"), this);
     m_menue->setObjectName(QStringLiteral("Traverse1"));
@@ -144,12 +147,15 @@ QString Tfrm_traverse::Verbinderbild(int typ)
 
 QString Tfrm_traverse::Schliessfrage() const
 {
-    return Uebersetzt(2102, QStringLiteral("Traverse vor dem Schließen speichern?"));
+    return Aenderungsfrage(Uebersetzt(2109, QStringLiteral("Traverse")),
+                           Uebersetzt(2102, QStringLiteral("Traverse vor dem Schließen speichern?")));
 }
+
+void Tfrm_traverse::zeigeTitel() { setWindowTitle(Dokumentname(Uebersetzt(2109, QStringLiteral("Traverse")))); }
 
 void Tfrm_traverse::TexteSetzen()
 {
-    UebersetzeControl(this, 2109);
+    zeigeTitel();
     for (const Textid& t : controltexte)
         if (auto* w = findChild<QWidget*>(QString::fromLatin1(t.name)))
             UebersetzeControl(w, t.id);

@@ -48,6 +48,7 @@ protected:
     bool eventFilter(QObject* ziel, QEvent* ereignis) override;
 
 private:
+    void zeigeTitel(); // the kind and the file's name
     // What a change of an input starts.
     enum class Lauf { Keiner, Traverse, TraverseImmer, Diagonale, Verbinder };
     struct Wirkung {

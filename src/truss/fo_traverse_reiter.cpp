@@ -456,9 +456,9 @@ void Tfrm_traverse::baueReiterTraeger()
         vorschlag->installEventFilter(this);
     }
     zeile(r, 0, beschriftung(gbStatik, "lblQuerkraft", QStringLiteral("zulässige Querkraft [N]:")), querkraft,
-          textfeld(gbStatik, "edtQuerkraft", &E::edtQuerkraft, {Lauf::Keiner, false}));
+          textfeld(gbStatik, "edtQuerkraft", &E::edtQuerkraft, bibliothek));
     zeile(r, 1, beschriftung(gbStatik, "lblBiegemoment", QStringLiteral("zulässiges Biegemoment [Nm]:")), biegemoment,
-          textfeld(gbStatik, "edtBiegemoment", &E::edtBiegemoment, {Lauf::Keiner, false}));
+          textfeld(gbStatik, "edtBiegemoment", &E::edtBiegemoment, bibliothek));
     zeile(r, 2, beschriftung(gbStatik, "lblEigenlast", QStringLiteral("Eigenlast [N/m]")), nullptr,
           textfeld(gbStatik, "edtEigenlast", &E::edtEigenlast, bibliothek));
     r->setColumnStretch(0, 1);

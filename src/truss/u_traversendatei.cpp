@@ -36,6 +36,8 @@ const QString kMaterialBolzen = QStringLiteral("Material Bolzen");
 const QString kDehngrenze = QStringLiteral("Bolzen Dehngrenze");
 const QString kBolzenD = QStringLiteral("Bolzen d");
 const QString kBolzenMin = QStringLiteral("Bolzen Min");
+const QString kQuerkraft = QStringLiteral("Querkraft");
+const QString kBiegemoment = QStringLiteral("Biegemoment");
 
 constexpr int MinGurte = 1;
 constexpr int MaxGurte = 4;
@@ -75,6 +77,8 @@ TWerteliste TraverseAlsWerteliste(const Traverseneingaben& e)
     l.SchreibeString(kDehngrenze, e.edtVerbDehngrenze);
     l.SchreibeString(kBolzenD, e.edtVerbD);
     l.SchreibeBoolean(kBolzenMin, e.cbBolzenMin);
+    l.SchreibeString(kQuerkraft, e.edtQuerkraft);
+    l.SchreibeString(kBiegemoment, e.edtBiegemoment);
     return l;
 }
 
@@ -87,6 +91,13 @@ void leseVerbinderauswahl(const TWerteliste& l, const QString& name, Auswahllist
         liste.waehle(-1);
     else
         l.LeseAuswahl(name, liste);
+}
+
+// The confirmed library values came after the 29 keys; a file without them keeps the inputs.
+static void leseBibliothekswert(const TWerteliste& l, const QString& name, QString& eingabe)
+{
+    if (l.Enthaelt(name))
+        eingabe = l.LeseZahltext(name);
 }
 
 void WertelisteAnwenden(const TWerteliste& l, Traversenentwurf& entwurf)
@@ -125,6 +136,8 @@ void WertelisteAnwenden(const TWerteliste& l, Traversenentwurf& entwurf)
     e.edtVerbD = l.LeseZahltext(kBolzenD);
     e.cbBolzenMin = l.LeseBoolean(kBolzenMin, false);
     entwurf.VerbinderansichtSetzen();
+    leseBibliothekswert(l, kQuerkraft, e.edtQuerkraft);
+    leseBibliothekswert(l, kBiegemoment, e.edtBiegemoment);
 }
 
 bool TraverseLaden(Traversenentwurf& entwurf, const QString& pfad)

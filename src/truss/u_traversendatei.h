@@ -1,15 +1,16 @@
 #pragma once
 // The truss file ".prt": the header string and one settings text with the 29 keys of the truss
-// window's stored inputs.
+// window's stored inputs, then the confirmed library values "Querkraft" and "Biegemoment".
 #include "tables/u_werteliste.h"
 #include "truss/u_traversenentwurf.h"
 
 extern const QString Traversendateikopf; // "Kelvara VLX Traversendatei 2"
 
-// The 29 keys in the order of writing.
+// The 31 keys in the order of writing.
 TWerteliste TraverseAlsWerteliste(const Traverseneingaben& eingaben);
 // Applies keys 1 … 16, then 17 … 29 (the connector tab) with its change handler held back.
-// Absent keys empty a text, choose like an empty stored text, or take the flag defaults.
+// Absent keys empty a text, choose like an empty stored text, or take the flag defaults; absent
+// library values leave their inputs as they are.
 void WertelisteAnwenden(const TWerteliste& liste, Traversenentwurf& entwurf);
 
 // Loads as the truss window does: inputs, then BerechneVerbinder, BerechneDiagonale and

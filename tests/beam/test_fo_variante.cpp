@@ -29,6 +29,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -508,6 +509,47 @@ TEST(Variantenfenster, SchliessenMitJaUndAbgebrochenemDialogBleibtOffen)
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(f);
     e.f = nullptr;
+}
+
+TEST(Variantenfenster, GetippterVariantennameUndBearbeiterMarkierenUndSchliessenFragt)
+{
+    Editor e;
+    QPointer<Tfrm_variante> f = e.f;
+    for (QLineEdit* feld : {f->edt_VName, f->edt_VBearbeiter}) {
+        f->setzeGeaendert(false);
+        QTest::keyClicks(feld, QStringLiteral("Jo"));
+        EXPECT_EQ(e.status(0), QStringLiteral("geändert")) << feld->objectName().toStdString();
+    }
+    EXPECT_EQ(f->modell.variantenname, QStringLiteral("Jo"));
+    EXPECT_EQ(f->modell.bearbeiter, QStringLiteral("Jo"));
+    SkriptDialoge d;
+    d.erwarteFrage3(Antwort::Abbrechen);
+    EXPECT_FALSE(f->close());
+    EXPECT_TRUE(d.allesBeantwortet());
+    ASSERT_TRUE(f);
+}
+
+TEST(Variantenfenster, OffeneZelleImLagerrasterZaehltBeimSchliessen)
+{
+    Editor e;
+    QPointer<Tfrm_variante> f = e.f;
+    baueSpannweite(e);
+    f->setzeGeaendert(false);
+    QTableView* grid = f->sgLager;
+    const QModelIndex name = grid->model()->index(0, 1);
+    grid->setCurrentIndex(name);
+    grid->edit(name);
+    auto* feld = qobject_cast<QLineEdit*>(grid->indexWidget(name));
+    ASSERT_NE(feld, nullptr);
+    feld->selectAll();
+    QTest::keyClicks(feld, QStringLiteral("Links"));
+    EXPECT_FALSE(f->Geaendert());
+    SkriptDialoge d;
+    d.erwarteFrage3(Antwort::Abbrechen, QStringLiteral("Einzelprojekt wurde geändert.\r\nSpeichern?"));
+    EXPECT_FALSE(f->close());
+    EXPECT_TRUE(d.allesBeantwortet());
+    EXPECT_TRUE(d.unerwartet.isEmpty()) << d.unerwartet.join(u'|').toStdString();
+    EXPECT_EQ(grid->model()->index(0, 1).data().toString(), QStringLiteral("Links"));
 }
 
 TEST(Variantenfenster, TraversenlaengePerDoppelklick)

@@ -503,7 +503,8 @@ TEST(Belastungsfenster, SchliessenFragtMitEigenemTextUndAbbrechenLaesstEsOffen)
     Umgebung u;
     QPointer<Tfrm_belastungstabelle> f = u.neu();
     tippe(f, "edtHersteller", QStringLiteral("X"));
-    const QString frage = QStringLiteral("Belastungstabelle vor dem Schließen speichern?");
+    const QString frage =
+        QStringLiteral("Belastungstabellen wurde geändert.\r\nBelastungstabelle vor dem Schließen speichern?");
     u.skript.erwarteFrage3(Antwort::Abbrechen, frage);
     EXPECT_FALSE(f->close());
     ASSERT_FALSE(f.isNull());
@@ -515,6 +516,61 @@ TEST(Belastungsfenster, SchliessenFragtMitEigenemTextUndAbbrechenLaesstEsOffen)
     EXPECT_TRUE(f->close());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(f.isNull());
+    ohneUnerwartetes(u.skript);
+}
+
+TEST(Belastungsfenster, SpeichernNimmtDieNochOffeneZelleMit)
+{
+    Umgebung u;
+    Tfrm_belastungstabelle* f = u.neu();
+    QTableView* grid = f->Grid();
+    const QModelIndex laenge = grid->model()->index(0, 0);
+    grid->setCurrentIndex(laenge);
+    grid->edit(laenge);
+    auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(laenge));
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, QStringLiteral("6"));
+    const QString pfad = u.ordner.pfad(QStringLiteral("Traversen/offen.prb"));
+    u.skript.erwarteSpeichern(pfad);
+    u.anwendung.menu()->Speichern(Dokumentart::Belastungstabelle);
+    EXPECT_TRUE(u.skript.allesBeantwortet());
+    EXPECT_FALSE(f->Geaendert());
+    auto* wieder = static_cast<Tfrm_belastungstabelle*>(u.anwendung.menu()->OeffneDatei(Dokumentart::Belastungstabelle, pfad));
+    ASSERT_EQ(wieder->Tabelle().cds_traverse.RecordCount(), 1);
+    EXPECT_EQ(zelle(wieder, 0, 0), zelle(f, 0, 0));
+    EXPECT_FALSE(zelle(wieder, 0, 0).isEmpty());
+    ohneUnerwartetes(u.skript);
+}
+
+TEST(Belastungsfenster, TitelUndSchliessfrageNennenDieDatei)
+{
+    Umgebung u;
+    QPointer<Tfrm_belastungstabelle> f = u.neu();
+    ASSERT_TRUE(f->SpeichernUnter(u.ordner.pfad(QStringLiteral("Traversen/Festival.prb"))));
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("Belastungstabellen Festival.prb"));
+    tippe(f, "edtHersteller", QStringLiteral("X"));
+    u.skript.erwarteFrage3(Antwort::Abbrechen, QStringLiteral("Belastungstabellen Festival.prb wurde geändert.\r\n"
+                                                              "Belastungstabelle vor dem Schließen speichern?"));
+    EXPECT_FALSE(f->close());
+    EXPECT_TRUE(u.skript.allesBeantwortet());
+    ohneUnerwartetes(u.skript);
+}
+
+TEST(Belastungsfenster, GurtzahlUndHorizontaleDiagonalenMarkierenDasFensterGeaendert)
+{
+    Umgebung u;
+    QPointer<Tfrm_belastungstabelle> f = u.neu();
+    auto* gurte = f->findChild<QSpinBox*>(QStringLiteral("udGurte"));
+    auto* diagonalen = f->findChild<QCheckBox*>(QStringLiteral("cbHoriDiga"));
+    ASSERT_TRUE(gurte && diagonalen);
+    QTest::keyClick(gurte, Qt::Key_Down);
+    EXPECT_EQ(f->Statusfeld(0)->text(), QStringLiteral("geändert"));
+    f->setzeGeaendert(false);
+    QTest::mouseClick(diagonalen, Qt::LeftButton);
+    EXPECT_EQ(f->Statusfeld(0)->text(), QStringLiteral("geändert"));
+    u.skript.erwarteFrage3(Antwort::Abbrechen);
+    EXPECT_FALSE(f->close());
+    EXPECT_TRUE(u.skript.allesBeantwortet());
     ohneUnerwartetes(u.skript);
 }
 

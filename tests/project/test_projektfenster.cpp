@@ -21,6 +21,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTest>
 #include "u_fenstertest.h"
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -227,7 +228,7 @@ TEST_F(Projektfenster, SpeichernUndLadenZeigenTitelUndProjektdaten)
     tippe(fenster->edtProjektName, QStringLiteral("Open Air"));
     tippe(fenster->edtProjektBearbeiter, QStringLiteral("Jörg"));
     fenster->memProjektAnmerkungen->setPlainText(QStringLiteral("Zeile 1\nZeile 2"));
-    EXPECT_FALSE(fenster->Geaendert()); // the project's own fields do not mark it changed
+    EXPECT_TRUE(fenster->Geaendert());
     traverse(QStringLiteral("Front"), 0, 0, 2, 0);
     fenster->memTravAnmerkung->setPlainText(QStringLiteral("Notiz"));
     ASSERT_TRUE(fenster->SpeichernUnter(pfad("a.prp")));
@@ -258,6 +259,65 @@ TEST_F(Projektfenster, SpeichernUndLadenZeigenTitelUndProjektdaten)
     EXPECT_EQ(b.readAll(), vorher);
     EXPECT_TRUE(fenster->Geaendert());
     EXPECT_TRUE(d.allesBeantwortet());
+}
+
+TEST_F(Projektfenster, GetippteProjektdatenMarkierenUndSchliessenFragt)
+{
+    for (QWidget* feld : std::initializer_list<QWidget*>{fenster->edtProjektName, fenster->edtProjektBearbeiter,
+                                                          fenster->memProjektAnmerkungen}) {
+        p().SetzeGeaendert(false);
+        EXPECT_EQ(fenster->Statusfeld(0)->text(), QString());
+        QTest::keyClicks(feld, QStringLiteral("Ab"));
+        EXPECT_EQ(fenster->Statusfeld(0)->text(), QStringLiteral("geändert")) << feld->objectName().toStdString();
+    }
+    EXPECT_EQ(p().name, QStringLiteral("Ab"));
+    EXPECT_EQ(p().bearbeiter, QStringLiteral("Ab"));
+    EXPECT_EQ(p().anmerkungen, QStringList{QStringLiteral("Ab")});
+    SkriptDialoge d;
+    d.erwarteFrage3(Antwort::Abbrechen);
+    EXPECT_FALSE(fenster->close());
+    EXPECT_TRUE(d.allesBeantwortet());
+}
+
+TEST_F(Projektfenster, SchliessfrageNenntDieProjektdatei)
+{
+    ASSERT_TRUE(fenster->SpeichernUnter(pfad("Festival.prp")));
+    tippe(fenster->edtProjektName, QStringLiteral("Open Air"));
+    SkriptDialoge d;
+    d.erwarteFrage3(Antwort::Abbrechen, QStringLiteral("Projekt Festival.prp wurde geändert.\r\nSpeichern?"));
+    EXPECT_FALSE(fenster->close());
+    EXPECT_TRUE(d.allesBeantwortet());
+    EXPECT_TRUE(d.unerwartet.isEmpty()) << d.unerwartet.join(u'|').toStdString();
+}
+
+TEST_F(Projektfenster, OffeneZelleImTraversenrasterZaehltBeimSchliessen)
+{
+    traverse(QStringLiteral("Front"), 0, 0, 2, 0);
+    ASSERT_TRUE(fenster->SpeichernUnter(pfad("offen.prp")));
+    QTableView* grid = fenster->dbgTraversen;
+    const QModelIndex name = grid->model()->index(0, 2);
+    grid->setCurrentIndex(name);
+    grid->edit(name);
+    auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(name));
+    ASSERT_NE(editor, nullptr);
+    editor->selectAll();
+    QTest::keyClicks(editor, QStringLiteral("Rear"));
+    EXPECT_FALSE(fenster->Geaendert()); // not yet confirmed with Return
+    SkriptDialoge d;
+    d.erwarteFrage3(Antwort::Abbrechen, QStringLiteral("Projekt offen.prp wurde geändert.\r\nSpeichern?"));
+    EXPECT_FALSE(fenster->close());
+    EXPECT_TRUE(d.allesBeantwortet());
+    EXPECT_EQ(f(p().cds_projekt, "Name").AsString(), QStringLiteral("Rear"));
+}
+
+TEST_F(Projektfenster, GetippteTraversennotizBehaeltDieReihenfolgeDerZeichen)
+{
+    traverse(QStringLiteral("Front"), 0, 0, 2, 0);
+    fenster->memTravAnmerkung->setFocus();
+    QTest::keyClicks(fenster->memTravAnmerkung, QStringLiteral("ABC"));
+    EXPECT_EQ(fenster->memTravAnmerkung->toPlainText(), QStringLiteral("ABC"));
+    fenster->nbTravPost->click();
+    EXPECT_EQ(f(p().cds_projekt, "Anmerkung").AsString(), QStringLiteral("ABC"));
 }
 
 TEST_F(Projektfenster, FalscherKopfMeldetUndNimmtDenDateinamen)

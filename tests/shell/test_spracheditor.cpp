@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -149,7 +150,7 @@ TEST(Spracheditor, SchliessenMitJaUndAbgebrochenemDialogLaesstDasFensterOffen)
     Editorumgebung u;
     Tfrm_sprache* editor = u.neu();
     zeile(editor->Tabelle(), 1, QStringLiteral("eins"));
-    u.skript.erwarteFrage3(Antwort::Ja, QStringLiteral("Datei wurde geändert. Speichern?"));
+    u.skript.erwarteFrage3(Antwort::Ja, QStringLiteral("Sprache wurde geändert.\r\nDatei wurde geändert. Speichern?"));
     u.skript.erwarteSpeichern(std::nullopt);
     EXPECT_FALSE(editor->close());
     EXPECT_EQ(u.anwendung.Dokumente().size(), 1u);
@@ -157,6 +158,46 @@ TEST(Spracheditor, SchliessenMitJaUndAbgebrochenemDialogLaesstDasFensterOffen)
     u.skript.erwarteFrage3(Antwort::Nein);
     EXPECT_TRUE(editor->close());
     EXPECT_TRUE(u.skript.unerwartet.isEmpty());
+}
+
+TEST(Spracheditor, SchliessfrageNenntDieSprachdatei)
+{
+    Editorumgebung u;
+    Tfrm_sprache* editor = u.neu();
+    zeile(editor->Tabelle(), 1, QStringLiteral("eins"));
+    ASSERT_TRUE(editor->SpeichernUnter(u.ordner.pfad(QStringLiteral("Sprachen/Polski.prl"))));
+    zeile(editor->Tabelle(), 2, QStringLiteral("zwei"));
+    u.skript.erwarteFrage3(Antwort::Abbrechen,
+                           QStringLiteral("Sprache Polski.prl wurde geändert.\r\nDatei wurde geändert. Speichern?"));
+    EXPECT_FALSE(editor->close());
+    EXPECT_TRUE(u.skript.allesBeantwortet());
+    EXPECT_TRUE(u.skript.unerwartet.isEmpty());
+    editor->setzeGeaendert(false);
+}
+
+TEST(Spracheditor, OffeneZelleZaehltBeimSchliessenAlsAenderung)
+{
+    Editorumgebung u;
+    Tfrm_sprache* editor = u.neu();
+    zeile(editor->Tabelle(), 1, QStringLiteral("eins"));
+    ASSERT_TRUE(editor->SpeichernUnter(u.ordner.pfad(QStringLiteral("Sprachen/Polski.prl"))));
+    auto* grid = editor->findChild<QTableView*>();
+    ASSERT_NE(grid, nullptr);
+    const QModelIndex text = grid->model()->index(0, 1);
+    grid->setCurrentIndex(text);
+    grid->edit(text);
+    auto* feld = qobject_cast<QLineEdit*>(grid->indexWidget(text));
+    ASSERT_NE(feld, nullptr);
+    feld->selectAll();
+    QTest::keyClicks(feld, QStringLiteral("uno"));
+    EXPECT_FALSE(editor->Geaendert());
+    u.skript.erwarteFrage3(Antwort::Abbrechen,
+                           QStringLiteral("Sprache Polski.prl wurde geändert.\r\nDatei wurde geändert. Speichern?"));
+    EXPECT_FALSE(editor->close());
+    EXPECT_TRUE(u.skript.allesBeantwortet());
+    EXPECT_TRUE(u.skript.unerwartet.isEmpty());
+    EXPECT_EQ(grid->model()->index(0, 1).data().toString(), QStringLiteral("uno"));
+    editor->setzeGeaendert(false);
 }
 
 TEST(Spracheditor, RegistrierenLaesstJedenPfadNurEinmalInDerListe)

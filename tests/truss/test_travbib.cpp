@@ -6,6 +6,7 @@
 #include "truss/fo_travbib.h"
 #include "u_fenstertest.h"
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -73,6 +74,28 @@ TEST(Traversenbibliotheksfenster, StartetVersteckt_LeerOhneDateiUndMitDenSpalten
     EXPECT_EQ(f->Grid()->horizontalHeader()->sectionSize(0), 28);
     EXPECT_EQ(f->Grid()->horizontalHeader()->sectionSize(6), 117);
     EXPECT_EQ(f->Grid()->editTriggers(), QAbstractItemView::NoEditTriggers);
+}
+
+TEST(Traversenbibliotheksfenster, SchliessenNimmtDieNochOffeneZelleMit)
+{
+    Umgebung u;
+    u.starten();
+    Tfrm_travbib* f = u.bibliothek();
+    ASSERT_TRUE(f->Bibliothek().InBibliothek(eintrag(QStringLiteral("ABC"), QStringLiteral("F34"), 0.3), {}));
+    QTimer::singleShot(0, f, [f] {
+        QTableView* grid = f->Grid();
+        const QModelIndex hersteller = grid->model()->index(0, 1);
+        grid->setCurrentIndex(hersteller);
+        grid->edit(hersteller);
+        if (auto* feld = qobject_cast<QLineEdit*>(grid->indexWidget(hersteller))) {
+            feld->selectAll();
+            QTest::keyClicks(feld, QStringLiteral("XYZ"));
+        }
+        f->findChild<QPushButton*>(QStringLiteral("btnClose"))->click();
+    });
+    Tfrm_menu::Aktion(QStringLiteral("act_bibliothek"))->trigger();
+    EXPECT_EQ(zelle(f, 0, 1), QStringLiteral("XYZ"));
+    EXPECT_TRUE(u.skript.unerwartet.isEmpty());
 }
 
 TEST(Traversenbibliotheksfenster, ZeigtWerteInIhrenFormatenUndWaehltMitOk)

@@ -60,6 +60,8 @@ void fuelleEingaben(Traverseneingaben& e)
     e.edtVerbDehngrenze = QStringLiteral("640");
     e.edtVerbD = QStringLiteral("12");
     e.cbBolzenMin = true;
+    e.edtQuerkraft = QStringLiteral("9 870,5");
+    e.edtBiegemoment = QStringLiteral("15 400,25");
 }
 
 QStringList gespeicherteEingaben(const Traverseneingaben& e)
@@ -87,7 +89,7 @@ protected:
 };
 } // namespace
 
-TEST_F(Traversendatei, SchreibtFuerEineNeueTraverseGenau29ZeilenInFesterReihenfolge)
+TEST_F(Traversendatei, SchreibtFuerEineNeueTraverseGenau31ZeilenInFesterReihenfolge)
 {
     Traversenentwurf e;
     e.geaendert = true;
@@ -105,7 +107,8 @@ TEST_F(Traversendatei, SchreibtFuerEineNeueTraverseGenau29ZeilenInFesterReihenfo
         "Horizontaldiagonalen=ja", "Kraft Verbinder=", "Kraft Diagonale=", "Eigenlast=0", "Material Diagonale=",
         "Diagonale Durchmesser=20", "Diagonale Wandstarke=2", "Diagonale Schweissnaht=2", "Verbinder=",
         "Material Verbinder=", "Verbinder Lochleibungsdruck=0", "Verbinder a=0", "Verbinder b=0",
-        "Material Bolzen=", "Bolzen Dehngrenze=0", "Bolzen d=0", "Bolzen Min=nein"};
+        "Material Bolzen=", "Bolzen Dehngrenze=0", "Bolzen d=0", "Bolzen Min=nein", "Querkraft=0",
+        "Biegemoment=0"};
     EXPECT_EQ(zeilen, erwartet);
 }
 
@@ -119,14 +122,14 @@ TEST_F(Traversendatei, LiestAlleGespeichertenEingabenUnveraendertZurueck)
     TraverseSchreiben(quelle, datei);
 
     Traversenentwurf ziel;
-    ziel.eingaben.edtQuerkraft = QStringLiteral("1234");
     SkriptDialoge dialog;
     EXPECT_TRUE(TraverseLaden(ziel, datei));
     EXPECT_TRUE(dialog.gezeigt.isEmpty());
     EXPECT_EQ(gespeicherteEingaben(ziel.eingaben), gespeicherteEingaben(quelle.eingaben));
     EXPECT_EQ(ziel.eingaben.cmbMaterial.gewaehlt(), 1);
     EXPECT_EQ(ziel.eingaben.cmbVerbMat.gewaehlt(), 3);
-    EXPECT_EQ(ziel.eingaben.edtQuerkraft, QStringLiteral("1234")); // not stored
+    EXPECT_EQ(ziel.eingaben.edtQuerkraft, QStringLiteral("9 870,5"));
+    EXPECT_EQ(ziel.eingaben.edtBiegemoment, QStringLiteral("15 400,25"));
     EXPECT_EQ(ziel.dateiname, datei);
     EXPECT_FALSE(ziel.unterdrueckt());
 
@@ -162,6 +165,28 @@ TEST_F(Traversendatei, NimmtFuerFehlendeSchluesselDieLesevorgaben)
     EXPECT_EQ(ein.cmbVerbMat.gewaehlt(), -1);
     EXPECT_EQ(ein.cmbVerbBolzenMat.gewaehlt(), -1);
     EXPECT_EQ(e.ergebnisse.lblValueAGurt, QStringLiteral("0,00"));
+}
+
+TEST_F(Traversendatei, LaesstDieBibliothekswerteOhneIhreSchluesselStehen)
+{
+    const QString datei = pfad("alt.prt");
+    schreibeDatei(datei, Traversendateikopf, QStringLiteral("Name=Alt\r\n"));
+    Traversenentwurf e;
+    e.eingaben.edtQuerkraft = QStringLiteral("1234");
+    EXPECT_TRUE(TraverseLaden(e, datei));
+    EXPECT_EQ(e.eingaben.edtQuerkraft, QStringLiteral("1234"));
+    EXPECT_EQ(e.eingaben.edtBiegemoment, QStringLiteral("0"));
+}
+
+TEST_F(Traversendatei, LiestDieBibliothekswerteMitKommaOderPunkt)
+{
+    const QString datei = pfad("punkt.prt");
+    schreibeDatei(datei, Traversendateikopf, QStringLiteral("Querkraft=12345.68\r\nBiegemoment=2,5\r\n"));
+    Traversenentwurf e;
+    EXPECT_TRUE(TraverseLaden(e, datei));
+    // the test main sets the German number locale
+    EXPECT_EQ(e.eingaben.edtQuerkraft, QStringLiteral("12345,68"));
+    EXPECT_EQ(e.eingaben.edtBiegemoment, QStringLiteral("2,5"));
 }
 
 TEST_F(Traversendatei, WaehltDenWerkstoffNurBeiGenauGleichemText)

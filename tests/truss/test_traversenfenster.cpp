@@ -223,7 +223,7 @@ TEST(Traversenfenster, DoppelklickAufVorschlaegeUebernimmtDerenText)
     f->setzeGeaendert(false);
     doppelklick(f, "lblValueQuerkraft");
     EXPECT_EQ(kind<QLineEdit>(f, "edtQuerkraft")->text(), QStringLiteral("14142,14"));
-    EXPECT_FALSE(f->Geaendert()); // the library inputs are not stored
+    EXPECT_TRUE(f->Geaendert()); // the confirmed library values are stored
 
     waehle(f, "cmb_Dia_Material", 0);
     const QString vorschlag = text(f, "lblVorschlagDiagonale");
@@ -275,7 +275,7 @@ TEST(Traversenfenster, VerbinderreiterRechnetUndZeigtDasPanelDerBauart)
     bildVon(f, QStringLiteral("traverse_verbinder_rohr"));
 }
 
-TEST(Traversenfenster, SpeichernSchreibtDie29ZeilenUndFragtVorDemUeberschreiben)
+TEST(Traversenfenster, SpeichernSchreibtDie31ZeilenUndFragtVorDemUeberschreiben)
 {
     Umgebung u;
     Tfrm_traverse* f = u.neu();
@@ -289,7 +289,7 @@ TEST(Traversenfenster, SpeichernSchreibtDie29ZeilenUndFragtVorDemUeberschreiben)
     EXPECT_FALSE(f->Geaendert());
     EXPECT_EQ(f->Statusfeld(1)->text(), pfad);
     const QStringList zeilen = zeilenDerDatei(pfad);
-    ASSERT_EQ(zeilen.size(), 29);
+    ASSERT_EQ(zeilen.size(), 31);
     EXPECT_EQ(zeilen[0], QStringLiteral("Hersteller="));
     EXPECT_EQ(zeilen[1], QStringLiteral("Name=neue Traverse"));
     EXPECT_EQ(zeilen[3], QStringLiteral("Gurtzahl=4"));
@@ -298,6 +298,8 @@ TEST(Traversenfenster, SpeichernSchreibtDie29ZeilenUndFragtVorDemUeberschreiben)
     EXPECT_EQ(zeilen[12], QStringLiteral("Horizontaldiagonalen=ja"));
     EXPECT_EQ(zeilen[15], QStringLiteral("Eigenlast=71,5"));
     EXPECT_EQ(zeilen[28], QStringLiteral("Bolzen Min=nein"));
+    EXPECT_EQ(zeilen[29], QStringLiteral("Querkraft=0"));
+    EXPECT_EQ(zeilen[30], QStringLiteral("Biegemoment=0"));
     const QByteArray vorher = dateiInhalt(pfad);
 
     // "&Speichern" writes its own file without asking
@@ -330,6 +332,8 @@ TEST(Traversenfenster, OeffnenZeigtDieGespeichertenEingabenUndDasVerbinderpanel)
     tippe(f, "edtVerbA", QStringLiteral("80"));
     tippe(f, "edtVerbD", QStringLiteral("12"));
     tippe(f, "edtVerbDehngrenze", QStringLiteral("300"));
+    tippe(f, "edtQuerkraft", QStringLiteral("12345,5"));
+    tippe(f, "edtBiegemoment", QStringLiteral("8000"));
     const QString pfad = u.ordner.pfad(QStringLiteral("Traversen/flansch.prt"));
     ASSERT_TRUE(f->SpeichernUnter(pfad));
     const QString moment = text(f, "lblVerbSchr_MSchr");
@@ -343,6 +347,8 @@ TEST(Traversenfenster, OeffnenZeigtDieGespeichertenEingabenUndDasVerbinderpanel)
     EXPECT_FALSE(kind<QWidget>(g, "pnlSchrauben")->isHidden());
     EXPECT_TRUE(kind<QWidget>(g, "pnlBolzen")->isHidden());
     EXPECT_EQ(text(g, "lblVerbSchr_MSchr"), moment);
+    EXPECT_EQ(kind<QLineEdit>(g, "edtQuerkraft")->text(), QStringLiteral("12345,5"));
+    EXPECT_EQ(kind<QLineEdit>(g, "edtBiegemoment")->text(), QStringLiteral("8000"));
     EXPECT_EQ(g->Statusfeld(1)->text(), pfad);
     EXPECT_FALSE(g->Geaendert());
     EXPECT_TRUE(u.skript.unerwartet.isEmpty());
@@ -382,7 +388,8 @@ TEST(Traversenfenster, SchliessenFragtNurWennGeaendertUndAbbrechenBehaeltDasFens
     EXPECT_FALSE(f->Geaendert());
     tippe(f, "edtHoehe", QStringLiteral("400"));
     EXPECT_TRUE(f->Geaendert());
-    u.skript.erwarteFrage3(Antwort::Abbrechen, QStringLiteral("Traverse vor dem Schließen speichern?"));
+    u.skript.erwarteFrage3(Antwort::Abbrechen,
+                           QStringLiteral("Traverse wurde geändert.\r\nTraverse vor dem Schließen speichern?"));
     f->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_FALSE(fenster.isNull());
@@ -403,6 +410,33 @@ TEST(Traversenfenster, SchliessenFragtNurWennGeaendertUndAbbrechenBehaeltDasFens
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(zweites.isNull());
     EXPECT_TRUE(u.skript.unerwartet.isEmpty());
+}
+
+TEST(Traversenfenster, TitelFensterlisteUndSchliessfrageNennenDieDatei)
+{
+    Umgebung u;
+    Tfrm_traverse* f = u.neu();
+    Tfrm_traverse* g = u.neu();
+    ASSERT_TRUE(f->SpeichernUnter(u.ordner.pfad(QStringLiteral("Traversen/vorne.prt"))));
+    ASSERT_TRUE(g->SpeichernUnter(u.ordner.pfad(QStringLiteral("Traversen/hinten.prt"))));
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("Traverse vorne.prt"));
+    EXPECT_EQ(g->windowTitle(), QStringLiteral("Traverse hinten.prt"));
+
+    QMenu* fenster = u.anwendung.menu()->Fenstermenue();
+    Q_EMIT fenster->aboutToShow();
+    QStringList eintraege;
+    for (QAction* a : fenster->actions())
+        eintraege << a->text();
+    EXPECT_TRUE(eintraege.contains(QStringLiteral("&1 Traverse vorne.prt"))) << eintraege.join(u'|').toStdString();
+    EXPECT_TRUE(eintraege.contains(QStringLiteral("&2 Traverse hinten.prt"))) << eintraege.join(u'|').toStdString();
+
+    tippe(g, "edtHoehe", QStringLiteral("400"));
+    u.skript.erwarteFrage3(Antwort::Abbrechen,
+                           QStringLiteral("Traverse hinten.prt wurde geändert.\r\nTraverse vor dem Schließen speichern?"));
+    EXPECT_FALSE(g->close());
+    EXPECT_TRUE(u.skript.allesBeantwortet());
+    EXPECT_TRUE(u.skript.unerwartet.isEmpty());
+    g->setzeGeaendert(false);
 }
 
 TEST(Traversenfenster, MenueTraverseTraegtDieBefehleDerShell)
