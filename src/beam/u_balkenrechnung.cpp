@@ -65,6 +65,11 @@ QStringList Warnungen(const Rechenergebnis& e)
         w.append(Uebersetzt(2790, QStringLiteral("Kein Tragfall hat alle Lager unter Druck")));
     for (int last : e.lastenAusserhalb)
         w.append(Format(Uebersetzt(2791, QStringLiteral("Last %d liegt außerhalb der Traverse")), {last}));
+    // Where nothing carries, the missing permissible values are not the first concern.
+    if (e.getragen && e.ohneZulaessigeQuerkraft)
+        w.append(Uebersetzt(2780, QStringLiteral("Keine zulässige Querkraft: Auslastung unbekannt")));
+    if (e.getragen && e.ohneZulaessigesMoment)
+        w.append(Uebersetzt(2781, QStringLiteral("Kein zulässiges Biegemoment: Auslastung unbekannt")));
     if (e.auslastungBekannt && e.auslastung > 100)
         w.append(Uebersetzt(2792, QStringLiteral("Auslastung über 100 %")));
     for (int lager : e.lagerUeberlastet)

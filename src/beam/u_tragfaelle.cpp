@@ -297,7 +297,9 @@ Rechenergebnis rechne(const Rechenvorgabe& v, const std::function<void(int, int)
                 e.q.resize(t.ersteposition);
                 e.m.resize(t.ersteposition);
             } else {
-                e.auslastungBekannt = true;
+                e.ohneZulaessigeQuerkraft = e.ohneZulaessigeQuerkraft || !qProz;
+                e.ohneZulaessigesMoment = e.ohneZulaessigesMoment || !mProz;
+                e.auslastungBekannt = e.auslastungBekannt || qProz || mProz;
                 e.auslastung = std::max(e.auslastung, std::fabs(qProz.value_or(0)));
                 e.auslastung = std::max(e.auslastung, std::fabs(mProz.value_or(0)));
             }

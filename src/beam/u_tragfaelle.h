@@ -83,7 +83,10 @@ struct Rechenergebnis {
     double gesamtlast = 0;
     // What the pairwise method cannot carry, for the messages of the calculation.
     bool getragen = false;              // some load case has all its supports in compression
-    bool auslastungBekannt = false;     // some load case has section forces
+    bool auslastungBekannt = false;     // some load case has section forces judged against the truss
+    // A permissible value of 0.01 or less cannot judge the truss: its share is unknown, not 0 %.
+    bool ohneZulaessigeQuerkraft = false;
+    bool ohneZulaessigesMoment = false;
     std::vector<int> lastenAusserhalb;  // loads (counted from 1) reaching beyond the truss ends
     std::vector<int> lagerUeberlastet;  // numbers of supports whose force exceeds their Maximallast
 };

@@ -33,6 +33,7 @@ void beispieltraeger(Balkenmodell& m)
 {
     m.traverse.laenge = 10;
     m.traverse.eigenlast = 100;
+    m.traverse.maxQuer = m.traverse.maxBiege = 1e9; // far above any section force here
     fuegeLagerHinzu(m, -5);
     fuegeLagerHinzu(m, 5);
 }

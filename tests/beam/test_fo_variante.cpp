@@ -389,6 +389,7 @@ TEST(Variantenfenster, NachBerechnenGeaendertUndBerechnetMitTabellen)
     Editor e;
     Tfrm_variante& f = *e.f;
     baueSpannweite(e);
+    f.modell.traverse.maxQuer = f.modell.traverse.maxBiege = 1e9; // far above any section force
     f.sbAll->click();
     e.bild(QStringLiteral("variante_cad_spannweite.png"), &f);
     f.setzeGeaendert(false);
@@ -624,6 +625,7 @@ TEST(Variantenfenster, ProjektvarianteSchreibtZurueckMitAuslastungNurWennBerechn
     e.werkzeug(ArtLager);
     e.klick(-5);
     e.klick(5);
+    f.modell.traverse.maxQuer = f.modell.traverse.maxBiege = 1e9;
     f.Berechnen();
     EXPECT_TRUE(f.Zurueckschreiben());
     ASSERT_TRUE(p.auslastung.has_value());
@@ -942,9 +944,23 @@ TEST(Variantenfenster, NichtTragfaehigeAnordnungIstMarkiert)
     f.modell.cds_lager.Edit();
     f.modell.cds_lager.FieldByName(QStringLiteral("Position")).SetAsFloat(6);
     f.modell.cds_lager.Post();
+    // Carried now, but no truss is chosen: without permissible values the truss cannot be judged,
+    // so the utilisation is unknown and said so, not 0 %.
+    const QString ohneZulaessige = QStringLiteral("Keine zulässige Querkraft: Auslastung unbekannt\n"
+                                                  "Kein zulässiges Biegemoment: Auslastung unbekannt");
+    d.erwarteMeldung(ohneZulaessige);
+    f.actBerechnen->trigger();
+    EXPECT_TRUE(d.unerwartet.isEmpty());
+    EXPECT_EQ(warnungen->text(), ohneZulaessige);
+    EXPECT_EQ(f.Statusfeld(2)->text(), QStringLiteral("—"));
+
+    // 1 kN at +5 m on hoists at −5 and +6 m: by hand R₁ = 1/11 kN, the largest moment
+    // R₁ · 10 m = 909,09 N·m, 9,09 % of 10 000 N·m; the shear 909,09 N is 0,91 % of 100 000 N.
+    f.modell.traverse.maxQuer = 100000;
+    f.modell.traverse.maxBiege = 10000;
     f.actBerechnen->trigger();
     EXPECT_TRUE(d.unerwartet.isEmpty());
     EXPECT_TRUE(warnungen->isHidden());
     EXPECT_TRUE(f.Statusfeld(2)->styleSheet().isEmpty());
-    EXPECT_EQ(f.Statusfeld(2)->text(), QStringLiteral("0,00 %")); // no permissible values given
+    EXPECT_EQ(f.Statusfeld(2)->text(), QStringLiteral("9,09 %"));
 }

@@ -488,3 +488,29 @@ TEST(Tragfaelle, MeldetWasDasPaarverfahrenNichtTragenKann)
     EXPECT_TRUE(e.lastenAusserhalb.empty());
     EXPECT_EQ(e.lagerUeberlastet, std::vector<int>{2});
 }
+
+// 1 000 N in the middle of supports at ±5 m: by hand Q = 500 N, M = 500 · 5 = 2 500 N·m. A truss
+// without permissible values (none chosen) cannot be judged: its utilisation is unknown, not 0 %.
+// With only the moment known, the utilisation is 2 500 / 5 000 = 50 % and the shear is flagged.
+TEST(Tragfaelle, OhneZulaessigeWerteIstDieAuslastungUnbekanntNichtNull)
+{
+    Rechenvorgabe v = zweiLager(10, 0);
+    v.lasten = {{3, 0, 0, 1000, 0}};
+    Rechenergebnis e = RechneTragfaelle(v);
+    EXPECT_TRUE(e.getragen);
+    EXPECT_FALSE(e.auslastungBekannt);
+    EXPECT_TRUE(e.ohneZulaessigeQuerkraft);
+    EXPECT_TRUE(e.ohneZulaessigesMoment);
+
+    v.traverse.maxBiege = 5000;
+    e = RechneTragfaelle(v);
+    EXPECT_TRUE(e.auslastungBekannt);
+    EXPECT_NEAR(e.auslastung, 50, 1e-9);
+    EXPECT_TRUE(e.ohneZulaessigeQuerkraft);
+    EXPECT_FALSE(e.ohneZulaessigesMoment);
+
+    v.traverse.maxQuer = 2000;
+    e = RechneTragfaelle(v);
+    EXPECT_NEAR(e.auslastung, 50, 1e-9); // shear 500 / 2 000 = 25 % stays below
+    EXPECT_FALSE(e.ohneZulaessigeQuerkraft);
+}

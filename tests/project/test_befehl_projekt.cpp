@@ -37,6 +37,12 @@ QString schreibeProjekt(const QTemporaryDir& ordner)
                               {"Position_X1", 0.0}, {"Position_Y1", 0.0}, {"Position_X2", 10.0},
                               {"Position_Y2", 0.0}});
         p.NeueVariante(QStringLiteral("V"), QString());
+        p.cds_varianten.Edit();
+        // without the mode key the settings reading picks the last mode, wind only
+        p.cds_varianten.FieldByName(QStringLiteral("Einstellungen"))
+            .SetAsString(QStringLiteral("TravLaenge=10,00\r\nTravMaxBiege=100000\r\nTravMaxQuer=100000\r\n"
+                                        "Berechnung=nur Gewichtslasten\r\n"));
+        p.cds_varianten.Post();
         for (int l = 1; l <= 2; ++l)
             zeile(p.cds_lager, {{"Nummer", l}, {"Name", QStringLiteral("L%1").arg(l)}, {"Type", ArtLager},
                                 {"Position", l == 1 ? -5.0 : 5.0}, {"Eigenlast", l == 2 && t == 0 ? 50.0 : 0.0},
@@ -49,9 +55,6 @@ QString schreibeProjekt(const QTemporaryDir& ordner)
                          {"Pos1", 0.0}, {"Pos2", 0.0}, {"Last", 0.0}});
     p.cds_varianten.Edit();
     p.cds_varianten.FieldByName(QStringLiteral("Auslastung")).SetAsFloat(3);
-    // without this key the settings reading picks the last mode, wind only
-    p.cds_varianten.FieldByName(QStringLiteral("Einstellungen"))
-        .SetAsString(QStringLiteral("TravLaenge=10,00\r\nBerechnung=nur Gewichtslasten\r\n"));
     p.cds_varianten.Post();
     const QString pfad = ordner.filePath(QStringLiteral("p.prp"));
     p.Speichern(pfad);
