@@ -276,10 +276,16 @@ void Tfrm_grundrisstool::binde(Tfrm_projekt* fenster)
     if (fenster == m_fenster)
         return;
     disconnect(m_info);
+    disconnect(m_massstab);
     m_fenster = fenster;
     if (fenster) {
         m_info = connect(fenster->pbGrundriss, &TGrundrissbox::infoGeaendert, this,
                          [this](const Planinfo& info) { zeigeInfo(info); });
+        m_massstab = connect(fenster->pbGrundriss, &TGrundrissbox::massstabGeaendert, this, [this](double massstab) {
+            m_setzt = true;
+            tbSize->setValue(std::max(0, PositionVonMassstab(massstab)));
+            m_setzt = false;
+        });
         m_setzt = true;
         tbSize->setValue(std::max(0, PositionVonMassstab(fenster->grundriss().massstab)));
         m_setzt = false;

@@ -69,6 +69,6 @@ private:
 
     QPointer<Tfrm_projekt> m_beobachtet; // the active project window
     QPointer<Tfrm_projekt> m_fenster;    // the one worked on, while shown
-    QMetaObject::Connection m_ansicht, m_zerstoert, m_info;
+    QMetaObject::Connection m_ansicht, m_zerstoert, m_info, m_massstab;
     bool m_setzt = false;                // controls are being set from the window
 };
