@@ -7,6 +7,7 @@
 #include <functional>
 
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QPrinter;
 class QPushButton;
@@ -36,6 +37,10 @@ public:
     void setzeZoom(double faktor);
     void setzeZoomart(Zoomart art);
     void setzeDruckdialog(Druckdialog dialog) { m_druckdialog = std::move(dialog); }
+    // A report's own options (paper, recalculation), in a row above the page. The caller builds
+    // the report again when one changes and hands the new pages to setzeLayout.
+    void optionenHinzufuegen(const std::vector<QWidget*>& optionen);
+    void setzeLayout(Berichtslayout layout); // keeps the page number where the new report has it
 
     void TexteSetzen();
 
@@ -71,4 +76,5 @@ private:
     QPushButton* btnSchliessen;
     QScrollArea* sbSeite;
     QLabel* pbSeite;
+    QHBoxLayout* m_optionsleiste;
 };
