@@ -24,8 +24,9 @@ QFont planschrift(double mm, bool fett = false)
     return font;
 }
 
-// A text of one or more lines in the drawing's units, placed by an anchor and alignment.
-void text(QPainter& m, QPointF anker, Qt::Alignment ausrichtung, const QString& t, const QFont& font, const QColor& farbe)
+// A text of one or more lines in the drawing's units, placed by an anchor and alignment; returns
+// its height.
+double text(QPainter& m, QPointF anker, Qt::Alignment ausrichtung, const QString& t, const QFont& font, const QColor& farbe)
 {
     m.setFont(font);
     m.setPen(farbe);
@@ -45,6 +46,7 @@ void text(QPainter& m, QPointF anker, Qt::Alignment ausrichtung, const QString& 
     // white under the text so that grid and truss lines do not cross it
     m.fillRect(QRectF(x - mm(0.5), y, w + mm(1), h), QColor(255, 255, 255, 215));
     m.drawText(QRectF(x, y, w, h), innen | int(Qt::AlignVCenter), t);
+    return h;
 }
 
 // Anchor and alignment of a label beside a point, abstand units along the normal n.
@@ -125,10 +127,14 @@ void Zeichnung::punkte(QPainter& m, const Planabbildung& a) const
             warnungen.append(Standtext(t.stand));
         const double breite = Stiftbreite(0.4, a.massstab) / 2.0;
         const auto [anker, ausrichtung] = beiseite((p1 + p2) / 2, -n, breite + mm(2.5));
-        text(m, anker, ausrichtung, titel, planschrift(3.0, true), Qt::blue);
+        const double titelhoehe = text(m, anker, ausrichtung, titel, planschrift(3.0, true), Qt::blue);
         if (!warnungen.isEmpty()) {
-            const auto [anker2, ausrichtung2] = beiseite((p1 + p2) / 2, -n, breite + mm(6.5));
-            text(m, anker2, ausrichtung2, warnungen.join(u'\n'), planschrift(2.3, true), Warnfarbe);
+            // the warnings under the title (over it when the title stands above the truss)
+            const Qt::Alignment waagerecht = ausrichtung & (Qt::AlignLeft | Qt::AlignRight | Qt::AlignHCenter);
+            const bool darueber = ausrichtung & Qt::AlignBottom;
+            const double versatz = (ausrichtung & Qt::AlignVCenter) ? titelhoehe / 2 : titelhoehe;
+            text(m, anker + QPointF(0, darueber ? -versatz : versatz), waagerecht | (darueber ? Qt::AlignBottom : Qt::AlignTop),
+                 warnungen.join(u'\n'), planschrift(2.3, true), Warnfarbe);
             // the truss itself framed in red
             m.setPen(QPen(Warnfarbe, mm(0.4), Qt::DashLine));
             m.drawLine(p1 + n * (breite + mm(0.8)), p2 + n * (breite + mm(0.8)));
@@ -346,7 +352,7 @@ Bericht RiggingplanBericht(const Riggingplan& plan, const std::vector<Mauerbild>
                              Uebersetzt(2930, QStringLiteral("Länge [m]")), Uebersetzt(2915, QStringLiteral("Variante")),
                              Uebersetzt(2931, QStringLiteral("Status")), Uebersetzt(2932, QStringLiteral("Auslastung")),
                              Uebersetzt(2939, QStringLiteral("Ergebnis")), Uebersetzt(2940, QStringLiteral("Meldungen"))};
-    const double tx[] = {0, 40, 100, 104, 140, 183, 186, 214};
+    const double tx[] = {0, 40, 100, 104, 140, 183, 186, 220};
     for (int s = 0; s < ttitel.size(); ++s) {
         if (s == 2 || s == 5)
             tkopf.bis(tx[s], 9, ttitel[s], kleinFett);
@@ -363,9 +369,9 @@ Bericht RiggingplanBericht(const Riggingplan& plan, const std::vector<Mauerbild>
     trav.detail.kasten(tx[3], 35, 0.4, Inhalt::Feld(3), Ausrichtung::Links, normal);
     trav.detail.kasten(tx[4], 25, 0.4, Inhalt::Feld(4), Ausrichtung::Links, normal);
     trav.detail.bis(tx[5], 0.4, Inhalt::Feld(5), fett);
-    trav.detail.kasten(tx[6], 27, 0.4, Inhalt::Feld(6), Ausrichtung::Links, fett);
+    trav.detail.kasten(tx[6], 33, 0.4, Inhalt::Feld(6), Ausrichtung::Links, fett);
     trav.detail.absatz(tx[7], breite - tx[7], 0.4, Inhalt::Feld(7), klein);
-    trav.detail.absatz(tx[2] - 20, 84, 4.6, Inhalt::Feld(8), kleinFett);
+    trav.detail.absatz(tx[1], 100, 4.6, Inhalt::Feld(8), kleinFett);
     auto tzeilen = std::make_shared<Zeilendaten>();
     for (const Riggingtraverse& t : plan.traversen) {
         const bool hatVariante = t.stand != Ergebnisstand::KeineVariante;
@@ -389,13 +395,16 @@ Bericht RiggingplanBericht(const Riggingplan& plan, const std::vector<Mauerbild>
     trav.daten = tzeilen;
     b.abschnitte.push_back(std::move(trav));
 
-    // the notes in full (the title has room for one line only)
+    // what the marks mean, and the notes in full (the title has room for one line only)
+    Band schluss;
+    schluss.ab(0, 3, Standtext(Ergebnisstand::Veraltet) + QStringLiteral(": ")
+                         + Uebersetzt(2943, QStringLiteral("neue Berechnung ergibt andere Werte")), klein);
+    schluss.ab(0, 7, Uebersetzt(2911, QStringLiteral("T.L = Traverse.Lager · Kraft inkl. Eigenlast")), klein);
     if (!notizen.isEmpty()) {
-        Band notizband;
-        notizband.ab(0, 4, Uebersetzt(2907, QStringLiteral("Anmerkungen:")), fett);
-        notizband.absatz(30, breite - 30, 4, notizen.join(u'\n'), normal);
-        b.zusammenfassung = notizband;
+        schluss.ab(0, 13, Uebersetzt(2907, QStringLiteral("Anmerkungen:")), fett);
+        schluss.absatz(30, breite - 30, 13, notizen.join(u'\n'), normal);
     }
+    b.zusammenfassung = schluss;
 
     Band fussband;
     fussband.hoehe = fuss;

@@ -154,7 +154,7 @@ QString Standtext(Ergebnisstand stand)
 {
     switch (stand) {
     case Ergebnisstand::Aktuell: return Uebersetzt(2933, QStringLiteral("aktuell"));
-    case Ergebnisstand::Veraltet: return Uebersetzt(2934, QStringLiteral("VERALTET – neu berechnen"));
+    case Ergebnisstand::Veraltet: return Uebersetzt(2934, QStringLiteral("VERALTET"));
     case Ergebnisstand::NichtBerechnet: return Uebersetzt(2935, QStringLiteral("NICHT BERECHNET"));
     case Ergebnisstand::KeineVariante: return Uebersetzt(2938, QStringLiteral("keine Variante"));
     case Ergebnisstand::Unberechenbar: return Uebersetzt(2936, QStringLiteral("nicht berechenbar"));
