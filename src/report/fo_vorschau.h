@@ -31,6 +31,7 @@ public:
 
     int seite() const { return m_seite; } // from 0
     int seitenzahl() const { return int(m_layout.seiten.size()); }
+    const Berichtslayout& layout() const { return m_layout; }
     double zoom() const { return m_zoom; } // 1 = natural size on the screen
     Zoomart zoomart() const { return m_zoomart; }
     void zeigeSeite(int seite);

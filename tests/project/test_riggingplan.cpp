@@ -13,6 +13,10 @@
 #include "report/u_berichtslayout.h"
 #include "report/u_berichtsmaler.h"
 #include "u_testhilfen.h"
+#include "report/fo_vorschau.h"
+#include <QComboBox>
+#include <QPushButton>
+#include <QTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -288,13 +292,31 @@ TEST(Riggingplan, KommandozeileSchreibtDenPlanAlsPdf)
     EXPECT_EQ(kelvaraCli({QStringLiteral("bericht"), prp, QStringLiteral("--a3")}).code, 2);
 }
 
-TEST(Riggingplan, ProjektmenueBerechnetAlleVariantenUndMarkiertGeaendert)
-{
+// A project window showing the example, unchanged; it closes without a question.
+struct Beispielfenster {
     SkriptDialoge skript;
     Tfrm_projekt fenster;
-    fenster.show();
-    beispiel(fenster.projekt());
-    fenster.projekt().SetzeGeaendert(false);
+    Beispielfenster()
+    {
+        fenster.show();
+        beispiel(fenster.projekt());
+        fenster.projekt().SetzeGeaendert(false);
+    }
+    ~Beispielfenster() { fenster.projekt().SetzeGeaendert(false); }
+    bool allesAktuell()
+    {
+        for (const Riggingtraverse& t : ErstelleRiggingplan(fenster.projekt()).traversen)
+            if (t.stand != Ergebnisstand::Aktuell)
+                return false;
+        return true;
+    }
+};
+
+TEST(Riggingplan, ProjektmenueBerechnetAlleVariantenUndMarkiertGeaendert)
+{
+    Beispielfenster b;
+    Tfrm_projekt& fenster = b.fenster;
+    EXPECT_FALSE(b.allesAktuell());
     ASSERT_TRUE(fenster.act_proj_calc);
     EXPECT_EQ(fenster.act_proj_calc->text(), QStringLiteral("Alle Varianten berechnen"));
     EXPECT_EQ(fenster.act_proj_print->text(), QStringLiteral("&Drucken"));
@@ -302,9 +324,35 @@ TEST(Riggingplan, ProjektmenueBerechnetAlleVariantenUndMarkiertGeaendert)
     fenster.act_proj_calc->trigger();
     EXPECT_TRUE(fenster.projekt().Geaendert());
     EXPECT_EQ(f(fenster.projekt().cds_projekt, "Nummer").AsInteger(), 1); // the user's row stays current
-    for (const Riggingtraverse& t : ErstelleRiggingplan(fenster.projekt()).traversen)
-        EXPECT_EQ(t.stand, Ergebnisstand::Aktuell);
-    fenster.projekt().SetzeGeaendert(false);
+    EXPECT_TRUE(b.allesAktuell());
+}
+
+TEST(Riggingplan, VorschauBietetA3UndBerechnetAufWunschAlleVarianten)
+{
+    Beispielfenster b;
+    Tfrm_projekt& fenster = b.fenster;
+    double breiteVorher = 0, breiteNachher = 0;
+    int seiten = 0;
+    QTimer::singleShot(0, [&] {
+        auto* v = qobject_cast<Tfrm_vorschau*>(QApplication::activeModalWidget());
+        ASSERT_NE(v, nullptr);
+        auto* papier = v->findChild<QComboBox*>(QStringLiteral("cmbPapier"));
+        ASSERT_NE(papier, nullptr);
+        EXPECT_EQ(papier->itemText(1), QStringLiteral("A3 quer"));
+        breiteVorher = v->layout().papier.width();
+        papier->setCurrentIndex(1);
+        Q_EMIT papier->activated(1);
+        seiten = v->seitenzahl();
+        v->findChild<QPushButton*>(QStringLiteral("btnBerechnen"))->click();
+        breiteNachher = v->layout().papier.width();
+        v->findChild<QPushButton*>(QStringLiteral("btnSchliessen"))->click();
+    });
+    fenster.act_proj_print->trigger();
+    EXPECT_GE(seiten, 2);
+    EXPECT_EQ(breiteVorher, 297.0); // A4 landscape first
+    EXPECT_EQ(breiteNachher, 420.0);
+    EXPECT_TRUE(fenster.projekt().Geaendert()); // the variants were calculated and stored
+    EXPECT_TRUE(b.allesAktuell());
 }
 
 } // namespace
