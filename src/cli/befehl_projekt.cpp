@@ -1,91 +1,23 @@
 // kelvara-cli projekt DATEI.prp [--json] [--berechnen]: reads a project and prints its data, its
 // trusses and their variants; with --berechnen every variant is computed as the beam editor would,
-// truss-force loads taking the support forces stored in the project.
-#include "beam/u_balkenmodell.h"
-#include "beam/u_balkenrechnung.h"
+// truss-force loads taking the support forces stored in the project. --riggingpunkte AUSGABE.xls
+// writes the rigging points of the trusses' main variants as a spreadsheet.
 #include "cli/u_befehle.h"
 #include "language/u_uebersetzung.h"
 #include "platform/u_fehler.h"
 #include "platform/u_zahlen.h"
-#include "project/u_projektmodell.h"
+#include "project/u_projektberechnung.h"
+#include "project/u_riggingplan.h"
+#include "spreadsheet/u_xls.h"
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
 namespace {
 
-struct Lagerergebnis {
-    int nummer = 0;
-    double berechnet = 0;
-};
-
-struct Variantenzeile {
-    Variantenverweis verweis;
-    QString name, status;
-    QVariant auslastung;
-    bool gerechnet = false;
-    QString fehler;
-    std::optional<double> neueAuslastung;
-    std::vector<Lagerergebnis> lager;
-    QStringList meldungen;
-};
-
-struct Traversenzeile {
-    int nummer = 0;
-    QString name;
-    QVariant variante;
-    std::vector<Variantenzeile> varianten;
-};
-
 QJsonValue zahl(const QVariant& wert)
 {
     return wert.isValid() ? QJsonValue::fromVariant(wert) : QJsonValue(QJsonValue::Null);
-}
-
-// Read first, computed afterwards: the project's support forces move its cursors.
-std::vector<Traversenzeile> liesTraversen(Projektmodell& p)
-{
-    std::vector<Traversenzeile> traversen;
-    TBClientDataSet& t = p.cds_projekt;
-    TBClientDataSet& v = p.cds_varianten;
-    for (t.First(); !t.Eof(); t.Next()) {
-        Traversenzeile z{t.FieldByName(QStringLiteral("Nummer")).AsInteger(),
-                         t.FieldByName(QStringLiteral("Name")).AsString(),
-                         t.FieldByName(QStringLiteral("Variante")).Value(),
-                         {}};
-        for (v.First(); !v.Eof(); v.Next()) {
-            Variantenzeile w;
-            w.verweis = p.AktuellerVerweis();
-            w.name = v.FieldByName(QStringLiteral("Name")).AsString();
-            w.status = v.FieldByName(QStringLiteral("Status")).AsString();
-            w.auslastung = v.FieldByName(QStringLiteral("Auslastung")).Value();
-            z.varianten.push_back(std::move(w));
-        }
-        traversen.push_back(std::move(z));
-    }
-    return traversen;
-}
-
-void rechne(Projektmodell& p, Variantenzeile& w)
-{
-    w.gerechnet = true;
-    try {
-        Balkenmodell m;
-        if (!p.VarianteInEditor(w.verweis, m))
-            return;
-        m.ZaehlerSetzen();
-        Balkenrechnung r(m);
-        r.projekt = &p.Kraftquelle();
-        r.Berechnen();
-        w.neueAuslastung = r.auslastung;
-        w.meldungen = r.meldungen;
-        TBClientDataSet& l = m.cds_lager;
-        for (l.First(); !l.Eof(); l.Next())
-            w.lager.push_back({l.FieldByName(QStringLiteral("Nummer")).AsInteger(),
-                               l.FieldByName(QStringLiteral("Berechnet")).AsFloat()});
-    } catch (const Fehler& f) {
-        w.fehler = f.meldung();
-    }
 }
 
 QJsonObject alsJson(const Variantenzeile& w)
@@ -160,8 +92,9 @@ QString alsText(const Projektmodell& p, const std::vector<Traversenzeile>& trave
 
 int projekt(const QStringList& argumente)
 {
-    const auto aufruf = LeseAufruf(argumente, {QStringLiteral("--json"), QStringLiteral("--berechnen")}, {},
-                                   QStringLiteral("projekt DATEI.prp [--json] [--berechnen]"));
+    const auto aufruf = LeseAufruf(argumente, {QStringLiteral("--json"), QStringLiteral("--berechnen")},
+                                   {QStringLiteral("--riggingpunkte")},
+                                   QStringLiteral("projekt DATEI.prp [--json] [--berechnen] [--riggingpunkte AUSGABE.xls]"));
     if (!aufruf)
         return 2;
     const QString& datei = aufruf->datei;
@@ -171,11 +104,20 @@ int projekt(const QStringList& argumente)
         Projektmodell p;
         if (!p.Laden(datei))
             return 1;
-        std::vector<Traversenzeile> traversen = liesTraversen(p);
+        if (aufruf->optionen.contains(QStringLiteral("--riggingpunkte"))) {
+            if (berechnen)
+                for (const QString& meldung : AlleVariantenBerechnen(p))
+                    fehlerausgabe(meldung + u'\n');
+            XlsArbeitsmappe mappe;
+            FuelleRiggingpunkte(ErstelleRiggingplan(p), mappe);
+            mappe.Speichern(aufruf->option(QStringLiteral("--riggingpunkte")));
+            return 0;
+        }
+        std::vector<Traversenzeile> traversen = LiesTraversen(p);
         if (berechnen)
             for (Traversenzeile& t : traversen)
                 for (Variantenzeile& w : t.varianten)
-                    rechne(p, w);
+                    Rechne(p, w);
         ausgabe(json ? alsJson(p, traversen) : alsText(p, traversen));
         return 0;
     } catch (const Fehler& f) {
@@ -185,7 +127,9 @@ int projekt(const QStringList& argumente)
 }
 
 const Befehlseintrag eintrag({QStringLiteral("projekt"),
-                              QStringLiteral("projekt DATEI.prp [--json] [--berechnen]   zeigt Projektdaten, Traversen und Varianten; rechnet mit --berechnen jede Variante"),
+                              QStringLiteral("projekt DATEI.prp [--json] [--berechnen] [--riggingpunkte AUSGABE.xls]\n"
+                                             "      zeigt Projektdaten, Traversen und Varianten; rechnet mit --berechnen jede Variante;\n"
+                                             "      schreibt mit --riggingpunkte die Riggingpunkte als Excel-Tabelle"),
                               projekt});
 
 } // namespace

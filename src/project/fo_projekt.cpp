@@ -32,6 +32,7 @@ Tfrm_projekt::Tfrm_projekt(QWidget* eltern) : Dokumentfenster(eltern)
     Projekt1->setObjectName(QStringLiteral("Projekt1"));
     for (const char* name : {"act_proj_new", "act_proj_open", "act_proj_save", "act_proj_saveas"})
         Projekt1->addAction(Tfrm_menu::Aktion(QString::fromLatin1(name)));
+    baueRiggingbefehle();
     Projekt1->addSeparator();
     Schlieen1 = Projekt1->addAction(QStringLiteral("S&chließen"));
     Schlieen1->setObjectName(QStringLiteral("Schlieen1"));
@@ -100,6 +101,7 @@ void Tfrm_projekt::TexteSetzen()
 {
     UebersetzeMenuItem(Projekt1, 1831);
     UebersetzeMenuItem(Schlieen1, 1832);
+    texteRiggingbefehle();
     texteUebersicht();
     UebersetzeControl(tabGrundriss, 1848);
     texteVarianten();

@@ -108,6 +108,18 @@ public:
 
     QMenu* Projekt1;
     QAction* Schlieen1;
+    // The rigging plan and the project's calculation (fo_projekt_riggingplan.cpp).
+    QAction* act_proj_print;
+    QAction* act_proj_calc;
+    QAction* act_proj_export;
+
+    // Prints the rigging plan through the preview, which offers the paper and a recalculation.
+    void Drucken() override;
+    // Computes every variant and stores its results as the beam editor does; the messages of
+    // the calculations are shown together.
+    void VariantenBerechnenClick();
+    // The rigging points as a spreadsheet, after the save dialog.
+    void RiggingpunkteExportieren();
 
     // The variant buttons (also wired to the tables' hooks).
     void btnNewClick();
@@ -146,6 +158,8 @@ private:
     void dbgVariantenDblClick();
     void nbTravDeleteClick();
     void varianteOeffnen();
+    void baueRiggingbefehle();
+    void texteRiggingbefehle();
 
     Projektmodell m_projekt;
     Grundrisswerkzeuge m_grundriss{m_projekt};

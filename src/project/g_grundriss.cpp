@@ -20,7 +20,7 @@ QPen punktiert(const QColor& farbe)
     return stift;
 }
 
-void raster(QPainter& maler, const Grundrisswerkzeuge& a)
+void raster(QPainter& maler, const Planabbildung& a)
 {
     const double m = a.massstab;
     const int w = a.groesse.width(), h = a.groesse.height();
@@ -51,6 +51,12 @@ int Stiftbreite(double breite, double massstab) { return std::max(1, BildpunktHa
 
 void ZeichneGrundriss(QPainter& maler, const Grundrisswerkzeuge& a, const QColor& hintergrund)
 {
+    ZeichneGrundriss(maler, a, a.Mauern(), a.Traversen(), hintergrund);
+}
+
+void ZeichneGrundriss(QPainter& maler, const Planabbildung& a, const std::vector<Mauerbild>& mauern,
+                      const std::vector<Traversenbild>& traversen, const QColor& hintergrund, Grundrissstil stil)
+{
     maler.save();
     maler.setRenderHint(QPainter::Antialiasing, false);
     maler.fillRect(QRect(QPoint(0, 0), a.groesse), hintergrund);
@@ -62,10 +68,10 @@ void ZeichneGrundriss(QPainter& maler, const Grundrisswerkzeuge& a, const QColor
     maler.drawLine(null.x(), null.y() - 10, null.x(), null.y() + 10);
 
     maler.setBrush(Qt::NoBrush);
-    for (const Mauerbild& m : a.Mauern()) {
+    for (const Mauerbild& m : mauern) {
         if (m.punkte.size() < 2 || (m.symbol != SymbolLinie && m.symbol != SymbolRechteck))
             continue;
-        maler.setPen(stift(m.markiert ? Qt::white : Qt::black, Stiftbreite(m.breite, a.massstab)));
+        maler.setPen(stift(m.markiert && stil.markierungen ? Qt::white : Qt::black, Stiftbreite(m.breite, a.massstab)));
         const QPoint p1 = a.PlanZuBild(m.punkte[0]), p2 = a.PlanZuBild(m.punkte[1]);
         if (m.symbol == SymbolLinie)
             maler.drawLine(p1, p2);
@@ -73,14 +79,16 @@ void ZeichneGrundriss(QPainter& maler, const Grundrisswerkzeuge& a, const QColor
             maler.drawRect(QRect(p1, p2).normalized().adjusted(0, 0, -1, -1));
     }
 
-    for (const Traversenbild& t : a.Traversen()) {
+    for (const Traversenbild& t : traversen) {
         if (!t.ende2)
             continue;
-        const QColor farbe = t.markiert ? Aqua : Blau;
+        const QColor farbe = t.markiert && stil.markierungen ? Aqua : Blau;
         const QPoint p1 = a.PlanZuBild(t.ende1), p2 = a.PlanZuBild(*t.ende2);
-        maler.setPen(stift(farbe, 1));
-        const QFontMetrics fm(maler.font());
-        maler.drawText(QPoint(p1.x() - 10, p1.y() - 18 + fm.ascent()), QString::number(t.nummer));
+        if (stil.nummern) {
+            maler.setPen(stift(farbe, 1));
+            const QFontMetrics fm(maler.font());
+            maler.drawText(QPoint(p1.x() - 10, p1.y() - 18 + fm.ascent()), QString::number(t.nummer));
+        }
         maler.setPen(stift(farbe, Stiftbreite(0.4, a.massstab)));
         maler.drawLine(p1, p2);
     }

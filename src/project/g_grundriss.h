@@ -6,8 +6,18 @@
 #include <QColor>
 #include <QPainter>
 
+// What a drawing of the plan shows beside walls and trusses.
+struct Grundrissstil {
+    bool markierungen = true; // selected elements in their selection colours
+    bool nummern = true;      // the truss numbers at their first ends
+};
+
 // The plan over the whole paint box of ansicht.groesse; hintergrund is the button face colour.
 void ZeichneGrundriss(QPainter& maler, const Grundrisswerkzeuge& ansicht, const QColor& hintergrund);
+// The same for elements taken beforehand (a printed plan keeps them after the project is gone).
+void ZeichneGrundriss(QPainter& maler, const Planabbildung& ansicht, const std::vector<Mauerbild>& mauern,
+                      const std::vector<Traversenbild>& traversen, const QColor& hintergrund,
+                      Grundrissstil stil = {});
 // Rubber band (green, 1 pixel) and cursor cross (red, 3 pixels) at the pixel kreuz.
 void ZeichneCursor(QPainter& maler, const std::optional<Gummiband>& band, QPoint kreuz);
 // Pen width of an element of width breite metres: rounded, at least 1 pixel.

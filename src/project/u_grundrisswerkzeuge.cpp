@@ -78,13 +78,13 @@ int PositionVonMassstab(double massstab)
 
 Grundrisswerkzeuge::Grundrisswerkzeuge(Projektmodell& projekt) : m_projekt(projekt) {}
 
-QPoint Grundrisswerkzeuge::PlanZuBild(QPointF plan) const
+QPoint Planabbildung::PlanZuBild(QPointF plan) const
 {
     return {BildpunktHalbGerade((plan.x() - planmitte.x()) / Pixelgroesse()) + groesse.width() / 2,
             BildpunktHalbGerade((plan.y() - planmitte.y()) / Pixelgroesse()) + groesse.height() / 2};
 }
 
-QPointF Grundrisswerkzeuge::BildZuPlan(QPoint pixel) const
+QPointF Planabbildung::BildZuPlan(QPoint pixel) const
 {
     return {planmitte.x() + Pixelgroesse() * (pixel.x() - groesse.width() / 2),
             planmitte.y() + Pixelgroesse() * (pixel.y() - groesse.height() / 2)};

@@ -52,17 +52,24 @@ struct Gummiband {
     QPoint von, bis;
 };
 
-class Grundrisswerkzeuge {
-public:
-    explicit Grundrisswerkzeuge(Projektmodell& projekt);
-
-    Projektmodell& projekt() { return m_projekt; }
-
-    // View state.
+// The view of a plan: scale, magnification, centre and paint box size, with the transforms
+// between plan metres and pixels. A printed plan uses it with pixels of a fixed paper size.
+struct Planabbildung {
     double massstab = 0.1;     // metres per pixel at level 1
     int modifikatorstufe = 1;  // 1, 2 (Shift) or 5 (Ctrl)
     QPointF planmitte;         // plan point at the centre of the paint box
     QSize groesse{400, 300};   // paint box in pixels
+
+    double Pixelgroesse() const { return massstab / modifikatorstufe; }
+    QPoint PlanZuBild(QPointF plan) const;
+    QPointF BildZuPlan(QPoint pixel) const;
+};
+
+class Grundrisswerkzeuge : public Planabbildung {
+public:
+    explicit Grundrisswerkzeuge(Projektmodell& projekt);
+
+    Projektmodell& projekt() { return m_projekt; }
 
     // Inputs of the palette: the text of EdtEins (width in m for tools 1 and 2) and the counts
     // of udEins / udZwei (tools 3 and 4).
@@ -73,9 +80,6 @@ public:
     bool ErsterPunktGesetzt() const { return m_ersterPunkt; }
     QPointF Ankerpunkt() const { return m_anker; }
 
-    double Pixelgroesse() const { return massstab / modifikatorstufe; }
-    QPoint PlanZuBild(QPointF plan) const;
-    QPointF BildZuPlan(QPoint pixel) const;
     QPointF Gerastet(QPoint pixel) const; // on the 10 · massstab grid
 
     // Sets the tool: forgets a first click, sets the palette's defaults for the tool, and

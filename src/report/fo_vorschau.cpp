@@ -134,6 +134,8 @@ Tfrm_vorschau::Tfrm_vorschau(Berichtslayout layout, QWidget* eltern) : QDialog(e
         leiste->addWidget(w);
     auto* spalte = new QVBoxLayout(this);
     spalte->addLayout(leiste);
+    m_optionsleiste = new QHBoxLayout;
+    spalte->addLayout(m_optionsleiste);
     spalte->addWidget(sbSeite, 1);
 
     connect(btnErsteSeite, &QToolButton::clicked, this, [this] { zeigeSeite(0); });
@@ -159,6 +161,22 @@ Tfrm_vorschau::Tfrm_vorschau(Berichtslayout layout, QWidget* eltern) : QDialog(e
     resize(900, 1000);
     TexteSetzen();
     m_zoom = passenderZoom();
+    aktualisieren();
+}
+
+void Tfrm_vorschau::optionenHinzufuegen(const std::vector<QWidget*>& optionen)
+{
+    for (QWidget* w : optionen)
+        m_optionsleiste->addWidget(w);
+    m_optionsleiste->addStretch();
+}
+
+void Tfrm_vorschau::setzeLayout(Berichtslayout layout)
+{
+    m_layout = std::move(layout);
+    m_seite = std::clamp(m_seite, 0, std::max(0, seitenzahl() - 1));
+    if (m_zoomart != Zoomart::Faktor)
+        m_zoom = passenderZoom();
     aktualisieren();
 }
 

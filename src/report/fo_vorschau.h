@@ -7,6 +7,7 @@
 #include <functional>
 
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QPrinter;
 class QPushButton;
@@ -30,12 +31,17 @@ public:
 
     int seite() const { return m_seite; } // from 0
     int seitenzahl() const { return int(m_layout.seiten.size()); }
+    const Berichtslayout& layout() const { return m_layout; }
     double zoom() const { return m_zoom; } // 1 = natural size on the screen
     Zoomart zoomart() const { return m_zoomart; }
     void zeigeSeite(int seite);
     void setzeZoom(double faktor);
     void setzeZoomart(Zoomart art);
     void setzeDruckdialog(Druckdialog dialog) { m_druckdialog = std::move(dialog); }
+    // A report's own options (paper, recalculation), in a row above the page. The caller builds
+    // the report again when one changes and hands the new pages to setzeLayout.
+    void optionenHinzufuegen(const std::vector<QWidget*>& optionen);
+    void setzeLayout(Berichtslayout layout); // keeps the page number where the new report has it
 
     void TexteSetzen();
 
@@ -71,4 +77,5 @@ private:
     QPushButton* btnSchliessen;
     QScrollArea* sbSeite;
     QLabel* pbSeite;
+    QHBoxLayout* m_optionsleiste;
 };

@@ -72,6 +72,11 @@ double Band::bild(double x, double oben, double breite, const QImage& bild)
     return Bildhoehe(breite, bild.size());
 }
 
+void Band::zeichnung(double x, double oben, double breite, double hoehe, std::function<void(QPainter&)> malen)
+{
+    zeichnungen.push_back({x, oben, breite, hoehe, std::move(malen)});
+}
+
 QString Zeilendaten::wert(int zeile, int spalte) const
 {
     if (zeile < 0 || zeile >= zeilen())

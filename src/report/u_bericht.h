@@ -7,10 +7,12 @@
 // heading band and a detail band printed once per row of its data), the summary once after the
 // last section, and the page footer at the bottom of every page.
 #include <QImage>
+#include <QPainter>
 #include <QMarginsF>
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -65,6 +67,16 @@ struct Bildelement {
     QImage bild;
 };
 
+// A drawing made by a routine at the time the page is painted, so it stays sharp on every
+// device. The routine draws in millimetres from the box's top left corner; it is cut at the box.
+struct Zeichnungselement {
+    double x = 0;
+    double oben = 0;
+    double breite = 0;
+    double hoehe = 0;
+    std::function<void(QPainter&)> malen;
+};
+
 // Height of an image shown breite millimetres wide with its aspect ratio kept, rounded to whole
 // layout units of 1/96 inch.
 double Bildhoehe(double breite, QSize pixel);
@@ -82,10 +94,12 @@ struct Band {
     void linie(double x1, double y1, double x2, double y2, double staerke = 0.2);
     // Places the image and returns its height.
     double bild(double x, double oben, double breite, const QImage& bild);
+    void zeichnung(double x, double oben, double breite, double hoehe, std::function<void(QPainter&)> malen);
 
     std::vector<Textelement> texte;
     std::vector<Linienelement> linien;
     std::vector<Bildelement> bilder;
+    std::vector<Zeichnungselement> zeichnungen;
 };
 
 // The rows of a detail band. Anything that can count its rows and give a value per row and

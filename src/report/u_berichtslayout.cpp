@@ -105,6 +105,8 @@ double unterkante(const GesetztesBand& band)
         unten = std::max(unten, std::max(l.linie.y1(), l.linie.y2()) + l.staerke / 2);
     for (const auto& b : band.bilder)
         unten = std::max(unten, b.rahmen.bottom());
+    for (const auto& z : band.zeichnungen)
+        unten = std::max(unten, z.rahmen.bottom());
     return unten;
 }
 
@@ -121,6 +123,9 @@ GesetztesBand bandSetzen(const Band& band, Bandart art, const Bandquelle& quelle
         ziel.linien.push_back({QLineF(l.x1, l.y1, l.x2, l.y2), l.staerke});
     for (const auto& b : band.bilder)
         bildSetzen(b, ziel);
+    for (const auto& z : band.zeichnungen)
+        if (z.malen && z.breite > 0 && z.hoehe > 0)
+            ziel.zeichnungen.push_back({QRectF(z.x, z.oben, z.breite, z.hoehe), z.malen});
     ziel.rahmen = QRectF(0, 0, 0, std::max(band.hoehe, unterkante(ziel)));
     return ziel;
 }
@@ -137,6 +142,8 @@ void verschieben(GesetztesBand& band, QPointF um)
         l.linie.translate(um);
     for (auto& b : band.bilder)
         b.rahmen.translate(um);
+    for (auto& z : band.zeichnungen)
+        z.rahmen.translate(um);
 }
 
 class Setzer {

@@ -26,6 +26,11 @@ struct GesetztesBild {
     QImage bild;
 };
 
+struct GesetzteZeichnung {
+    QRectF rahmen;
+    std::function<void(QPainter&)> malen;
+};
+
 struct GesetztesBand {
     Bandart art = Bandart::Titel;
     int abschnitt = -1; // section of a heading or detail band
@@ -34,6 +39,7 @@ struct GesetztesBand {
     std::vector<GesetzterText> texte;
     std::vector<GesetzteLinie> linien;
     std::vector<GesetztesBild> bilder;
+    std::vector<GesetzteZeichnung> zeichnungen;
 };
 
 struct Berichtsseite {

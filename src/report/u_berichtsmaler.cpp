@@ -36,6 +36,14 @@ void bandMalen(QPainter& maler, const GesetztesBand& band, const Abbildung& a)
 {
     for (const auto& b : band.bilder)
         maler.drawImage(a.rechteck(b.rahmen), b.bild);
+    for (const auto& z : band.zeichnungen) {
+        maler.save();
+        maler.setClipRect(a.rechteck(z.rahmen), Qt::IntersectClip);
+        maler.translate(a.punkt(z.rahmen.topLeft()));
+        maler.scale(a.laenge(1.0), a.laenge(1.0));
+        z.malen(maler);
+        maler.restore();
+    }
     for (const auto& l : band.linien) {
         maler.setPen(QPen(Qt::black, a.laenge(l.staerke), Qt::SolidLine, Qt::FlatCap));
         maler.drawLine(QLineF(a.punkt(l.linie.p1()), a.punkt(l.linie.p2())));

@@ -8,13 +8,16 @@
 #include <gsf/gsf-output-memory.h>
 #include <gsf/gsf-utils.h>
 #include <QHash>
+#include <bit>
+#include <cmath>
 
 namespace {
 
 // Record ids of BIFF8
 constexpr quint16 BOF = 0x0809, EOF_ = 0x000A, CODEPAGE = 0x0042, WINDOW1 = 0x003D, FONT = 0x0031,
                   XF = 0x00E0, STYLE = 0x0293, BOUNDSHEET = 0x0085, SST = 0x00FC, CONTINUE = 0x003C,
-                  COLINFO = 0x007D, DIMENSIONS = 0x0200, LABELSST = 0x00FD, WINDOW2 = 0x023E;
+                  COLINFO = 0x007D, DIMENSIONS = 0x0200, LABELSST = 0x00FD, WINDOW2 = 0x023E,
+                  NUMBER = 0x0203;
 constexpr int MaxSatzdaten = 8224;
 constexpr int StilXfs = 15;         // the style formats every workbook carries
 constexpr int StandardXf = StilXfs; // the default cell format
@@ -163,24 +166,42 @@ int XlsArbeitsmappe::FormatHinzufuegen(Ausrichtung ausrichtung)
     return int(m_formate.size());
 }
 
-void XlsArbeitsmappe::SetzeText(int spalte, int zeile, const QString& text, int format)
+void XlsArbeitsmappe::pruefeZelle(int spalte, int zeile, int format) const
 {
     if (spalte < 0 || spalte >= MaxSpalten || zeile < 0 || zeile >= MaxZeilen)
         throw Fehler(Format(QStringLiteral("Zelle (%d, %d) liegt außerhalb des Blatts"), {spalte, zeile}));
     if (format < 0 || format > int(m_formate.size()))
         throw Fehler(QStringLiteral("Unbekanntes Zellformat"));
-    m_zellen[{zeile, spalte}] = Zelle{text.left(MaxTextlaenge), format};
+}
+
+void XlsArbeitsmappe::SetzeText(int spalte, int zeile, const QString& text, int format)
+{
+    pruefeZelle(spalte, zeile, format);
+    m_zellen[{zeile, spalte}] = Zelle{text.left(MaxTextlaenge), format, std::nullopt};
+}
+
+void XlsArbeitsmappe::SetzeZahl(int spalte, int zeile, double zahl, int format)
+{
+    pruefeZelle(spalte, zeile, format);
+    if (!std::isfinite(zahl))
+        throw Fehler(Format(QStringLiteral("Zelle (%d, %d): keine endliche Zahl"), {spalte, zeile}));
+    m_zellen[{zeile, spalte}] = Zelle{QString(), format, zahl};
 }
 
 QByteArray XlsArbeitsmappe::Biff8() const
 {
     QStringList texte;
     QHash<QString, int> textnummer;
-    for (const auto& [ort, zelle] : m_zellen)
+    quint32 textzellen = 0;
+    for (const auto& [ort, zelle] : m_zellen) {
+        if (zelle.zahl)
+            continue;
+        ++textzellen;
         if (!textnummer.contains(zelle.text)) {
             textnummer.insert(zelle.text, int(texte.size()));
             texte.append(zelle.text);
         }
+    }
 
     Puffer global;
     satz(global, BOF, bof(0x0005));
@@ -219,7 +240,7 @@ QByteArray XlsArbeitsmappe::Biff8() const
         p.utf16(m_blattname);
         satz(global, BOUNDSHEET, p.daten());
     }
-    stringtabelle(global, texte, quint32(m_zellen.size()));
+    stringtabelle(global, texte, textzellen);
     satz(global, EOF_, {});
 
     const quint32 blattanfang = quint32(global.groesse());
@@ -262,6 +283,13 @@ QByteArray XlsArbeitsmappe::Biff8() const
         p.u16(ort.first);
         p.u16(ort.second);
         p.u16(zelle.format == 0 ? StandardXf : StandardXf + zelle.format);
+        if (zelle.zahl) {
+            const quint64 bits = std::bit_cast<quint64>(*zelle.zahl);
+            p.u32(quint32(bits & 0xFFFFFFFFu));
+            p.u32(quint32(bits >> 32));
+            satz(blatt, NUMBER, p.daten());
+            continue;
+        }
         p.u32(quint32(textnummer.value(zelle.text)));
         satz(blatt, LABELSST, p.daten());
     }

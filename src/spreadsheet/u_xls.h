@@ -1,10 +1,11 @@
 #pragma once
 // A workbook of one sheet in the Excel 97 format: BIFF8 records (text cells through the shared
-// string table, column widths, cell alignment) in the "Workbook" stream of an OLE2 compound file.
+// string table, numeric cells, column widths, cell alignment) in the "Workbook" stream of an OLE2 compound file.
 #include <QByteArray>
 #include <QString>
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -23,6 +24,8 @@ public:
     // A cell format besides the default (index 0); returns its index.
     int FormatHinzufuegen(Ausrichtung ausrichtung);
     void SetzeText(int spalte, int zeile, const QString& text, int format = 0);
+    // A numeric cell (the spreadsheet can sum and sort it); a value that is not finite is refused.
+    void SetzeZahl(int spalte, int zeile, double zahl, int format = 0);
 
     // The bytes of the Workbook stream.
     QByteArray Biff8() const;
@@ -39,7 +42,9 @@ private:
     struct Zelle {
         QString text;
         int format;
+        std::optional<double> zahl; // a numeric cell; text is then unused
     };
+    void pruefeZelle(int spalte, int zeile, int format) const;
     QString m_blattname = QStringLiteral("Tabelle1");
     std::vector<Spaltenbreite> m_breiten;
     std::vector<Ausrichtung> m_formate;

@@ -12,6 +12,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <cmath>
 #include <map>
 
 namespace {
@@ -22,6 +23,7 @@ struct Gelesen {
     std::map<std::pair<int, int>, int> ausrichtung; // 0 general, 2 centred, 3 right
     std::map<int, int> breiten;
     bool nurTexte = true;
+    std::map<std::pair<int, int>, double> zahlen; // numeric cells
 };
 
 Gelesen mitXlrd(const QString& pfad)
@@ -42,6 +44,8 @@ Gelesen mitXlrd(const QString& pfad)
         g.texte[ort] = zelle.value(QStringLiteral("text")).toString();
         g.ausrichtung[ort] = zelle.value(QStringLiteral("ausrichtung")).toInt();
         g.nurTexte = g.nurTexte && zelle.value(QStringLiteral("typ")).toInt() == 1;
+        if (zelle.value(QStringLiteral("typ")).toInt() == 2)
+            g.zahlen[ort] = zelle.value(QStringLiteral("text")).toDouble();
     }
     const QJsonObject breiten = o.value(QStringLiteral("breiten")).toObject();
     for (auto it = breiten.begin(); it != breiten.end(); ++it)
@@ -183,6 +187,33 @@ TEST(Arbeitsmappe, VieleUndLangeTexteUeberSatzgrenzenHinweg)
         ASSERT_EQ(g.texte.count(ort) ? g.texte.at(ort) : QString(), text) << ort.first << "," << ort.second;
     EXPECT_THROW(m.SetzeText(256, 0, QStringLiteral("x")), Fehler);
     EXPECT_THROW(m.SetzeText(0, 65536, QStringLiteral("x")), Fehler);
+}
+
+TEST(Arbeitsmappe, ZahlenzellenNebenTextenLiestXlrdAlsZahlen)
+{
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath(QStringLiteral("zahlen.xls"));
+    XlsArbeitsmappe m;
+    const int rechts = m.FormatHinzufuegen(XlsArbeitsmappe::Ausrichtung::Rechts);
+    m.SetzeText(0, 0, QStringLiteral("Kraft [kg]"));
+    m.SetzeZahl(1, 0, 12.5);
+    m.SetzeZahl(1, 1, -0.001);
+    m.SetzeText(0, 1, QStringLiteral("Kraft [kg]"));
+    m.SetzeZahl(2, 3, 1e20, rechts);
+    m.SetzeText(1, 0, QStringLiteral("ersetzt"));
+    m.SetzeZahl(0, 0, 7); // a number replaces a text in the same cell
+    m.Speichern(pfad);
+    const Gelesen g = mitXlrd(pfad);
+    EXPECT_EQ(g.texte.at({1, 0}), QStringLiteral("ersetzt"));
+    EXPECT_EQ(g.texte.at({0, 1}), QStringLiteral("Kraft [kg]"));
+    ASSERT_EQ(g.zahlen.size(), 3u);
+    EXPECT_EQ(g.zahlen.at({0, 0}), 7.0);
+    EXPECT_EQ(g.zahlen.at({1, 1}), -0.001);
+    EXPECT_EQ(g.zahlen.at({2, 3}), 1e20);
+    EXPECT_EQ(g.ausrichtung.at({2, 3}), 3);
+    EXPECT_THROW(m.SetzeZahl(0, 0, std::nan("")), Fehler);
+    EXPECT_THROW(m.SetzeZahl(0, 0, HUGE_VAL), Fehler);
+    EXPECT_THROW(m.SetzeZahl(256, 0, 1), Fehler);
 }
 
 TEST(Arbeitsmappe, KleineMappeWirdAufVierKilobyteAufgefuelltUndBleibtLesbar)

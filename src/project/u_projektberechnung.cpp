@@ -1,0 +1,151 @@
+#include "project/u_projektberechnung.h"
+#include "beam/u_balkenmodell.h"
+#include "beam/u_balkenrechnung.h"
+#include "language/u_uebersetzung.h"
+#include "platform/u_dialoge.h"
+#include "platform/u_fehler.h"
+#include "platform/u_zahlen.h"
+#include <functional>
+#include <map>
+#include <set>
+
+namespace {
+
+// While it lives, messages are dropped (the calculation keeps its own list of them); every
+// question goes on to the dialogs that were in force.
+class StilleMeldungen : public Dialoge {
+public:
+    StilleMeldungen() : m_vorher(dialoge()) { setzeDialoge(this); }
+    ~StilleMeldungen() override { setzeDialoge(&m_vorher); }
+    StilleMeldungen(const StilleMeldungen&) = delete;
+    StilleMeldungen& operator=(const StilleMeldungen&) = delete;
+
+    void Meldung(const QString&) override {}
+    Antwort FrageJaNein(const QString& text) override { return m_vorher.FrageJaNein(text); }
+    Antwort FrageJaNeinAbbrechen(const QString& text) override { return m_vorher.FrageJaNeinAbbrechen(text); }
+    std::optional<QString> DateiOeffnen(const DateiDialog& d) override { return m_vorher.DateiOeffnen(d); }
+    std::optional<QString> DateiSpeichern(const DateiDialog& d) override { return m_vorher.DateiSpeichern(d); }
+    std::optional<QString> Eingabe(const QString& titel, const QString& frage, const QString& vorgabe) override
+    {
+        return m_vorher.Eingabe(titel, frage, vorgabe);
+    }
+
+private:
+    Dialoge& m_vorher;
+};
+
+// Computes the variant; stores it back when speichern is set.
+void rechneIn(Projektmodell& p, Variantenzeile& w, bool speichern)
+{
+    w.gerechnet = true;
+    try {
+        Balkenmodell m;
+        if (!p.VarianteInEditor(w.verweis, m))
+            return;
+        m.ZaehlerSetzen();
+        Balkenrechnung r(m);
+        r.projekt = &p.Kraftquelle();
+        r.Berechnen();
+        w.neueAuslastung = r.auslastung;
+        w.meldungen = r.meldungen;
+        w.warnungen = r.warnungen;
+        TBClientDataSet& l = m.cds_lager;
+        for (l.First(); !l.Eof(); l.Next())
+            w.lager.push_back({l.FieldByName(QStringLiteral("Nummer")).AsInteger(),
+                               l.FieldByName(QStringLiteral("Berechnet")).AsFloat()});
+        if (speichern)
+            p.EditorInVariante(w.verweis, m, r.auslastung);
+    } catch (const Fehler& f) {
+        w.fehler = f.meldung();
+    }
+}
+
+// The variants a variant's truss-force loads refer to, by variant number.
+std::set<int> bezuege(Projektmodell& p, const Variantenverweis& v)
+{
+    std::set<int> ziele;
+    StilleMeldungen still;
+    Balkenmodell m;
+    try {
+        if (!p.VarianteInEditor(v, m))
+            return ziele;
+    } catch (const Fehler&) {
+        return ziele;
+    }
+    TBClientDataSet& s = m.cds_lasten;
+    for (s.First(); !s.Eof(); s.Next())
+        if (s.FieldByName(QStringLiteral("Type")).AsInteger() == ArtTraversenkraft)
+            if (const auto verweis = LeseLagerverweis(s.FieldByName(QStringLiteral("Name")).AsString()))
+                ziele.insert(verweis->variante);
+    return ziele;
+}
+} // namespace
+
+std::vector<Traversenzeile> LiesTraversen(Projektmodell& p)
+{
+    std::vector<Traversenzeile> traversen;
+    TBClientDataSet& t = p.cds_projekt;
+    TBClientDataSet& v = p.cds_varianten;
+    for (t.First(); !t.Eof(); t.Next()) {
+        Traversenzeile z{t.FieldByName(QStringLiteral("Nummer")).AsInteger(),
+                         t.FieldByName(QStringLiteral("Name")).AsString(),
+                         t.FieldByName(QStringLiteral("Variante")).Value(),
+                         {}};
+        for (v.First(); !v.Eof(); v.Next()) {
+            Variantenzeile w;
+            w.verweis = p.AktuellerVerweis();
+            w.name = v.FieldByName(QStringLiteral("Name")).AsString();
+            w.status = v.FieldByName(QStringLiteral("Status")).AsString();
+            w.auslastung = v.FieldByName(QStringLiteral("Auslastung")).Value();
+            z.varianten.push_back(std::move(w));
+        }
+        traversen.push_back(std::move(z));
+    }
+    return traversen;
+}
+
+void Rechne(Projektmodell& p, Variantenzeile& w, bool still)
+{
+    std::optional<StilleMeldungen> stumm;
+    if (still)
+        stumm.emplace();
+    rechneIn(p, w, false);
+}
+
+QStringList AlleVariantenBerechnen(Projektmodell& p)
+{
+    std::vector<Traversenzeile> traversen = LiesTraversen(p);
+    std::map<int, std::pair<Variantenzeile*, const Traversenzeile*>> nachNummer;
+    for (Traversenzeile& t : traversen)
+        for (Variantenzeile& w : t.varianten)
+            nachNummer[w.verweis.variante] = {&w, &t};
+
+    QStringList meldungen;
+    std::set<int> fertig, unterwegs;
+    // Depth first along the references; a cycle is cut where it closes.
+    std::function<void(int)> besuche = [&](int nummer) {
+        const auto eintrag = nachNummer.find(nummer);
+        if (eintrag == nachNummer.end() || fertig.contains(nummer) || unterwegs.contains(nummer))
+            return;
+        unterwegs.insert(nummer);
+        auto [w, t] = eintrag->second;
+        for (const int ziel : bezuege(p, w->verweis))
+            besuche(ziel);
+        {
+            StilleMeldungen still;
+            rechneIn(p, *w, true);
+        }
+        const QString wer = Format(Uebersetzt(2900, QStringLiteral("Traverse %d (%s), Variante %d (%s): ")),
+                                   {t->nummer, t->name, w->verweis.variante, w->name});
+        if (!w->fehler.isEmpty())
+            meldungen.append(wer + w->fehler);
+        for (const QString& m : w->meldungen)
+            meldungen.append(wer + m);
+        unterwegs.erase(nummer);
+        fertig.insert(nummer);
+    };
+    for (const Traversenzeile& t : traversen)
+        for (const Variantenzeile& w : t.varianten)
+            besuche(w.verweis.variante);
+    return meldungen;
+}
