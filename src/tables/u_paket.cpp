@@ -301,15 +301,15 @@ void schreibeZeilen(PaketSchreiber& schreiber, const Ebene& ebene, const Zeilen&
                     schreiber.Null(i);
                 break;
             case TFieldType::String:
-                if (auto* text = std::get_if<QString>(&wert))
-                    schreiber.Text(ZuCodepage(*text), ebene.felder[i].size <= 254 ? 1 : 2);
+                if (auto* text = std::get_if<Text>(&wert))
+                    schreiber.Text(ZuCodepage(**text), ebene.felder[i].size <= 254 ? 1 : 2);
                 else
                     schreiber.Null(i);
                 break;
             case TFieldType::Memo: {
-                auto* text = std::get_if<QString>(&wert);
-                if (text && !text->isEmpty())
-                    schreiber.Memo(ZuCodepage(*text));
+                auto* text = std::get_if<Text>(&wert);
+                if (text && !(*text)->isEmpty())
+                    schreiber.Memo(ZuCodepage(**text));
                 else
                     schreiber.Null(i);
                 break;
