@@ -87,7 +87,10 @@ void Tabellenfuellung::NeueZeile()
         nichtImEditiermodus();
     z->listeDesMasters();
     Ebene& ebene = *z->d.ebene;
-    z->liste->push_back(ebene.neueZeile());
+    if (ebene.kinder.empty())
+        z->liste->emplace_back().werte.resize(qsizetype(ebene.felder.size())); // built in place
+    else
+        z->liste->push_back(ebene.neueZeile());
     if (ebene.autoincFeld >= 0) {
         z->liste->back().werte[ebene.autoincFeld] = ebene.naechsterAutoinc;
         if (ebene.naechsterAutoinc < 0x7FFFFFFF)
@@ -109,13 +112,19 @@ void Tabellenfuellung::Reserviere(int zeilen)
 void Tabellenfuellung::Setze(int feld, double wert)
 {
     Wert& ziel = z->stelle(feld);
-    ziel = z->d.liste[feld].type == TFieldType::Float ? Wert(wert) : feldwert(z->d.liste[feld], wert);
+    if (z->d.liste[feld].type == TFieldType::Float)
+        ziel = wert;
+    else
+        ziel = feldwert(z->d.liste[feld], wert);
 }
 
 void Tabellenfuellung::Setze(int feld, qint32 wert)
 {
     Wert& ziel = z->stelle(feld);
-    ziel = z->d.liste[feld].type == TFieldType::Integer ? Wert(wert) : feldwert(z->d.liste[feld], wert);
+    if (z->d.liste[feld].type == TFieldType::Integer)
+        ziel = wert;
+    else
+        ziel = feldwert(z->d.liste[feld], wert);
 }
 
 void Tabellenfuellung::Setze(int feld, const QVariant& wert)
