@@ -50,6 +50,17 @@ struct Tabellenfuellung::Ziel {
             nichtImEditiermodus();
         return liste->back().werte[s];
     }
+
+    // A number goes in as it is into a field of its own type, else converted as SetValue does.
+    template <typename Zahl>
+    void setzeZahl(int feld, Zahl wert, TFieldType eigenerTyp)
+    {
+        Wert& ziel = stelle(feld);
+        if (d.liste[feld].type == eigenerTyp)
+            ziel = wert;
+        else
+            ziel = feldwert(d.liste[feld], wert);
+    }
 };
 
 Tabellenfuellung::Tabellenfuellung(TBClientDataSet& tabelle) : z(std::make_unique<Ziel>(tabelle))
@@ -109,23 +120,9 @@ void Tabellenfuellung::Reserviere(int zeilen)
         z->d.reihenfolge.reserve(z->d.reihenfolge.size() + std::size_t(std::max(zeilen, 0)));
 }
 
-void Tabellenfuellung::Setze(int feld, double wert)
-{
-    Wert& ziel = z->stelle(feld);
-    if (z->d.liste[feld].type == TFieldType::Float)
-        ziel = wert;
-    else
-        ziel = feldwert(z->d.liste[feld], wert);
-}
+void Tabellenfuellung::Setze(int feld, double wert) { z->setzeZahl(feld, wert, TFieldType::Float); }
 
-void Tabellenfuellung::Setze(int feld, qint32 wert)
-{
-    Wert& ziel = z->stelle(feld);
-    if (z->d.liste[feld].type == TFieldType::Integer)
-        ziel = wert;
-    else
-        ziel = feldwert(z->d.liste[feld], wert);
-}
+void Tabellenfuellung::Setze(int feld, qint32 wert) { z->setzeZahl(feld, wert, TFieldType::Integer); }
 
 void Tabellenfuellung::Setze(int feld, const QVariant& wert)
 {
