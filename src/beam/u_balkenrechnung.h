@@ -8,6 +8,7 @@
 #include <functional>
 
 class Lagerkraftquelle;
+struct Rechenergebnis;
 
 class Balkenrechnung {
 public:
@@ -44,6 +45,7 @@ public:
 private:
     void aktualisiereTraversenkraefte();
     void legeErgebnistabellenAn();
+    QStringList fuelleErgebnistabellen(const Rechenergebnis& e); // the messages of load cases without result
     void melde(const QString& text);
     Balkenmodell& m;
 };
