@@ -175,6 +175,7 @@ void Balkenrechnung::legeErgebnistabellenAn()
 void Balkenrechnung::Berechnen()
 {
     auslastung.reset();
+    durchlauf.reset();
     meldungen.clear();
     warnungen.clear();
     aktualisiereTraversenkraefte();
@@ -187,6 +188,9 @@ void Balkenrechnung::Berechnen()
         if (ereignisseVerarbeiten)
             ereignisseVerarbeiten();
     });
+
+    durchlauf = RechneDurchlauftraeger(vorgabe, m.travEI ? std::optional(*m.travEI * 1000) : std::nullopt,
+                                       m.Durchbiegungsgrenze());
 
     legeErgebnistabellenAn();
     TBClientDataSet& t = cds_tragfaelle;
