@@ -108,6 +108,7 @@ void Tfrm_variante::aufbauen()
     baueCadTab();
     baueTabellenTab();
     baueAuslastungTab();
+    baueDurchlaufTab();
     baueMenues();
     legeBeschriftungenAn();
     verbindeModell();
@@ -200,6 +201,9 @@ void Tfrm_variante::legeBeschriftungenAn()
     beschrifte(lblLagMin, 2642, "Minimalkraft");
     beschrifte(lblStaudruck, 2085, "Staudruck [kN/m²]");
     beschrifte(lblLagerVersetzen, 2086, "Lager versetzen");
+    beschrifte(tab_Durchlauf, 2855, "Durchlaufträger");
+    beschrifte(lblDurchbiegungsgrenze, 2856, "Durchbiegungsgrenze L /");
+    beschrifte(lblTravEI, 2857, "EI [kNm²]");
 }
 
 void Tfrm_variante::verbindeModell()
@@ -304,6 +308,7 @@ void Tfrm_variante::TexteSetzen()
     zeigeStatus();
     ZeigeTraverse(); // also the mode list, now in the new language
     zeigeAuswahl();
+    zeigeDurchlauf();
 }
 
 void Tfrm_variante::setzeTitel(bool nachDatei)
@@ -351,6 +356,7 @@ void Tfrm_variante::Berechnen()
         QApplication::restoreOverrideCursor();
         legeErgebnisgitterAn();
         zeigeWarnungen();
+        zeigeDurchlauf();
         dialoge().Meldung(fehler.meldung());
         return;
     }
@@ -360,6 +366,7 @@ void Tfrm_variante::Berechnen()
     Statusfeld(3)->setText(rechnung.statusGesamtlast);
     setzeBerechnet(true);
     legeErgebnisgitterAn();
+    zeigeDurchlauf();
     neuZeichnen();
 }
 
@@ -512,6 +519,7 @@ void Tfrm_variante::ZeigeTraverse()
     actMinimal->setChecked(modell.minimal);
     actNegativ->setChecked(modell.negativ);
     zeigeRechenart();
+    zeigeSteifigkeit();
     m_fuellt = false;
 }
 
