@@ -294,7 +294,8 @@ void Tfrm_variante::TexteSetzen()
     if (!Projektmodus())
         gbVariante->setTitle(Uebersetzt(2031, QStringLiteral(" Projektdaten: ")));
     // The buttons and check boxes show the texts of their shared actions.
-    for (QAbstractButton* knopf : {static_cast<QAbstractButton*>(btnBerechnen2), static_cast<QAbstractButton*>(btnBerechnen)})
+    for (QAbstractButton* knopf : {static_cast<QAbstractButton*>(btnBerechnen2), static_cast<QAbstractButton*>(btnBerechnen),
+                                   static_cast<QAbstractButton*>(btnBerechnen3)})
         knopf->setText(actBerechnen->text());
     for (QCheckBox* kasten : {cbMinimal, cbMinimal2})
         kasten->setText(actMinimal->text());

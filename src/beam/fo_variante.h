@@ -213,6 +213,7 @@ public:
     QLabel* lblDurchlaufMeldungen = nullptr;
     QLabel* lblDurchlaufGrenzen = nullptr;
     QWidget* pbDurchlauf = nullptr;
+    QPushButton* btnBerechnen3 = nullptr;
     QLabel* lblTravEI = nullptr;
     QLineEdit* edtTravEI = nullptr;
     void LagerVersetzen(bool nachAussen, Qt::KeyboardModifiers tasten);

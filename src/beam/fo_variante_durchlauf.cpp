@@ -10,7 +10,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QAction>
 #include <QPainter>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -88,10 +90,14 @@ void Tfrm_variante::baueDurchlaufTab()
     lblDurchlaufGrenzen->setWordWrap(true);
     pbDurchlauf = new Durchlaufflaeche(*this);
 
+    btnBerechnen3 = new QPushButton;
+    btnBerechnen3->setObjectName(QStringLiteral("btnBerechnen3"));
+    connect(btnBerechnen3, &QPushButton::clicked, actBerechnen, &QAction::trigger);
     auto* kopf = new QHBoxLayout;
     kopf->addWidget(lblDurchbiegungsgrenze);
     kopf->addWidget(edtDurchbiegungsgrenze);
     kopf->addStretch();
+    kopf->addWidget(btnBerechnen3);
     auto* rechts = new QVBoxLayout;
     rechts->addWidget(lblDurchlaufErgebnis);
     rechts->addWidget(lblDurchlaufMeldungen);
@@ -113,7 +119,7 @@ void Tfrm_variante::baueSteifigkeit(QGridLayout* gruppe, int zeile)
     edtTravEI = new QLineEdit;
     edtTravEI->setObjectName(QStringLiteral("edtTravEI"));
     edtTravEI->setAlignment(Qt::AlignRight);
-    edtTravEI->setMaximumWidth(110);
+    edtTravEI->setFixedWidth(90);
     gruppe->addWidget(lblTravEI, zeile, 0);
     gruppe->addWidget(edtTravEI, zeile, 1);
     // typed, it is stored with the variant; an empty text is an unknown stiffness

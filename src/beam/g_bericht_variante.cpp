@@ -202,7 +202,7 @@ Abschnitt durchlaufbild(const Durchlaufergebnis& e)
 {
     Abschnitt a;
     Band b;
-    const double hoehe = b.bild(1.1, 2.1, 168.5, Durchlaufbild(QSize(1100, 480), e));
+    const double hoehe = b.bild(1.1, 2.1, 168.5, Durchlaufbild(QSize(760, 330), e));
     b.hoehe = 2.1 + hoehe + 2.1;
     a.kopf = std::move(b);
     a.daten = std::make_shared<Zeilendaten>();
