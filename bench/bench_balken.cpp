@@ -2,8 +2,11 @@
 // 30 mixed loads) and S40 (40 supports, L = 50 m, 300 mixed loads with distributed loads and
 // the Minimal option; the Negative option on, so all 780 load cases get their 501 sections),
 // plus the growth with supports, length and loads, and the solver alone without tables.
+// Berechnen includes the continuous beam (EI known, so with its deflection line); "Durchlauf"
+// is the continuous beam alone on the same inputs, so S40 without it is S40 − Durchlauf/S40.
 #include "beam/u_balkenmodell.h"
 #include "beam/u_balkenrechnung.h"
+#include "beam/u_durchlauftraeger.h"
 #include "beam/u_tragfaelle.h"
 #include <benchmark/benchmark.h>
 #include <random>
@@ -21,6 +24,7 @@ void fuelleModell(Balkenmodell& m, int lager, double laenge, int lasten)
     m.traverse = {laenge, 0.3, 0.3, 4, 60, 8000, 15000};
     m.minimal = true;
     m.negativ = true;
+    m.travEI = 1500; // kN·m²
     for (int i = 0; i < lager; ++i) {
         m.cds_lager.Append();
         m.cds_lager.FieldByName(QStringLiteral("Nummer")).SetAsInteger(m.NeueLagernummer());
@@ -86,6 +90,28 @@ void NurLoeser(benchmark::State& state)
         benchmark::DoNotOptimize(RechneTragfaelle(v).auslastung);
 }
 
+// The continuous beam of the same model, alone.
+void Durchlauf(benchmark::State& state)
+{
+    Balkenmodell m;
+    fuelleModell(m, int(state.range(0)), double(state.range(1)), int(state.range(2)));
+    Balkenrechnung r(m);
+    r.Berechnen(); // the model as Berechnen reads it
+    Rechenvorgabe v;
+    v.traverse = m.traverse;
+    for (m.cds_lager.First(); !m.cds_lager.Eof(); m.cds_lager.Next())
+        v.lager.push_back({m.cds_lager.FieldByName(QStringLiteral("Nummer")).AsInteger(),
+                           m.cds_lager.FieldByName(QStringLiteral("Position")).AsFloat(), 0, 0});
+    for (m.cds_lasten.First(); !m.cds_lasten.Eof(); m.cds_lasten.Next())
+        v.lasten.push_back({m.cds_lasten.FieldByName(QStringLiteral("Type")).AsInteger(),
+                            m.cds_lasten.FieldByName(QStringLiteral("Pos1")).AsFloat(),
+                            m.cds_lasten.FieldByName(QStringLiteral("Pos2")).AsFloat(),
+                            m.cds_lasten.FieldByName(QStringLiteral("Last")).AsFloat(), 0});
+    for (auto _ : state)
+        benchmark::DoNotOptimize(RechneDurchlauftraeger(v, *m.travEI * 1000).maxM);
+    state.counters["Punkte"] = double(r.durchlauf->linie.size());
+}
+
 } // namespace
 
 BENCHMARK(Berechnen)->Name("S10")->Args({10, 24, 30})->Unit(benchmark::kMillisecond);
@@ -94,3 +120,4 @@ BENCHMARK(Berechnen)->Name("Lager")->Args({20, 50, 300})->Args({80, 50, 300})->U
 BENCHMARK(Berechnen)->Name("Laenge")->Args({40, 25, 300})->Args({40, 100, 300})->Unit(benchmark::kMillisecond);
 BENCHMARK(Berechnen)->Name("Lasten")->Args({40, 50, 0})->Args({40, 50, 1000})->Unit(benchmark::kMillisecond);
 BENCHMARK(NurLoeser)->Args({40, 50, 300})->Unit(benchmark::kMillisecond);
+BENCHMARK(Durchlauf)->Name("Durchlauf")->Args({10, 24, 30})->Args({40, 50, 300})->Unit(benchmark::kMillisecond);
