@@ -24,10 +24,12 @@ struct Balken {
     std::vector<double> punktlast; // N at each node
     double ei = 1;
 
+    // A node stands at the first of the positions it gathers; the others follow within
+    // Knotenabstand, before the next node.
     std::size_t knoten(double stelle) const
     {
-        const auto it = std::lower_bound(x.begin(), x.end(), stelle - Knotenabstand / 2);
-        return std::size_t(it - x.begin());
+        const auto it = std::upper_bound(x.begin(), x.end(), stelle);
+        return it == x.begin() ? 0 : std::size_t(it - x.begin()) - 1;
     }
 };
 

@@ -429,3 +429,15 @@ TEST(Durchlauftraeger, AbhebendeLagerLassenNurDruckUndDieSummeDerLasten)
     }
     EXPECT_GT(mitEntfernten, 10);
 }
+
+TEST(Durchlauftraeger, EineLastKeinenMillimeterNebenDemLagerStehtAufIhm)
+{
+    // the load 0,8 mm right of the middle support of two spans goes straight into it
+    Rechenvorgabe v = traeger(8, 0, {-4, 0, 4});
+    v.lasten = {{3, 0.0008, 0.0008, 1000, 0}};
+    const Durchlaufergebnis e = RechneDurchlauftraeger(v, 1e5);
+    ASSERT_TRUE(e.stabil);
+    EXPECT_NEAR(e.lager[0].kraft, 0, 1e-9);
+    EXPECT_NEAR(e.lager[1].kraft, 1000, 1e-9);
+    EXPECT_NEAR(e.lager[2].kraft, 0, 1e-9);
+}
