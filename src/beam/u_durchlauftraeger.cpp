@@ -11,6 +11,7 @@ namespace {
 constexpr double Knotenabstand = 0.001;
 // Sections of the lines at least every 0.1 m, as the load cases have them.
 constexpr double Linienraster = 0.1;
+constexpr double MaxLinienpunkte = 20000;
 
 struct Knotenlast {
     std::size_t knoten;
@@ -259,6 +260,8 @@ std::pair<double, double> groessteVerformung(const Balken& b, const Loesung& l, 
 void ziehLinien(Durchlaufergebnis& e, const Balken& b, const Loesung& l, bool mitVerformung)
 {
     const std::size_t n = b.x.size();
+    // every 0.1 m, but no more than about MaxLinienpunkte points however far a load lies out
+    const double raster = std::max(Linienraster, (b.x.back() - b.x.front()) / MaxLinienpunkte);
     double q = 0, m = 0;
     auto punkt = [&](double x, double qx, double mx, std::size_t el, double s) {
         const double w = mitVerformung ? verformung(b, l, el, s).w : 0;
@@ -274,7 +277,7 @@ void ziehLinien(Durchlaufergebnis& e, const Balken& b, const Loesung& l, bool mi
             break;
         const double h = b.x[i + 1] - b.x[i], last = b.q[i];
         std::vector<double> stellen;
-        const int teile = int(std::ceil(h / Linienraster - 1e-9));
+        const int teile = int(std::ceil(h / raster - 1e-9));
         for (int t = 1; t < teile; ++t)
             stellen.push_back(h * t / teile);
         if (last != 0 && q / last > 0 && q / last < h)

@@ -441,3 +441,13 @@ TEST(Durchlauftraeger, EineLastKeinenMillimeterNebenDemLagerStehtAufIhm)
     EXPECT_NEAR(e.lager[1].kraft, 1000, 1e-9);
     EXPECT_NEAR(e.lager[2].kraft, 0, 1e-9);
 }
+
+TEST(Durchlauftraeger, EinLagerWeitDraussenGibtEineBegrenzteLinie)
+{
+    // a support a million kilometres out: the beam reaches it, the lines stay a few thousand points
+    const Durchlaufergebnis e = RechneDurchlauftraeger(traeger(10, 100, {-5, 1e9}), 1e5);
+    ASSERT_TRUE(e.stabil);
+    EXPECT_LT(e.linie.size(), 30000u);
+    EXPECT_NEAR(e.lager[0].kraft + e.lager[1].kraft, 1000, 1e-6);
+    EXPECT_NEAR(e.lager[1].kraft, 1000 * 5 / (1e9 + 5), 1e-9);
+}
