@@ -4,9 +4,12 @@
 // plus the growth with supports, length and loads, and the solver alone without tables (40 and
 // 80 supports). Each Berechnen line also gives its peak memory growth (ZuwachsMB), the solver's
 // time on the same set-up (Loeser_ms) and how many times that the whole calculation takes
-// (xLoeser; target: at most 3, growth at most 40 MB for S40).
+// (xLoeser; target: at most 3, growth at most 40 MB for S40). Berechnen includes the continuous
+// beam (EI known, so with its deflection line); "Durchlauf" is the continuous beam alone on the
+// same inputs, so S40 without it is S40 − Durchlauf/S40.
 #include "beam/u_balkenmodell.h"
 #include "beam/u_balkenrechnung.h"
+#include "beam/u_durchlauftraeger.h"
 #include "beam/u_tragfaelle.h"
 #include "platform/u_dialoge.h"
 #include <benchmark/benchmark.h>
@@ -39,6 +42,8 @@ Rechenvorgabe vorgabe(int lager, double laenge, int lasten)
     return v;
 }
 
+constexpr double BenchEI = 1500; // kN·m²
+
 void setze(TBClientDataSet& t, const char* name, double wert) { t.FieldByName(QString::fromUtf8(name)).SetAsFloat(wert); }
 
 void fuelleModell(Balkenmodell& m, const Rechenvorgabe& v)
@@ -46,6 +51,7 @@ void fuelleModell(Balkenmodell& m, const Rechenvorgabe& v)
     m.traverse = v.traverse;
     m.minimal = v.minimal;
     m.negativ = v.negativ;
+    m.travEI = BenchEI;
     for (const Rechenlager& l : v.lager) {
         m.cds_lager.Append();
         m.cds_lager.FieldByName(QStringLiteral("Nummer")).SetAsInteger(m.NeueLagernummer());
@@ -139,6 +145,14 @@ void NurLoeser(benchmark::State& state)
     state.counters["ZuwachsMB"] = (speicherKB("VmHWM:") - vorher) / 1024;
 }
 
+// The continuous beam of the same set-up, alone.
+void Durchlauf(benchmark::State& state)
+{
+    const Rechenvorgabe v = vorgabe(int(state.range(0)), double(state.range(1)), int(state.range(2)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(RechneDurchlauftraeger(v, BenchEI * 1000).maxM);
+}
+
 } // namespace
 
 BENCHMARK(Berechnen)->Name("S10")->Args({10, 24, 30})->Unit(benchmark::kMillisecond);
@@ -147,3 +161,4 @@ BENCHMARK(Berechnen)->Name("Lager")->Args({20, 50, 300})->Args({80, 50, 300})->U
 BENCHMARK(Berechnen)->Name("Laenge")->Args({40, 25, 300})->Args({40, 100, 300})->Unit(benchmark::kMillisecond);
 BENCHMARK(Berechnen)->Name("Lasten")->Args({40, 50, 0})->Args({40, 50, 1000})->Unit(benchmark::kMillisecond);
 BENCHMARK(NurLoeser)->Args({40, 50, 300})->Args({80, 50, 300})->Unit(benchmark::kMillisecond);
+BENCHMARK(Durchlauf)->Name("Durchlauf")->Args({10, 24, 30})->Args({40, 50, 300})->Unit(benchmark::kMillisecond);

@@ -108,6 +108,7 @@ void Tfrm_variante::aufbauen()
     baueCadTab();
     baueTabellenTab();
     baueAuslastungTab();
+    baueDurchlaufTab();
     baueMenues();
     legeBeschriftungenAn();
     verbindeModell();
@@ -200,6 +201,9 @@ void Tfrm_variante::legeBeschriftungenAn()
     beschrifte(lblLagMin, 2642, "Minimalkraft");
     beschrifte(lblStaudruck, 2085, "Staudruck [kN/m²]");
     beschrifte(lblLagerVersetzen, 2086, "Lager versetzen");
+    beschrifte(tab_Durchlauf, 2855, "Durchlaufträger");
+    beschrifte(lblDurchbiegungsgrenze, 2856, "Durchbiegungsgrenze L /");
+    beschrifte(lblTravEI, 2857, "EI [kNm²]");
 }
 
 void Tfrm_variante::verbindeModell()
@@ -290,7 +294,8 @@ void Tfrm_variante::TexteSetzen()
     if (!Projektmodus())
         gbVariante->setTitle(Uebersetzt(2031, QStringLiteral(" Projektdaten: ")));
     // The buttons and check boxes show the texts of their shared actions.
-    for (QAbstractButton* knopf : {static_cast<QAbstractButton*>(btnBerechnen2), static_cast<QAbstractButton*>(btnBerechnen)})
+    for (QAbstractButton* knopf : {static_cast<QAbstractButton*>(btnBerechnen2), static_cast<QAbstractButton*>(btnBerechnen),
+                                   static_cast<QAbstractButton*>(btnBerechnen3)})
         knopf->setText(actBerechnen->text());
     for (QCheckBox* kasten : {cbMinimal, cbMinimal2})
         kasten->setText(actMinimal->text());
@@ -304,6 +309,7 @@ void Tfrm_variante::TexteSetzen()
     zeigeStatus();
     ZeigeTraverse(); // also the mode list, now in the new language
     zeigeAuswahl();
+    zeigeDurchlauf();
 }
 
 void Tfrm_variante::setzeTitel(bool nachDatei)
@@ -351,6 +357,7 @@ void Tfrm_variante::Berechnen()
         QApplication::restoreOverrideCursor();
         legeErgebnisgitterAn();
         zeigeWarnungen();
+        zeigeDurchlauf();
         dialoge().Meldung(fehler.meldung());
         return;
     }
@@ -360,6 +367,7 @@ void Tfrm_variante::Berechnen()
     Statusfeld(3)->setText(rechnung.statusGesamtlast);
     setzeBerechnet(true);
     legeErgebnisgitterAn();
+    zeigeDurchlauf();
     neuZeichnen();
 }
 
@@ -512,6 +520,7 @@ void Tfrm_variante::ZeigeTraverse()
     actMinimal->setChecked(modell.minimal);
     actNegativ->setChecked(modell.negativ);
     zeigeRechenart();
+    zeigeSteifigkeit();
     m_fuellt = false;
 }
 

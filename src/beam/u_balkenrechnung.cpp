@@ -243,6 +243,7 @@ QStringList Balkenrechnung::fuelleErgebnistabellen(const Rechenergebnis& e)
 void Balkenrechnung::Berechnen()
 {
     auslastung.reset();
+    durchlauf.reset();
     meldungen.clear();
     warnungen.clear();
     aktualisiereTraversenkraefte();
@@ -255,6 +256,9 @@ void Balkenrechnung::Berechnen()
         if (ereignisseVerarbeiten)
             ereignisseVerarbeiten();
     });
+
+    durchlauf = RechneDurchlauftraeger(vorgabe, m.travEI ? std::optional(*m.travEI * 1000) : std::nullopt,
+                                       m.Durchbiegungsgrenze());
 
     legeErgebnistabellenAn();
     const QStringList ohneErgebnis = fuelleErgebnistabellen(e);

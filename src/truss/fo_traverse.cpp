@@ -353,6 +353,7 @@ void Tfrm_traverse::btnInsertClick()
     const Traverseneingaben& e = m_entwurf.eingaben;
     bibliothek->Bibliothek().InBibliothek(
         TraversenfensterEintrag(e.edtHersteller, e.edtName, e.edtBearbeiter, e.edtEigenlast, e.edtQuerkraft,
-                                e.edtBiegemoment, e.edtHoehe, e.edtBreite, e.udGurte, e.cbHoriDiga),
+                                e.edtBiegemoment, e.edtHoehe, e.edtBreite, e.udGurte, e.cbHoriDiga,
+                                m_entwurf.kennwerte().I_v),
         Traversenbibliothek::ExistiertMuster());
 }
