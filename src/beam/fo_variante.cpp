@@ -384,14 +384,16 @@ void Tfrm_variante::nachDemLesen()
     neuZeichnen();
 }
 
-void Tfrm_variante::Laden(const QString& pfad)
+bool Tfrm_variante::Laden(const QString& pfad)
 {
-    LeseEinzelprojekt(modell, pfad); // a wrong header has been shown; the file name is still taken
+    if (!LeseEinzelprojekt(modell, pfad)) // a wrong header has been shown and nothing is taken
+        return false;
     setzeDateiname(pfad);
     nachDemLesen();
+    return true;
 }
 
-bool Tfrm_variante::SpeichernUnter(const QString& pfad)
+bool Tfrm_variante::DateiSchreiben(const QString& pfad)
 {
     if (!DarfUeberschreiben(pfad, Ueberschreibfrage(pfad)))
         return false;

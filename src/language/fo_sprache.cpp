@@ -90,18 +90,18 @@ void Tfrm_sprache::TexteSetzen()
     zeigeAenderungsmarke();
 }
 
-void Tfrm_sprache::Laden(const QString& pfad)
+bool Tfrm_sprache::Laden(const QString& pfad)
 {
+    if (!LadeSprachdatei(cds_sprache, pfad)) // not a language file: the table stays as it was
+        return false;
     setzeDateiname(pfad);
-    cds_sprache.Close();
-    if (!LadeSprachdatei(cds_sprache, pfad))
-        cds_sprache.Close(); // not a language file: an empty table that cannot be edited
     binde();
     setzeGeaendert(false);
     TexteSetzen();
+    return true;
 }
 
-bool Tfrm_sprache::SpeichernUnter(const QString& pfad)
+bool Tfrm_sprache::DateiSchreiben(const QString& pfad)
 {
     if (!DarfUeberschreiben(pfad, Format(Meldungstext(1001), {pfad}) + QStringLiteral("\r\n") + Meldungstext(1002)))
         return false;

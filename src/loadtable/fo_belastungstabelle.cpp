@@ -543,18 +543,20 @@ void Tfrm_belastungstabelle::TexteSetzen()
     pbDia->update();
 }
 
-void Tfrm_belastungstabelle::Laden(const QString& pfad)
+bool Tfrm_belastungstabelle::Laden(const QString& pfad)
 {
     uebernimmEingaben();
-    BelastungstabelleLaden(m_tabelle, pfad); // throws with the window as it was
+    if (!BelastungstabelleLaden(m_tabelle, pfad)) // false or a Fehler with the window as it was
+        return false;
     m_nameUebersetzen = false;
     zeigeEingaben();
     zeigeErgebnisse();
     setzeDateiname(m_tabelle.dateiname);
     setzeGeaendert(false);
+    return true;
 }
 
-bool Tfrm_belastungstabelle::SpeichernUnter(const QString& pfad)
+bool Tfrm_belastungstabelle::DateiSchreiben(const QString& pfad)
 {
     // A window whose file was no load table holds no table; writing it would put a file without
     // rows where the old one was.

@@ -23,7 +23,7 @@ bool Projektvariante::VarianteLaden(Balkenmodell& modell)
 {
     if (Projektmodell* p = projekt())
         return p->VarianteInEditor(m_verweis, modell);
-    dialoge().Meldung(Uebersetzt(2019, QStringLiteral("Traverse nicht gefunden.")));
+    dialoge().Meldung(Uebersetzt(2021, QStringLiteral("Projekt nicht gefunden!")));
     return false;
 }
 
@@ -31,7 +31,7 @@ bool Projektvariante::VarianteZurueckschreiben(Balkenmodell& modell, std::option
 {
     if (Projektmodell* p = projekt())
         return p->EditorInVariante(m_verweis, modell, auslastung);
-    dialoge().Meldung(Uebersetzt(2019, QStringLiteral("Traverse nicht gefunden.")));
+    dialoge().Meldung(Uebersetzt(2021, QStringLiteral("Projekt nicht gefunden!")));
     return false;
 }
 

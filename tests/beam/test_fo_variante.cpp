@@ -460,7 +460,7 @@ TEST(Variantenfenster, SpeichernUndWiederOeffnen)
     EXPECT_TRUE(d.allesBeantwortet());
 }
 
-TEST(Variantenfenster, FalscherKopfNimmtNichtsAberDenDateinamen)
+TEST(Variantenfenster, FalscherKopfNimmtNichtsAuchNichtDenDateinamen)
 {
     Editor e;
     Tfrm_variante& f = *e.f;
@@ -471,9 +471,13 @@ TEST(Variantenfenster, FalscherKopfNimmtNichtsAberDenDateinamen)
     fremd.close();
     SkriptDialoge d;
     d.erwarteMeldung(QStringLiteral("keine gültiges Einzelprojekt"));
-    f.Laden(datei);
-    EXPECT_EQ(f.Dateiname(), datei);
+    EXPECT_FALSE(f.Laden(datei));
+    EXPECT_TRUE(f.Dateiname().isEmpty());
     EXPECT_EQ(f.lblTravL->text(), QStringLiteral("24,00"));
+    // "Speichern" asks for a name instead of writing over the file that was not read
+    d.erwarteSpeichern(std::nullopt);
+    EXPECT_FALSE(f.SpeichernMitRueckfall());
+    EXPECT_EQ(dateiInhalt(datei), QByteArray("\x06\x05Hallo", 7));
     // a length not above 0 is refused and the truss keeps its length
     d.erwarteEingabe(QStringLiteral("-5"));
     d.erwarteMeldung(QStringLiteral("Die Länge der Traverse muss größer als 0 sein"));
