@@ -42,6 +42,7 @@ Tfrm_sprache::Tfrm_sprache(QWidget* eltern) : Dokumentfenster(eltern), m_grid(ne
     m_grid->setObjectName(QStringLiteral("DBGrid1"));
     m_grid->horizontalHeader()->setStretchLastSection(true);
     m_grid->verticalHeader()->setDefaultSectionSize(20);
+    TastenWieTabellenkalkulation(m_grid, true);
     Statusfeld(1)->setMinimumWidth(200);
 
     m_menue = new QMenu(QStringLiteral("&Sprache"), this);

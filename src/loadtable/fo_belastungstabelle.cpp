@@ -375,6 +375,7 @@ QWidget* Tfrm_belastungstabelle::baueEinzelwerte()
     kopf->setFixedHeight(2 * kopf->fontMetrics().height() + 8);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->installEventFilter(this);
+    TastenWieTabellenkalkulation(m_grid, false); // the model has its empty row after the last
     spalte->addWidget(m_grid, 1);
     connect(m_grid->horizontalHeader(), &QHeaderView::sectionResized, this, &Tfrm_belastungstabelle::ordneUeberschriftenAn);
     connect(m_grid->horizontalScrollBar(), &QScrollBar::valueChanged, this, &Tfrm_belastungstabelle::ordneUeberschriftenAn);
@@ -503,18 +504,6 @@ bool Tfrm_belastungstabelle::eventFilter(QObject* ziel, QEvent* ereignis)
     }
     if (ziel == m_ueberschriften && (ereignis->type() == QEvent::Resize || ereignis->type() == QEvent::Show))
         ordneUeberschriftenAn();
-    if (ziel == m_grid && ereignis->type() == QEvent::KeyPress) {
-        // Ctrl+Del deletes the current row, as in every grid of the program
-        const auto* taste = static_cast<QKeyEvent*>(ereignis);
-        auto& t = m_tabelle.cds_traverse;
-        const int zeile = m_grid->currentIndex().row();
-        if (taste->key() == Qt::Key_Delete && taste->modifiers() == Qt::ControlModifier && t.Active() &&
-            zeile >= 0 && zeile < m_modell->gespeicherteZeilen()) {
-            t.SetRecNo(zeile + 1);
-            t.Delete();
-            return true;
-        }
-    }
     return Dokumentfenster::eventFilter(ziel, ereignis);
 }
 

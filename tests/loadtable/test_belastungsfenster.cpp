@@ -206,8 +206,9 @@ TEST(Belastungsfenster, EingabenUndZeilenRechnenUndSetzenDieMarke)
     QTest::mouseDClick(kind<QLabel>(f, "lbl_wrt_biegemoment"), Qt::LeftButton);
     EXPECT_EQ(text(f, "edtBiegemoment"), QStringLiteral("5150,25"));
 
-    // Ctrl+Del deletes the current row, and the results follow
+    // Ctrl+Del deletes the current row once asked, and the results follow
     f->Grid()->setCurrentIndex(f->Grid()->model()->index(0, 0));
+    u.skript.erwarteFrage(Antwort::Ja, QStringLiteral("Zeile 1 löschen?"));
     QTest::keyClick(f->Grid(), Qt::Key_Delete, Qt::ControlModifier);
     EXPECT_EQ(f->Tabelle().cds_traverse.RecordCount(), 0);
     EXPECT_EQ(label(f, "lbl_wrt_querkraft"), FormatFloat(QStringLiteral("### ### ##0.00 N"), 0));
@@ -595,4 +596,58 @@ TEST(Belastungsfenster, AufEnglischStehenAlleTexteUndDerNeueNameSetztDieMarke)
     bildVon(f, QStringLiteral("belastungstabelle_englisch"));
     // everything fits the child window the frame opens
     EXPECT_LE(f->centralWidget()->minimumSizeHint().width(), f->centralWidget()->width());
+}
+
+namespace {
+// Types into the grid's current cell as a user does, then presses the key that leaves it.
+void tippeUndWeiter(QTableView* grid, const QString& text, Qt::Key taste)
+{
+    grid->edit(grid->currentIndex());
+    auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(grid->currentIndex()));
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, text);
+    QTest::keyClick(editor, taste);
+}
+} // namespace
+
+TEST(Belastungsfenster, EineHerstellertabelleGehtMitTabUndReturnOhneMausInsGrid)
+{
+    Umgebung u;
+    Tfrm_belastungstabelle* f = u.neu();
+    QTableView* grid = f->Grid();
+    QAbstractItemModel* m = grid->model();
+    grid->setCurrentIndex(m->index(0, 0));
+    // Tab goes to the next cell that takes a value (the calculated columns are skipped)
+    tippeUndWeiter(grid, QStringLiteral("6"), Qt::Key_Tab);
+    EXPECT_EQ(grid->currentIndex(), m->index(0, 1));
+    tippeUndWeiter(grid, QStringLiteral("200"), Qt::Key_Tab);
+    EXPECT_EQ(grid->currentIndex(), m->index(0, 3));
+    // Return after the last column: the first column of the next row, the empty one below
+    tippeUndWeiter(grid, QStringLiteral("100"), Qt::Key_Return);
+    EXPECT_EQ(grid->currentIndex(), m->index(1, 0));
+    tippeUndWeiter(grid, QStringLiteral("8"), Qt::Key_Return);
+    EXPECT_EQ(grid->currentIndex(), m->index(1, 1));
+    tippeUndWeiter(grid, QStringLiteral("150"), Qt::Key_Return);
+    tippeUndWeiter(grid, QStringLiteral("80"), Qt::Key_Return);
+    EXPECT_EQ(grid->currentIndex(), m->index(2, 0));
+    ASSERT_EQ(f->Tabelle().cds_traverse.RecordCount(), 2);
+    // Shift+Tab goes back
+    QTest::keyClick(grid, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(grid->currentIndex(), m->index(1, 3));
+    TBClientDataSet& t = f->Tabelle().cds_traverse;
+    t.SetRecNo(2);
+    EXPECT_DOUBLE_EQ(t.FieldByName(QStringLiteral("laenge")).AsFloat(), 8);
+    EXPECT_DOUBLE_EQ(t.FieldByName(QStringLiteral("einzellast")).AsFloat(), 150);
+    EXPECT_DOUBLE_EQ(t.FieldByName(QStringLiteral("streckenlast")).AsFloat(), 80);
+
+    // Ctrl+Del asks first; No keeps the row, and the empty row has nothing to ask about
+    grid->setCurrentIndex(m->index(0, 1));
+    u.skript.erwarteFrage(Antwort::Nein, QStringLiteral("Zeile 1 löschen?"));
+    QTest::keyClick(grid, Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(f->Tabelle().cds_traverse.RecordCount(), 2);
+    grid->setCurrentIndex(m->index(2, 0));
+    QTest::keyClick(grid, Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(f->Tabelle().cds_traverse.RecordCount(), 2);
+    EXPECT_TRUE(u.skript.allesBeantwortet());
+    ohneUnerwartetes(u.skript);
 }
