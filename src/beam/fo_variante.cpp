@@ -309,8 +309,10 @@ void Tfrm_variante::TexteSetzen()
 void Tfrm_variante::setzeTitel(bool nachDatei)
 {
     // A file read or written names the caption in either mode.
+    // a project variant names its project and itself, so two editors can be told apart
     if (Projektmodus() && !nachDatei)
-        setWindowTitle(Uebersetzt(2040, QStringLiteral("Variante")));
+        setWindowTitle(Uebersetzt(2040, QStringLiteral("Variante")) + u' ' + modell.variantenname + QStringLiteral(" – ")
+                       + m_projekt->Projektname());
     else
         setWindowTitle(Format(QStringLiteral("Projekt [%s]"), {Dateiname()}));
 }

@@ -116,7 +116,8 @@ bool Tfrm_sprache::DateiSchreiben(const QString& pfad)
 QString Tfrm_sprache::Schliessfrage() const
 {
     const QString art = Uebersetzt(1209, QStringLiteral("&Sprache")).remove(QLatin1Char('&'));
-    return Aenderungsfrage(art, Meldungstext(1006));
+    // the first line names the file already; "Datei wurde geändert." would say it twice
+    return Aenderungsfrage(art, Meldungstext(5));
 }
 
 void Tfrm_sprache::Suchen()

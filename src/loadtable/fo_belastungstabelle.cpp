@@ -568,7 +568,8 @@ void Tfrm_belastungstabelle::zeigeTitel() { setWindowTitle(Dokumentname(Artname(
 
 QString Tfrm_belastungstabelle::Schliessfrage() const
 {
-    return Aenderungsfrage(Artname(), Uebersetzt(1556, QStringLiteral("Belastungstabelle vor dem Schließen speichern?")));
+    // one table is asked about, so the question names it in the singular, unlike the menu
+    return Aenderungsfrage(Uebersetzt(2802, QStringLiteral("Belastungstabelle")), Uebersetzt(1556, QStringLiteral("Belastungstabelle vor dem Schließen speichern?")));
 }
 
 void Tfrm_belastungstabelle::Drucken() { Tfrm_print_belastungstabelle::Drucken(m_tabelle, pbDia->size(), this); }

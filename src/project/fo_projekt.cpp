@@ -45,6 +45,11 @@ Tfrm_projekt::Tfrm_projekt(QWidget* eltern) : Dokumentfenster(eltern)
     });
 
     m_projekt.ZustandAnzeigen = [this] { zeigeZustand(); };
+    // the editors' captions name the project's file
+    connect(this, &Dokumentfenster::zustandGeaendert, this, [this] {
+        for (Dokumentfenster* editor : Abhaengige())
+            editor->TexteSetzen();
+    });
     m_projekt.KnoepfeAktualisieren = [this] { KnoepfeAktualisieren(); };
     zeigeZustand();
     zeigeProjektdaten();

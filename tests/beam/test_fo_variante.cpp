@@ -130,6 +130,7 @@ struct Projektattrappe : Variantenprojekt {
         }
         return true;
     }
+    QString Projektname() const override { return QStringLiteral("Festival.prp"); }
     bool VarianteZurueckschreiben(Balkenmodell& m, std::optional<double> a) override
     {
         if (!vorhanden) {
@@ -617,7 +618,8 @@ TEST(Variantenfenster, ProjektvarianteSchreibtZurueckMitAuslastungNurWennBerechn
     Editor e(&p);
     Tfrm_variante& f = *e.f;
     EXPECT_EQ(p.geladen, 1);
-    EXPECT_EQ(f.windowTitle(), QStringLiteral("Variante"));
+    // the caption names the variant and its project's file
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("Variante Bühne links – Festival.prp"));
     EXPECT_EQ(f.gbVariante->title(), QStringLiteral(" Variante: "));
     EXPECT_EQ(f.lblTravL->text(), QStringLiteral("12,00"));
     EXPECT_EQ(f.edt_VName->text(), QStringLiteral("Bühne links"));

@@ -499,7 +499,7 @@ TEST(Belastungsfenster, SchliessenFragtMitEigenemTextUndAbbrechenLaesstEsOffen)
     QPointer<Tfrm_belastungstabelle> f = u.neu();
     tippe(f, "edtHersteller", QStringLiteral("X"));
     const QString frage =
-        QStringLiteral("Belastungstabellen wurde geändert.\r\nBelastungstabelle vor dem Schließen speichern?");
+        QStringLiteral("Belastungstabelle wurde geändert.\r\nBelastungstabelle vor dem Schließen speichern?");
     u.skript.erwarteFrage3(Antwort::Abbrechen, frage);
     EXPECT_FALSE(f->close());
     ASSERT_FALSE(f.isNull());
@@ -544,7 +544,7 @@ TEST(Belastungsfenster, TitelUndSchliessfrageNennenDieDatei)
     ASSERT_TRUE(f->SpeichernUnter(u.ordner.pfad(QStringLiteral("Traversen/Festival.prb"))));
     EXPECT_EQ(f->windowTitle(), QStringLiteral("Belastungstabellen Festival.prb"));
     tippe(f, "edtHersteller", QStringLiteral("X"));
-    u.skript.erwarteFrage3(Antwort::Abbrechen, QStringLiteral("Belastungstabellen Festival.prb wurde geändert.\r\n"
+    u.skript.erwarteFrage3(Antwort::Abbrechen, QStringLiteral("Belastungstabelle Festival.prb wurde geändert.\r\n"
                                                               "Belastungstabelle vor dem Schließen speichern?"));
     EXPECT_FALSE(f->close());
     EXPECT_TRUE(u.skript.allesBeantwortet());

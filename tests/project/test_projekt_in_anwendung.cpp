@@ -184,6 +184,11 @@ TEST(ProjektInAnwendung, EineSchonOffeneVarianteWirdAktiviertStattEinZweitesMalG
     ProjektMitVariante p;
     Tfrm_variante* editor = p.oeffneVariante();
     ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->windowTitle(), QStringLiteral("Variante Aufbau – Projekt"));
+    // saved under a name, the project's file names the editor
+    const QString datei = p.ordner.pfad(QStringLiteral("Projekte/Festival.prp"));
+    ASSERT_TRUE(p.fenster->SpeichernUnter(datei));
+    EXPECT_EQ(editor->windowTitle(), QStringLiteral("Variante Aufbau – Festival.prp"));
     p.anwendung.hauptfenster()->Aktiviere(p.fenster);
     EXPECT_EQ(p.oeffneVariante(), editor);
     EXPECT_EQ(p.anwendung.Dokumente().size(), 2u);

@@ -150,7 +150,7 @@ TEST(Spracheditor, SchliessenMitJaUndAbgebrochenemDialogLaesstDasFensterOffen)
     Editorumgebung u;
     Tfrm_sprache* editor = u.neu();
     zeile(editor->Tabelle(), 1, QStringLiteral("eins"));
-    u.skript.erwarteFrage3(Antwort::Ja, QStringLiteral("Sprache wurde geändert.\r\nDatei wurde geändert. Speichern?"));
+    u.skript.erwarteFrage3(Antwort::Ja, QStringLiteral("Sprache wurde geändert.\r\nSpeichern?"));
     u.skript.erwarteSpeichern(std::nullopt);
     EXPECT_FALSE(editor->close());
     EXPECT_EQ(u.anwendung.Dokumente().size(), 1u);
@@ -168,7 +168,7 @@ TEST(Spracheditor, SchliessfrageNenntDieSprachdatei)
     ASSERT_TRUE(editor->SpeichernUnter(u.ordner.pfad(QStringLiteral("Sprachen/Polski.prl"))));
     zeile(editor->Tabelle(), 2, QStringLiteral("zwei"));
     u.skript.erwarteFrage3(Antwort::Abbrechen,
-                           QStringLiteral("Sprache Polski.prl wurde geändert.\r\nDatei wurde geändert. Speichern?"));
+                           QStringLiteral("Sprache Polski.prl wurde geändert.\r\nSpeichern?"));
     EXPECT_FALSE(editor->close());
     EXPECT_TRUE(u.skript.allesBeantwortet());
     EXPECT_TRUE(u.skript.unerwartet.isEmpty());
@@ -192,7 +192,7 @@ TEST(Spracheditor, OffeneZelleZaehltBeimSchliessenAlsAenderung)
     QTest::keyClicks(feld, QStringLiteral("uno"));
     EXPECT_FALSE(editor->Geaendert());
     u.skript.erwarteFrage3(Antwort::Abbrechen,
-                           QStringLiteral("Sprache Polski.prl wurde geändert.\r\nDatei wurde geändert. Speichern?"));
+                           QStringLiteral("Sprache Polski.prl wurde geändert.\r\nSpeichern?"));
     EXPECT_FALSE(editor->close());
     EXPECT_TRUE(u.skript.allesBeantwortet());
     EXPECT_TRUE(u.skript.unerwartet.isEmpty());
