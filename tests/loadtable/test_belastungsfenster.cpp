@@ -598,17 +598,6 @@ TEST(Belastungsfenster, AufEnglischStehenAlleTexteUndDerNeueNameSetztDieMarke)
     EXPECT_LE(f->centralWidget()->minimumSizeHint().width(), f->centralWidget()->width());
 }
 
-namespace {
-// Types into the grid's current cell as a user does, then presses the key that leaves it.
-void tippeUndWeiter(QTableView* grid, const QString& text, Qt::Key taste)
-{
-    grid->edit(grid->currentIndex());
-    auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(grid->currentIndex()));
-    ASSERT_NE(editor, nullptr);
-    QTest::keyClicks(editor, text);
-    QTest::keyClick(editor, taste);
-}
-} // namespace
 
 TEST(Belastungsfenster, EineHerstellertabelleGehtMitTabUndReturnOhneMausInsGrid)
 {

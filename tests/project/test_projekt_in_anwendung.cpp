@@ -84,54 +84,6 @@ TEST(ProjektInAnwendung, EnglischHatEinenTextFuerJedeIdDesProjekts)
     EXPECT_EQ(texte.at(1802), QStringLiteral("Delete truss %d (%s)?"));
 }
 
-TEST(ProjektInAnwendung, DoppelklickOeffnetDieVarianteImBalkeneditor)
-{
-    Programmordner ordner;
-    SkriptDialoge skript;
-    Anwendung anwendung;
-    anwendung.Starten();
-    Tfrm_menu::Aktion(QStringLiteral("act_proj_new"))->trigger();
-    auto* fenster = qobject_cast<Tfrm_projekt*>(anwendung.aktivesDokument());
-    ASSERT_NE(fenster, nullptr);
-    TBClientDataSet& t = fenster->projekt().cds_projekt;
-    t.Append();
-    t.FieldByName(QStringLiteral("Name")).SetAsString(QStringLiteral("Front"));
-    t.FieldByName(QStringLiteral("Position_X1")).SetAsFloat(0);
-    t.FieldByName(QStringLiteral("Position_X2")).SetAsFloat(8);
-    t.Post();
-    setzeZweiWerteAntwort([](const QString&, const QString&, const QString&, QString& a, QString& b) {
-        a = QStringLiteral("Aufbau");
-        b = QStringLiteral("Petra");
-        return true;
-    });
-    fenster->btnNew->click();
-    setzeZweiWerteAntwort({});
-    fenster->pcProjekt->setCurrentWidget(fenster->tabVarianten);
-    QTableView* raster = fenster->dbgVarianten;
-    const QPoint pos = raster->visualRect(raster->model()->index(0, 1)).center();
-    raster->setCurrentIndex(raster->model()->index(0, 1));
-    maus(raster->viewport(), QEvent::MouseButtonPress, pos, Qt::LeftButton, Qt::LeftButton);
-    maus(raster->viewport(), QEvent::MouseButtonRelease, pos, Qt::LeftButton, Qt::NoButton);
-    maus(raster->viewport(), QEvent::MouseButtonDblClick, pos, Qt::LeftButton, Qt::LeftButton);
-    maus(raster->viewport(), QEvent::MouseButtonRelease, pos, Qt::LeftButton, Qt::NoButton);
-    ASSERT_EQ(anwendung.Dokumente().size(), 2u);
-
-    auto* editor = qobject_cast<Tfrm_variante*>(anwendung.aktivesDokument());
-    ASSERT_NE(editor, nullptr);
-    EXPECT_TRUE(editor->Projektmodus());
-    EXPECT_EQ(editor->modell.variantenname, QStringLiteral("Aufbau"));
-    EXPECT_EQ(editor->modell.bearbeiter, QStringLiteral("Petra"));
-
-    // Closing the project closes its editor with it; nothing is left with a link to nowhere.
-    QPointer<Tfrm_variante> offen(editor);
-    fenster->projekt().SetzeGeaendert(false);
-    fenster->close();
-    QApplication::processEvents();
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(offen.isNull());
-    EXPECT_TRUE(anwendung.Dokumente().empty());
-}
-
 namespace {
 // The program with a new project of one truss "Front" with one variant "Aufbau".
 struct ProjektMitVariante {
@@ -178,6 +130,31 @@ struct ProjektMitVariante {
     }
 };
 } // namespace
+
+TEST(ProjektInAnwendung, DoppelklickOeffnetDieVarianteImBalkeneditor)
+{
+    ProjektMitVariante p;
+    Tfrm_projekt* fenster = p.fenster;
+    Anwendung& anwendung = p.anwendung;
+    p.oeffneVariante();
+    ASSERT_EQ(anwendung.Dokumente().size(), 2u);
+
+    auto* editor = qobject_cast<Tfrm_variante*>(anwendung.aktivesDokument());
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(editor->Projektmodus());
+    EXPECT_EQ(editor->modell.variantenname, QStringLiteral("Aufbau"));
+    EXPECT_EQ(editor->modell.bearbeiter, QStringLiteral("Petra"));
+
+    // Closing the project closes its editor with it; nothing is left with a link to nowhere.
+    QPointer<Tfrm_variante> offen(editor);
+    fenster->projekt().SetzeGeaendert(false);
+    fenster->close();
+    QApplication::processEvents();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(offen.isNull());
+    EXPECT_TRUE(anwendung.Dokumente().empty());
+}
+
 
 TEST(ProjektInAnwendung, EineSchonOffeneVarianteWirdAktiviertStattEinZweitesMalGeoeffnet)
 {

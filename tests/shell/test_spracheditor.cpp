@@ -246,16 +246,6 @@ TEST(Spracheditor, RegistrierenAufVollerPlatteLaesstDieListeWieSieWar)
     EXPECT_EQ(dateiInhalt(liste), vorher);
 }
 
-namespace {
-void tippeUndWeiter(QTableView* grid, const QString& text, Qt::Key taste)
-{
-    grid->edit(grid->currentIndex());
-    auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(grid->currentIndex()));
-    ASSERT_NE(editor, nullptr);
-    QTest::keyClicks(editor, text);
-    QTest::keyClick(editor, taste);
-}
-} // namespace
 
 TEST(Spracheditor, ZeilenLassenSichAnfuegenUndMitFrageLoeschenUndEineAenderungBleibtInIhrerZeile)
 {
