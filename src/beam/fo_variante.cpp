@@ -315,8 +315,10 @@ void Tfrm_variante::TexteSetzen()
 void Tfrm_variante::setzeTitel(bool nachDatei)
 {
     // A file read or written names the caption in either mode.
+    // a project variant names its project and itself, so two editors can be told apart
     if (Projektmodus() && !nachDatei)
-        setWindowTitle(Uebersetzt(2040, QStringLiteral("Variante")));
+        setWindowTitle(Uebersetzt(2040, QStringLiteral("Variante")) + u' ' + modell.variantenname + QStringLiteral(" – ")
+                       + m_projekt->Projektname());
     else
         setWindowTitle(Format(QStringLiteral("Projekt [%s]"), {Dateiname()}));
 }
@@ -392,14 +394,16 @@ void Tfrm_variante::nachDemLesen()
     neuZeichnen();
 }
 
-void Tfrm_variante::Laden(const QString& pfad)
+bool Tfrm_variante::Laden(const QString& pfad)
 {
-    LeseEinzelprojekt(modell, pfad); // a wrong header has been shown; the file name is still taken
+    if (!LeseEinzelprojekt(modell, pfad)) // a wrong header has been shown and nothing is taken
+        return false;
     setzeDateiname(pfad);
     nachDemLesen();
+    return true;
 }
 
-bool Tfrm_variante::SpeichernUnter(const QString& pfad)
+bool Tfrm_variante::DateiSchreiben(const QString& pfad)
 {
     if (!DarfUeberschreiben(pfad, Ueberschreibfrage(pfad)))
         return false;

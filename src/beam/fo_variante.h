@@ -50,8 +50,8 @@ public:
 
     Dokumentart Art() const override { return Dokumentart::Einzelprojekt; }
     void TexteSetzen() override;
-    void Laden(const QString& pfad) override;
-    bool SpeichernUnter(const QString& pfad) override;
+    bool Laden(const QString& pfad) override;
+    bool DateiSchreiben(const QString& pfad) override;
     void Drucken() override;
 
     // The keyboard magnifier: the modifier level of the keys held (1, 2 or 5).
