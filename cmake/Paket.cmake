@@ -18,8 +18,8 @@ set(CPACK_PACKAGE_NAME kelvara-vlx)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Kelvara VLX developers <kelvara-vlx@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "truss design and rigging load calculation for stage riggers")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
-Kelvara VLX designs aluminium lattice truss cross-sections and computes their
+# CPack puts the summary in front of this as the first line.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Kelvara VLX designs aluminium lattice truss cross-sections and computes their
 permissible forces, derives truss values from a maker's load table, analyses
 a truss span on any number of supports with point loads, hoists and wind,
 and keeps the trusses of an event on a floor plan. Every result is to be
