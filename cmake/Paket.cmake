@@ -9,7 +9,16 @@ add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/paket/changelog.gz
   COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/paket
   COMMAND ${GZIP} -9nc ${CMAKE_SOURCE_DIR}/assets/debian/changelog > ${CMAKE_BINARY_DIR}/paket/changelog.gz
   DEPENDS ${CMAKE_SOURCE_DIR}/assets/debian/changelog)
-add_custom_target(paketdoku ALL DEPENDS ${CMAKE_BINARY_DIR}/paket/changelog.gz)
+set(handbuecher "")
+foreach(seite kelvara kelvara-cli)
+  add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/paket/${seite}.1.gz
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/paket
+    COMMAND ${GZIP} -9nc ${CMAKE_SOURCE_DIR}/assets/debian/${seite}.1 > ${CMAKE_BINARY_DIR}/paket/${seite}.1.gz
+    DEPENDS ${CMAKE_SOURCE_DIR}/assets/debian/${seite}.1)
+  list(APPEND handbuecher ${CMAKE_BINARY_DIR}/paket/${seite}.1.gz)
+endforeach()
+add_custom_target(paketdoku ALL DEPENDS ${CMAKE_BINARY_DIR}/paket/changelog.gz ${handbuecher})
+install(FILES ${handbuecher} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${CMAKE_SOURCE_DIR}/assets/debian/copyright ${CMAKE_BINARY_DIR}/paket/changelog.gz
         DESTINATION ${paketdoku})
 
