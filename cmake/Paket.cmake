@@ -38,8 +38,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, so the library scan cannot see them: the help viewer's chmlib, Qt's window
-# system plugins, the report font.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libchm1, qt6-qpa-plugins, fonts-liberation2")
+# system plugins, the report font and a font for the window texts (a bare system has none).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libchm1, qt6-qpa-plugins, fonts-liberation2, fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
