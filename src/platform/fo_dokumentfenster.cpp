@@ -13,6 +13,19 @@
 #include <QScopeGuard>
 #include <QStatusBar>
 
+std::optional<Dokumentart> DokumentartVon(const QString& pfad)
+{
+    static const std::pair<const char*, Dokumentart> endungen[] = {
+        {"prp", Dokumentart::Projekt},   {"pre", Dokumentart::Einzelprojekt},
+        {"prt", Dokumentart::Traverse},  {"prb", Dokumentart::Belastungstabelle},
+        {"prl", Dokumentart::Sprache}};
+    const QString endung = QFileInfo(pfad).suffix().toLower();
+    for (const auto& [e, art] : endungen)
+        if (endung == QLatin1String(e))
+            return art;
+    return std::nullopt;
+}
+
 DateiDialog DokumentDialog(Dokumentart art, bool speichern)
 {
     const QString alle = u'|' + Uebersetzt(1233, QStringLiteral("Alle Dateien")) + QStringLiteral(" *.*|*.*");

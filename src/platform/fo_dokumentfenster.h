@@ -7,12 +7,17 @@
 #include "platform/u_fensterrollen_qt.h"
 #include <QDateTime>
 #include <QMainWindow>
+#include <optional>
 #include <vector>
 
 class QLabel;
 class QMenu;
 
 enum class Dokumentart { Projekt, Einzelprojekt, Traverse, Belastungstabelle, Sprache };
+
+// The kind of a document file by its extension (".prp", ".pre", ".prt", ".prb", ".prl", in any
+// case); none for any other file.
+std::optional<Dokumentart> DokumentartVon(const QString& pfad);
 
 // The open and save dialogs of a kind: filter, default extension and starting folder.
 DateiDialog DokumentDialog(Dokumentart art, bool speichern);
