@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: deps configure build run test asan-build test-asan fuzz bench clean
+.PHONY: deps configure build run test package asan-build test-asan fuzz bench clean
 
 deps:
 	bash scripts/install-deps
@@ -20,6 +20,10 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# The Debian package $(BUILD)/kelvara-vlx_<version>_amd64.deb (install: sudo apt-get install ./$(BUILD)/kelvara-vlx_*.deb).
+package: build
+	cmake --build $(BUILD) --target package
+
 # The whole suite under AddressSanitizer and UBSan (clang, float-cast-overflow included): the
 # first report stops the test and fails the run. The same build holds the libFuzzer targets.
 ASAN_BUILD ?= build-asan
@@ -29,7 +33,8 @@ SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=0:halt_on_error=1:abort_on_error=1 \
 # Seconds of fuzzing per target; every document loader, the stream reader and the settings text.
 FUZZ_SECONDS ?= 25
 
-asan-build: deps
+asan-build:
+	bash scripts/install-deps --sanitizer
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
 		-DKELVARA_ASAN=ON -DKELVARA_FUZZ=ON $(ASAN_CMAKE_FLAGS)
 	cmake --build $(ASAN_BUILD) -j $(JOBS)

@@ -1,6 +1,6 @@
-// Table packets: a flat table of 100 000 supports written and read (target: 2 million rows per
+// Table packets: a flat table of 100 000 supports written and read (target: 10 million rows per
 // second each way), a large project (200 trusses, 5 variants each, 20 supports and 40 loads
-// per variant) written and read back (target: below 0.5 s), a packet of 60 000 integer columns
+// per variant) written and read back (target: at most 10 ms), a packet of 60 000 integer columns
 // read (target: below 1 s, time linear in the columns) and a language table built row by row
 // (time linear in the rows).
 #include "language/u_sprachtabelle.h"

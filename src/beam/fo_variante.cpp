@@ -108,6 +108,7 @@ void Tfrm_variante::aufbauen()
     baueCadTab();
     baueTabellenTab();
     baueAuslastungTab();
+    baueDurchlaufTab();
     baueMenues();
     legeBeschriftungenAn();
     verbindeModell();
@@ -200,6 +201,9 @@ void Tfrm_variante::legeBeschriftungenAn()
     beschrifte(lblLagMin, 2642, "Minimalkraft");
     beschrifte(lblStaudruck, 2085, "Staudruck [kN/m²]");
     beschrifte(lblLagerVersetzen, 2086, "Lager versetzen");
+    beschrifte(tab_Durchlauf, 2855, "Durchlaufträger");
+    beschrifte(lblDurchbiegungsgrenze, 2856, "Durchbiegungsgrenze L /");
+    beschrifte(lblTravEI, 2857, "EI [kNm²]");
 }
 
 void Tfrm_variante::verbindeModell()
@@ -290,7 +294,8 @@ void Tfrm_variante::TexteSetzen()
     if (!Projektmodus())
         gbVariante->setTitle(Uebersetzt(2031, QStringLiteral(" Projektdaten: ")));
     // The buttons and check boxes show the texts of their shared actions.
-    for (QAbstractButton* knopf : {static_cast<QAbstractButton*>(btnBerechnen2), static_cast<QAbstractButton*>(btnBerechnen)})
+    for (QAbstractButton* knopf : {static_cast<QAbstractButton*>(btnBerechnen2), static_cast<QAbstractButton*>(btnBerechnen),
+                                   static_cast<QAbstractButton*>(btnBerechnen3)})
         knopf->setText(actBerechnen->text());
     for (QCheckBox* kasten : {cbMinimal, cbMinimal2})
         kasten->setText(actMinimal->text());
@@ -304,13 +309,16 @@ void Tfrm_variante::TexteSetzen()
     zeigeStatus();
     ZeigeTraverse(); // also the mode list, now in the new language
     zeigeAuswahl();
+    zeigeDurchlauf();
 }
 
 void Tfrm_variante::setzeTitel(bool nachDatei)
 {
     // A file read or written names the caption in either mode.
+    // a project variant names its project and itself, so two editors can be told apart
     if (Projektmodus() && !nachDatei)
-        setWindowTitle(Uebersetzt(2040, QStringLiteral("Variante")));
+        setWindowTitle(Uebersetzt(2040, QStringLiteral("Variante")) + u' ' + modell.variantenname + QStringLiteral(" – ")
+                       + m_projekt->Projektname());
     else
         setWindowTitle(Format(QStringLiteral("Projekt [%s]"), {Dateiname()}));
 }
@@ -351,6 +359,7 @@ void Tfrm_variante::Berechnen()
         QApplication::restoreOverrideCursor();
         legeErgebnisgitterAn();
         zeigeWarnungen();
+        zeigeDurchlauf();
         dialoge().Meldung(fehler.meldung());
         return;
     }
@@ -360,6 +369,7 @@ void Tfrm_variante::Berechnen()
     Statusfeld(3)->setText(rechnung.statusGesamtlast);
     setzeBerechnet(true);
     legeErgebnisgitterAn();
+    zeigeDurchlauf();
     neuZeichnen();
 }
 
@@ -384,14 +394,16 @@ void Tfrm_variante::nachDemLesen()
     neuZeichnen();
 }
 
-void Tfrm_variante::Laden(const QString& pfad)
+bool Tfrm_variante::Laden(const QString& pfad)
 {
-    LeseEinzelprojekt(modell, pfad); // a wrong header has been shown; the file name is still taken
+    if (!LeseEinzelprojekt(modell, pfad)) // a wrong header has been shown and nothing is taken
+        return false;
     setzeDateiname(pfad);
     nachDemLesen();
+    return true;
 }
 
-bool Tfrm_variante::SpeichernUnter(const QString& pfad)
+bool Tfrm_variante::DateiSchreiben(const QString& pfad)
 {
     if (!DarfUeberschreiben(pfad, Ueberschreibfrage(pfad)))
         return false;
@@ -512,6 +524,7 @@ void Tfrm_variante::ZeigeTraverse()
     actMinimal->setChecked(modell.minimal);
     actNegativ->setChecked(modell.negativ);
     zeigeRechenart();
+    zeigeSteifigkeit();
     m_fuellt = false;
 }
 

@@ -3,7 +3,8 @@
 // a project truss. The CAD tab places supports and loads with the mouse tools, the tables tab
 // shows the rows and the results of Berechnen, the utilisation tab holds the calculation options.
 // Built in three files: this window's life, files and menus (fo_variante.cpp), the CAD tab
-// (fo_variante_cad.cpp) and the tables and utilisation tabs (fo_variante_tabellen.cpp).
+// (fo_variante_cad.cpp), the tables and utilisation tabs (fo_variante_tabellen.cpp,
+// fo_variante_auslastung.cpp) and the continuous-beam tab (fo_variante_durchlauf.cpp).
 #include "beam/u_balkenmodell.h"
 #include "beam/u_balkenrechnung.h"
 #include "beam/u_cadwerkzeuge.h"
@@ -30,6 +31,8 @@ class QSlider;
 class QSplitter;
 class QTabWidget;
 class QTableView;
+class QTableWidget;
+class QGridLayout;
 class QToolButton;
 class QWidget;
 
@@ -47,8 +50,8 @@ public:
 
     Dokumentart Art() const override { return Dokumentart::Einzelprojekt; }
     void TexteSetzen() override;
-    void Laden(const QString& pfad) override;
-    bool SpeichernUnter(const QString& pfad) override;
+    bool Laden(const QString& pfad) override;
+    bool DateiSchreiben(const QString& pfad) override;
     void Drucken() override;
 
     // The keyboard magnifier: the modifier level of the keys held (1, 2 or 5).
@@ -200,6 +203,19 @@ public:
     QToolButton* sbInner = nullptr;
     QToolButton* sbOuter = nullptr;
     QWidget* pbAuslastung = nullptr;
+
+    // Continuous-beam tab and the truss's bending stiffness in the truss group.
+    QWidget* tab_Durchlauf = nullptr;
+    QLabel* lblDurchbiegungsgrenze = nullptr;
+    QLineEdit* edtDurchbiegungsgrenze = nullptr;
+    QTableWidget* sgDurchlauf = nullptr;
+    QLabel* lblDurchlaufErgebnis = nullptr;
+    QLabel* lblDurchlaufMeldungen = nullptr;
+    QLabel* lblDurchlaufGrenzen = nullptr;
+    QWidget* pbDurchlauf = nullptr;
+    QPushButton* btnBerechnen3 = nullptr;
+    QLabel* lblTravEI = nullptr;
+    QLineEdit* edtTravEI = nullptr;
     void LagerVersetzen(bool nachAussen, Qt::KeyboardModifiers tasten);
 
     QMenu* Einzelprojekt1 = nullptr;
@@ -235,6 +251,10 @@ private:
     void baueWerkzeuggruppe(QWidget* eltern);
     void baueTabellenTab();
     void baueAuslastungTab();
+    void baueDurchlaufTab();
+    void baueSteifigkeit(QGridLayout* gruppe, int zeile);
+    void zeigeSteifigkeit(); // EI and the deflection limit as the model holds them
+    void zeigeDurchlauf();   // the last calculation's continuous beam, in the current language
     void zeigeRechenart(); // mode and dynamic pressure as the model holds them
     void baueMenues();
     void baueZeilenpanele(QWidget* eltern);

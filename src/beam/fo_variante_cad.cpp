@@ -198,6 +198,7 @@ void Tfrm_variante::baueCadTab()
     gbTraverse->installEventFilter(this);
     for (QLabel* l : gbTraverse->findChildren<QLabel*>())
         l->installEventFilter(this);
+    baueSteifigkeit(trav, zeile); // no library choice by double click on it
     spalte3->addWidget(gbTraverse);
 
     gbVariante = benannt(new QGroupBox, "gbVariante");

@@ -1,6 +1,8 @@
 #include "beam/g_bericht_variante.h"
 #include "beam/u_balkenmodell.h"
+#include "beam/g_durchlaufbild.h"
 #include "beam/u_balkenrechnung.h"
+#include "language/u_uebersetzung.h"
 #include "platform/u_zahlen.h"
 #include "report/u_berichtsteile.h"
 
@@ -139,6 +141,73 @@ Band zusammenfassung(const QImage& bild, const QStringList& warnungen)
     return b;
 }
 
+// The continuous beam beside the load cases: its heading with the method's limits, the result
+// in words and the messages, then one line per support with the pairwise maximum beside it.
+const Spalte Durchlaufspalten[] = {
+    {"Nr", "", 2.1, 7.7},
+    {"Position [m]", "", 40.0},
+    {"Kraft [N]", "", 70.0},
+    {"Kraft [kg]", "", 95.0},
+    {"paarweise max. [N]", "", 130.0},
+};
+
+Abschnitt durchlaufabschnitt(Balkenmodell& m, const Durchlaufergebnis& e)
+{
+    Band kopf;
+    kopf.linie(0, 0, 170, 0, 0.3);
+    kopf.ab(2.1, 3.2, Uebersetzt(2871, QStringLiteral("Durchlaufträger:")), ueberschrift);
+    kopf.absatz(2.1, 165, 8.5, Durchlaufgrenzen(), spaltenschrift);
+    double oben = 17.0;
+    for (const QString& zeile : Durchlaufzusammenfassung(e, m.traverse)) {
+        kopf.ab(2.1, oben, zeile, wertschrift);
+        oben += 5.3;
+    }
+    for (const QString& meldung : Meldungstexte(e)) {
+        kopf.ab(2.1, oben, meldung, Schrift{10, true, false});
+        oben += 5.3;
+    }
+    const int titel[] = {2602, 2859, 2860, 2861, 2862};
+    Abschnitt a;
+    for (std::size_t i = 0; i < std::size(Durchlaufspalten); ++i) {
+        const Spalte& s = Durchlaufspalten[i];
+        setze(kopf, s, oben + 1.0, Uebersetzt(titel[i], QString::fromUtf8(s.titel)), spaltenschrift);
+        setze(a.detail, s, 0.3, Inhalt::Feld(int(i)), zeilenschrift);
+    }
+    kopf.hoehe = oben + 7.4;
+    a.detail.hoehe = 5.3;
+    a.kopf = std::move(kopf);
+    a.kopfAufJederSeite = true;
+
+    auto zeilen = std::make_shared<Zeilendaten>();
+    const QString zwei = QStringLiteral("### ### ##0.00");
+    TBClientDataSet& l = m.cds_lager;
+    l.CheckBrowseMode();
+    l.First();
+    for (const Durchlauflager& s : e.lager) {
+        const QString paarweise = l.Eof() ? QString() : l.FieldByName(QStringLiteral("Berechnet")).DisplayText();
+        zeilen->anhaengen({QString::number(s.nummer), FormatFloat(zwei, s.position).trimmed(),
+                           e.stabil ? FormatFloat(zwei, s.kraft).trimmed() : QStringLiteral("—"),
+                           e.stabil ? FormatFloat(zwei, s.kraft / NproKg).trimmed() : QStringLiteral("—"),
+                           paarweise.trimmed()});
+        if (!l.Eof())
+            l.Next();
+    }
+    l.First();
+    a.daten = zeilen;
+    return a;
+}
+
+// The lines of the continuous beam as a section of its own without rows.
+Abschnitt durchlaufbild(const Durchlaufergebnis& e)
+{
+    Abschnitt a;
+    Band b;
+    const double hoehe = b.bild(1.1, 2.1, 168.5, Durchlaufbild(QSize(760, 330), e));
+    b.hoehe = 2.1 + hoehe + 2.1;
+    a.kopf = std::move(b);
+    a.daten = std::make_shared<Zeilendaten>();
+    return a;
+}
 
 QString ganzzahlig(double wert) { return FormatFloat(QStringLiteral("### ### ##0"), wert).trimmed(); }
 
@@ -166,6 +235,11 @@ Bericht BerichtVariante(Balkenmodell& modell, Balkenrechnung& rechnung, const QI
     Band lastenkopf = abschnittskopf(16.9, "Lasten:");
     bericht.abschnitte.push_back(abschnitt(modell.cds_lasten, Lastenspalten, lastenkopf, 9.5));
     bericht.abschnitte.push_back(abschnitt(rechnung.cds_tragfaelle, Tragfallspalten, tragfallkopf(modell), 15.9));
+    if (rechnung.durchlauf) {
+        bericht.abschnitte.push_back(durchlaufabschnitt(modell, *rechnung.durchlauf));
+        if (rechnung.durchlauf->stabil)
+            bericht.abschnitte.push_back(durchlaufbild(*rechnung.durchlauf));
+    }
     bericht.zusammenfassung = zusammenfassung(auslastungsbild, rechnung.warnungen);
     bericht.seitenfuss = Seitenfuss(ausdruck);
     return bericht;

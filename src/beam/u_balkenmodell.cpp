@@ -1,4 +1,5 @@
 #include "beam/u_balkenmodell.h"
+#include "beam/u_durchlauftraeger.h"
 #include "beam/u_tragfaelle.h"
 #include "language/u_uebersetzung.h"
 #include "platform/u_fehler.h"
@@ -240,6 +241,10 @@ QString Balkenmodell::Einstellungen() const
     w.SchreibeFloat(QStringLiteral("TravEigenlast"), traverse.eigenlast);
     w.SchreibeFloat(QStringLiteral("TravMaxBiege"), traverse.maxBiege);
     w.SchreibeFloat(QStringLiteral("TravMaxQuer"), traverse.maxQuer);
+    if (durchbiegungsgrenze)
+        w.SchreibeFloat(QStringLiteral("Durchbiegungsgrenze"), *durchbiegungsgrenze);
+    if (travEI)
+        w.SchreibeFloat(QStringLiteral("TravEI"), *travEI);
     return w.text();
 }
 
@@ -264,7 +269,18 @@ void Balkenmodell::LeseEinstellungen(const QString& text)
     staudruck.setzeText(druck.isEmpty() ? staudrucktext("5") : druck);
     minimal = w.LeseBoolean(QStringLiteral("Minimal"), false);
     negativ = w.LeseBoolean(QStringLiteral("Negativ"), false);
+    // a value that is not a positive number counts as absent
+    auto positiv = [&w](const char* name) -> std::optional<double> {
+        const double wert = w.LeseFloat(QString::fromLatin1(name), 0);
+        if (wert > 0 && std::isfinite(wert))
+            return wert;
+        return std::nullopt;
+    };
+    durchbiegungsgrenze = positiv("Durchbiegungsgrenze");
+    travEI = positiv("TravEI");
 }
+
+double Balkenmodell::Durchbiegungsgrenze() const { return durchbiegungsgrenze.value_or(StandardDurchbiegungsgrenze); }
 
 bool OrdneStreckenlast(TBClientDataSet& lasten)
 {

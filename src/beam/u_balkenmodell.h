@@ -78,6 +78,12 @@ public:
     bool minimal = false;
     bool negativ = false;
     QDateTime berechnetAm;        // last calculation in this window; invalid when none
+    // Continuous beam: the deflection limit's denominator and the truss's bending stiffness in
+    // kN·m². Both are written only when set, so a settings text without them is rewritten as it
+    // was; an absent limit is 1/200, an absent EI unknown.
+    std::optional<double> durchbiegungsgrenze;
+    std::optional<double> travEI;
+    double Durchbiegungsgrenze() const;
 
     int lagerzaehler = 0;
     int lastenzaehler = 0;

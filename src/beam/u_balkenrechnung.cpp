@@ -177,9 +177,73 @@ void Balkenrechnung::legeErgebnistabellenAn()
     };
 }
 
+// The rows go in by the fill path: the load cases in number order, their sections and the
+// envelope in X order, as the indexes want them.
+QStringList Balkenrechnung::fuelleErgebnistabellen(const Rechenergebnis& e)
+{
+    TBClientDataSet& t = cds_tragfaelle;
+    TBClientDataSet& p = cds_positionen;
+    const int lager1 = index(t, "Lager_1");
+    const int maxQ = index(t, "maximale Querkraft");
+    const int px = index(p, "X"), pq = index(p, "Q"), pm = index(p, "M");
+    Tabellenfuellung tragfaelle(t);
+    Tabellenfuellung positionen(tragfaelle, p);
+    tragfaelle.Reserviere(int(e.tragfaelle.size()));
+    QStringList ohneErgebnis;
+    for (std::size_t i = 0; i < e.tragfaelle.size(); ++i) {
+        const Tragfall& f = e.tragfaelle[i];
+        tragfaelle.NeueZeile();
+        tragfaelle.Setze(lager1, qint32(f.lager1));
+        tragfaelle.Setze(lager1 + 1, qint32(f.lager2));
+        tragfaelle.Setze(lager1 + 2, f.pos1);
+        tragfaelle.Setze(lager1 + 3, f.pos2);
+        if (f.hatReaktionen()) {
+            tragfaelle.Setze(lager1 + 4, f.kraft1);
+            tragfaelle.Setze(lager1 + 5, f.kraft2);
+        }
+        if (f.mitPositionen) {
+            tragfaelle.Setze(maxQ, f.maxQ);
+            tragfaelle.Setze(maxQ + 1, f.maxM);
+        }
+        if (f.zustand == Tragfall::Zustand::GleicheLagerposition)
+            ohneErgebnis.append(Format(Uebersetzt(2087, QStringLiteral("Tragfall %d: Lager %d und %d stehen an derselben Position, kein Ergebnis")),
+                                       {int(i + 1), f.lager1, f.lager2}));
+        else if (f.zustand == Tragfall::Zustand::Ueberlauf)
+            ohneErgebnis.append(Format(Uebersetzt(2088, QStringLiteral("Tragfall %d: Werte außerhalb des Zahlenbereichs, kein Ergebnis")),
+                                       {int(i + 1)}));
+        if (!f.mitPositionen)
+            continue;
+        const double* q = e.q.data() + f.ersteposition;
+        const double* mo = e.m.data() + f.ersteposition;
+        positionen.Reserviere(int(e.x.size()));
+        for (std::size_t k = 0; k < e.x.size(); ++k) {
+            positionen.NeueZeile();
+            positionen.Setze(px, e.x[k]);
+            positionen.Setze(pq, q[k]);
+            positionen.Setze(pm, mo[k]);
+        }
+    }
+    positionen.Fertig();
+    tragfaelle.Fertig();
+
+    Tabellenfuellung maxima(cds_maxima);
+    maxima.Reserviere(int(e.huelle.size()));
+    for (const Huellenzeile& z : e.huelle) {
+        maxima.NeueZeile();
+        maxima.Setze(0, z.x);
+        maxima.Setze(1, z.qMin);
+        maxima.Setze(2, z.qMax);
+        maxima.Setze(3, z.mMin);
+        maxima.Setze(4, z.mMax);
+    }
+    maxima.Fertig();
+    return ohneErgebnis;
+}
+
 void Balkenrechnung::Berechnen()
 {
     auslastung.reset();
+    durchlauf.reset();
     meldungen.clear();
     warnungen.clear();
     aktualisiereTraversenkraefte();
@@ -193,61 +257,11 @@ void Balkenrechnung::Berechnen()
             ereignisseVerarbeiten();
     });
 
-    legeErgebnistabellenAn();
-    TBClientDataSet& t = cds_tragfaelle;
-    TBClientDataSet& p = cds_positionen;
-    const int lager1 = index(t, "Lager_1");
-    const int maxQ = index(t, "maximale Querkraft");
-    const int px = index(p, "X"), pq = index(p, "Q"), pm = index(p, "M");
-    QStringList ohneErgebnis;
-    for (std::size_t i = 0; i < e.tragfaelle.size(); ++i) {
-        const Tragfall& f = e.tragfaelle[i];
-        t.Append();
-        t.Fields(lager1).SetAsInteger(f.lager1);
-        t.Fields(lager1 + 1).SetAsInteger(f.lager2);
-        t.Fields(lager1 + 2).SetAsFloat(f.pos1);
-        t.Fields(lager1 + 3).SetAsFloat(f.pos2);
-        if (f.hatReaktionen()) {
-            t.Fields(lager1 + 4).SetAsFloat(f.kraft1);
-            t.Fields(lager1 + 5).SetAsFloat(f.kraft2);
-        }
-        if (f.mitPositionen) {
-            t.Fields(maxQ).SetAsFloat(f.maxQ);
-            t.Fields(maxQ + 1).SetAsFloat(f.maxM);
-        }
-        t.Post();
-        if (f.zustand == Tragfall::Zustand::GleicheLagerposition)
-            ohneErgebnis.append(Format(Uebersetzt(2087, QStringLiteral("Tragfall %d: Lager %d und %d stehen an derselben Position, kein Ergebnis")),
-                                       {int(i + 1), f.lager1, f.lager2}));
-        else if (f.zustand == Tragfall::Zustand::Ueberlauf)
-            ohneErgebnis.append(Format(Uebersetzt(2088, QStringLiteral("Tragfall %d: Werte außerhalb des Zahlenbereichs, kein Ergebnis")),
-                                       {int(i + 1)}));
-        if (!f.mitPositionen)
-            continue;
-        const double* q = e.q.data() + f.ersteposition;
-        const double* mo = e.m.data() + f.ersteposition;
-        for (std::size_t k = 0; k < e.x.size(); ++k) {
-            p.Append();
-            p.Fields(px).SetAsFloat(e.x[k]);
-            p.Fields(pq).SetAsFloat(q[k]);
-            p.Fields(pm).SetAsFloat(mo[k]);
-            p.Post();
-        }
-        t.CheckBrowseMode();
-    }
-    t.First();
+    durchlauf = RechneDurchlauftraeger(vorgabe, m.travEI ? std::optional(*m.travEI * 1000) : std::nullopt,
+                                       m.Durchbiegungsgrenze());
 
-    TBClientDataSet& h = cds_maxima;
-    for (const Huellenzeile& z : e.huelle) {
-        h.Append();
-        h.Fields(0).SetAsFloat(z.x);
-        h.Fields(1).SetAsFloat(z.qMin);
-        h.Fields(2).SetAsFloat(z.qMax);
-        h.Fields(3).SetAsFloat(z.mMin);
-        h.Fields(4).SetAsFloat(z.mMax);
-        h.Post();
-    }
-    h.First();
+    legeErgebnistabellenAn();
+    const QStringList ohneErgebnis = fuelleErgebnistabellen(e);
 
     TBClientDataSet& l = m.cds_lager;
     const int berechnetFeld = index(l, "Berechnet");

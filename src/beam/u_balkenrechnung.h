@@ -1,13 +1,15 @@
 #pragma once
 // Berechnen on a beam model: refreshes the truss-force loads, solves every load case on plain
 // arrays (u_tragfaelle.h) and fills the result tables once, writes each support's Berechnet and
-// produces the utilisation and the status texts. Also the support shifting of the utilisation tab.
+// produces the utilisation and the status texts; then the continuous beam. Also the support shifting of the utilisation tab.
 #include "beam/u_balkenmodell.h"
+#include "beam/u_durchlauftraeger.h"
 #include "tables/u_tabelle.h"
 #include <QStringList>
 #include <functional>
 
 class Lagerkraftquelle;
+struct Rechenergebnis;
 
 class Balkenrechnung {
 public:
@@ -32,6 +34,9 @@ public:
     QString statusGesamtlast;
     QStringList meldungen;   // messages of the last calculation, also shown through dialoge()
     QStringList warnungen;   // the part of meldungen that makes the result unsafe to sign off
+    // The truss as one continuous beam on the same supports and loads, beside the load cases;
+    // its messages stay with it (they are shown in its own tab, not asked about).
+    std::optional<Durchlaufergebnis> durchlauf;
 
     void Berechnen();
     void SetzeStatustexte(); // of the last calculation, in the current language
@@ -44,6 +49,7 @@ public:
 private:
     void aktualisiereTraversenkraefte();
     void legeErgebnistabellenAn();
+    QStringList fuelleErgebnistabellen(const Rechenergebnis& e); // the messages of load cases without result
     void melde(const QString& text);
     Balkenmodell& m;
 };

@@ -458,4 +458,9 @@ void UebernimmTraverse(Balkenmodell& m, TBClientDataSet& b)
     m.traverse.hoehe = wert("Höhe");
     m.traverse.breite = wert("Breite");
     m.traverse.gurtzahl = b.FieldByName(QStringLiteral("Gurtzahl")).AsInteger();
+    // the bending stiffness goes with the truss: unknown when the row has none
+    const TField* ei = b.FindField(QStringLiteral("EI"));
+    m.travEI.reset();
+    if (ei && !ei->IsNull() && ei->AsFloat() > 0)
+        m.travEI = ei->AsFloat();
 }

@@ -30,4 +30,6 @@ public:
     virtual Verweisliste TraversenAuflisten() = 0;
     virtual Verweisliste VariantenAuflisten(int traverse) = 0;
     virtual Verweisliste LagerAuflisten(int traverse, int variante) = 0;
+    // How the editor's caption names the project: its file's name, or its kind while unsaved.
+    virtual QString Projektname() const = 0;
 };

@@ -144,8 +144,11 @@ public:
         const TTravLaenge& l = m_k.laengen[index.row()];
         if (rolle == Qt::DisplayRole)
             return m_k.Zelltext(l, index.column());
-        if (rolle == Qt::ForegroundRole)
+        if (rolle == Qt::ForegroundRole) {
+            if (l.DurchbiegungMassgebend(index.column()))
+                return QColor(Qt::blue);
             return index.column() > 0 && l.Farbe() == Zeilenfarbe::Grau ? QColor(128, 128, 128) : QColor(Qt::black);
+        }
         if (rolle == Qt::TextAlignmentRole)
             return int(Qt::AlignRight | Qt::AlignTop);
         return {};
@@ -224,11 +227,19 @@ Tfrm_trav_calc::Tfrm_trav_calc(QWidget* eltern) : QDialog(eltern)
     for (int spalte = 0; spalte < Traversenkalkulator::Spalten; ++spalte)
         DrawGrid1->setColumnWidth(spalte, Spaltenbreiten[spalte]);
 
+    cbDurchbiegung = new QCheckBox(QStringLiteral("Durchbiegung L/200"), this);
+    cbDurchbiegung->setObjectName(QStringLiteral("cbDurchbiegung"));
+    cbDurchbiegung->setChecked(e.durchbiegung);
+    lblDurchbiegung = new QLabel(this);
+    lblDurchbiegung->setObjectName(QStringLiteral("lblDurchbiegung"));
+    lblDurchbiegung->setStyleSheet(QStringLiteral("color: blue;"));
     btnExport = new QPushButton(QStringLiteral("&Export"), this);
     btnExport->setObjectName(QStringLiteral("btnExport"));
     btnClose = new QPushButton(QStringLiteral("&Schließen"), this);
     btnClose->setObjectName(QStringLiteral("btnClose"));
     auto* knoepfe = new QHBoxLayout;
+    knoepfe->addWidget(cbDurchbiegung);
+    knoepfe->addWidget(lblDurchbiegung);
     knoepfe->addStretch();
     knoepfe->addWidget(btnExport);
     knoepfe->addWidget(btnClose);
@@ -240,6 +251,7 @@ Tfrm_trav_calc::Tfrm_trav_calc(QWidget* eltern) : QDialog(eltern)
     spalte->addLayout(knoepfe);
 
     connect(cb_bgvc1, &QCheckBox::toggled, this, &Tfrm_trav_calc::uebernimmAuswahl);
+    connect(cbDurchbiegung, &QCheckBox::toggled, this, &Tfrm_trav_calc::uebernimmAuswahl);
     for (QComboBox* c : {cmbEigenlast, cmbGleichlast, cmbDrittel, cmbViertel})
         connect(c, &QComboBox::currentIndexChanged, this, &Tfrm_trav_calc::uebernimmAuswahl);
     connect(btnExport, &QPushButton::clicked, this, &Tfrm_trav_calc::btnExportClick);
@@ -259,6 +271,8 @@ void Tfrm_trav_calc::uebernimmAuswahl()
     e.cmbGleichlast.waehle(cmbGleichlast->currentIndex());
     e.cmbDrittel.waehle(cmbDrittel->currentIndex());
     e.cmbViertel.waehle(cmbViertel->currentIndex());
+    e.durchbiegung = cbDurchbiegung->isChecked();
+    lblDurchbiegung->setText(m_kalkulator.Durchbiegungstext());
     m_modell->neuZeichnen();
 }
 
@@ -268,6 +282,8 @@ void Tfrm_trav_calc::TexteSetzen()
     UebersetzeControl(cb_bgvc1, 1751);
     UebersetzeControl(btnExport, 1752);
     UebersetzeControl(btnClose, 1753);
+    UebersetzeControl(cbDurchbiegung, 2876);
+    lblDurchbiegung->setText(m_kalkulator.Durchbiegungstext());
     m_modell->neuZeichnen(); // the header formats 1701 to 1707
 }
 
@@ -281,6 +297,7 @@ bool Tfrm_trav_calc::BaueTabelle(TBClientDataSet& cds_travbib)
         return false;
     }
     lblName->setText(m_kalkulator.Name());
+    cbDurchbiegung->setVisible(m_kalkulator.traverse.ei.has_value());
     m_modell->neu();
     if (m_kalkulator.begrenzt())
         dialoge().Meldung(Traversenkalkulator::Begrenzungstext());

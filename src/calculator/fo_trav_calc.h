@@ -34,6 +34,8 @@ private:
     Traversenkalkulator m_kalkulator;
     QLabel* lblName;
     QCheckBox* cb_bgvc1;
+    QCheckBox* cbDurchbiegung;  // the deflection limit L/200, shown when the truss has EI
+    QLabel* lblDurchbiegung;    // what a marked value means
     QComboBox* cmbEigenlast;
     QComboBox* cmbGleichlast;
     QComboBox* cmbDrittel;

@@ -5,6 +5,7 @@
 #include "tables/u_auswahl.h"
 #include "tables/u_tabelle.h"
 #include <QString>
+#include <optional>
 #include <vector>
 
 // The five choices of the calculator window; they persist from one opening to the next.
@@ -15,7 +16,11 @@ struct KalkulatorEinstellungen {
     Auswahlliste cmbGleichlast; // kg/m, N/m, kN/m, kg, N, kN (the last three: total on the span)
     Auswahlliste cmbDrittel;    // Einzel, Doppel
     Auswahlliste cmbViertel;    // Einzel, Doppel, Drei
+    bool durchbiegung = true;   // every load also limited by a deflection of L/200 (when EI is known)
 };
+
+// The deflection limit of the calculator: span / 200.
+inline constexpr double KalkulatorDurchbiegungsgrenze = 200;
 
 enum class Zeilenfarbe { Schwarz, Grau }; // grey: red, green and blue 128
 
@@ -23,13 +28,15 @@ enum class Zeilenfarbe { Schwarz, Grau }; // grey: red, green and blue 128
 // choices of the settings it was made with.
 class TTravLaenge {
 public:
+    // ei: bending stiffness in N·m², none when the library row has none
     TTravLaenge(qint32 laenge, double eigenlast, double querkraft, double biegemoment,
-                const KalkulatorEinstellungen& einstellungen);
+                const KalkulatorEinstellungen& einstellungen, std::optional<double> ei = std::nullopt);
 
     qint32 Laenge;
     double Eigenlast;
     double Querkraft;
     double Biegemoment;
+    std::optional<double> EI;
 
     double QZul() const;
     double MZul() const;
@@ -40,8 +47,20 @@ public:
     double Viertelpunktlast() const;
     double Aussenlast() const;
     Zeilenfarbe Farbe() const;
+    // Whether the deflection limit, not the shear force or moment, gives the value of the
+    // column (2 to 6); false while the limit is off or EI unknown.
+    bool DurchbiegungMassgebend(int spalte) const;
 
 private:
+    bool mitDurchbiegung() const;
+    // The largest equal loads (N) at the given fractions of the span with the deflection,
+    // self-weight included, not above L/200.
+    double durchbiegungslast(const std::vector<double>& stellen) const;
+    double streckenlastN(bool mitGrenze) const;   // N/m on top of the self-weight
+    double punktlastN(bool mitGrenze) const;
+    double drittelN(bool mitGrenze) const;
+    double viertelN(bool mitGrenze) const;
+    double aussenN(bool mitGrenze) const;
     double kraft(double newton) const; // in the point-load unit
     double restQuerkraft() const;      // QZul - L g / 2
     double restMoment() const;         // MZul - L² g / 8
@@ -59,6 +78,7 @@ struct Kalkulatortraverse {
     double eigenlast = 0;
     double querkraft = 0;
     double biegemoment = 0;
+    std::optional<double> ei; // kN·m², from the row's field EI when set
 };
 Kalkulatortraverse AktuelleTraverse(TBClientDataSet& cds_travbib);
 
@@ -84,6 +104,8 @@ public:
     // list: every permissible load would come out negative.
     bool ungueltig() const { return m_ungueltig; }
     static QString Ungueltigtext();
+    // The note under the grid: what a marked value means; empty when no value can be marked.
+    QString Durchbiegungstext() const;
 
     // Grid texts: column 0 "Länge [m]" and the six header formats filled with the unit texts;
     // data cells with "### ### ##0.00", not trimmed (column 0 the integer L).

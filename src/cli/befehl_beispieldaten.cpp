@@ -110,7 +110,7 @@ void schreibeTraversen(const QString& quelle, const QString& ordner, Traversenbi
         TraverseSchreiben(e, ordner + QStringLiteral("Beispiel ") + name(q) + QStringLiteral(".prt"));
         const BibliotheksEintrag eintrag = TraversenfensterEintrag(
             ein.edtHersteller, ein.edtName, ein.edtBearbeiter, ein.edtEigenlast, ein.edtQuerkraft,
-            ein.edtBiegemoment, ein.edtHoehe, ein.edtBreite, q.gurte, true);
+            ein.edtBiegemoment, ein.edtHoehe, ein.edtBreite, q.gurte, true, e.kennwerte().I_v);
         bibliothek.InBibliothek(eintrag, Traversenbibliothek::ExistiertMuster());
     }
 }

@@ -53,6 +53,26 @@ QJsonArray positionen(TBClientDataSet& p)
     return liste;
 }
 
+// Forces in N, moments in N·m, the deflection in m downwards; a support that would pull has 0.
+// Values the beam cannot give (unstable) are null.
+QJsonObject durchlaufJson(const Durchlaufergebnis& e)
+{
+    const QJsonValue nichts(QJsonValue::Null);
+    QJsonArray lager;
+    for (const Durchlauflager& l : e.lager)
+        lager.append(QJsonObject{{"Nummer", l.nummer}, {"Kraft", e.stabil ? QJsonValue(l.kraft) : nichts}});
+    QJsonValue durchbiegung = nichts;
+    if (e.durchbiegung)
+        durchbiegung = QJsonObject{{"max", e.durchbiegung->max},
+                                   {"x", e.durchbiegung->x},
+                                   {"verhaeltnis", e.durchbiegung->verhaeltnis ? QJsonValue(*e.durchbiegung->verhaeltnis) : nichts}};
+    return QJsonObject{{"lager", lager},
+                       {"maxM", e.stabil ? QJsonValue(e.maxM) : nichts},
+                       {"maxQ", e.stabil ? QJsonValue(e.maxQ) : nichts},
+                       {"durchbiegung", durchbiegung},
+                       {"meldungen", QJsonArray::fromStringList(Meldungstexte(e))}};
+}
+
 QString alsJson(Balkenmodell& m, Balkenrechnung& r, bool mitPositionen)
 {
     QJsonArray tragfaelle;
@@ -81,7 +101,8 @@ QString alsJson(Balkenmodell& m, Balkenrechnung& r, bool mitPositionen)
                              {"maxima", maxima},
                              {"auslastung", r.auslastung ? QJsonValue(*r.auslastung) : QJsonValue(QJsonValue::Null)},
                              {"gesamtlast", r.gesamtlast},
-                             {"meldungen", QJsonArray::fromStringList(r.meldungen)}};
+                             {"meldungen", QJsonArray::fromStringList(r.meldungen)},
+                             {"durchlauftraeger", durchlaufJson(*r.durchlauf)}};
     return QString::fromUtf8(QJsonDocument(gesamt).toJson(QJsonDocument::Indented));
 }
 

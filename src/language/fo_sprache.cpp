@@ -42,6 +42,7 @@ Tfrm_sprache::Tfrm_sprache(QWidget* eltern) : Dokumentfenster(eltern), m_grid(ne
     m_grid->setObjectName(QStringLiteral("DBGrid1"));
     m_grid->horizontalHeader()->setStretchLastSection(true);
     m_grid->verticalHeader()->setDefaultSectionSize(20);
+    TastenWieTabellenkalkulation(m_grid, true);
     Statusfeld(1)->setMinimumWidth(200);
 
     m_menue = new QMenu(QStringLiteral("&Sprache"), this);
@@ -90,18 +91,18 @@ void Tfrm_sprache::TexteSetzen()
     zeigeAenderungsmarke();
 }
 
-void Tfrm_sprache::Laden(const QString& pfad)
+bool Tfrm_sprache::Laden(const QString& pfad)
 {
+    if (!LadeSprachdatei(cds_sprache, pfad)) // not a language file: the table stays as it was
+        return false;
     setzeDateiname(pfad);
-    cds_sprache.Close();
-    if (!LadeSprachdatei(cds_sprache, pfad))
-        cds_sprache.Close(); // not a language file: an empty table that cannot be edited
     binde();
     setzeGeaendert(false);
     TexteSetzen();
+    return true;
 }
 
-bool Tfrm_sprache::SpeichernUnter(const QString& pfad)
+bool Tfrm_sprache::DateiSchreiben(const QString& pfad)
 {
     if (!DarfUeberschreiben(pfad, Format(Meldungstext(1001), {pfad}) + QStringLiteral("\r\n") + Meldungstext(1002)))
         return false;
@@ -115,7 +116,8 @@ bool Tfrm_sprache::SpeichernUnter(const QString& pfad)
 QString Tfrm_sprache::Schliessfrage() const
 {
     const QString art = Uebersetzt(1209, QStringLiteral("&Sprache")).remove(QLatin1Char('&'));
-    return Aenderungsfrage(art, Meldungstext(1006));
+    // the first line names the file already; "Datei wurde geändert." would say it twice
+    return Aenderungsfrage(art, Meldungstext(5));
 }
 
 void Tfrm_sprache::Suchen()

@@ -16,8 +16,8 @@ public:
 
     Dokumentart Art() const override { return Dokumentart::Sprache; }
     void TexteSetzen() override;
-    void Laden(const QString& pfad) override;
-    bool SpeichernUnter(const QString& pfad) override;
+    bool Laden(const QString& pfad) override;
+    bool DateiSchreiben(const QString& pfad) override;
 
     void Suchen();
     TBClientDataSet& Tabelle() { return cds_sprache; }

@@ -375,6 +375,7 @@ QWidget* Tfrm_belastungstabelle::baueEinzelwerte()
     kopf->setFixedHeight(2 * kopf->fontMetrics().height() + 8);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->installEventFilter(this);
+    TastenWieTabellenkalkulation(m_grid, false); // the model has its empty row after the last
     spalte->addWidget(m_grid, 1);
     connect(m_grid->horizontalHeader(), &QHeaderView::sectionResized, this, &Tfrm_belastungstabelle::ordneUeberschriftenAn);
     connect(m_grid->horizontalScrollBar(), &QScrollBar::valueChanged, this, &Tfrm_belastungstabelle::ordneUeberschriftenAn);
@@ -503,18 +504,6 @@ bool Tfrm_belastungstabelle::eventFilter(QObject* ziel, QEvent* ereignis)
     }
     if (ziel == m_ueberschriften && (ereignis->type() == QEvent::Resize || ereignis->type() == QEvent::Show))
         ordneUeberschriftenAn();
-    if (ziel == m_grid && ereignis->type() == QEvent::KeyPress) {
-        // Ctrl+Del deletes the current row, as in every grid of the program
-        const auto* taste = static_cast<QKeyEvent*>(ereignis);
-        auto& t = m_tabelle.cds_traverse;
-        const int zeile = m_grid->currentIndex().row();
-        if (taste->key() == Qt::Key_Delete && taste->modifiers() == Qt::ControlModifier && t.Active() &&
-            zeile >= 0 && zeile < m_modell->gespeicherteZeilen()) {
-            t.SetRecNo(zeile + 1);
-            t.Delete();
-            return true;
-        }
-    }
     return Dokumentfenster::eventFilter(ziel, ereignis);
 }
 
@@ -543,18 +532,20 @@ void Tfrm_belastungstabelle::TexteSetzen()
     pbDia->update();
 }
 
-void Tfrm_belastungstabelle::Laden(const QString& pfad)
+bool Tfrm_belastungstabelle::Laden(const QString& pfad)
 {
     uebernimmEingaben();
-    BelastungstabelleLaden(m_tabelle, pfad); // throws with the window as it was
+    if (!BelastungstabelleLaden(m_tabelle, pfad)) // false or a Fehler with the window as it was
+        return false;
     m_nameUebersetzen = false;
     zeigeEingaben();
     zeigeErgebnisse();
     setzeDateiname(m_tabelle.dateiname);
     setzeGeaendert(false);
+    return true;
 }
 
-bool Tfrm_belastungstabelle::SpeichernUnter(const QString& pfad)
+bool Tfrm_belastungstabelle::DateiSchreiben(const QString& pfad)
 {
     // A window whose file was no load table holds no table; writing it would put a file without
     // rows where the old one was.
@@ -577,7 +568,8 @@ void Tfrm_belastungstabelle::zeigeTitel() { setWindowTitle(Dokumentname(Artname(
 
 QString Tfrm_belastungstabelle::Schliessfrage() const
 {
-    return Aenderungsfrage(Artname(), Uebersetzt(1556, QStringLiteral("Belastungstabelle vor dem Schließen speichern?")));
+    // one table is asked about, so the question names it in the singular, unlike the menu
+    return Aenderungsfrage(Uebersetzt(2802, QStringLiteral("Belastungstabelle")), Uebersetzt(1556, QStringLiteral("Belastungstabelle vor dem Schließen speichern?")));
 }
 
 void Tfrm_belastungstabelle::Drucken() { Tfrm_print_belastungstabelle::Drucken(m_tabelle, pbDia->size(), this); }

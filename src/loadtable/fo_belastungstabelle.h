@@ -27,8 +27,8 @@ public:
 
     Dokumentart Art() const override { return Dokumentart::Belastungstabelle; }
     void TexteSetzen() override;
-    void Laden(const QString& pfad) override;
-    bool SpeichernUnter(const QString& pfad) override;
+    bool Laden(const QString& pfad) override;
+    bool DateiSchreiben(const QString& pfad) override;
     void Drucken() override;
 
     // The library that "in die Bibliothek" inserts into; without one the button is disabled.

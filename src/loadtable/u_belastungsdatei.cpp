@@ -96,9 +96,6 @@ bool BelastungstabelleLaden(Belastungstabelle& tabelle, const QString& pfad)
     const QString kopf = leser.Text();
     if (kopf != BelastungstabelleKopf() && kopf != BelastungstabelleKopfAlt()) {
         dialoge().Meldung(Uebersetzt(1554, QStringLiteral("Keine gültige Belastungstabelle")));
-        tabelle.cds_traverse.Close();
-        tabelle.dateiname = pfad;
-        tabelle.geaendert = false;
         return false;
     }
     // Everything is read before the window takes it, so a damaged file changes nothing.

@@ -13,6 +13,19 @@
 #include <QScopeGuard>
 #include <QStatusBar>
 
+std::optional<Dokumentart> DokumentartVon(const QString& pfad)
+{
+    static const std::pair<const char*, Dokumentart> endungen[] = {
+        {"prp", Dokumentart::Projekt},   {"pre", Dokumentart::Einzelprojekt},
+        {"prt", Dokumentart::Traverse},  {"prb", Dokumentart::Belastungstabelle},
+        {"prl", Dokumentart::Sprache}};
+    const QString endung = QFileInfo(pfad).suffix().toLower();
+    for (const auto& [e, art] : endungen)
+        if (endung == QLatin1String(e))
+            return art;
+    return std::nullopt;
+}
+
 DateiDialog DokumentDialog(Dokumentart art, bool speichern)
 {
     const QString alle = u'|' + Uebersetzt(1233, QStringLiteral("Alle Dateien")) + QStringLiteral(" *.*|*.*");
@@ -73,7 +86,41 @@ void Dokumentfenster::setzeDateiname(const QString& pfad)
     if (m_dateiname == pfad)
         return;
     m_dateiname = pfad;
+    m_dateistand = StandVon(pfad);
     Q_EMIT zustandGeaendert();
+}
+
+bool Dokumentfenster::ZeigtDatei(const QString& pfad) const
+{
+    const QString eigene = QFileInfo(m_dateiname).canonicalFilePath();
+    return !m_dateiname.isEmpty() && !eigene.isEmpty() && eigene == QFileInfo(pfad).canonicalFilePath();
+}
+
+Dokumentfenster::Dateistand Dokumentfenster::StandVon(const QString& pfad)
+{
+    const QFileInfo info(pfad);
+    if (pfad.isEmpty() || !info.isFile())
+        return {};
+    return {info.lastModified(), info.size()};
+}
+
+bool Dokumentfenster::SpeichernUnter(const QString& pfad)
+{
+    if (!DateiSchreiben(pfad))
+        return false;
+    if (ZeigtDatei(pfad))
+        m_dateistand = StandVon(m_dateiname);
+    return true;
+}
+
+bool Dokumentfenster::DarfEigeneDateiUeberschreiben()
+{
+    if (StandVon(m_dateiname) == m_dateistand)
+        return true;
+    const QString frage = Format(Uebersetzt(2800, QStringLiteral("Die Datei %s wurde außerhalb dieses Fensters geändert.")),
+                                 {QFileInfo(m_dateiname).fileName()})
+                          + QStringLiteral("\r\n") + Meldungstext(3);
+    return dialoge().FrageJaNein(frage) == Antwort::Ja;
 }
 
 void Dokumentfenster::setzeGeaendert(bool geaendert)
@@ -116,6 +163,8 @@ bool Dokumentfenster::SpeichernMitRueckfall()
 {
     OffeneZellenUebernehmen(this);
     if (!m_dateiname.isEmpty() && QFileInfo(m_dateiname).isFile()) {
+        if (!DarfEigeneDateiUeberschreiben())
+            return false;
         m_speichertEigeneDatei = true;
         const auto zurueck = qScopeGuard([this] { m_speichertEigeneDatei = false; });
         return SpeichernUnter(m_dateiname);
@@ -150,24 +199,32 @@ bool Dokumentfenster::SchliessenErlaubt()
 
 bool Dokumentfenster::FrageSchliessen()
 {
+    // the dependants first: what they save goes into this document before it is asked
+    for (Dokumentfenster* abhaengig : Abhaengige())
+        if (!abhaengig->FrageSchliessen())
+            return false;
     OffeneZellenUebernehmen(this);
     return SchliessenErlaubt();
 }
 
 void Dokumentfenster::SchliesseOhneFrage()
 {
+    for (Dokumentfenster* abhaengig : Abhaengige())
+        abhaengig->SchliesseOhneFrage();
     m_schliessenBestaetigt = true;
     close();
 }
 
 void Dokumentfenster::closeEvent(QCloseEvent* ereignis)
 {
-    if (!m_schliessenBestaetigt)
-        OffeneZellenUebernehmen(this);
-    if (m_schliessenBestaetigt || SchliessenErlaubt())
-        ereignis->accept();
-    else
+    if (!m_schliessenBestaetigt && !FrageSchliessen()) {
         ereignis->ignore();
+        return;
+    }
+    for (Dokumentfenster* abhaengig : Abhaengige())
+        abhaengig->SchliesseOhneFrage();
+    m_geschlossen = true;
+    ereignis->accept();
 }
 
 void Dokumentfenster::showEvent(QShowEvent* ereignis)

@@ -5,13 +5,19 @@
 #include "language/u_meldungstexte.h" // Ueberschreibfrage for the windows that ask
 #include "platform/u_dialoge.h"
 #include "platform/u_fensterrollen_qt.h"
+#include <QDateTime>
 #include <QMainWindow>
+#include <optional>
 #include <vector>
 
 class QLabel;
 class QMenu;
 
 enum class Dokumentart { Projekt, Einzelprojekt, Traverse, Belastungstabelle, Sprache };
+
+// The kind of a document file by its extension (".prp", ".pre", ".prt", ".prb", ".prl", in any
+// case); none for any other file.
+std::optional<Dokumentart> DokumentartVon(const QString& pfad);
 
 // The open and save dialogs of a kind: filter, default extension and starting folder.
 DateiDialog DokumentDialog(Dokumentart art, bool speichern);
@@ -24,11 +30,13 @@ public:
     virtual Dokumentart Art() const = 0;
     // Sets every caption by text id; runs on first show and after each language switch.
     void TexteSetzen() override = 0;
-    // Loads a file into the window; a Fehler leaves the window as it was.
-    virtual void Laden(const QString& pfad) = 0;
+    // Loads a file into the window and binds the window to it. A file of another kind has shown
+    // its message and gives false; like a Fehler, it leaves the window as it was and unbound, so
+    // "Speichern" never writes over a file that was not read.
+    virtual bool Laden(const QString& pfad) = 0;
     // Writes the document under pfad (asking before overwriting where the kind does, through
-    // DarfUeberschreiben); false when nothing was written.
-    virtual bool SpeichernUnter(const QString& pfad) = 0;
+    // DarfUeberschreiben) and remembers the file's state on disk; false when nothing was written.
+    bool SpeichernUnter(const QString& pfad);
     virtual void Drucken() {}
     // The kind's save-as dialog: filter, default extension, starting folder.
     virtual DateiDialog SpeichernDialog() const { return DokumentDialog(Art(), true); }
@@ -38,12 +46,20 @@ public:
     bool SpeichernMitRueckfall();
 
     QString Dateiname() const { return m_dateiname; }
+    // A new file name also remembers the state of that file on disk.
     void setzeDateiname(const QString& pfad);
+    // Whether the window's file is pfad, however the two paths are spelled.
+    bool ZeigtDatei(const QString& pfad) const;
     bool Geaendert() const { return m_geaendert; }
+    bool Geschlossen() const { return m_geschlossen; } // closed, waiting to be freed
     void setzeGeaendert(bool geaendert);
     // The shell asks every window before it shuts down, and closes them only when all agreed.
+    // The windows that depend on this one are asked first, and close with it.
     bool FrageSchliessen();
     void SchliesseOhneFrage();
+    // Windows that show a part of this document and cannot live without it (a project's beam
+    // editors).
+    virtual std::vector<Dokumentfenster*> Abhaengige() const { return {}; }
 
     // The status panels, created on demand; panel 0 holds the changed mark.
     QLabel* Statusfeld(int nummer);
@@ -62,6 +78,8 @@ Q_SIGNALS:
     void zustandGeaendert();
 
 protected:
+    // The kind's writing of its file, called by SpeichernUnter.
+    virtual bool DateiSchreiben(const QString& pfad) = 0;
     void fuegeMenueHinzu(int gruppe, QMenu* menue);
     // The overwrite query of the kinds that ask: true at once when pfad does not exist or when
     // "&Speichern" writes to the window's own file; otherwise frage with Yes and No.
@@ -82,10 +100,23 @@ protected:
     void showEvent(QShowEvent* ereignis) override;
 
 private:
+    // Modification time and size of the file as this window last read or wrote it.
+    struct Dateistand {
+        QDateTime zeit;
+        qint64 groesse = -1;
+        bool operator==(const Dateistand&) const = default;
+    };
+    static Dateistand StandVon(const QString& pfad);
+    // Before "Speichern" writes over the window's own file: true when the file is as the window
+    // left it, or when the user agrees to overwrite what changed on disk meanwhile.
+    bool DarfEigeneDateiUeberschreiben();
+
     QString m_dateiname;
+    Dateistand m_dateistand;
     bool m_geaendert = false;
     bool m_texteGesetzt = false;
     bool m_schliessenBestaetigt = false;
+    bool m_geschlossen = false;
     bool m_speichertEigeneDatei = false;
     std::vector<QLabel*> m_statusfelder;
     std::vector<Menue> m_menues;

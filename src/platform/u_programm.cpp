@@ -1,7 +1,10 @@
 #include "platform/u_programm.h"
+#include "platform/u_datenordner.h"
 #include "platform/u_dialoge.h"
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <optional>
 
 namespace {
@@ -48,6 +51,12 @@ void setzeProgrammverzeichnis(const QString& ordner)
     festesVerzeichnis() = ordner.isEmpty() ? QString() : mitTrenner(ordner);
 }
 
+void ProgrammverzeichnisEinrichten()
+{
+    const QString datenordner = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    setzeProgrammverzeichnis(WaehleProgrammverzeichnis(QCoreApplication::applicationDirPath(), datenordner));
+}
+
 void DebugPunkt(const QString& label)
 {
     const QStringList argumente = befehlszeile();
@@ -56,3 +65,13 @@ void DebugPunkt(const QString& label)
 }
 
 void setzeBefehlszeile(const QStringList& argumente) { festeBefehlszeile() = argumente; }
+
+QStringList Befehlszeilendateien()
+{
+    QStringList dateien = befehlszeile();
+    if (!dateien.isEmpty() && dateien.first() == QLatin1String("DEBUG"))
+        dateien.removeFirst();
+    for (QString& datei : dateien)
+        datei = QFileInfo(datei).absoluteFilePath();
+    return dateien;
+}

@@ -9,9 +9,14 @@
 QString Programmverzeichnis();
 // Tests point the program at a temporary folder; an empty text returns to the executable's folder.
 void setzeProgrammverzeichnis(const QString& ordner);
+// At start-up: the executable's folder when it may write there, otherwise the user's data folder
+// (QStandardPaths::AppDataLocation), filled from the installed copies (u_datenordner.h).
+void ProgrammverzeichnisEinrichten();
 
 // Shows label in an information box, but only when the first command-line argument is exactly
 // "DEBUG".
 void DebugPunkt(const QString& label);
 // The arguments after the program name; defaults to the application's own.
 void setzeBefehlszeile(const QStringList& argumente);
+// The files named on the command line (every argument but a leading "DEBUG"), as absolute paths.
+QStringList Befehlszeilendateien();

@@ -1,7 +1,10 @@
 #include "platform/u_tabellenmodell_qt.h"
+#include "language/u_uebersetzung.h"
 #include "platform/u_dialoge.h"
 #include "platform/u_fehler.h"
+#include "platform/u_zahlen.h"
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QStyledItemDelegate>
@@ -227,6 +230,35 @@ public:
         m_offen = editor;
         return editor;
     }
+    // In a spreadsheet grid the keys that move go to the grid once the cell is taken.
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override
+    {
+        auto* editor = qobject_cast<QWidget*>(objekt);
+        if (ereignis->type() == QEvent::KeyPress && editor && editor == m_offen && bewegt(ereignis)) {
+            auto* grid = qobject_cast<QTableView*>(editor->parentWidget() ? editor->parentWidget()->parentWidget() : nullptr);
+            if (grid && grid->property(tabellenkalkulation).toBool()) {
+                const auto* taste = static_cast<QKeyEvent*>(ereignis);
+                QKeyEvent weiter(QEvent::KeyPress, taste->key(), taste->modifiers());
+                const QModelIndex vorher = grid->currentIndex();
+                Uebernehmen();
+                QCoreApplication::sendPostedEvents(grid->model(), QEvent::MetaCall);
+                // A write that rebuilt the rows has put the grid on the written row (which the
+                // table's order may have moved), in its first column: back to the cell left.
+                const QModelIndex jetzt = grid->currentIndex();
+                grid->setCurrentIndex(grid->model()->index(jetzt.isValid() ? jetzt.row() : vorher.row(), vorher.column()));
+                grid->setFocus();
+                QCoreApplication::sendEvent(grid, &weiter);
+                return true;
+            }
+        }
+        return QStyledItemDelegate::eventFilter(objekt, ereignis);
+    }
+    static bool bewegt(QEvent* ereignis)
+    {
+        const int taste = static_cast<QKeyEvent*>(ereignis)->key();
+        return taste == Qt::Key_Tab || taste == Qt::Key_Backtab || taste == Qt::Key_Return || taste == Qt::Key_Enter;
+    }
+    static constexpr const char* tabellenkalkulation = "Tabellenkalkulation";
     // The open editor's text goes into the table as Return would put it, and the editor closes.
     bool Uebernehmen()
     {
@@ -234,7 +266,8 @@ public:
         if (!editor)
             return false;
         Q_EMIT commitData(editor);
-        Q_EMIT closeEditor(editor);
+        if (!editor->isHidden()) // a write that rebuilt the rows has closed it already
+            Q_EMIT closeEditor(editor);
         return true;
     }
 
@@ -243,6 +276,92 @@ private:
     mutable QPointer<QWidget> m_offen;
 };
 } // namespace
+
+namespace {
+// The grid's keys of TastenWieTabellenkalkulation.
+class Tabellentasten : public QObject {
+public:
+    Tabellentasten(QTableView* grid, bool neueZeilen) : QObject(grid), m_grid(grid), m_neueZeilen(neueZeilen) {}
+    bool eventFilter(QObject*, QEvent* ereignis) override
+    {
+        // the grid's model of the moment: a window may bind a new one after loading
+        m_modell = qobject_cast<Tabellenmodell*>(m_grid->model());
+        if (ereignis->type() != QEvent::KeyPress || !m_modell)
+            return false;
+        const auto* taste = static_cast<QKeyEvent*>(ereignis);
+        if (taste->key() == Qt::Key_Delete && taste->modifiers() == Qt::ControlModifier) {
+            loeschen();
+            return true;
+        }
+        if (!m_grid->currentIndex().isValid() && !taste->text().isEmpty() && !(taste->modifiers() & Qt::ControlModifier)) {
+            vorwaerts(); // typing into a grid without a current cell begins in its first one
+            return false;
+        }
+        if (!Feldeditor::bewegt(ereignis))
+            return false;
+        const bool zurueck = taste->key() == Qt::Key_Backtab || (taste->modifiers() & Qt::ShiftModifier);
+        zurueck ? rueckwaerts() : vorwaerts();
+        return true;
+    }
+
+private:
+    bool editierbar(int zeile, int spalte) const
+    {
+        return m_modell->flags(m_modell->index(zeile, spalte)) & Qt::ItemIsEditable;
+    }
+    void vorwaerts()
+    {
+        const QModelIndex jetzt = m_grid->currentIndex();
+        int zeile = std::max(0, jetzt.row()), spalte = jetzt.isValid() ? jetzt.column() + 1 : 0;
+        for (;; ++zeile, spalte = 0) {
+            if (zeile >= m_modell->rowCount()) {
+                // an empty new row stays where it is; a typed one is taken before the next begins
+                if (!m_neueZeilen || !m_modell->Tabelle().Active() || (m_modell->HatNeueZeile() && !m_modell->NeueZeileGetippt()))
+                    return;
+                if (!m_modell->NeueZeileUebernehmen())
+                    return;
+                m_modell->NeueZeileBeginnen();
+                zeile = m_modell->rowCount() - 1;
+            }
+            for (; spalte < m_modell->columnCount(); ++spalte)
+                if (editierbar(zeile, spalte))
+                    return m_grid->setCurrentIndex(m_modell->index(zeile, spalte));
+        }
+    }
+    void rueckwaerts()
+    {
+        const QModelIndex jetzt = m_grid->currentIndex();
+        const int letzte = m_modell->columnCount() - 1;
+        for (int zeile = jetzt.row(), spalte = jetzt.column() - 1; zeile >= 0; --zeile, spalte = letzte)
+            for (; spalte >= 0; --spalte)
+                if (editierbar(zeile, spalte))
+                    return m_grid->setCurrentIndex(m_modell->index(zeile, spalte));
+    }
+    void loeschen()
+    {
+        const int zeile = m_grid->currentIndex().row();
+        if (zeile < 0)
+            return;
+        const bool neu = m_modell->HatNeueZeile() && zeile == m_modell->rowCount() - 1;
+        if (!neu && zeile >= m_modell->Tabelle().RecordCount())
+            return; // the empty row after the last holds nothing to delete
+        const QString frage = Format(Uebersetzt(2801, QStringLiteral("Zeile %d löschen?")), {zeile + 1});
+        if (neu || dialoge().FrageJaNein(frage) == Antwort::Ja)
+            m_modell->LoescheZeile(zeile);
+    }
+    QTableView* m_grid;
+    bool m_neueZeilen;
+    Tabellenmodell* m_modell = nullptr;
+};
+} // namespace
+
+void TastenWieTabellenkalkulation(QTableView* grid, bool neueZeilen)
+{
+    grid->setProperty(Feldeditor::tabellenkalkulation, true);
+    grid->setTabKeyNavigation(false); // Tab is ours, and stays in the grid
+    grid->setEditTriggers(grid->editTriggers() | QAbstractItemView::AnyKeyPressed);
+    grid->installEventFilter(new Tabellentasten(grid, neueZeilen));
+}
 
 void OffeneZellenUebernehmen(QWidget* fenster)
 {
@@ -268,7 +387,8 @@ void BindeAuswahl(QTableView* grid, Tabellenmodell& modell)
             return;
         const int zeile = tabelle.RecNo() - 1;
         const QModelIndex aktuell = grid->currentIndex();
-        if (zeile < 0 || aktuell.row() == zeile)
+        // the line after the last row is where a new row is typed: the table has no row to follow
+        if (zeile < 0 || aktuell.row() == zeile || aktuell.row() >= tabelle.RecordCount())
             return;
         grid->setCurrentIndex(modell.index(zeile, std::max(0, aktuell.column())));
     };
@@ -278,6 +398,11 @@ void BindeAuswahl(QTableView* grid, Tabellenmodell& modell)
                      [grid, &modell, &tabelle](const QModelIndex& index, const QModelIndex& vorher) {
                          const int neueZeile = modell.rowCount() - 1;
                          if (modell.HatNeueZeile() && vorher.row() == neueZeile && index.row() != neueZeile) {
+                             // an empty new row that is left goes away; a typed one is taken
+                             if (!modell.NeueZeileGetippt()) {
+                                 modell.NeueZeileVerwerfen();
+                                 return;
+                             }
                              if (!modell.NeueZeileUebernehmen())
                                  QMetaObject::invokeMethod(grid, [grid, vorher] { grid->setCurrentIndex(vorher); },
                                                            Qt::QueuedConnection);

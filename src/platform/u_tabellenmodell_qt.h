@@ -55,6 +55,10 @@ private:
 // Keeps the grid's current row and the table's cursor together, both ways; the grid's editors
 // take no more characters than a text field holds.
 void BindeAuswahl(QTableView* grid, Tabellenmodell& modell);
+// Keys as in a spreadsheet for a grid over a Tabellenmodell: Tab and Return go to the next editable cell, from the last column to
+// the first of the next row, and past the last row into a new row when neueZeilen (Shift+Tab goes
+// back); Ctrl+Del deletes the current row once the user said Yes to "Zeile %d löschen?".
+void TastenWieTabellenkalkulation(QTableView* grid, bool neueZeilen);
 // Takes every cell edit still open in a bound grid under fenster into its table, as Return would,
 // and a new row with typed cells as leaving it would.
 void OffeneZellenUebernehmen(QWidget* fenster);

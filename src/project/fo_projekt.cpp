@@ -46,6 +46,11 @@ Tfrm_projekt::Tfrm_projekt(QWidget* eltern) : Dokumentfenster(eltern)
     });
 
     m_projekt.ZustandAnzeigen = [this] { zeigeZustand(); };
+    // the editors' captions name the project's file
+    connect(this, &Dokumentfenster::zustandGeaendert, this, [this] {
+        for (Dokumentfenster* editor : Abhaengige())
+            editor->TexteSetzen();
+    });
     m_projekt.KnoepfeAktualisieren = [this] { KnoepfeAktualisieren(); };
     zeigeZustand();
     zeigeProjektdaten();
@@ -121,20 +126,24 @@ void Tfrm_projekt::zeigeZustand()
     setzeGeaendert(m_projekt.Geaendert());
 }
 
-void Tfrm_projekt::Laden(const QString& pfad)
+bool Tfrm_projekt::Laden(const QString& pfad)
 {
+    bool gelesen = false;
     try {
-        m_projekt.Laden(pfad);
+        gelesen = m_projekt.Laden(pfad);
     } catch (...) {
         zeigeProjektdaten();
         throw;
     }
+    if (!gelesen)
+        return false;
     zeigeProjektdaten();
     m_grundriss.ErstenPunktVergessen();
     GrundrissNeuzeichnen();
+    return true;
 }
 
-bool Tfrm_projekt::SpeichernUnter(const QString& pfad)
+bool Tfrm_projekt::DateiSchreiben(const QString& pfad)
 {
     if (!DarfUeberschreiben(pfad, Ueberschreibfrage(pfad)))
         return false;
@@ -160,6 +169,29 @@ void Tfrm_projekt::closeEvent(QCloseEvent* e)
         m_schliesst = true;
         Q_EMIT ansichtGewechselt();
     }
+}
+
+void Tfrm_projekt::EditorMerken(Dokumentfenster* editor, const Variantenverweis& verweis)
+{
+    m_editoren.push_back({editor, verweis});
+}
+
+Dokumentfenster* Tfrm_projekt::EditorFuer(const Variantenverweis& verweis) const
+{
+    for (const Editor& e : m_editoren)
+        if (e.fenster && !e.fenster->Geschlossen() && e.verweis.sortierung == verweis.sortierung
+            && e.verweis.traverse == verweis.traverse && e.verweis.variante == verweis.variante)
+            return e.fenster;
+    return nullptr;
+}
+
+std::vector<Dokumentfenster*> Tfrm_projekt::Abhaengige() const
+{
+    std::vector<Dokumentfenster*> offen;
+    for (const Editor& e : m_editoren)
+        if (e.fenster && !e.fenster->Geschlossen())
+            offen.push_back(e.fenster);
+    return offen;
 }
 
 bool Tfrm_projekt::ZeigtGrundriss() const { return !m_schliesst && pcProjekt->currentWidget() == tabGrundriss; }

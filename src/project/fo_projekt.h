@@ -7,6 +7,7 @@
 #include "platform/fo_dokumentfenster.h"
 #include "project/u_grundrisswerkzeuge.h"
 #include "project/u_projektmodell.h"
+#include <QPointer>
 #include <functional>
 #include <memory>
 
@@ -29,12 +30,18 @@ public:
 
     Dokumentart Art() const override { return Dokumentart::Projekt; }
     void TexteSetzen() override;
-    void Laden(const QString& pfad) override;
+    bool Laden(const QString& pfad) override;
     // Asks "Datei %s existiert bereits." / "Überschreiben?" for an existing file; a write error
     // is shown and gives false.
-    bool SpeichernUnter(const QString& pfad) override;
+    bool DateiSchreiben(const QString& pfad) override;
 
     Projektmodell& projekt() { return m_projekt; }
+
+    // The beam editors open on this project's variants: they close before the project does, and
+    // opening a variant that has one activates it.
+    void EditorMerken(Dokumentfenster* editor, const Variantenverweis& verweis);
+    Dokumentfenster* EditorFuer(const Variantenverweis& verweis) const;
+    std::vector<Dokumentfenster*> Abhaengige() const override;
     Grundrisswerkzeuge& grundriss() { return m_grundriss; }
 
     // Whether the floor plan is the visible tab (and the window is not closing).
@@ -161,6 +168,11 @@ private:
     void baueRiggingbefehle();
     void texteRiggingbefehle();
 
+    struct Editor {
+        QPointer<Dokumentfenster> fenster;
+        Variantenverweis verweis;
+    };
+    std::vector<Editor> m_editoren;
     Projektmodell m_projekt;
     Grundrisswerkzeuge m_grundriss{m_projekt};
     std::unique_ptr<Tabellenmodell> m_traversenModell;

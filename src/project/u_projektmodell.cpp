@@ -194,9 +194,6 @@ bool Projektmodell::Laden(const QString& datei)
     DokumentLeser l(datei);
     try {
         if (l.Text() != ProjektKopf) {
-            LeeresProjekt();
-            m_dateiname = datei;
-            zustandGeaendert();
             dialoge().Meldung(Uebersetzt(1801, QStringLiteral("keine gültige Projektdatei")));
             return false;
         }

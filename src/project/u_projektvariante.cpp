@@ -1,6 +1,7 @@
 #include "project/u_projektvariante.h"
 #include "language/u_uebersetzung.h"
 #include "platform/u_dialoge.h"
+#include <QFileInfo>
 
 namespace {
 Verweisliste alsVerweise(const Nummernliste& liste)
@@ -23,7 +24,7 @@ bool Projektvariante::VarianteLaden(Balkenmodell& modell)
 {
     if (Projektmodell* p = projekt())
         return p->VarianteInEditor(m_verweis, modell);
-    dialoge().Meldung(Uebersetzt(2019, QStringLiteral("Traverse nicht gefunden.")));
+    dialoge().Meldung(Uebersetzt(2021, QStringLiteral("Projekt nicht gefunden!")));
     return false;
 }
 
@@ -31,7 +32,7 @@ bool Projektvariante::VarianteZurueckschreiben(Balkenmodell& modell, std::option
 {
     if (Projektmodell* p = projekt())
         return p->EditorInVariante(m_verweis, modell, auslastung);
-    dialoge().Meldung(Uebersetzt(2019, QStringLiteral("Traverse nicht gefunden.")));
+    dialoge().Meldung(Uebersetzt(2021, QStringLiteral("Projekt nicht gefunden!")));
     return false;
 }
 
@@ -57,4 +58,11 @@ double Projektvariante::Lagerkraft(int traverse, int variante, int lager) const
 {
     Projektmodell* p = projekt();
     return p ? p->Lagerkraft(traverse, variante, lager) : 0;
+}
+
+QString Projektvariante::Projektname() const
+{
+    const Projektmodell* p = projekt();
+    const QString datei = p ? QFileInfo(p->Dateiname()).fileName() : QString();
+    return datei.isEmpty() ? Uebersetzt(1831, QStringLiteral("&Projekt")).remove(u'&') : datei;
 }

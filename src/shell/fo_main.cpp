@@ -5,6 +5,7 @@
 #include "shell/fo_menu.h"
 #include "shell/u_anwendung_qt.h"
 #include <QCloseEvent>
+#include <algorithm>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -141,7 +142,13 @@ void Tfrm_main::ersteAnzeige()
 
 void Tfrm_main::closeEvent(QCloseEvent* ereignis)
 {
-    const std::vector<Dokumentfenster*> dokumente = m_anwendung.Dokumente();
+    // a window that depends on another is asked and closed by that one
+    std::vector<Dokumentfenster*> dokumente = m_anwendung.Dokumente();
+    std::vector<Dokumentfenster*> abhaengige;
+    for (Dokumentfenster* d : dokumente)
+        for (Dokumentfenster* a : d->Abhaengige())
+            abhaengige.push_back(a);
+    std::erase_if(dokumente, [&](Dokumentfenster* d) { return std::ranges::count(abhaengige, d) > 0; });
     for (Dokumentfenster* d : dokumente)
         if (!d->FrageSchliessen()) {
             ereignis->ignore();

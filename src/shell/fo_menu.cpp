@@ -409,8 +409,16 @@ Dokumentfenster* Tfrm_menu::OeffneDatei(Dokumentart art, const QString& pfad)
     const auto fabrik = m_fabriken.find(art);
     if (fabrik == m_fabriken.end())
         return nullptr;
+    // a file that is open already: its window, so two windows never write over each other
+    for (Dokumentfenster* offen : m_anwendung.Dokumente())
+        if (offen->ZeigtDatei(pfad)) {
+            if (m_anwendung.hauptfenster())
+                m_anwendung.hauptfenster()->Aktiviere(offen);
+            return offen;
+        }
     std::unique_ptr<Dokumentfenster> fenster(fabrik->second());
-    fenster->Laden(pfad); // a file that cannot be read leaves no window behind
+    if (!fenster->Laden(pfad)) // a file that cannot be read leaves no window behind
+        return nullptr;
     Dokumentfenster* offen = fenster.release();
     m_anwendung.zeigeDokument(offen);
     return offen;

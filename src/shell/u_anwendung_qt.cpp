@@ -1,13 +1,16 @@
 #include "shell/u_anwendung_qt.h"
 #include "language/u_qtsprache_qt.h"
+#include "language/u_uebersetzung.h"
 #include "platform/u_fehler.h"
 #include "platform/u_modifikator_qt.h"
 #include "platform/u_programm.h"
+#include "platform/u_zahlen.h"
 #include "shell/fo_main.h"
 #include "report/u_bilder.h"
 #include "shell/fo_menu.h"
 #include <QApplication>
 #include <QDialog>
+#include <QFileInfo>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMdiArea>
@@ -133,6 +136,21 @@ void Anwendung::zeigeDokument(Dokumentfenster* fenster)
     m_hauptfenster->Bereich()->setActiveSubWindow(rahmen);
     m_hauptfenster->AktualisiereMenue();
     m_menu->AktualisiereFensterbefehle();
+}
+
+void Anwendung::OeffneDateien(const QStringList& pfade)
+{
+    for (const QString& pfad : pfade) {
+        const std::optional<Dokumentart> art = DokumentartVon(pfad);
+        try {
+            if (!art)
+                throw Fehler(Format(Uebersetzt(2950, QStringLiteral("%s ist keine Datei von Kelvara VLX.")),
+                                    {QFileInfo(pfad).fileName()}));
+            m_menu->OeffneDatei(*art, pfad);
+        } catch (const Fehler& fehler) {
+            dialoge().Meldung(fehler.meldung());
+        }
+    }
 }
 
 void Anwendung::AlleFensterUebersetzen()

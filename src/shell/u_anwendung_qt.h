@@ -37,6 +37,9 @@ public:
     std::vector<Dokumentfenster*> Dokumente() const; // in the frame's order of child windows
     Dokumentfenster* aktivesDokument() const;
     void zeigeDokument(Dokumentfenster* fenster);    // puts a new window into the frame
+    // Opens each file in the window of its kind (by its extension); a file that cannot be opened
+    // is reported and the next one follows.
+    void OeffneDateien(const QStringList& pfade);
     void AlleFensterUebersetzen();
     void setzeModifikatorstufe(int stufe);           // from the keyboard hook
 

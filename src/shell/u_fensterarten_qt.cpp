@@ -7,6 +7,7 @@
 #include "project/fo_projekt.h"
 #include "project/u_projektvariante.h"
 #include "shell/fo_menu.h"
+#include "shell/fo_main.h"
 #include "shell/u_anwendung_qt.h"
 #include "truss/fo_traverse.h"
 #include "truss/fo_travbib.h"
@@ -24,11 +25,19 @@ void RegistriereFenster(Anwendung& anwendung)
     menu.registriereArt(Dokumentart::Sprache, [] { return new Tfrm_sprache; });
     menu.registriereArt(Dokumentart::Projekt, [] { return new Tfrm_projekt; });
     // A project variant opens in a beam editor that owns its link to the project.
+    // A variant open already activates its editor, so two editors never write over each other.
     Tfrm_projekt::oeffneVariante = [](Tfrm_projekt& projekt, int, int) {
+        Anwendung* anwendung = Anwendung::instanz();
+        if (Dokumentfenster* offen = projekt.EditorFuer(projekt.projekt().AktuellerVerweis())) {
+            if (anwendung->hauptfenster())
+                anwendung->hauptfenster()->Aktiviere(offen);
+            return;
+        }
         auto* verbindung = new Projektvariante(projekt.projekt(), &projekt);
         auto* editor = new Tfrm_variante(*verbindung);
         verbindung->setParent(editor);
-        Anwendung::instanz()->zeigeDokument(editor);
+        projekt.EditorMerken(editor, verbindung->Verweis());
+        anwendung->zeigeDokument(editor);
     };
     menu.registriereArt(Dokumentart::Einzelprojekt, [] { return new Tfrm_variante; });
     menu.registriereArt(Dokumentart::Traverse, [] { return new Tfrm_traverse; });

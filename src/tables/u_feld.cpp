@@ -187,10 +187,10 @@ qint32 TField::AsInteger() const
         return gerundet(*zahl, def);
     if (auto* b = std::get_if<bool>(&wert))
         return *b ? 1 : 0;
-    if (auto* text = std::get_if<QString>(&wert)) {
-        if (const auto zahl = TextZuInteger(*text))
+    if (auto* text = std::get_if<Text>(&wert)) {
+        if (const auto zahl = TextZuInteger(**text))
             return *zahl;
-        keinInteger(*text, def);
+        keinInteger(**text, def);
     }
     return 0;
 }
@@ -205,10 +205,10 @@ double TField::AsFloat() const
         return *zahl;
     if (auto* b = std::get_if<bool>(&wert))
         return *b ? 1 : 0;
-    if (auto* text = std::get_if<QString>(&wert)) {
-        if (const auto zahl = TextZuFloat(*text))
+    if (auto* text = std::get_if<Text>(&wert)) {
+        if (const auto zahl = TextZuFloat(**text))
             return *zahl;
-        keinFloat(*text, def);
+        keinFloat(**text, def);
     }
     return 0;
 }
@@ -217,8 +217,8 @@ QString TField::AsString() const
 {
     definition(m_tabelle->d->liste, m_index, m_name);
     const Wert& wert = (*m_tabelle->d).wert(m_index);
-    if (auto* text = std::get_if<QString>(&wert))
-        return *text;
+    if (auto* text = std::get_if<Text>(&wert))
+        return **text;
     if (auto* zahl = std::get_if<qint32>(&wert))
         return QString::number(*zahl);
     if (auto* zahl = std::get_if<double>(&wert))
@@ -240,10 +240,10 @@ bool TField::AsBoolean() const
         return *zahl != 0;
     if (auto* zahl = std::get_if<double>(&wert))
         return *zahl != 0;
-    if (auto* text = std::get_if<QString>(&wert)) {
+    if (auto* text = std::get_if<Text>(&wert)) {
         TFieldDef boolesch = def;
         boolesch.type = TFieldType::Boolean;
-        const Wert gelesen = ausText(boolesch, *text, DisplayValues);
+        const Wert gelesen = ausText(boolesch, **text, DisplayValues);
         return std::holds_alternative<bool>(gelesen) && std::get<bool>(gelesen);
     }
     return false;
@@ -259,8 +259,8 @@ QVariant TField::Value() const
         return *zahl;
     if (auto* b = std::get_if<bool>(&wert))
         return *b;
-    if (auto* text = std::get_if<QString>(&wert))
-        return *text;
+    if (auto* text = std::get_if<Text>(&wert))
+        return **text;
     return {};
 }
 
@@ -306,7 +306,7 @@ void TField::Clear()
 {
     const TFieldDef& def = definition(m_tabelle->d->liste, m_index, m_name);
     if (def.type == TFieldType::DataSet)
-        (*m_tabelle->d).setze(m_index, std::make_shared<Zeilen>());
+        (*m_tabelle->d).setze(m_index, Verschachtelt::neu());
     else
         (*m_tabelle->d).setze(m_index, Wert{});
 }

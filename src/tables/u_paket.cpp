@@ -3,6 +3,7 @@
 #include "platform/u_codepage.h"
 #include "platform/u_fehler.h"
 #include <QtEndian>
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -26,7 +27,7 @@ PaketSchreiber::PaketSchreiber(int spaltenzahl)
     if (spaltenzahl < 0 || spaltenzahl > 0xFFFF)
         throw Fehler(QStringLiteral("Eine Tabelle mit %1 Spalten kann nicht gespeichert werden")
                          .arg(spaltenzahl));
-    m_daten.reserve(4096);
+    m_daten.resize(4096);
     u32(magic);
     u16(1);
     u16(0);
@@ -37,16 +38,32 @@ PaketSchreiber::PaketSchreiber(int spaltenzahl)
     u16(0); // row offset
 }
 
+// The packet grows in a buffer of doubling size; only the bytes up to m_laenge are written.
+char* PaketSchreiber::platz(qsizetype anzahl)
+{
+    if (m_laenge + anzahl > m_daten.size())
+        m_daten.resize(std::max(2 * m_daten.size(), m_laenge + anzahl));
+    char* stelle = m_daten.data() + m_laenge;
+    m_laenge += anzahl;
+    return stelle;
+}
+
+void PaketSchreiber::anhaengen(const char* bytes, qsizetype anzahl)
+{
+    if (anzahl > 0)
+        std::memcpy(platz(anzahl), bytes, size_t(anzahl));
+}
+
 void PaketSchreiber::u16(quint16 wert)
 {
     const quint16 le = qToLittleEndian(wert);
-    m_daten.append(reinterpret_cast<const char*>(&le), 2);
+    anhaengen(reinterpret_cast<const char*>(&le), 2);
 }
 
 void PaketSchreiber::u32(quint32 wert)
 {
     const quint32 le = qToLittleEndian(wert);
-    m_daten.append(reinterpret_cast<const char*>(&le), 4);
+    anhaengen(reinterpret_cast<const char*>(&le), 4);
 }
 
 void PaketSchreiber::name(const QString& name)
@@ -54,8 +71,8 @@ void PaketSchreiber::name(const QString& name)
     const QByteArray bytes = ZuCodepage(name);
     if (bytes.size() > 255)
         throw Fehler(QStringLiteral("Der Name '%1' ist zu lang für ein Tabellenpaket").arg(name));
-    m_daten.append(char(bytes.size()));
-    m_daten.append(bytes);
+    *platz(1) = char(bytes.size());
+    anhaengen(bytes.constData(), bytes.size());
 }
 
 void PaketSchreiber::Spalte(const QString& spaltenname, quint32 typ, quint16 attribute)
@@ -65,14 +82,14 @@ void PaketSchreiber::Spalte(const QString& spaltenname, quint32 typ, quint16 att
     u16(attribute);
     if (istStrukturiert(typ))
         qToLittleEndian<quint16>(2, m_daten.data() + 4);
-    m_liste = m_daten.size();
+    m_liste = m_laenge;
     m_parameter = 0;
     u16(0);
 }
 
 void PaketSchreiber::Tabellenparameter()
 {
-    m_liste = m_daten.size();
+    m_liste = m_laenge;
     m_parameter = 0;
     u16(0);
 }
@@ -83,8 +100,8 @@ void PaketSchreiber::ParameterText(const QString& parametername, const QString& 
     name(parametername);
     u32(Typ::Text2);
     u16(quint16(bytes.size() + 1));
-    m_daten.append(bytes);
-    m_daten.append('\0');
+    anhaengen(bytes.constData(), bytes.size());
+    *platz(1) = '\0';
     ++m_parameter;
 }
 
@@ -124,8 +141,8 @@ void PaketSchreiber::ParameterlisteEnde()
 
 void PaketSchreiber::zeilenOffsetSetzen()
 {
-    if (m_daten.size() <= 0xFFFF) {
-        qToLittleEndian<quint16>(quint16(m_daten.size()), m_daten.data() + 22);
+    if (m_laenge <= 0xFFFF) {
+        qToLittleEndian<quint16>(quint16(m_laenge), m_daten.data() + 22);
         qToLittleEndian<quint32>(3, m_daten.data() + 18);
     }
 }
@@ -138,15 +155,15 @@ void PaketSchreiber::Zeile(quint8 status, int spalten, bool oben)
     }
     if (oben)
         ++m_zeilenOben;
-    m_daten.append(char(status));
-    m_bitmap = m_daten.size();
-    m_daten.append((spalten + 3) / 4, '\0');
+    *platz(1) = char(status);
+    m_bitmap = m_laenge;
+    std::memset(platz((spalten + 3) / 4), 0, size_t((spalten + 3) / 4));
 }
 
 void PaketSchreiber::bit(int spalte, int verschiebung)
 {
-    m_daten[m_bitmap + spalte / 4] =
-        char(quint8(m_daten[m_bitmap + spalte / 4]) | (1u << (2 * (spalte % 4) + verschiebung)));
+    char& bits = m_daten.data()[m_bitmap + spalte / 4];
+    bits = char(quint8(bits) | (1u << (2 * (spalte % 4) + verschiebung)));
 }
 
 void PaketSchreiber::Null(int spalte) { bit(spalte, 0); }
@@ -162,7 +179,7 @@ void PaketSchreiber::Float(double wert)
     quint64 bits;
     std::memcpy(&bits, &wert, sizeof bits);
     const quint64 le = qToLittleEndian(bits);
-    m_daten.append(reinterpret_cast<const char*>(&le), 8);
+    anhaengen(reinterpret_cast<const char*>(&le), 8);
 }
 
 void PaketSchreiber::Boolean(bool wert) { u16(wert ? 1 : 0); }
@@ -171,25 +188,25 @@ void PaketSchreiber::Text(const QByteArray& bytes, int laengenbytes)
 {
     if (bytes.isEmpty()) {
         if (laengenbytes == 1)
-            m_daten.append(char(1));
+            *platz(1) = char(1);
         else
             u16(1);
-        m_daten.append('\0');
+        *platz(1) = '\0';
         return;
     }
     // A text never exceeds what its length prefix can count.
     const qsizetype laenge = std::min<qsizetype>(bytes.size(), laengenbytes == 1 ? 0xFF : 0xFFFF);
     if (laengenbytes == 1)
-        m_daten.append(char(laenge));
+        *platz(1) = char(laenge);
     else
         u16(quint16(laenge));
-    m_daten.append(bytes.constData(), laenge);
+    anhaengen(bytes.constData(), laenge);
 }
 
 void PaketSchreiber::Memo(const QByteArray& bytes)
 {
     u32(quint32(bytes.size()));
-    m_daten.append(bytes);
+    anhaengen(bytes.constData(), bytes.size());
 }
 
 void PaketSchreiber::Zeilenzahl(qint32 anzahl) { u32(quint32(anzahl)); }
@@ -199,6 +216,7 @@ QByteArray PaketSchreiber::Fertig()
     if (!m_zeilenBegonnen)
         zeilenOffsetSetzen();
     qToLittleEndian<quint32>(m_zeilenOben, m_daten.data() + 14);
+    m_daten.truncate(m_laenge);
     return std::move(m_daten);
 }
 
@@ -301,15 +319,15 @@ void schreibeZeilen(PaketSchreiber& schreiber, const Ebene& ebene, const Zeilen&
                     schreiber.Null(i);
                 break;
             case TFieldType::String:
-                if (auto* text = std::get_if<QString>(&wert))
-                    schreiber.Text(ZuCodepage(*text), ebene.felder[i].size <= 254 ? 1 : 2);
+                if (auto* text = std::get_if<Text>(&wert))
+                    schreiber.Text(ZuCodepage(**text), ebene.felder[i].size <= 254 ? 1 : 2);
                 else
                     schreiber.Null(i);
                 break;
             case TFieldType::Memo: {
-                auto* text = std::get_if<QString>(&wert);
-                if (text && !text->isEmpty())
-                    schreiber.Memo(ZuCodepage(*text));
+                auto* text = std::get_if<Text>(&wert);
+                if (text && !(*text)->isEmpty())
+                    schreiber.Memo(ZuCodepage(**text));
                 else
                     schreiber.Null(i);
                 break;

@@ -71,12 +71,15 @@ public:
     QByteArray Fertig(); // sets the row offset and the row count
 
 private:
+    char* platz(qsizetype anzahl); // room for that many bytes at the end
+    void anhaengen(const char* bytes, qsizetype anzahl);
     void name(const QString& name);
     void u16(quint16 wert);
     void u32(quint32 wert);
     void zeilenOffsetSetzen();
     void bit(int spalte, int verschiebung);
     QByteArray m_daten;
+    qsizetype m_laenge = 0;   // bytes written; m_daten holds room beyond them
     qsizetype m_liste = -1;   // offset of the open parameter list's count
     quint16 m_parameter = 0;  // parameters in it
     qsizetype m_bitmap = -1;  // offset of the current row's bitmap

@@ -6,6 +6,7 @@
 #include "tables/u_paket.h"
 #include <QSet>
 #include <QtEndian>
+#include <algorithm>
 #include <cstring>
 #include <optional>
 #include <unordered_map>
@@ -160,6 +161,9 @@ public:
         // Every row takes at least one byte.
         if (zeilenzahl > quint32(m_bytes.rest()))
             Paketfehler(QStringLiteral("Ungültige Zeilenzahl %1").arg(zeilenzahl));
+        // Room for the rows the packet can hold: each takes its status and bitmap at least.
+        const qsizetype mindestens = 1 + (qsizetype(oben.spalten.size()) + 3) / 4;
+        oben.zeilen.reserve(std::min<std::size_t>(zeilenzahl, std::size_t(m_bytes.rest() / mindestens)));
         for (quint32 i = 0; i < zeilenzahl; ++i)
             lieseZeile(oben);
         if (m_bytes.rest() != 0)
@@ -167,6 +171,7 @@ public:
                 QStringLiteral("Nach den Zeilen folgen %1 weitere Bytes").arg(m_bytes.rest()));
 
         aufloesen(oben, true);
+        daten.zeilen->reserve(oben.zeilen.size());
         for (RohZeile& zeile : oben.zeilen)
             if (istAktuell(zeile))
                 daten.zeilen->push_back(baue(oben, zeile));
@@ -567,7 +572,7 @@ private:
         Zeile zeile = std::move(roh.zeile);
         for (size_t k = 0; k < tabelle.kinder.size(); ++k) {
             Tabelle& kind = *tabelle.kinder[k];
-            auto kinder = std::make_shared<Zeilen>();
+            auto kinder = Verschachtelt::neu();
             const int feld = tabelle.kindFelder[k];
             const int von = roh.unveraendert.empty() ? -1 : roh.unveraendert[feld];
             for (int index : (von >= 0 ? tabelle.zeilen[von] : roh).kinder[k])

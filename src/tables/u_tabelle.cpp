@@ -6,6 +6,7 @@
 #include <QSet>
 #include <QtEndian>
 #include <algorithm>
+#include <utility>
 
 namespace {
 bool gleicheDefs(const std::vector<TFieldDef>& a, const std::vector<TFieldDef>& b)
@@ -367,11 +368,20 @@ void TBClientDataSet::Post()
             && d->liste[f].type != TFieldType::DataSet && istNull(d->puffer.werte[stelle]))
             throw Fehler(QStringLiteral("Feld '%1' muß einen Wert haben").arg(d->liste[f].name));
     }
-    Zeile zeile = d->puffer;
-    if (neu && ebene.autoincFeld >= 0)
-        zeile.werte[ebene.autoincFeld] = ebene.naechsterAutoinc;
+    // The buffer is checked in place and then moved; a failed check leaves it as it was.
     const int alt = neu ? -1 : d->reihenfolge[d->cursor];
-    d->pruefeEindeutig(zeile, alt);
+    const int autoinc = neu ? ebene.autoincFeld : -1;
+    Wert vorher;
+    if (autoinc >= 0)
+        vorher = std::exchange(d->puffer.werte[autoinc], ebene.naechsterAutoinc);
+    try {
+        d->pruefeEindeutig(d->puffer, alt);
+    } catch (...) {
+        if (autoinc >= 0)
+            d->puffer.werte[autoinc] = std::move(vorher);
+        throw;
+    }
+    Zeile zeile = std::move(d->puffer);
 
     int index = alt;
     if (neu) {
@@ -561,8 +571,8 @@ void KopiereZeilen(TBClientDataSet& quelle, TBClientDataSet& ziel)
                 continue; // the target numbers its rows itself
             if (von.DataType() == TFieldType::DataSet && nach.DataType() == TFieldType::DataSet) {
                 const auto* kinder = std::get_if<Verschachtelt>(&quelle.d->wert(i));
-                ziel.d->setze(i, std::make_shared<Zeilen>(
-                                     kinder && *kinder ? kopiereZeilen(**kinder) : Zeilen()));
+                ziel.d->setze(i, Verschachtelt::neu(kinder && *kinder ? kopiereZeilen(**kinder)
+                                                                     : Zeilen()));
             } else {
                 nach.SetValue(von.Value());
             }

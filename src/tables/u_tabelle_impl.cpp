@@ -21,12 +21,12 @@ int vergleicheWerte(const Wert& a, const Wert& b)
             return *b ? 1.0 : 0.0;
         return 0.0;
     };
-    if (auto* ta = std::get_if<QString>(&a)) {
-        if (auto* tb = std::get_if<QString>(&b))
-            return ta->compare(*tb);
+    if (auto* ta = std::get_if<Text>(&a)) {
+        if (auto* tb = std::get_if<Text>(&b))
+            return (*ta)->compare(**tb);
         return 1;
     }
-    if (std::holds_alternative<QString>(b))
+    if (std::holds_alternative<Text>(b))
         return -1;
     const double x = zahl(a);
     const double y = zahl(b);
@@ -287,7 +287,7 @@ void TBClientDataSet::Impl::pruefeEindeutig(const Zeile& zeile, int ausser) cons
 // ---------------------------------------------------------------------------------------------
 // Current row
 
-const std::vector<Wert>* TBClientDataSet::Impl::aktuelleWerte() const
+const Werte* TBClientDataSet::Impl::aktuelleWerte() const
 {
     if (kontextWerte)
         return kontextWerte;
@@ -335,7 +335,7 @@ void TBClientDataSet::Impl::setze(int feld, Wert neu)
     zeile_geaendert();
 }
 
-void TBClientDataSet::Impl::berechneFuer(const std::vector<Wert>& werte, std::vector<Wert>& ziel)
+void TBClientDataSet::Impl::berechneFuer(const Werte& werte, std::vector<Wert>& ziel)
 {
     ziel.assign(size_t(anzahlBerechnet), Wert{});
     if (!q.OnCalcFields || anzahlBerechnet == 0)

@@ -30,7 +30,7 @@ struct TBClientDataSet::Impl {
     Zeile puffer;                 // the row being edited or inserted
     std::vector<Wert> calc;       // calculated values of the current row
     // Row read instead of the current one (calculation hook, grids)
-    const std::vector<Wert>* kontextWerte = nullptr;
+    const Werte* kontextWerte = nullptr;
     std::vector<Wert>* kontextCalc = nullptr;
 
     // Detail binding
@@ -38,7 +38,7 @@ struct TBClientDataSet::Impl {
     QString masterFeldname;
     int masterFeld = -1;
     std::vector<TBClientDataSet*> details;
-    Verschachtelt leer = std::make_shared<Zeilen>(); // shown while the master has no row
+    Verschachtelt leer = Verschachtelt::neu(); // shown while the master has no row
 
     // Ordering
     QString indexFeldnamen;
@@ -68,11 +68,11 @@ struct TBClientDataSet::Impl {
     void pruefeEindeutig(const Zeile& zeile, int ausser) const;
 
     // Current row
-    const std::vector<Wert>* aktuelleWerte() const;
+    const Werte* aktuelleWerte() const;
     const Wert& wert(int feld) const;
     void setze(int feld, Wert neu);
     void berechne();
-    void berechneFuer(const std::vector<Wert>& werte, std::vector<Wert>& ziel);
+    void berechneFuer(const Werte& werte, std::vector<Wert>& ziel);
     void bewege(int position, bool amAnfang, bool amEnde);
     // Runs lesen with the fields reading row nummer of the ordering, its calculated fields
     // computed; an empty result for a number outside the rows.

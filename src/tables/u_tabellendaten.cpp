@@ -14,7 +14,7 @@ Zeile Ebene::neueZeile() const
     zeile.werte.resize(felder.size());
     for (size_t i = 0; i < felder.size(); ++i)
         if (kindIndex[i] >= 0)
-            zeile.werte[i] = std::make_shared<Zeilen>();
+            zeile.werte[i] = Verschachtelt::neu();
     return zeile;
 }
 
@@ -44,6 +44,6 @@ Zeilen kopiereZeilen(const Zeilen& zeilen)
     for (Zeile& zeile : kopie)
         for (Wert& wert : zeile.werte)
             if (auto* kinder = std::get_if<Verschachtelt>(&wert))
-                *kinder = std::make_shared<Zeilen>(kopiereZeilen(**kinder));
+                *kinder = Verschachtelt::neu(kopiereZeilen(**kinder));
     return kopie;
 }

@@ -1,23 +1,79 @@
 #pragma once
 // The rows of a table and the structure they follow, shared by a master table and its details.
 //
-// A value is a small variant: null, integer, float, boolean, text, or (in a nested-table field)
-// the nested rows of the row. Numbers live inside the value, so a row costs one allocation for
-// its value vector; each nested-table field of a row owns its own row list.
+// A value is a small variant of 16 bytes: null, integer, float, boolean, text, or (in a
+// nested-table field) the nested rows of the row. Numbers live inside the value, texts and
+// nested rows behind one shared pointer. A row keeps up to three values inside itself, so a row
+// of a narrow numeric table (the section forces of a load case) costs no allocation of its own.
 #include "tables/u_tabelle.h"
+#include <QExplicitlySharedDataPointer>
+#include <QSharedData>
 #include <QString>
+#include <QVarLengthArray>
 #include <memory>
 #include <variant>
 #include <vector>
 
 struct Zeile;
 using Zeilen = std::vector<Zeile>;
-using Verschachtelt = std::shared_ptr<Zeilen>;
-using Wert = std::variant<std::monostate, qint32, double, bool, QString, Verschachtelt>;
+
+// A text value: an unchanging QString shared by every copy of the value.
+class Text {
+public:
+    Text(const QString& text) : d(new Block{{}, text}) {} // a QString is stored as a Text
+    const QString& operator*() const { return d->text; }
+    const QString* operator->() const { return &d->text; }
+
+private:
+    struct Block : QSharedData {
+        QString text;
+    };
+    QExplicitlySharedDataPointer<Block> d;
+};
+
+// The rows of a nested-table value, shared by the value and the detail tables showing them.
+class Verschachtelt {
+public:
+    Verschachtelt() = default; // no row list
+    static Verschachtelt neu(Zeilen zeilen = {});
+    Verschachtelt(const Verschachtelt&) = default;
+    Verschachtelt(Verschachtelt&&) noexcept = default;
+    Verschachtelt& operator=(const Verschachtelt&) = default;
+    Verschachtelt& operator=(Verschachtelt&&) noexcept = default;
+    ~Verschachtelt();
+
+    Zeilen& operator*() const;
+    Zeilen* operator->() const { return &**this; }
+    explicit operator bool() const { return bool(d); }
+    bool operator==(const Verschachtelt& andere) const { return d == andere.d; }
+
+private:
+    struct Block;
+    QExplicitlySharedDataPointer<Block> d;
+};
+
+using Wert = std::variant<std::monostate, qint32, double, bool, Text, Verschachtelt>;
+using Werte = QVarLengthArray<Wert, 3>;
 
 struct Zeile {
-    std::vector<Wert> werte; // one per stored field of the level
+    Werte werte; // one per stored field of the level
 };
+
+struct Verschachtelt::Block : QSharedData {
+    Zeilen zeilen;
+};
+
+inline Verschachtelt Verschachtelt::neu(Zeilen zeilen)
+{
+    Verschachtelt v;
+    v.d = new Block;
+    v.d->zeilen = std::move(zeilen);
+    return v;
+}
+
+inline Verschachtelt::~Verschachtelt() = default;
+
+inline Zeilen& Verschachtelt::operator*() const { return d->zeilen; }
 
 inline bool istNull(const Wert& wert) { return std::holds_alternative<std::monostate>(wert); }
 
@@ -44,5 +100,5 @@ Zeilen kopiereZeilen(const Zeilen& zeilen);
 
 struct TTabellenDaten {
     std::unique_ptr<Ebene> ebene;
-    Verschachtelt zeilen = std::make_shared<Zeilen>();
+    Verschachtelt zeilen = Verschachtelt::neu();
 };

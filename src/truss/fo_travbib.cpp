@@ -15,11 +15,13 @@ namespace {
 struct Spalte {
     const char* titel;
     int breite;
+    int id;
 };
-// In field order; the ids 1620 … 1629 follow it.
+// In field order.
 const Spalte spalten[] = {
-    {"Nr.", 28},         {"Hersteller", 111}, {"Name", 125},     {"Bearbeiter", 109}, {"Eigenlast [N/m]", 95},
-    {"Querkraft [N]", 95}, {"Biegemoment [Nm]", 117}, {"Höhe [m]", 56}, {"Breite [m]", 62}, {"Gurtzahl", 54},
+    {"Nr.", 28, 1620},         {"Hersteller", 111, 1621}, {"Name", 125, 1622},     {"Bearbeiter", 109, 1623},
+    {"Eigenlast [N/m]", 95, 1624}, {"Querkraft [N]", 95, 1625}, {"Biegemoment [Nm]", 117, 1626},
+    {"Höhe [m]", 56, 1627}, {"Breite [m]", 62, 1628}, {"Gurtzahl", 54, 1629}, {"EI [kNm²]", 80, 2872},
 };
 
 QPushButton* knopf(QWidget* eltern, const char* name, const QString& text)
@@ -97,7 +99,7 @@ void Tfrm_travbib::TexteSetzen()
     UebersetzeControl(btnAbort, 8);
     UebersetzeControl(btnClose, 9);
     for (int i = 0; i < int(std::size(spalten)); ++i)
-        UebersetzeSpalte(*m_modell, i, 1620 + i);
+        UebersetzeSpalte(*m_modell, i, spalten[i].id);
 }
 
 void Tfrm_travbib::showEvent(QShowEvent* ereignis)

@@ -322,16 +322,18 @@ void Tfrm_traverse::vorschlagUebernehmen(QLabel* vorschlag, QLineEdit* ziel, boo
     zeigeEntwurf();
 }
 
-void Tfrm_traverse::Laden(const QString& pfad)
+bool Tfrm_traverse::Laden(const QString& pfad)
 {
-    TraverseLaden(m_entwurf, pfad); // a file that cannot be read throws and changes nothing
+    if (!TraverseLaden(m_entwurf, pfad)) // a file that cannot be read changes nothing
+        return false;
     zeigeEntwurf();
     zeigeSichtbarkeit();
     setzeDateiname(pfad);
     setzeGeaendert(false);
+    return true;
 }
 
-bool Tfrm_traverse::SpeichernUnter(const QString& pfad)
+bool Tfrm_traverse::DateiSchreiben(const QString& pfad)
 {
     if (!DarfUeberschreiben(pfad, Ueberschreibfrage(pfad)))
         return false;
@@ -353,6 +355,7 @@ void Tfrm_traverse::btnInsertClick()
     const Traverseneingaben& e = m_entwurf.eingaben;
     bibliothek->Bibliothek().InBibliothek(
         TraversenfensterEintrag(e.edtHersteller, e.edtName, e.edtBearbeiter, e.edtEigenlast, e.edtQuerkraft,
-                                e.edtBiegemoment, e.edtHoehe, e.edtBreite, e.udGurte, e.cbHoriDiga),
+                                e.edtBiegemoment, e.edtHoehe, e.edtBreite, e.udGurte, e.cbHoriDiga,
+                                m_entwurf.kennwerte().I_v),
         Traversenbibliothek::ExistiertMuster());
 }

@@ -27,8 +27,8 @@ public:
 
     Dokumentart Art() const override { return Dokumentart::Traverse; }
     void TexteSetzen() override;
-    void Laden(const QString& pfad) override;
-    bool SpeichernUnter(const QString& pfad) override;
+    bool Laden(const QString& pfad) override;
+    bool DateiSchreiben(const QString& pfad) override;
     void Drucken() override;
 
     // The design as the window shows it (the report reads it together with the captions).

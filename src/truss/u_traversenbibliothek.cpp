@@ -6,6 +6,7 @@
 #include "tables/u_stream.h"
 #include <QDir>
 #include <QFileInfo>
+#include <cmath>
 
 namespace {
 
@@ -17,6 +18,40 @@ const QStringList& felder()
         QStringLiteral("Biegemoment"), QStringLiteral("Höhe"),      QStringLiteral("Breite"),
         QStringLiteral("Gurtzahl")};
     return namen;
+}
+
+// A library written before the bending stiffness was kept gets the empty last field "EI". The
+// rows keep their numbers: a number left free by a deleted row is drawn and given back.
+void ergaenzeSteifigkeit(TBClientDataSet& tabelle, const std::function<void()>& neu)
+{
+    if (tabelle.FindField(QStringLiteral("EI")))
+        return;
+    TBClientDataSet alt;
+    alt.AusPaket(tabelle.Paket());
+    alt.SetIndexFieldNames(QStringLiteral("Nummer"));
+    const qint32 naechste = alt.AutoIncValue();
+    const auto nachPost = std::move(tabelle.AfterPost), nachDelete = std::move(tabelle.AfterDelete);
+    tabelle.AfterPost = tabelle.AfterDelete = nullptr;
+    neu();
+    auto ueberspringeBis = [&tabelle](qint32 nummer) {
+        while (tabelle.AutoIncValue() < nummer) {
+            tabelle.Append();
+            for (const char* name : {"Hersteller", "Name", "Bearbeiter"})
+                tabelle.FieldByName(QString::fromLatin1(name)).SetAsString(QStringLiteral("-"));
+            tabelle.Post();
+            tabelle.Delete();
+        }
+    };
+    for (alt.First(); !alt.Eof(); alt.Next()) {
+        ueberspringeBis(alt.FieldByName(QStringLiteral("Nummer")).AsInteger());
+        tabelle.Append();
+        for (int i = 1; i < alt.FieldCount(); ++i)
+            tabelle.Fields(i).SetValue(alt.Fields(i).Value());
+        tabelle.Post();
+    }
+    ueberspringeBis(naechste);
+    tabelle.AfterPost = nachPost;
+    tabelle.AfterDelete = nachDelete;
 }
 
 void setzeZahl(TField& feld, const QVariant& wert)
@@ -96,13 +131,21 @@ BibliotheksEintrag TraversenfensterEintrag(const QString& hersteller, const QStr
                                            const QString& bearbeiter, const QString& eigenlast,
                                            const QString& querkraft, const QString& biegemoment,
                                            const QString& hoeheMm, const QString& breiteMm,
-                                           qint32 gurtzahl, bool horizontaleDiagonalen)
+                                           qint32 gurtzahl, bool horizontaleDiagonalen,
+                                           double traegheitVertikal)
 {
     BibliotheksEintrag e{hersteller, name, bearbeiter, eigenlast, querkraft, biegemoment};
     e.hoehe = TextZuFloat(hoeheMm).value_or(0) / 1000;
     e.breite = gurtzahl > 2 && horizontaleDiagonalen ? TextZuFloat(breiteMm).value_or(0) / 1000 : 0;
     e.gurtzahl = gurtzahl;
+    if (traegheitVertikal > 0 && std::isfinite(traegheitVertikal))
+        e.ei = BiegesteifigkeitAusTraegheit(traegheitVertikal);
     return e;
+}
+
+double BiegesteifigkeitAusTraegheit(double traegheitMm4)
+{
+    return AluElastizitaetsmodul * traegheitMm4 * 1e-9; // N/mm² · mm⁴ = N·mm² = 1e-9 kN·m²
 }
 
 Traversenbibliothek::Traversenbibliothek()
@@ -129,6 +172,7 @@ void Traversenbibliothek::BibliothekLaden(const QString& programmverzeichnis)
     LadeBibliothek(m_datei, Kopf(), felder(),
                    Uebersetzt(1601, QStringLiteral("keine gültige Traversenbibliothek")), cds_travbib,
                    [this] { BibliothekNeu(); });
+    ergaenzeSteifigkeit(cds_travbib, [this] { BibliothekNeu(); });
     cds_travbib.SetIndexFieldNames(QStringLiteral("Nummer"));
     setzeAnzeigeformate();
 }
@@ -139,6 +183,7 @@ bool Traversenbibliothek::BibliothekLesen(const QString& datei)
         dialoge().Meldung(Uebersetzt(1601, QStringLiteral("keine gültige Traversenbibliothek")));
         return false;
     }
+    ergaenzeSteifigkeit(cds_travbib, [this] { BibliothekNeu(); });
     cds_travbib.SetIndexFieldNames(QStringLiteral("Nummer"));
     setzeAnzeigeformate();
     return true;
@@ -162,6 +207,7 @@ void Traversenbibliothek::BibliothekNeu()
         zahl(QStringLiteral("Höhe")),
         zahl(QStringLiteral("Breite")),
         TFieldDef{QStringLiteral("Gurtzahl"), TFieldType::Integer, 0, false, false, {}},
+        zahl(QStringLiteral("EI")),
     };
     cds_travbib.CreateDataSet();
     cds_travbib.SetIndexFieldNames(QStringLiteral("Nummer"));
@@ -172,6 +218,7 @@ void Traversenbibliothek::setzeAnzeigeformate()
 {
     for (const char* name : {"Eigenlast", "Querkraft", "Biegemoment"})
         cds_travbib.FieldByName(QString::fromLatin1(name)).DisplayFormat = QStringLiteral("### ### ##0.00");
+    cds_travbib.FieldByName(QStringLiteral("EI")).DisplayFormat = QStringLiteral("### ### ##0.0");
     for (const QString& name : {QStringLiteral("Höhe"), QStringLiteral("Breite")})
         cds_travbib.FieldByName(name).DisplayFormat = QStringLiteral("0.000");
 }
@@ -201,6 +248,7 @@ bool Traversenbibliothek::InBibliothek(const BibliotheksEintrag& eintrag, const 
         t.FieldByName(QStringLiteral("Höhe")).SetAsFloat(eintrag.hoehe);
         t.FieldByName(QStringLiteral("Breite")).SetAsFloat(eintrag.breite);
         t.FieldByName(QStringLiteral("Gurtzahl")).SetAsInteger(eintrag.gurtzahl);
+        setzeZahl(t.FieldByName(QStringLiteral("EI")), eintrag.ei);
         t.Post();
     } catch (const Fehler& fehler) {
         t.Cancel();

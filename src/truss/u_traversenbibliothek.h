@@ -39,15 +39,23 @@ struct BibliotheksEintrag {
     double hoehe = 0;  // m
     double breite = 0; // m
     qint32 gurtzahl = 0;
+    QVariant ei; // bending stiffness in kN·m²; none when unknown
 };
 
+// Bending stiffness of an aluminium truss: E = 70 000 N/mm² for the alloys of the truss design.
+constexpr double AluElastizitaetsmodul = 70000; // N/mm²
+// EI in kN·m² of a truss whose second moment is in mm⁴.
+double BiegesteifigkeitAusTraegheit(double traegheitMm4);
+
 // The values of the truss window: the three numbers as typed (field text), height and width from
-// mm to m; the width only for 3 or 4 chords with horizontal diagonals, else 0.
+// mm to m; the width only for 3 or 4 chords with horizontal diagonals, else 0; EI from the
+// vertical second moment of the last calculation (none when it is not above 0).
 BibliotheksEintrag TraversenfensterEintrag(const QString& hersteller, const QString& name,
                                            const QString& bearbeiter, const QString& eigenlast,
                                            const QString& querkraft, const QString& biegemoment,
                                            const QString& hoeheMm, const QString& breiteMm,
-                                           qint32 gurtzahl, bool horizontaleDiagonalen);
+                                           qint32 gurtzahl, bool horizontaleDiagonalen,
+                                           double traegheitVertikal = 0);
 
 class Traversenbibliothek {
 public:

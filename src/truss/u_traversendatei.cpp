@@ -143,19 +143,18 @@ void WertelisteAnwenden(const TWerteliste& l, Traversenentwurf& entwurf)
 bool TraverseLaden(Traversenentwurf& entwurf, const QString& pfad)
 {
     DokumentLeser leser(pfad);
-    const bool gueltig = leser.Text() == Traversendateikopf;
-    if (gueltig) {
-        const TWerteliste liste(leser.Text());
-        WertelisteAnwenden(liste, entwurf);
-        entwurf.BerechneVerbinder();
-        entwurf.BerechneDiagonale();
-        entwurf.BerechneTraverse();
-    } else {
+    if (leser.Text() != Traversendateikopf) {
         dialoge().Meldung(Uebersetzt(2100, QStringLiteral("Keine gültige Traversendatei")));
+        return false;
     }
+    const TWerteliste liste(leser.Text());
+    WertelisteAnwenden(liste, entwurf);
+    entwurf.BerechneVerbinder();
+    entwurf.BerechneDiagonale();
+    entwurf.BerechneTraverse();
     entwurf.dateiname = pfad;
     entwurf.geaendert = false;
-    return gueltig;
+    return true;
 }
 
 void TraverseSchreiben(Traversenentwurf& entwurf, const QString& pfad)

@@ -7,6 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -168,4 +169,79 @@ TEST_F(BefehlVariante, FremdeUndFehlendeDateienGebenFehlercode)
     EXPECT_TRUE(fehlt.fehler.contains(QStringLiteral("kann nicht geöffnet werden")));
     EXPECT_EQ(lauf({}).code, 2);
     EXPECT_EQ(lauf({QStringLiteral("a.pre"), QStringLiteral("--falsch")}).code, 2);
+}
+
+TEST_F(BefehlVariante, DurchlauftraegerMitVierMotorzuegenUndDurchbiegung)
+{
+    // three equal spans of 8 m under 4 t evenly: 0,4 / 1,1 / 1,1 / 0,4 qL; EI 2000 kN·m²
+    m.traverse.laenge = 24;
+    m.traverse.eigenlast = 4000 * NproKg / 24;
+    m.travEI = 2000;
+    for (double x : {-12.0, -4.0, 4.0, 12.0})
+        fuegeLagerHinzu(m, x);
+    const QJsonObject d = rechne(false).value(QStringLiteral("durchlauftraeger")).toObject();
+    const double q = m.traverse.eigenlast, l = 8;
+    const QJsonArray lager = d.value(QStringLiteral("lager")).toArray();
+    ASSERT_EQ(lager.size(), 4);
+    const double anteil[] = {0.4, 1.1, 1.1, 0.4};
+    double summe = 0;
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(lager[i].toObject().value(QStringLiteral("Nummer")).toInt(), i + 1);
+        const double kraft = lager[i].toObject().value(QStringLiteral("Kraft")).toDouble();
+        EXPECT_NEAR(kraft, anteil[i] * q * l, 1e-6);
+        summe += kraft;
+    }
+    EXPECT_NEAR(summe, 4000 * NproKg, 1e-6);
+    EXPECT_NEAR(d.value(QStringLiteral("maxM")).toDouble(), 0.1 * q * l * l, 1e-6);
+    EXPECT_NEAR(std::fabs(d.value(QStringLiteral("maxQ")).toDouble()), 0.6 * q * l, 1e-6);
+    // the end span sags most: a simple span under q less the support moment 0,1 qL² at its
+    // inner end, w(x) = q·x(L³ − 2Lx² + x³)/24EI − 0,1qL²·x(L² − x²)/6LEI, scanned here
+    const double ei = 2000e3;
+    double wMax = 0, xMax = 0;
+    for (int i = 0; i <= 80000; ++i) {
+        const double x = l * i / 80000;
+        const double wx = q * x * (l * l * l - 2 * l * x * x + x * x * x) / (24 * ei)
+                          - 0.1 * q * l * l * x * (l * l - x * x) / (6 * l * ei);
+        if (wx > wMax) {
+            wMax = wx;
+            xMax = x;
+        }
+    }
+    const QJsonObject w = d.value(QStringLiteral("durchbiegung")).toObject();
+    EXPECT_NEAR(w.value(QStringLiteral("max")).toDouble(), wMax, 1e-9);
+    EXPECT_NEAR(std::fabs(w.value(QStringLiteral("x")).toDouble()), 12 - xMax, 1e-3);
+    EXPECT_NEAR(w.value(QStringLiteral("verhaeltnis")).toDouble(), l / w.value(QStringLiteral("max")).toDouble(), 1e-6);
+    EXPECT_TRUE(d.value(QStringLiteral("meldungen")).toArray().isEmpty());
+}
+
+TEST_F(BefehlVariante, DurchlauftraegerOhneEIUndMitZiehendemLager)
+{
+    fuegeLagerHinzu(m, -5);
+    fuegeLagerHinzu(m, 0);
+    fuegeLagerHinzu(m, 5);
+    fuegeLastHinzu(m, ArtKraft, -2.5, -2.5, 20000);
+    const QJsonObject d = rechne(false).value(QStringLiteral("durchlauftraeger")).toObject();
+    EXPECT_TRUE(d.value(QStringLiteral("durchbiegung")).isNull());
+    const QJsonArray lager = d.value(QStringLiteral("lager")).toArray();
+    ASSERT_EQ(lager.size(), 3);
+    // two spans of 5 m with g = 100 N/m and P in the middle of the first: the third support
+    // would pull 3P/32 − 0,375·g·5, so it is taken out and the rest carry as a simple span
+    // with an overhang of 5 m
+    EXPECT_EQ(lager[2].toObject().value(QStringLiteral("Kraft")).toDouble(), 0);
+    const double g = 100, p = 20000;
+    const double r2 = (p * 2.5 + g * 10 * 5) / 5; // moments about the first support
+    EXPECT_NEAR(lager[1].toObject().value(QStringLiteral("Kraft")).toDouble(), r2, 1e-6);
+    EXPECT_NEAR(lager[0].toObject().value(QStringLiteral("Kraft")).toDouble(), p + g * 10 - r2, 1e-6);
+    const QJsonArray meldungen = d.value(QStringLiteral("meldungen")).toArray();
+    ASSERT_EQ(meldungen.size(), 1);
+    EXPECT_TRUE(meldungen[0].toString().contains(QStringLiteral("3")));
+}
+
+TEST_F(BefehlVariante, DurchlauftraegerAufEinemLagerIstInstabil)
+{
+    fuegeLagerHinzu(m, 0);
+    const QJsonObject d = rechne(false).value(QStringLiteral("durchlauftraeger")).toObject();
+    EXPECT_TRUE(d.value(QStringLiteral("maxM")).isNull());
+    EXPECT_TRUE(d.value(QStringLiteral("lager")).toArray()[0].toObject().value(QStringLiteral("Kraft")).isNull());
+    EXPECT_EQ(d.value(QStringLiteral("meldungen")).toArray().size(), 1);
 }

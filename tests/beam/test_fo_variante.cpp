@@ -130,6 +130,7 @@ struct Projektattrappe : Variantenprojekt {
         }
         return true;
     }
+    QString Projektname() const override { return QStringLiteral("Festival.prp"); }
     bool VarianteZurueckschreiben(Balkenmodell& m, std::optional<double> a) override
     {
         if (!vorhanden) {
@@ -461,7 +462,7 @@ TEST(Variantenfenster, SpeichernUndWiederOeffnen)
     EXPECT_TRUE(d.allesBeantwortet());
 }
 
-TEST(Variantenfenster, FalscherKopfNimmtNichtsAberDenDateinamen)
+TEST(Variantenfenster, FalscherKopfNimmtNichtsAuchNichtDenDateinamen)
 {
     Editor e;
     Tfrm_variante& f = *e.f;
@@ -472,9 +473,13 @@ TEST(Variantenfenster, FalscherKopfNimmtNichtsAberDenDateinamen)
     fremd.close();
     SkriptDialoge d;
     d.erwarteMeldung(QStringLiteral("keine gültiges Einzelprojekt"));
-    f.Laden(datei);
-    EXPECT_EQ(f.Dateiname(), datei);
+    EXPECT_FALSE(f.Laden(datei));
+    EXPECT_TRUE(f.Dateiname().isEmpty());
     EXPECT_EQ(f.lblTravL->text(), QStringLiteral("24,00"));
+    // "Speichern" asks for a name instead of writing over the file that was not read
+    d.erwarteSpeichern(std::nullopt);
+    EXPECT_FALSE(f.SpeichernMitRueckfall());
+    EXPECT_EQ(dateiInhalt(datei), QByteArray("\x06\x05Hallo", 7));
     // a length not above 0 is refused and the truss keeps its length
     d.erwarteEingabe(QStringLiteral("-5"));
     d.erwarteMeldung(QStringLiteral("Die Länge der Traverse muss größer als 0 sein"));
@@ -614,7 +619,8 @@ TEST(Variantenfenster, ProjektvarianteSchreibtZurueckMitAuslastungNurWennBerechn
     Editor e(&p);
     Tfrm_variante& f = *e.f;
     EXPECT_EQ(p.geladen, 1);
-    EXPECT_EQ(f.windowTitle(), QStringLiteral("Variante"));
+    // the caption names the variant and its project's file
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("Variante Bühne links – Festival.prp"));
     EXPECT_EQ(f.gbVariante->title(), QStringLiteral(" Variante: "));
     EXPECT_EQ(f.lblTravL->text(), QStringLiteral("12,00"));
     EXPECT_EQ(f.edt_VName->text(), QStringLiteral("Bühne links"));

@@ -281,3 +281,34 @@ TEST(Rechnerfenster, AufEnglischTragenTitelKnoepfeUndSpaltenIhreTexte)
     EXPECT_EQ(kind<QPushButton>(f, "btnClose")->text(), QStringLiteral("&Close"));
     EXPECT_EQ(kopf(*f, 2), QStringLiteral("Distributed load [kg/m]"));
 }
+
+TEST(Rechnerfenster, MitEIBegrenztDieDurchbiegungUndMarkiertBlau)
+{
+    Umgebung u;
+    Tfrm_trav_calc f;
+    u.traverse(QStringLiteral("Alu AG"), QStringLiteral("Q30"), 100, 5000, 10000);
+    u.bibliothek.cds_travbib.Edit();
+    u.bibliothek.cds_travbib.FieldByName(QStringLiteral("EI")).SetAsFloat(500); // kN·m²
+    u.bibliothek.cds_travbib.Post();
+    ASSERT_TRUE(f.BaueTabelle(u.bibliothek.cds_travbib));
+    f.TexteSetzen();
+    f.show();
+    QCheckBox* durchbiegung = kind<QCheckBox>(&f, "cbDurchbiegung");
+    ASSERT_NE(durchbiegung, nullptr);
+    EXPECT_TRUE(durchbiegung->isVisible());
+    EXPECT_TRUE(durchbiegung->isChecked());
+    EXPECT_EQ(durchbiegung->text(), QStringLiteral("Durchbiegung L/200"));
+    // the self-weight alone reaches L/200 after 12,4 m
+    ASSERT_EQ(f.Grid()->model()->rowCount(), 13);
+    // L = 10 m: (50 − 26,04) mm · 48EI/L³ = 575 N instead of 1500 N
+    const double punkt = (0.05 - 5 * 100 * 1e4 / (384 * 5e5)) * 48 * 5e5 / 1000;
+    EXPECT_EQ(zelle(f, 9, 3), FormatFloat(QStringLiteral("### ### ##0.00"), punkt / 9.81) + u'*');
+    EXPECT_EQ(farbe(f, 9, 3), QColor(Qt::blue));
+    EXPECT_FALSE(kind<QLabel>(&f, "lblDurchbiegung")->text().isEmpty());
+    bildVon(&f, QStringLiteral("rechner_durchbiegung"));
+    // switched off: the strength values, without a mark
+    durchbiegung->click();
+    EXPECT_EQ(zelle(f, 9, 3), FormatFloat(QStringLiteral("### ### ##0.00"), 1500 / 9.81));
+    EXPECT_TRUE(kind<QLabel>(&f, "lblDurchbiegung")->text().isEmpty());
+    ohneUnerwartetes(u.skript);
+}

@@ -149,3 +149,61 @@ TEST(Spannweiten, NegativeOderNichtEndlicheBibliothekswerteGebenKeineTabelle)
     EXPECT_FALSE(k.laengen.empty());
     EXPECT_EQ(Traversenkalkulator::Ungueltigtext(), QStringLiteral("Negative oder ungültige Werte in der Bibliothek"));
 }
+
+TEST(Spannweiten, OhneEIBleibtJedeLastBeiQuerkraftUndMoment)
+{
+    KalkulatorEinstellungen e;
+    const TTravLaenge ohne(10, 100, 5000, 10000, e);
+    EXPECT_DOUBLE_EQ(ohne.Punktlast(), 1500 / 9.81);
+    for (int spalte = 2; spalte <= 6; ++spalte)
+        EXPECT_FALSE(ohne.DurchbiegungMassgebend(spalte));
+}
+
+TEST(Spannweiten, DurchbiegungLZweihundertBegrenztUndWirdMarkiert)
+{
+    KalkulatorEinstellungen e;
+    e.cmbEigenlast.waehle(1); // N
+    e.cmbGleichlast.waehle(1); // N/m
+    // L = 10 m, g = 100 N/m, EI = 500 kN·m²: the self-weight sags 5gL⁴/384EI = 26,04 mm of
+    // the 50 mm allowed
+    const double ei = 5e5, l = 10, g = 100, grenze = l / 200;
+    const double eigen = 5 * g * l * l * l * l / (384 * ei);
+    const TTravLaenge t(10, g, 5000, 10000, e, ei);
+    // central load: PL³/48EI; strength gives 1500 N
+    EXPECT_NEAR(t.Punktlast(), (grenze - eigen) * 48 * ei / (l * l * l), 1e-9);
+    EXPECT_TRUE(t.DurchbiegungMassgebend(3));
+    // distributed: 5(q + g)L⁴/384EI = L/200, strength 300 N/m
+    EXPECT_NEAR(t.Streckenlast(), 384 * ei / (5 * 200 * l * l * l) - g, 1e-9);
+    EXPECT_TRUE(t.DurchbiegungMassgebend(2));
+    // two loads at the third points: 23PL³/648EI in the middle
+    e.cmbDrittel.waehle(1);
+    EXPECT_NEAR(t.Drittelpunktlast(), (grenze - eigen) * 648 * ei / (23 * l * l * l), 1e-9);
+    // three at the quarter points, in the middle: PL³/48EI + 2 · 11PL³/768EI = 19PL³/384EI
+    e.cmbViertel.waehle(2);
+    EXPECT_NEAR(t.Viertelpunktlast(), (grenze - eigen) * 384 * ei / (19 * l * l * l), 1e-9);
+    // switched off, the strength values come back
+    e.durchbiegung = false;
+    EXPECT_DOUBLE_EQ(t.Punktlast(), 1500);
+    EXPECT_FALSE(t.DurchbiegungMassgebend(3));
+}
+
+TEST(Spannweiten, EinsteifeTraverseBleibtBeiDerFestigkeitUndDieTabelleEndetFrueherMitEI)
+{
+    KalkulatorEinstellungen e;
+    const TTravLaenge steif(10, 100, 5000, 10000, e, 1e9);
+    EXPECT_DOUBLE_EQ(steif.Punktlast(), 1500 / 9.81);
+    EXPECT_FALSE(steif.DurchbiegungMassgebend(3));
+
+    Traversenkalkulator ohne, mit;
+    ohne.BaueLaengen(beispiel());
+    Kalkulatortraverse w = beispiel();
+    w.ei = 500; // kN·m²
+    mit.BaueLaengen(w);
+    EXPECT_EQ(ohne.laengen.size(), 21u);
+    // the self-weight alone sags L/200 where 5gL³·200/384 = EI: L = 12,4 m, so 13 m is the last row
+    EXPECT_EQ(mit.laengen.size(), 13u);
+    EXPECT_TRUE(mit.Zelltext(mit.laengen[9], 3).endsWith(u'*'));
+    EXPECT_FALSE(ohne.Zelltext(ohne.laengen[9], 3).endsWith(u'*'));
+    EXPECT_FALSE(mit.Durchbiegungstext().isEmpty());
+    EXPECT_TRUE(ohne.Durchbiegungstext().isEmpty());
+}

@@ -44,6 +44,11 @@ TEST(Beispieldaten, BibliothekstraversenHabenDieWerteIhrerEigenenTraversendateie
         EXPECT_NEAR(zahl(entwurf.ergebnisse.lblValueBiegemoment), moment, 0.01) << name.toStdString();
         EXPECT_NEAR(zahl(entwurf.ergebnisse.lblValueQuerkraft), querkraft, 0.01) << name.toStdString();
         EXPECT_EQ(t.FieldByName(QStringLiteral("Gurtzahl")).AsInteger(), name.startsWith(QLatin1String("Rohr")) ? 1 : name.left(1).toInt());
+        // EI = 70 000 N/mm² · I_v, in kN·m²
+        const double iv = entwurf.kennwerte().I_v;
+        EXPECT_GT(iv, 0) << name.toStdString();
+        EXPECT_NEAR(t.FieldByName(QStringLiteral("EI")).AsFloat(), 70000 * iv * 1e-9, 1e-9 * 70000 * iv * 1e-9)
+            << name.toStdString();
     }
 }
 

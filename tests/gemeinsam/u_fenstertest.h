@@ -11,6 +11,9 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLineEdit>
+#include <QTableView>
+#include <QTest>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -60,6 +63,16 @@ W* kind(QWidget* fenster, const char* name)
     W* w = fenster->findChild<W*>(QString::fromLatin1(name));
     EXPECT_NE(w, nullptr) << name;
     return w;
+}
+
+// Types into the grid's current cell as a user does, then presses the key that leaves it.
+inline void tippeUndWeiter(QTableView* grid, const QString& text, Qt::Key taste)
+{
+    grid->edit(grid->currentIndex());
+    auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(grid->currentIndex()));
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, text);
+    QTest::keyClick(editor, taste);
 }
 
 // Every prompt was one the test expected.

@@ -43,7 +43,8 @@ TEST(Traversenbibliothek, OhneDateiLeerUndOhneMeldung)
     Programm p;
     EXPECT_TRUE(p.bib.cds_travbib.Active());
     EXPECT_EQ(p.bib.cds_travbib.RecordCount(), 0);
-    EXPECT_EQ(p.bib.cds_travbib.FieldCount(), 10);
+    EXPECT_EQ(p.bib.cds_travbib.FieldCount(), 11);
+    EXPECT_EQ(p.bib.cds_travbib.Fields(10).FieldName(), QStringLiteral("EI"));
     EXPECT_TRUE(d.gezeigt.isEmpty());
     EXPECT_FALSE(QFile::exists(p.bib.datei()));
 }
@@ -208,7 +209,7 @@ TEST(Traversenbibliothek, BeschaedigteDateiMeldetDenFehlerUndBeginntLeer)
     bib.BibliothekLaden(p.ordner.path());
     EXPECT_TRUE(d.allesBeantwortet());
     EXPECT_EQ(bib.cds_travbib.RecordCount(), 0);
-    EXPECT_EQ(bib.cds_travbib.FieldCount(), 10);
+    EXPECT_EQ(bib.cds_travbib.FieldCount(), 11);
 }
 
 TEST(Traversenbibliothek, SchreibfehlerWirdGemeldetUndDieZeileBleibt)
@@ -244,4 +245,71 @@ TEST(Traversenbibliothek, VollePlatteBeimEinfuegenLaesstDieBibliothekDateiGanz)
     Traversenbibliothek wieder;
     wieder.BibliothekLaden(p.ordner.path());
     EXPECT_EQ(wieder.cds_travbib.RecordCount(), 3);
+}
+
+TEST(Traversenbibliothek, DasTraversenfensterFuelltEIAusDemVertikalenTraegheitsmoment)
+{
+    Programm p;
+    BibliotheksEintrag e = TraversenfensterEintrag(QStringLiteral("ABC"), QStringLiteral("F34"), QStringLiteral("M"),
+                                                   QStringLiteral("60"), QStringLiteral("5000"), QStringLiteral("10000"),
+                                                   QStringLiteral("290"), QStringLiteral("290"), 4, true, 2.5e7);
+    ASSERT_TRUE(p.bib.InBibliothek(e, Traversenbibliothek::ExistiertMuster()));
+    // E·I = 70 000 N/mm² · 2,5e7 mm⁴ = 1,75e12 N·mm² = 1750 kN·m²
+    EXPECT_DOUBLE_EQ(p.bib.cds_travbib.FieldByName(QStringLiteral("EI")).AsFloat(), 1750);
+    // a load table (no second moment) leaves it empty
+    e = TraversenfensterEintrag(QStringLiteral("ABC"), QStringLiteral("X"), QStringLiteral("M"), QStringLiteral("60"),
+                                QStringLiteral("5000"), QStringLiteral("10000"), QStringLiteral("290"),
+                                QStringLiteral("290"), 4, true);
+    ASSERT_TRUE(p.bib.InBibliothek(e, Traversenbibliothek::ExistiertMuster()));
+    EXPECT_TRUE(p.bib.cds_travbib.FieldByName(QStringLiteral("EI")).IsNull());
+    Traversenbibliothek wieder;
+    wieder.BibliothekLaden(p.ordner.path());
+    wieder.cds_travbib.First();
+    EXPECT_DOUBLE_EQ(wieder.cds_travbib.FieldByName(QStringLiteral("EI")).AsFloat(), 1750);
+}
+
+TEST(Traversenbibliothek, AlteBibliothekOhneEIBehaeltIhreNummernUndKenntKeinEI)
+{
+    SkriptDialoge d;
+    QTemporaryDir ordner;
+    QDir(ordner.path()).mkdir(QStringLiteral("Traversen"));
+    TBClientDataSet alt;
+    auto zahl = [](const char* name) { return TFieldDef{QString::fromUtf8(name), TFieldType::Float, 0, false, false, {}}; };
+    auto text = [](const char* name) { return TFieldDef{QString::fromUtf8(name), TFieldType::String, 30, true, false, {}}; };
+    alt.FieldDefs = {TFieldDef{QStringLiteral("Nummer"), TFieldType::AutoInc, 0, false, false, {}},
+                     text("Hersteller"), text("Name"), text("Bearbeiter"), zahl("Eigenlast"), zahl("Querkraft"),
+                     zahl("Biegemoment"), zahl("Höhe"), zahl("Breite"),
+                     TFieldDef{QStringLiteral("Gurtzahl"), TFieldType::Integer, 0, false, false, {}}};
+    alt.CreateDataSet();
+    for (const char* name : {"A", "B", "C", "D"}) {
+        alt.Append();
+        for (const char* feld : {"Hersteller", "Bearbeiter"})
+            alt.FieldByName(QString::fromLatin1(feld)).SetAsString(QStringLiteral("M"));
+        alt.FieldByName(QStringLiteral("Name")).SetAsString(QString::fromLatin1(name));
+        alt.FieldByName(QStringLiteral("Eigenlast")).SetAsFloat(60);
+        alt.Post();
+    }
+    alt.First();
+    alt.Next();
+    alt.Delete(); // B: the numbers are 1, 3, 4
+    alt.Last();
+    alt.Delete(); // D: the next number stays 5
+    const QString datei = Traversenbibliothek::Dateiname(ordner.path());
+    SchreibeBibliotheksdatei(datei, Traversenbibliothek::Kopf(), alt);
+    const QByteArray vorher = inhalt(datei);
+
+    Traversenbibliothek bib;
+    bib.BibliothekLaden(ordner.path());
+    EXPECT_TRUE(d.gezeigt.isEmpty());
+    EXPECT_EQ(inhalt(datei), vorher); // read, not written
+    auto& t = bib.cds_travbib;
+    ASSERT_EQ(t.RecordCount(), 2);
+    t.First();
+    EXPECT_EQ(t.FieldByName(QStringLiteral("Nummer")).AsInteger(), 1);
+    EXPECT_EQ(t.FieldByName(QStringLiteral("Name")).AsString(), QStringLiteral("A"));
+    EXPECT_TRUE(t.FieldByName(QStringLiteral("EI")).IsNull());
+    t.Next();
+    EXPECT_EQ(t.FieldByName(QStringLiteral("Nummer")).AsInteger(), 3);
+    EXPECT_DOUBLE_EQ(t.FieldByName(QStringLiteral("Eigenlast")).AsFloat(), 60);
+    EXPECT_EQ(t.AutoIncValue(), 5);
 }

@@ -208,7 +208,7 @@ TEST(Belastungsdatei, FalscherKopfMeldetUndLaesstKeineTabelle)
     EXPECT_FALSE(BelastungstabelleLaden(b, pfad));
     EXPECT_TRUE(d.allesBeantwortet());
     EXPECT_TRUE(d.unerwartet.isEmpty());
-    EXPECT_FALSE(b.cds_traverse.Active());
+    EXPECT_TRUE(b.dateiname.isEmpty());
     EXPECT_EQ(b.eingaben.name, QStringLiteral("neue Traverse"));
     EXPECT_EQ(inhalt(pfad), vorher);
 }

@@ -206,8 +206,9 @@ TEST(Belastungsfenster, EingabenUndZeilenRechnenUndSetzenDieMarke)
     QTest::mouseDClick(kind<QLabel>(f, "lbl_wrt_biegemoment"), Qt::LeftButton);
     EXPECT_EQ(text(f, "edtBiegemoment"), QStringLiteral("5150,25"));
 
-    // Ctrl+Del deletes the current row, and the results follow
+    // Ctrl+Del deletes the current row once asked, and the results follow
     f->Grid()->setCurrentIndex(f->Grid()->model()->index(0, 0));
+    u.skript.erwarteFrage(Antwort::Ja, QStringLiteral("Zeile 1 löschen?"));
     QTest::keyClick(f->Grid(), Qt::Key_Delete, Qt::ControlModifier);
     EXPECT_EQ(f->Tabelle().cds_traverse.RecordCount(), 0);
     EXPECT_EQ(label(f, "lbl_wrt_querkraft"), FormatFloat(QStringLiteral("### ### ##0.00 N"), 0));
@@ -341,14 +342,8 @@ TEST(Belastungsfenster, FremdeDateiMeldetSichUndWirdNichtUeberschrieben)
     }
     const QByteArray vorher = dateiInhalt(pfad);
     u.skript.erwarteMeldung(QStringLiteral("Keine gültige Belastungstabelle"));
-    Tfrm_belastungstabelle* f = u.oeffne(pfad);
-    ASSERT_NE(f, nullptr);
-    EXPECT_EQ(text(f, "edtName"), QStringLiteral("neue Traverse"));
-    EXPECT_EQ(f->Grid()->model()->rowCount(), 0);
-    EXPECT_EQ(f->Statusfeld(1)->text(), pfad);
-    EXPECT_FALSE(f->Geaendert());
-    u.skript.erwarteMeldung(QStringLiteral("Keine gültige Belastungstabelle"));
-    EXPECT_FALSE(f->SpeichernMitRueckfall());
+    EXPECT_EQ(u.oeffne(pfad), nullptr);
+    EXPECT_TRUE(u.anwendung.Dokumente().empty());
     EXPECT_EQ(dateiInhalt(pfad), vorher);
     ohneUnerwartetes(u.skript);
 }
@@ -504,7 +499,7 @@ TEST(Belastungsfenster, SchliessenFragtMitEigenemTextUndAbbrechenLaesstEsOffen)
     QPointer<Tfrm_belastungstabelle> f = u.neu();
     tippe(f, "edtHersteller", QStringLiteral("X"));
     const QString frage =
-        QStringLiteral("Belastungstabellen wurde geändert.\r\nBelastungstabelle vor dem Schließen speichern?");
+        QStringLiteral("Belastungstabelle wurde geändert.\r\nBelastungstabelle vor dem Schließen speichern?");
     u.skript.erwarteFrage3(Antwort::Abbrechen, frage);
     EXPECT_FALSE(f->close());
     ASSERT_FALSE(f.isNull());
@@ -549,7 +544,7 @@ TEST(Belastungsfenster, TitelUndSchliessfrageNennenDieDatei)
     ASSERT_TRUE(f->SpeichernUnter(u.ordner.pfad(QStringLiteral("Traversen/Festival.prb"))));
     EXPECT_EQ(f->windowTitle(), QStringLiteral("Belastungstabellen Festival.prb"));
     tippe(f, "edtHersteller", QStringLiteral("X"));
-    u.skript.erwarteFrage3(Antwort::Abbrechen, QStringLiteral("Belastungstabellen Festival.prb wurde geändert.\r\n"
+    u.skript.erwarteFrage3(Antwort::Abbrechen, QStringLiteral("Belastungstabelle Festival.prb wurde geändert.\r\n"
                                                               "Belastungstabelle vor dem Schließen speichern?"));
     EXPECT_FALSE(f->close());
     EXPECT_TRUE(u.skript.allesBeantwortet());
@@ -601,4 +596,47 @@ TEST(Belastungsfenster, AufEnglischStehenAlleTexteUndDerNeueNameSetztDieMarke)
     bildVon(f, QStringLiteral("belastungstabelle_englisch"));
     // everything fits the child window the frame opens
     EXPECT_LE(f->centralWidget()->minimumSizeHint().width(), f->centralWidget()->width());
+}
+
+
+TEST(Belastungsfenster, EineHerstellertabelleGehtMitTabUndReturnOhneMausInsGrid)
+{
+    Umgebung u;
+    Tfrm_belastungstabelle* f = u.neu();
+    QTableView* grid = f->Grid();
+    QAbstractItemModel* m = grid->model();
+    grid->setCurrentIndex(m->index(0, 0));
+    // Tab goes to the next cell that takes a value (the calculated columns are skipped)
+    tippeUndWeiter(grid, QStringLiteral("6"), Qt::Key_Tab);
+    EXPECT_EQ(grid->currentIndex(), m->index(0, 1));
+    tippeUndWeiter(grid, QStringLiteral("200"), Qt::Key_Tab);
+    EXPECT_EQ(grid->currentIndex(), m->index(0, 3));
+    // Return after the last column: the first column of the next row, the empty one below
+    tippeUndWeiter(grid, QStringLiteral("100"), Qt::Key_Return);
+    EXPECT_EQ(grid->currentIndex(), m->index(1, 0));
+    tippeUndWeiter(grid, QStringLiteral("8"), Qt::Key_Return);
+    EXPECT_EQ(grid->currentIndex(), m->index(1, 1));
+    tippeUndWeiter(grid, QStringLiteral("150"), Qt::Key_Return);
+    tippeUndWeiter(grid, QStringLiteral("80"), Qt::Key_Return);
+    EXPECT_EQ(grid->currentIndex(), m->index(2, 0));
+    ASSERT_EQ(f->Tabelle().cds_traverse.RecordCount(), 2);
+    // Shift+Tab goes back
+    QTest::keyClick(grid, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(grid->currentIndex(), m->index(1, 3));
+    TBClientDataSet& t = f->Tabelle().cds_traverse;
+    t.SetRecNo(2);
+    EXPECT_DOUBLE_EQ(t.FieldByName(QStringLiteral("laenge")).AsFloat(), 8);
+    EXPECT_DOUBLE_EQ(t.FieldByName(QStringLiteral("einzellast")).AsFloat(), 150);
+    EXPECT_DOUBLE_EQ(t.FieldByName(QStringLiteral("streckenlast")).AsFloat(), 80);
+
+    // Ctrl+Del asks first; No keeps the row, and the empty row has nothing to ask about
+    grid->setCurrentIndex(m->index(0, 1));
+    u.skript.erwarteFrage(Antwort::Nein, QStringLiteral("Zeile 1 löschen?"));
+    QTest::keyClick(grid, Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(f->Tabelle().cds_traverse.RecordCount(), 2);
+    grid->setCurrentIndex(m->index(2, 0));
+    QTest::keyClick(grid, Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(f->Tabelle().cds_traverse.RecordCount(), 2);
+    EXPECT_TRUE(u.skript.allesBeantwortet());
+    ohneUnerwartetes(u.skript);
 }

@@ -15,6 +15,9 @@
 #include "shell/u_anwendung_qt.h"
 #include "u_fenstertest.h"
 #include <QDir>
+#include <QLineEdit>
+#include <QPointer>
+#include "shell/fo_main.h"
 #include <QFileInfo>
 #include <QAction>
 #include <QTabWidget>
@@ -81,36 +84,59 @@ TEST(ProjektInAnwendung, EnglischHatEinenTextFuerJedeIdDesProjekts)
     EXPECT_EQ(texte.at(1802), QStringLiteral("Delete truss %d (%s)?"));
 }
 
-TEST(ProjektInAnwendung, DoppelklickOeffnetDieVarianteImBalkeneditor)
-{
+namespace {
+// The program with a new project of one truss "Front" with one variant "Aufbau".
+struct ProjektMitVariante {
     Programmordner ordner;
     SkriptDialoge skript;
     Anwendung anwendung;
-    anwendung.Starten();
-    Tfrm_menu::Aktion(QStringLiteral("act_proj_new"))->trigger();
-    auto* fenster = qobject_cast<Tfrm_projekt*>(anwendung.aktivesDokument());
-    ASSERT_NE(fenster, nullptr);
-    TBClientDataSet& t = fenster->projekt().cds_projekt;
-    t.Append();
-    t.FieldByName(QStringLiteral("Name")).SetAsString(QStringLiteral("Front"));
-    t.FieldByName(QStringLiteral("Position_X1")).SetAsFloat(0);
-    t.FieldByName(QStringLiteral("Position_X2")).SetAsFloat(8);
-    t.Post();
-    setzeZweiWerteAntwort([](const QString&, const QString&, const QString&, QString& a, QString& b) {
-        a = QStringLiteral("Aufbau");
-        b = QStringLiteral("Petra");
-        return true;
-    });
-    fenster->btnNew->click();
-    setzeZweiWerteAntwort({});
-    fenster->pcProjekt->setCurrentWidget(fenster->tabVarianten);
-    QTableView* raster = fenster->dbgVarianten;
-    const QPoint pos = raster->visualRect(raster->model()->index(0, 1)).center();
-    raster->setCurrentIndex(raster->model()->index(0, 1));
-    maus(raster->viewport(), QEvent::MouseButtonPress, pos, Qt::LeftButton, Qt::LeftButton);
-    maus(raster->viewport(), QEvent::MouseButtonRelease, pos, Qt::LeftButton, Qt::NoButton);
-    maus(raster->viewport(), QEvent::MouseButtonDblClick, pos, Qt::LeftButton, Qt::LeftButton);
-    maus(raster->viewport(), QEvent::MouseButtonRelease, pos, Qt::LeftButton, Qt::NoButton);
+    Tfrm_projekt* fenster = nullptr;
+    ProjektMitVariante()
+    {
+        anwendung.Starten();
+        Tfrm_menu::Aktion(QStringLiteral("act_proj_new"))->trigger();
+        fenster = qobject_cast<Tfrm_projekt*>(anwendung.aktivesDokument());
+        TBClientDataSet& t = fenster->projekt().cds_projekt;
+        t.Append();
+        t.FieldByName(QStringLiteral("Name")).SetAsString(QStringLiteral("Front"));
+        t.FieldByName(QStringLiteral("Position_X1")).SetAsFloat(0);
+        t.FieldByName(QStringLiteral("Position_X2")).SetAsFloat(8);
+        t.Post();
+        setzeZweiWerteAntwort([](const QString&, const QString&, const QString&, QString& a, QString& b) {
+            a = QStringLiteral("Aufbau");
+            b = QStringLiteral("Petra");
+            return true;
+        });
+        fenster->btnNew->click();
+        setzeZweiWerteAntwort({});
+        fenster->pcProjekt->setCurrentWidget(fenster->tabVarianten);
+    }
+    // A double click on the variant row, as the user opens it.
+    Tfrm_variante* oeffneVariante()
+    {
+        QTableView* raster = fenster->dbgVarianten;
+        const QPoint pos = raster->visualRect(raster->model()->index(0, 1)).center();
+        raster->setCurrentIndex(raster->model()->index(0, 1));
+        maus(raster->viewport(), QEvent::MouseButtonPress, pos, Qt::LeftButton, Qt::LeftButton);
+        maus(raster->viewport(), QEvent::MouseButtonRelease, pos, Qt::LeftButton, Qt::NoButton);
+        maus(raster->viewport(), QEvent::MouseButtonDblClick, pos, Qt::LeftButton, Qt::LeftButton);
+        maus(raster->viewport(), QEvent::MouseButtonRelease, pos, Qt::LeftButton, Qt::NoButton);
+        return qobject_cast<Tfrm_variante*>(anwendung.aktivesDokument());
+    }
+    void aufraeumen()
+    {
+        QApplication::processEvents();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
+} // namespace
+
+TEST(ProjektInAnwendung, DoppelklickOeffnetDieVarianteImBalkeneditor)
+{
+    ProjektMitVariante p;
+    Tfrm_projekt* fenster = p.fenster;
+    Anwendung& anwendung = p.anwendung;
+    p.oeffneVariante();
     ASSERT_EQ(anwendung.Dokumente().size(), 2u);
 
     auto* editor = qobject_cast<Tfrm_variante*>(anwendung.aktivesDokument());
@@ -119,15 +145,76 @@ TEST(ProjektInAnwendung, DoppelklickOeffnetDieVarianteImBalkeneditor)
     EXPECT_EQ(editor->modell.variantenname, QStringLiteral("Aufbau"));
     EXPECT_EQ(editor->modell.bearbeiter, QStringLiteral("Petra"));
 
-    // Closing the project first leaves the editor with a link that finds nothing.
+    // Closing the project closes its editor with it; nothing is left with a link to nowhere.
+    QPointer<Tfrm_variante> offen(editor);
     fenster->projekt().SetzeGeaendert(false);
     fenster->close();
     QApplication::processEvents();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    Projektvariante* verbindung = nullptr;
-    for (QObject* kind : editor->children())
-        if (auto* v = dynamic_cast<Projektvariante*>(kind))
-            verbindung = v;
-    ASSERT_NE(verbindung, nullptr);
-    EXPECT_TRUE(verbindung->TraversenAuflisten().empty());
+    EXPECT_TRUE(offen.isNull());
+    EXPECT_TRUE(anwendung.Dokumente().empty());
+}
+
+
+TEST(ProjektInAnwendung, EineSchonOffeneVarianteWirdAktiviertStattEinZweitesMalGeoeffnet)
+{
+    ProjektMitVariante p;
+    Tfrm_variante* editor = p.oeffneVariante();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->windowTitle(), QStringLiteral("Variante Aufbau – Projekt"));
+    // saved under a name, the project's file names the editor
+    const QString datei = p.ordner.pfad(QStringLiteral("Projekte/Festival.prp"));
+    ASSERT_TRUE(p.fenster->SpeichernUnter(datei));
+    EXPECT_EQ(editor->windowTitle(), QStringLiteral("Variante Aufbau – Festival.prp"));
+    p.anwendung.hauptfenster()->Aktiviere(p.fenster);
+    EXPECT_EQ(p.oeffneVariante(), editor);
+    EXPECT_EQ(p.anwendung.Dokumente().size(), 2u);
+    ohneUnerwartetes(p.skript);
+}
+
+TEST(ProjektInAnwendung, SchliessenDesProjektsFragtZuerstSeineEditorenUndEinAbbruchLaesstAllesOffen)
+{
+    ProjektMitVariante p;
+    QPointer<Tfrm_variante> editor(p.oeffneVariante());
+    ASSERT_FALSE(editor.isNull());
+    editor->edt_VName->setText(QStringLiteral("Abbau"));
+    ASSERT_TRUE(editor->Geaendert());
+    QPointer<Tfrm_projekt> projekt(p.fenster);
+
+    // the editor's own question comes first; Abort keeps the project and the editor
+    p.skript.erwarteFrage3(Antwort::Abbrechen, QStringLiteral("Variante wurde geändert.\r\nSpeichern?"));
+    EXPECT_FALSE(p.fenster->close());
+    p.aufraeumen();
+    ASSERT_FALSE(projekt.isNull());
+    ASSERT_FALSE(editor.isNull());
+    EXPECT_TRUE(editor->Geaendert());
+
+    // Yes writes the variant back into the project, whose own question follows
+    p.skript.erwarteFrage3(Antwort::Ja, QStringLiteral("Variante wurde geändert.\r\nSpeichern?"));
+    p.skript.erwarteFrage3(Antwort::Abbrechen, QStringLiteral("Projekt wurde geändert.\r\nSpeichern?"));
+    EXPECT_FALSE(p.fenster->close());
+    p.aufraeumen();
+    ASSERT_FALSE(projekt.isNull());
+    ASSERT_FALSE(editor.isNull());
+    EXPECT_EQ(p.fenster->projekt().cds_varianten.FieldByName(QStringLiteral("Name")).AsString(), QStringLiteral("Abbau"));
+
+    p.skript.erwarteFrage3(Antwort::Nein, QStringLiteral("Projekt wurde geändert.\r\nSpeichern?"));
+    EXPECT_TRUE(p.fenster->close());
+    p.aufraeumen();
+    EXPECT_TRUE(projekt.isNull());
+    EXPECT_TRUE(editor.isNull());
+    EXPECT_TRUE(p.skript.allesBeantwortet());
+    ohneUnerwartetes(p.skript);
+}
+
+TEST(ProjektInAnwendung, BeimBeendenFragtEinEditorNurEinmal)
+{
+    ProjektMitVariante p;
+    QPointer<Tfrm_variante> editor(p.oeffneVariante());
+    editor->edt_VName->setText(QStringLiteral("Abbau"));
+    p.skript.erwarteFrage3(Antwort::Nein, QStringLiteral("Variante wurde geändert.\r\nSpeichern?"));
+    p.skript.erwarteFrage3(Antwort::Nein, QStringLiteral("Projekt wurde geändert.\r\nSpeichern?"));
+    EXPECT_TRUE(p.anwendung.hauptfenster()->close());
+    EXPECT_TRUE(p.skript.allesBeantwortet());
+    ohneUnerwartetes(p.skript);
 }

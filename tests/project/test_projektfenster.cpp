@@ -320,7 +320,7 @@ TEST_F(Projektfenster, GetippteTraversennotizBehaeltDieReihenfolgeDerZeichen)
     EXPECT_EQ(f(p().cds_projekt, "Anmerkung").AsString(), QStringLiteral("ABC"));
 }
 
-TEST_F(Projektfenster, FalscherKopfMeldetUndNimmtDenDateinamen)
+TEST_F(Projektfenster, FalscherKopfMeldetUndNimmtNichtsVonDerDatei)
 {
     QFile d(pfad("t.prp"));
     ASSERT_TRUE(d.open(QIODevice::WriteOnly));
@@ -328,9 +328,10 @@ TEST_F(Projektfenster, FalscherKopfMeldetUndNimmtDenDateinamen)
     d.close();
     SkriptDialoge s;
     s.erwarteMeldung(QStringLiteral("keine gültige Projektdatei"));
-    fenster->Laden(pfad("t.prp"));
+    EXPECT_FALSE(fenster->Laden(pfad("t.prp")));
     EXPECT_TRUE(s.allesBeantwortet());
-    EXPECT_EQ(fenster->windowTitle(), QStringLiteral("Projekt [%1]").arg(pfad("t.prp")));
+    EXPECT_TRUE(fenster->Dateiname().isEmpty());
+    EXPECT_EQ(fenster->windowTitle(), QStringLiteral("Projekt"));
     EXPECT_TRUE(fenster->edtProjektName->text().isEmpty());
     EXPECT_EQ(fenster->dbgTraversen->model()->rowCount(), 0);
 }

@@ -71,7 +71,8 @@ TEST(Projektvariante, OhneProjektfensterFindetSieNichtsMehr)
     delete fenster;
     Balkenmodell editor;
     SkriptDialoge d;
-    d.erwarteMeldung(QStringLiteral("Traverse nicht gefunden."));
+    // the project is gone, not the truss
+    d.erwarteMeldung(QStringLiteral("Projekt nicht gefunden!"));
     EXPECT_FALSE(v.VarianteZurueckschreiben(editor, std::nullopt));
     EXPECT_TRUE(d.allesBeantwortet());
     EXPECT_TRUE(v.TraversenAuflisten().empty());

@@ -54,6 +54,7 @@ void traverse(Projektmodell& p, const QString& name, QPointF a, QPointF b, doubl
     ASSERT_TRUE(p.VarianteInEditor(v, m));
     m.traverse.laenge = laenge.value_or(std::hypot(b.x() - a.x(), b.y() - a.y()));
     m.traverse.eigenlast = g;
+    m.traverse.maxQuer = m.traverse.maxBiege = 1e9; // the supports, not the truss, decide here
     m.traversenname = QStringLiteral("F34");
     m.berechnung.waehle(0);
     int nummer = 0;

@@ -7,6 +7,7 @@
 #include "u_fenstertest.h"
 #include "u_testhilfen.h"
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
@@ -130,7 +131,7 @@ TEST(Spracheditor, SpeichernUnterZeigtDenNamenUndLoeschtDieMarke)
     EXPECT_FALSE(geoeffnet->Geaendert());
 }
 
-TEST(Spracheditor, KeineSprachdateiGibtEinenLeerenEditorMitDemDateinamen)
+TEST(Spracheditor, KeineSprachdateiOeffnetKeinenEditor)
 {
     Editorumgebung u;
     const QString pfad = u.ordner.pfad(QStringLiteral("fremd.prl"));
@@ -139,10 +140,9 @@ TEST(Spracheditor, KeineSprachdateiGibtEinenLeerenEditorMitDemDateinamen)
     f.write("\x06\x03" "abc", 5);
     f.close();
     u.skript.erwarteMeldung(QStringLiteral("keine gültige Sprachdatei"));
-    Dokumentfenster* editor = u.anwendung.menu()->OeffneDatei(Dokumentart::Sprache, pfad);
+    EXPECT_EQ(u.anwendung.menu()->OeffneDatei(Dokumentart::Sprache, pfad), nullptr);
     EXPECT_TRUE(u.skript.allesBeantwortet());
-    EXPECT_EQ(editor->windowTitle(), QStringLiteral("Sprache [%1]").arg(pfad));
-    EXPECT_FALSE(static_cast<Tfrm_sprache*>(editor)->Tabelle().Active());
+    EXPECT_TRUE(u.anwendung.Dokumente().empty());
 }
 
 TEST(Spracheditor, SchliessenMitJaUndAbgebrochenemDialogLaesstDasFensterOffen)
@@ -150,7 +150,7 @@ TEST(Spracheditor, SchliessenMitJaUndAbgebrochenemDialogLaesstDasFensterOffen)
     Editorumgebung u;
     Tfrm_sprache* editor = u.neu();
     zeile(editor->Tabelle(), 1, QStringLiteral("eins"));
-    u.skript.erwarteFrage3(Antwort::Ja, QStringLiteral("Sprache wurde geändert.\r\nDatei wurde geändert. Speichern?"));
+    u.skript.erwarteFrage3(Antwort::Ja, QStringLiteral("Sprache wurde geändert.\r\nSpeichern?"));
     u.skript.erwarteSpeichern(std::nullopt);
     EXPECT_FALSE(editor->close());
     EXPECT_EQ(u.anwendung.Dokumente().size(), 1u);
@@ -168,7 +168,7 @@ TEST(Spracheditor, SchliessfrageNenntDieSprachdatei)
     ASSERT_TRUE(editor->SpeichernUnter(u.ordner.pfad(QStringLiteral("Sprachen/Polski.prl"))));
     zeile(editor->Tabelle(), 2, QStringLiteral("zwei"));
     u.skript.erwarteFrage3(Antwort::Abbrechen,
-                           QStringLiteral("Sprache Polski.prl wurde geändert.\r\nDatei wurde geändert. Speichern?"));
+                           QStringLiteral("Sprache Polski.prl wurde geändert.\r\nSpeichern?"));
     EXPECT_FALSE(editor->close());
     EXPECT_TRUE(u.skript.allesBeantwortet());
     EXPECT_TRUE(u.skript.unerwartet.isEmpty());
@@ -192,7 +192,7 @@ TEST(Spracheditor, OffeneZelleZaehltBeimSchliessenAlsAenderung)
     QTest::keyClicks(feld, QStringLiteral("uno"));
     EXPECT_FALSE(editor->Geaendert());
     u.skript.erwarteFrage3(Antwort::Abbrechen,
-                           QStringLiteral("Sprache Polski.prl wurde geändert.\r\nDatei wurde geändert. Speichern?"));
+                           QStringLiteral("Sprache Polski.prl wurde geändert.\r\nSpeichern?"));
     EXPECT_FALSE(editor->close());
     EXPECT_TRUE(u.skript.allesBeantwortet());
     EXPECT_TRUE(u.skript.unerwartet.isEmpty());
@@ -244,4 +244,74 @@ TEST(Spracheditor, RegistrierenAufVollerPlatteLaesstDieListeWieSieWar)
     }
     EXPECT_EQ(meldung, QStringLiteral("Stream-Schreibfehler"));
     EXPECT_EQ(dateiInhalt(liste), vorher);
+}
+
+
+TEST(Spracheditor, ZeilenLassenSichAnfuegenUndMitFrageLoeschenUndEineAenderungBleibtInIhrerZeile)
+{
+    Editorumgebung u;
+    Tfrm_sprache* editor = u.neu();
+    for (int nummer = 1; nummer <= 5; ++nummer)
+        zeile(editor->Tabelle(), nummer, QStringLiteral("Text %1").arg(nummer));
+    auto* grid = editor->findChild<QTableView*>(QStringLiteral("DBGrid1"));
+    QAbstractItemModel* m = grid->model();
+
+    // an edit of row 4 stays there: Return goes on to the next row, not back to row 1
+    grid->setCurrentIndex(m->index(3, 1));
+    tippeUndWeiter(grid, QStringLiteral("Vier"), Qt::Key_Return);
+    EXPECT_EQ(grid->currentIndex(), m->index(4, 0));
+    ASSERT_TRUE(editor->Tabelle().Locate(QStringLiteral("Nummer"), {4}));
+    EXPECT_EQ(aktuellerName(editor->Tabelle()), QStringLiteral("Vier"));
+
+    // past the last row a new row begins; it is taken when the cursor leaves it
+    grid->setCurrentIndex(m->index(4, 1));
+    QTest::keyClick(grid, Qt::Key_Tab);
+    EXPECT_EQ(m->rowCount(), 6);
+    EXPECT_EQ(grid->currentIndex(), m->index(5, 0));
+    tippeUndWeiter(grid, QStringLiteral("17"), Qt::Key_Tab);
+    tippeUndWeiter(grid, QStringLiteral("Fehlender Text"), Qt::Key_Return);
+    EXPECT_EQ(m->rowCount(), 7);
+    grid->setCurrentIndex(m->index(0, 1));
+    EXPECT_EQ(editor->Tabelle().RecordCount(), 6);
+    ASSERT_TRUE(editor->Tabelle().Locate(QStringLiteral("Nummer"), {17}));
+    EXPECT_EQ(aktuellerName(editor->Tabelle()), QStringLiteral("Fehlender Text"));
+    EXPECT_TRUE(editor->Geaendert());
+
+    // Ctrl+Del asks; No keeps the row, Yes deletes it
+    grid->setCurrentIndex(m->index(1, 1));
+    u.skript.erwarteFrage(Antwort::Nein, QStringLiteral("Zeile 2 löschen?"));
+    QTest::keyClick(grid, Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(editor->Tabelle().RecordCount(), 6);
+    u.skript.erwarteFrage(Antwort::Ja, QStringLiteral("Zeile 2 löschen?"));
+    QTest::keyClick(grid, Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(editor->Tabelle().RecordCount(), 5);
+    EXPECT_FALSE(editor->Tabelle().Locate(QStringLiteral("Nummer"), {2}));
+    EXPECT_TRUE(u.skript.allesBeantwortet());
+    ohneUnerwartetes(u.skript);
+    editor->setzeGeaendert(false);
+}
+
+TEST(Spracheditor, EinNeuerEditorNimmtZeileFuerZeileNurMitDerTastatur)
+{
+    Editorumgebung u;
+    Tfrm_sprache* editor = u.neu();
+    auto* grid = editor->findChild<QTableView*>(QStringLiteral("DBGrid1"));
+    // the first key typed into the empty table begins its first row
+    QTest::keyClick(grid, Qt::Key_1);
+    ASSERT_EQ(grid->currentIndex(), grid->model()->index(0, 0));
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : grid, Qt::Key_Return);
+    ASSERT_EQ(grid->currentIndex(), grid->model()->index(0, 1));
+    tippeUndWeiter(grid, QStringLiteral("Text 1"), Qt::Key_Return);
+    for (int nummer = 2; nummer <= 3; ++nummer) {
+        tippeUndWeiter(grid, QString::number(nummer), Qt::Key_Return);
+        tippeUndWeiter(grid, QStringLiteral("Text %1").arg(nummer), Qt::Key_Return);
+    }
+    EXPECT_EQ(editor->Tabelle().RecordCount(), 3);
+    for (int nummer = 1; nummer <= 3; ++nummer) {
+        ASSERT_TRUE(editor->Tabelle().Locate(QStringLiteral("Nummer"), {nummer}));
+        EXPECT_EQ(aktuellerName(editor->Tabelle()), QStringLiteral("Text %1").arg(nummer));
+    }
+    EXPECT_EQ(grid->currentIndex(), grid->model()->index(3, 0));
+    ohneUnerwartetes(u.skript);
+    editor->setzeGeaendert(false);
 }

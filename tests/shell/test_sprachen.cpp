@@ -42,7 +42,7 @@ std::map<int, QString> zeilenVon(const QString& pfad)
 
 bool mitEnglisch(const Programmordner& ordner)
 {
-    return QFile::copy(QStringLiteral(KELVARA_BINAER "/bin/Sprachen/English.prl"),
+    return QFile::copy(QStringLiteral(KELVARA_BINAER "/assets/sprachdateien/Sprachen/English.prl"),
                        ordner.pfad(QStringLiteral("Sprachen/English.prl")));
 }
 } // namespace

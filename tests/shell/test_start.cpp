@@ -184,8 +184,8 @@ TEST(Beenden, AbbrechenBeiEinemGeaendertenDokumentLaesstAllesOffenUndDieIniUnges
     auto* zweites = anwendung->menu()->Neu(Dokumentart::Sprache);
     erstes->setzeGeaendert(true);
     zweites->setzeGeaendert(true);
-    skript.erwarteFrage3(Antwort::Nein, QStringLiteral("Sprache wurde geändert.\r\nDatei wurde geändert. Speichern?"));
-    skript.erwarteFrage3(Antwort::Abbrechen, QStringLiteral("Sprache wurde geändert.\r\nDatei wurde geändert. Speichern?"));
+    skript.erwarteFrage3(Antwort::Nein, QStringLiteral("Sprache wurde geändert.\r\nSpeichern?"));
+    skript.erwarteFrage3(Antwort::Abbrechen, QStringLiteral("Sprache wurde geändert.\r\nSpeichern?"));
     EXPECT_FALSE(anwendung->hauptfenster()->close());
     EXPECT_TRUE(anwendung->hauptfenster()->isVisible());
     EXPECT_EQ(anwendung->Dokumente().size(), 2u);

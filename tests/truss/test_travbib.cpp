@@ -66,10 +66,10 @@ TEST(Traversenbibliotheksfenster, StartetVersteckt_LeerOhneDateiUndMitDenSpalten
     EXPECT_EQ(f->Bibliothek().cds_travbib.RecordCount(), 0);
     EXPECT_EQ(f->windowTitle(), QStringLiteral("Traversen-Bibliothek"));
     const QStringList titel = {"Nr.", "Hersteller", "Name", "Bearbeiter", "Eigenlast [N/m]", "Querkraft [N]",
-                               "Biegemoment [Nm]", "Höhe [m]", "Breite [m]", "Gurtzahl"};
+                               "Biegemoment [Nm]", "Höhe [m]", "Breite [m]", "Gurtzahl", "EI [kNm²]"};
     QAbstractItemModel* modell = f->Grid()->model();
-    ASSERT_EQ(modell->columnCount(), 10);
-    for (int i = 0; i < 10; ++i)
+    ASSERT_EQ(modell->columnCount(), 11);
+    for (int i = 0; i < 11; ++i)
         EXPECT_EQ(modell->headerData(i, Qt::Horizontal).toString(), titel[i]) << i;
     EXPECT_EQ(f->Grid()->horizontalHeader()->sectionSize(0), 28);
     EXPECT_EQ(f->Grid()->horizontalHeader()->sectionSize(6), 117);

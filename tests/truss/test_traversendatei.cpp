@@ -81,8 +81,9 @@ protected:
         const bool gueltig = TraverseLaden(e, datei);
         EXPECT_TRUE(dialog.allesBeantwortet());
         EXPECT_TRUE(dialog.unerwartet.isEmpty());
-        EXPECT_EQ(e.dateiname, datei);
-        EXPECT_FALSE(e.geaendert);
+        // a file that was not read does not become the truss's file
+        EXPECT_EQ(e.dateiname == datei, gueltig);
+        EXPECT_EQ(e.geaendert, !gueltig);
         return gueltig;
     }
     QTemporaryDir verzeichnis;
@@ -240,7 +241,7 @@ TEST_F(Traversendatei, SchreibtBeimLadenKeinenVorgabewertDerVerbinderwahl)
     EXPECT_EQ(wieder.eingaben.cmbVerbBolzenMat.angezeigterText(), QStringLiteral("12.9"));
 }
 
-TEST_F(Traversendatei, MeldetEinenFalschenKopfUndUebernimmtTrotzdemDenDateinamen)
+TEST_F(Traversendatei, MeldetEinenFalschenKopfUndNimmtNichtsVonDerDatei)
 {
     const QString datei = pfad("alt.prt");
     schreibeDatei(datei, QStringLiteral("Kelvara VLX Traversendatei 1"), QStringLiteral("Name=Alt\r\n"));

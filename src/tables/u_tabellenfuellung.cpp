@@ -1,0 +1,154 @@
+// Filling a table by code: rows go straight into the row list the table shows (or, for a
+// nested fill, into the nested rows of the master fill's newest row).
+#include "platform/u_fehler.h"
+#include "tables/u_tabelle_impl.h"
+#include <algorithm>
+
+struct Tabellenfuellung::Ziel {
+    Ziel(TBClientDataSet& t) : tabelle(t), d(*t.d) {}
+
+    TBClientDataSet& tabelle;
+    TBClientDataSet::Impl& d;
+    Tabellenfuellung* master = nullptr;
+    int masterStelle = -1;   // the nested field's value index in the master's rows
+    Zeilen* liste = nullptr; // where NeueZeile appends
+    std::size_t vorher = 0;  // rows in the ordering before the fill
+    bool hatZeile = false;
+    bool fertig = false;
+
+    void pruefeFuellbar() const
+    {
+        d.pruefeAktiv();
+        const auto pflicht = std::find_if(d.ebene->felder.begin(), d.ebene->felder.end(), [](const TFieldDef& f) {
+            return f.required && f.type != TFieldType::AutoInc && f.type != TFieldType::DataSet;
+        });
+        if (d.eindeutig || pflicht != d.ebene->felder.end())
+            throw Fehler(QStringLiteral("Eine Tabelle mit eindeutigem Index oder Pflichtfeld wird mit "
+                                        "Append und Post gefüllt"));
+    }
+
+    // A nested fill appends under the master's newest row.
+    void listeDesMasters()
+    {
+        if (!master)
+            return;
+        const Ziel& m = *master->z;
+        if (!m.hatZeile)
+            nichtImEditiermodus();
+        liste = &*std::get<Verschachtelt>(m.liste->back().werte[masterStelle]);
+    }
+
+    Wert& stelle(int feld)
+    {
+        if (feld < 0 || feld >= int(d.liste.size()))
+            throw Fehler(QStringLiteral("Der Feldindex %1 liegt außerhalb der Feldliste").arg(feld));
+        const int s = d.gespeichert[feld];
+        const TFieldType typ = d.liste[feld].type;
+        if (s < 0 || typ == TFieldType::AutoInc || typ == TFieldType::DataSet)
+            throw Fehler(QStringLiteral("Feld '%1' kann nicht geändert werden").arg(d.liste[feld].name));
+        if (!hatZeile || fertig)
+            nichtImEditiermodus();
+        return liste->back().werte[s];
+    }
+
+    // A number goes in as it is into a field of its own type, else converted as SetValue does.
+    template <typename Zahl>
+    void setzeZahl(int feld, Zahl wert, TFieldType eigenerTyp)
+    {
+        Wert& ziel = stelle(feld);
+        if (d.liste[feld].type == eigenerTyp)
+            ziel = wert;
+        else
+            ziel = feldwert(d.liste[feld], wert);
+    }
+};
+
+Tabellenfuellung::Tabellenfuellung(TBClientDataSet& tabelle) : z(std::make_unique<Ziel>(tabelle))
+{
+    z->d.pruefeAktiv();
+    tabelle.CheckBrowseMode();
+    z->pruefeFuellbar();
+    z->d.masterBearbeiten();
+    z->liste = &*z->d.zeilen;
+    z->vorher = z->d.reihenfolge.size();
+}
+
+Tabellenfuellung::Tabellenfuellung(Tabellenfuellung& master, TBClientDataSet& detail)
+    : z(std::make_unique<Ziel>(detail))
+{
+    if (z->d.master != &master.z->tabelle)
+        throw Fehler(QStringLiteral("Die Tabelle ist keine Detailtabelle der gefüllten Tabelle"));
+    z->pruefeFuellbar();
+    z->master = &master;
+    z->masterStelle = master.z->d.gespeichert[z->d.masterFeld];
+}
+
+Tabellenfuellung::~Tabellenfuellung()
+{
+    try {
+        Fertig();
+    } catch (...) {
+        // a calculation hook failing on the first row; the rows are in the table all the same
+    }
+}
+
+void Tabellenfuellung::NeueZeile()
+{
+    if (z->fertig)
+        nichtImEditiermodus();
+    z->listeDesMasters();
+    Ebene& ebene = *z->d.ebene;
+    if (ebene.kinder.empty())
+        z->liste->emplace_back().werte.resize(qsizetype(ebene.felder.size())); // built in place
+    else
+        z->liste->push_back(ebene.neueZeile());
+    if (ebene.autoincFeld >= 0) {
+        z->liste->back().werte[ebene.autoincFeld] = ebene.naechsterAutoinc;
+        if (ebene.naechsterAutoinc < 0x7FFFFFFF)
+            ++ebene.naechsterAutoinc;
+    }
+    if (!z->master)
+        z->d.reihenfolge.push_back(int(z->liste->size()) - 1);
+    z->hatZeile = true;
+}
+
+void Tabellenfuellung::Reserviere(int zeilen)
+{
+    z->listeDesMasters();
+    z->liste->reserve(z->liste->size() + std::size_t(std::max(zeilen, 0)));
+    if (!z->master)
+        z->d.reihenfolge.reserve(z->d.reihenfolge.size() + std::size_t(std::max(zeilen, 0)));
+}
+
+void Tabellenfuellung::Setze(int feld, double wert) { z->setzeZahl(feld, wert, TFieldType::Float); }
+
+void Tabellenfuellung::Setze(int feld, qint32 wert) { z->setzeZahl(feld, wert, TFieldType::Integer); }
+
+void Tabellenfuellung::Setze(int feld, const QVariant& wert)
+{
+    Wert& ziel = z->stelle(feld);
+    ziel = feldwert(z->d.liste[feld], wert, z->d.felder[feld]->DisplayValues);
+}
+
+void Tabellenfuellung::Fertig()
+{
+    if (z->fertig)
+        return;
+    z->fertig = true;
+    if (z->master)
+        return; // the master's end shows the nested rows
+    TBClientDataSet::Impl& d = z->d;
+    // The new rows already stand in index order when they came in it; otherwise they are sorted
+    // and merged behind the rows of equal key, as Post would have placed them one by one.
+    if (!d.sortFelder.empty()) {
+        const auto kleiner = [&](int a, int b) { return d.vergleiche((*d.zeilen)[a], (*d.zeilen)[b]) < 0; };
+        const auto mitte = d.reihenfolge.begin() + std::ptrdiff_t(z->vorher);
+        if (!std::is_sorted(mitte, d.reihenfolge.end(), kleiner))
+            std::stable_sort(mitte, d.reihenfolge.end(), kleiner);
+        if (mitte != d.reihenfolge.begin() && mitte != d.reihenfolge.end() && kleiner(*mitte, *(mitte - 1)))
+            std::inplace_merge(d.reihenfolge.begin(), mitte, d.reihenfolge.end(), kleiner);
+    }
+    const bool leer = d.reihenfolge.empty();
+    d.bewege(leer ? -1 : 0, true, leer);
+    d.daten_geaendert();
+}

@@ -1,0 +1,128 @@
+// The continuous-beam tab of the beam editor: reactions per support beside the pairwise maximum,
+// the result in words, "EI unbekannt" without a stiffness, the stiffness typed in the truss group
+// and the deflection limit typed in the tab, both stored with the variant, and the picture.
+#include "beam/fo_variante.h"
+#include "u_fenstertest.h"
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+struct Reiter {
+    Programmordner programm;
+    SkriptDialoge skript;
+    Tfrm_variante f;
+    Reiter()
+    {
+        f.resize(1400, 860);
+        f.show();
+        f.pcHaupt->setCurrentWidget(f.tab_Durchlauf);
+        QApplication::processEvents();
+    }
+    void lager(double x)
+    {
+        TBClientDataSet& l = f.modell.cds_lager;
+        l.Append();
+        l.FieldByName(QStringLiteral("Nummer")).SetAsInteger(f.modell.NeueLagernummer());
+        l.FieldByName(QStringLiteral("Type")).SetAsInteger(ArtMotorzug);
+        l.FieldByName(QStringLiteral("Position")).SetAsFloat(x);
+        l.FieldByName(QStringLiteral("oben")).SetAsBoolean(true);
+        l.Post();
+    }
+    QString zelle(int zeile, int spalte) { return f.sgDurchlauf->item(zeile, spalte)->text(); }
+};
+} // namespace
+
+TEST(Durchlaufreiter, VierMotorzuegeNebenDemPaarweisenMaximumUndEIUnbekannt)
+{
+    Reiter r;
+    // 24 m, 4 t evenly on four hoists: 0,4 / 1,1 / 1,1 / 0,4 of 8 m · 1635 N/m
+    r.f.modell.traverse.laenge = 24;
+    r.f.modell.traverse.eigenlast = 1635;
+    r.f.modell.traverse.maxQuer = 20000;
+    r.f.modell.traverse.maxBiege = 20000;
+    for (double x : {-12.0, -4.0, 4.0, 12.0})
+        r.lager(x);
+    r.skript.erwarteMeldung(); // the pairwise envelope is above 100 %
+    r.f.actBerechnen->trigger();
+    ohneUnerwartetes(r.skript);
+    ASSERT_EQ(r.f.sgDurchlauf->rowCount(), 4);
+    EXPECT_EQ(r.f.sgDurchlauf->horizontalHeaderItem(2)->text(), QStringLiteral("Kraft [N]"));
+    EXPECT_EQ(r.zelle(0, 0), QStringLiteral("1"));
+    EXPECT_EQ(r.zelle(0, 1), QStringLiteral("-12,00"));
+    EXPECT_EQ(r.zelle(0, 2), QStringLiteral("5 232,00"));  // 0,4 · 1635 · 8
+    EXPECT_EQ(r.zelle(1, 2), QStringLiteral("14 388,00")); // 1,1 · 1635 · 8
+    // pairwise, a middle hoist carries up to 2/3 of the truss with its neighbour at the end
+    EXPECT_EQ(r.zelle(1, 4), QStringLiteral("29 430,00"));
+    const QString text = r.f.lblDurchlaufErgebnis->text();
+    // 0,1 qL² = 10 464 Nm over the inner supports, 52,32 % of 20 000
+    EXPECT_TRUE(text.contains(QStringLiteral("max. Moment 10 464,00 Nm"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("52,32 % von M_zul"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("EI unbekannt")));
+    EXPECT_TRUE(r.f.lblDurchlaufMeldungen->text().isEmpty());
+    EXPECT_TRUE(r.f.lblDurchlaufGrenzen->text().contains(QStringLiteral("starre Lager")));
+    QApplication::processEvents();
+    bildVon(&r.f, QStringLiteral("variante_durchlauf"));
+}
+
+TEST(Durchlaufreiter, EIUndGrenzeGetipptWerdenGespeichertUndGeben)
+{
+    Reiter r;
+    r.f.modell.traverse.laenge = 10;
+    r.f.modell.traverse.eigenlast = 100;
+    r.f.modell.traverse.maxQuer = r.f.modell.traverse.maxBiege = 1e9; // judged: no warning
+    r.lager(-5);
+    r.lager(5);
+    r.f.ZeigeTraverse();
+    EXPECT_EQ(r.f.edtTravEI->text(), QString());
+    EXPECT_EQ(r.f.edtDurchbiegungsgrenze->text(), QStringLiteral("200"));
+    r.f.setzeGeaendert(false);
+    QTest::keyClicks(r.f.edtTravEI, QStringLiteral("1000"));
+    EXPECT_TRUE(r.f.Geaendert());
+    ASSERT_TRUE(r.f.modell.travEI);
+    EXPECT_EQ(*r.f.modell.travEI, 1000);
+    r.f.edtDurchbiegungsgrenze->selectAll();
+    QTest::keyClicks(r.f.edtDurchbiegungsgrenze, QStringLiteral("300"));
+    EXPECT_EQ(r.f.modell.Durchbiegungsgrenze(), 300);
+    EXPECT_TRUE(r.f.modell.Einstellungen().endsWith(QStringLiteral("Durchbiegungsgrenze=300\r\nTravEI=1000\r\n")));
+    r.f.actBerechnen->trigger();
+    // 5qL⁴/384EI = 5 · 100 · 10⁴ / 384 / 10⁶ m = 13,02 mm, L/768
+    const QString text = r.f.lblDurchlaufErgebnis->text();
+    EXPECT_TRUE(text.contains(QStringLiteral("Durchbiegung 13,02 mm bei x = 0,00 m"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("L/768, Grenze L/300"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("eingehalten")));
+    // an emptied stiffness is unknown again
+    r.f.edtTravEI->selectAll();
+    QTest::keyClick(r.f.edtTravEI, Qt::Key_Backspace);
+    EXPECT_FALSE(r.f.modell.travEI);
+    ohneUnerwartetes(r.skript);
+}
+
+TEST(Durchlaufreiter, ZiehendesLagerUndInstabilerTraegerStehenInRot)
+{
+    Reiter r;
+    r.f.modell.traverse.laenge = 10;
+    r.lager(-5);
+    r.lager(-4);
+    TBClientDataSet& s = r.f.modell.cds_lasten;
+    s.Append();
+    s.FieldByName(QStringLiteral("Nummer")).SetAsInteger(r.f.modell.NeueLastnummer());
+    s.FieldByName(QStringLiteral("Type")).SetAsInteger(ArtKraft);
+    s.FieldByName(QStringLiteral("Pos1")).SetAsFloat(5);
+    s.FieldByName(QStringLiteral("Pos2")).SetAsFloat(5);
+    s.FieldByName(QStringLiteral("Last")).SetAsFloat(1000);
+    s.Post();
+    r.skript.erwarteMeldung(); // the pairwise method reports that nothing carries
+    r.f.actBerechnen->trigger();
+    EXPECT_TRUE(r.skript.allesBeantwortet());
+    ohneUnerwartetes(r.skript);
+    EXPECT_EQ(r.zelle(0, 2), QStringLiteral("—"));
+    const QString meldungen = r.f.lblDurchlaufMeldungen->text();
+    EXPECT_TRUE(meldungen.contains(QStringLiteral("Lager 1 würde ziehen"))) << meldungen.toStdString();
+    EXPECT_TRUE(meldungen.contains(QStringLiteral("Instabil")));
+    EXPECT_TRUE(r.f.lblDurchlaufErgebnis->text().isEmpty());
+}
