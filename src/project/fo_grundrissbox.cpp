@@ -3,8 +3,10 @@
 #include "platform/u_fehler.h"
 #include "project/g_grundriss.h"
 #include <QCursor>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 TGrundrissbox::TGrundrissbox(Grundrisswerkzeuge& werkzeuge, QWidget* eltern)
     : QWidget(eltern), m_werkzeuge(werkzeuge)
@@ -12,6 +14,7 @@ TGrundrissbox::TGrundrissbox(Grundrisswerkzeuge& werkzeuge, QWidget* eltern)
     setObjectName(QStringLiteral("pbGrundriss"));
     setMouseTracking(true);
     setCursor(Qt::CrossCursor);
+    setFocusPolicy(Qt::ClickFocus); // Shift, Ctrl and Esc reach the plan once it was clicked
     setMinimumSize(200, 150);
 }
 
@@ -54,7 +57,13 @@ void TGrundrissbox::bewegung(QPoint pixel, bool linksGedrueckt)
 
 void TGrundrissbox::mouseMoveEvent(QMouseEvent* e)
 {
-    bewegung(e->position().toPoint(), e->buttons() & Qt::LeftButton);
+    const QPoint pixel = e->position().toPoint();
+    if (m_ziehen && (e->buttons() & Qt::MiddleButton)) {
+        m_werkzeuge.Verschieben(*m_ziehen, pixel);
+        m_ziehen = pixel;
+        Neuzeichnen();
+    }
+    bewegung(pixel, e->buttons() & Qt::LeftButton);
 }
 
 void TGrundrissbox::mousePressEvent(QMouseEvent* e)
@@ -70,12 +79,19 @@ void TGrundrissbox::mousePressEvent(QMouseEvent* e)
         Neuzeichnen();
     } else if (e->button() == Qt::RightButton) {
         AufCursorZentrieren();
+    } else if (e->button() == Qt::MiddleButton) {
+        m_ziehen = pixel;
+        setCursor(Qt::ClosedHandCursor);
     }
 }
 
 void TGrundrissbox::mouseReleaseEvent(QMouseEvent* e)
 {
     m_linksGedrueckt = false;
+    if (e->button() == Qt::MiddleButton) {
+        m_ziehen.reset();
+        setCursor(Qt::CrossCursor);
+    }
     if (e->button() == Qt::LeftButton)
         m_werkzeuge.LinksLosgelassen(e->position().toPoint());
     Neuzeichnen();
@@ -106,4 +122,25 @@ bool TGrundrissbox::StufeSetzen(int stufe)
         zeigerZurMitte();
     Neuzeichnen();
     return true;
+}
+
+void TGrundrissbox::wheelEvent(QWheelEvent* e)
+{
+    // A notch is 120; touch pads send smaller steps that add up to one.
+    m_rad += e->angleDelta().y();
+    const int schritte = m_rad / 120;
+    m_rad %= 120;
+    if (schritte != 0 && m_werkzeuge.ZoomUm(e->position().toPoint(), schritte)) {
+        Neuzeichnen();
+        Q_EMIT massstabGeaendert(m_werkzeuge.massstab);
+    }
+    e->accept();
+}
+
+void TGrundrissbox::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() != Qt::Key_Escape)
+        return QWidget::keyPressEvent(e);
+    m_werkzeuge.Abbrechen();
+    Neuzeichnen();
 }

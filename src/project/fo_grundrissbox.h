@@ -1,7 +1,8 @@
 #pragma once
 // pbGrundriss: the paint box of the floor plan. It paints the plan from the project window's
 // Grundrisswerkzeuge, follows the mouse with rubber band and cursor cross, and hands the clicks
-// to the tools.
+// to the tools. The wheel zooms about the pointer, the middle button drags the plan, Esc
+// cancels a tool half-way.
 #include "project/u_grundrisswerkzeuge.h"
 #include <QPixmap>
 #include <QWidget>
@@ -23,6 +24,7 @@ public:
 
 Q_SIGNALS:
     void infoGeaendert(const Planinfo& info);
+    void massstabGeaendert(double massstab); // by the mouse wheel
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -30,6 +32,8 @@ protected:
     void mouseMoveEvent(QMouseEvent*) override;
     void mousePressEvent(QMouseEvent*) override;
     void mouseReleaseEvent(QMouseEvent*) override;
+    void wheelEvent(QWheelEvent*) override;
+    void keyPressEvent(QKeyEvent*) override;
 
 private:
     void bewegung(QPoint pixel, bool linksGedrueckt);
@@ -41,4 +45,6 @@ private:
     QPoint m_kreuz{-100, -100};  // cursor cross last drawn; (-100, -100) when none
     std::optional<QPoint> m_maus; // last mouse position inside the box
     bool m_linksGedrueckt = false;
+    std::optional<QPoint> m_ziehen; // where the middle button last dragged the plan from
+    int m_rad = 0;                  // wheel angle not yet turned into a scale step
 };

@@ -1,9 +1,11 @@
 #include "project/fo_grundrisstool.h"
 #include "language/u_uebersetze_qt.h"
+#include "language/u_uebersetzung.h"
 #include "platform/u_zahlen.h"
 #include "project/fo_grundrissbox.h"
 #include "project/fo_projekt.h"
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -45,9 +47,10 @@ QSpinBox* hochRunter(const char* name, QWidget* eltern)
 } // namespace
 
 Tfrm_grundrisstool::Tfrm_grundrisstool(QWidget* eltern)
-    : QWidget(eltern, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    : QWidget(eltern, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("frm_grundrisstool"));
+    setWindowTitle(QStringLiteral("Grundriss-Werkzeuge"));
 
     grpAnzeige = new QGroupBox(QStringLiteral(" Anzeige: "), this);
     grpAnzeige->setObjectName(QStringLiteral("grpAnzeige"));
@@ -174,6 +177,7 @@ Tfrm_grundrisstool::Tfrm_grundrisstool(QWidget* eltern)
 
 void Tfrm_grundrisstool::TexteSetzen()
 {
+    setWindowTitle(Uebersetzt(2770, QStringLiteral("Grundriss-Werkzeuge")));
     UebersetzeControl(grpAnzeige, 1902);
     UebersetzeControl(grpCAD, 1903);
     UebersetzeControl(grpInfo, 1904);
@@ -276,16 +280,41 @@ void Tfrm_grundrisstool::binde(Tfrm_projekt* fenster)
     if (fenster == m_fenster)
         return;
     disconnect(m_info);
+    disconnect(m_massstab);
     m_fenster = fenster;
     if (fenster) {
         m_info = connect(fenster->pbGrundriss, &TGrundrissbox::infoGeaendert, this,
                          [this](const Planinfo& info) { zeigeInfo(info); });
+        m_massstab = connect(fenster->pbGrundriss, &TGrundrissbox::massstabGeaendert, this, [this](double massstab) {
+            m_setzt = true;
+            tbSize->setValue(std::max(0, PositionVonMassstab(massstab)));
+            m_setzt = false;
+        });
         m_setzt = true;
         tbSize->setValue(std::max(0, PositionVonMassstab(fenster->grundriss().massstab)));
         m_setzt = false;
     }
     zeigeEingaben();
     zeigeInfo({});
+}
+
+void Tfrm_grundrisstool::Platzieren(QPoint gespeichert)
+{
+    if (!QGuiApplication::screenAt(gespeichert))
+        return; // a screen that is gone: the first showing places it
+    move(gespeichert);
+    m_platziert = true;
+}
+
+void Tfrm_grundrisstool::showEvent(QShowEvent* e)
+{
+    if (!m_platziert && parentWidget()) {
+        const QWidget* rahmen = parentWidget()->window();
+        const QRect innen = rahmen->geometry();
+        move(innen.right() - frameGeometry().width() - 16, innen.top() + 80);
+    }
+    m_platziert = true;
+    QWidget::showEvent(e);
 }
 
 void Tfrm_grundrisstool::hideEvent(QHideEvent* e)

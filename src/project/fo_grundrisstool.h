@@ -1,7 +1,8 @@
 #pragma once
 // Tfrm_grundrisstool: the floor plan's tool palette, one instance for the whole run. It floats
-// above the frame without caption or close button and is shown exactly while the active
-// document window is a project window on its "CAD" tab; it then works on that window.
+// above the frame as a tool window with a caption the user moves it by (no close button) and
+// is shown exactly while the active document window is a project window on its "CAD" tab; it
+// then works on that window. Its place is kept between runs by the main window.
 #include "platform/u_fensterrollen_qt.h"
 #include <QPointer>
 #include <QWidget>
@@ -30,6 +31,10 @@ public:
     void setzeModifikatorstufe(int stufe) override;
     // The project window the palette works on; nullptr while hidden.
     Tfrm_projekt* Fenster() const { return m_fenster; }
+    // The place stored from an earlier run, taken when it lies on a screen; without one the
+    // palette first shows at the top right of the frame, clear of its menus.
+    void Platzieren(QPoint gespeichert);
+    bool WurdeGezeigt() const { return m_platziert; }
 
     QGroupBox* grpAnzeige;
     QSlider* tbSize;
@@ -58,6 +63,7 @@ public:
 
 protected:
     void hideEvent(QHideEvent* e) override;
+    void showEvent(QShowEvent* e) override;
 
 private:
     void aktualisieren();
@@ -69,6 +75,7 @@ private:
 
     QPointer<Tfrm_projekt> m_beobachtet; // the active project window
     QPointer<Tfrm_projekt> m_fenster;    // the one worked on, while shown
-    QMetaObject::Connection m_ansicht, m_zerstoert, m_info;
+    QMetaObject::Connection m_ansicht, m_zerstoert, m_info, m_massstab;
     bool m_setzt = false;                // controls are being set from the window
+    bool m_platziert = false;            // moved to its place before its first showing
 };

@@ -9,6 +9,7 @@
 #include <climits>
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 namespace {
 constexpr double Massstaebe[MassstabStufen] = {1, 0.5, 0.2, 0.1, 0.05, 0.02, 0.01, 0.005, 0.002, 0.001};
@@ -249,6 +250,7 @@ void Grundrisswerkzeuge::LinksGedrueckt(QPoint pixel)
         break;
     case WerkzeugSelektieren:
         m_anker = p;
+        m_druckpunkt = pixel;
         break;
     case WerkzeugVerschieben:
         if (m_ersterPunkt)
@@ -283,11 +285,46 @@ void Grundrisswerkzeuge::LinksGedrueckt(QPoint pixel)
 
 void Grundrisswerkzeuge::LinksLosgelassen(QPoint pixel)
 {
-    if (m_werkzeug == WerkzeugSelektieren)
-        Selektieren(PlanZuBild(m_anker), pixel);
+    if (m_werkzeug != WerkzeugSelektieren)
+        return;
+    Selektieren(PlanZuBild(m_anker), pixel);
+    if ((pixel - m_druckpunkt).manhattanLength() <= 3) // a click, not a rectangle
+        markiereNaechsteTraverse(BildZuPlan(pixel), 5 * massstab);
 }
 
 void Grundrisswerkzeuge::Zentrieren(QPoint pixel) { planmitte = Gerastet(pixel); }
+
+bool Grundrisswerkzeuge::ZoomUm(QPoint pixel, int schritte)
+{
+    const int position = PositionVonMassstab(massstab);
+    const int ziel = std::clamp((position < 0 ? PositionVonMassstab(0.1) : position) + schritte, 0, MassstabStufen - 1);
+    if (ziel == position)
+        return false;
+    const QPointF unterDemZeiger = BildZuPlan(pixel);
+    massstab = Massstaebe[ziel];
+    planmitte += unterDemZeiger - BildZuPlan(pixel);
+    return true;
+}
+
+void Grundrisswerkzeuge::Verschieben(QPoint von, QPoint bis) { planmitte -= QPointF(bis - von) * Pixelgroesse(); }
+
+void Grundrisswerkzeuge::Abbrechen()
+{
+    const bool offen = m_ersterPunkt && m_offeneNummer != 0;
+    m_ersterPunkt = false;
+    if (!offen)
+        return;
+    const int nummer = std::exchange(m_offeneNummer, 0);
+    if (m_werkzeug == WerkzeugTraverse) {
+        if (m_projekt.cds_projekt.Locate(QStringLiteral("Nummer"), {nummer}))
+            m_projekt.TraverseLoeschen();
+    } else if (m_werkzeug == WerkzeugLinie || m_werkzeug == WerkzeugRechteck) {
+        if (m_projekt.cds_mauern.Locate(QStringLiteral("Nummer"), {nummer})) {
+            leere(m_projekt.cds_punkte);
+            m_projekt.cds_mauern.Delete();
+        }
+    }
+}
 
 bool Grundrisswerkzeuge::StufeSetzen(int stufe, std::optional<QPoint> cursor)
 {
@@ -336,6 +373,35 @@ void Grundrisswerkzeuge::Selektieren(QPoint ecke1, QPoint ecke2)
     };
     markiereMauern(drinnen);
     markiereTraversen(drinnen);
+}
+
+void Grundrisswerkzeuge::markiereNaechsteTraverse(QPointF p, double hoechstens)
+{
+    std::optional<int> naechste;
+    double abstand = hoechstens;
+    for (const Traversenbild& t : Traversen()) {
+        if (!t.ende2)
+            continue;
+        const QPointF d = *t.ende2 - t.ende1;
+        const double laenge2 = QPointF::dotProduct(d, d);
+        const double s = laenge2 > 0 ? std::clamp(QPointF::dotProduct(p - t.ende1, d) / laenge2, 0.0, 1.0) : 0;
+        const QPointF fuss = t.ende1 + s * d;
+        const double a = std::hypot(p.x() - fuss.x(), p.y() - fuss.y());
+        if (a <= abstand) {
+            abstand = a;
+            naechste = t.nummer;
+        }
+    }
+    TBClientDataSet& traversen = m_projekt.cds_projekt;
+    if (!naechste)
+        return;
+    const int gemerkt = traversen.RecNo();
+    if (traversen.Locate(QStringLiteral("Nummer"), {*naechste})) {
+        traversen.Edit();
+        f(traversen, "markiert").SetAsBoolean(true);
+        traversen.Post();
+    }
+    traversen.SetRecNo(gemerkt);
 }
 
 // Unmarking must not depend on where the view is: a rectangle far off screen would still catch

@@ -94,9 +94,18 @@ public:
     // Left button down by tool. A width that is not a number throws the field's Fehler and
     // adds nothing.
     void LinksGedrueckt(QPoint pixel);
-    void LinksLosgelassen(QPoint pixel); // tool 5: selects from the anchor to pixel
+    // Tool 5: selects from the anchor to pixel; a click without dragging also marks the truss
+    // passing nearest within 5 · massstab, so a truss is picked anywhere along its length.
+    void LinksLosgelassen(QPoint pixel);
     // Right click / magnification: the snapped pixel becomes the centre.
     void Zentrieren(QPoint pixel);
+    // Mouse wheel: one listed scale finer (schritte > 0) or coarser per step, the plan point
+    // under the pointer staying under it. False at either end of the list.
+    bool ZoomUm(QPoint pixel, int schritte);
+    // Dragging the plan with the middle button: the plan moves with the pointer.
+    void Verschieben(QPoint von, QPoint bis);
+    // Esc: a two-click tool forgets its first click and the element it began is removed.
+    void Abbrechen();
     // Keyboard level; centres on the cursor first when it is known. False when unchanged.
     bool StufeSetzen(int stufe, std::optional<QPoint> cursor);
 
@@ -118,10 +127,12 @@ private:
     void verschiebe(QPointF d);
     void markiereMauern(const auto& drinnen);
     void markiereTraversen(const auto& drinnen);
+    void markiereNaechsteTraverse(QPointF p, double hoechstens);
 
     Projektmodell& m_projekt;
     int m_werkzeug = WerkzeugKeins;
     bool m_ersterPunkt = false;
     QPointF m_anker;
+    QPoint m_druckpunkt; // where the select tool's button went down
     int m_offeneNummer = 0; // wall or truss waiting for its second click
 };

@@ -2,10 +2,13 @@
 #include "platform/fo_dokumentfenster.h"
 #include "platform/u_einstellungsdatei.h"
 #include "platform/u_programm.h"
+#include "project/fo_grundrisstool.h"
+#include "project/fo_projekt.h"
 #include "shell/fo_menu.h"
 #include "shell/u_anwendung_qt.h"
 #include <QCloseEvent>
 #include <algorithm>
+#include <climits>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -64,7 +67,17 @@ Tfrm_main::~Tfrm_main()
         return;
     Einstellungsdatei ini(einstellungspfad());
     ini.SchreibeInteger(QStringLiteral("Sprache"), QStringLiteral("Nummer"), m_anwendung.sprache().Sprachnummer);
+    // the palette's place only once it was shown, so that an untouched file stays as it was
+    if (const auto* palette = grundrisspalette(); palette && palette->WurdeGezeigt()) {
+        ini.SchreibeInteger(QStringLiteral("Grundrisstool"), QStringLiteral("Links"), palette->x());
+        ini.SchreibeInteger(QStringLiteral("Grundrisstool"), QStringLiteral("Oben"), palette->y());
+    }
     ini.Speichern(); // the program ends either way
+}
+
+Tfrm_grundrisstool* Tfrm_main::grundrisspalette() const
+{
+    return qobject_cast<Tfrm_grundrisstool*>(m_anwendung.dauerfenster(Dauerfenster::Grundrisstool));
 }
 
 void Tfrm_main::Aktiviere(Dokumentfenster* fenster)
@@ -135,6 +148,12 @@ void Tfrm_main::ersteAnzeige()
         m_anwendung.menu()->SpracheWechseln(nummer);
     else if (m_anwendung.menu())
         m_anwendung.menu()->PruefeSpracheintrag(m_anwendung.menu()->Sprachmenue());
+    if (auto* palette = grundrisspalette()) {
+        const int links = ini.LeseInteger(QStringLiteral("Grundrisstool"), QStringLiteral("Links"), INT_MIN);
+        const int oben = ini.LeseInteger(QStringLiteral("Grundrisstool"), QStringLiteral("Oben"), INT_MIN);
+        if (links != INT_MIN && oben != INT_MIN)
+            palette->Platzieren(QPoint(links, oben));
+    }
     DebugPunkt(QStringLiteral("frm_main 02"));
     DebugPunkt(QStringLiteral("frm_main 03"));
     setWindowState(windowState() | Qt::WindowMaximized);

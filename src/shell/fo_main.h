@@ -6,6 +6,7 @@
 class QMdiArea;
 class Anwendung;
 class Dokumentfenster;
+class Tfrm_grundrisstool;
 
 class Tfrm_main : public QMainWindow {
     Q_OBJECT
@@ -27,6 +28,7 @@ protected:
 
 private:
     void ersteAnzeige();
+    Tfrm_grundrisstool* grundrisspalette() const; // nullptr before the windows are built
     Anwendung& m_anwendung;
     QMdiArea* m_bereich;
     bool m_angezeigt = false;

@@ -2,6 +2,8 @@
 #include "language/fo_sprache.h"
 #include "platform/u_einstellungsdatei.h"
 #include "platform/u_modifikator_qt.h"
+#include "project/fo_grundrisstool.h"
+#include "project/fo_projekt.h"
 #include "shell/fo_main.h"
 #include "shell/fo_menu.h"
 #include "shell/u_anwendung_qt.h"
@@ -235,4 +237,46 @@ TEST(Tastatur, JedeTasteReichtDieStufeAnDieSichtbarePaletteWeiter)
     QTest::keyPress(anwendung.hauptfenster(), Qt::Key_Shift, Qt::ShiftModifier);
     EXPECT_EQ(palette->stufe, 1);
     delete palette;
+}
+
+// The floor-plan palette is a tool window the user moves; its place comes back in the next run,
+// written after the language in the settings file. Without a place it first shows at the right
+// of the frame, clear of the menus; a place on no screen is not taken.
+TEST(Grundrisspalette, BehaeltIhrenPlatzZwischenDenLaeufen)
+{
+    Programmordner ordner;
+    const QString ini = ordner.pfad(QStringLiteral("Kelvara.ini"));
+    const auto schreibe = [&](const QByteArray& inhalt) {
+        QFile f(ini);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(inhalt);
+    };
+    schreibe("[Sprache]\nNummer=0\n[Grundrisstool]\nLinks=150\nOben=120\n");
+    {
+        SkriptDialoge skript;
+        Anwendung anwendung;
+        anwendung.Starten();
+        auto* palette = qobject_cast<Tfrm_grundrisstool*>(anwendung.dauerfenster(Dauerfenster::Grundrisstool));
+        ASSERT_NE(palette, nullptr);
+        EXPECT_FALSE(palette->windowFlags() & Qt::FramelessWindowHint);
+        EXPECT_EQ(palette->windowTitle(), QStringLiteral("Grundriss-Werkzeuge"));
+        palette->show();
+        EXPECT_EQ(palette->pos(), QPoint(150, 120));
+        palette->move(170, 90);
+    }
+    EXPECT_EQ(dateiInhalt(ini), QByteArray("[Sprache]\nNummer=0\n[Grundrisstool]\nLinks=170\nOben=90\n"));
+
+    for (const QByteArray& inhalt : {QByteArray("[Sprache]\nNummer=0\n"),
+                                     QByteArray("[Sprache]\nNummer=0\n[Grundrisstool]\nLinks=-90000\nOben=5\n")}) {
+        schreibe(inhalt);
+        SkriptDialoge skript;
+        Anwendung anwendung;
+        anwendung.Starten();
+        auto* palette = qobject_cast<Tfrm_grundrisstool*>(anwendung.dauerfenster(Dauerfenster::Grundrisstool));
+        ASSERT_NE(palette, nullptr);
+        palette->show();
+        const QRect rahmen = anwendung.hauptfenster()->geometry();
+        EXPECT_GT(palette->x(), rahmen.center().x()) << inhalt.toStdString();
+        EXPECT_GT(palette->y(), rahmen.top() + 40) << inhalt.toStdString(); // below the menu bar
+    }
 }
