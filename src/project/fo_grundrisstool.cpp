@@ -113,6 +113,7 @@ Tfrm_grundrisstool::Tfrm_grundrisstool(QWidget* eltern)
 
     auto* l = new QVBoxLayout(this);
     l->setContentsMargins(4, 4, 4, 4);
+    l->setSizeConstraint(QLayout::SetFixedSize); // always as large as its tools and inputs need
     l->addWidget(grpAnzeige);
     l->addWidget(grpCAD);
     l->addWidget(grpInfo);
