@@ -4,6 +4,7 @@
 #include "language/u_sprachtabelle.h"
 #include "platform/fo_dokumentfenster.h"
 #include <QObject>
+#include <QPointer>
 #include <functional>
 #include <map>
 #include <memory>
@@ -56,7 +57,7 @@ private:
     std::unique_ptr<Tfrm_menu> m_menu;
     Tfrm_main* m_hauptfenster = nullptr;
     std::map<Dauerfenster, Dauerfabrik> m_dauerfabriken;
-    std::map<Dauerfenster, QWidget*> m_dauerfenster;
+    std::map<Dauerfenster, QPointer<QWidget>> m_dauerfenster; // a window closed for good reads as none
 };
 
 // Registers every window kind the program has (document kinds and long-lived windows).
