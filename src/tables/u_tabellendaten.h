@@ -35,7 +35,8 @@ private:
 class Verschachtelt {
 public:
     Verschachtelt() = default; // no row list
-    static Verschachtelt neu(Zeilen zeilen = {});
+    static Verschachtelt neu(); // an empty row list
+    static Verschachtelt neu(Zeilen zeilen);
     Verschachtelt(const Verschachtelt&) = default;
     Verschachtelt(Verschachtelt&&) noexcept = default;
     Verschachtelt& operator=(const Verschachtelt&) = default;
@@ -70,6 +71,8 @@ inline Verschachtelt Verschachtelt::neu(Zeilen zeilen)
     v.d->zeilen = std::move(zeilen);
     return v;
 }
+
+inline Verschachtelt Verschachtelt::neu() { return neu(Zeilen()); }
 
 inline Verschachtelt::~Verschachtelt() = default;
 
