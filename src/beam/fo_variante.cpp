@@ -64,6 +64,7 @@ Tfrm_variante::Tfrm_variante(Variantenprojekt& projekt, QWidget* eltern) : Dokum
 {
     aufbauen();
     werkzeuge.projekt = m_projekt;
+    werkzeuge.lagerLoeschenErlaubt = [this](const std::vector<int>& lager) { return m_projekt->LagerLoeschenErlaubt(lager); };
     rechnung.projekt = m_projekt;
     m_projekt->VarianteLaden(modell);
     modell.ZaehlerSetzen();
@@ -80,6 +81,7 @@ Tfrm_variante::~Tfrm_variante()
     werkzeuge.geaendert = nullptr;
     werkzeuge.auswahlGeaendert = nullptr;
     werkzeuge.zeigerSetzen = nullptr;
+    werkzeuge.lagerLoeschenErlaubt = nullptr;
 }
 
 void Tfrm_variante::aufbauen()

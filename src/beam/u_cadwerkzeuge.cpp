@@ -363,6 +363,17 @@ bool Cadwerkzeuge::Loeschen()
 {
     if (dialoge().FrageJaNein(Uebersetzt(2017, QStringLiteral("gewählte Elemente löschen?"))) != Antwort::Ja)
         return false;
+    if (lagerLoeschenErlaubt) {
+        std::vector<int> lager;
+        TBClientDataSet& l = m.cds_lager;
+        l.CheckBrowseMode();
+        const int markiert = feld(l, "markiert"), nummer = feld(l, "Nummer");
+        for (l.First(); !l.Eof(); l.Next())
+            if (l.Fields(markiert).AsBoolean())
+                lager.push_back(l.Fields(nummer).AsInteger());
+        if (!lager.empty() && !lagerLoeschenErlaubt(lager))
+            return false;
+    }
     for (TBClientDataSet* t : {&m.cds_lager, &m.cds_lasten}) {
         t->CheckBrowseMode();
         const int markiert = feld(*t, "markiert");

@@ -89,6 +89,8 @@ public:
     std::function<void()> geaendert;                // a post or delete of the editor's tables
     std::function<void(QPoint)> zeigerSetzen;       // move the mouse pointer to this pixel
     std::function<void()> auswahlGeaendert;         // after marking: panels, count, buttons
+    // Asked with the numbers of the marked supports before deleting; false keeps everything.
+    std::function<bool(const std::vector<int>&)> lagerLoeschenErlaubt;
 
     // What the window shows.
     QString textX, textX1, textInfo;

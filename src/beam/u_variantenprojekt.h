@@ -30,6 +30,10 @@ public:
     virtual Verweisliste TraversenAuflisten() = 0;
     virtual Verweisliste VariantenAuflisten(int traverse) = 0;
     virtual Verweisliste LagerAuflisten(int traverse, int variante) = 0;
+    // Before the editor deletes supports: when truss-force loads of other variants refer to
+    // them, names those loads and asks whether to delete anyway. True when none refers or the
+    // answer is yes.
+    virtual bool LagerLoeschenErlaubt(const std::vector<int>& lager) = 0;
     // How the editor's caption names the project: its file's name, or its kind while unsaved.
     virtual QString Projektname() const = 0;
 };

@@ -215,7 +215,8 @@ void Tfrm_projekt::nbTravDeleteClick()
         return;
     const QString frage = Format(Uebersetzt(1802, QStringLiteral("Soll Traverse %d (%s) gelöscht werden?")),
                                  {f(t, "Nummer").AsInteger(), f(t, "Name").AsString()});
-    if (dialoge().FrageJaNein(frage) != Antwort::Ja)
+    if (dialoge().FrageJaNein(frage) != Antwort::Ja
+        || !TrotzVerweisenLoeschen(m_projekt.Kraftverweise(f(t, "Nummer").AsInteger())))
         return;
     m_projekt.TraverseLoeschen();
     GrundrissNeuzeichnen();

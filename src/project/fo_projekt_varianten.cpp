@@ -193,7 +193,15 @@ void Tfrm_projekt::btnNewClick()
         m_projekt.NeueVariante(name, bearbeiter);
 }
 
-void Tfrm_projekt::btnDeleteClick() { m_projekt.VarianteLoeschen(); }
+void Tfrm_projekt::btnDeleteClick()
+{
+    TBClientDataSet& v = m_projekt.cds_varianten;
+    if (v.RecordCount() > 0
+        && !TrotzVerweisenLoeschen(
+            m_projekt.Kraftverweise(f(m_projekt.cds_projekt, "Nummer").AsInteger(), f(v, "Nummer").AsInteger())))
+        return;
+    m_projekt.VarianteLoeschen();
+}
 
 void Tfrm_projekt::btnAnmerkungClick()
 {

@@ -413,6 +413,16 @@ void Grundrisswerkzeuge::AllesDemarkieren()
     markiereTraversen(nirgends);
 }
 
+bool TrotzVerweisenLoeschen(const Lastverweise& verweise)
+{
+    if (verweise.empty())
+        return true;
+    const QString frage = Uebersetzt(2811, QStringLiteral("Diese Traversenkräfte anderer Varianten verweisen darauf:"))
+        + QStringLiteral("\r\n") + Verweistext(verweise) + QStringLiteral("\r\n")
+        + Uebersetzt(2812, QStringLiteral("Sie werden danach mit 0 gerechnet. Trotzdem löschen?"));
+    return dialoge().FrageJaNein(frage) == Antwort::Ja;
+}
+
 void Grundrisswerkzeuge::Loeschen()
 {
     if (dialoge().FrageJaNein(Uebersetzt(1901, QStringLiteral("Gewählte Elemente löschen?"))) != Antwort::Ja)
@@ -430,7 +440,8 @@ void Grundrisswerkzeuge::Loeschen()
             return;
         const QString frage = Format(Uebersetzt(1802, QStringLiteral("Soll Traverse %d (%s) gelöscht werden?")),
                                      {f(traversen, "Nummer").AsInteger(), f(traversen, "Name").AsString()});
-        if (dialoge().FrageJaNein(frage) != Antwort::Ja)
+        if (dialoge().FrageJaNein(frage) != Antwort::Ja
+            || !TrotzVerweisenLoeschen(m_projekt.Kraftverweise(f(traversen, "Nummer").AsInteger())))
             return;
         m_projekt.TraverseLoeschen();
     });

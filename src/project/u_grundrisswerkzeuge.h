@@ -3,14 +3,13 @@
 // paint box size), the transforms between plan metres and pixels, the snapping, and the tools
 // 1 to 7 acting on the project's wall and truss tables. The window feeds it mouse positions in
 // pixels; the painting (g_grundriss) reads the elements and the rubber band from it.
+#include "project/u_projektmodell.h"
 #include <QPoint>
 #include <QPointF>
 #include <QSize>
 #include <QString>
 #include <optional>
 #include <vector>
-
-class Projektmodell;
 
 enum Planwerkzeug {
     WerkzeugKeins = 0, WerkzeugLinie = 1, WerkzeugRechteck = 2, WerkzeugPodestHoriz = 3,
@@ -64,6 +63,11 @@ struct Planabbildung {
     QPoint PlanZuBild(QPointF plan) const;
     QPointF BildZuPlan(QPoint pixel) const;
 };
+
+// Asked before a truss, variant or support is deleted: names the truss-force loads of other
+// variants that refer to it (they would count 0 from then on) and asks whether to delete anyway.
+// True when none refers or the answer is yes.
+bool TrotzVerweisenLoeschen(const Lastverweise& verweise);
 
 class Grundrisswerkzeuge : public Planabbildung {
 public:

@@ -21,6 +21,19 @@ struct Nummerneintrag {
 };
 using Nummernliste = std::vector<Nummerneintrag>;
 
+// A truss-force load (kind 17) and the support it takes its force from.
+struct Lastverweis {
+    int traverse = 0; // where the load sits
+    QString traversenname;
+    int variante = 0;
+    int last = 0;        // the load's number
+    int zielTraverse = 0, zielVariante = 0, zielLager = 0;
+    double kraft = 0;    // the support's force when the load was found
+};
+using Lastverweise = std::vector<Lastverweis>;
+// One line per load: "Traverse %d (%s), Variante %d: Last %d".
+QString Verweistext(const Lastverweise& verweise);
+
 // Where an editor's variant lives: the truss's Sortierung (may be null) and Nummer, the variant's
 // Nummer; taken when the editor is opened.
 struct Variantenverweis {
@@ -92,6 +105,14 @@ public:
     Nummernliste LagerAuflisten(int traverse, int variante);
     double Lagerkraft(int traverse, int variante, int lager); // Berechnet + Eigenlast, 0 when not found
     const Lagerkraftquelle& Kraftquelle() const { return m_kraftquelle; }
+    // The truss-force loads of other variants that refer to the truss, to one variant of it
+    // or to one support of that variant. Loads inside what is named are left
+    // out: they go with it. The current rows stay where they were.
+    Lastverweise Kraftverweise(int traverse, std::optional<int> variante = std::nullopt,
+                               std::optional<int> lager = std::nullopt);
+    // Clears the utilisation of each variant holding one of the loads whose support force is no
+    // longer the one found, so that it shows as not calculated. Returns whether any was cleared.
+    bool VeraltetMarkieren(const Lastverweise& verweise);
 
     // Exchange with a beam editor. Both find the truss by (Sortierung, Nummer) and the variant by
     // Nummer, show "Traverse nicht gefunden." / "Variante nicht gefunden." and copy nothing when

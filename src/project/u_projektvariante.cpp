@@ -1,6 +1,7 @@
 #include "project/u_projektvariante.h"
 #include "language/u_uebersetzung.h"
 #include "platform/u_dialoge.h"
+#include "project/u_grundrisswerkzeuge.h"
 #include <QFileInfo>
 
 namespace {
@@ -30,10 +31,17 @@ bool Projektvariante::VarianteLaden(Balkenmodell& modell)
 
 bool Projektvariante::VarianteZurueckschreiben(Balkenmodell& modell, std::optional<double> auslastung)
 {
-    if (Projektmodell* p = projekt())
-        return p->EditorInVariante(m_verweis, modell, auslastung);
-    dialoge().Meldung(Uebersetzt(2021, QStringLiteral("Projekt nicht gefunden!")));
-    return false;
+    Projektmodell* p = projekt();
+    if (!p) {
+        dialoge().Meldung(Uebersetzt(2021, QStringLiteral("Projekt nicht gefunden!")));
+        return false;
+    }
+    // The variants that take a support force from here are out of date once that force changes.
+    const Lastverweise abhaengige = p->Kraftverweise(m_verweis.traverse, m_verweis.variante);
+    if (!p->EditorInVariante(m_verweis, modell, auslastung))
+        return false;
+    p->VeraltetMarkieren(abhaengige);
+    return true;
 }
 
 Verweisliste Projektvariante::TraversenAuflisten()
@@ -58,6 +66,19 @@ double Projektvariante::Lagerkraft(int traverse, int variante, int lager) const
 {
     Projektmodell* p = projekt();
     return p ? p->Lagerkraft(traverse, variante, lager) : 0;
+}
+
+bool Projektvariante::LagerLoeschenErlaubt(const std::vector<int>& lager)
+{
+    Projektmodell* p = projekt();
+    if (!p)
+        return true;
+    Lastverweise verweise;
+    for (const int nummer : lager) {
+        const Lastverweise auf = p->Kraftverweise(m_verweis.traverse, m_verweis.variante, nummer);
+        verweise.insert(verweise.end(), auf.begin(), auf.end());
+    }
+    return TrotzVerweisenLoeschen(verweise);
 }
 
 QString Projektvariante::Projektname() const

@@ -21,6 +21,7 @@ public:
     Verweisliste VariantenAuflisten(int traverse) override;
     Verweisliste LagerAuflisten(int traverse, int variante) override;
     double Lagerkraft(int traverse, int variante, int lager) const override;
+    bool LagerLoeschenErlaubt(const std::vector<int>& lager) override;
     QString Projektname() const override;
 
 private:

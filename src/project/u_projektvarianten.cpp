@@ -1,6 +1,7 @@
 // The variants of a project truss: new, delete, notes, duplicate, the truss-force lists and the
 // exchange with a beam editor.
 #include "beam/u_balkenmodell.h"
+#include "beam/u_balkenrechnung.h"
 #include "language/u_uebersetzung.h"
 #include "platform/u_dialoge.h"
 #include "platform/u_zahlen.h"
@@ -23,7 +24,85 @@ void leere(TBClientDataSet& t)
         t.Delete();
     }
 }
+// Keeps the current rows of the truss, variant, support and load tables (pending edits posted)
+// and puts them back when it ends, so that a search leaves the grids where they were.
+class Zeilenstand {
+public:
+    explicit Zeilenstand(Projektmodell& p) : m_tabellen{&p.cds_projekt, &p.cds_varianten, &p.cds_lager, &p.cds_lasten}
+    {
+        for (int i = 0; i < 4; ++i) {
+            m_tabellen[i]->CheckBrowseMode();
+            m_zeilen[i] = m_tabellen[i]->RecNo();
+        }
+    }
+    ~Zeilenstand()
+    {
+        for (int i = 0; i < 4; ++i)
+            if (m_zeilen[i] > 0)
+                m_tabellen[i]->SetRecNo(m_zeilen[i]);
+    }
+    Zeilenstand(const Zeilenstand&) = delete;
+    Zeilenstand& operator=(const Zeilenstand&) = delete;
+
+private:
+    TBClientDataSet* m_tabellen[4];
+    int m_zeilen[4] = {0, 0, 0, 0};
+};
 } // namespace
+
+QString Verweistext(const Lastverweise& verweise)
+{
+    QStringList zeilen;
+    for (const Lastverweis& v : verweise)
+        zeilen << Format(Uebersetzt(2810, QStringLiteral("Traverse %d (%s), Variante %d: Last %d")),
+                         {v.traverse, v.traversenname, v.variante, v.last});
+    return zeilen.join(QStringLiteral("\r\n"));
+}
+
+Lastverweise Projektmodell::Kraftverweise(int traverse, std::optional<int> variante, std::optional<int> lager)
+{
+    Lastverweise gefunden;
+    {
+        Zeilenstand stand(*this);
+        const auto betroffen = [&](int t, int v) { return t == traverse && (!variante || v == *variante); };
+        for (cds_projekt.First(); !cds_projekt.Eof(); cds_projekt.Next()) {
+            const int t = f(cds_projekt, "Nummer").AsInteger();
+            for (cds_varianten.First(); !cds_varianten.Eof(); cds_varianten.Next()) {
+                const int v = f(cds_varianten, "Nummer").AsInteger();
+                if (betroffen(t, v))
+                    continue;
+                for (cds_lasten.First(); !cds_lasten.Eof(); cds_lasten.Next()) {
+                    if (f(cds_lasten, "Type").AsInteger() != ArtTraversenkraft)
+                        continue;
+                    const auto ziel = LeseLagerverweis(f(cds_lasten, "Name").AsString());
+                    if (ziel && betroffen(ziel->traverse, ziel->variante) && (!lager || ziel->lager == *lager))
+                        gefunden.push_back({t, f(cds_projekt, "Name").AsString(), v, f(cds_lasten, "Nummer").AsInteger(),
+                                            ziel->traverse, ziel->variante, ziel->lager, 0});
+                }
+            }
+        }
+    }
+    Zeilenstand stand(*this);
+    for (Lastverweis& g : gefunden)
+        g.kraft = Lagerkraft(g.zielTraverse, g.zielVariante, g.zielLager);
+    return gefunden;
+}
+
+bool Projektmodell::VeraltetMarkieren(const Lastverweise& verweise)
+{
+    Zeilenstand stand(*this);
+    bool markiert = false;
+    for (const Lastverweis& v : verweise) {
+        if (Lagerkraft(v.zielTraverse, v.zielVariante, v.zielLager) == v.kraft || !findeVariante(v.traverse, v.variante)
+            || f(cds_varianten, "Auslastung").IsNull())
+            continue;
+        cds_varianten.Edit();
+        f(cds_varianten, "Auslastung").Clear();
+        cds_varianten.Post();
+        markiert = true;
+    }
+    return markiert;
+}
 
 bool Projektmodell::NeueVariante(const QString& variantenname, const QString& variantenbearbeiter)
 {

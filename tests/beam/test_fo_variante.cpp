@@ -154,6 +154,13 @@ struct Projektattrappe : Variantenprojekt {
         return t == 3 && v == 1 ? Verweisliste{{QStringLiteral("2  Lager B 101,94 kg"), 2}} : Verweisliste{};
     }
     double Lagerkraft(int t, int v, int l) const override { return t == 3 && v == 1 && l == 2 ? 1050 : 0; }
+    std::vector<int> loeschenGefragt; // the supports of the last delete
+    bool loeschenErlaubt = true;
+    bool LagerLoeschenErlaubt(const std::vector<int>& l) override
+    {
+        loeschenGefragt = l;
+        return loeschenErlaubt;
+    }
 };
 
 } // namespace
@@ -659,6 +666,31 @@ TEST(Variantenfenster, ProjektvarianteSchreibtZurueckMitAuslastungNurWennBerechn
     d.erwarteMeldung(QStringLiteral("Variante nicht gefunden."));
     EXPECT_FALSE(f.close());
     EXPECT_TRUE(d.allesBeantwortet());
+}
+
+TEST(Variantenfenster, LagerLoeschenFragtDasProjektUndNeinBehaeltAlles)
+{
+    Projektattrappe p;
+    Editor e(&p);
+    Tfrm_variante& f = *e.f;
+    e.werkzeug(ArtLager);
+    e.klick(-5);
+    e.klick(5);
+    e.werkzeug(ArtSelektieren);
+    e.klick(5, 0.5);
+    p.loeschenErlaubt = false;
+    SkriptDialoge d;
+    d.erwarteFrage(Antwort::Ja, QStringLiteral("gewählte Elemente löschen?"));
+    f.sbDelete->click();
+    EXPECT_EQ(p.loeschenGefragt, std::vector<int>{2});
+    EXPECT_EQ(f.modell.cds_lager.RecordCount(), 2);
+
+    p.loeschenErlaubt = true;
+    d.erwarteFrage(Antwort::Ja, QStringLiteral("gewählte Elemente löschen?"));
+    f.sbDelete->click();
+    EXPECT_EQ(f.modell.cds_lager.RecordCount(), 1);
+    EXPECT_TRUE(d.allesBeantwortet());
+    EXPECT_TRUE(d.unerwartet.isEmpty());
 }
 
 TEST(Variantenfenster, TraversenkraftUeberDasPanel)

@@ -1,5 +1,6 @@
 // Floor plan without widgets: snapping, the tools on the wall and truss tables, selecting,
 // moving, deleting with its questions, fitting, and the painted pixels.
+#include "beam/u_balkenmodell.h"
 #include "platform/u_dialoge_skript.h"
 #include "platform/u_fehler.h"
 #include "project/g_grundriss.h"
@@ -305,6 +306,44 @@ TEST_F(Grundriss, LoeschenFragtJeTraverseUndNeinBehaeltNurDiese)
     ASSERT_EQ(p.cds_projekt.RecordCount(), 1);
     EXPECT_EQ(f(p.cds_projekt, "Name").AsString(), QStringLiteral("Mitte"));
     EXPECT_TRUE(p.TraversenAuflisten(0).empty()); // the variant went with its truss
+}
+
+TEST_F(Grundriss, LoeschenWarntVorTraversenkraeftenDieAufDieTraverseZeigen)
+{
+    traverse(0, 1, 3, 1);
+    ASSERT_TRUE(p.NeueVariante(QStringLiteral("V1"), {}));
+    traverse(0, 2, 3, 2);
+    p.cds_projekt.Edit();
+    f(p.cds_projekt, "Name").SetAsString(QStringLiteral("Mitte"));
+    p.cds_projekt.Post();
+    ASSERT_TRUE(p.NeueVariante(QStringLiteral("M"), {}));
+    p.cds_lasten.Append();
+    f(p.cds_lasten, "Nummer").SetAsInteger(4);
+    f(p.cds_lasten, "Name").SetAsString(QStringLiteral("T1|V1|L2|"));
+    f(p.cds_lasten, "Type").SetAsInteger(ArtTraversenkraft);
+    p.cds_lasten.Post();
+    g.WerkzeugSetzen(WerkzeugSelektieren);
+    g.Selektieren(QPoint(0, 0), QPoint(399, 299));
+
+    SkriptDialoge d;
+    d.erwarteFrage(Antwort::Ja, QStringLiteral("Gewählte Elemente löschen?"))
+        .erwarteFrage(Antwort::Nein, QStringLiteral("Soll Traverse 2 (Mitte) gelöscht werden?"))
+        .erwarteFrage(Antwort::Ja, QStringLiteral("Soll Traverse 1 () gelöscht werden?"))
+        .erwarteFrage(Antwort::Nein, QStringLiteral("Diese Traversenkräfte anderer Varianten verweisen darauf:\r\n"
+                                                    "Traverse 2 (Mitte), Variante 2: Last 4\r\n"
+                                                    "Sie werden danach mit 0 gerechnet. Trotzdem löschen?"));
+    g.Loeschen();
+    EXPECT_TRUE(d.allesBeantwortet());
+    EXPECT_EQ(p.cds_projekt.RecordCount(), 2);
+
+    // once the referring truss is gone, nothing refers any more
+    d.erwarteFrage(Antwort::Ja, QStringLiteral("Gewählte Elemente löschen?"))
+        .erwarteFrage(Antwort::Ja, QStringLiteral("Soll Traverse 2 (Mitte) gelöscht werden?"))
+        .erwarteFrage(Antwort::Ja, QStringLiteral("Soll Traverse 1 () gelöscht werden?"));
+    g.Loeschen();
+    EXPECT_TRUE(d.allesBeantwortet());
+    EXPECT_TRUE(d.unerwartet.isEmpty()) << d.unerwartet.join(u'|').toStdString();
+    EXPECT_EQ(p.cds_projekt.RecordCount(), 0);
 }
 
 TEST_F(Grundriss, LoeschenMitNeinAufDieErsteFrageLaesstAllesStehen)

@@ -365,6 +365,42 @@ TEST_F(Projektfenster, NavigatorLoeschtDieTraverseNachRueckfrage)
     EXPECT_TRUE(d.allesBeantwortet());
 }
 
+TEST_F(Projektfenster, LoeschenWarntVorTraversenkraeftenAndererVariantenUndNeinBehaeltAlles)
+{
+    Eingaben e;
+    e.zweiWerte = {{QStringLiteral("V1"), QString()}};
+    traverse(QStringLiteral("Front"), 0, 0, 2, 0);
+    fenster->btnNew->click();
+    traverse(QStringLiteral("Mitte"), 0, 2, 2, 2);
+    fenster->btnNew->click();
+    TBClientDataSet& l = p().cds_lasten;
+    l.Append();
+    f(l, "Nummer").SetAsInteger(3);
+    f(l, "Name").SetAsString(QStringLiteral("T1|V1|L1|"));
+    f(l, "Type").SetAsInteger(17);
+    l.Post();
+    p().cds_projekt.First();
+    const QString warnung = QStringLiteral("Diese Traversenkräfte anderer Varianten verweisen darauf:\r\n"
+                                           "Traverse 2 (Mitte), Variante 2: Last 3\r\n"
+                                           "Sie werden danach mit 0 gerechnet. Trotzdem löschen?");
+
+    SkriptDialoge d;
+    d.erwarteFrage(Antwort::Ja, QStringLiteral("Soll Traverse 1 (Front) gelöscht werden?"))
+        .erwarteFrage(Antwort::Nein, warnung)
+        .erwarteFrage(Antwort::Nein, warnung);
+    fenster->nbTravDelete->click();
+    EXPECT_EQ(p().cds_projekt.RecordCount(), 2);
+    fenster->btnDelete->click();
+    EXPECT_EQ(p().cds_varianten.RecordCount(), 1);
+    EXPECT_TRUE(d.allesBeantwortet());
+
+    d.erwarteFrage(Antwort::Ja, warnung).erwarteFrage(Antwort::Ja, QStringLiteral("Soll die Variante 1 (V1) gelöscht werden?"));
+    fenster->btnDelete->click();
+    EXPECT_EQ(p().cds_varianten.RecordCount(), 0);
+    EXPECT_TRUE(d.allesBeantwortet());
+    EXPECT_TRUE(d.unerwartet.isEmpty()) << d.unerwartet.join(u'|').toStdString();
+}
+
 // ---- floor plan with the palette ----
 
 namespace {

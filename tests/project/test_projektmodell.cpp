@@ -280,3 +280,106 @@ TEST_F(Projekt, ZurueckschreibenSpeichertAuslastungNurWennBerechnet)
     EXPECT_TRUE(d.unerwartet.isEmpty());
     EXPECT_TRUE(f(p.cds_varianten, "Auslastung").IsNull());
 }
+
+namespace {
+void last(Projektmodell& p, int nummer, const char* name, int art)
+{
+    p.cds_lasten.Append();
+    f(p.cds_lasten, "Nummer").SetAsInteger(nummer);
+    f(p.cds_lasten, "Name").SetAsString(QString::fromUtf8(name));
+    f(p.cds_lasten, "Type").SetAsInteger(art);
+    p.cds_lasten.Post();
+}
+
+void auslastung(Projektmodell& p, double prozent)
+{
+    p.cds_varianten.Edit();
+    f(p.cds_varianten, "Auslastung").SetAsFloat(prozent);
+    p.cds_varianten.Post();
+}
+
+// (truss, variant, load) of each found load, in the order found.
+std::vector<std::tuple<int, int, int>> orte(const Lastverweise& verweise)
+{
+    std::vector<std::tuple<int, int, int>> o;
+    for (const Lastverweis& v : verweise)
+        o.emplace_back(v.traverse, v.variante, v.last);
+    return o;
+}
+
+// Truss 1 "Front": variant 1 with supports 1 and 2 and a load on its own support 1, variant 3
+// with a load on support 1 of variant 1. Truss 2 "Mitte": variant 2 with loads on supports 2
+// and 1 of variant 1 and a point load whose name only looks like a reference.
+class Verweise : public Projekt {
+protected:
+    void SetUp() override
+    {
+        traverse(p, QStringLiteral("Front"), 0, 0, 4, 0);
+        p.NeueVariante(QStringLiteral("V1"), QString());
+        lager(p, 1, QStringLiteral("A"), 400, 20);
+        lager(p, 2, QStringLiteral("B"), 1000, 50);
+        last(p, 1, "T1|V1|L1|", ArtTraversenkraft);
+        traverse(p, QStringLiteral("Mitte"), 0, 2, 4, 2);
+        p.NeueVariante(QStringLiteral("M"), QString());
+        last(p, 3, "T1|V1|L2|", ArtTraversenkraft);
+        last(p, 4, "T1|V1|L1|", ArtTraversenkraft);
+        last(p, 5, "T1|V1|L2|", ArtKraft);
+        auslastung(p, 40);
+        p.cds_projekt.First();
+        p.NeueVariante(QStringLiteral("V3"), QString());
+        last(p, 7, "T1|V1|L1|", ArtTraversenkraft);
+        auslastung(p, 30);
+    }
+};
+} // namespace
+
+TEST_F(Verweise, FindetNurLastenAndererVariantenDieAufDasGeloeschteZeigen)
+{
+    using O = std::vector<std::tuple<int, int, int>>;
+    EXPECT_EQ(orte(p.Kraftverweise(1)), (O{{2, 2, 3}, {2, 2, 4}})); // variant 3 goes with its truss
+    EXPECT_EQ(orte(p.Kraftverweise(1, 1)), (O{{1, 3, 7}, {2, 2, 3}, {2, 2, 4}}));
+    EXPECT_EQ(orte(p.Kraftverweise(1, 1, 2)), (O{{2, 2, 3}}));
+    EXPECT_TRUE(p.Kraftverweise(1, 3).empty());
+    EXPECT_TRUE(p.Kraftverweise(2).empty());
+
+    const Lastverweise auf2 = p.Kraftverweise(1, 1, 2);
+    EXPECT_EQ(auf2[0].traversenname, QStringLiteral("Mitte"));
+    EXPECT_DOUBLE_EQ(auf2[0].kraft, 1000 + 50);
+    EXPECT_EQ(Verweistext(p.Kraftverweise(1)).toStdString(),
+              "Traverse 2 (Mitte), Variante 2: Last 3\r\nTraverse 2 (Mitte), Variante 2: Last 4");
+}
+
+TEST_F(Verweise, SucheLaesstDieAktuellenZeilenStehen)
+{
+    p.cds_projekt.Last();
+    p.cds_lasten.SetRecNo(2);
+    p.Kraftverweise(1, 1);
+    EXPECT_EQ(f(p.cds_projekt, "Nummer").AsInteger(), 2);
+    EXPECT_EQ(f(p.cds_varianten, "Nummer").AsInteger(), 2);
+    EXPECT_EQ(f(p.cds_lasten, "Nummer").AsInteger(), 4);
+
+    p.cds_projekt.First();
+    p.cds_varianten.SetRecNo(2);
+    p.VeraltetMarkieren(p.Kraftverweise(1, 1));
+    EXPECT_EQ(f(p.cds_projekt, "Nummer").AsInteger(), 1);
+    EXPECT_EQ(f(p.cds_varianten, "Nummer").AsInteger(), 3);
+}
+
+TEST_F(Verweise, GeaenderteLagerkraftMachtNurDieDaraufBauendenAuslastungenUngueltig)
+{
+    const Lastverweise verweise = p.Kraftverweise(1, 1);
+    EXPECT_FALSE(p.VeraltetMarkieren(verweise)); // nothing changed yet
+    p.cds_projekt.First();
+    ASSERT_TRUE(p.cds_varianten.Locate(QStringLiteral("Nummer"), {1}));
+    ASSERT_TRUE(p.cds_lager.Locate(QStringLiteral("Nummer"), {2}));
+    p.cds_lager.Edit();
+    f(p.cds_lager, "Berechnet").SetAsFloat(1200);
+    p.cds_lager.Post();
+
+    EXPECT_TRUE(p.VeraltetMarkieren(verweise));
+    ASSERT_TRUE(p.cds_projekt.Locate(QStringLiteral("Nummer"), {2}));
+    EXPECT_TRUE(f(p.cds_varianten, "Auslastung").IsNull()); // takes support 2
+    ASSERT_TRUE(p.cds_projekt.Locate(QStringLiteral("Nummer"), {1}));
+    ASSERT_TRUE(p.cds_varianten.Locate(QStringLiteral("Nummer"), {3}));
+    EXPECT_DOUBLE_EQ(f(p.cds_varianten, "Auslastung").AsFloat(), 30); // takes support 1 only
+}

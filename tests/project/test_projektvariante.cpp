@@ -78,3 +78,67 @@ TEST(Projektvariante, OhneProjektfensterFindetSieNichtsMehr)
     EXPECT_TRUE(v.TraversenAuflisten().empty());
     EXPECT_DOUBLE_EQ(v.Lagerkraft(1, 1, 1), 0);
 }
+
+TEST(Projektvariante, ZurueckschreibenMachtAuslastungenMitGeaenderterLagerkraftUngueltig)
+{
+    Projektmodell p;
+    traverseMitVariante(p, QStringLiteral("Front"));
+    p.cds_lager.Append();
+    f(p.cds_lager, "Nummer").SetAsInteger(1);
+    f(p.cds_lager, "Type").SetAsInteger(ArtLager);
+    f(p.cds_lager, "Berechnet").SetAsFloat(1000);
+    p.cds_lager.Post();
+    QObject fenster;
+    Projektvariante front(p, &fenster);
+    traverseMitVariante(p, QStringLiteral("Back"));
+    p.cds_lasten.Append();
+    f(p.cds_lasten, "Nummer").SetAsInteger(1);
+    f(p.cds_lasten, "Name").SetAsString(QStringLiteral("T1|V1|L1|"));
+    f(p.cds_lasten, "Type").SetAsInteger(ArtTraversenkraft);
+    p.cds_lasten.Post();
+    p.cds_varianten.Edit();
+    f(p.cds_varianten, "Auslastung").SetAsFloat(25);
+    p.cds_varianten.Post();
+    const auto auslastungBack = [&] {
+        p.cds_projekt.Locate(QStringLiteral("Nummer"), {2});
+        return f(p.cds_varianten, "Auslastung").Value();
+    };
+
+    Balkenmodell editor;
+    ASSERT_TRUE(front.VarianteLaden(editor));
+    ASSERT_TRUE(front.VarianteZurueckschreiben(editor, 10.0));
+    EXPECT_DOUBLE_EQ(auslastungBack().toDouble(), 25); // the same force: still valid
+
+    editor.cds_lager.First();
+    editor.cds_lager.Edit();
+    f(editor.cds_lager, "Berechnet").SetAsFloat(1500);
+    editor.cds_lager.Post();
+    ASSERT_TRUE(front.VarianteZurueckschreiben(editor, 15.0));
+    EXPECT_FALSE(auslastungBack().isValid());
+}
+
+TEST(Projektvariante, LagerLoeschenNenntDieLastenAndererVariantenDieDaraufZeigen)
+{
+    Projektmodell p;
+    traverseMitVariante(p, QStringLiteral("Front"));
+    QObject fenster;
+    Projektvariante front(p, &fenster);
+    traverseMitVariante(p, QStringLiteral("Back"));
+    for (const int lager : {1, 2}) {
+        p.cds_lasten.Append();
+        f(p.cds_lasten, "Nummer").SetAsInteger(lager + 5);
+        f(p.cds_lasten, "Name").SetAsString(QStringLiteral("T1|V1|L%1|").arg(lager));
+        f(p.cds_lasten, "Type").SetAsInteger(ArtTraversenkraft);
+        p.cds_lasten.Post();
+    }
+
+    SkriptDialoge d;
+    EXPECT_TRUE(front.LagerLoeschenErlaubt({3})); // nothing refers to support 3: no question
+    d.erwarteFrage(Antwort::Nein, QStringLiteral("Diese Traversenkräfte anderer Varianten verweisen darauf:\r\n"
+                                                 "Traverse 2 (Back), Variante 2: Last 6\r\n"
+                                                 "Traverse 2 (Back), Variante 2: Last 7\r\n"
+                                                 "Sie werden danach mit 0 gerechnet. Trotzdem löschen?"));
+    EXPECT_FALSE(front.LagerLoeschenErlaubt({1, 2}));
+    EXPECT_TRUE(d.allesBeantwortet());
+    EXPECT_TRUE(d.unerwartet.isEmpty()) << d.unerwartet.join(u'|').toStdString();
+}
