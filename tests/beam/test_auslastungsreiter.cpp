@@ -3,7 +3,7 @@
 // reference lines before the first calculation and the shear bars after it.
 #include "beam/fo_cadflaeche.h"
 #include "beam/fo_variante.h"
-#include "u_fenstertest.h"
+#include "reiterhilfen.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,27 +16,8 @@
 #include <gtest/gtest.h>
 
 namespace {
-struct Reiter {
-    Programmordner programm;
-    SkriptDialoge skript;
-    Tfrm_variante f;
-    Reiter()
-    {
-        f.resize(1400, 860);
-        f.show();
-        f.pcHaupt->setCurrentWidget(f.tab_Auslastung);
-        QApplication::processEvents();
-    }
-    void lager(double x)
-    {
-        TBClientDataSet& l = f.modell.cds_lager;
-        l.Append();
-        l.FieldByName(QStringLiteral("Nummer")).SetAsInteger(f.modell.NeueLagernummer());
-        l.FieldByName(QStringLiteral("Type")).SetAsInteger(ArtMotorzug);
-        l.FieldByName(QStringLiteral("Position")).SetAsFloat(x);
-        l.FieldByName(QStringLiteral("oben")).SetAsBoolean(true);
-        l.Post();
-    }
+struct Reiter : Editorreiter {
+    Reiter() : Editorreiter(&Tfrm_variante::tab_Auslastung) {}
     std::vector<double> positionen()
     {
         std::vector<double> x;

@@ -2,7 +2,7 @@
 // the result in words, "EI unbekannt" without a stiffness, the stiffness typed in the truss group
 // and the deflection limit typed in the tab, both stored with the variant, and the picture.
 #include "beam/fo_variante.h"
-#include "u_fenstertest.h"
+#include "reiterhilfen.h"
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,27 +12,8 @@
 #include <gtest/gtest.h>
 
 namespace {
-struct Reiter {
-    Programmordner programm;
-    SkriptDialoge skript;
-    Tfrm_variante f;
-    Reiter()
-    {
-        f.resize(1400, 860);
-        f.show();
-        f.pcHaupt->setCurrentWidget(f.tab_Durchlauf);
-        QApplication::processEvents();
-    }
-    void lager(double x)
-    {
-        TBClientDataSet& l = f.modell.cds_lager;
-        l.Append();
-        l.FieldByName(QStringLiteral("Nummer")).SetAsInteger(f.modell.NeueLagernummer());
-        l.FieldByName(QStringLiteral("Type")).SetAsInteger(ArtMotorzug);
-        l.FieldByName(QStringLiteral("Position")).SetAsFloat(x);
-        l.FieldByName(QStringLiteral("oben")).SetAsBoolean(true);
-        l.Post();
-    }
+struct Reiter : Editorreiter {
+    Reiter() : Editorreiter(&Tfrm_variante::tab_Durchlauf) {}
     QString zelle(int zeile, int spalte) { return f.sgDurchlauf->item(zeile, spalte)->text(); }
 };
 } // namespace

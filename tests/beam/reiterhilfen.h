@@ -1,0 +1,29 @@
+#pragma once
+// A beam editor shown on one of its tabs, for the tests of that tab, with hoists placed by code.
+#include "beam/fo_variante.h"
+#include "u_fenstertest.h"
+#include <QApplication>
+#include <QTabWidget>
+
+struct Editorreiter {
+    Programmordner programm;
+    SkriptDialoge skript;
+    Tfrm_variante f;
+    explicit Editorreiter(QWidget* Tfrm_variante::*reiter)
+    {
+        f.resize(1400, 860);
+        f.show();
+        f.pcHaupt->setCurrentWidget(f.*reiter);
+        QApplication::processEvents();
+    }
+    void lager(double x)
+    {
+        TBClientDataSet& l = f.modell.cds_lager;
+        l.Append();
+        l.FieldByName(QStringLiteral("Nummer")).SetAsInteger(f.modell.NeueLagernummer());
+        l.FieldByName(QStringLiteral("Type")).SetAsInteger(ArtMotorzug);
+        l.FieldByName(QStringLiteral("Position")).SetAsFloat(x);
+        l.FieldByName(QStringLiteral("oben")).SetAsBoolean(true);
+        l.Post();
+    }
+};
