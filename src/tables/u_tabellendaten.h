@@ -11,6 +11,7 @@
 #include <QString>
 #include <QVarLengthArray>
 #include <memory>
+#include <new>
 #include <variant>
 #include <vector>
 
@@ -58,6 +59,21 @@ using Werte = QVarLengthArray<Wert, 3>;
 
 struct Zeile {
     Werte werte; // one per stored field of the level
+
+    Zeile() = default;
+    Zeile(const Zeile&) = default;
+    Zeile(Zeile&&) noexcept = default;
+    Zeile& operator=(const Zeile&) = default;
+    // Qt 6.4's move assignment of a QVarLengthArray forgets its own heap buffer when it takes
+    // another one's (the rows a vector shifts on insert would leak): destroy, then move-construct.
+    Zeile& operator=(Zeile&& andere) noexcept
+    {
+        if (this != &andere) {
+            werte.~Werte();
+            new (&werte) Werte(std::move(andere.werte));
+        }
+        return *this;
+    }
 };
 
 struct Verschachtelt::Block : QSharedData {
