@@ -20,8 +20,12 @@ const QStringList& felder()
     return namen;
 }
 
+// No real library left this many numbers free; a damaged one may claim billions.
+constexpr int MaxFreieNummern = 10000;
+
 // A library written before the bending stiffness was kept gets the empty last field "EI". The
-// rows keep their numbers: a number left free by a deleted row is drawn and given back.
+// rows keep their numbers: a number left free by a deleted row is drawn and given back, up to
+// MaxFreieNummern of them; beyond that the numbers simply go on.
 void ergaenzeSteifigkeit(TBClientDataSet& tabelle, const std::function<void()>& neu)
 {
     if (tabelle.FindField(QStringLiteral("EI")))
@@ -33,8 +37,9 @@ void ergaenzeSteifigkeit(TBClientDataSet& tabelle, const std::function<void()>& 
     const auto nachPost = std::move(tabelle.AfterPost), nachDelete = std::move(tabelle.AfterDelete);
     tabelle.AfterPost = tabelle.AfterDelete = nullptr;
     neu();
-    auto ueberspringeBis = [&tabelle](qint32 nummer) {
-        while (tabelle.AutoIncValue() < nummer) {
+    int frei = 0;
+    auto ueberspringeBis = [&tabelle, &frei](qint32 nummer) {
+        while (tabelle.AutoIncValue() < nummer && frei++ < MaxFreieNummern) {
             tabelle.Append();
             for (const char* name : {"Hersteller", "Name", "Bearbeiter"})
                 tabelle.FieldByName(QString::fromLatin1(name)).SetAsString(QStringLiteral("-"));

@@ -313,3 +313,46 @@ TEST(Traversenbibliothek, AlteBibliothekOhneEIBehaeltIhreNummernUndKenntKeinEI)
     EXPECT_DOUBLE_EQ(t.FieldByName(QStringLiteral("Eigenlast")).AsFloat(), 60);
     EXPECT_EQ(t.AutoIncValue(), 5);
 }
+
+// A library claiming a number far beyond its rows (damaged, or hostile) is read in bounded time:
+// up to 10 000 free numbers are kept free, then the numbers go on. Rows 1 and 12 002 of an old
+// library become 1 and 1 + 10 000 + 1.
+TEST(Traversenbibliothek, AlteBibliothekMitRiesigerNummernlueckeLiestSichInBegrenzterZeit)
+{
+    SkriptDialoge d;
+    QTemporaryDir ordner;
+    QDir(ordner.path()).mkdir(QStringLiteral("Traversen"));
+    TBClientDataSet alt;
+    auto zahl = [](const char* name) { return TFieldDef{QString::fromUtf8(name), TFieldType::Float, 0, false, false, {}}; };
+    auto text = [](const char* name) { return TFieldDef{QString::fromUtf8(name), TFieldType::String, 30, false, false, {}}; };
+    alt.FieldDefs = {TFieldDef{QStringLiteral("Nummer"), TFieldType::AutoInc, 0, false, false, {}},
+                     text("Hersteller"), text("Name"), text("Bearbeiter"), zahl("Eigenlast"), zahl("Querkraft"),
+                     zahl("Biegemoment"), zahl("Höhe"), zahl("Breite"),
+                     TFieldDef{QStringLiteral("Gurtzahl"), TFieldType::Integer, 0, false, false, {}}};
+    alt.CreateDataSet();
+    for (int i = 1; i <= 12002; ++i) {
+        alt.Append();
+        for (const char* feld : {"Hersteller", "Bearbeiter"})
+            alt.FieldByName(QString::fromLatin1(feld)).SetAsString(QStringLiteral("M"));
+        alt.FieldByName(QStringLiteral("Name")).SetAsString(QString::number(i));
+        alt.Post();
+    }
+    for (int i = 2; i <= 12001; ++i) {
+        alt.First();
+        alt.Next();
+        alt.Delete();
+    }
+    ASSERT_EQ(alt.RecordCount(), 2);
+    SchreibeBibliotheksdatei(Traversenbibliothek::Dateiname(ordner.path()), Traversenbibliothek::Kopf(), alt);
+
+    Traversenbibliothek bib;
+    bib.BibliothekLaden(ordner.path());
+    EXPECT_TRUE(d.gezeigt.isEmpty());
+    auto& t = bib.cds_travbib;
+    ASSERT_EQ(t.RecordCount(), 2);
+    t.First();
+    EXPECT_EQ(t.FieldByName(QStringLiteral("Nummer")).AsInteger(), 1);
+    t.Next();
+    EXPECT_EQ(t.FieldByName(QStringLiteral("Name")).AsString(), QStringLiteral("12002"));
+    EXPECT_EQ(t.FieldByName(QStringLiteral("Nummer")).AsInteger(), 10002);
+}
