@@ -6,25 +6,16 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace {
-void schreibe(const QString& pfad, const QByteArray& inhalt)
-{
-    QDir().mkpath(QFileInfo(pfad).path());
-    QFile f(pfad);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(inhalt);
-}
-} // namespace
 
 TEST(BefehlAbgleichen, NeuerBauErsetztNurDieUnveraenderteSprachdatei)
 {
     QTemporaryDir bau, programm;
-    schreibe(bau.filePath(QStringLiteral("Sprachen/English.prl")), "Stand 1");
-    schreibe(bau.filePath(QStringLiteral("Sprachen/Cesky.prl")), "Stand 1");
+    schreibeDatei(bau.filePath(QStringLiteral("Sprachen/English.prl")), "Stand 1");
+    schreibeDatei(bau.filePath(QStringLiteral("Sprachen/Cesky.prl")), "Stand 1");
     ASSERT_EQ(kelvaraCli({QStringLiteral("abgleichen"), bau.path(), programm.path()}).code, 0);
-    schreibe(programm.filePath(QStringLiteral("Sprachen/English.prl")), "vom Übersetzer");
-    schreibe(bau.filePath(QStringLiteral("Sprachen/English.prl")), "Stand 2");
-    schreibe(bau.filePath(QStringLiteral("Sprachen/Cesky.prl")), "Stand 2");
+    schreibeDatei(programm.filePath(QStringLiteral("Sprachen/English.prl")), "vom Übersetzer");
+    schreibeDatei(bau.filePath(QStringLiteral("Sprachen/English.prl")), "Stand 2");
+    schreibeDatei(bau.filePath(QStringLiteral("Sprachen/Cesky.prl")), "Stand 2");
     const CliLauf lauf = kelvaraCli({QStringLiteral("abgleichen"), bau.path(), programm.path()});
     ASSERT_EQ(lauf.code, 0) << lauf.fehler.toStdString();
     EXPECT_EQ(lauf.aus, QStringLiteral("Sprachen/English.prl behalten: vom Benutzer geändert\n"));
@@ -43,13 +34,13 @@ TEST(BefehlAbgleichen, OhneZweiOrdnerZeigtErDenAufruf)
 TEST(BefehlAbgleichen, FrueherGebautErsetztDieSprachdateiEinesBaumsOhneVerzeichnisEinmal)
 {
     QTemporaryDir bau, programm;
-    schreibe(bau.filePath(QStringLiteral("Sprachen/English.prl")), "Stand 2");
-    schreibe(programm.filePath(QStringLiteral("Sprachen/English.prl")), "Stand 1, ohne Verzeichnis gebaut");
+    schreibeDatei(bau.filePath(QStringLiteral("Sprachen/English.prl")), "Stand 2");
+    schreibeDatei(programm.filePath(QStringLiteral("Sprachen/English.prl")), "Stand 1, ohne Verzeichnis gebaut");
     ASSERT_EQ(kelvaraCli({QStringLiteral("abgleichen"), QStringLiteral("--frueher-gebaut"), bau.path(), programm.path()}).code, 0);
     EXPECT_EQ(dateiInhalt(programm.filePath(QStringLiteral("Sprachen/English.prl"))), "Stand 2");
     // from now on recorded: an edit stays
-    schreibe(programm.filePath(QStringLiteral("Sprachen/English.prl")), "vom Übersetzer");
-    schreibe(bau.filePath(QStringLiteral("Sprachen/English.prl")), "Stand 3");
+    schreibeDatei(programm.filePath(QStringLiteral("Sprachen/English.prl")), "vom Übersetzer");
+    schreibeDatei(bau.filePath(QStringLiteral("Sprachen/English.prl")), "Stand 3");
     ASSERT_EQ(kelvaraCli({QStringLiteral("abgleichen"), QStringLiteral("--frueher-gebaut"), bau.path(), programm.path()}).code, 0);
     EXPECT_EQ(dateiInhalt(programm.filePath(QStringLiteral("Sprachen/English.prl"))), "vom Übersetzer");
 }

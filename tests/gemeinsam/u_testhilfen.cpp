@@ -1,6 +1,8 @@
 #include "u_testhilfen.h"
 #include "platform/u_fehler.h"
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QProcess>
 #include <csignal>
@@ -65,4 +67,12 @@ QByteArray dateiInhalt(const QString& pfad)
 {
     QFile f(pfad);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void schreibeDatei(const QString& pfad, const QByteArray& inhalt)
+{
+    QDir().mkpath(QFileInfo(pfad).path());
+    QFile f(pfad);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(inhalt);
 }

@@ -36,3 +36,5 @@ private:
 
 // The bytes of a file, empty when it cannot be read.
 QByteArray dateiInhalt(const QString& pfad);
+// Writes the file with its folders; a file that cannot be written fails the test.
+void schreibeDatei(const QString& pfad, const QByteArray& inhalt);

@@ -35,6 +35,29 @@ BibliotheksEintrag eintrag(const QString& hersteller, const QString& name)
                                    QStringLiteral("290"), 4, true);
 }
 
+// The ten fields of a library written before the bending stiffness was kept.
+void richteAlteBibliothekEin(TBClientDataSet& alt)
+{
+    auto zahl = [](const char* name) { return TFieldDef{QString::fromUtf8(name), TFieldType::Float, 0, false, false, {}}; };
+    auto text = [](const char* name) { return TFieldDef{QString::fromUtf8(name), TFieldType::String, 30, true, false, {}}; };
+    alt.FieldDefs = {TFieldDef{QStringLiteral("Nummer"), TFieldType::AutoInc, 0, false, false, {}},
+                     text("Hersteller"), text("Name"), text("Bearbeiter"), zahl("Eigenlast"), zahl("Querkraft"),
+                     zahl("Biegemoment"), zahl("Höhe"), zahl("Breite"),
+                     TFieldDef{QStringLiteral("Gurtzahl"), TFieldType::Integer, 0, false, false, {}}};
+    alt.CreateDataSet();
+}
+
+// A row of maker "M" weighing 60 N/m.
+void alteZeile(TBClientDataSet& alt, const QString& name)
+{
+    alt.Append();
+    for (const char* feld : {"Hersteller", "Bearbeiter"})
+        alt.FieldByName(QString::fromLatin1(feld)).SetAsString(QStringLiteral("M"));
+    alt.FieldByName(QStringLiteral("Name")).SetAsString(name);
+    alt.FieldByName(QStringLiteral("Eigenlast")).SetAsFloat(60);
+    alt.Post();
+}
+
 } // namespace
 
 TEST(Traversenbibliothek, OhneDateiLeerUndOhneMeldung)
@@ -274,21 +297,9 @@ TEST(Traversenbibliothek, AlteBibliothekOhneEIBehaeltIhreNummernUndKenntKeinEI)
     QTemporaryDir ordner;
     QDir(ordner.path()).mkdir(QStringLiteral("Traversen"));
     TBClientDataSet alt;
-    auto zahl = [](const char* name) { return TFieldDef{QString::fromUtf8(name), TFieldType::Float, 0, false, false, {}}; };
-    auto text = [](const char* name) { return TFieldDef{QString::fromUtf8(name), TFieldType::String, 30, true, false, {}}; };
-    alt.FieldDefs = {TFieldDef{QStringLiteral("Nummer"), TFieldType::AutoInc, 0, false, false, {}},
-                     text("Hersteller"), text("Name"), text("Bearbeiter"), zahl("Eigenlast"), zahl("Querkraft"),
-                     zahl("Biegemoment"), zahl("Höhe"), zahl("Breite"),
-                     TFieldDef{QStringLiteral("Gurtzahl"), TFieldType::Integer, 0, false, false, {}}};
-    alt.CreateDataSet();
-    for (const char* name : {"A", "B", "C", "D"}) {
-        alt.Append();
-        for (const char* feld : {"Hersteller", "Bearbeiter"})
-            alt.FieldByName(QString::fromLatin1(feld)).SetAsString(QStringLiteral("M"));
-        alt.FieldByName(QStringLiteral("Name")).SetAsString(QString::fromLatin1(name));
-        alt.FieldByName(QStringLiteral("Eigenlast")).SetAsFloat(60);
-        alt.Post();
-    }
+    richteAlteBibliothekEin(alt);
+    for (const char* name : {"A", "B", "C", "D"})
+        alteZeile(alt, QString::fromLatin1(name));
     alt.First();
     alt.Next();
     alt.Delete(); // B: the numbers are 1, 3, 4
@@ -323,20 +334,9 @@ TEST(Traversenbibliothek, AlteBibliothekMitRiesigerNummernlueckeLiestSichInBegre
     QTemporaryDir ordner;
     QDir(ordner.path()).mkdir(QStringLiteral("Traversen"));
     TBClientDataSet alt;
-    auto zahl = [](const char* name) { return TFieldDef{QString::fromUtf8(name), TFieldType::Float, 0, false, false, {}}; };
-    auto text = [](const char* name) { return TFieldDef{QString::fromUtf8(name), TFieldType::String, 30, false, false, {}}; };
-    alt.FieldDefs = {TFieldDef{QStringLiteral("Nummer"), TFieldType::AutoInc, 0, false, false, {}},
-                     text("Hersteller"), text("Name"), text("Bearbeiter"), zahl("Eigenlast"), zahl("Querkraft"),
-                     zahl("Biegemoment"), zahl("Höhe"), zahl("Breite"),
-                     TFieldDef{QStringLiteral("Gurtzahl"), TFieldType::Integer, 0, false, false, {}}};
-    alt.CreateDataSet();
-    for (int i = 1; i <= 12002; ++i) {
-        alt.Append();
-        for (const char* feld : {"Hersteller", "Bearbeiter"})
-            alt.FieldByName(QString::fromLatin1(feld)).SetAsString(QStringLiteral("M"));
-        alt.FieldByName(QStringLiteral("Name")).SetAsString(QString::number(i));
-        alt.Post();
-    }
+    richteAlteBibliothekEin(alt);
+    for (int i = 1; i <= 12002; ++i)
+        alteZeile(alt, QString::number(i));
     for (int i = 2; i <= 12001; ++i) {
         alt.First();
         alt.Next();

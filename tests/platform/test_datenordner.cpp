@@ -10,13 +10,6 @@
 #include <unistd.h>
 
 namespace {
-void schreibe(const QString& pfad, const QByteArray& inhalt)
-{
-    QDir().mkpath(QFileInfo(pfad).path());
-    QFile f(pfad);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(inhalt);
-}
 
 // An installed program: prefix/bin and the copies in prefix/share/kelvara-vlx.
 struct Installation {
@@ -27,10 +20,10 @@ struct Installation {
     Installation()
     {
         QDir().mkpath(bin());
-        schreibe(kopie(QStringLiteral("Sprachen/English.prl")), "englisch 1");
-        schreibe(kopie(QStringLiteral("Traversen/Bibliothek.cds")), "bibliothek 1");
-        schreibe(kopie(QStringLiteral("Projekte/Beispielprojekt.prp")), "projekt 1");
-        schreibe(kopie(QStringLiteral("kelvara_vlx.chm")), "hilfe 1");
+        schreibeDatei(kopie(QStringLiteral("Sprachen/English.prl")), "englisch 1");
+        schreibeDatei(kopie(QStringLiteral("Traversen/Bibliothek.cds")), "bibliothek 1");
+        schreibeDatei(kopie(QStringLiteral("Projekte/Beispielprojekt.prp")), "projekt 1");
+        schreibeDatei(kopie(QStringLiteral("kelvara_vlx.chm")), "hilfe 1");
     }
 };
 } // namespace
@@ -51,13 +44,13 @@ TEST(Datenordner, EinUpdateErneuertNurWasDerBenutzerNichtGeaendertHat)
     Installation inst;
     WaehleProgrammverzeichnis(inst.bin(), inst.daten());
     // the user edits the language file and adds a truss of his own to the library
-    schreibe(inst.daten(QStringLiteral("Sprachen/English.prl")), "englisch, übersetzt");
-    schreibe(inst.daten(QStringLiteral("Traversen/Bibliothek.cds")), "bibliothek mit eigener");
-    schreibe(inst.daten(QStringLiteral("Kelvara.ini")), "[Sprache]\nNummer=1\n");
+    schreibeDatei(inst.daten(QStringLiteral("Sprachen/English.prl")), "englisch, übersetzt");
+    schreibeDatei(inst.daten(QStringLiteral("Traversen/Bibliothek.cds")), "bibliothek mit eigener");
+    schreibeDatei(inst.daten(QStringLiteral("Kelvara.ini")), "[Sprache]\nNummer=1\n");
     // a newer package
-    schreibe(inst.kopie(QStringLiteral("Sprachen/English.prl")), "englisch 2");
-    schreibe(inst.kopie(QStringLiteral("Projekte/Beispielprojekt.prp")), "projekt 2");
-    schreibe(inst.kopie(QStringLiteral("Sprachen/Polski.prl")), "polnisch 1");
+    schreibeDatei(inst.kopie(QStringLiteral("Sprachen/English.prl")), "englisch 2");
+    schreibeDatei(inst.kopie(QStringLiteral("Projekte/Beispielprojekt.prp")), "projekt 2");
+    schreibeDatei(inst.kopie(QStringLiteral("Sprachen/Polski.prl")), "polnisch 1");
     const QStringList behalten = Abgleichen(inst.kopie({}), inst.daten());
     EXPECT_EQ(behalten, QStringList({QStringLiteral("Sprachen/English.prl"), QStringLiteral("Traversen/Bibliothek.cds")}));
     EXPECT_EQ(dateiInhalt(inst.daten(QStringLiteral("Sprachen/English.prl"))), "englisch, übersetzt");
@@ -66,7 +59,7 @@ TEST(Datenordner, EinUpdateErneuertNurWasDerBenutzerNichtGeaendertHat)
     EXPECT_EQ(dateiInhalt(inst.daten(QStringLiteral("Projekte/Beispielprojekt.prp"))), "projekt 2");
     EXPECT_EQ(dateiInhalt(inst.daten(QStringLiteral("Sprachen/Polski.prl"))), "polnisch 1");
     // the next update still knows the edited file as the user's
-    schreibe(inst.kopie(QStringLiteral("Sprachen/English.prl")), "englisch 3");
+    schreibeDatei(inst.kopie(QStringLiteral("Sprachen/English.prl")), "englisch 3");
     WaehleProgrammverzeichnis(inst.bin(), inst.daten());
     EXPECT_EQ(dateiInhalt(inst.daten(QStringLiteral("Sprachen/English.prl"))), "englisch, übersetzt");
 }
@@ -84,8 +77,8 @@ TEST(Datenordner, EinFrueherVorhandenerFremderStandGiltAlsDesBenutzers)
 {
     // a program folder from before the record existed: its files are the user's
     QTemporaryDir quelle, ziel;
-    schreibe(quelle.filePath(QStringLiteral("Sprachen/English.prl")), "neu gebaut");
-    schreibe(ziel.filePath(QStringLiteral("Sprachen/English.prl")), "vom Übersetzer");
+    schreibeDatei(quelle.filePath(QStringLiteral("Sprachen/English.prl")), "neu gebaut");
+    schreibeDatei(ziel.filePath(QStringLiteral("Sprachen/English.prl")), "vom Übersetzer");
     EXPECT_EQ(Abgleichen(quelle.path(), ziel.path()), QStringList({QStringLiteral("Sprachen/English.prl")}));
     EXPECT_EQ(dateiInhalt(ziel.filePath(QStringLiteral("Sprachen/English.prl"))), "vom Übersetzer");
 }
@@ -93,7 +86,7 @@ TEST(Datenordner, EinFrueherVorhandenerFremderStandGiltAlsDesBenutzers)
 TEST(Datenordner, BeschreibbarerProgrammordnerBleibtDerProgrammordner)
 {
     QTemporaryDir programm, daten;
-    schreibe(programm.filePath(QStringLiteral("Sprachen/English.prl")), "englisch");
+    schreibeDatei(programm.filePath(QStringLiteral("Sprachen/English.prl")), "englisch");
     EXPECT_EQ(WaehleProgrammverzeichnis(programm.path(), daten.filePath(QStringLiteral("Kelvara VLX"))),
               programm.path() + QLatin1Char('/'));
     EXPECT_FALSE(QFileInfo::exists(daten.filePath(QStringLiteral("Kelvara VLX"))));
@@ -104,9 +97,9 @@ TEST(Datenordner, SchreibgeschuetzterProgrammordnerNimmtNurSeineDatenMit)
     if (geteuid() == 0)
         GTEST_SKIP() << "root writes into every folder";
     QTemporaryDir programm, daten;
-    schreibe(programm.filePath(QStringLiteral("Sprachen/English.prl")), "englisch");
-    schreibe(programm.filePath(QStringLiteral("Traversen/Bibliothek.cds")), "bibliothek");
-    schreibe(programm.filePath(QStringLiteral("kelvara")), "das Programm");
+    schreibeDatei(programm.filePath(QStringLiteral("Sprachen/English.prl")), "englisch");
+    schreibeDatei(programm.filePath(QStringLiteral("Traversen/Bibliothek.cds")), "bibliothek");
+    schreibeDatei(programm.filePath(QStringLiteral("kelvara")), "das Programm");
     ASSERT_TRUE(QFile::setPermissions(programm.path(), QFile::ReadOwner | QFile::ExeOwner));
     const QString ziel = daten.filePath(QStringLiteral("Kelvara VLX"));
     EXPECT_EQ(WaehleProgrammverzeichnis(programm.path(), ziel), ziel + QLatin1Char('/'));
