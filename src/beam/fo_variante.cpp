@@ -281,7 +281,7 @@ void Tfrm_variante::TexteSetzen()
         "keine Traverse gewählt"};
     // The message strings are looked up where they are used; recording them here makes every one
     // of them known to the language table in this order.
-    for (int i = 0; i < 37; ++i)
+    for (int i = 0; i < int(std::size(namen)); ++i)
         Uebersetzt(2001 + i, QString::fromUtf8(namen[i]));
     modell.SetzeModustexte();
 

@@ -13,6 +13,7 @@ class Balkenmodell;
 struct Verweiseintrag {
     QString text;
     int nummer = 0;
+    bool operator==(const Verweiseintrag&) const = default;
 };
 using Verweisliste = std::vector<Verweiseintrag>;
 

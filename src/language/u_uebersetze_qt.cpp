@@ -59,6 +59,8 @@ ZurueckZumDeutschen::~ZurueckZumDeutschen() { zurueckZumDeutschen = false; }
 
 void UebersetzeControl(QWidget* control, int id)
 {
+    if (!control)
+        return;
     int seite = -1;
     if (QTabWidget* reiter = reiterVon(control, seite)) {
         uebersetzeMit(merkplatz(control), id, [&] { return reiter->tabText(seite); },
@@ -80,7 +82,7 @@ void UebersetzeControl(QWidget* control, int id)
         uebersetzeMit(merkplatz(knopf), id, [=] { return knopf->text(); }, [=](const QString& t) { knopf->setText(t); });
     } else if (auto* feld = qobject_cast<QLineEdit*>(control)) {
         uebersetzeMit(merkplatz(feld), id, [=] { return feld->text(); }, [=](const QString& t) { feld->setText(t); });
-    } else if (control) {
+    } else {
         uebersetzeMit(merkplatz(control), id, [=] { return control->windowTitle(); },
                       [=](const QString& t) { control->setWindowTitle(t); });
     }

@@ -3,7 +3,7 @@
 // supports and loads nested, the wall table cds_mauern with its points, the changed flag and the
 // file ".prp". Also the variant operations of the variant tab, the truss-force lists of the beam
 // editor and the exchange of a variant with an editor, all without widgets.
-#include "beam/u_lagerkraft.h"
+#include "beam/u_variantenprojekt.h" // Verweisliste
 #include "tables/u_tabelle.h"
 #include <QStringList>
 #include <functional>
@@ -12,14 +12,6 @@
 class Balkenmodell;
 
 extern const QString ProjektKopf; // "Kelvara VLX Projektdatei 1.0"
-
-// An item of a choice list that carries a number (truss, variant or support number).
-struct Nummerneintrag {
-    QString text;
-    int nummer = 0;
-    bool operator==(const Nummerneintrag&) const = default;
-};
-using Nummernliste = std::vector<Nummerneintrag>;
 
 // A truss-force load (kind 17) and the support it takes its force from.
 struct Lastverweis {
@@ -100,9 +92,9 @@ public:
     bool VarianteDuplizieren(const QString& variantenname, const QString& variantenbearbeiter);
 
     // Truss-force lists of the beam editor; they move the current rows to what they locate.
-    Nummernliste TraversenAuflisten(int eigeneTraverse);
-    Nummernliste VariantenAuflisten(int traverse);
-    Nummernliste LagerAuflisten(int traverse, int variante);
+    Verweisliste TraversenAuflisten(int eigeneTraverse);
+    Verweisliste VariantenAuflisten(int traverse);
+    Verweisliste LagerAuflisten(int traverse, int variante);
     double Lagerkraft(int traverse, int variante, int lager); // Berechnet + Eigenlast, 0 when not found
     const Lagerkraftquelle& Kraftquelle() const { return m_kraftquelle; }
     // The truss-force loads of other variants that refer to the truss, to one variant of it

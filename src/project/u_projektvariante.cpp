@@ -4,16 +4,6 @@
 #include "project/u_grundrisswerkzeuge.h"
 #include <QFileInfo>
 
-namespace {
-Verweisliste alsVerweise(const Nummernliste& liste)
-{
-    Verweisliste verweise;
-    for (const Nummerneintrag& e : liste)
-        verweise.push_back({e.text, e.nummer});
-    return verweise;
-}
-} // namespace
-
 Projektvariante::Projektvariante(Projektmodell& projekt, QObject* fenster, QObject* eltern)
     : QObject(eltern), m_projekt(projekt), m_fenster(fenster), m_verweis(projekt.AktuellerVerweis())
 {
@@ -47,19 +37,19 @@ bool Projektvariante::VarianteZurueckschreiben(Balkenmodell& modell, std::option
 Verweisliste Projektvariante::TraversenAuflisten()
 {
     Projektmodell* p = projekt();
-    return p ? alsVerweise(p->TraversenAuflisten(m_verweis.traverse)) : Verweisliste{};
+    return p ? p->TraversenAuflisten(m_verweis.traverse) : Verweisliste{};
 }
 
 Verweisliste Projektvariante::VariantenAuflisten(int traverse)
 {
     Projektmodell* p = projekt();
-    return p ? alsVerweise(p->VariantenAuflisten(traverse)) : Verweisliste{};
+    return p ? p->VariantenAuflisten(traverse) : Verweisliste{};
 }
 
 Verweisliste Projektvariante::LagerAuflisten(int traverse, int variante)
 {
     Projektmodell* p = projekt();
-    return p ? alsVerweise(p->LagerAuflisten(traverse, variante)) : Verweisliste{};
+    return p ? p->LagerAuflisten(traverse, variante) : Verweisliste{};
 }
 
 double Projektvariante::Lagerkraft(int traverse, int variante, int lager) const

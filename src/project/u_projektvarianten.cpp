@@ -183,9 +183,9 @@ bool Projektmodell::VarianteDuplizieren(const QString& variantenname, const QStr
     return true;
 }
 
-Nummernliste Projektmodell::TraversenAuflisten(int eigeneTraverse)
+Verweisliste Projektmodell::TraversenAuflisten(int eigeneTraverse)
 {
-    Nummernliste liste;
+    Verweisliste liste;
     const int nummer = spalte(cds_projekt, "Nummer"), name = spalte(cds_projekt, "Name");
     const int variante = spalte(cds_projekt, "Variante");
     for (int i = 1; i <= cds_projekt.RecordCount(); ++i) {
@@ -197,9 +197,9 @@ Nummernliste Projektmodell::TraversenAuflisten(int eigeneTraverse)
     return liste;
 }
 
-Nummernliste Projektmodell::VariantenAuflisten(int traverse)
+Verweisliste Projektmodell::VariantenAuflisten(int traverse)
 {
-    Nummernliste liste;
+    Verweisliste liste;
     if (!cds_projekt.Locate(QStringLiteral("Nummer"), {traverse}))
         return liste;
     const int nummer = spalte(cds_varianten, "Nummer"), name = spalte(cds_varianten, "Name");
@@ -219,9 +219,9 @@ bool Projektmodell::findeVariante(int traverse, int variante)
         && cds_varianten.Locate(QStringLiteral("Nummer"), {variante});
 }
 
-Nummernliste Projektmodell::LagerAuflisten(int traverse, int variante)
+Verweisliste Projektmodell::LagerAuflisten(int traverse, int variante)
 {
-    Nummernliste liste;
+    Verweisliste liste;
     if (!findeVariante(traverse, variante))
         return liste;
     const int nummer = spalte(cds_lager, "Nummer"), name = spalte(cds_lager, "Name");

@@ -101,7 +101,6 @@ struct TBClientDataSet::Impl {
     void position_geaendert();
 
     int feldIndex(const QString& name) const; // -1 when absent
-    QString feldnameFuerMeldung(int feld) const { return liste[feld].name; }
 };
 
 // The value a field of def's type holds for wert; a text on a number field is read as a number

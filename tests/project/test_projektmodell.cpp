@@ -214,7 +214,7 @@ TEST_F(Projekt, DuplikatBehaeltLagernummernOhneAuslastungUndAnmerkung)
     p.cds_lager.Last();
     EXPECT_EQ(f(p.cds_lager, "Nummer").AsInteger(), 9);
     EXPECT_EQ(p.Lagerkraft(1, 2, 9), 22);
-    EXPECT_EQ(p.VariantenAuflisten(1), (Nummernliste{{QStringLiteral("1  V1"), 1}}));
+    EXPECT_EQ(p.VariantenAuflisten(1), (Verweisliste{{QStringLiteral("1  V1"), 1}}));
 }
 
 TEST(ProjektOhneVariante, DuplizierenTutNichtsUndLegtKeineTraverseAn)
@@ -235,10 +235,10 @@ TEST_F(Projekt, ListenFuerTraversenkraefte)
     traverse(p, QStringLiteral("eigene"), 0, 0, 1, 0);
     p.NeueVariante(QStringLiteral("E"), QString());
 
-    EXPECT_EQ(p.TraversenAuflisten(3), (Nummernliste{{QStringLiteral("1  Front"), 1}}));
+    EXPECT_EQ(p.TraversenAuflisten(3), (Verweisliste{{QStringLiteral("1  Front"), 1}}));
     EXPECT_TRUE(p.VariantenAuflisten(1).empty()); // not calculated yet
     EXPECT_TRUE(p.VariantenAuflisten(99).empty());
-    EXPECT_EQ(p.LagerAuflisten(1, 1), (Nummernliste{{QStringLiteral("2  Lager B 101,94 kg"), 2}}));
+    EXPECT_EQ(p.LagerAuflisten(1, 1), (Verweisliste{{QStringLiteral("2  Lager B 101,94 kg"), 2}}));
     EXPECT_TRUE(p.LagerAuflisten(1, 2).empty()); // variant 2 belongs to truss 3
     EXPECT_EQ(p.Lagerkraft(1, 1, 2), 1050);
     EXPECT_EQ(p.Lagerkraft(1, 1, 3), 0);
@@ -265,7 +265,7 @@ TEST_F(Projekt, ZurueckschreibenSpeichertAuslastungNurWennBerechnet)
     EXPECT_TRUE(p.Geaendert());
     EXPECT_EQ(p.cds_projekt.State(), TDataSetState::Browse);
     EXPECT_DOUBLE_EQ(f(p.cds_varianten, "Auslastung").AsFloat(), 42.5);
-    EXPECT_EQ(p.VariantenAuflisten(1), (Nummernliste{{QStringLiteral("1  neu benannt"), 1}}));
+    EXPECT_EQ(p.VariantenAuflisten(1), (Verweisliste{{QStringLiteral("1  neu benannt"), 1}}));
     EXPECT_EQ(p.Lagerkraft(1, 1, 1), 300);
 
     ASSERT_TRUE(p.EditorInVariante(v, editor, std::nullopt));
