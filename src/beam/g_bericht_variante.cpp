@@ -3,6 +3,7 @@
 #include "beam/g_durchlaufbild.h"
 #include "beam/u_balkenrechnung.h"
 #include "language/u_uebersetzung.h"
+#include "platform/u_einheiten.h"
 #include "platform/u_zahlen.h"
 #include "report/u_berichtsteile.h"
 
@@ -137,7 +138,7 @@ Band zusammenfassung(const QImage& bild, const QStringList& warnungen)
         oben += 5.3;
     }
     const double hoehe = b.bild(1.1, oben, 168.5, bild);
-    b.hoehe = oben + hoehe + 4 * 25.4 / 96;
+    b.hoehe = oben + hoehe + 4 * MmProZoll / 96;
     return b;
 }
 

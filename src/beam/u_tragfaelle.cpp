@@ -10,6 +10,10 @@ namespace {
 
 constexpr double Toleranz = 0.001;     // a load at the section counts as left of it
 constexpr double Lagerbereich = 0.05;  // a support this close takes the larger side value
+constexpr double Schnittabstand = 0.1; // m between the sections of the grid
+// 1 / 0.1 rounds to exactly 10: the grid count of a length is the same as with a factor of 10.
+constexpr double SchnitteJeMeter = 1 / Schnittabstand;
+static_assert(SchnitteJeMeter == 10);
 
 double Windbeiwert(const Rechenvorgabe& v)
 {
@@ -105,7 +109,7 @@ std::vector<double> Schnittpositionen(const Rechenvorgabe& v, std::size_t raster
     std::vector<double> x(raster);
     const double halbe = v.traverse.laenge / 2;
     for (std::size_t k = 0; k < raster; ++k)
-        x[k] = double(k) * 0.1 - halbe;
+        x[k] = double(k) * Schnittabstand - halbe;
     if (raster == 0)
         return x;
     auto dazu = [&](double position) {
@@ -187,7 +191,7 @@ std::size_t Rasterpunkte(const Rechenvorgabe& v, std::size_t anzahl)
     if (n > std::size_t(MaxLager))
         throw Fehler(Format(Uebersetzt(2095, QStringLiteral("Berechnung nicht möglich: %d Lager, höchstens %d")),
                             {qlonglong(n), MaxLager}));
-    const double schnittzahl = std::nearbyint(v.traverse.laenge * 10); // halves to even
+    const double schnittzahl = std::nearbyint(v.traverse.laenge * SchnitteJeMeter); // halves to even
     const double raster = schnittzahl < 0 ? 0 : schnittzahl + 1;
     const double zusaetzlich = double(v.lager.size() + 2 * v.lasten.size());
     if (std::max(raster + zusaetzlich, 1.0) * double(anzahl) > MaxSchnitte)

@@ -4,12 +4,11 @@
 // every 0.1 m and at every support and load end, their maxima and envelope, the governing support
 // forces and the utilisation.
 // Positions in m from the truss middle, forces in N (downwards positive), moments in N·m.
+#include "platform/u_einheiten.h" // NproKg for the callers that show kg
 #include <QStringList>
 #include <functional>
 #include <optional>
 #include <vector>
-
-constexpr double NproKg = 9.81;
 
 struct Rechenlager {
     int nummer = 0;

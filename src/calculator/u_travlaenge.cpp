@@ -1,12 +1,12 @@
 #include "calculator/u_travlaenge.h"
 #include "language/u_uebersetzung.h"
+#include "platform/u_einheiten.h"
 #include "platform/u_zahlen.h"
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
 namespace {
-constexpr double NProKg = 9.81;
 }
 
 KalkulatorEinstellungen::KalkulatorEinstellungen()
@@ -64,7 +64,7 @@ double TTravLaenge::MZul() const { return m_einstellungen->bgvc1 ? Biegemoment /
 double TTravLaenge::kraft(double newton) const
 {
     switch (m_einstellungen->cmbEigenlast.gewaehlt()) {
-    case 0: return newton / NProKg;
+    case 0: return newton / NproKg;
     case 2: return newton / 1000;
     default: return newton;
     }
@@ -134,9 +134,9 @@ double TTravLaenge::Streckenlast() const
     const double L = Laenge;
     const double q = streckenlastN(mitDurchbiegung());
     switch (m_einstellungen->cmbGleichlast.gewaehlt()) {
-    case 0: return q / NProKg;
+    case 0: return q / NproKg;
     case 2: return q / 1000;
-    case 3: return q * L / NProKg;
+    case 3: return q * L / NproKg;
     case 4: return q * L;
     case 5: return q * L / 1000;
     default: return q;

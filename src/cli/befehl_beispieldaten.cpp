@@ -6,6 +6,7 @@
 #include "beam/u_lastenbibliothek.h"
 #include "cli/u_befehle.h"
 #include "platform/u_dateifehler.h"
+#include "platform/u_einheiten.h"
 #include "platform/u_fehler.h"
 #include "platform/u_zahlen.h"
 #include "project/u_projektmodell.h"
@@ -38,7 +39,7 @@ double Eigenlast(const Traversenentwurf& e, const Querschnitt& q)
                                          ZahlAusText(e.eingaben.edt_Dia_Wandstaerke, 2));
     const double laengeJeMeter = e.kennwerte().l_D / std::max(1.0, panel);
     const double mm2 = q.gurte * e.kennwerte().A * 1000.0 + seiten * diagonale * laengeJeMeter * 1000.0;
-    return Zuschlag * mm2 * Aluminiumdichte * 9.81;
+    return Zuschlag * mm2 * Aluminiumdichte * NproKg;
 }
 
 // A result label's number; its thousands are grouped by blanks.
@@ -160,13 +161,13 @@ void fuelleVariante(Balkenmodell& m, const Buehnentraverse& t)
         const bool motor = art == ArtMotorzug;
         fuegeZeileHinzu(m.cds_lager, {{"Nummer", m.NeueLagernummer()}, {"Name", Artname(art)}, {"Type", art},
                                       {"Position", x}, {"oben", motor}, {"Groesse", 0.35},
-                                      {"Eigenlast", motor ? 62 * 9.81 : 0.0}, {"Maximallast", motor ? 1000 * 9.81 : 0.0}});
+                                      {"Eigenlast", motor ? 62 * NproKg : 0.0}, {"Maximallast", motor ? 1000 * NproKg : 0.0}});
     }
     for (const auto& [art, x] : t.lasten) {
         const double kg = art == ArtMHSpot ? 28 : art == ArtMHWash ? 22 : art == ArtPAR ? 1.5 : 5.5;
         fuegeZeileHinzu(m.cds_lasten, {{"Nummer", m.NeueLastnummer()}, {"Name", Artname(art)}, {"Type", art},
                                        {"Pos1", x}, {"Pos2", x}, {"oben", false}, {"Groesse", 0.5},
-                                       {"Last", kg * 9.81}, {"Aequivalenzflaeche", StandardWindflaeche(art, 0.5)}});
+                                       {"Last", kg * NproKg}, {"Aequivalenzflaeche", StandardWindflaeche(art, 0.5)}});
     }
     const QStringList kraefte = QString::fromLatin1(t.traversenkraefte).split(QLatin1Char(','), Qt::SkipEmptyParts);
     for (qsizetype i = 0; i < kraefte.size(); ++i) {

@@ -1,14 +1,13 @@
 #include "loadtable/u_belastungstabelle.h"
 #include "language/u_uebersetzung.h"
 #include "platform/u_dialoge.h"
+#include "platform/u_einheiten.h"
 #include "platform/u_zahlen.h"
 #include <algorithm>
 #include <utility>
 
 namespace {
 
-constexpr double NProKg = 9.81;
-constexpr double MProFt = 0.3048;
 
 double zahl(const QString& text) { return TextZuFloat(text).value_or(0); }
 
@@ -108,7 +107,7 @@ void Belastungstabelle::EigenlastBerechnen()
 {
     double G = zahl(eingaben.gewicht);
     switch (eingaben.cmbGewicht.gewaehlt()) {
-    case 0: G *= NProKg; break;
+    case 0: G *= NproKg; break;
     case 2: G *= 1000; break;
     default: break;
     }
@@ -138,7 +137,7 @@ Zeilenergebnis Belastungstabelle::ZeileBerechnen()
     Zeilenergebnis z;
     const double e = t.FieldByName(QStringLiteral("einzellast")).AsFloat();
     switch (eingaben.cmbEinzellast.gewaehlt()) {
-    case 0: z.einzellastN = e * NProKg; break;
+    case 0: z.einzellastN = e * NproKg; break;
     case 1: z.einzellastN = e; break;
     case 2: z.einzellastN = e * 1000; break;
     default:
@@ -151,13 +150,13 @@ Zeilenergebnis Belastungstabelle::ZeileBerechnen()
     const double s = t.FieldByName(QStringLiteral("streckenlast")).AsFloat();
     const auto jeSpannweite = [&](double faktor) { return l == 0 ? 0.0 : s * faktor / l; };
     switch (eingaben.cmbStreckenlast.gewaehlt()) {
-    case 0: z.streckenlastNm = s * NProKg; break;
+    case 0: z.streckenlastNm = s * NproKg; break;
     case 1: z.streckenlastNm = s; break;
     case 2: z.streckenlastNm = s * 1000; break;
-    case 3: z.streckenlastNm = s * NProKg / MProFt; break;
+    case 3: z.streckenlastNm = s * NproKg / MProFt; break;
     case 4: z.streckenlastNm = s / MProFt; break;
     case 5: z.streckenlastNm = s * 1000 / MProFt; break;
-    case 6: z.streckenlastNm = jeSpannweite(NProKg); break;
+    case 6: z.streckenlastNm = jeSpannweite(NproKg); break;
     case 7: z.streckenlastNm = jeSpannweite(1); break;
     case 8: z.streckenlastNm = jeSpannweite(1000); break;
     default:
@@ -212,7 +211,7 @@ void Belastungstabelle::Neuberechnen()
             const double wert = zahl(text);
             switch (eingaben.cmbHoehe.gewaehlt()) {
             case 0: return wert / 1000;
-            case 1: return wert * 25.4 / 1000;
+            case 1: return wert * MmProZoll / 1000;
             default: return wert;
             }
         };

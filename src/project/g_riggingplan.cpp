@@ -13,7 +13,7 @@ constexpr double mm(double laenge) { return laenge / Einheit; }
 constexpr double Fussleiste = 12.0;   // mm at the drawing's bottom for scale bar and legend
 const QColor Motorfarbe(200, 0, 0), Lagerfarbe(0, 110, 0), Warnfarbe(200, 0, 0);
 
-QString kg(double newton) { return FormatFloat(QStringLiteral("### ##0"), newton / NewtonJeKg).trimmed() + QStringLiteral(" kg"); }
+QString kg(double newton) { return FormatFloat(QStringLiteral("### ##0"), newton / NproKg).trimmed() + QStringLiteral(" kg"); }
 QString kN(double newton) { return FormatFloat(QStringLiteral("0.00"), newton / 1000.0) + QStringLiteral(" kN"); }
 QString meter(double m) { return FormatFloat(QStringLiteral("0.00"), m); }
 
@@ -322,9 +322,9 @@ Bericht RiggingplanBericht(const Riggingplan& plan, const std::vector<Mauerbild>
             zeilen->anhaengen({QString::number(t.nummer), t.name, QStringLiteral("%1  %2").arg(t.variante).arg(t.variantenname),
                                QString::number(r.lager), Artname(r.art), meter(r.position),
                                r.plan ? meter(r.plan->x()) : QString(), r.plan ? meter(r.plan->y()) : QString(),
-                               FormatFloat(mask2, r.kraft / NewtonJeKg).trimmed(),
+                               FormatFloat(mask2, r.kraft / NproKg).trimmed(),
                                FormatFloat(QStringLiteral("0.00"), r.kraft / 1000.0),
-                               r.maximallast > 1 ? FormatFloat(mask2, r.maximallast / NewtonJeKg).trimmed() : QString(),
+                               r.maximallast > 1 ? FormatFloat(mask2, r.maximallast / NproKg).trimmed() : QString(),
                                r.anteil ? FormatFloat(mask2, *r.anteil).trimmed() : QString(),
                                r.Ueberlast() ? Uebersetzt(2925, QStringLiteral("ÜBERLAST"))
                                : t.stand != Ergebnisstand::Aktuell ? Standtext(t.stand) : QString()});
@@ -332,12 +332,12 @@ Bericht RiggingplanBericht(const Riggingplan& plan, const std::vector<Mauerbild>
         if (!t.punkte.empty())
             zeilen->anhaengen({QString(), Format(Uebersetzt(2926, QStringLiteral("Summe Traverse %d")), {t.nummer}),
                                QString(), QString(), QString(), QString(), QString(), QString(),
-                               QStringLiteral("Σ ") + FormatFloat(mask2, t.Summe() / NewtonJeKg).trimmed(),
+                               QStringLiteral("Σ ") + FormatFloat(mask2, t.Summe() / NproKg).trimmed(),
                                QStringLiteral("Σ ") + FormatFloat(QStringLiteral("0.00"), t.Summe() / 1000.0)});
     }
     zeilen->anhaengen({QString(), Uebersetzt(2927, QStringLiteral("Gesamtsumme Projekt")), QString(), QString(), QString(),
                        QString(), QString(), QString(),
-                       QStringLiteral("Σ ") + FormatFloat(mask2, plan.Gesamt() / NewtonJeKg).trimmed(),
+                       QStringLiteral("Σ ") + FormatFloat(mask2, plan.Gesamt() / NproKg).trimmed(),
                        QStringLiteral("Σ ") + FormatFloat(QStringLiteral("0.00"), plan.Gesamt() / 1000.0)});
     liste.daten = zeilen;
     b.abschnitte.push_back(std::move(liste));

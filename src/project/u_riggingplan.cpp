@@ -198,7 +198,7 @@ void FuelleRiggingpunkte(const Riggingplan& plan, XlsArbeitsmappe& mappe)
     int zeile = 4;
     const auto summenzeile = [&](const QString& text, double kraft) {
         mappe.SetzeText(1, zeile, text);
-        mappe.SetzeZahl(8, zeile, gerundet(kraft / NewtonJeKg, 2));
+        mappe.SetzeZahl(8, zeile, gerundet(kraft / NproKg, 2));
         mappe.SetzeZahl(9, zeile, gerundet(kraft / 1000.0, 3));
         ++zeile;
     };
@@ -214,10 +214,10 @@ void FuelleRiggingpunkte(const Riggingplan& plan, XlsArbeitsmappe& mappe)
                 mappe.SetzeZahl(6, zeile, gerundet(r.plan->x(), 3));
                 mappe.SetzeZahl(7, zeile, gerundet(r.plan->y(), 3));
             }
-            mappe.SetzeZahl(8, zeile, gerundet(r.kraft / NewtonJeKg, 2));
+            mappe.SetzeZahl(8, zeile, gerundet(r.kraft / NproKg, 2));
             mappe.SetzeZahl(9, zeile, gerundet(r.kraft / 1000.0, 3));
             if (r.maximallast > 1)
-                mappe.SetzeZahl(10, zeile, gerundet(r.maximallast / NewtonJeKg, 2));
+                mappe.SetzeZahl(10, zeile, gerundet(r.maximallast / NproKg, 2));
             if (r.anteil)
                 mappe.SetzeZahl(11, zeile, gerundet(*r.anteil, 2));
             if (r.Ueberlast())

@@ -3,12 +3,11 @@
 // support and hoist of it the place on the floor plan and the force it hangs on the venue
 // (Berechnet + Eigenlast). Whether a variant's stored results still hold is found by computing
 // it again on a copy. Also the list of rigging points as an Excel 97 sheet.
+#include "platform/u_einheiten.h"
 #include "project/u_projektmodell.h"
 #include <QPointF>
 
 class XlsArbeitsmappe;
-
-constexpr double NewtonJeKg = 9.81;
 
 // Where the stored results of a truss's current variant stand.
 enum class Ergebnisstand {

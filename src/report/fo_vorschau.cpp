@@ -1,6 +1,7 @@
 #include "report/fo_vorschau.h"
 #include "language/u_uebersetzung.h"
 #include "platform/u_dialoge.h"
+#include "platform/u_einheiten.h"
 #include "platform/u_fehler.h"
 #include "platform/u_zahlen.h"
 #include "report/u_berichtsmaler.h"
@@ -287,7 +288,7 @@ void Tfrm_vorschau::btnPdfClick()
 
 double Tfrm_vorschau::passenderZoom() const
 {
-    const double mmJePixel = 25.4 / logicalDpiX();
+    const double mmJePixel = MmProZoll / logicalDpiX();
     const QSize frei = sbSeite->viewport()->size() - QSize(2 * seitenabstand, 2 * seitenabstand);
     const double breite = frei.width() * mmJePixel / m_layout.papier.width();
     const double hoehe = frei.height() * mmJePixel / m_layout.papier.height();

@@ -1,4 +1,5 @@
 #include "report/u_beispielbericht.h"
+#include "platform/u_einheiten.h"
 #include "platform/u_zahlen.h"
 #include <QPainter>
 #include <QPainterPath>
@@ -8,7 +9,6 @@ namespace {
 constexpr double eigenlast = 71.0;      // N/m
 constexpr double querkraft = 6300.0;    // N
 constexpr double biegemoment = 12500.0; // Nm
-constexpr double kg = 9.81;
 
 // Central point load and distributed load a simply supported span of length l carries.
 double einzellast(double l) { return std::max(0.0, std::min(4 * biegemoment / l, 2 * querkraft) - eigenlast * l); }
@@ -30,7 +30,7 @@ Band titelband(const QDateTime& ausdruck)
     const QStringList beschriftungen{"Hersteller:", "Name:", "Bearbeiter:", "Eigenlast:", "Höhe:",
                                      "max. Gurtkraft:", "zul. Querkraft:", "zul. Biegemoment:"};
     const QStringList werte{"Beispiel-Traversen GmbH", "QX30 Vierpunkt", "R. Müller",
-                            zahl(eigenlast / kg) + " kg / 1 m", "0,29 m", zahl(41350) + " N",
+                            zahl(eigenlast / NproKg) + " kg / 1 m", "0,29 m", zahl(41350) + " N",
                             zahl(querkraft) + " N", zahl(biegemoment) + " Nm"};
     for (int i = 0; i < beschriftungen.size(); ++i) {
         const double oben = 9.5 + i * 5.3;
@@ -79,7 +79,7 @@ std::shared_ptr<Zeilendaten> tabelle(int zeilen)
         const double l = 1.0 + 0.1 * i;
         const double p = einzellast(l);
         const double q = streckenlast(l);
-        daten->anhaengen({FormatFloat(QStringLiteral("0.0"), l), zahl(p / kg), zahl(q / kg), zahl(p / 2 + eigenlast * l / 2),
+        daten->anhaengen({FormatFloat(QStringLiteral("0.0"), l), zahl(p / NproKg), zahl(q / NproKg), zahl(p / 2 + eigenlast * l / 2),
                           zahl(p * l / 4 + eigenlast * l * l / 8), zahl((q + eigenlast) * l / 2),
                           zahl((q + eigenlast) * l * l / 8)});
     }
@@ -95,7 +95,7 @@ QImage diagramm(int zeilen)
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF feld(120, 40, 1440, 580);
     const double lMax = 1.0 + 0.1 * std::max(1, zeilen - 1);
-    const double pMax = einzellast(1.0) / kg;
+    const double pMax = einzellast(1.0) / NproKg;
     p.setPen(QPen(QColor(200, 200, 200), 2));
     for (int i = 0; i <= 10; ++i) {
         p.drawLine(QPointF(feld.left() + feld.width() * i / 10, feld.top()), QPointF(feld.left() + feld.width() * i / 10, feld.bottom()));
@@ -107,7 +107,7 @@ QImage diagramm(int zeilen)
         QPainterPath pfad;
         for (int i = 0; i <= 200; ++i) {
             const double l = 1.0 + (lMax - 1.0) * i / 200;
-            const QPointF punkt(feld.left() + feld.width() * (l - 1.0) / (lMax - 1.0), feld.bottom() - feld.height() * last(l) / kg / pMax);
+            const QPointF punkt(feld.left() + feld.width() * (l - 1.0) / (lMax - 1.0), feld.bottom() - feld.height() * last(l) / NproKg / pMax);
             i == 0 ? pfad.moveTo(punkt) : pfad.lineTo(punkt);
         }
         p.setPen(QPen(farbe, 5));

@@ -1,8 +1,9 @@
 #include "report/u_bericht.h"
+#include "platform/u_einheiten.h"
 #include <cmath>
 
 namespace {
-constexpr double mmJeLayouteinheit = 25.4 / 96.0;
+constexpr double mmJeLayouteinheit = MmProZoll / 96.0;
 }
 
 Inhalt Inhalt::Feld(int spalte)

@@ -1,5 +1,6 @@
 #include "report/u_berichtsmaler.h"
 #include "language/u_uebersetzung.h"
+#include "platform/u_einheiten.h"
 #include "platform/u_fehler.h"
 #include "platform/u_sicheresspeichern.h"
 #include "platform/u_zahlen.h"
@@ -12,7 +13,7 @@ constexpr int pdfDpi = 1200;
 
 class Abbildung {
 public:
-    explicit Abbildung(const QPaintDevice& geraet) : m_x(geraet.logicalDpiX() / 25.4), m_y(geraet.logicalDpiY() / 25.4) {}
+    explicit Abbildung(const QPaintDevice& geraet) : m_x(geraet.logicalDpiX() / MmProZoll), m_y(geraet.logicalDpiY() / MmProZoll) {}
     QPointF punkt(QPointF mm) const { return {mm.x() * m_x, mm.y() * m_y}; }
     QRectF rechteck(const QRectF& mm) const { return {punkt(mm.topLeft()), punkt(mm.bottomRight())}; }
     double laenge(double mm) const { return mm * m_x; }
@@ -80,7 +81,7 @@ void SeiteMalen(QPainter& maler, const Berichtslayout& layout, int seite)
 
 QImage SeiteAlsBild(const Berichtslayout& layout, int seite, double dpi)
 {
-    const QSize groesse(qRound(layout.papier.width() / 25.4 * dpi), qRound(layout.papier.height() / 25.4 * dpi));
+    const QSize groesse(qRound(layout.papier.width() / MmProZoll * dpi), qRound(layout.papier.height() / MmProZoll * dpi));
     QImage bild(groesse, QImage::Format_RGB32);
     const int dpm = qRound(dpi / 0.0254);
     bild.setDotsPerMeterX(dpm);

@@ -1,4 +1,5 @@
 #include "report/u_berichtsschrift.h"
+#include "platform/u_einheiten.h"
 #include <QImage>
 
 namespace {
@@ -16,7 +17,7 @@ const QImage& messflaeche()
     return flaeche;
 }
 
-double zuMm(qreal pixel) { return pixel * 25.4 / messDpi; }
+double zuMm(qreal pixel) { return pixel * MmProZoll / messDpi; }
 } // namespace
 
 QFont Berichtsschrift(const Schrift& schrift)

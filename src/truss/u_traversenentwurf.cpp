@@ -1,6 +1,7 @@
 #include "truss/u_traversenentwurf.h"
 #include "language/u_uebersetzung.h"
 #include "platform/u_dialoge.h"
+#include "platform/u_einheiten.h"
 #include "platform/u_fehler.h"
 #include "platform/u_zahlen.h"
 #include "truss/u_alu.h"
@@ -8,7 +9,6 @@
 #include <cmath>
 
 namespace {
-constexpr double NewtonJeKilogramm = 9.81;
 constexpr double Pi = 3.14159265358979323846;
 const QString MaskeWert = QStringLiteral("### ### ##0.00");
 const QString MaskeStuetze = QStringLiteral("### ### ##0.00 kg");
@@ -229,15 +229,15 @@ void Traversenentwurf::laufTraverse()
         throw Fehler(Format(Uebersetzt(2198, QStringLiteral("Sicherheitsfaktor %s muss größer als 0 sein")),
                             {e.edtSicherheitsfaktor}));
     const double fE = endlich(ZulKnickkraft(m, k.A, k.I, std::max(a, aStrich) / 2, nu));
-    r.lblValueEinzel = wert(fE / NewtonJeKilogramm);
+    r.lblValueEinzel = wert(fE / NproKg);
     const double fVA = geteilt(n * fV, nu);
-    r.lblValueVerbinder2 = wert(fVA / NewtonJeKilogramm);
+    r.lblValueVerbinder2 = wert(fVA / NproKg);
     const double iMin = std::min(k.I_v, k.I_h);
     std::array<std::array<QString, StuetzenSpalten>, StuetzenZeilen> tabelle = r.sgStuetze;
     for (int zeile = 1; zeile < StuetzenZeilen; ++zeile)
         for (int fall = 1; fall < StuetzenSpalten; ++fall) {
             const double fT = ZulKnickkraft(m, k.A_T, iMin, zeile * Knicklaenge[fall - 1], nu);
-            const double kraft = endlich(std::min({fVA, fT, n * fE}) / NewtonJeKilogramm);
+            const double kraft = endlich(std::min({fVA, fT, n * fE}) / NproKg);
             tabelle[zeile][fall] = FormatFloat(MaskeStuetze, kraft);
         }
     r.sgStuetze = tabelle;
