@@ -42,9 +42,6 @@ double Eigenlast(const Traversenentwurf& e, const Querschnitt& q)
     return Zuschlag * mm2 * Aluminiumdichte * NproKg;
 }
 
-// A result label's number; its thousands are grouped by blanks.
-double ergebnis(QString text) { return ZahlAusText(text.remove(QLatin1Char(' ')), 0); }
-
 QString name(const Querschnitt& q)
 {
     if (q.gurte == 1)
@@ -96,13 +93,13 @@ void schreibeTraversen(const QString& quelle, const QString& ordner, Traversenbi
         e.BerechneTraverse();
         // the diagonal takes its proposal; the connector is not designed here: it is given the
         // chord's own capacity, so it never governs (the help says so)
-        ein.edtDiagonale = FormatFloat(QStringLiteral("0"), ergebnis(e.ergebnisse.lblVorschlagDiagonale));
+        ein.edtDiagonale = FormatFloat(QStringLiteral("0"), e.ergebnisse.diagonaleN.value_or(0));
         e.BerechneTraverse();
-        ein.edtVerbinder = FormatFloat(QStringLiteral("0"), std::min(ergebnis(e.ergebnisse.lblValueKnicken),
-                                                                    ergebnis(e.ergebnisse.lblValueSchweissen)));
+        ein.edtVerbinder = FormatFloat(QStringLiteral("0"), std::min(e.ergebnisse.gurtKnickenN.value_or(0),
+                                                                    e.ergebnisse.gurtSchweissnahtN.value_or(0)));
         e.BerechneTraverse();
-        ein.edtQuerkraft = FormatFloat(QStringLiteral("0.00"), ergebnis(e.ergebnisse.lblValueQuerkraft));
-        ein.edtBiegemoment = FormatFloat(QStringLiteral("0.00"), ergebnis(e.ergebnisse.lblValueBiegemoment));
+        ein.edtQuerkraft = FormatFloat(QStringLiteral("0.00"), e.ergebnisse.querkraftN.value_or(0));
+        ein.edtBiegemoment = FormatFloat(QStringLiteral("0.00"), e.ergebnisse.biegemomentNm.value_or(0));
         ein.edtEigenlast = FormatFloat(QStringLiteral("0.00"), Eigenlast(e, q));
         ein.edtHersteller = QStringLiteral("Beispiel");
         ein.edtName = name(q);

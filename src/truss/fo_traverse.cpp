@@ -274,11 +274,12 @@ void Tfrm_traverse::zeigeEntwurf()
     const Traversenergebnisse& r = m_entwurf.ergebnisse;
     for (const Ergebnisfeld& f : Ergebnisfelder())
         if (auto* label = findChild<QLabel*>(QString::fromLatin1(f.name)))
-            setzeText(label, r.*f.text);
+            setzeText(label, f.text(r));
     for (int spalte = 0; spalte < StuetzenSpalten; ++spalte) {
-        sgStuetze->horizontalHeaderItem(spalte)->setText(r.sgStuetze[0][spalte]);
-        for (int zeile = 1; zeile < StuetzenZeilen; ++zeile)
-            sgStuetze->item(zeile - 1, spalte)->setText(r.sgStuetze[zeile][spalte]);
+        sgStuetze->horizontalHeaderItem(spalte)->setText(Stuetzenueberschrift(spalte));
+        for (int meter = 1; meter <= Stuetzenlaengen; ++meter)
+            sgStuetze->item(meter - 1, spalte)->setText(spalte == 0 ? QString::number(meter)
+                                                                   : Stuetzentext(r.stuetzeKg[meter - 1][spalte - 1]));
     }
 
     const Verbinderansicht& v = m_entwurf.verbinderansicht;

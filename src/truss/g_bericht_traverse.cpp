@@ -31,6 +31,7 @@ public:
         m_band.kasten(m_kante + 2, 168 - m_kante, m_y, wert, Ausrichtung::Links, schrift);
         m_y += m_zeile;
     }
+    void paar(const QString& text, const Ergebnis& wert, Schrift schrift = normal) { paar(text, Ergebnistext(wert), schrift); }
     void links(const QString& text, Schrift schrift, double x = 0)
     {
         m_band.kasten(x, 170 - x, m_y, text, Ausrichtung::Links, schrift);
@@ -92,16 +93,16 @@ Band titelband(const Traversenentwurf& t)
     werte.links(titel("gbErgebnisse"), fett);
     const double gurt = werte.y();
     b.ab(0, gurt, beschriftung("lblGurt"), normal);
-    werte.paar(beschriftung("lblAGurt"), r.lblValueAGurt);
+    werte.paar(beschriftung("lblAGurt"), r.gurtFlaecheMm2);
     Spalte traegheit(b, gurt, 135, Zeile);
-    traegheit.paar(QStringLiteral("I [mm² * mm²]"), r.lblValueIGurt);
+    traegheit.paar(QStringLiteral("I [mm² * mm²]"), r.gurtTraegheitMm4);
     b.ab(0, werte.y(), beschriftung("lblTraverse"), normal);
-    werte.paar(beschriftung("lblATrav"), r.lblValueATrav);
-    traegheit.paar(QStringLiteral("I h [mm² * mm²]"), r.lblValueITravHori);
-    traegheit.paar(QStringLiteral("I v [mm² * mm²]"), r.lblValueITravVerti);
+    werte.paar(beschriftung("lblATrav"), r.flaecheMm2);
+    traegheit.paar(QStringLiteral("I h [mm² * mm²]"), r.traegheitHorizontalMm4);
+    traegheit.paar(QStringLiteral("I v [mm² * mm²]"), r.traegheitVertikalMm4);
     werte.leer();
     werte.abstand(1);
-    werte.paar(beschriftung("lblGurtMax"), r.lblValueGurtMax);
+    werte.paar(beschriftung("lblGurtMax"), r.gurtkraftN);
     werte.paar(beschriftung("lblQuerkraft"), e.edtQuerkraft);
     werte.paar(beschriftung("lblBiegemoment"), e.edtBiegemoment);
     const QString seitenknicken = Seitenknickwarnung(e.udGurte, e.cbHoriDiga);
@@ -117,7 +118,7 @@ Band titelband(const Traversenentwurf& t)
     stuetze.paar(beschriftung("lblSicherheitsfaktor"), e.edtSicherheitsfaktor);
     stuetze.abstand(1);
     for (int s = 0; s < StuetzenSpalten; ++s)
-        b.bis(Tabellenspalten[s], stuetze.y(), r.sgStuetze[0][size_t(s)], s == 1 ? fett : normal);
+        b.bis(Tabellenspalten[s], stuetze.y(), Stuetzenueberschrift(s), s == 1 ? fett : normal);
     b.hoehe = stuetze.y() + Zeile + 0.5;
     b.linie(0, b.hoehe - 0.3, 170, b.hoehe - 0.3, 0.2);
     return b;
@@ -128,10 +129,10 @@ Abschnitt stuetzentabelle(const Traversenentwurf& t)
     Abschnitt a;
     a.detail.hoehe = Zeile;
     auto daten = std::make_shared<Zeilendaten>();
-    for (int zeile = 1; zeile < StuetzenZeilen; ++zeile) {
-        QStringList werte{QString::number(zeile)};
-        for (int s = 1; s < StuetzenSpalten; ++s)
-            werte.append(t.ergebnisse.sgStuetze[size_t(zeile)][size_t(s)]);
+    for (int meter = 1; meter <= Stuetzenlaengen; ++meter) {
+        QStringList werte{QString::number(meter)};
+        for (const Ergebnis& kg : t.ergebnisse.stuetzeKg[size_t(meter - 1)])
+            werte.append(Stuetzentext(kg));
         daten->anhaengen(werte);
     }
     for (int s = 0; s < StuetzenSpalten; ++s)
@@ -153,21 +154,21 @@ Band diagonalenband(const Traversenentwurf& t)
     s.paar(beschriftung("lblDiaSN"), e.edt_Dia_Schweissnahthoehe);
     s.abstand(1);
     s.links(beschriftung("lbl_de_dia"), unterstrichen);
-    s.paar(beschriftung("lbl_de_l"), r.lblValuelDia);
-    s.paar(beschriftung("lbl_de_A"), r.lblValueADia);
-    s.paar(beschriftung("lbl_de_I"), r.lblValueIDia);
+    s.paar(beschriftung("lbl_de_l"), r.diagonaleLaengeMm);
+    s.paar(beschriftung("lbl_de_A"), r.diagonaleFlaecheMm2);
+    s.paar(beschriftung("lbl_de_I"), r.diagonaleTraegheitMm4);
     s.links(beschriftung("lbl_de_SN"), unterstrichen);
-    s.paar(beschriftung("lbl_de_SN_l"), r.lblValuelsDia);
-    s.paar(beschriftung("lbl_de_SN_A"), r.lblValueAsDia);
+    s.paar(beschriftung("lbl_de_SN_l"), r.nahtLaengeMm);
+    s.paar(beschriftung("lbl_de_SN_A"), r.nahtFlaecheMm2);
     s.links(beschriftung("lbl_de_du"), unterstrichen);
-    s.paar(beschriftung("lbl_de_du_l"), r.lblValueldDia);
-    s.paar(beschriftung("lbl_de_du_A"), r.lblValueAdDia);
+    s.paar(beschriftung("lbl_de_du_l"), r.stanzLaengeMm);
+    s.paar(beschriftung("lbl_de_du_A"), r.stanzFlaecheMm2);
     s.links(titel("gb_dia_zul"), unterstrichen);
-    s.paar(beschriftung("lbl_dia_zul_kni"), r.lblValue_Dia_Knicken);
-    s.paar(beschriftung("lbl_dia_zul_wez"), r.lblValue_Dia_WEZ);
-    s.paar(beschriftung("lbl_dia_zul_scher"), r.lblValue_Dia_Schweiss);
-    s.paar(beschriftung("lbl_dia_zul_stanz"), r.lblValue_Dia_Stanz);
-    s.paar(beschriftung("lbl_dia_zul_gesamt"), r.lblValue_Dia_Min, fett);
+    s.paar(beschriftung("lbl_dia_zul_kni"), r.diagonaleKnickenN);
+    s.paar(beschriftung("lbl_dia_zul_wez"), r.diagonaleWezN);
+    s.paar(beschriftung("lbl_dia_zul_scher"), r.nahtN);
+    s.paar(beschriftung("lbl_dia_zul_stanz"), r.stanzN);
+    s.paar(beschriftung("lbl_dia_zul_gesamt"), r.diagonaleN, fett);
     b.hoehe = s.y() + 2;
     return b;
 }
@@ -175,37 +176,37 @@ Band diagonalenband(const Traversenentwurf& t)
 // One row of the connector result panel: the caption label and its value label.
 struct Ergebniszeile {
     const char* beschriftung;
-    QString Traversenergebnisse::*wert;
+    Ergebnis Traversenergebnisse::*wert;
 };
 
 using Panel = std::array<Ergebniszeile, 10>;
 const Panel Bolzenpanel{{{"lblBolzen1", nullptr},
-                         {"lblBolzen2", &Traversenergebnisse::lvlVerbLLAEinzel},
-                         {"lblBolzen3", &Traversenergebnisse::lvlVerbLLAGesamt},
-                         {"lblBolzen4", &Traversenergebnisse::lvlVerbLLKraft},
+                         {"lblBolzen2", &Traversenergebnisse::lochFlaecheMm2},
+                         {"lblBolzen3", &Traversenergebnisse::lochFlaecheGesamtMm2},
+                         {"lblBolzen4", &Traversenergebnisse::lochleibungN},
                          {"lblBolzen5", nullptr},
-                         {"lblBolzen6", &Traversenergebnisse::lvlVerbBolzenD},
-                         {"lblBolzen7", &Traversenergebnisse::lvlVerbBolzenA},
-                         {"lblBolzen8", &Traversenergebnisse::lvlVerbBolzenI},
-                         {"lblBolzen9", &Traversenergebnisse::lvlVerbBolzenDehn},
-                         {"lblBolzen10", &Traversenergebnisse::lvlVerbBolzenF}}};
+                         {"lblBolzen6", &Traversenergebnisse::bolzenDurchmesserMm},
+                         {"lblBolzen7", &Traversenergebnisse::bolzenFlaecheMm2},
+                         {"lblBolzen8", &Traversenergebnisse::bolzenTraegheitMm4},
+                         {"lblBolzen9", &Traversenergebnisse::bolzenDehngrenzeNmm2},
+                         {"lblBolzen10", &Traversenergebnisse::bolzenN}}};
 const Panel Schraubenpanel{{{"lblSchrauben1", nullptr},
-                            {"lblSchrauben2", &Traversenergebnisse::lblVerbSchr_ASchr},
-                            {"lblSchrauben3", &Traversenergebnisse::lblVerbSchr_FSchr},
-                            {"lblSchrauben4", &Traversenergebnisse::lblVerbSchr_MSchr},
-                            {"lblSchrauben5", &Traversenergebnisse::lblVerbSchr_FVerb},
+                            {"lblSchrauben2", &Traversenergebnisse::schraubeFlaecheMm2},
+                            {"lblSchrauben3", &Traversenergebnisse::schraubeN},
+                            {"lblSchrauben4", &Traversenergebnisse::schraubeMomentNmm},
+                            {"lblSchrauben5", &Traversenergebnisse::flanschN},
                             {nullptr, nullptr}, {nullptr, nullptr}, {nullptr, nullptr},
                             {nullptr, nullptr}, {nullptr, nullptr}}};
 const Panel Rohrpanel{{{"lblRohr1", nullptr},
-                       {"lblRohr2", &Traversenergebnisse::lblVerbRohr_AA},
-                       {"lblRohr3", &Traversenergebnisse::lblVerbRohr_LLa},
-                       {"lblRohr4", &Traversenergebnisse::lblVerbRohr_FA},
+                       {"lblRohr2", &Traversenergebnisse::aussenrohrFlaecheMm2},
+                       {"lblRohr3", &Traversenergebnisse::aussenrohrLeibungNmm2},
+                       {"lblRohr4", &Traversenergebnisse::aussenrohrN},
                        {"lblRohr5", nullptr},
-                       {"lblRohr6", &Traversenergebnisse::lblVerbRohr_AI},
-                       {"lblRohr7", &Traversenergebnisse::lblVerbRohr_FI},
+                       {"lblRohr6", &Traversenergebnisse::innenrohrFlaecheMm2},
+                       {"lblRohr7", &Traversenergebnisse::innenrohrN},
                        {"lblRohr8", nullptr},
-                       {"lblRohr9", &Traversenergebnisse::lblVerbRohr_ASchr},
-                       {"lblRohr10", &Traversenergebnisse::lblVerbRohr_FSchr}}};
+                       {"lblRohr9", &Traversenergebnisse::rohrschraubeFlaecheMm2},
+                       {"lblRohr10", &Traversenergebnisse::rohrschraubeN}}};
 
 const Panel* panel(int typ)
 {
@@ -260,10 +261,10 @@ Band verbinderband(const Traversenentwurf& t)
         else if (text->unterstrichen)
             ergebnisse.links(beschriftung(z.beschriftung), unterstrichen, 20);
         else
-            ergebnisse.paar(beschriftung(z.beschriftung), z.wert ? r.*z.wert : QString());
+            ergebnisse.paar(beschriftung(z.beschriftung), z.wert ? Ergebnistext(r.*z.wert) : QString());
     }
     ergebnisse.abstand(1);
-    ergebnisse.paar(beschriftung("lblSchrauben6"), r.lblVerbMax, fett);
+    ergebnisse.paar(beschriftung("lblSchrauben6"), r.verbinderVorschlagN, fett);
     b.hoehe = ergebnisse.y() + 2;
     return b;
 }

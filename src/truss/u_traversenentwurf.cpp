@@ -33,6 +33,18 @@ double waermeeinflussanteil(int gurte, double d, double umfang)
 
 QString FormatWert(double x) { return FormatFloat(MaskeWert, x).trimmed(); }
 
+QString Ergebnistext(const Ergebnis& wert) { return wert ? FormatWert(*wert) : QString(); }
+
+QString Statiktext(const Ergebnis& wert) { return wert ? FormatFloat(MaskeStatik, *wert) : QString(); }
+
+QString Stuetzentext(const Ergebnis& kg) { return kg ? FormatFloat(MaskeStuetze, *kg) : QString(); }
+
+QString Stuetzenueberschrift(int spalte)
+{
+    return spalte == 0 ? Uebersetzt(2104, QStringLiteral("Länge [m]"))
+                       : Uebersetzt(2104 + spalte, QStringLiteral("Euler-Fall %1").arg(spalte));
+}
+
 double ZahlAusText(const QString& text, double vorgabe)
 {
     const QChar trenner = Dezimaltrenner();
@@ -54,53 +66,53 @@ const std::vector<Ergebnisfeld>& Ergebnisfelder()
 {
     using E = Traversenergebnisse;
     static const std::vector<Ergebnisfeld> felder = {
-        {"lblValueVerbinder", &E::lblValueVerbinder},
-        {"lblValueAGurt", &E::lblValueAGurt},
-        {"lblValueIGurt", &E::lblValueIGurt},
-        {"lblValueATrav", &E::lblValueATrav},
-        {"lblValueITravVerti", &E::lblValueITravVerti},
-        {"lblValueITravHori", &E::lblValueITravHori},
-        {"lblValueEinzel", &E::lblValueEinzel},
-        {"lblValueVerbinder2", &E::lblValueVerbinder2},
-        {"lblValueKnicken", &E::lblValueKnicken},
-        {"lblValueSchweissen", &E::lblValueSchweissen},
-        {"lblValueGurtMax", &E::lblValueGurtMax},
-        {"lblValueBiegemoment", &E::lblValueBiegemoment},
-        {"lblValueQuerkraft", &E::lblValueQuerkraft},
-        {"lblValuelDia", &E::lblValuelDia},
-        {"lblValueADia", &E::lblValueADia},
-        {"lblValueIDia", &E::lblValueIDia},
-        {"lblValue_Dia_Knicken", &E::lblValue_Dia_Knicken},
-        {"lblValue_Dia_WEZ", &E::lblValue_Dia_WEZ},
-        {"lblValuelsDia", &E::lblValuelsDia},
-        {"lblValueAsDia", &E::lblValueAsDia},
-        {"lblValue_Dia_Schweiss", &E::lblValue_Dia_Schweiss},
-        {"lblValueldDia", &E::lblValueldDia},
-        {"lblValueAdDia", &E::lblValueAdDia},
-        {"lblValue_Dia_Stanz", &E::lblValue_Dia_Stanz},
-        {"lblValue_Dia_Min", &E::lblValue_Dia_Min},
-        {"lblVorschlagDiagonale", &E::lblVorschlagDiagonale},
-        {"lvlVerbBolzenD", &E::lvlVerbBolzenD},
-        {"lvlVerbLLAEinzel", &E::lvlVerbLLAEinzel},
-        {"lvlVerbLLAGesamt", &E::lvlVerbLLAGesamt},
-        {"lvlVerbLLKraft", &E::lvlVerbLLKraft},
-        {"lvlVerbBolzenA", &E::lvlVerbBolzenA},
-        {"lvlVerbBolzenI", &E::lvlVerbBolzenI},
-        {"lvlVerbBolzenDehn", &E::lvlVerbBolzenDehn},
-        {"lvlVerbBolzenF", &E::lvlVerbBolzenF},
-        {"lblVerbSchr_ASchr", &E::lblVerbSchr_ASchr},
-        {"lblVerbSchr_FSchr", &E::lblVerbSchr_FSchr},
-        {"lblVerbSchr_MSchr", &E::lblVerbSchr_MSchr},
-        {"lblVerbSchr_FVerb", &E::lblVerbSchr_FVerb},
-        {"lblVerbRohr_AA", &E::lblVerbRohr_AA},
-        {"lblVerbRohr_LLa", &E::lblVerbRohr_LLa},
-        {"lblVerbRohr_FA", &E::lblVerbRohr_FA},
-        {"lblVerbRohr_AI", &E::lblVerbRohr_AI},
-        {"lblVerbRohr_FI", &E::lblVerbRohr_FI},
-        {"lblVerbRohr_ASchr", &E::lblVerbRohr_ASchr},
-        {"lblVerbRohr_FSchr", &E::lblVerbRohr_FSchr},
-        {"lblVerbMax", &E::lblVerbMax},
-        {"lblVorschlagVerbinder", &E::lblVorschlagVerbinder},
+        {"lblValueVerbinder", &E::verbinderN},
+        {"lblValueAGurt", &E::gurtFlaecheMm2},
+        {"lblValueIGurt", &E::gurtTraegheitMm4},
+        {"lblValueATrav", &E::flaecheMm2},
+        {"lblValueITravVerti", &E::traegheitVertikalMm4},
+        {"lblValueITravHori", &E::traegheitHorizontalMm4},
+        {"lblValueEinzel", &E::einzelgurtKg},
+        {"lblValueVerbinder2", &E::verbinderStuetzeKg},
+        {"lblValueKnicken", &E::gurtKnickenN},
+        {"lblValueSchweissen", &E::gurtSchweissnahtN},
+        {"lblValueGurtMax", &E::gurtkraftN},
+        {"lblValueBiegemoment", &E::biegemomentNm, true},
+        {"lblValueQuerkraft", &E::querkraftN, true},
+        {"lblValuelDia", &E::diagonaleLaengeMm},
+        {"lblValueADia", &E::diagonaleFlaecheMm2},
+        {"lblValueIDia", &E::diagonaleTraegheitMm4},
+        {"lblValue_Dia_Knicken", &E::diagonaleKnickenN},
+        {"lblValue_Dia_WEZ", &E::diagonaleWezN},
+        {"lblValuelsDia", &E::nahtLaengeMm},
+        {"lblValueAsDia", &E::nahtFlaecheMm2},
+        {"lblValue_Dia_Schweiss", &E::nahtN},
+        {"lblValueldDia", &E::stanzLaengeMm},
+        {"lblValueAdDia", &E::stanzFlaecheMm2},
+        {"lblValue_Dia_Stanz", &E::stanzN},
+        {"lblValue_Dia_Min", &E::diagonaleN},
+        {"lblVorschlagDiagonale", &E::diagonaleN},
+        {"lvlVerbBolzenD", &E::bolzenDurchmesserMm},
+        {"lvlVerbLLAEinzel", &E::lochFlaecheMm2},
+        {"lvlVerbLLAGesamt", &E::lochFlaecheGesamtMm2},
+        {"lvlVerbLLKraft", &E::lochleibungN},
+        {"lvlVerbBolzenA", &E::bolzenFlaecheMm2},
+        {"lvlVerbBolzenI", &E::bolzenTraegheitMm4},
+        {"lvlVerbBolzenDehn", &E::bolzenDehngrenzeNmm2},
+        {"lvlVerbBolzenF", &E::bolzenN},
+        {"lblVerbSchr_ASchr", &E::schraubeFlaecheMm2},
+        {"lblVerbSchr_FSchr", &E::schraubeN},
+        {"lblVerbSchr_MSchr", &E::schraubeMomentNmm},
+        {"lblVerbSchr_FVerb", &E::flanschN},
+        {"lblVerbRohr_AA", &E::aussenrohrFlaecheMm2},
+        {"lblVerbRohr_LLa", &E::aussenrohrLeibungNmm2},
+        {"lblVerbRohr_FA", &E::aussenrohrN},
+        {"lblVerbRohr_AI", &E::innenrohrFlaecheMm2},
+        {"lblVerbRohr_FI", &E::innenrohrN},
+        {"lblVerbRohr_ASchr", &E::rohrschraubeFlaecheMm2},
+        {"lblVerbRohr_FSchr", &E::rohrschraubeN},
+        {"lblVerbMax", &E::verbinderVorschlagN},
+        {"lblVorschlagVerbinder", &E::verbinderVorschlagN},
     };
     return felder;
 }
@@ -108,8 +120,6 @@ const std::vector<Ergebnisfeld>& Ergebnisfelder()
 Traversenentwurf::Traversenentwurf()
 {
     TexteSetzen();
-    for (int zeile = 1; zeile < StuetzenZeilen; ++zeile)
-        ergebnisse.sgStuetze[zeile][0] = QString::number(zeile);
     BerechneTraverse();
 }
 
@@ -122,15 +132,6 @@ void Traversenentwurf::TexteSetzen()
                                           Uebersetzt(2515, QStringLiteral("Flanschplatte")),
                                           Uebersetzt(2516, QStringLiteral("Rohrverbinder"))},
                                          gewaehlt);
-    schreibeStuetzenkoepfe();
-}
-
-void Traversenentwurf::schreibeStuetzenkoepfe()
-{
-    auto& kopf = ergebnisse.sgStuetze[0];
-    kopf[0] = Uebersetzt(2104, QStringLiteral("Länge [m]"));
-    for (int fall = 1; fall < StuetzenSpalten; ++fall)
-        kopf[fall] = Uebersetzt(2104 + fall, QStringLiteral("Euler-Fall %1").arg(fall));
 }
 
 double Traversenentwurf::zahl(const QString& text, double vorgabe)
@@ -197,7 +198,7 @@ void Traversenentwurf::laufTraverse()
     const int m = e.cmbMaterial.gewaehlt();
 
     const double fV = ZahlAusText(e.edtVerbinder, 0);
-    r.lblValueVerbinder = wert(fV);
+    r.verbinderN = endlich(fV);
 
     const double d = zahl(e.edtDurchmesser, 0);
     const double w = zahl(e.edtWandstaerke, 0);
@@ -216,11 +217,11 @@ void Traversenentwurf::laufTraverse()
     k.A_T = endlich(TraversenFlaeche(n, k.A));
     k.I_v = endlich(TraegheitVertikal(n, h, k.A, k.I));
     k.I_h = endlich(TraegheitHorizontal(n, b, k.A, k.I));
-    r.lblValueAGurt = wert(k.A);
-    r.lblValueIGurt = wert(k.I);
-    r.lblValueATrav = wert(k.A_T);
-    r.lblValueITravVerti = wert(k.I_v);
-    r.lblValueITravHori = wert(k.I_h);
+    r.gurtFlaecheMm2 = endlich(k.A);
+    r.gurtTraegheitMm4 = endlich(k.I);
+    r.flaecheMm2 = endlich(k.A_T);
+    r.traegheitVertikalMm4 = endlich(k.I_v);
+    r.traegheitHorizontalMm4 = endlich(k.I_h);
     m_werte = k;
 
     // As a column; the safety factor divides every capacity (a negative one would turn them).
@@ -229,22 +230,21 @@ void Traversenentwurf::laufTraverse()
         throw Fehler(Format(Uebersetzt(2198, QStringLiteral("Sicherheitsfaktor %s muss größer als 0 sein")),
                             {e.edtSicherheitsfaktor}));
     const double fE = endlich(ZulKnickkraft(m, k.A, k.I, std::max(a, aStrich) / 2, nu));
-    r.lblValueEinzel = wert(fE / NproKg);
+    r.einzelgurtKg = endlich(fE / NproKg);
     const double fVA = geteilt(n * fV, nu);
-    r.lblValueVerbinder2 = wert(fVA / NproKg);
+    r.verbinderStuetzeKg = endlich(fVA / NproKg);
     const double iMin = std::min(k.I_v, k.I_h);
-    std::array<std::array<QString, StuetzenSpalten>, StuetzenZeilen> tabelle = r.sgStuetze;
-    for (int zeile = 1; zeile < StuetzenZeilen; ++zeile)
-        for (int fall = 1; fall < StuetzenSpalten; ++fall) {
-            const double fT = ZulKnickkraft(m, k.A_T, iMin, zeile * Knicklaenge[fall - 1], nu);
-            const double kraft = endlich(std::min({fVA, fT, n * fE}) / NproKg);
-            tabelle[zeile][fall] = FormatFloat(MaskeStuetze, kraft);
+    auto tabelle = r.stuetzeKg;
+    for (int meter = 1; meter <= Stuetzenlaengen; ++meter)
+        for (int fall = 1; fall <= Eulerfaelle; ++fall) {
+            const double fT = ZulKnickkraft(m, k.A_T, iMin, meter * Knicklaenge[fall - 1], nu);
+            tabelle[meter - 1][fall - 1] = endlich(std::min({fVA, fT, n * fE}) / NproKg);
         }
-    r.sgStuetze = tabelle;
+    r.stuetzeKg = tabelle;
 
     // As a beam: the permissible chord force.
     const double fK = endlich(ZulKnickkraft(m, k.A, k.I, std::max(a, aStrich), 1));
-    r.lblValueKnicken = wert(fK);
+    r.gurtKnickenN = endlich(fK);
     const TWerkstoffwerte s = WerkstoffWerte(m);
     const double umfang = Pi * d;
     const double x = n == 1 ? 0.0 : waermeeinflussanteil(n, d, nenner(umfang));
@@ -252,9 +252,9 @@ void Traversenentwurf::laufTraverse()
     if (sigmaEff > s.SigmaZul)
         throw Fehler(Uebersetzt(2103, QStringLiteral("Berechnungsfehler! Ergebnis nicht verwenden!")));
     const double fWEZ = endlich(k.A * sigmaEff);
-    r.lblValueSchweissen = wert(fWEZ);
+    r.gurtSchweissnahtN = endlich(fWEZ);
     const double fG = std::min(std::min(fV, fWEZ), fK);
-    r.lblValueGurtMax = wert(fG);
+    r.gurtkraftN = endlich(fG);
 
     double mZul = 0;
     switch (n) {
@@ -262,7 +262,7 @@ void Traversenentwurf::laufTraverse()
     case 4: mZul = endlich(2 * fG * h / 1000); break;
     default: mZul = endlich(fG * h / 1000); break;
     }
-    r.lblValueBiegemoment = FormatFloat(MaskeStatik, mZul);
+    r.biegemomentNm = mZul;
 
     m_werte.alpha = std::atan(geteilt(2 * h, a));
     const double sinAlpha = std::sin(m_werte.alpha);
@@ -274,7 +274,7 @@ void Traversenentwurf::laufTraverse()
     case 4: qZul = endlich(2 * sinAlpha * fD); break;
     default: qZul = endlich(sinAlpha * fD); break;
     }
-    r.lblValueQuerkraft = FormatFloat(MaskeStatik, qZul);
+    r.querkraftN = qZul;
 
     m_werte.l_D = geteilt(h - d, sinAlpha);
 }
@@ -286,45 +286,44 @@ void Traversenentwurf::laufDiagonale()
     const int mD = e.cmb_Dia_Material.gewaehlt();
     const double lD = m_werte.l_D;
     const double sinAlpha = std::sin(m_werte.alpha);
-    r.lblValuelDia = wert(lD);
+    r.diagonaleLaengeMm = endlich(lD);
 
     const double dD = zahl(e.edt_Dia_Durchmesser, 0);
     const double wD = zahl(e.edt_Dia_Wandstaerke, 0);
     pruefeRohr(dD, wD);
     const double aD = endlich(RohrFlaeche(dD, wD));
     const double iD = endlich(RohrTraegheit(dD, wD));
-    r.lblValueADia = wert(aD);
-    r.lblValueIDia = wert(iD);
+    r.diagonaleFlaecheMm2 = endlich(aD);
+    r.diagonaleTraegheitMm4 = endlich(iD);
 
     const TWerkstoffwerte sD = WerkstoffWerte(mD);
     const TWerkstoffwerte sG = WerkstoffWerte(e.cmbMaterial.gewaehlt());
 
     const double fDK = endlich(ZulKnickkraft(mD, aD, iD, lD, 1));
-    r.lblValue_Dia_Knicken = wert(fDK);
+    r.diagonaleKnickenN = endlich(fDK);
     const double fDW = endlich(aD * sD.SigmaWez);
-    r.lblValue_Dia_WEZ = wert(fDW);
+    r.diagonaleWezN = endlich(fDW);
 
     // The weld around the diagonal end is an ellipse with the half axes r and r / sin α.
     const double halb = dD / 2;
     const double halbStrich = geteilt(halb, sinAlpha);
     const double lS = endlich(Pi / 2 * ((halb + halbStrich) + std::sqrt(2 * (halb * halb + halbStrich * halbStrich))));
-    r.lblValuelsDia = wert(lS);
+    r.nahtLaengeMm = endlich(lS);
     const double sW = zahl(e.edt_Dia_Schweissnahthoehe, 0);
     const double aS = endlich(lS * sW);
-    r.lblValueAsDia = wert(aS);
+    r.nahtFlaecheMm2 = endlich(aS);
     const double fS = endlich(aS * sD.TauNaht);
-    r.lblValue_Dia_Schweiss = wert(fS);
+    r.nahtN = endlich(fS);
 
     const double w = zahl(e.edtWandstaerke, 0);
     const double lDurch = endlich(Pi * dD);
     const double aDurch = endlich(lDurch * w);
-    r.lblValueldDia = wert(lDurch);
-    r.lblValueAdDia = wert(aDurch);
+    r.stanzLaengeMm = endlich(lDurch);
+    r.stanzFlaecheMm2 = endlich(aDurch);
     const double fP = geteilt(aDurch * sG.TauWez, sinAlpha);
-    r.lblValue_Dia_Stanz = wert(fP);
+    r.stanzN = endlich(fP);
 
-    r.lblValue_Dia_Min = wert(std::min(std::min(fDW, fDK), std::min(fS, fP)));
-    r.lblVorschlagDiagonale = r.lblValue_Dia_Min;
+    r.diagonaleN = endlich(std::min(std::min(fDW, fDK), std::min(fS, fP)));
 }
 
 Traversenentwurf::Unterdrueckung::Unterdrueckung(Traversenentwurf& entwurf)

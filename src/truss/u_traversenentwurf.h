@@ -1,13 +1,13 @@
 #pragma once
 // The truss design of one truss window without its widgets. It holds the inputs as the window's
 // controls hold them (texts, choice positions, flags; members named after the controls), the
-// section values kept between the runs and every result as the text its label shows. The window
+// section values kept between the runs and every result as a number in its unit. The window
 // copies a changed control into `eingaben`, calls a run or a handler, and shows `ergebnisse`
-// (and `eingaben.edtSicherheitsfaktor`, which BerechneTraverse rewrites).
+// through the texts below (and `eingaben.edtSicherheitsfaktor`, which BerechneTraverse rewrites).
 //
-// A run that meets an arithmetic fault stops at that step: the results shown before it carry
-// their new texts, the later ones keep their old texts, and the fault is reported as a message
-// through dialoge(). A run never shows an infinite or undefined number.
+// A run that meets an arithmetic fault stops at that step: the results before it carry their new
+// values, the later ones keep their old values, and the fault is reported as a message through
+// dialoge(). A run never yields an infinite or undefined number.
 #include "platform/u_zahlen.h"
 #include "tables/u_auswahl.h"
 #include <QString>
@@ -69,37 +69,56 @@ struct Traverseneingaben {
     Traverseneingaben(); // fills the choice lists, nothing chosen
 };
 
-constexpr int StuetzenZeilen = 17; // header row and the column lengths 1 … 16 m
-constexpr int StuetzenSpalten = 5; // "Länge [m]" and the Euler cases 1 … 4
+// A result in the unit its name ends with; empty until a run computed it.
+using Ergebnis = std::optional<double>;
+
+constexpr int Stuetzenlaengen = 16; // column lengths 1 … 16 m
+constexpr int Eulerfaelle = 4;
+// The column table as shown: a header row and a column of lengths before the forces.
+constexpr int StuetzenZeilen = Stuetzenlaengen + 1;
+constexpr int StuetzenSpalten = Eulerfaelle + 1;
 
 struct Traversenergebnisse {
     // Chords and truss
-    QString lblValueVerbinder, lblValueAGurt, lblValueIGurt, lblValueATrav, lblValueITravVerti,
-        lblValueITravHori;
-    // As a column; sgStuetze[zeile][spalte]
-    QString lblValueEinzel, lblValueVerbinder2;
-    std::array<std::array<QString, StuetzenSpalten>, StuetzenZeilen> sgStuetze;
+    Ergebnis verbinderN, gurtFlaecheMm2, gurtTraegheitMm4, flaecheMm2, traegheitVertikalMm4, traegheitHorizontalMm4;
+    // As a column: one chord, the connectors, and the whole truss by length and Euler case
+    // (stuetzeKg[length in m − 1][case − 1])
+    Ergebnis einzelgurtKg, verbinderStuetzeKg;
+    std::array<std::array<Ergebnis, Eulerfaelle>, Stuetzenlaengen> stuetzeKg;
     // As a beam
-    QString lblValueKnicken, lblValueSchweissen, lblValueGurtMax, lblValueBiegemoment, lblValueQuerkraft;
-    // Diagonal
-    QString lblValuelDia, lblValueADia, lblValueIDia, lblValue_Dia_Knicken, lblValue_Dia_WEZ, lblValuelsDia,
-        lblValueAsDia, lblValue_Dia_Schweiss, lblValueldDia, lblValueAdDia, lblValue_Dia_Stanz,
-        lblValue_Dia_Min, lblVorschlagDiagonale;
+    Ergebnis gurtKnickenN, gurtSchweissnahtN, gurtkraftN, biegemomentNm, querkraftN;
+    // Diagonal: the bar, its weld and the punching through the chord wall; diagonaleN is the
+    // smallest of the four capacities and the proposal for the first tab
+    Ergebnis diagonaleLaengeMm, diagonaleFlaecheMm2, diagonaleTraegheitMm4, diagonaleKnickenN, diagonaleWezN,
+        nahtLaengeMm, nahtFlaecheMm2, nahtN, stanzLaengeMm, stanzFlaecheMm2, stanzN, diagonaleN;
     // Connector: bolt connectors (types 0 … 2)
-    QString lvlVerbBolzenD, lvlVerbLLAEinzel, lvlVerbLLAGesamt, lvlVerbLLKraft, lvlVerbBolzenA,
-        lvlVerbBolzenI, lvlVerbBolzenDehn, lvlVerbBolzenF;
+    Ergebnis bolzenDurchmesserMm, lochFlaecheMm2, lochFlaecheGesamtMm2, lochleibungN, bolzenFlaecheMm2,
+        bolzenTraegheitMm4, bolzenDehngrenzeNmm2, bolzenN;
     // flange plate
-    QString lblVerbSchr_ASchr, lblVerbSchr_FSchr, lblVerbSchr_MSchr, lblVerbSchr_FVerb;
+    Ergebnis schraubeFlaecheMm2, schraubeN, schraubeMomentNmm, flanschN;
     // tube connector
-    QString lblVerbRohr_AA, lblVerbRohr_LLa, lblVerbRohr_FA, lblVerbRohr_AI, lblVerbRohr_FI,
-        lblVerbRohr_ASchr, lblVerbRohr_FSchr;
-    QString lblVerbMax, lblVorschlagVerbinder;
+    Ergebnis aussenrohrFlaecheMm2, aussenrohrLeibungNmm2, aussenrohrN, innenrohrFlaecheMm2, innenrohrN,
+        rohrschraubeFlaecheMm2, rohrschraubeN;
+    // the connector's capacity, also the proposal for the first tab
+    Ergebnis verbinderVorschlagN;
 };
 
-// Every result label by its control name, in the order of the window's tabs.
+// A result as its label shows it: "### ### ##0.00" trimmed ("1 114,45"), empty when not computed;
+// the permissible shear and moment as "0.00" ("1414,21").
+QString Ergebnistext(const Ergebnis& wert);
+QString Statiktext(const Ergebnis& wert);
+// A cell of the column table: "### ### ##0.00 kg", blanks kept so the column aligns.
+QString Stuetzentext(const Ergebnis& kg);
+// The column table's headers: "Länge [m]", then "Euler-Fall 1" … "Euler-Fall 4".
+QString Stuetzenueberschrift(int spalte);
+
+// Every result label by its control name, in the order of the window's tabs; the two proposal
+// labels show the capacity they propose.
 struct Ergebnisfeld {
     const char* name;
-    QString Traversenergebnisse::*text;
+    Ergebnis Traversenergebnisse::*wert;
+    bool statik = false; // shown as Statiktext
+    QString text(const Traversenergebnisse& r) const { return statik ? Statiktext(r.*wert) : Ergebnistext(r.*wert); }
 };
 const std::vector<Ergebnisfeld>& Ergebnisfelder();
 
@@ -178,7 +197,6 @@ private:
     enum class Schritt { Traverse, Diagonale, Verbinder };
     bool ausfuehren(Schritt schritt, void (Traversenentwurf::*lauf)());
     std::array<QString, 3> m_stoerungen; // per step, the message of its last run that stopped
-    void schreibeStuetzenkoepfe();
 
     // A number input: the whole text in the locale's format, vorgabe when it does not convert.
     static double zahl(const QString& text, double vorgabe);
@@ -189,7 +207,6 @@ private:
     // negative areas and capacities.
     static void pruefeRohr(double d, double w);
     static double geteilt(double zaehler, double n) { return endlich(zaehler / nenner(n)); }
-    static QString wert(double x) { return FormatWert(endlich(x)); }
 
     Traversenkennwerte m_werte;
     bool m_unterdrueckt = false;

@@ -46,14 +46,14 @@ void Traversenentwurf::laufVerbinder()
 
     // Bolt connectors: the bearing of the holes and the bolt in bending and shear.
     const auto bolzen = [&](double dBolzen, double aLoch, double fL, double fB) {
-        r.lvlVerbBolzenD = wert(dBolzen);
-        r.lvlVerbLLAEinzel = wert(aLoch);
-        r.lvlVerbLLAGesamt = wert(2 * aLoch);
-        r.lvlVerbLLKraft = wert(fL);
-        r.lvlVerbBolzenA = wert(Pi * dBolzen * dBolzen / 4);
-        r.lvlVerbBolzenI = wert(Pi * std::pow(dBolzen, 4) / 64);
-        r.lvlVerbBolzenDehn = wert(fy);
-        r.lvlVerbBolzenF = wert(fB);
+        r.bolzenDurchmesserMm = endlich(dBolzen);
+        r.lochFlaecheMm2 = endlich(aLoch);
+        r.lochFlaecheGesamtMm2 = endlich(2 * aLoch);
+        r.lochleibungN = endlich(fL);
+        r.bolzenFlaecheMm2 = endlich(Pi * dBolzen * dBolzen / 4);
+        r.bolzenTraegheitMm4 = endlich(Pi * std::pow(dBolzen, 4) / 64);
+        r.bolzenDehngrenzeNmm2 = endlich(fy);
+        r.bolzenN = endlich(fB);
         return std::min(fB, fL);
     };
 
@@ -82,11 +82,11 @@ void Traversenentwurf::laufVerbinder()
         const double aS = Spannungsquerschnitt(d);
         const double fS = endlich(aS * fy / 2.1);
         const double mS = endlich(fS * a);
-        r.lblVerbSchr_ASchr = wert(aS);
-        r.lblVerbSchr_FSchr = wert(fS);
-        r.lblVerbSchr_MSchr = wert(mS);
+        r.schraubeFlaecheMm2 = endlich(aS);
+        r.schraubeN = endlich(fS);
+        r.schraubeMomentNmm = endlich(mS);
         fMax = geteilt(mS, zahl(e.edtHoehe, 0));
-        r.lblVerbSchr_FVerb = wert(fMax);
+        r.flanschN = endlich(fMax);
         break;
     }
     case 4: { // tube connector: outer tube, inner tube, screw in double shear
@@ -98,21 +98,20 @@ void Traversenentwurf::laufVerbinder()
         const double fI = endlich(2 * aI * pL);
         const double aS = Pi * d * d / 2;
         const double fS = endlich(aS * fy / 3.75);
-        r.lblVerbRohr_AA = wert(aA);
-        r.lblVerbRohr_LLa = wert(pA);
-        r.lblVerbRohr_FA = wert(fA);
-        r.lblVerbRohr_AI = wert(aI);
-        r.lblVerbRohr_FI = wert(fI);
-        r.lblVerbRohr_ASchr = wert(aS);
-        r.lblVerbRohr_FSchr = wert(fS);
+        r.aussenrohrFlaecheMm2 = endlich(aA);
+        r.aussenrohrLeibungNmm2 = endlich(pA);
+        r.aussenrohrN = endlich(fA);
+        r.innenrohrFlaecheMm2 = endlich(aI);
+        r.innenrohrN = endlich(fI);
+        r.rohrschraubeFlaecheMm2 = endlich(aS);
+        r.rohrschraubeN = endlich(fS);
         fMax = std::min(std::min(fS, fI), fA);
         break;
     }
     default: // no connector type chosen: nothing to propose
         return;
     }
-    r.lblVerbMax = wert(fMax);
-    r.lblVorschlagVerbinder = r.lblVerbMax;
+    r.verbinderVorschlagN = endlich(fMax);
 }
 
 void Traversenentwurf::VerbinderansichtSetzen()

@@ -87,7 +87,7 @@ TEST(BerichtTraverse, KontrollkaestchenBestimmenIhreZeilen)
 TEST(BerichtTraverse, WerteDesFenstersUndDieBibliothekseingabenStattDerVorschlaege)
 {
     const Traversenentwurf e = beispiel();
-    ASSERT_NE(e.ergebnisse.lblValueQuerkraft, QStringLiteral("0"));
+    ASSERT_GT(e.ergebnisse.querkraftN.value_or(0), 0);
     const QStringList t = Seiten(e).titel();
     EXPECT_EQ(t.at(0), QStringLiteral("Traverse"));
     const auto nach = [&t](const char* beschriftung) {
@@ -126,7 +126,7 @@ TEST(BerichtTraverse, SechzehnZeilenDerStuetzentabelle)
         ASSERT_EQ(t.size(), 5);
         EXPECT_EQ(t.at(0), QString::number(r + 1));
         for (int j = 1; j < 5; ++j)
-            EXPECT_EQ(t.at(j), e.ergebnisse.sgStuetze[size_t(r + 1)][size_t(j)]);
+            EXPECT_EQ(t.at(j), Stuetzentext(e.ergebnisse.stuetzeKg[size_t(r)][size_t(j - 1)]));
         EXPECT_TRUE(zeilen[size_t(r)]->texte[1].schrift.fett);
         EXPECT_FALSE(zeilen[size_t(r)]->texte[2].schrift.fett);
     }
@@ -177,7 +177,7 @@ TEST(BerichtTraverse, VerbinderergebnisseNachDemTyp)
     ASSERT_EQ(flansch.size(), 9);
     EXPECT_EQ(flansch.at(0), QStringLiteral("Schraubverbindung:"));
     EXPECT_EQ(flansch.at(1), QStringLiteral("Spannungsquerschnitt [mm²]:"));
-    EXPECT_EQ(flansch.at(2), e.ergebnisse.lblVerbSchr_ASchr);
+    EXPECT_EQ(flansch.at(2), Ergebnistext(e.ergebnisse.schraubeFlaecheMm2));
     EXPECT_TRUE(texte(Seiten(e).verbinder()).contains(QStringLiteral("Ja")));
 
     e.eingaben.cmbVerbinder.waehle(4);

@@ -5,6 +5,7 @@
 #include "tables/u_stream.h"
 #include "truss/u_traversendatei.h"
 #include <QTemporaryDir>
+#include "../truss/ergebniswert.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -136,9 +137,9 @@ TEST_F(Traversendatei, LiestAlleGespeichertenEingabenUnveraendertZurueck)
 
     // The runs after loading give what the source shows.
     for (const Ergebnisfeld& feld : Ergebnisfelder())
-        EXPECT_EQ(ziel.ergebnisse.*feld.text, quelle.ergebnisse.*feld.text) << feld.name;
-    EXPECT_EQ(ziel.ergebnisse.sgStuetze, quelle.ergebnisse.sgStuetze);
-    EXPECT_EQ(ziel.ergebnisse.lblVerbMax, QStringLiteral("9 216,00")); // bearing 0.8 · 240 · 48
+        EXPECT_EQ(ziel.ergebnisse.*feld.wert, quelle.ergebnisse.*feld.wert) << feld.name;
+    EXPECT_EQ(ziel.ergebnisse.stuetzeKg, quelle.ergebnisse.stuetzeKg);
+    EXPECT_NEAR(wert(ziel.ergebnisse.verbinderVorschlagN), 9216.00, 0.005); // bearing 0.8 · 240 · 48
     EXPECT_FALSE(ziel.verbinderansicht.pnlRohr);
     EXPECT_TRUE(ziel.verbinderansicht.edtVerbB);
 }
@@ -165,7 +166,7 @@ TEST_F(Traversendatei, NimmtFuerFehlendeSchluesselDieLesevorgaben)
     EXPECT_EQ(ein.cmbVerbinder.gewaehlt(), -1);
     EXPECT_EQ(ein.cmbVerbMat.gewaehlt(), -1);
     EXPECT_EQ(ein.cmbVerbBolzenMat.gewaehlt(), -1);
-    EXPECT_EQ(e.ergebnisse.lblValueAGurt, QStringLiteral("0,00"));
+    EXPECT_NEAR(wert(e.ergebnisse.gurtFlaecheMm2), 0.00, 0.005);
 }
 
 TEST_F(Traversendatei, LaesstDieBibliothekswerteOhneIhreSchluesselStehen)
@@ -200,14 +201,14 @@ TEST_F(Traversendatei, WaehltDenWerkstoffNurBeiGenauGleichemText)
     TraverseLaden(e, datei);
     EXPECT_EQ(e.eingaben.cmbMaterial.gewaehlt(), 1);
     EXPECT_EQ(e.eingaben.udGurte, 4);
-    EXPECT_NE(e.ergebnisse.lblValueEinzel, QStringLiteral("0,00"));
+    EXPECT_NE(e.ergebnisse.einzelgurtKg, QStringLiteral("0,00"));
 
     schreibeDatei(datei, Traversendateikopf, masse + QStringLiteral("Material=AlMgSi1 F28 \r\nGurtzahl=0\r\n"));
     TraverseLaden(e, datei);
     EXPECT_EQ(e.eingaben.cmbMaterial.gewaehlt(), 4); // the last, empty item
     EXPECT_EQ(e.eingaben.udGurte, 1);
-    EXPECT_EQ(e.ergebnisse.lblValueEinzel, QStringLiteral("0,00"));
-    EXPECT_EQ(e.ergebnisse.lblValueKnicken, QStringLiteral("0,00"));
+    EXPECT_NEAR(wert(e.ergebnisse.einzelgurtKg), 0.00, 0.005);
+    EXPECT_NEAR(wert(e.ergebnisse.gurtKnickenN), 0.00, 0.005);
 }
 
 TEST_F(Traversendatei, SchreibtBeimLadenKeinenVorgabewertDerVerbinderwahl)

@@ -1,6 +1,7 @@
 // Connector checks and the connector tab's change handler.
 #include "platform/u_dialoge_skript.h"
 #include "truss/u_traversenentwurf.h"
+#include "ergebniswert.h"
 #include "qstring_ausgabe.h"
 #include <gtest/gtest.h>
 
@@ -23,56 +24,56 @@ TEST(BerechneVerbinder, BegrenztBeimKonusverbinderDieDehngrenzeAuf400)
     Traversenentwurf e = verbinder(0, "10", "12", "12", "170", "640");
     EXPECT_TRUE(e.BerechneVerbinder());
     const Traversenergebnisse& r = e.ergebnisse;
-    EXPECT_EQ(r.lvlVerbBolzenD, QStringLiteral("10,00"));
-    EXPECT_EQ(r.lvlVerbLLAEinzel, QStringLiteral("120,00"));
-    EXPECT_EQ(r.lvlVerbLLAGesamt, QStringLiteral("240,00"));
-    EXPECT_EQ(r.lvlVerbLLKraft, QStringLiteral("40 800,00"));
-    EXPECT_EQ(r.lvlVerbBolzenA, QStringLiteral("78,54"));
-    EXPECT_EQ(r.lvlVerbBolzenI, QStringLiteral("490,87"));
-    EXPECT_EQ(r.lvlVerbBolzenDehn, QStringLiteral("400,00"));
-    EXPECT_EQ(r.lvlVerbBolzenF, QStringLiteral("9 346,12"));
-    EXPECT_EQ(r.lblVerbMax, QStringLiteral("9 346,12"));
-    EXPECT_EQ(r.lblVorschlagVerbinder, QStringLiteral("9 346,12"));
+    EXPECT_NEAR(wert(r.bolzenDurchmesserMm), 10.00, 0.005);
+    EXPECT_NEAR(wert(r.lochFlaecheMm2), 120.00, 0.005);
+    EXPECT_NEAR(wert(r.lochFlaecheGesamtMm2), 240.00, 0.005);
+    EXPECT_NEAR(wert(r.lochleibungN), 40800.00, 0.005);
+    EXPECT_NEAR(wert(r.bolzenFlaecheMm2), 78.54, 0.005);
+    EXPECT_NEAR(wert(r.bolzenTraegheitMm4), 490.87, 0.005);
+    EXPECT_NEAR(wert(r.bolzenDehngrenzeNmm2), 400.00, 0.005);
+    EXPECT_NEAR(wert(r.bolzenN), 9346.12, 0.005);
+    EXPECT_NEAR(wert(r.verbinderVorschlagN), 9346.12, 0.005);
+    EXPECT_NEAR(wert(r.verbinderVorschlagN), 9346.12, 0.005);
 
     e.eingaben.cbBolzenMin = true;
     e.BerechneVerbinder();
-    EXPECT_EQ(r.lvlVerbBolzenDehn, QStringLiteral("640,00"));
-    EXPECT_EQ(r.lblVerbMax, QStringLiteral("14 953,80"));
+    EXPECT_NEAR(wert(r.bolzenDehngrenzeNmm2), 640.00, 0.005);
+    EXPECT_NEAR(wert(r.verbinderVorschlagN), 14953.80, 0.005);
 }
 
 TEST(BerechneVerbinder, RechnetGabelUndDoppelgabelMitDemVollenBolzen)
 {
     Traversenentwurf gabel = verbinder(1, "30", "10", "12", "170", "240");
     gabel.BerechneVerbinder();
-    EXPECT_EQ(gabel.ergebnisse.lvlVerbBolzenD, QStringLiteral("12,00"));
-    EXPECT_EQ(gabel.ergebnisse.lvlVerbLLAEinzel, QStringLiteral("120,00")); // min(b, a − b) · d
-    EXPECT_EQ(gabel.ergebnisse.lvlVerbLLKraft, QStringLiteral("32 640,00"));
-    EXPECT_EQ(gabel.ergebnisse.lvlVerbBolzenA, QStringLiteral("113,10"));
-    EXPECT_EQ(gabel.ergebnisse.lvlVerbBolzenI, QStringLiteral("1 017,88"));
-    EXPECT_EQ(gabel.ergebnisse.lvlVerbBolzenF, QStringLiteral("8 688,09"));
-    EXPECT_EQ(gabel.ergebnisse.lblVerbMax, QStringLiteral("8 688,09"));
+    EXPECT_NEAR(wert(gabel.ergebnisse.bolzenDurchmesserMm), 12.00, 0.005);
+    EXPECT_NEAR(wert(gabel.ergebnisse.lochFlaecheMm2), 120.00, 0.005); // min(b, a − b) · d
+    EXPECT_NEAR(wert(gabel.ergebnisse.lochleibungN), 32640.00, 0.005);
+    EXPECT_NEAR(wert(gabel.ergebnisse.bolzenFlaecheMm2), 113.10, 0.005);
+    EXPECT_NEAR(wert(gabel.ergebnisse.bolzenTraegheitMm4), 1017.88, 0.005);
+    EXPECT_NEAR(wert(gabel.ergebnisse.bolzenN), 8688.09, 0.005);
+    EXPECT_NEAR(wert(gabel.ergebnisse.verbinderVorschlagN), 8688.09, 0.005);
 
     Traversenentwurf doppel = verbinder(2, "20", "0", "10", "100", "320");
     doppel.BerechneVerbinder();
-    EXPECT_EQ(doppel.ergebnisse.lvlVerbLLAEinzel, QStringLiteral("100,00"));
-    EXPECT_EQ(doppel.ergebnisse.lvlVerbLLKraft, QStringLiteral("16 000,00"));
-    EXPECT_EQ(doppel.ergebnisse.lvlVerbBolzenF, QStringLiteral("7 196,29"));
-    EXPECT_EQ(doppel.ergebnisse.lblVorschlagVerbinder, QStringLiteral("7 196,29"));
+    EXPECT_NEAR(wert(doppel.ergebnisse.lochFlaecheMm2), 100.00, 0.005);
+    EXPECT_NEAR(wert(doppel.ergebnisse.lochleibungN), 16000.00, 0.005);
+    EXPECT_NEAR(wert(doppel.ergebnisse.bolzenN), 7196.29, 0.005);
+    EXPECT_NEAR(wert(doppel.ergebnisse.verbinderVorschlagN), 7196.29, 0.005);
 }
 
 TEST(BerechneVerbinder, NimmtBeiDerFlanschplatteDenTabelliertenSpannungsquerschnitt)
 {
     Traversenentwurf e = verbinder(3, "100", "0", "12", "0", "640");
     e.BerechneVerbinder();
-    EXPECT_EQ(e.ergebnisse.lblVerbSchr_ASchr, QStringLiteral("84,30"));
-    EXPECT_EQ(e.ergebnisse.lblVerbSchr_FSchr, QStringLiteral("16 057,14"));
-    EXPECT_EQ(e.ergebnisse.lblVerbSchr_MSchr, QStringLiteral("1 605 714,29"));
-    EXPECT_EQ(e.ergebnisse.lblVerbSchr_FVerb, QStringLiteral("5 352,38")); // over h = 300
-    EXPECT_EQ(e.ergebnisse.lblVerbMax, QStringLiteral("5 352,38"));
+    EXPECT_NEAR(wert(e.ergebnisse.schraubeFlaecheMm2), 84.30, 0.005);
+    EXPECT_NEAR(wert(e.ergebnisse.schraubeN), 16057.14, 0.005);
+    EXPECT_NEAR(wert(e.ergebnisse.schraubeMomentNmm), 1605714.29, 0.005);
+    EXPECT_NEAR(wert(e.ergebnisse.flanschN), 5352.38, 0.005); // over h = 300
+    EXPECT_NEAR(wert(e.ergebnisse.verbinderVorschlagN), 5352.38, 0.005);
 
     e.eingaben.edtVerbD = QStringLiteral("12,5");
     e.BerechneVerbinder();
-    EXPECT_EQ(e.ergebnisse.lblVerbSchr_FSchr, QStringLiteral("17 261,90")); // 0.58 · 12.5² · 400 / 2.1
+    EXPECT_NEAR(wert(e.ergebnisse.schraubeN), 17261.90, 0.005); // 0.58 · 12.5² · 400 / 2.1
 }
 
 TEST(BerechneVerbinder, HaeltBeiDerFlanschplatteOhneHoeheNachDenSchraubenwertenAn)
@@ -85,29 +86,29 @@ TEST(BerechneVerbinder, HaeltBeiDerFlanschplatteOhneHoeheNachDenSchraubenwertenA
     dialog.erwarteMeldung(QStringLiteral("Gleitkommadivision durch Null"));
     EXPECT_FALSE(e.BerechneVerbinder());
     EXPECT_TRUE(dialog.allesBeantwortet());
-    EXPECT_EQ(e.ergebnisse.lblVerbSchr_ASchr, QStringLiteral("157,00"));
-    EXPECT_EQ(e.ergebnisse.lblVerbSchr_FVerb, QStringLiteral("5 352,38"));
-    EXPECT_EQ(e.ergebnisse.lblVerbMax, QStringLiteral("5 352,38"));
+    EXPECT_NEAR(wert(e.ergebnisse.schraubeFlaecheMm2), 157.00, 0.005);
+    EXPECT_NEAR(wert(e.ergebnisse.flanschN), 5352.38, 0.005);
+    EXPECT_NEAR(wert(e.ergebnisse.verbinderVorschlagN), 5352.38, 0.005);
 }
 
 TEST(BerechneVerbinder, BegrenztDenRohrverbinderDurchDasAussenrohrDesGurtwerkstoffs)
 {
     Traversenentwurf e = verbinder(4, "40", "0", "10", "48", "240");
     e.BerechneVerbinder();
-    EXPECT_EQ(e.ergebnisse.lblVerbRohr_LLa, QStringLiteral("0,00"));
-    EXPECT_EQ(e.ergebnisse.lblVerbMax, QStringLiteral("0,00")); // no chord material chosen
+    EXPECT_NEAR(wert(e.ergebnisse.aussenrohrLeibungNmm2), 0.00, 0.005);
+    EXPECT_NEAR(wert(e.ergebnisse.verbinderVorschlagN), 0.00, 0.005); // no chord material chosen
 
     e.eingaben.cmbMaterial.waehle(0);
     e.BerechneVerbinder();
     const Traversenergebnisse& r = e.ergebnisse;
-    EXPECT_EQ(r.lblVerbRohr_AA, QStringLiteral("40,00"));
-    EXPECT_EQ(r.lblVerbRohr_LLa, QStringLiteral("170,00"));
-    EXPECT_EQ(r.lblVerbRohr_FA, QStringLiteral("6 800,00"));
-    EXPECT_EQ(r.lblVerbRohr_AI, QStringLiteral("400,00"));
-    EXPECT_EQ(r.lblVerbRohr_FI, QStringLiteral("38 400,00"));
-    EXPECT_EQ(r.lblVerbRohr_ASchr, QStringLiteral("157,08"));
-    EXPECT_EQ(r.lblVerbRohr_FSchr, QStringLiteral("10 053,10"));
-    EXPECT_EQ(r.lblVerbMax, QStringLiteral("6 800,00"));
+    EXPECT_NEAR(wert(r.aussenrohrFlaecheMm2), 40.00, 0.005);
+    EXPECT_NEAR(wert(r.aussenrohrLeibungNmm2), 170.00, 0.005);
+    EXPECT_NEAR(wert(r.aussenrohrN), 6800.00, 0.005);
+    EXPECT_NEAR(wert(r.innenrohrFlaecheMm2), 400.00, 0.005);
+    EXPECT_NEAR(wert(r.innenrohrN), 38400.00, 0.005);
+    EXPECT_NEAR(wert(r.rohrschraubeFlaecheMm2), 157.08, 0.005);
+    EXPECT_NEAR(wert(r.rohrschraubeN), 10053.10, 0.005);
+    EXPECT_NEAR(wert(r.verbinderVorschlagN), 6800.00, 0.005);
 }
 
 TEST(BerechneVerbinder, RechnetNichtsUnterDenMindestmassen)
@@ -118,27 +119,27 @@ TEST(BerechneVerbinder, RechnetNichtsUnterDenMindestmassen)
     e.eingaben.edtVerbA = QStringLiteral("10");
     e.eingaben.edtVerbD = QStringLiteral("5,9");
     e.BerechneVerbinder();
-    EXPECT_EQ(e.ergebnisse.lblVerbMax, vorher.lblVerbMax);
-    EXPECT_EQ(e.ergebnisse.lvlVerbBolzenD, vorher.lvlVerbBolzenD);
+    EXPECT_EQ(e.ergebnisse.verbinderVorschlagN, vorher.verbinderVorschlagN);
+    EXPECT_EQ(e.ergebnisse.bolzenDurchmesserMm, vorher.bolzenDurchmesserMm);
     e.eingaben.edtVerbD = QStringLiteral("5,95");
     e.BerechneVerbinder();
-    EXPECT_EQ(e.ergebnisse.lvlVerbBolzenD, QStringLiteral("3,95"));
+    EXPECT_NEAR(wert(e.ergebnisse.bolzenDurchmesserMm), 3.95, 0.005);
 }
 
 TEST(Verbinderreiter, SchreibtBeiWerkstoffwahlDenLochleibungsdruckUndRechnetMitIhm)
 {
     Traversenentwurf e = verbinder(0, "10", "12", "12", "0", "400");
     e.BerechneVerbinder();
-    EXPECT_EQ(e.ergebnisse.lvlVerbLLKraft, QStringLiteral("0,00"));
+    EXPECT_NEAR(wert(e.ergebnisse.lochleibungN), 0.00, 0.005);
     e.eingaben.cmbVerbMat.waehle(1);
     EXPECT_TRUE(e.cmbVerbinderChange(Verbinderfeld::cmbVerbMat));
     EXPECT_EQ(e.eingaben.edtVerbLL, QStringLiteral("145"));
-    EXPECT_EQ(e.ergebnisse.lvlVerbLLKraft, QStringLiteral("34 800,00"));
+    EXPECT_NEAR(wert(e.ergebnisse.lochleibungN), 34800.00, 0.005);
 
     e.eingaben.cmbVerbBolzenMat.waehle(0);
     e.cmbVerbinderChange(Verbinderfeld::cmbVerbBolzenMat);
     EXPECT_EQ(e.eingaben.edtVerbDehngrenze, QStringLiteral("180"));
-    EXPECT_EQ(e.ergebnisse.lvlVerbBolzenDehn, QStringLiteral("180,00"));
+    EXPECT_NEAR(wert(e.ergebnisse.bolzenDehngrenzeNmm2), 180.00, 0.005);
     EXPECT_EQ(e.eingaben.cmbVerbMat.gewaehlt(), 1);
 }
 
@@ -151,7 +152,7 @@ TEST(Verbinderreiter, HebtDieWahlAufWennDerNutzerDenWertTippt)
     e.cmbVerbinderChange(Verbinderfeld::edtVerbLL);
     EXPECT_EQ(e.eingaben.cmbVerbMat.gewaehlt(), -1);
     EXPECT_EQ(e.eingaben.edtVerbLL, QStringLiteral("150"));
-    EXPECT_EQ(e.ergebnisse.lvlVerbLLKraft, QStringLiteral("36 000,00"));
+    EXPECT_NEAR(wert(e.ergebnisse.lochleibungN), 36000.00, 0.005);
     EXPECT_EQ(e.eingaben.cmbVerbBolzenMat.gewaehlt(), 7);
     e.cmbVerbinderChange(Verbinderfeld::edtVerbDehngrenze);
     EXPECT_EQ(e.eingaben.cmbVerbBolzenMat.gewaehlt(), -1);
@@ -160,15 +161,15 @@ TEST(Verbinderreiter, HebtDieWahlAufWennDerNutzerDenWertTippt)
 TEST(Verbinderreiter, RechnetNurWennDerGeaenderteTextNichtLeerIst)
 {
     Traversenentwurf e = verbinder(0, "10", "12", "12", "170", "640");
-    const QString vorher = e.ergebnisse.lblVerbMax;
+    const Ergebnis vorher = e.ergebnisse.verbinderVorschlagN;
     EXPECT_TRUE(e.cmbVerbinderChange(std::nullopt));
-    EXPECT_EQ(e.ergebnisse.lblVerbMax, vorher);
+    EXPECT_EQ(e.ergebnisse.verbinderVorschlagN, vorher);
     e.eingaben.edtVerbB = QStringLiteral("  ");
     e.cmbVerbinderChange(Verbinderfeld::edtVerbB);
-    EXPECT_EQ(e.ergebnisse.lblVerbMax, vorher);
+    EXPECT_EQ(e.ergebnisse.verbinderVorschlagN, vorher);
     e.eingaben.edtVerbB = QStringLiteral("12");
     e.cmbVerbinderChange(Verbinderfeld::cbBolzenMin);
-    EXPECT_EQ(e.ergebnisse.lblVerbMax, QStringLiteral("9 346,12"));
+    EXPECT_NEAR(wert(e.ergebnisse.verbinderVorschlagN), 9346.12, 0.005);
 }
 
 TEST(Verbinderreiter, TutNichtsSolangeDieUnterdrueckungGilt)
@@ -180,7 +181,7 @@ TEST(Verbinderreiter, TutNichtsSolangeDieUnterdrueckungGilt)
         EXPECT_TRUE(e.unterdrueckt());
         EXPECT_FALSE(e.cmbVerbinderChange(Verbinderfeld::cmbVerbMat));
         EXPECT_EQ(e.eingaben.edtVerbLL, QStringLiteral("170"));
-        EXPECT_TRUE(e.ergebnisse.lblVerbMax.isEmpty());
+        EXPECT_FALSE(e.ergebnisse.verbinderVorschlagN.has_value());
     }
     EXPECT_FALSE(e.unterdrueckt());
     EXPECT_TRUE(e.cmbVerbinderChange(Verbinderfeld::cmbVerbMat));
