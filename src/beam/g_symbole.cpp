@@ -251,7 +251,8 @@ QColor Stiftfarbe(int art, bool markiert)
 QFont Beschriftungsschrift()
 {
     QFont schrift(QStringLiteral("Arial"));
-    schrift.setPixelSize(12);
+    schrift.setPixelSize(13);
+    schrift.setBold(true);
     return schrift;
 }
 

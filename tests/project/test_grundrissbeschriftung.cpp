@@ -3,6 +3,7 @@
 #include "project/g_grundriss.h"
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -45,6 +46,15 @@ bool beruehrt(QPointF p1, QPointF p2, double stift, const QRect& box)
         if (r.contains(p1 + (p2 - p1) * (s / laenge)))
             return true;
     return false;
+}
+
+// Distance of a point from a segment, by projection.
+double abstand(QPointF q, QPointF a, QPointF b)
+{
+    const QPointF d = b - a;
+    const double t = std::clamp(QPointF::dotProduct(q - a, d) / QPointF::dotProduct(d, d), 0.0, 1.0);
+    const QPointF f = a + d * t;
+    return std::hypot(q.x() - f.x(), q.y() - f.y());
 }
 
 // Six trusses leaving one point like a star, two more close beside each other.
@@ -94,6 +104,32 @@ TEST(Grundrissnummern, JedeTraverseZeigtIhreNummerOhneUeberschneidung)
     }
 }
 
+// Four trusses round a stage inside its wall, the sides starting 0.4 m from the corners as in the
+// example project: every number stands nearer its own truss than any other.
+TEST(Grundrissnummern, AnDenEckenEinerBuehneGehoertJedeNummerZuIhrerTraverse)
+{
+    const std::vector<Traversenbild> traversen{traverse(1, {-6, -4}, {6, -4}), traverse(2, {-6, 4}, {6, 4}),
+                                               traverse(3, {-6, -3.6}, {-6, 3.6}), traverse(4, {6, -3.6}, {6, 3.6})};
+    Mauerbild buehne;
+    buehne.symbol = SymbolRechteck;
+    buehne.breite = 0.05;
+    buehne.punkte = {{-6.4, -4.4}, {6.4, 4.4}};
+    for (double massstab : {0.02, 0.05}) {
+        const Plan p = zeichne(massstab, traversen, {buehne});
+        ASSERT_EQ(p.nummern.size(), 4u) << massstab;
+        const auto pixel = [&](QPointF plan) { return QPointF(400 + plan.x() / massstab, 300 + plan.y() / massstab); };
+        for (const Beschriftung& n : p.nummern) {
+            const QPointF mitte = QRectF(n.box).center();
+            const Traversenbild& eigene = traversen[std::size_t(n.text.toInt() - 1)];
+            const double eigen = abstand(mitte, pixel(eigene.ende1), pixel(*eigene.ende2));
+            for (const Traversenbild& t : traversen)
+                if (t.nummer != eigene.nummer)
+                    EXPECT_LT(eigen, abstand(mitte, pixel(t.ende1), pixel(*t.ende2)))
+                        << n.text.toStdString() << " nearer " << t.nummer << " at " << massstab;
+        }
+    }
+}
+
 TEST(Grundrissnummern, HabenBeiJedemMassstabDieselbeGroesse)
 {
     const std::vector<Traversenbild> traversen{traverse(12, {-2, 0}, {2, 0})};
@@ -132,4 +168,38 @@ TEST(Grundrissnummern, MarkierteMauerUndTraverseInDerMarkierfarbe)
     EXPECT_EQ(p.bild.pixelColor(400, 400), u_symbole::Markierfarbe);
     ASSERT_EQ(p.nummern.size(), 1u);
     EXPECT_EQ(p.nummern[0].farbe, u_symbole::Markierfarbe);
+}
+
+TEST(Grundrissnummern, WeichenMauernAusUndStehenSonstAufFreiemGrund)
+{
+    // A wall 0.5 m before the truss runs through the number's first place (18 to 4 pixels above
+    // the first end at 0.05 m per pixel): the number goes where the wall is not.
+    Mauerbild wand;
+    wand.symbol = SymbolLinie;
+    wand.breite = 0.1;
+    wand.punkte = {{-10, -0.5}, {10, -0.5}};
+    const std::vector<Traversenbild> traversen{traverse(5, {-5, 0}, {5, 0})};
+    const Plan frei = zeichne(0.05, traversen, {wand});
+    ASSERT_EQ(frei.nummern.size(), 1u);
+    EXPECT_FALSE(beruehrt(QPointF(200, 290), QPointF(600, 290), 2, frei.nummern[0].box));
+
+    // Podiums of 0.5 m (10 pixels) everywhere leave no place off the walls: the number still
+    // stands, on cleared ground without a wall pixel in it.
+    std::vector<Mauerbild> podeste;
+    for (int i = -20; i < 20; ++i)
+        for (int j = -14; j < 14; ++j) {
+            Mauerbild p;
+            p.symbol = SymbolRechteck;
+            p.breite = 0.05;
+            p.punkte = {{i * 0.5, j * 0.5}, {i * 0.5 + 0.5, j * 0.5 + 0.5}};
+            podeste.push_back(p);
+        }
+    const Plan voll = zeichne(0.05, traversen, podeste);
+    ASSERT_EQ(voll.nummern.size(), 1u);
+    const QRect& box = voll.nummern[0].box;
+    int schwarz = 0;
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x)
+            schwarz += voll.bild.pixelColor(x, y) == QColor(Qt::black);
+    EXPECT_EQ(schwarz, 0);
 }
