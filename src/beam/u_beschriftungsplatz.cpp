@@ -42,7 +42,12 @@ void Beschriftungsplatz::nimmAuf(const Hindernis& h)
         m_streifen[std::size_t(i)].push_back(nummer);
 }
 
-void Beschriftungsplatz::Sperre(const QRect& flaeche) { nimmAuf({flaeche.normalized(), std::nullopt, 0}); }
+void Beschriftungsplatz::Sperre(const QRect& flaeche)
+{
+    const QRect f = flaeche.normalized();
+    if (m_flaechen.insert({f.left(), f.top(), f.right(), f.bottom()}).second)
+        nimmAuf({f, std::nullopt, 0});
+}
 
 void Beschriftungsplatz::Sperre(const QLineF& strecke, double halbeBreite)
 {

@@ -6,7 +6,9 @@
 #include <QLineF>
 #include <QRect>
 #include <QSize>
+#include <array>
 #include <optional>
+#include <set>
 #include <vector>
 
 class Beschriftungsplatz {
@@ -31,6 +33,7 @@ private:
 
     QRect m_bereich;
     std::vector<Hindernis> m_hindernisse;
+    std::set<std::array<int, 4>> m_flaechen; // many items at one place block one box only once
     std::vector<std::vector<int>> m_streifen; // obstacles by column strip, for big drawings
 };
 
