@@ -17,8 +17,8 @@ class QPainter;
 // kg are written in a fixed size where they cover nothing else; a label without room is left out.
 // Returns the labels written, in the rectangle's own pixels. Leaves the current rows of both
 // tables where they were.
-std::vector<Beschriftung> ZeichneBalken(QPainter& p, const QRect& rect, const QColor& hintergrund, const Cadansicht& ansicht,
-                   Balkenmodell& modell);
+std::vector<Beschriftung> ZeichneBalken(QPainter& p, const QRect& rect, const QColor& hintergrund,
+                                        const Cadansicht& ansicht, Balkenmodell& modell);
 void ZeichneLineal(QPainter& p, const QRect& rect, int zeile, const QColor& farbe, double versatz,
                    const Cadansicht& ansicht);
 // Cross-hair ticks in both rulers at the cross-hair column, and the selection box from the anchor
