@@ -339,6 +339,10 @@ void Tfrm_variante::setzeBerechnet(bool berechnet)
 {
     m_berechnet = berechnet;
     zeigeStatus();
+    if (modell.kraefteAktuell != berechnet) { // the drawing shows or drops the support forces
+        modell.kraefteAktuell = berechnet;
+        neuZeichnen();
+    }
 }
 
 void Tfrm_variante::neuZeichnen()

@@ -78,6 +78,9 @@ public:
     bool minimal = false;
     bool negativ = false;
     QDateTime berechnetAm;        // last calculation in this window; invalid when none
+    // The supports' Berechnet belongs to the current rows and truss (the window's calculated
+    // flag); only then does the drawing show the support forces.
+    bool kraefteAktuell = false;
     // Continuous beam: the deflection limit's denominator and the truss's bending stiffness in
     // kN·m². Both are written only when set, so a settings text without them is rewritten as it
     // was; an absent limit is 1/200, an absent EI unknown.

@@ -1,11 +1,14 @@
 #include "project/g_grundriss.h"
+#include "beam/g_symbole.h"
+#include "beam/u_beschriftungsplatz.h"
 #include "platform/u_bildpunkt.h"
 #include <QRect>
+#include <algorithm>
 #include <cmath>
 
 namespace {
 const QColor Grau(128, 128, 128), Silber(192, 192, 192), Dunkelrot(128, 0, 0);
-const QColor Blau(0, 0, 255), Aqua(0, 255, 255), Gruen(0, 128, 0), Rot(255, 0, 0);
+const QColor Blau(0, 0, 255), Gruen(0, 128, 0), Rot(255, 0, 0);
 
 // Whether the plan coordinate lies on a grid line of the given spacing, to within half a pixel.
 bool aufLinie(double wert, double abstand, double massstab)
@@ -45,17 +48,41 @@ QPen stift(const QColor& farbe, int breite)
     QPen s(farbe, breite, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
     return s;
 }
+// Places for a truss number: first above the first end as it always stood, then beside its own
+// line (left of it, then right, looking from the first end) near the first end, at the middle and
+// near the second end, so that a number never sits closer to another truss than to its own.
+std::vector<QRect> nummernplaetze(QPoint p1, QPoint p2, QSize groesse, int abstand)
+{
+    std::vector<QRect> plaetze{QRect(QPoint(p1.x() - 10, p1.y() - 18), groesse)};
+    const QPointF d = p2 - p1;
+    const double laenge = std::hypot(d.x(), d.y());
+    if (laenge < 1)
+        return plaetze;
+    const QPointF u = d / laenge, n(u.y(), -u.x());
+    const double w = groesse.width(), h = groesse.height();
+    const double quer = abstand + std::abs(n.x()) * w / 2 + std::abs(n.y()) * h / 2; // centre off the line
+    // along the line at least as far as off it, so a truss meeting this end lies further away
+    const double laengs = std::min(laenge / 2, quer + std::abs(u.x()) * w / 2 + std::abs(u.y()) * h / 2);
+    for (double s : {laengs, laenge / 2, laenge - laengs})
+        for (int seite : {1, -1}) {
+            const QPointF mitte = QPointF(p1) + u * s + n * (seite * quer);
+            plaetze.emplace_back(QPoint(int(std::lround(mitte.x() - w / 2)), int(std::lround(mitte.y() - h / 2))), groesse);
+        }
+    return plaetze;
+}
+
 } // namespace
 
 int Stiftbreite(double breite, double massstab) { return std::max(1, BildpunktHalbGerade(breite / massstab)); }
 
-void ZeichneGrundriss(QPainter& maler, const Grundrisswerkzeuge& a, const QColor& hintergrund)
+std::vector<Beschriftung> ZeichneGrundriss(QPainter& maler, const Grundrisswerkzeuge& a, const QColor& hintergrund)
 {
-    ZeichneGrundriss(maler, a, a.Mauern(), a.Traversen(), hintergrund);
+    return ZeichneGrundriss(maler, a, a.Mauern(), a.Traversen(), hintergrund);
 }
 
-void ZeichneGrundriss(QPainter& maler, const Planabbildung& a, const std::vector<Mauerbild>& mauern,
-                      const std::vector<Traversenbild>& traversen, const QColor& hintergrund, Grundrissstil stil)
+std::vector<Beschriftung> ZeichneGrundriss(QPainter& maler, const Planabbildung& a, const std::vector<Mauerbild>& mauern,
+                                           const std::vector<Traversenbild>& traversen, const QColor& hintergrund,
+                                           Grundrissstil stil)
 {
     maler.save();
     maler.setRenderHint(QPainter::Antialiasing, false);
@@ -67,32 +94,67 @@ void ZeichneGrundriss(QPainter& maler, const Planabbildung& a, const std::vector
     maler.drawLine(null.x() - 10, null.y(), null.x() + 10, null.y());
     maler.drawLine(null.x(), null.y() - 10, null.x(), null.y() + 10);
 
+    // Numbers keep off walls where they can (waende), and off trusses and each other always (platz).
+    const QRect flaeche(QPoint(0, 0), a.groesse);
+    Beschriftungsplatz platz(flaeche), waende(flaeche);
     maler.setBrush(Qt::NoBrush);
     for (const Mauerbild& m : mauern) {
         if (m.punkte.size() < 2 || (m.symbol != SymbolLinie && m.symbol != SymbolRechteck))
             continue;
-        maler.setPen(stift(m.markiert && stil.markierungen ? Qt::white : Qt::black, Stiftbreite(m.breite, a.massstab)));
+        const int mauerbreite = Stiftbreite(m.breite, a.massstab);
+        maler.setPen(stift(m.markiert && stil.markierungen ? u_symbole::Markierfarbe : Qt::black, mauerbreite));
         const QPoint p1 = a.PlanZuBild(m.punkte[0]), p2 = a.PlanZuBild(m.punkte[1]);
-        if (m.symbol == SymbolLinie)
+        if (m.symbol == SymbolLinie) {
             maler.drawLine(p1, p2);
-        else
-            maler.drawRect(QRect(p1, p2).normalized().adjusted(0, 0, -1, -1));
+            waende.Sperre(QLineF(p1, p2), mauerbreite / 2.0 + 1);
+            continue;
+        }
+        const QRect r = QRect(p1, p2).normalized().adjusted(0, 0, -1, -1);
+        maler.drawRect(r);
+        for (const QLineF& seite : {QLineF(r.topLeft(), r.topRight()), QLineF(r.topRight(), r.bottomRight()),
+                                    QLineF(r.bottomRight(), r.bottomLeft()), QLineF(r.bottomLeft(), r.topLeft())})
+            waende.Sperre(seite, mauerbreite / 2.0 + 1);
     }
 
+    // Lines first, then the numbers.
+    const int breite = Stiftbreite(0.4, a.massstab);
+    const auto farbe = [&](const Traversenbild& t) {
+        return t.markiert && stil.markierungen ? u_symbole::Markierfarbe : Blau;
+    };
     for (const Traversenbild& t : traversen) {
         if (!t.ende2)
             continue;
-        const QColor farbe = t.markiert && stil.markierungen ? Aqua : Blau;
         const QPoint p1 = a.PlanZuBild(t.ende1), p2 = a.PlanZuBild(*t.ende2);
-        if (stil.nummern) {
-            maler.setPen(stift(farbe, 1));
-            const QFontMetrics fm(maler.font());
-            maler.drawText(QPoint(p1.x() - 10, p1.y() - 18 + fm.ascent()), QString::number(t.nummer));
-        }
-        maler.setPen(stift(farbe, Stiftbreite(0.4, a.massstab)));
+        maler.setPen(stift(farbe(t), breite));
         maler.drawLine(p1, p2);
+        platz.Sperre(QLineF(p1, p2), breite / 2.0 + 1);
+    }
+    std::vector<Beschriftung> nummern;
+    if (stil.nummern) {
+        maler.setFont(u_symbole::Beschriftungsschrift());
+        const QFontMetrics fm(maler.font());
+        for (const Traversenbild& t : traversen) {
+            if (!t.ende2)
+                continue;
+            const QString text = QString::number(t.nummer);
+            const QSize groesse(fm.horizontalAdvance(text) + 2, fm.height());
+            const std::vector<QRect> plaetze =
+                nummernplaetze(a.PlanZuBild(t.ende1), a.PlanZuBild(*t.ende2), groesse, breite / 2 + 3);
+            auto box = std::find_if(plaetze.begin(), plaetze.end(),
+                                    [&](const QRect& p) { return platz.Frei(p) && waende.Frei(p); });
+            if (box == plaetze.end())
+                box = std::find_if(plaetze.begin(), plaetze.end(), [&](const QRect& p) { return platz.Frei(p); });
+            if (box == plaetze.end())
+                continue;
+            platz.Sperre(*box);
+            nummern.push_back({*box, text, farbe(t)});
+            maler.fillRect(*box, hintergrund); // a wall or the grid beneath does not cross it
+            maler.setPen(stift(farbe(t), 1));
+            maler.drawText(*box, Qt::AlignCenter, text);
+        }
     }
     maler.restore();
+    return nummern;
 }
 
 void ZeichneCursor(QPainter& maler, const std::optional<Gummiband>& band, QPoint kreuz)

@@ -1,6 +1,6 @@
 // Symbols and the beam drawing on an image: extents in pixels, mirroring above the truss, arrow
-// direction by sign, the band of a distributed load, colours by mark, the label size rule, and the
-// rulers and truss bar of the whole drawing.
+// direction by sign, the band of a distributed load, colours by mark, the outline a symbol
+// reports, and the rulers and truss bar of the whole drawing.
 #include "beam/g_cadansicht.h"
 #include "beam/g_symbole.h"
 #include "beam/u_balkenmodell.h"
@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QImage>
 #include <QPainter>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -70,7 +71,6 @@ TEST(Symbole, LagerDerGroesseEinsSpannt50PixelUndReicht40PixelUnterDieBasis)
     s.y0 = 100;
     s.massstab = 0.02;
     s.groesse = 1;
-    s.nummer = 1; // its label hangs below the figure, narrow around the middle
     const QImage bild = zeichne(s);
     const QRect unten = flaecheIn(bild.copy(0, 0, 400, 142), blau);
     EXPECT_NEAR(unten.left(), 175, 1);
@@ -115,28 +115,60 @@ TEST(Symbole, StreckenlastDecktGenauIhreSpaltenUnabhaengigVonDerGroesse)
     s.x2 = 350; // x = +3
     s.y0 = 50;
     s.massstab = 0.05; // pen 0.04 m: one pixel
-    s.nummer = 7;
     for (double groesse : {0.5, 3.0}) {
         s.groesse = groesse;
         const QRect band = flaecheIn(zeichne(s), gruen);
         EXPECT_EQ(band.left(), 100) << groesse;
         EXPECT_EQ(band.right(), 350) << groesse;
     }
-    // The label "7" stands at the middle column (x = 0.5) below the band.
-    s.groesse = 1;
-    const QImage bild = zeichne(s);
-    const QRect text = tinteIn(bild.copy(0, 71, 400, 40));
-    ASSERT_TRUE(text.isValid());
-    EXPECT_NEAR(text.center().x(), 225, 3);
 }
 
-TEST(Symbole, FarbenNachArtUndMarkierung)
+TEST(Symbole, UmrissEnthaeltJedenGezeichnetenPunktUndGleichtDemGemessenen)
+{
+    for (int art = ArtLager; art <= ArtTraversenkraft; ++art) {
+        for (bool oben : {false, true}) {
+            Symbolangaben s;
+            s.art = art;
+            s.x1 = 150;
+            s.x2 = art == ArtStreckenlast || (art >= Art4erBar && art <= ArtBeamer) ? 260 : 150;
+            s.y0 = 150;
+            s.oben = oben;
+            s.massstab = 0.02;
+            s.groesse = art == ArtScanner || art == ArtLinearray ? 0.5 : 1;
+            QImage bild = leeresBild();
+            QPainter p(&bild);
+            const QRect gezeichnet = u_symbole::ZeichneSymbol(p, s);
+            p.end();
+            const QRect tinte = tinteIn(bild);
+            ASSERT_TRUE(tinte.isValid()) << art;
+            EXPECT_TRUE(gezeichnet.contains(tinte)) << art << " " << oben;
+            EXPECT_EQ(u_symbole::Umriss(s), gezeichnet) << art;
+            // no more than the pen's margin beyond the ink
+            EXPECT_LE(gezeichnet.width() - tinte.width(), 8) << art;
+        }
+    }
+}
+
+TEST(Symbole, FarbenNachArtUndEineAuffaelligeMarkierfarbe)
 {
     EXPECT_EQ(u_symbole::Stiftfarbe(ArtMHWash, false), QColor(Qt::black));
-    EXPECT_EQ(u_symbole::Stiftfarbe(ArtMHWash, true), QColor(128, 128, 128));
-    EXPECT_EQ(u_symbole::Stiftfarbe(ArtMotorzug, true), QColor(0, 255, 255));
+    EXPECT_EQ(u_symbole::Stiftfarbe(ArtLager, false), QColor(0, 0, 255));
     EXPECT_EQ(u_symbole::Stiftfarbe(ArtTraversenkraft, false), QColor(128, 0, 128));
-    EXPECT_EQ(u_symbole::Stiftfarbe(ArtVerschieben, true), QColor(Qt::white));
+    // Every kind marked in one colour that differs clearly from every unmarked colour and from
+    // the light grey ground (contrast ratio of relative luminances at least 3).
+    const auto leuchtdichte = [](const QColor& c) {
+        const auto kanal = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * kanal(c.redF()) + 0.7152 * kanal(c.greenF()) + 0.0722 * kanal(c.blueF());
+    };
+    const QColor grund(240, 240, 240), markiert = u_symbole::Stiftfarbe(ArtKraft, true);
+    EXPECT_GE((leuchtdichte(grund) + 0.05) / (leuchtdichte(markiert) + 0.05), 3.0);
+    for (int art = ArtLager; art <= ArtTraversenkraft; ++art) {
+        EXPECT_EQ(u_symbole::Stiftfarbe(art, true), markiert) << art;
+        const QColor eigen = u_symbole::Stiftfarbe(art, false);
+        const int abstand = std::abs(eigen.red() - markiert.red()) + std::abs(eigen.green() - markiert.green())
+                            + std::abs(eigen.blue() - markiert.blue());
+        EXPECT_GE(abstand, 150) << art;
+    }
 
     Symbolangaben s;
     s.art = ArtMHWash;
@@ -145,26 +177,8 @@ TEST(Symbole, FarbenNachArtUndMarkierung)
     s.massstab = 0.02;
     s.markiert = true;
     const QImage bild = zeichne(s);
-    EXPECT_TRUE(flaecheIn(bild, QColor(128, 128, 128)).isValid());
+    EXPECT_TRUE(flaecheIn(bild, markiert).isValid());
     EXPECT_FALSE(flaecheIn(bild, QColor(Qt::black)).isValid());
-}
-
-TEST(Symbole, NummernErstAbMehrAlsDreiPunkten)
-{
-    EXPECT_EQ(u_symbole::Beschriftungsgroesse(0.1), 3);
-    EXPECT_EQ(u_symbole::Beschriftungsgroesse(0.05), 6);
-    Symbolangaben s;
-    s.art = ArtBox;
-    s.x1 = s.x2 = 200;
-    s.y0 = 20;
-    s.groesse = 1;
-    s.nummer = 88;
-    s.massstab = 0.1; // box 10 pixels wide, 19 high; no number
-    const QRect ohne = tinteIn(zeichne(s));
-    EXPECT_LE(ohne.bottom(), 40);
-    s.massstab = 0.05;
-    const QRect mit = tinteIn(zeichne(s));
-    EXPECT_GT(mit.bottom(), 20 + 40 + 3); // the number hangs below the box
 }
 
 TEST(Symbole, UnsinnigeGroessenZeichnenNichtsUndStuerzenNicht)
