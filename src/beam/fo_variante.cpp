@@ -24,7 +24,6 @@
 #include "platform/u_tabellenmodell_qt.h"
 #include <QApplication>
 #include <QComboBox>
-#include <QCursor>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -215,7 +214,7 @@ void Tfrm_variante::verbindeModell()
         setzeGeaendert(true);
         setzeBerechnet(false);
     };
-    werkzeuge.zeigerSetzen = [this](QPoint punkt) { QCursor::setPos(pbCAD->mapToGlobal(punkt)); };
+    werkzeuge.zeigerSetzen = [this](QPoint punkt) { pbCAD->ZeigerSetzen(punkt); };
     werkzeuge.auswahlGeaendert = [this] { zeigeAuswahl(); };
 }
 
@@ -377,13 +376,10 @@ void Tfrm_variante::Berechnen()
 
 void Tfrm_variante::setzeModifikatorstufe(int stufe)
 {
+    // The keyboard hook has already left text inputs and shortcuts out.
     if (pcHaupt->currentWidget() == tab_Auslastung)
         return;
-    QWidget* fokus = QApplication::focusWidget();
-    const auto* liste = qobject_cast<QComboBox*>(fokus);
-    if (qobject_cast<QLineEdit*>(fokus) || (liste && liste->isEditable()))
-        return;
-    werkzeuge.Zoomen(stufe);
+    werkzeuge.Zoomen(stufe, pbCAD->Zeiger());
 }
 
 void Tfrm_variante::nachDemLesen()

@@ -20,6 +20,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QSplitter>
 #include <QTabWidget>
@@ -99,6 +100,11 @@ void Tfrm_variante::baueCadTab()
         lblX1->setText(werkzeuge.textX1);
         lblX1->setVisible(werkzeuge.x1Sichtbar);
     });
+    connect(pbCAD, &Cadflaeche::reglerGeaendert, this, [this](int position) {
+        const QSignalBlocker still(tbSize); // the wheel has set the scale and the centre already
+        tbSize->setValue(position);
+    });
+    connect(pbCAD, &Cadflaeche::einpassenGewuenscht, this, &Tfrm_variante::einpassen);
 
     auto* unten = new QWidget;
     unten->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);

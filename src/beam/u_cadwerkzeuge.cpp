@@ -7,8 +7,10 @@
 #include "platform/u_dialoge.h"
 #include "platform/u_fehler.h"
 #include "platform/u_zahlen.h"
+#include <QPointF>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -55,6 +57,23 @@ bool Cadansicht::Einpassen(double laenge)
     ansichtsmitte = 0;
     SetzeMassstab(m);
     return true;
+}
+
+std::optional<int> Cadansicht::ZoomUm(int spalte, int schritte)
+{
+    if (schritte == 0)
+        return std::nullopt;
+    // Slider position of the present scale; a fitted scale lies between two positions.
+    const double jetzt = -10 * std::log10(massstab);
+    const double ab = schritte > 0 ? std::floor(jetzt + 1e-6) : std::ceil(jetzt - 1e-6);
+    const int ziel = std::clamp(int(ab) + schritte, ReglerGrob, ReglerFein);
+    const double m = MassstabVonRegler(ziel);
+    if (std::fabs(m - massstab) < 1e-12)
+        return std::nullopt;
+    const double unterDemZeiger = XVon(spalte);
+    SetzeMassstab(m);
+    ansichtsmitte += unterDemZeiger - XVon(spalte);
+    return ziel;
 }
 
 int Cadansicht::Spalte(double x) const { return Bildpunkt((x - ansichtsmitte) / Pixelmass()) + breite / 2; }
@@ -142,6 +161,7 @@ void Cadwerkzeuge::MausGedrueckt(int X, int Y, Qt::MouseButton taste)
         a.ankerX = a.XVon(X);
         a.ankerY = a.YVon(Y);
         auswahlrahmen = true;
+        m_rahmen = true;
     } else if (w == ArtLager || w == ArtMotorzug) {
         setzeLager(x, w == ArtMotorzug || oben);
     } else if (w == ArtKraft || (w >= ArtScheinwerfer && w <= ArtMHWash)) {
@@ -167,7 +187,7 @@ void Cadwerkzeuge::MausGedrueckt(int X, int Y, Qt::MouseButton taste)
 
 void Cadwerkzeuge::MausLosgelassen(int X, int Y, Qt::MouseButton taste)
 {
-    if (taste == Qt::LeftButton && a.werkzeug == ArtSelektieren) {
+    if (taste == Qt::LeftButton && a.werkzeug == ArtSelektieren && std::exchange(m_rahmen, false)) {
         const double y = a.YVon(Y);
         const bool oben = !(a.ankerY >= 0 && y >= 0);
         const bool unten = a.ankerY > 0 || y > 0;
@@ -192,15 +212,36 @@ void Cadwerkzeuge::Zentrieren(int v)
         neuZeichnen();
 }
 
-void Cadwerkzeuge::Zoomen(int stufe)
+void Cadwerkzeuge::Zoomen(int stufe, std::optional<QPoint> zeiger)
 {
-    if (stufe == a.zoomfaktor)
+    if (stufe == a.zoomfaktor || (stufe > 1 && !zeiger))
         return;
-    // Centres on the cross-hair; the second ruler is reached only by a right click.
-    a.ansichtsmitte = a.Fangen(a.XVon(a.fadenkreuz.x()));
-    if (zeigerSetzen)
-        zeigerSetzen(a.Bildmitte());
-    a.zoomfaktor = stufe;
+    if (a.zoomfaktor == 1)
+        m_lupenmitte = a.ansichtsmitte;
+    if (stufe > 1) {
+        // Centres on the pointer; the second ruler is reached only by a right click.
+        a.ansichtsmitte = a.Fangen(a.XVon(zeiger->x()));
+        a.zoomfaktor = stufe;
+        if (zeigerSetzen)
+            zeigerSetzen(a.Bildmitte());
+    } else {
+        const std::optional<QPointF> gezeigt =
+            zeiger ? std::optional(QPointF(a.XVon(zeiger->x()), a.YVon(zeiger->y()))) : std::nullopt;
+        a.ansichtsmitte = m_lupenmitte;
+        a.zoomfaktor = 1;
+        if (gezeigt && zeigerSetzen)
+            zeigerSetzen(QPoint(a.Spalte(gezeigt->x()), a.Zeile(gezeigt->y())));
+    }
+    if (neuZeichnen)
+        neuZeichnen();
+}
+
+void Cadwerkzeuge::Abbrechen()
+{
+    a.ersterPunkt = KeinPunkt;
+    x1Sichtbar = false;
+    auswahlrahmen = false;
+    m_rahmen = false;
     if (neuZeichnen)
         neuZeichnen();
 }

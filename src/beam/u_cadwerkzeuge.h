@@ -18,6 +18,7 @@ class TBClientDataSet;
 
 constexpr double KeinPunkt = -10000; // ErsterPunkt when no first click is pending
 constexpr int LinealHoehe = 60;      // the rulers take the top rows of the paint area
+constexpr int ReglerFein = 20, ReglerGrob = 5; // the zoom slider's ends
 
 class Cadansicht {
 public:
@@ -37,6 +38,12 @@ public:
     static double MassstabVonRegler(int position); // 10^(−position/10)
     // Centre 0 and the whole truss in the width less 50 pixels; false when that gives no scale.
     bool Einpassen(double traversenlaenge);
+    // Mouse wheel: the zoom slider one position finer (schritte > 0) or coarser per step, from a
+    // scale between two positions to the next one; the x under the pixel column stays under it.
+    // The new slider position, none at either end.
+    std::optional<int> ZoomUm(int spalte, int schritte);
+    // Dragging the view by dx pixels: the beam moves with the pointer.
+    void Verschieben(int dx) { ansichtsmitte -= dx * Pixelmass(); }
 
     double Pixelmass() const { return massstab / zoomfaktor; }
     int Spalte(double x) const;
@@ -103,8 +110,12 @@ public:
     void MausGedrueckt(int X, int Y, Qt::MouseButton taste);
     void MausLosgelassen(int X, int Y, Qt::MouseButton taste);
     void Zentrieren(int v);
-    // The keyboard magnifier: re-centres on the cross-hair and sets the zoom factor.
-    void Zoomen(int stufe);
+    // The keyboard magnifier at level stufe; zeiger is the pointer's pixel while it is over the
+    // view. It acts only over the view: going up from 1 it remembers the view and centres on the
+    // pointer; back at 1 the remembered view returns, the point under the pointer staying under it.
+    void Zoomen(int stufe, std::optional<QPoint> zeiger);
+    // Esc: a two-click tool or the move tool forgets its first click, a selection box is dropped.
+    void Abbrechen();
 
     void WerkzeugWaehlen(int code);
     void Markieren(bool oben, bool unten, double a, double b);
@@ -138,6 +149,8 @@ private:
     Balkenmodell& m;
     Cadansicht& a;
     bool m_stumm = false; // marking writes are no changes
+    bool m_rahmen = false; // the select tool's button went down and no Esc came since
+    double m_lupenmitte = 0; // Ansichtsmitte before the magnifier went up from 1
 };
 
 // The current row of the truss library into the model: name "Name(Hersteller)", self-weight,

@@ -434,18 +434,42 @@ TEST(Cadwerkzeuge, RechtsklickZentriertOderSetztDenBezugDesZweitenLineals)
     EXPECT_FALSE(b.zeiger);
 }
 
-TEST(Cadwerkzeuge, TastaturlupeZentriertAufDemFadenkreuz)
+// The magnifier acts only with the pointer over the view. Up from 1 it centres on the snapped
+// pointer (on the second ruler too) and moves the pointer to the middle; Shift then Ctrl centres
+// again at 0,05 m per pixel: 20 pixels right of the middle is −4 + 1 = −3. Back at 1 the centre
+// before (3) returns, and the pointer, 10 pixels right of the middle at 0,02 m per pixel
+// (x = −2,8), goes to where −2,8 now is: (−2,8 − 3) / 0,1 = −58 pixels from the middle.
+TEST(Cadwerkzeuge, TastaturlupeZentriertAmZeigerUndKehrtZurueck)
 {
     Werkbank b;
-    b.w.MausBewegt(b.a.Spalte(-4), 50, false); // on the second ruler: still centres
-    b.w.Zoomen(2);
+    b.a.ansichtsmitte = 3;
+    b.w.Zoomen(2, std::nullopt); // the pointer is elsewhere
+    EXPECT_EQ(b.a.zoomfaktor, 1);
+    EXPECT_FALSE(b.zeiger);
+
+    b.w.Zoomen(2, QPoint(b.a.Spalte(-4), 50));
     EXPECT_EQ(b.a.zoomfaktor, 2);
     EXPECT_DOUBLE_EQ(b.a.ansichtsmitte, -4);
     EXPECT_DOUBLE_EQ(b.a.bezugspunkt, 0);
-    b.w.Zoomen(2); // no change of level, nothing happens
-    b.a.ansichtsmitte = 1;
-    b.w.Zoomen(2);
-    EXPECT_DOUBLE_EQ(b.a.ansichtsmitte, 1);
+    ASSERT_TRUE(b.zeiger);
+    EXPECT_EQ(*b.zeiger, b.a.Bildmitte());
+    b.w.Zoomen(2, b.a.Bildmitte()); // no change of level, nothing happens
+    EXPECT_DOUBLE_EQ(b.a.ansichtsmitte, -4);
+
+    b.w.Zoomen(5, b.a.Bildmitte() + QPoint(20, 0));
+    EXPECT_EQ(b.a.zoomfaktor, 5);
+    EXPECT_DOUBLE_EQ(b.a.ansichtsmitte, -3);
+
+    b.w.Zoomen(1, b.a.Bildmitte() + QPoint(10, 0));
+    EXPECT_EQ(b.a.zoomfaktor, 1);
+    EXPECT_DOUBLE_EQ(b.a.ansichtsmitte, 3);
+    EXPECT_EQ(*b.zeiger, b.a.Bildmitte() + QPoint(-58, 0));
+
+    // released while the pointer is elsewhere: the view returns all the same
+    b.w.Zoomen(5, b.a.Bildmitte());
+    b.w.Zoomen(1, std::nullopt);
+    EXPECT_EQ(b.a.zoomfaktor, 1);
+    EXPECT_DOUBLE_EQ(b.a.ansichtsmitte, 3);
 }
 
 TEST(Cadwerkzeuge, LastenbibliothekFuelltDieEingabenUndNimmtSieAuf)
