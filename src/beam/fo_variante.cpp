@@ -507,6 +507,7 @@ void Tfrm_variante::ZeigeTraverse()
     const Traversenwerte& t = modell.traverse;
     const QString zwei = QStringLiteral("0.00");
     lblTravName->setText(modell.traversenname);
+    lblTravName->setToolTip(modell.traversenname);
     lblGurte->setText(QString::number(t.gurtzahl) + Uebersetzt(2029, QStringLiteral(" Gurte")));
     lblTravL->setText(FormatFloat(zwei, t.laenge));
     lblTravH->setText(FormatFloat(zwei, t.hoehe));

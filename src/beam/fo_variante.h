@@ -275,6 +275,7 @@ private:
     void werkzeugGewaehlt(int code);
     void zeigeEingaben();
     void zeigeAuswahl();
+    void fokusZurAnsicht(QWidget* vorher); // vorher: the focus before a panel change
     void fuelleLastBib();
     void lastBibGewaehlt(int index);
     void lastBibHinzufuegen();

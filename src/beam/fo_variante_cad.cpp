@@ -11,6 +11,7 @@
 #include "platform/u_dialoge.h"
 #include "platform/u_fehler.h"
 #include "platform/u_zahlen.h"
+#include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QEvent>
@@ -72,6 +73,14 @@ void paar(QGridLayout* raster, int zeile, int spalte, QWidget* links, QWidget* r
     raster->addWidget(rechts, zeile, spalte + 1);
 }
 
+// A label whose text changes while working takes the width it is given, so its column keeps
+// its width and the tool bar beside it stays in place.
+void festeBreite(QLabel* l, int mindestens)
+{
+    l->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    l->setMinimumWidth(mindestens);
+}
+
 void setzeListentext(QComboBox* c, const QString& text)
 {
     if (c->currentText() != text)
@@ -126,6 +135,8 @@ void Tfrm_variante::baueCadTab()
         info->addWidget(l);
     info->addStretch();
     gbInfo->setMinimumWidth(170);
+    for (QLabel* l : {lblX, lblX1, lblInfo1})
+        festeBreite(l, 0);
     lblX1->hide();
     spalte1->addWidget(gbInfo);
 
@@ -184,6 +195,7 @@ void Tfrm_variante::baueCadTab()
     fett.setBold(true);
     lblTravName->setFont(fett);
     lblGurte = beschriftung("lblGurte");
+    festeBreite(lblTravName, 0); // a long name is cut; its tool tip shows it whole
     trav->addWidget(lblTravName, 0, 0, 1, 2);
     trav->addWidget(lblGurte, 1, 0, 1, 2);
     int zeile = 2;
@@ -191,6 +203,7 @@ void Tfrm_variante::baueCadTab()
         titel = beschriftung(titelname);
         wert = beschriftung(wertname);
         wert->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        festeBreite(wert, wert->fontMetrics().horizontalAdvance(QStringLiteral("999 999 999")));
         trav->addWidget(titel, zeile, 0);
         trav->addWidget(wert, zeile, 1);
         ++zeile;
@@ -422,8 +435,17 @@ void Tfrm_variante::TexteSetzenWerkzeuge()
     sbLastBibAdd->setToolTip(Uebersetzt(2664, QStringLiteral("in die Lastenbibliothek aufnehmen")));
 }
 
+void Tfrm_variante::fokusZurAnsicht(QWidget* vorher)
+{
+    // Qt hands the focus of a hidden input to the next one in the chain, often a Name field,
+    // where Shift and Ctrl would type instead of magnifying.
+    if (vorher && gbWerkzeug->isAncestorOf(vorher) && !vorher->isVisible())
+        pbCAD->setFocus();
+}
+
 void Tfrm_variante::werkzeugGewaehlt(int code)
 {
+    QWidget* fokus = QApplication::focusWidget();
     werkzeuge.WerkzeugWaehlen(code);
     if (auto* knopf = werkzeugknoepfe[std::size_t(code)]; !knopf->isChecked())
         knopf->setChecked(true);
@@ -437,6 +459,7 @@ void Tfrm_variante::werkzeugGewaehlt(int code)
     fuelleLastBib();
     if (code == ArtTraversenkraft)
         fuelleTravKraftTraversen();
+    fokusZurAnsicht(fokus);
 }
 
 void Tfrm_variante::zeigeEingaben()
@@ -454,6 +477,7 @@ void Tfrm_variante::zeigeEingaben()
 
 void Tfrm_variante::zeigeAuswahl()
 {
+    QWidget* fokus = QApplication::focusWidget();
     pnlLast->hide();
     pnlLager->hide();
     lblInfo1->setText(werkzeuge.textInfo);
@@ -465,6 +489,7 @@ void Tfrm_variante::zeigeAuswahl()
     const bool gewaehlt = werkzeuge.auswahlAnzahl > 0;
     for (QToolButton* b : {sbDelete, werkzeugknoepfe[ArtVerschieben], sbSwitchUp, sbSwitchDown})
         b->setVisible(gewaehlt);
+    fokusZurAnsicht(fokus);
 }
 
 void Tfrm_variante::fuelleLastBib()

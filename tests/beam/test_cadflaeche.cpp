@@ -2,9 +2,12 @@
 // about the pointer through the slider's scales, the middle button and Space with the left one
 // drag the beam, a middle double click shows the whole truss, Esc cancels a tool half-way.
 #include "beam/fo_cadflaeche.h"
+#include "beam/fo_zeilenpanel.h"
 #include "project/fensterhilfen.h"
 #include "reiterhilfen.h"
+#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSlider>
 #include <QToolButton>
 #include <QWheelEvent>
@@ -146,4 +149,68 @@ TEST(Cadnavigation, EscBrichtEinZweiKlickWerkzeugUndDenAuswahlrahmenAb)
     maus(e.cad(), QEvent::MouseButtonRelease, e.bei(4, -1), Qt::LeftButton, Qt::NoButton);
     EXPECT_FALSE(e.f.modell.cds_lasten.FieldByName(QStringLiteral("markiert")).AsBoolean());
     EXPECT_TRUE(e.f.sbDelete->isHidden());
+}
+
+// Working far out on a fine scale makes long info texts, and a truss with a long name is
+// chosen: the tool bar and the truss group stay where they were, as neither column follows
+// the length of a text.
+TEST(Cadlayout, WerkzeugleisteBleibtBeimArbeitenStehen)
+{
+    Cadreiter e;
+    const auto links = [&](QWidget* w) {
+        QApplication::processEvents();
+        return w->mapTo(e.f.tab_cad, QPoint(0, 0)).x();
+    };
+    QWidget* leiste = e.f.werkzeugknoepfe[ArtSelektieren];
+    const int werkzeug = links(leiste);
+    const int traverse = links(e.f.gbTraverse);
+    e.f.tbSize->setValue(20);
+    e.a().ansichtsmitte = 987654;
+    e.werkzeug(ArtStreckenlast);
+    e.klick(987654.5);
+    maus(e.cad(), QEvent::MouseMove, e.bei(987650));
+    EXPECT_EQ(e.f.lblX1->text(), QStringLiteral("X1: 987654,5    d: -4,5"));
+    EXPECT_EQ(links(leiste), werkzeug);
+
+    e.f.modell.traversenname = QStringLiteral("Vierpunkt-Traverse mit einem sehr langen Namen (Hersteller GmbH & Co. KG)");
+    e.f.ZeigeTraverse();
+    EXPECT_EQ(links(leiste), werkzeug);
+    EXPECT_EQ(links(e.f.gbTraverse), traverse);
+}
+
+// A load marked by a click shows its panel; the user clicks into the panel's Name field and
+// then deletes through the tool bar. The panel goes and the keyboard focus is back in the view,
+// not in another Name field, so Shift and Ctrl magnify again. A click in the view takes the
+// focus from the tool's Name input too.
+TEST(Cadlayout, FokusLandetNachWaehlenUndLoeschenInDerAnsicht)
+{
+    Cadreiter e;
+    QApplication::setActiveWindow(&e.f);
+    e.werkzeug(ArtKraft);
+    e.f.edtName->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), e.f.edtName);
+    e.klick(2);
+    e.klick(-2);
+    EXPECT_EQ(QApplication::focusWidget(), e.cad());
+    e.werkzeug(ArtSelektieren);
+    e.klick(2);
+    ASSERT_FALSE(e.f.pnlLast->isHidden());
+    EXPECT_EQ(QApplication::focusWidget(), e.cad());
+
+    auto* name = e.f.pnlLast->findChild<QLineEdit*>(QStringLiteral("edtName"));
+    ASSERT_NE(name, nullptr);
+    name->setFocus();
+    e.skript.erwarteFrage(Antwort::Ja, QStringLiteral("gewählte Elemente löschen?"));
+    e.f.sbDelete->click();
+    EXPECT_TRUE(e.skript.allesBeantwortet());
+    EXPECT_EQ(e.f.modell.cds_lasten.RecordCount(), 1);
+    EXPECT_TRUE(e.f.pnlLast->isHidden());
+    EXPECT_EQ(QApplication::focusWidget(), e.cad());
+
+    // marking the other one by a box and then nothing moves no focus either
+    e.klick(-2);
+    ASSERT_FALSE(e.f.pnlLast->isHidden());
+    name->setFocus();
+    e.werkzeug(ArtKraft); // the tool change hides the panel
+    EXPECT_EQ(QApplication::focusWidget(), e.cad());
 }
