@@ -205,6 +205,10 @@ void Tfrm_variante::legeBeschriftungenAn()
     beschrifte(tab_Durchlauf, 2855, "Durchlaufträger");
     beschrifte(lblDurchbiegungsgrenze, 2856, "Durchbiegungsgrenze L /");
     beschrifte(lblTravEI, 2857, "EI [kNm²]");
+    beschrifte(lblPosX1, 2830, "x1 [m]");
+    beschrifte(lblPosX2, 2831, "x2 [m]");
+    beschrifte(lblAnzahl, 2832, "Anzahl n");
+    beschrifte(lblLastAlle, 2837, "Last aller gewählten Lasten");
 }
 
 void Tfrm_variante::verbindeModell()

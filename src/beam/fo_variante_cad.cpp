@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QSpinBox>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QToolButton>
@@ -377,10 +378,67 @@ void Tfrm_variante::baueWerkzeuggruppe(QWidget* gruppe)
     connect(cmbTravKraftVariante, &QComboBox::activated, this, &Tfrm_variante::travKraftVarianteGewaehlt);
     connect(cmbTravKraftLager, &QComboBox::activated, this, &Tfrm_variante::travKraftLagerGewaehlt);
 
+    baueEintippen(layout);
     baueZeilenpanele(gruppe);
     layout->addWidget(pnlLast);
     layout->addWidget(pnlLager);
     layout->addStretch();
+}
+
+void Tfrm_variante::baueEintippen(QVBoxLayout* gruppe)
+{
+    pnlEintippen = benannt(new QWidget, "pnlEintippen");
+    auto* reihe = new QHBoxLayout(pnlEintippen);
+    reihe->setContentsMargins(0, 0, 0, 0);
+    lblPosX1 = beschriftung("lblPosX1");
+    edtPosX1 = benannt(new QLineEdit, "edtPosX1");
+    lblPosX2 = beschriftung("lblPosX2");
+    edtPosX2 = benannt(new QLineEdit, "edtPosX2");
+    lblAnzahl = beschriftung("lblAnzahl");
+    udAnzahl = benannt(new QSpinBox, "udAnzahl");
+    udAnzahl->setRange(1, 500);
+    btnSetzen = benannt(new QToolButton, "btnSetzen");
+    for (QLineEdit* e : {edtPosX1, edtPosX2}) {
+        e->setMaximumWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("-000,000")) + 12);
+        connect(e, &QLineEdit::returnPressed, this, &Tfrm_variante::eintippen);
+    }
+    for (QWidget* w : std::initializer_list<QWidget*>{lblPosX1, edtPosX1, lblPosX2, edtPosX2, lblAnzahl, udAnzahl, btnSetzen})
+        reihe->addWidget(w);
+    reihe->addStretch();
+    gruppe->addWidget(pnlEintippen);
+    connect(btnSetzen, &QToolButton::clicked, this, &Tfrm_variante::eintippen);
+    // a number typed in the view starts the position
+    connect(pbCAD, &Cadflaeche::positionGetippt, this, [this](const QString& text) {
+        if (pnlEintippen->isHidden())
+            return;
+        edtPosX1->setFocus();
+        edtPosX1->setText(text);
+    });
+
+    pnlLastAlle = benannt(new QWidget, "pnlLastAlle");
+    auto* alle = new QHBoxLayout(pnlLastAlle);
+    alle->setContentsMargins(0, 0, 0, 0);
+    lblLastAlle = beschriftung("lblLastAlle");
+    edtLastAlle = benannt(new QLineEdit, "edtLastAlle");
+    edtLastAlle->setMaxLength(10);
+    btnLastAlle = benannt(new QToolButton, "btnLastAlle");
+    alle->addWidget(lblLastAlle);
+    alle->addWidget(edtLastAlle);
+    alle->addWidget(btnLastAlle);
+    alle->addStretch();
+    pnlLastAlle->hide();
+    gruppe->addWidget(pnlLastAlle);
+    const auto zuweisen = [this] { werkzeuge.LastFuerMarkierte(edtLastAlle->text()); };
+    connect(btnLastAlle, &QToolButton::clicked, this, zuweisen);
+    connect(edtLastAlle, &QLineEdit::returnPressed, this, zuweisen);
+}
+
+void Tfrm_variante::eintippen()
+{
+    if (werkzeuge.Eintippen(edtPosX1->text(), edtPosX2->text(), udAnzahl->isVisible() ? udAnzahl->value() : 1) > 0)
+        edtPosX1->selectAll();
+    lblX1->setVisible(ansicht.ErsterPunktGesetzt());
+    lblX1->setText(QStringLiteral("X1: ") + FormatFloat(ansicht.zahlenformat, ansicht.ersterPunkt));
 }
 
 void Tfrm_variante::baueZeilenpanele(QWidget* eltern)
@@ -433,6 +491,9 @@ void Tfrm_variante::TexteSetzenWerkzeuge()
     sbSwitchDown->setToolTip(Uebersetzt(2662, QStringLiteral("nach unten")));
     sbAll->setToolTip(Uebersetzt(2663, QStringLiteral("ganze Traverse zeigen")));
     sbLastBibAdd->setToolTip(Uebersetzt(2664, QStringLiteral("in die Lastenbibliothek aufnehmen")));
+    btnSetzen->setText(Uebersetzt(2833, QStringLiteral("Setzen")));
+    udAnzahl->setToolTip(Uebersetzt(2834, QStringLiteral("n gleiche Lasten zwischen x1 und x2")));
+    btnLastAlle->setText(Uebersetzt(2838, QStringLiteral("Zuweisen")));
 }
 
 void Tfrm_variante::fokusZurAnsicht(QWidget* vorher)
@@ -455,6 +516,9 @@ void Tfrm_variante::werkzeugGewaehlt(int code)
     pnlPropLager->setVisible(p.propLager);
     pnlPropLasten->setVisible(p.propLasten);
     pnlTravKraft->setVisible(p.travKraft);
+    pnlEintippen->setVisible(p.eintippen);
+    lblAnzahl->setVisible(p.anzahl);
+    udAnzahl->setVisible(p.anzahl);
     lblX1->hide();
     fuelleLastBib();
     if (code == ArtTraversenkraft)
@@ -486,6 +550,7 @@ void Tfrm_variante::zeigeAuswahl()
         panel->Aktualisieren();
         panel->show();
     }
+    pnlLastAlle->setVisible(werkzeuge.auswahlAnzahl > 1 && werkzeuge.markierteLasten > 0);
     const bool gewaehlt = werkzeuge.auswahlAnzahl > 0;
     for (QToolButton* b : {sbDelete, werkzeugknoepfe[ArtVerschieben], sbSwitchUp, sbSwitchDown})
         b->setVisible(gewaehlt);

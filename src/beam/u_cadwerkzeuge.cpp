@@ -103,6 +103,8 @@ Werkzeugpanele PaneleFuer(int w)
     p.propLager = w == ArtLager || w == ArtMotorzug;
     p.propLasten = !p.propLager;
     p.travKraft = w == ArtTraversenkraft;
+    p.eintippen = p.eigenschaften || p.travKraft;
+    p.anzahl = p.eintippen && !zweiKlicks(w);
     return p;
 }
 
@@ -142,6 +144,7 @@ void Cadwerkzeuge::MausBewegt(int X, int Y, bool linksGedrueckt)
             + FormatFloat(a.zahlenformat, x - a.ersterPunkt);
     }
     auswahlrahmen = a.werkzeug == ArtSelektieren && linksGedrueckt;
+    m_obenZuletzt = a.YVon(Y) < 0;
     a.fadenkreuz = QPoint(a.Spalte(x), a.Zeile(y));
 }
 
@@ -162,10 +165,6 @@ void Cadwerkzeuge::MausGedrueckt(int X, int Y, Qt::MouseButton taste)
         a.ankerY = a.YVon(Y);
         auswahlrahmen = true;
         m_rahmen = true;
-    } else if (w == ArtLager || w == ArtMotorzug) {
-        setzeLager(x, w == ArtMotorzug || oben);
-    } else if (w == ArtKraft || (w >= ArtScheinwerfer && w <= ArtMHWash)) {
-        setzeLast(w, x, x, oben, 0);
     } else if (zweiKlicks(w)) {
         if (!a.ErsterPunktGesetzt()) {
             a.ersterPunkt = x;
@@ -178,11 +177,90 @@ void Cadwerkzeuge::MausGedrueckt(int X, int Y, Qt::MouseButton taste)
         if (a.ErsterPunktGesetzt())
             verschiebe(x - a.ersterPunkt);
         a.ersterPunkt = x;
-    } else if (w == ArtTraversenkraft) {
-        setzeTraversenkraft(x, oben);
+    } else {
+        setzeEinzeln(x, oben);
     }
     if (neuZeichnen)
         neuZeichnen();
+}
+
+bool Cadwerkzeuge::setzeEinzeln(double x, bool oben)
+{
+    const int w = a.werkzeug;
+    if (w == ArtLager || w == ArtMotorzug)
+        return setzeLager(x, w == ArtMotorzug || oben);
+    if (w == ArtKraft || (w >= ArtScheinwerfer && w <= ArtMHWash))
+        return setzeLast(w, x, x, oben, 0);
+    if (w == ArtTraversenkraft)
+        return setzeTraversenkraft(x, oben);
+    return false;
+}
+
+int Cadwerkzeuge::Eintippen(const QString& text1, const QString& text2, int n)
+{
+    if (!PaneleFuer(a.werkzeug).eintippen)
+        return 0;
+    const double halb = m.traverse.laenge / 2;
+    const auto position = [&](const QString& text) -> std::optional<double> {
+        if (text.trimmed().isEmpty())
+            return std::nullopt;
+        const double x = strengeZahl(text);
+        if (!(std::fabs(x) <= halb + 1e-9))
+            throw Fehler(Format(Uebersetzt(2835, QStringLiteral("Die Position %s m liegt nicht auf der Traverse (%s bis %s m).")),
+                                {text.trimmed(), FormatFloat(QStringLiteral("0.00"), -halb),
+                                 FormatFloat(QStringLiteral("0.00"), halb)}));
+        return x;
+    };
+    try {
+        std::optional<double> x1 = position(text1);
+        const std::optional<double> x2 = position(text2);
+        if (!x1 && zweiKlicks(a.werkzeug) && a.ErsterPunktGesetzt())
+            x1 = a.ersterPunkt;
+        if (!x1)
+            throw Fehler(Uebersetzt(2839, QStringLiteral("Bitte die Position x1 eingeben.")));
+        if (zweiKlicks(a.werkzeug)) {
+            a.ersterPunkt = x2 ? KeinPunkt : *x1;
+            return x2 && setzeLast(a.werkzeug, std::min(*x1, *x2), std::max(*x1, *x2), m_obenZuletzt,
+                                   std::fabs(*x2 - *x1));
+        }
+        if (n >= 2 && (!x2 || *x2 == *x1))
+            throw Fehler(Uebersetzt(2836, QStringLiteral("Für n gleiche Lasten (n ab 2) bitte x2 eingeben, verschieden von x1.")));
+        const int anzahl = std::max(n, 1);
+        for (int i = 0; i < anzahl; ++i)
+            if (!setzeEinzeln(anzahl == 1 ? *x1 : *x1 + (*x2 - *x1) * i / (anzahl - 1), m_obenZuletzt))
+                return i;
+        return anzahl;
+    } catch (const Fehler& fehler) {
+        dialoge().Meldung(fehler.meldung());
+        return 0;
+    }
+}
+
+int Cadwerkzeuge::LastFuerMarkierte(const QString& text)
+{
+    try {
+        strengeZahl(text);
+    } catch (const Fehler& fehler) {
+        dialoge().Meldung(fehler.meldung());
+        return 0;
+    }
+    TBClientDataSet& s = m.cds_lasten;
+    s.CheckBrowseMode();
+    const int markiert = feld(s, "markiert"), art = feld(s, "Type"), last = feld(s, "Last");
+    const int pos1 = feld(s, "Pos1"), pos2 = feld(s, "Pos2");
+    int anzahl = 0;
+    for (s.First(); !s.Eof(); s.Next()) {
+        const int k = s.Fields(art).AsInteger();
+        if (!s.Fields(markiert).AsBoolean() || k == ArtTraversenkraft)
+            continue;
+        const QString& einheit = k == ArtStreckenlast ? eingaben.einheitStreckenlast : eingaben.einheitKraft;
+        const double laenge = std::fabs(s.Fields(pos2).AsFloat() - s.Fields(pos1).AsFloat());
+        s.Edit();
+        s.Fields(last).SetAsFloat(EingabeZuKraft(text, k, einheit, laenge));
+        s.Post();
+        ++anzahl;
+    }
+    return anzahl;
 }
 
 void Cadwerkzeuge::MausLosgelassen(int X, int Y, Qt::MouseButton taste)
@@ -265,9 +343,9 @@ bool Cadwerkzeuge::haengeAn(TBClientDataSet& t, const std::function<void(TBClien
     return true;
 }
 
-void Cadwerkzeuge::setzeLager(double x, bool oben)
+bool Cadwerkzeuge::setzeLager(double x, bool oben)
 {
-    haengeAn(m.cds_lager, [&](TBClientDataSet& t) {
+    return haengeAn(m.cds_lager, [&](TBClientDataSet& t) {
         const QString& einheit = eingaben.einheitKraft;
         const auto kraft = [&](const QString& text) { return EingabeZuKraft(text, a.werkzeug, einheit, 0); };
         t.FieldByName(QStringLiteral("Name")).SetAsString(eingaben.name);
@@ -281,9 +359,9 @@ void Cadwerkzeuge::setzeLager(double x, bool oben)
     }, &Balkenmodell::NeueLagernummer);
 }
 
-void Cadwerkzeuge::setzeLast(int art, double pos1, double pos2, bool oben, double laenge)
+bool Cadwerkzeuge::setzeLast(int art, double pos1, double pos2, bool oben, double laenge)
 {
-    haengeAn(m.cds_lasten, [&](TBClientDataSet& t) {
+    return haengeAn(m.cds_lasten, [&](TBClientDataSet& t) {
         t.FieldByName(QStringLiteral("Name")).SetAsString(eingaben.name);
         t.FieldByName(QStringLiteral("Type")).SetAsInteger(art);
         t.FieldByName(QStringLiteral("Pos1")).SetAsFloat(pos1);
@@ -295,13 +373,13 @@ void Cadwerkzeuge::setzeLast(int art, double pos1, double pos2, bool oben, doubl
     }, &Balkenmodell::NeueLastnummer);
 }
 
-void Cadwerkzeuge::setzeTraversenkraft(double x, bool oben)
+bool Cadwerkzeuge::setzeTraversenkraft(double x, bool oben)
 {
     if (!travTraverse || !travVariante || !travLager) {
         dialoge().Meldung(Uebersetzt(2026, QStringLiteral("kein gültiges Lager gewählt")));
-        return;
+        return false;
     }
-    haengeAn(m.cds_lasten, [&](TBClientDataSet& t) {
+    return haengeAn(m.cds_lasten, [&](TBClientDataSet& t) {
         const int tr = *travTraverse, va = *travVariante, la = *travLager;
         t.FieldByName(QStringLiteral("Name")).SetAsString(Format(QStringLiteral("T%d|V%d|L%d|"), {tr, va, la}));
         t.FieldByName(QStringLiteral("Type")).SetAsInteger(ArtTraversenkraft);
@@ -360,6 +438,7 @@ void Cadwerkzeuge::Markieren(bool oben, bool unten, double a1, double b1)
     const double lo = std::min(a1, b1) - 5 * a.raster;
     const double hi = std::max(a1, b1) + 5 * a.raster;
     auswahlAnzahl = 0;
+    markierteLasten = 0;
     letzteTabelle = Auswahltabelle::Keine;
     QVariant letzteNummer;
     m_stumm = true;
@@ -378,6 +457,7 @@ void Cadwerkzeuge::Markieren(bool oben, bool unten, double a1, double b1)
             }
             if (an) {
                 ++auswahlAnzahl;
+                markierteLasten += art == Auswahltabelle::Lasten;
                 letzteTabelle = art;
                 letzteNummer = t.Fields(nummer).Value();
             }

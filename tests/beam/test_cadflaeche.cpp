@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSlider>
+#include <QSpinBox>
 #include <QToolButton>
 #include <QWheelEvent>
 #include <cmath>
@@ -213,4 +214,148 @@ TEST(Cadlayout, FokusLandetNachWaehlenUndLoeschenInDerAnsicht)
     name->setFocus();
     e.werkzeug(ArtKraft); // the tool change hides the panel
     EXPECT_EQ(QApplication::focusWidget(), e.cad());
+}
+
+namespace {
+double wertVon(TBClientDataSet& t, const char* feld) { return t.FieldByName(QString::fromUtf8(feld)).AsFloat(); }
+bool zeile(TBClientDataSet& t, int nummer) { return t.Locate(QStringLiteral("Nummer"), {nummer}); }
+} // namespace
+
+// A digit typed in the view starts the position x1; Enter places the point load exactly there,
+// unsnapped, on the side the pointer was last (above): 20 kg is 20 · 9,81 = 196,2 N.
+TEST(Eintippen, GetipptePositionSetztDieLastGenau)
+{
+    Cadreiter e;
+    e.werkzeug(ArtKraft);
+    e.f.edtLast->setText(QStringLiteral("20"));
+    maus(e.cad(), QEvent::MouseButtonPress, e.bei(0, -1), Qt::MiddleButton, Qt::MiddleButton); // focus, above
+    maus(e.cad(), QEvent::MouseButtonRelease, e.bei(0, -1), Qt::MiddleButton, Qt::NoButton);
+    QTest::keyClick(e.cad(), '3');
+    EXPECT_EQ(QApplication::focusWidget(), e.f.edtPosX1);
+    QTest::keyClicks(e.f.edtPosX1, QStringLiteral(",37"));
+    QTest::keyClick(e.f.edtPosX1, Qt::Key_Return);
+    TBClientDataSet& l = e.f.modell.cds_lasten;
+    ASSERT_EQ(l.RecordCount(), 1);
+    l.First();
+    EXPECT_DOUBLE_EQ(wertVon(l, "Pos1"), 3.37);
+    EXPECT_DOUBLE_EQ(wertVon(l, "Pos2"), 3.37);
+    EXPECT_TRUE(l.FieldByName(QStringLiteral("oben")).AsBoolean());
+    EXPECT_NEAR(wertVon(l, "Last"), 20 * 9.81, 1e-9);
+    EXPECT_TRUE(e.f.Geaendert());
+}
+
+// The distributed-load tool: a first click at −4, then the typed end 5,25 gives one load from
+// −4 to 5,25; 10 kg/m over 9,25 m is 10 · 9,81 · 9,25 N. Both ends typed, the larger second,
+// the smaller becomes Pos1. x2 alone before any click is refused.
+TEST(Eintippen, ZweiKlickLastMitGetipptemEnde)
+{
+    Cadreiter e;
+    e.werkzeug(ArtStreckenlast);
+    EXPECT_TRUE(e.f.udAnzahl->isHidden()); // n equal loads belong to the one-click tools
+    e.f.edtLast->setText(QStringLiteral("10"));
+    e.klick(-4);
+    QTest::keyClicks(e.f.edtPosX2, QStringLiteral("5,25"));
+    QTest::keyClick(e.f.edtPosX2, Qt::Key_Return);
+    TBClientDataSet& l = e.f.modell.cds_lasten;
+    ASSERT_EQ(l.RecordCount(), 1);
+    ASSERT_TRUE(zeile(l, 1));
+    EXPECT_DOUBLE_EQ(wertVon(l, "Pos1"), -4);
+    EXPECT_DOUBLE_EQ(wertVon(l, "Pos2"), 5.25);
+    EXPECT_NEAR(wertVon(l, "Last"), 10 * 9.81 * 9.25, 1e-9);
+    EXPECT_FALSE(e.a().ErsterPunktGesetzt());
+
+    e.f.edtPosX1->setText(QStringLiteral("2"));
+    e.f.edtPosX2->setText(QStringLiteral("-1,5"));
+    e.f.btnSetzen->click();
+    ASSERT_TRUE(zeile(l, 2));
+    EXPECT_DOUBLE_EQ(wertVon(l, "Pos1"), -1.5);
+    EXPECT_DOUBLE_EQ(wertVon(l, "Pos2"), 2);
+
+    e.f.edtPosX1->clear();
+    e.skript.erwarteMeldung(QStringLiteral("Bitte die Position x1 eingeben."));
+    e.f.btnSetzen->click();
+    EXPECT_TRUE(e.skript.allesBeantwortet());
+    EXPECT_EQ(l.RecordCount(), 2);
+}
+
+// Five equal spots between −6 and 6 stand 3 m apart: −6, −3, 0, 3, 6, each 12 kg. Bad input
+// places nothing and says why: no x2, x2 = x1, a text that is no number, a place off the truss.
+TEST(Eintippen, NGleicheLastenZwischenX1UndX2)
+{
+    Cadreiter e;
+    e.werkzeug(ArtScheinwerfer);
+    e.f.edtLast->setText(QStringLiteral("12"));
+    e.f.edtPosX1->setText(QStringLiteral("-6"));
+    e.f.edtPosX2->setText(QStringLiteral("6"));
+    e.f.udAnzahl->setValue(5);
+    e.f.btnSetzen->click();
+    TBClientDataSet& l = e.f.modell.cds_lasten;
+    ASSERT_EQ(l.RecordCount(), 5);
+    for (int i = 0; i < 5; ++i) {
+        ASSERT_TRUE(zeile(l, i + 1));
+        const double x = -6 + i * (6 - -6) / 4.0;
+        EXPECT_DOUBLE_EQ(wertVon(l, "Pos1"), x);
+        EXPECT_DOUBLE_EQ(wertVon(l, "Pos2"), x);
+        EXPECT_EQ(l.FieldByName(QStringLiteral("Type")).AsInteger(), ArtScheinwerfer);
+        EXPECT_NEAR(wertVon(l, "Last"), 12 * 9.81, 1e-9);
+    }
+
+    const auto verweigert = [&](const QString& x1, const QString& x2, const QString& meldung) {
+        e.f.edtPosX1->setText(x1);
+        e.f.edtPosX2->setText(x2);
+        e.skript.erwarteMeldung(meldung);
+        QTest::keyClick(e.f.edtPosX1, Qt::Key_Return);
+        EXPECT_TRUE(e.skript.allesBeantwortet()) << meldung.toStdString();
+        EXPECT_EQ(l.RecordCount(), 5);
+    };
+    const QString ohneX2 = QStringLiteral("Für n gleiche Lasten (n ab 2) bitte x2 eingeben, verschieden von x1.");
+    verweigert(QStringLiteral("1"), QString(), ohneX2);
+    verweigert(QStringLiteral("1"), QStringLiteral("1"), ohneX2);
+    verweigert(QStringLiteral("eins"), QStringLiteral("2"), QStringLiteral("'eins' ist kein gültiger Gleitkommawert"));
+    verweigert(QStringLiteral("-1"), QStringLiteral("12,5"),
+               QStringLiteral("Die Position 12,5 m liegt nicht auf der Traverse (-12,00 bis 12,00 m)."));
+}
+
+// Two point loads, a distributed load from −1 to 3 and a support are marked together; 7 typed
+// once makes each point load 7 kg = 68,67 N and the distributed load 7 kg/m over 4 m = 274,68 N.
+// The support keeps its weight; a text that is no number changes nothing.
+TEST(Eintippen, EineLastFuerAlleMarkiertenLasten)
+{
+    Cadreiter e;
+    e.werkzeug(ArtKraft);
+    e.klick(-2);
+    e.klick(2);
+    e.werkzeug(ArtStreckenlast);
+    e.klick(-1);
+    e.klick(3);
+    e.werkzeug(ArtLager);
+    e.f.edtLast->setText(QStringLiteral("3"));
+    e.klick(0);
+    e.werkzeug(ArtSelektieren);
+    EXPECT_TRUE(e.f.pnlLastAlle->isHidden());
+    maus(e.cad(), QEvent::MouseButtonPress, e.bei(-5, -1), Qt::LeftButton, Qt::LeftButton);
+    maus(e.cad(), QEvent::MouseMove, e.bei(5, 1), Qt::NoButton, Qt::LeftButton);
+    maus(e.cad(), QEvent::MouseButtonRelease, e.bei(5, 1), Qt::LeftButton, Qt::NoButton);
+    ASSERT_EQ(e.f.lblInfo1->text(), QStringLiteral("4 Elemente gewählt"));
+    ASSERT_FALSE(e.f.pnlLastAlle->isHidden());
+
+    QTest::keyClicks(e.f.edtLastAlle, QStringLiteral("7"));
+    QTest::keyClick(e.f.edtLastAlle, Qt::Key_Return);
+    TBClientDataSet& l = e.f.modell.cds_lasten;
+    for (int nummer : {1, 2}) {
+        ASSERT_TRUE(zeile(l, nummer));
+        EXPECT_NEAR(wertVon(l, "Last"), 7 * 9.81, 1e-9);
+    }
+    ASSERT_TRUE(zeile(l, 3));
+    EXPECT_NEAR(wertVon(l, "Last"), 7 * 9.81 * 4, 1e-9);
+    e.f.modell.cds_lager.First();
+    EXPECT_NEAR(wertVon(e.f.modell.cds_lager, "Eigenlast"), 3 * 9.81, 1e-9);
+    EXPECT_TRUE(e.f.Geaendert());
+
+    e.f.edtLastAlle->setText(QStringLiteral("viel"));
+    e.skript.erwarteMeldung(QStringLiteral("'viel' ist kein gültiger Gleitkommawert"));
+    e.f.btnLastAlle->click();
+    EXPECT_TRUE(e.skript.allesBeantwortet());
+    ASSERT_TRUE(zeile(l, 3));
+    EXPECT_NEAR(wertVon(l, "Last"), 7 * 9.81 * 4, 1e-9);
 }
