@@ -278,6 +278,12 @@ void Tfrm_variante::baueWerkzeuggruppe(QWidget* gruppe)
     sbDelete = druckknopf("sbDelete", "loeschen");
     sbSwitchUp = druckknopf("sbSwitchUp", "nach_oben");
     sbSwitchDown = druckknopf("sbSwitchDown", "nach_unten");
+    // shown only with a selection; their places stay, so no button moves when they come
+    for (QToolButton* b : {sbDelete, werkzeugknoepfe[ArtVerschieben], sbSwitchUp, sbSwitchDown}) {
+        QSizePolicy platz = b->sizePolicy();
+        platz.setRetainSizeWhenHidden(true);
+        b->setSizePolicy(platz);
+    }
     knoepfe->addStretch();
     layout->addLayout(knoepfe);
     connect(sbDelete, &QToolButton::clicked, this, [this] { werkzeuge.Loeschen(); });

@@ -206,7 +206,7 @@ int Cadwerkzeuge::Eintippen(const QString& text1, const QString& text2, int n)
             return std::nullopt;
         const double x = strengeZahl(text);
         if (!(std::fabs(x) <= halb + 1e-9))
-            throw Fehler(Format(Uebersetzt(2835, QStringLiteral("Die Position %s m liegt nicht auf der Traverse (%s bis %s m).")),
+            throw Fehler(Format(Uebersetzt(2835, QStringLiteral("Position %s m liegt außerhalb von %s bis %s m.")),
                                 {text.trimmed(), FormatFloat(QStringLiteral("0.00"), -halb),
                                  FormatFloat(QStringLiteral("0.00"), halb)}));
         return x;
@@ -224,7 +224,7 @@ int Cadwerkzeuge::Eintippen(const QString& text1, const QString& text2, int n)
                                    std::fabs(*x2 - *x1));
         }
         if (n >= 2 && (!x2 || *x2 == *x1))
-            throw Fehler(Uebersetzt(2836, QStringLiteral("Für n gleiche Lasten (n ab 2) bitte x2 eingeben, verschieden von x1.")));
+            throw Fehler(Uebersetzt(2836, QStringLiteral("n gleiche Lasten: x2 eingeben, ungleich x1.")));
         const int anzahl = std::max(n, 1);
         for (int i = 0; i < anzahl; ++i)
             if (!setzeEinzeln(anzahl == 1 ? *x1 : *x1 + (*x2 - *x1) * i / (anzahl - 1), m_obenZuletzt))

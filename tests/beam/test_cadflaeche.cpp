@@ -152,9 +152,9 @@ TEST(Cadnavigation, EscBrichtEinZweiKlickWerkzeugUndDenAuswahlrahmenAb)
     EXPECT_TRUE(e.f.sbDelete->isHidden());
 }
 
-// Working far out on a fine scale makes long info texts, and a truss with a long name is
-// chosen: the tool bar and the truss group stay where they were, as neither column follows
-// the length of a text.
+// A selection brings the move, delete and flip buttons; working far out on a fine scale makes
+// long info texts; a truss with a long name is chosen: the tool bar and the truss group stay
+// where they were, as neither column follows the length of a text.
 TEST(Cadlayout, WerkzeugleisteBleibtBeimArbeitenStehen)
 {
     Cadreiter e;
@@ -163,8 +163,17 @@ TEST(Cadlayout, WerkzeugleisteBleibtBeimArbeitenStehen)
         return w->mapTo(e.f.tab_cad, QPoint(0, 0)).x();
     };
     QWidget* leiste = e.f.werkzeugknoepfe[ArtSelektieren];
+    QWidget* letzter = e.f.werkzeugknoepfe[ArtTraversenkraft];
     const int werkzeug = links(leiste);
     const int traverse = links(e.f.gbTraverse);
+    const int traversenkraft = links(letzter);
+    // the move button and the others that come with a selection keep their places
+    e.werkzeug(ArtKraft);
+    e.klick(0);
+    e.werkzeug(ArtSelektieren);
+    e.klick(0);
+    ASSERT_FALSE(e.f.werkzeugknoepfe[ArtVerschieben]->isHidden());
+    EXPECT_EQ(links(letzter), traversenkraft);
     e.f.tbSize->setValue(20);
     e.a().ansichtsmitte = 987654;
     e.werkzeug(ArtStreckenlast);
@@ -228,7 +237,8 @@ TEST(Eintippen, GetipptePositionSetztDieLastGenau)
     Cadreiter e;
     e.werkzeug(ArtKraft);
     e.f.edtLast->setText(QStringLiteral("20"));
-    maus(e.cad(), QEvent::MouseButtonPress, e.bei(0, -1), Qt::MiddleButton, Qt::MiddleButton); // focus, above
+    maus(e.cad(), QEvent::MouseMove, e.bei(0, -1), Qt::NoButton); // above the axis
+    maus(e.cad(), QEvent::MouseButtonPress, e.bei(0, -1), Qt::MiddleButton, Qt::MiddleButton); // the focus
     maus(e.cad(), QEvent::MouseButtonRelease, e.bei(0, -1), Qt::MiddleButton, Qt::NoButton);
     QTest::keyClick(e.cad(), '3');
     EXPECT_EQ(QApplication::focusWidget(), e.f.edtPosX1);
@@ -308,12 +318,12 @@ TEST(Eintippen, NGleicheLastenZwischenX1UndX2)
         EXPECT_TRUE(e.skript.allesBeantwortet()) << meldung.toStdString();
         EXPECT_EQ(l.RecordCount(), 5);
     };
-    const QString ohneX2 = QStringLiteral("Für n gleiche Lasten (n ab 2) bitte x2 eingeben, verschieden von x1.");
+    const QString ohneX2 = QStringLiteral("n gleiche Lasten: x2 eingeben, ungleich x1.");
     verweigert(QStringLiteral("1"), QString(), ohneX2);
     verweigert(QStringLiteral("1"), QStringLiteral("1"), ohneX2);
     verweigert(QStringLiteral("eins"), QStringLiteral("2"), QStringLiteral("'eins' ist kein gültiger Gleitkommawert"));
     verweigert(QStringLiteral("-1"), QStringLiteral("12,5"),
-               QStringLiteral("Die Position 12,5 m liegt nicht auf der Traverse (-12,00 bis 12,00 m)."));
+               QStringLiteral("Position 12,5 m liegt außerhalb von -12,00 bis 12,00 m."));
 }
 
 // Two point loads, a distributed load from −1 to 3 and a support are marked together; 7 typed
