@@ -441,7 +441,7 @@ void Tfrm_variante::baueEintippen(QVBoxLayout* gruppe)
 
 void Tfrm_variante::eintippen()
 {
-    if (werkzeuge.Eintippen(edtPosX1->text(), edtPosX2->text(), udAnzahl->isVisible() ? udAnzahl->value() : 1) > 0)
+    if (werkzeuge.Eintippen(edtPosX1->text(), edtPosX2->text(), udAnzahl->isHidden() ? 1 : udAnzahl->value()) > 0)
         edtPosX1->selectAll();
     lblX1->setVisible(ansicht.ErsterPunktGesetzt());
     lblX1->setText(QStringLiteral("X1: ") + FormatFloat(ansicht.zahlenformat, ansicht.ersterPunkt));

@@ -4,8 +4,6 @@
 // level is 1 while the keyboard focus is in a text input (Ctrl+A, a capital letter), and from a
 // key pressed together with Ctrl or Shift (Ctrl+Z, Ctrl+Y, Ctrl+Shift+Z, Shift+A) until both are
 // released, so such a shortcut never leaves a view magnified.
-#include <QtCore/qnamespace.h>
-
 class QKeyEvent;
 class QWidget;
 

@@ -13,6 +13,7 @@
 #include "shell/u_anwendung_qt.h"
 #include "u_fenstertest.h"
 #include <QAction>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QToolButton>
@@ -74,6 +75,22 @@ TEST(Tastaturlupe, BalkeneditorVergroessertNurUeberDerAnsichtUndKehrtZurueck)
     lasse(cad, Qt::Key_Shift, Qt::ControlModifier);
     EXPECT_EQ(a.zoomfaktor, 1); // Ctrl still held from the shortcut: no magnifier
     lasse(cad, Qt::Key_Control, Qt::NoModifier);
+
+    // a shortcut that takes the Z away from the view, as undo does, ends the magnifier too
+    int ausgeloest = 0;
+    QAction zurueck(f);
+    zurueck.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    f->addAction(&zurueck);
+    QObject::connect(&zurueck, &QAction::triggered, [&ausgeloest] { ++ausgeloest; });
+    druecke(cad, Qt::Key_Control, Qt::ControlModifier);
+    EXPECT_EQ(a.zoomfaktor, 5);
+    druecke(cad, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(ausgeloest, 1);
+    EXPECT_EQ(a.zoomfaktor, 1);
+    EXPECT_DOUBLE_EQ(a.ansichtsmitte, 3);
+    lasse(cad, Qt::Key_Z, Qt::ControlModifier);
+    lasse(cad, Qt::Key_Control, Qt::NoModifier);
+    f->removeAction(&zurueck);
 
     // a capital letter
     druecke(cad, Qt::Key_Shift, Qt::ShiftModifier);
