@@ -68,7 +68,8 @@ std::optional<int> Cadansicht::ZoomUm(int spalte, int schritte)
     const double ab = schritte > 0 ? std::floor(jetzt + 1e-6) : std::ceil(jetzt - 1e-6);
     const int ziel = std::clamp(int(ab) + schritte, ReglerGrob, ReglerFein);
     const double m = MassstabVonRegler(ziel);
-    if (std::fabs(m - massstab) < 1e-12)
+    // beyond an end of the slider (a fitted tiny or huge truss) only the way back is open
+    if (schritte > 0 ? m >= massstab * (1 - 1e-9) : m <= massstab * (1 + 1e-9))
         return std::nullopt;
     const double unterDemZeiger = XVon(spalte);
     SetzeMassstab(m);

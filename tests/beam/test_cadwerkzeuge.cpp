@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <cmath>
 
 namespace {
 
@@ -470,6 +471,27 @@ TEST(Cadwerkzeuge, TastaturlupeZentriertAmZeigerUndKehrtZurueck)
     b.w.Zoomen(1, std::nullopt);
     EXPECT_EQ(b.a.zoomfaktor, 1);
     EXPECT_DOUBLE_EQ(b.a.ansichtsmitte, 3);
+}
+
+// Fitted on a 1 m truss the scale is finer than the slider's finest (0,01 m per pixel): the
+// wheel goes no finer, and one notch out is the finest slider position. Fitted on a 500 m
+// truss it is coarser than the coarsest (10^−0,5): no coarser, and one notch in is that one.
+TEST(Cadansicht, RadGehtNichtUeberDieEndenDesReglersHinaus)
+{
+    Cadansicht a;
+    a.breite = 850;
+    ASSERT_TRUE(a.Einpassen(1));
+    const double fein = 1.0 / 800;
+    EXPECT_FALSE(a.ZoomUm(600, 1));
+    EXPECT_DOUBLE_EQ(a.massstab, fein);
+    EXPECT_EQ(a.ZoomUm(600, -1), std::optional(20));
+    EXPECT_NEAR(a.massstab, 0.01, 1e-15);
+
+    ASSERT_TRUE(a.Einpassen(500));
+    EXPECT_FALSE(a.ZoomUm(600, -1));
+    EXPECT_DOUBLE_EQ(a.massstab, 500.0 / 800);
+    EXPECT_EQ(a.ZoomUm(600, 1), std::optional(5));
+    EXPECT_NEAR(a.massstab, std::pow(10.0, -0.5), 1e-15);
 }
 
 TEST(Cadwerkzeuge, LastenbibliothekFuelltDieEingabenUndNimmtSieAuf)
