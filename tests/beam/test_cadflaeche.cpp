@@ -195,7 +195,8 @@ TEST(Cadlayout, WerkzeugleisteBleibtBeimArbeitenStehen)
 TEST(Cadlayout, FokusLandetNachWaehlenUndLoeschenInDerAnsicht)
 {
     Cadreiter e;
-    QApplication::setActiveWindow(&e.f);
+    e.f.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&e.f));
     e.werkzeug(ArtKraft);
     e.f.edtName->setFocus();
     ASSERT_EQ(QApplication::focusWidget(), e.f.edtName);
