@@ -24,7 +24,6 @@
 #include "platform/u_tabellenmodell_qt.h"
 #include <QApplication>
 #include <QComboBox>
-#include <QCursor>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -206,6 +205,10 @@ void Tfrm_variante::legeBeschriftungenAn()
     beschrifte(tab_Durchlauf, 2855, "Durchlaufträger");
     beschrifte(lblDurchbiegungsgrenze, 2856, "Durchbiegungsgrenze L /");
     beschrifte(lblTravEI, 2857, "EI [kNm²]");
+    beschrifte(lblPosX1, 2830, "x1 [m]");
+    beschrifte(lblPosX2, 2831, "x2 [m]");
+    beschrifte(lblAnzahl, 2832, "Anzahl n");
+    beschrifte(lblLastAlle, 2837, "Last aller gewählten Lasten");
 }
 
 void Tfrm_variante::verbindeModell()
@@ -215,7 +218,7 @@ void Tfrm_variante::verbindeModell()
         setzeGeaendert(true);
         setzeBerechnet(false);
     };
-    werkzeuge.zeigerSetzen = [this](QPoint punkt) { QCursor::setPos(pbCAD->mapToGlobal(punkt)); };
+    werkzeuge.zeigerSetzen = [this](QPoint punkt) { pbCAD->ZeigerSetzen(punkt); };
     werkzeuge.auswahlGeaendert = [this] { zeigeAuswahl(); };
 }
 
@@ -381,13 +384,10 @@ void Tfrm_variante::Berechnen()
 
 void Tfrm_variante::setzeModifikatorstufe(int stufe)
 {
+    // The keyboard hook has already left text inputs and shortcuts out.
     if (pcHaupt->currentWidget() == tab_Auslastung)
         return;
-    QWidget* fokus = QApplication::focusWidget();
-    const auto* liste = qobject_cast<QComboBox*>(fokus);
-    if (qobject_cast<QLineEdit*>(fokus) || (liste && liste->isEditable()))
-        return;
-    werkzeuge.Zoomen(stufe);
+    werkzeuge.Zoomen(stufe, pbCAD->Zeiger());
 }
 
 void Tfrm_variante::nachDemLesen()
@@ -515,6 +515,7 @@ void Tfrm_variante::ZeigeTraverse()
     const Traversenwerte& t = modell.traverse;
     const QString zwei = QStringLiteral("0.00");
     lblTravName->setText(modell.traversenname);
+    lblTravName->setToolTip(modell.traversenname);
     lblGurte->setText(QString::number(t.gurtzahl) + Uebersetzt(2029, QStringLiteral(" Gurte")));
     lblTravL->setText(FormatFloat(zwei, t.laenge));
     lblTravH->setText(FormatFloat(zwei, t.hoehe));

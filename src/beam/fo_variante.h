@@ -28,8 +28,10 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QSlider;
+class QSpinBox;
 class QSplitter;
 class QTabWidget;
+class QVBoxLayout;
 class QTableView;
 class QTableWidget;
 class QGridLayout;
@@ -131,6 +133,21 @@ public:
     QComboBox* cmbTravKraftVariante = nullptr;
     QLabel* lblTravKraftLager = nullptr;
     QComboBox* cmbTravKraftLager = nullptr;
+
+    // Typed positions and n equal items of the placing tools.
+    QWidget* pnlEintippen = nullptr;
+    QLabel* lblPosX1 = nullptr;
+    QLineEdit* edtPosX1 = nullptr;
+    QLabel* lblPosX2 = nullptr;
+    QLineEdit* edtPosX2 = nullptr;
+    QLabel* lblAnzahl = nullptr;
+    QSpinBox* udAnzahl = nullptr;
+    QToolButton* btnSetzen = nullptr;
+    // One load for all marked loads.
+    QWidget* pnlLastAlle = nullptr;
+    QLabel* lblLastAlle = nullptr;
+    QLineEdit* edtLastAlle = nullptr;
+    QToolButton* btnLastAlle = nullptr;
 
     Zeilenpanel* pnlLast = nullptr;
     QLabel* lblNummer = nullptr;
@@ -275,6 +292,9 @@ private:
     void werkzeugGewaehlt(int code);
     void zeigeEingaben();
     void zeigeAuswahl();
+    void fokusZurAnsicht(QWidget* vorher); // vorher: the focus before a panel change
+    void baueEintippen(QVBoxLayout* gruppe);
+    void eintippen();
     void fuelleLastBib();
     void lastBibGewaehlt(int index);
     void lastBibHinzufuegen();

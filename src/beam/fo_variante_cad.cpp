@@ -11,6 +11,7 @@
 #include "platform/u_dialoge.h"
 #include "platform/u_fehler.h"
 #include "platform/u_zahlen.h"
+#include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QEvent>
@@ -20,7 +21,9 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <QSlider>
+#include <QSpinBox>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QToolButton>
@@ -71,6 +74,14 @@ void paar(QGridLayout* raster, int zeile, int spalte, QWidget* links, QWidget* r
     raster->addWidget(rechts, zeile, spalte + 1);
 }
 
+// A label whose text changes while working takes the width it is given, so its column keeps
+// its width and the tool bar beside it stays in place.
+void festeBreite(QLabel* l, int mindestens)
+{
+    l->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    l->setMinimumWidth(mindestens);
+}
+
 void setzeListentext(QComboBox* c, const QString& text)
 {
     if (c->currentText() != text)
@@ -99,6 +110,11 @@ void Tfrm_variante::baueCadTab()
         lblX1->setText(werkzeuge.textX1);
         lblX1->setVisible(werkzeuge.x1Sichtbar);
     });
+    connect(pbCAD, &Cadflaeche::reglerGeaendert, this, [this](int position) {
+        const QSignalBlocker still(tbSize); // the wheel has set the scale and the centre already
+        tbSize->setValue(position);
+    });
+    connect(pbCAD, &Cadflaeche::einpassenGewuenscht, this, &Tfrm_variante::einpassen);
 
     auto* unten = new QWidget;
     unten->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
@@ -120,6 +136,8 @@ void Tfrm_variante::baueCadTab()
         info->addWidget(l);
     info->addStretch();
     gbInfo->setMinimumWidth(170);
+    for (QLabel* l : {lblX, lblX1, lblInfo1})
+        festeBreite(l, 0);
     lblX1->hide();
     spalte1->addWidget(gbInfo);
 
@@ -178,6 +196,7 @@ void Tfrm_variante::baueCadTab()
     fett.setBold(true);
     lblTravName->setFont(fett);
     lblGurte = beschriftung("lblGurte");
+    festeBreite(lblTravName, 0); // a long name is cut; its tool tip shows it whole
     trav->addWidget(lblTravName, 0, 0, 1, 2);
     trav->addWidget(lblGurte, 1, 0, 1, 2);
     int zeile = 2;
@@ -185,6 +204,7 @@ void Tfrm_variante::baueCadTab()
         titel = beschriftung(titelname);
         wert = beschriftung(wertname);
         wert->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        festeBreite(wert, wert->fontMetrics().horizontalAdvance(QStringLiteral("999 999 999")));
         trav->addWidget(titel, zeile, 0);
         trav->addWidget(wert, zeile, 1);
         ++zeile;
@@ -258,6 +278,12 @@ void Tfrm_variante::baueWerkzeuggruppe(QWidget* gruppe)
     sbDelete = druckknopf("sbDelete", "loeschen");
     sbSwitchUp = druckknopf("sbSwitchUp", "nach_oben");
     sbSwitchDown = druckknopf("sbSwitchDown", "nach_unten");
+    // shown only with a selection; their places stay, so no button moves when they come
+    for (QToolButton* b : {sbDelete, werkzeugknoepfe[ArtVerschieben], sbSwitchUp, sbSwitchDown}) {
+        QSizePolicy platz = b->sizePolicy();
+        platz.setRetainSizeWhenHidden(true);
+        b->setSizePolicy(platz);
+    }
     knoepfe->addStretch();
     layout->addLayout(knoepfe);
     connect(sbDelete, &QToolButton::clicked, this, [this] { werkzeuge.Loeschen(); });
@@ -358,10 +384,67 @@ void Tfrm_variante::baueWerkzeuggruppe(QWidget* gruppe)
     connect(cmbTravKraftVariante, &QComboBox::activated, this, &Tfrm_variante::travKraftVarianteGewaehlt);
     connect(cmbTravKraftLager, &QComboBox::activated, this, &Tfrm_variante::travKraftLagerGewaehlt);
 
+    baueEintippen(layout);
     baueZeilenpanele(gruppe);
     layout->addWidget(pnlLast);
     layout->addWidget(pnlLager);
     layout->addStretch();
+}
+
+void Tfrm_variante::baueEintippen(QVBoxLayout* gruppe)
+{
+    pnlEintippen = benannt(new QWidget, "pnlEintippen");
+    auto* reihe = new QHBoxLayout(pnlEintippen);
+    reihe->setContentsMargins(0, 0, 0, 0);
+    lblPosX1 = beschriftung("lblPosX1");
+    edtPosX1 = benannt(new QLineEdit, "edtPosX1");
+    lblPosX2 = beschriftung("lblPosX2");
+    edtPosX2 = benannt(new QLineEdit, "edtPosX2");
+    lblAnzahl = beschriftung("lblAnzahl");
+    udAnzahl = benannt(new QSpinBox, "udAnzahl");
+    udAnzahl->setRange(1, 500);
+    btnSetzen = benannt(new QToolButton, "btnSetzen");
+    for (QLineEdit* e : {edtPosX1, edtPosX2}) {
+        e->setMaximumWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("-000,000")) + 12);
+        connect(e, &QLineEdit::returnPressed, this, &Tfrm_variante::eintippen);
+    }
+    for (QWidget* w : std::initializer_list<QWidget*>{lblPosX1, edtPosX1, lblPosX2, edtPosX2, lblAnzahl, udAnzahl, btnSetzen})
+        reihe->addWidget(w);
+    reihe->addStretch();
+    gruppe->addWidget(pnlEintippen);
+    connect(btnSetzen, &QToolButton::clicked, this, &Tfrm_variante::eintippen);
+    // a number typed in the view starts the position
+    connect(pbCAD, &Cadflaeche::positionGetippt, this, [this](const QString& text) {
+        if (pnlEintippen->isHidden())
+            return;
+        edtPosX1->setFocus();
+        edtPosX1->setText(text);
+    });
+
+    pnlLastAlle = benannt(new QWidget, "pnlLastAlle");
+    auto* alle = new QHBoxLayout(pnlLastAlle);
+    alle->setContentsMargins(0, 0, 0, 0);
+    lblLastAlle = beschriftung("lblLastAlle");
+    edtLastAlle = benannt(new QLineEdit, "edtLastAlle");
+    edtLastAlle->setMaxLength(10);
+    btnLastAlle = benannt(new QToolButton, "btnLastAlle");
+    alle->addWidget(lblLastAlle);
+    alle->addWidget(edtLastAlle);
+    alle->addWidget(btnLastAlle);
+    alle->addStretch();
+    pnlLastAlle->hide();
+    gruppe->addWidget(pnlLastAlle);
+    const auto zuweisen = [this] { werkzeuge.LastFuerMarkierte(edtLastAlle->text()); };
+    connect(btnLastAlle, &QToolButton::clicked, this, zuweisen);
+    connect(edtLastAlle, &QLineEdit::returnPressed, this, zuweisen);
+}
+
+void Tfrm_variante::eintippen()
+{
+    if (werkzeuge.Eintippen(edtPosX1->text(), edtPosX2->text(), udAnzahl->isHidden() ? 1 : udAnzahl->value()) > 0)
+        edtPosX1->selectAll();
+    lblX1->setVisible(ansicht.ErsterPunktGesetzt());
+    lblX1->setText(QStringLiteral("X1: ") + FormatFloat(ansicht.zahlenformat, ansicht.ersterPunkt));
 }
 
 void Tfrm_variante::baueZeilenpanele(QWidget* eltern)
@@ -414,10 +497,22 @@ void Tfrm_variante::TexteSetzenWerkzeuge()
     sbSwitchDown->setToolTip(Uebersetzt(2662, QStringLiteral("nach unten")));
     sbAll->setToolTip(Uebersetzt(2663, QStringLiteral("ganze Traverse zeigen")));
     sbLastBibAdd->setToolTip(Uebersetzt(2664, QStringLiteral("in die Lastenbibliothek aufnehmen")));
+    btnSetzen->setText(Uebersetzt(2833, QStringLiteral("Setzen")));
+    udAnzahl->setToolTip(Uebersetzt(2834, QStringLiteral("n gleiche Lasten zwischen x1 und x2")));
+    btnLastAlle->setText(Uebersetzt(2838, QStringLiteral("Zuweisen")));
+}
+
+void Tfrm_variante::fokusZurAnsicht(QWidget* vorher)
+{
+    // Qt hands the focus of a hidden input to the next one in the chain, often a Name field,
+    // where Shift and Ctrl would type instead of magnifying.
+    if (vorher && gbWerkzeug->isAncestorOf(vorher) && !vorher->isVisible())
+        pbCAD->setFocus();
 }
 
 void Tfrm_variante::werkzeugGewaehlt(int code)
 {
+    QWidget* fokus = QApplication::focusWidget();
     werkzeuge.WerkzeugWaehlen(code);
     if (auto* knopf = werkzeugknoepfe[std::size_t(code)]; !knopf->isChecked())
         knopf->setChecked(true);
@@ -427,10 +522,14 @@ void Tfrm_variante::werkzeugGewaehlt(int code)
     pnlPropLager->setVisible(p.propLager);
     pnlPropLasten->setVisible(p.propLasten);
     pnlTravKraft->setVisible(p.travKraft);
+    pnlEintippen->setVisible(p.eintippen);
+    lblAnzahl->setVisible(p.anzahl);
+    udAnzahl->setVisible(p.anzahl);
     lblX1->hide();
     fuelleLastBib();
     if (code == ArtTraversenkraft)
         fuelleTravKraftTraversen();
+    fokusZurAnsicht(fokus);
 }
 
 void Tfrm_variante::zeigeEingaben()
@@ -448,6 +547,7 @@ void Tfrm_variante::zeigeEingaben()
 
 void Tfrm_variante::zeigeAuswahl()
 {
+    QWidget* fokus = QApplication::focusWidget();
     pnlLast->hide();
     pnlLager->hide();
     lblInfo1->setText(werkzeuge.textInfo);
@@ -456,9 +556,11 @@ void Tfrm_variante::zeigeAuswahl()
         panel->Aktualisieren();
         panel->show();
     }
+    pnlLastAlle->setVisible(werkzeuge.auswahlAnzahl > 1 && werkzeuge.markierteLasten > 0);
     const bool gewaehlt = werkzeuge.auswahlAnzahl > 0;
     for (QToolButton* b : {sbDelete, werkzeugknoepfe[ArtVerschieben], sbSwitchUp, sbSwitchDown})
         b->setVisible(gewaehlt);
+    fokusZurAnsicht(fokus);
 }
 
 void Tfrm_variante::fuelleLastBib()

@@ -7,8 +7,10 @@
 #include "platform/u_dialoge.h"
 #include "platform/u_fehler.h"
 #include "platform/u_zahlen.h"
+#include <QPointF>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -57,6 +59,24 @@ bool Cadansicht::Einpassen(double laenge)
     return true;
 }
 
+std::optional<int> Cadansicht::ZoomUm(int spalte, int schritte)
+{
+    if (schritte == 0)
+        return std::nullopt;
+    // Slider position of the present scale; a fitted scale lies between two positions.
+    const double jetzt = -10 * std::log10(massstab);
+    const double ab = schritte > 0 ? std::floor(jetzt + 1e-6) : std::ceil(jetzt - 1e-6);
+    const int ziel = std::clamp(int(ab) + schritte, ReglerGrob, ReglerFein);
+    const double m = MassstabVonRegler(ziel);
+    // beyond an end of the slider (a fitted tiny or huge truss) only the way back is open
+    if (schritte > 0 ? m >= massstab * (1 - 1e-9) : m <= massstab * (1 + 1e-9))
+        return std::nullopt;
+    const double unterDemZeiger = XVon(spalte);
+    SetzeMassstab(m);
+    ansichtsmitte += unterDemZeiger - XVon(spalte);
+    return ziel;
+}
+
 int Cadansicht::Spalte(double x) const { return Bildpunkt((x - ansichtsmitte) / Pixelmass()) + breite / 2; }
 
 int Cadansicht::Zeile(double y) const
@@ -84,6 +104,8 @@ Werkzeugpanele PaneleFuer(int w)
     p.propLager = w == ArtLager || w == ArtMotorzug;
     p.propLasten = !p.propLager;
     p.travKraft = w == ArtTraversenkraft;
+    p.eintippen = p.eigenschaften || p.travKraft;
+    p.anzahl = p.eintippen && !zweiKlicks(w);
     return p;
 }
 
@@ -123,6 +145,7 @@ void Cadwerkzeuge::MausBewegt(int X, int Y, bool linksGedrueckt)
             + FormatFloat(a.zahlenformat, x - a.ersterPunkt);
     }
     auswahlrahmen = a.werkzeug == ArtSelektieren && linksGedrueckt;
+    m_obenZuletzt = a.YVon(Y) < 0;
     a.fadenkreuz = QPoint(a.Spalte(x), a.Zeile(y));
 }
 
@@ -142,10 +165,7 @@ void Cadwerkzeuge::MausGedrueckt(int X, int Y, Qt::MouseButton taste)
         a.ankerX = a.XVon(X);
         a.ankerY = a.YVon(Y);
         auswahlrahmen = true;
-    } else if (w == ArtLager || w == ArtMotorzug) {
-        setzeLager(x, w == ArtMotorzug || oben);
-    } else if (w == ArtKraft || (w >= ArtScheinwerfer && w <= ArtMHWash)) {
-        setzeLast(w, x, x, oben, 0);
+        m_rahmen = true;
     } else if (zweiKlicks(w)) {
         if (!a.ErsterPunktGesetzt()) {
             a.ersterPunkt = x;
@@ -158,16 +178,95 @@ void Cadwerkzeuge::MausGedrueckt(int X, int Y, Qt::MouseButton taste)
         if (a.ErsterPunktGesetzt())
             verschiebe(x - a.ersterPunkt);
         a.ersterPunkt = x;
-    } else if (w == ArtTraversenkraft) {
-        setzeTraversenkraft(x, oben);
+    } else {
+        setzeEinzeln(x, oben);
     }
     if (neuZeichnen)
         neuZeichnen();
 }
 
+bool Cadwerkzeuge::setzeEinzeln(double x, bool oben)
+{
+    const int w = a.werkzeug;
+    if (w == ArtLager || w == ArtMotorzug)
+        return setzeLager(x, w == ArtMotorzug || oben);
+    if (w == ArtKraft || (w >= ArtScheinwerfer && w <= ArtMHWash))
+        return setzeLast(w, x, x, oben, 0);
+    if (w == ArtTraversenkraft)
+        return setzeTraversenkraft(x, oben);
+    return false;
+}
+
+int Cadwerkzeuge::Eintippen(const QString& text1, const QString& text2, int n)
+{
+    if (!PaneleFuer(a.werkzeug).eintippen)
+        return 0;
+    const double halb = m.traverse.laenge / 2;
+    const auto position = [&](const QString& text) -> std::optional<double> {
+        if (text.trimmed().isEmpty())
+            return std::nullopt;
+        const double x = strengeZahl(text);
+        if (!(std::fabs(x) <= halb + 1e-9))
+            throw Fehler(Format(Uebersetzt(2835, QStringLiteral("Position %s m liegt außerhalb von %s bis %s m.")),
+                                {text.trimmed(), FormatFloat(QStringLiteral("0.00"), -halb),
+                                 FormatFloat(QStringLiteral("0.00"), halb)}));
+        return x;
+    };
+    try {
+        std::optional<double> x1 = position(text1);
+        const std::optional<double> x2 = position(text2);
+        if (!x1 && zweiKlicks(a.werkzeug) && a.ErsterPunktGesetzt())
+            x1 = a.ersterPunkt;
+        if (!x1)
+            throw Fehler(Uebersetzt(2839, QStringLiteral("Bitte die Position x1 eingeben.")));
+        if (zweiKlicks(a.werkzeug)) {
+            a.ersterPunkt = x2 ? KeinPunkt : *x1;
+            return x2 && setzeLast(a.werkzeug, std::min(*x1, *x2), std::max(*x1, *x2), m_obenZuletzt,
+                                   std::fabs(*x2 - *x1));
+        }
+        if (n >= 2 && (!x2 || *x2 == *x1))
+            throw Fehler(Uebersetzt(2836, QStringLiteral("n gleiche Lasten: x2 eingeben, ungleich x1.")));
+        const int anzahl = std::max(n, 1);
+        for (int i = 0; i < anzahl; ++i)
+            if (!setzeEinzeln(anzahl == 1 ? *x1 : *x1 + (*x2 - *x1) * i / (anzahl - 1), m_obenZuletzt))
+                return i;
+        return anzahl;
+    } catch (const Fehler& fehler) {
+        dialoge().Meldung(fehler.meldung());
+        return 0;
+    }
+}
+
+int Cadwerkzeuge::LastFuerMarkierte(const QString& text)
+{
+    try {
+        strengeZahl(text);
+    } catch (const Fehler& fehler) {
+        dialoge().Meldung(fehler.meldung());
+        return 0;
+    }
+    TBClientDataSet& s = m.cds_lasten;
+    s.CheckBrowseMode();
+    const int markiert = feld(s, "markiert"), art = feld(s, "Type"), last = feld(s, "Last");
+    const int pos1 = feld(s, "Pos1"), pos2 = feld(s, "Pos2");
+    int anzahl = 0;
+    for (s.First(); !s.Eof(); s.Next()) {
+        const int k = s.Fields(art).AsInteger();
+        if (!s.Fields(markiert).AsBoolean() || k == ArtTraversenkraft)
+            continue;
+        const QString& einheit = k == ArtStreckenlast ? eingaben.einheitStreckenlast : eingaben.einheitKraft;
+        const double laenge = std::fabs(s.Fields(pos2).AsFloat() - s.Fields(pos1).AsFloat());
+        s.Edit();
+        s.Fields(last).SetAsFloat(EingabeZuKraft(text, k, einheit, laenge));
+        s.Post();
+        ++anzahl;
+    }
+    return anzahl;
+}
+
 void Cadwerkzeuge::MausLosgelassen(int X, int Y, Qt::MouseButton taste)
 {
-    if (taste == Qt::LeftButton && a.werkzeug == ArtSelektieren) {
+    if (taste == Qt::LeftButton && a.werkzeug == ArtSelektieren && std::exchange(m_rahmen, false)) {
         const double y = a.YVon(Y);
         const bool oben = !(a.ankerY >= 0 && y >= 0);
         const bool unten = a.ankerY > 0 || y > 0;
@@ -192,15 +291,36 @@ void Cadwerkzeuge::Zentrieren(int v)
         neuZeichnen();
 }
 
-void Cadwerkzeuge::Zoomen(int stufe)
+void Cadwerkzeuge::Zoomen(int stufe, std::optional<QPoint> zeiger)
 {
-    if (stufe == a.zoomfaktor)
+    if (stufe == a.zoomfaktor || (stufe > 1 && !zeiger))
         return;
-    // Centres on the cross-hair; the second ruler is reached only by a right click.
-    a.ansichtsmitte = a.Fangen(a.XVon(a.fadenkreuz.x()));
-    if (zeigerSetzen)
-        zeigerSetzen(a.Bildmitte());
-    a.zoomfaktor = stufe;
+    if (a.zoomfaktor == 1)
+        m_lupenmitte = a.ansichtsmitte;
+    if (stufe > 1) {
+        // Centres on the pointer; the second ruler is reached only by a right click.
+        a.ansichtsmitte = a.Fangen(a.XVon(zeiger->x()));
+        a.zoomfaktor = stufe;
+        if (zeigerSetzen)
+            zeigerSetzen(a.Bildmitte());
+    } else {
+        const std::optional<QPointF> gezeigt =
+            zeiger ? std::optional(QPointF(a.XVon(zeiger->x()), a.YVon(zeiger->y()))) : std::nullopt;
+        a.ansichtsmitte = m_lupenmitte;
+        a.zoomfaktor = 1;
+        if (gezeigt && zeigerSetzen)
+            zeigerSetzen(QPoint(a.Spalte(gezeigt->x()), a.Zeile(gezeigt->y())));
+    }
+    if (neuZeichnen)
+        neuZeichnen();
+}
+
+void Cadwerkzeuge::Abbrechen()
+{
+    a.ersterPunkt = KeinPunkt;
+    x1Sichtbar = false;
+    auswahlrahmen = false;
+    m_rahmen = false;
     if (neuZeichnen)
         neuZeichnen();
 }
@@ -224,9 +344,9 @@ bool Cadwerkzeuge::haengeAn(TBClientDataSet& t, const std::function<void(TBClien
     return true;
 }
 
-void Cadwerkzeuge::setzeLager(double x, bool oben)
+bool Cadwerkzeuge::setzeLager(double x, bool oben)
 {
-    haengeAn(m.cds_lager, [&](TBClientDataSet& t) {
+    return haengeAn(m.cds_lager, [&](TBClientDataSet& t) {
         const QString& einheit = eingaben.einheitKraft;
         const auto kraft = [&](const QString& text) { return EingabeZuKraft(text, a.werkzeug, einheit, 0); };
         t.FieldByName(QStringLiteral("Name")).SetAsString(eingaben.name);
@@ -240,9 +360,9 @@ void Cadwerkzeuge::setzeLager(double x, bool oben)
     }, &Balkenmodell::NeueLagernummer);
 }
 
-void Cadwerkzeuge::setzeLast(int art, double pos1, double pos2, bool oben, double laenge)
+bool Cadwerkzeuge::setzeLast(int art, double pos1, double pos2, bool oben, double laenge)
 {
-    haengeAn(m.cds_lasten, [&](TBClientDataSet& t) {
+    return haengeAn(m.cds_lasten, [&](TBClientDataSet& t) {
         t.FieldByName(QStringLiteral("Name")).SetAsString(eingaben.name);
         t.FieldByName(QStringLiteral("Type")).SetAsInteger(art);
         t.FieldByName(QStringLiteral("Pos1")).SetAsFloat(pos1);
@@ -254,13 +374,13 @@ void Cadwerkzeuge::setzeLast(int art, double pos1, double pos2, bool oben, doubl
     }, &Balkenmodell::NeueLastnummer);
 }
 
-void Cadwerkzeuge::setzeTraversenkraft(double x, bool oben)
+bool Cadwerkzeuge::setzeTraversenkraft(double x, bool oben)
 {
     if (!travTraverse || !travVariante || !travLager) {
         dialoge().Meldung(Uebersetzt(2026, QStringLiteral("kein gültiges Lager gewählt")));
-        return;
+        return false;
     }
-    haengeAn(m.cds_lasten, [&](TBClientDataSet& t) {
+    return haengeAn(m.cds_lasten, [&](TBClientDataSet& t) {
         const int tr = *travTraverse, va = *travVariante, la = *travLager;
         t.FieldByName(QStringLiteral("Name")).SetAsString(Format(QStringLiteral("T%d|V%d|L%d|"), {tr, va, la}));
         t.FieldByName(QStringLiteral("Type")).SetAsInteger(ArtTraversenkraft);
@@ -319,6 +439,7 @@ void Cadwerkzeuge::Markieren(bool oben, bool unten, double a1, double b1)
     const double lo = std::min(a1, b1) - 5 * a.raster;
     const double hi = std::max(a1, b1) + 5 * a.raster;
     auswahlAnzahl = 0;
+    markierteLasten = 0;
     letzteTabelle = Auswahltabelle::Keine;
     QVariant letzteNummer;
     m_stumm = true;
@@ -337,6 +458,7 @@ void Cadwerkzeuge::Markieren(bool oben, bool unten, double a1, double b1)
             }
             if (an) {
                 ++auswahlAnzahl;
+                markierteLasten += art == Auswahltabelle::Lasten;
                 letzteTabelle = art;
                 letzteNummer = t.Fields(nummer).Value();
             }

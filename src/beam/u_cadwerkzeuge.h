@@ -18,6 +18,7 @@ class TBClientDataSet;
 
 constexpr double KeinPunkt = -10000; // ErsterPunkt when no first click is pending
 constexpr int LinealHoehe = 60;      // the rulers take the top rows of the paint area
+constexpr int ReglerFein = 20, ReglerGrob = 5; // the zoom slider's ends
 
 class Cadansicht {
 public:
@@ -37,6 +38,12 @@ public:
     static double MassstabVonRegler(int position); // 10^(−position/10)
     // Centre 0 and the whole truss in the width less 50 pixels; false when that gives no scale.
     bool Einpassen(double traversenlaenge);
+    // Mouse wheel: the zoom slider one position finer (schritte > 0) or coarser per step, from a
+    // scale between two positions to the next one; the x under the pixel column stays under it.
+    // The new slider position, none at either end.
+    std::optional<int> ZoomUm(int spalte, int schritte);
+    // Dragging the view by dx pixels: the beam moves with the pointer.
+    void Verschieben(int dx) { ansichtsmitte -= dx * Pixelmass(); }
 
     double Pixelmass() const { return massstab / zoomfaktor; }
     int Spalte(double x) const;
@@ -67,6 +74,8 @@ struct Merkwert {
 // Which panels of the tool group show for a tool.
 struct Werkzeugpanele {
     bool eigenschaften = false, propLager = false, propLasten = false, travKraft = false;
+    bool eintippen = false; // typed positions: every tool that places
+    bool anzahl = false;    // n equal items: the one-click placing tools
 };
 Werkzeugpanele PaneleFuer(int werkzeug);
 
@@ -97,14 +106,32 @@ public:
     bool x1Sichtbar = false;
     bool auswahlrahmen = false;     // the selection box follows the cross-hair
     int auswahlAnzahl = 0;
+    int markierteLasten = 0; // of auswahlAnzahl
     Auswahltabelle letzteTabelle = Auswahltabelle::Keine;
 
     void MausBewegt(int X, int Y, bool linksGedrueckt);
     void MausGedrueckt(int X, int Y, Qt::MouseButton taste);
     void MausLosgelassen(int X, int Y, Qt::MouseButton taste);
     void Zentrieren(int v);
-    // The keyboard magnifier: re-centres on the cross-hair and sets the zoom factor.
-    void Zoomen(int stufe);
+    // The keyboard magnifier at level stufe; zeiger is the pointer's pixel while it is over the
+    // view. It acts only over the view: going up from 1 it remembers the view and centres on the
+    // pointer; back at 1 the remembered view returns, the point under the pointer staying under it.
+    void Zoomen(int stufe, std::optional<QPoint> zeiger);
+    // Esc: a two-click tool or the move tool forgets its first click, a selection box is dropped.
+    void Abbrechen();
+    // Typed positions of the placing tools, in metres from the middle, not snapped; the side is
+    // the one the pointer was on last (below at first). x1 alone places one item there. A
+    // two-click tool spans x1 to x2; with x1 empty it starts at its first click, with x2 empty
+    // x1 becomes its first click. n ≥ 2 places n equal items of a one-click tool, the first at
+    // x1, the last at x2, evenly between. A text that is no number, a position off the truss,
+    // a missing x1, and for n ≥ 2 a missing x2 or x2 = x1 are refused with a message and place
+    // nothing. The number of items placed.
+    int Eintippen(const QString& x1, const QString& x2, int n);
+    // One typed load for every marked load, read as the tools read it: in the distributed-load
+    // unit times the length for kind 4, in the force unit otherwise. A truss-force load keeps
+    // its support's force. A text that is no number is refused with a message. The number of
+    // loads changed.
+    int LastFuerMarkierte(const QString& text);
 
     void WerkzeugWaehlen(int code);
     void Markieren(bool oben, bool unten, double a, double b);
@@ -130,14 +157,18 @@ private:
     // Appends a row filled by `fuellen` and numbered from the model's counter, or none at all.
     bool haengeAn(TBClientDataSet& t, const std::function<void(TBClientDataSet&)>& fuellen,
                   int (Balkenmodell::*nummer)());
-    void setzeLager(double x, bool oben);
-    void setzeLast(int art, double pos1, double pos2, bool oben, double laenge);
-    void setzeTraversenkraft(double x, bool oben);
+    bool setzeLager(double x, bool oben);
+    bool setzeLast(int art, double pos1, double pos2, bool oben, double laenge);
+    bool setzeTraversenkraft(double x, bool oben);
+    bool setzeEinzeln(double x, bool oben); // by a one-click tool
     void verschiebe(double d);
 
     Balkenmodell& m;
     Cadansicht& a;
     bool m_stumm = false; // marking writes are no changes
+    bool m_rahmen = false; // the select tool's button went down and no Esc came since
+    double m_lupenmitte = 0; // Ansichtsmitte before the magnifier went up from 1
+    bool m_obenZuletzt = false; // the pointer was above the axis when it last moved
 };
 
 // The current row of the truss library into the model: name "Name(Hersteller)", self-weight,

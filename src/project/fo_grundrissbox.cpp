@@ -115,13 +115,23 @@ void TGrundrissbox::AufCursorZentrieren()
 
 bool TGrundrissbox::StufeSetzen(int stufe)
 {
-    const bool zentriert = m_maus.has_value();
+    const std::optional<QPointF> gezeigt = m_maus ? std::optional(m_werkzeuge.BildZuPlan(*m_maus)) : std::nullopt;
     if (!m_werkzeuge.StufeSetzen(stufe, m_maus))
         return false;
-    if (zentriert)
+    if (stufe > 1) {
         zeigerZurMitte();
+    } else if (gezeigt) { // the point under the pointer stays under it
+        m_maus = m_werkzeuge.PlanZuBild(*gezeigt);
+        QCursor::setPos(mapToGlobal(*m_maus));
+    }
     Neuzeichnen();
     return true;
+}
+
+void TGrundrissbox::leaveEvent(QEvent*)
+{
+    if (!m_ziehen)
+        m_maus.reset(); // the magnifier acts only while the pointer is over the plan
 }
 
 void TGrundrissbox::wheelEvent(QWheelEvent* e)

@@ -18,7 +18,8 @@ public:
     // Right click and keyboard magnification: centres the view on the cursor and moves the
     // mouse pointer to the middle of the box.
     void AufCursorZentrieren();
-    // The keyboard level; centres on the cursor first. False when the level did not change.
+    // The keyboard magnifier (see Grundrisswerkzeuge::StufeSetzen); the pointer goes to the
+    // middle, and back to the point it showed when the level returns to 1.
     bool StufeSetzen(int stufe);
     QPoint Kreuz() const { return m_kreuz; }
 
@@ -34,6 +35,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent*) override;
     void wheelEvent(QWheelEvent*) override;
     void keyPressEvent(QKeyEvent*) override;
+    void leaveEvent(QEvent*) override;
 
 private:
     void bewegung(QPoint pixel, bool linksGedrueckt);
@@ -43,7 +45,7 @@ private:
     QPixmap m_plan;
     bool m_planVeraltet = true;
     QPoint m_kreuz{-100, -100};  // cursor cross last drawn; (-100, -100) when none
-    std::optional<QPoint> m_maus; // last mouse position inside the box
+    std::optional<QPoint> m_maus; // last mouse position inside the box; none once it left
     bool m_linksGedrueckt = false;
     std::optional<QPoint> m_ziehen; // where the middle button last dragged the plan from
     int m_rad = 0;                  // wheel angle not yet turned into a scale step

@@ -328,10 +328,14 @@ void Grundrisswerkzeuge::Abbrechen()
 
 bool Grundrisswerkzeuge::StufeSetzen(int stufe, std::optional<QPoint> cursor)
 {
-    if (stufe == modifikatorstufe)
+    if (stufe == modifikatorstufe || (stufe > 1 && !cursor))
         return false;
-    if (cursor)
+    if (modifikatorstufe == 1)
+        m_lupenmitte = planmitte;
+    if (stufe > 1)
         Zentrieren(*cursor);
+    else
+        planmitte = m_lupenmitte;
     modifikatorstufe = stufe;
     return true;
 }

@@ -110,7 +110,9 @@ public:
     void Verschieben(QPoint von, QPoint bis);
     // Esc: a two-click tool forgets its first click and the element it began is removed.
     void Abbrechen();
-    // Keyboard level; centres on the cursor first when it is known. False when unchanged.
+    // Keyboard magnifier; cursor is the pointer while it is over the plan. It acts only there:
+    // going up from 1 it remembers the centre and centres on the cursor; back at 1 the
+    // remembered centre returns. False when nothing changed.
     bool StufeSetzen(int stufe, std::optional<QPoint> cursor);
 
     // Marks what lies in the pixel rectangle widened by 5 · massstab, unmarks the rest.
@@ -139,4 +141,5 @@ private:
     QPointF m_anker;
     QPoint m_druckpunkt; // where the select tool's button went down
     int m_offeneNummer = 0; // wall or truss waiting for its second click
+    QPointF m_lupenmitte;   // planmitte before the magnifier went up from 1
 };

@@ -2,7 +2,7 @@
 #include "language/u_qtsprache_qt.h"
 #include "language/u_uebersetzung.h"
 #include "platform/u_fehler.h"
-#include "platform/u_modifikator_qt.h"
+#include "platform/u_tastaturlupe_qt.h"
 #include "platform/u_programm.h"
 #include "platform/u_zahlen.h"
 #include "shell/fo_main.h"
@@ -185,15 +185,10 @@ bool Anwendung::eventFilter(QObject* ziel, QEvent* ereignis)
 {
     // inspected, never consumed
     const QEvent::Type art = ereignis->type();
-    if (art == QEvent::KeyPress || art == QEvent::KeyRelease) {
-        // platforms differ in whether a modifier key's own event carries its modifier
+    // a key that triggers a shortcut (Ctrl+Z) shows itself only as the shortcut override
+    if (art == QEvent::KeyPress || art == QEvent::KeyRelease || art == QEvent::ShortcutOverride) {
         const auto* taste = static_cast<QKeyEvent*>(ereignis);
-        Qt::KeyboardModifiers tasten = taste->modifiers();
-        const Qt::KeyboardModifier eigene = taste->key() == Qt::Key_Control ? Qt::ControlModifier
-                                            : taste->key() == Qt::Key_Shift ? Qt::ShiftModifier
-                                                                            : Qt::NoModifier;
-        tasten.setFlag(eigene, art == QEvent::KeyPress);
-        setzeModifikatorstufe(Modifikatorstufe(tasten));
+        setzeModifikatorstufe(m_lupe.Stufe(*taste, QApplication::focusWidget()));
         // F1 in a modal dialog never reaches the main menu's shortcut; it asks for help all the same
         QWidget* modal = QApplication::activeModalWidget();
         auto* widget = qobject_cast<QWidget*>(ziel);

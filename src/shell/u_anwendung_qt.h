@@ -3,6 +3,7 @@
 // the windows that live for the whole run. Built once by main(); tests build it fresh.
 #include "language/u_sprachtabelle.h"
 #include "platform/fo_dokumentfenster.h"
+#include "platform/u_tastaturlupe_qt.h"
 #include <QObject>
 #include <QPointer>
 #include <functional>
@@ -58,6 +59,7 @@ private:
     Tfrm_main* m_hauptfenster = nullptr;
     std::map<Dauerfenster, Dauerfabrik> m_dauerfabriken;
     std::map<Dauerfenster, QPointer<QWidget>> m_dauerfenster; // a window closed for good reads as none
+    Tastaturlupe m_lupe;
 };
 
 // Registers every window kind the program has (document kinds and long-lived windows).

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <cmath>
 
 namespace {
 
@@ -434,18 +435,63 @@ TEST(Cadwerkzeuge, RechtsklickZentriertOderSetztDenBezugDesZweitenLineals)
     EXPECT_FALSE(b.zeiger);
 }
 
-TEST(Cadwerkzeuge, TastaturlupeZentriertAufDemFadenkreuz)
+// The magnifier acts only with the pointer over the view. Up from 1 it centres on the snapped
+// pointer (on the second ruler too) and moves the pointer to the middle; Shift then Ctrl centres
+// again at 0,05 m per pixel: 20 pixels right of the middle is −4 + 1 = −3. Back at 1 the centre
+// before (3) returns, and the pointer, 10 pixels right of the middle at 0,02 m per pixel
+// (x = −2,8), goes to where −2,8 now is: (−2,8 − 3) / 0,1 = −58 pixels from the middle.
+TEST(Cadwerkzeuge, TastaturlupeZentriertAmZeigerUndKehrtZurueck)
 {
     Werkbank b;
-    b.w.MausBewegt(b.a.Spalte(-4), 50, false); // on the second ruler: still centres
-    b.w.Zoomen(2);
+    b.a.ansichtsmitte = 3;
+    b.w.Zoomen(2, std::nullopt); // the pointer is elsewhere
+    EXPECT_EQ(b.a.zoomfaktor, 1);
+    EXPECT_FALSE(b.zeiger);
+
+    b.w.Zoomen(2, QPoint(b.a.Spalte(-4), 50));
     EXPECT_EQ(b.a.zoomfaktor, 2);
     EXPECT_DOUBLE_EQ(b.a.ansichtsmitte, -4);
     EXPECT_DOUBLE_EQ(b.a.bezugspunkt, 0);
-    b.w.Zoomen(2); // no change of level, nothing happens
-    b.a.ansichtsmitte = 1;
-    b.w.Zoomen(2);
-    EXPECT_DOUBLE_EQ(b.a.ansichtsmitte, 1);
+    ASSERT_TRUE(b.zeiger);
+    EXPECT_EQ(*b.zeiger, b.a.Bildmitte());
+    b.w.Zoomen(2, b.a.Bildmitte()); // no change of level, nothing happens
+    EXPECT_DOUBLE_EQ(b.a.ansichtsmitte, -4);
+
+    b.w.Zoomen(5, b.a.Bildmitte() + QPoint(20, 0));
+    EXPECT_EQ(b.a.zoomfaktor, 5);
+    EXPECT_DOUBLE_EQ(b.a.ansichtsmitte, -3);
+
+    b.w.Zoomen(1, b.a.Bildmitte() + QPoint(10, 0));
+    EXPECT_EQ(b.a.zoomfaktor, 1);
+    EXPECT_DOUBLE_EQ(b.a.ansichtsmitte, 3);
+    EXPECT_EQ(*b.zeiger, b.a.Bildmitte() + QPoint(-58, 0));
+
+    // released while the pointer is elsewhere: the view returns all the same
+    b.w.Zoomen(5, b.a.Bildmitte());
+    b.w.Zoomen(1, std::nullopt);
+    EXPECT_EQ(b.a.zoomfaktor, 1);
+    EXPECT_DOUBLE_EQ(b.a.ansichtsmitte, 3);
+}
+
+// Fitted on a 1 m truss the scale is finer than the slider's finest (0,01 m per pixel): the
+// wheel goes no finer, and one notch out is the finest slider position. Fitted on a 500 m
+// truss it is coarser than the coarsest (10^−0,5): no coarser, and one notch in is that one.
+TEST(Cadansicht, RadGehtNichtUeberDieEndenDesReglersHinaus)
+{
+    Cadansicht a;
+    a.breite = 850;
+    ASSERT_TRUE(a.Einpassen(1));
+    const double fein = 1.0 / 800;
+    EXPECT_FALSE(a.ZoomUm(600, 1));
+    EXPECT_DOUBLE_EQ(a.massstab, fein);
+    EXPECT_EQ(a.ZoomUm(600, -1), std::optional(20));
+    EXPECT_NEAR(a.massstab, 0.01, 1e-15);
+
+    ASSERT_TRUE(a.Einpassen(500));
+    EXPECT_FALSE(a.ZoomUm(600, -1));
+    EXPECT_DOUBLE_EQ(a.massstab, 500.0 / 800);
+    EXPECT_EQ(a.ZoomUm(600, 1), std::optional(5));
+    EXPECT_NEAR(a.massstab, std::pow(10.0, -0.5), 1e-15);
 }
 
 TEST(Cadwerkzeuge, LastenbibliothekFuelltDieEingabenUndNimmtSieAuf)

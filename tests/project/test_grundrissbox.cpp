@@ -4,6 +4,7 @@
 #include "platform/u_dialoge_skript.h"
 #include "project/fo_grundrissbox.h"
 #include "project/u_projektmodell.h"
+#include <QCursor>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 
@@ -68,8 +69,13 @@ TEST_F(Grundrissbox, RechtsklickZentriertAufDenGerastetenCursor)
     EXPECT_EQ(g.PlanZuBild(QPointF(3, -2)), QPoint(200, 150));
 }
 
-TEST_F(Grundrissbox, UmschaltZeigtDoppelteDetailsAmCursorUndLoslassenZentriertWieder)
+// Shift over the plan centres on the cursor at twice the detail; released, the plan is back
+// where it was, and the pointer, 40 pixels right of the middle at 0,05 m per pixel (x = 7),
+// goes to where 7 m now is: 70 pixels right of the middle. Without the pointer over the plan
+// the keys do nothing.
+TEST_F(Grundrissbox, UmschaltZeigtDoppelteDetailsAmCursorUndLoslassenKehrtZurueck)
 {
+    g.planmitte = QPointF(0, 0);
     maus(&box, QEvent::MouseMove, bei(5, 5));
     EXPECT_TRUE(box.StufeSetzen(2));
     EXPECT_EQ(g.planmitte, QPointF(5, 5));
@@ -78,7 +84,13 @@ TEST_F(Grundrissbox, UmschaltZeigtDoppelteDetailsAmCursorUndLoslassenZentriertWi
     EXPECT_FALSE(box.StufeSetzen(2));
     maus(&box, QEvent::MouseMove, QPoint(240, 150)); // 2 m right of the centre
     EXPECT_TRUE(box.StufeSetzen(1));
-    EXPECT_EQ(g.planmitte, QPointF(7, 5));
+    EXPECT_EQ(g.planmitte, QPointF(0, 0));
+    EXPECT_EQ(g.modifikatorstufe, 1);
+    EXPECT_EQ(QCursor::pos(), box.mapToGlobal(QPoint(270, 200)));
+
+    QEvent weg(QEvent::Leave);
+    QApplication::sendEvent(&box, &weg);
+    EXPECT_FALSE(box.StufeSetzen(5));
     EXPECT_EQ(g.modifikatorstufe, 1);
 }
 
