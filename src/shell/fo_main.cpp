@@ -67,10 +67,15 @@ Tfrm_main::~Tfrm_main()
         return;
     Einstellungsdatei ini(einstellungspfad());
     ini.SchreibeInteger(QStringLiteral("Sprache"), QStringLiteral("Nummer"), m_anwendung.sprache().Sprachnummer);
-    // the palette's place only once it was shown, so that an untouched file stays as it was
-    if (const auto* palette = grundrisspalette(); palette && palette->WurdeGezeigt()) {
-        ini.SchreibeInteger(QStringLiteral("Grundrisstool"), QStringLiteral("Links"), palette->x());
-        ini.SchreibeInteger(QStringLiteral("Grundrisstool"), QStringLiteral("Oben"), palette->y());
+    // the palette's place only once it was shown, its side only once it was docked, so that an
+    // untouched file stays as it was
+    if (const auto* palette = grundrisspalette()) {
+        if (palette->OrtBekannt()) {
+            ini.SchreibeInteger(QStringLiteral("Grundrisstool"), QStringLiteral("Links"), palette->Ort().x());
+            ini.SchreibeInteger(QStringLiteral("Grundrisstool"), QStringLiteral("Oben"), palette->Ort().y());
+        }
+        if (palette->SeiteGewaehlt())
+            ini.SchreibeInteger(QStringLiteral("Grundrisstool"), QStringLiteral("Angedockt"), palette->Andockseite());
     }
     ini.Speichern(); // the program ends either way
 }
@@ -153,6 +158,8 @@ void Tfrm_main::ersteAnzeige()
         const int oben = ini.LeseInteger(QStringLiteral("Grundrisstool"), QStringLiteral("Oben"), INT_MIN);
         if (links != INT_MIN && oben != INT_MIN)
             palette->Platzieren(QPoint(links, oben));
+        if (const int seite = ini.LeseInteger(QStringLiteral("Grundrisstool"), QStringLiteral("Angedockt"), -1); seite >= 0)
+            palette->Andocken(seite);
     }
     DebugPunkt(QStringLiteral("frm_main 02"));
     DebugPunkt(QStringLiteral("frm_main 03"));
