@@ -52,6 +52,7 @@ Tfrm_main::Tfrm_main(Anwendung& anwendung) : m_anwendung(anwendung), m_bereich(n
     setCentralWidget(m_bereich);
     m_bereich->setBackground(QColor(0x80, 0x80, 0x80));
     resize(1200, 800);
+    m_bereich->viewport()->installEventFilter(this);
     connect(m_bereich, &QMdiArea::subWindowActivated, this, [this] {
         AktualisiereMenue();
         if (m_anwendung.menu())
@@ -119,6 +120,35 @@ void Tfrm_main::AktualisiereMenue()
     }
     for (const auto& [gruppe, m] : leiste)
         menuBar()->addMenu(m);
+}
+
+void Tfrm_main::ImBereichHalten(QMdiSubWindow* fenster) const
+{
+    if (!fenster->isVisible() || fenster->isMaximized() || fenster->isMinimized())
+        return;
+    const QSize flaeche = m_bereich->viewport()->size();
+    if (flaeche.isEmpty())
+        return; // not laid out yet
+    QRect lage = fenster->geometry();
+    lage.setSize(lage.size().boundedTo(flaeche).expandedTo(fenster->minimumSize()));
+    // a window larger than the area keeps its caption in view
+    lage.moveLeft(std::clamp(lage.left(), 0, std::max(0, flaeche.width() - lage.width())));
+    lage.moveTop(std::clamp(lage.top(), 0, std::max(0, flaeche.height() - lage.height())));
+    if (lage != fenster->geometry())
+        fenster->setGeometry(lage);
+}
+
+void Tfrm_main::AlleImBereichHalten() const
+{
+    for (QMdiSubWindow* w : m_bereich->subWindowList())
+        ImBereichHalten(w);
+}
+
+bool Tfrm_main::eventFilter(QObject* ziel, QEvent* ereignis)
+{
+    if (ziel == m_bereich->viewport() && ereignis->type() == QEvent::Resize)
+        AlleImBereichHalten();
+    return QMainWindow::eventFilter(ziel, ereignis);
 }
 
 void Tfrm_main::UntereinanderAnordnen(QMdiArea* bereich) { teileAuf(bereich, true); }
