@@ -193,7 +193,12 @@ Tfrm_grundrisstool::Tfrm_grundrisstool(QWidget* eltern) : QDockWidget(eltern)
     }
     // docked or undocked by dragging its caption; the frame's layout also reports while the
     // palette is hidden, which the user did not choose
-    connect(this, &QDockWidget::topLevelChanged, this, [this] { m_seiteGewaehlt = m_seiteGewaehlt || isVisible(); });
+    connect(this, &QDockWidget::topLevelChanged, this, [this](bool schwebend) {
+        m_seiteGewaehlt = m_seiteGewaehlt || isVisible();
+        // the button shows what it does next
+        sbAndocken->setIcon(QIcon(schwebend ? QStringLiteral(":/werkzeuge/grundriss_andocken.svg")
+                                            : QStringLiteral(":/werkzeuge/grundriss_loesen.svg")));
+    });
     connect(this, &QDockWidget::dockLocationChanged, this, [this](Qt::DockWidgetArea seite) {
         if (seite == Qt::LeftDockWidgetArea || seite == Qt::RightDockWidgetArea)
             m_seite = seite;

@@ -46,19 +46,6 @@ struct LaufendesProgramm {
     }
 };
 
-QByteArray inhalt(const QString& pfad)
-{
-    QFile f(pfad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void schreibe(const QString& pfad, const QByteArray& text)
-{
-    QFile f(pfad);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(text);
-}
-
 } // namespace
 
 // The palette floats where the user left it; its button docks it at the frame's right side,
@@ -68,7 +55,7 @@ TEST(Grundrisspalette, DocktAmRahmenUndBehaeltSeiteUndPlatzZwischenDenLaeufen)
 {
     Programmordner ordner;
     const QString ini = ordner.pfad(QStringLiteral("Kelvara.ini"));
-    schreibe(ini, "[Sprache]\nNummer=0\n[Grundrisstool]\nLinks=150\nOben=120\n");
+    schreibeDatei(ini, "[Sprache]\nNummer=0\n[Grundrisstool]\nLinks=150\nOben=120\n");
     {
         LaufendesProgramm programm;
         Tfrm_grundrisstool* palette = programm.palette;
@@ -107,7 +94,7 @@ TEST(Grundrisspalette, DocktAmRahmenUndBehaeltSeiteUndPlatzZwischenDenLaeufen)
         QTest::mouseClick(palette->sbAndocken, Qt::LeftButton);
         EXPECT_FALSE(palette->isFloating());
     }
-    EXPECT_EQ(inhalt(ini), QByteArray("[Sprache]\nNummer=0\n[Grundrisstool]\nLinks=150\nOben=120\nAngedockt=2\n"));
+    EXPECT_EQ(dateiInhalt(ini), QByteArray("[Sprache]\nNummer=0\n[Grundrisstool]\nLinks=150\nOben=120\nAngedockt=2\n"));
 
     // docked from the start; floating it again writes 0
     {
@@ -120,10 +107,10 @@ TEST(Grundrisspalette, DocktAmRahmenUndBehaeltSeiteUndPlatzZwischenDenLaeufen)
         EXPECT_TRUE(palette->isFloating());
         EXPECT_EQ(palette->pos(), QPoint(150, 120));
     }
-    EXPECT_EQ(inhalt(ini), QByteArray("[Sprache]\nNummer=0\n[Grundrisstool]\nLinks=150\nOben=120\nAngedockt=0\n"));
+    EXPECT_EQ(dateiInhalt(ini), QByteArray("[Sprache]\nNummer=0\n[Grundrisstool]\nLinks=150\nOben=120\nAngedockt=0\n"));
 
     // the left side comes back as the left side
-    schreibe(ini, "[Sprache]\nNummer=0\n[Grundrisstool]\nAngedockt=1\n");
+    schreibeDatei(ini, "[Sprache]\nNummer=0\n[Grundrisstool]\nAngedockt=1\n");
     {
         LaufendesProgramm programm;
         ASSERT_NE(programm.projekt, nullptr);
@@ -131,7 +118,7 @@ TEST(Grundrisspalette, DocktAmRahmenUndBehaeltSeiteUndPlatzZwischenDenLaeufen)
         EXPECT_EQ(programm.anwendung.hauptfenster()->dockWidgetArea(programm.palette), Qt::LeftDockWidgetArea);
         EXPECT_LE(programm.palette->geometry().right(), programm.anwendung.hauptfenster()->Bereich()->x());
     }
-    EXPECT_EQ(inhalt(ini), QByteArray("[Sprache]\nNummer=0\n[Grundrisstool]\nAngedockt=1\n")) << inhalt(ini).toStdString();
+    EXPECT_EQ(dateiInhalt(ini), QByteArray("[Sprache]\nNummer=0\n[Grundrisstool]\nAngedockt=1\n"));
 }
 
 TEST(Grundrisspalette, OhneAndockenBleibtDieSeiteAusDerDatei)
@@ -139,13 +126,13 @@ TEST(Grundrisspalette, OhneAndockenBleibtDieSeiteAusDerDatei)
     Programmordner ordner;
     const QString ini = ordner.pfad(QStringLiteral("Kelvara.ini"));
     const QByteArray vorher("[Sprache]\nNummer=0\n[Grundrisstool]\nLinks=150\nOben=120\n");
-    schreibe(ini, vorher);
+    schreibeDatei(ini, vorher);
     {
         LaufendesProgramm programm;
         ASSERT_NE(programm.projekt, nullptr);
         EXPECT_TRUE(programm.palette->isFloating());
     }
-    EXPECT_EQ(inhalt(ini), vorher);
+    EXPECT_EQ(dateiInhalt(ini), vorher);
 }
 
 namespace {
