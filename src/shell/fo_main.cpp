@@ -130,8 +130,12 @@ void Tfrm_main::ImBereichHalten(QMdiSubWindow* fenster) const
     if (flaeche.isEmpty())
         return; // not laid out yet
     QRect lage = fenster->geometry();
-    lage.setSize(lage.size().boundedTo(flaeche).expandedTo(fenster->minimumSize()));
+    // never smaller than its contents need (the child window's own hint lags behind new texts);
     // a window larger than the area keeps its caption in view
+    QSize kleinste = fenster->minimumSizeHint();
+    if (const QWidget* inhalt = fenster->widget())
+        kleinste = kleinste.expandedTo(inhalt->minimumSizeHint() + fenster->size() - inhalt->size());
+    lage.setSize(lage.size().boundedTo(flaeche).expandedTo(kleinste));
     lage.moveLeft(std::clamp(lage.left(), 0, std::max(0, flaeche.width() - lage.width())));
     lage.moveTop(std::clamp(lage.top(), 0, std::max(0, flaeche.height() - lage.height())));
     if (lage != fenster->geometry())

@@ -20,8 +20,9 @@ public:
     void AktualisiereMenue(); // frame menus, each replaced by the active window's of its group
 
     // Moves a child window that is neither maximised nor minimised fully into the document area,
-    // shrinking it to the area where it may; the frame does it for every child window whenever
-    // the area changes its size or a child window closes or is restored.
+    // shrinking it to the area as far as its contents allow (a window that still does not fit
+    // sits at the area's top left); the frame does it for every child window whenever the area
+    // changes its size or a child window closes or is restored.
     void ImBereichHalten(QMdiSubWindow* fenster) const;
     void AlleImBereichHalten() const;
 

@@ -130,15 +130,16 @@ void Anwendung::zeigeDokument(Dokumentfenster* fenster)
         m_hauptfenster->AlleImBereichHalten();
     });
     connect(fenster, &QWidget::windowTitleChanged, rahmen, &QWidget::setWindowTitle);
+    // restored or activated: whole in the area again
     connect(rahmen, &QMdiSubWindow::windowStateChanged, m_hauptfenster,
             [this, rahmen] { m_hauptfenster->ImBereichHalten(rahmen); });
     rahmen->setWindowIcon(fenster->windowIcon());
+    rahmen->resize(900, 620);
     fenster->show();
     // the beam editor fills the frame; the other windows open at their size where there is room
     if (fenster->Art() == Dokumentart::Einzelprojekt) {
         rahmen->showMaximized();
     } else {
-        rahmen->resize(900, 620);
         rahmen->show();
         m_hauptfenster->ImBereichHalten(rahmen);
     }

@@ -76,9 +76,9 @@ TEST(Dokumentlage, BalkeneditorOeffnetMaximiertNeuUndAusDerDatei)
     ohneUnerwartetes(skript);
 }
 
-// The offscreen screen leaves an area smaller than a new window's 900 × 620 pixels: each window
-// is fitted to it. Closing a maximised window, restoring the others and shrinking the frame
-// leave every window whole in the area.
+// In a frame of 1100 × 800 pixels every new window fits. Closing a maximised window,
+// restoring the others and shrinking the frame leave every window whole in the area; a window
+// the area cannot hold at its smallest keeps its top left corner, and so its caption, in view.
 TEST(Dokumentlage, FensterBleibenGanzImBereich)
 {
     Programmordner ordner;
@@ -86,8 +86,12 @@ TEST(Dokumentlage, FensterBleibenGanzImBereich)
     Anwendung anwendung;
     anwendung.Starten();
     Tfrm_main* haupt = anwendung.hauptfenster();
+    haupt->showNormal();
+    haupt->resize(1100, 800);
+    QApplication::processEvents();
     for (const char* neu : {"act_trav_new", "act_bel_new", "act_proj_new"}) {
         Tfrm_menu::Aktion(QString::fromLatin1(neu))->trigger();
+        QApplication::processEvents();
         allesImBereich(haupt, neu);
     }
     std::vector<Dokumentfenster*> dokumente = anwendung.Dokumente();
@@ -100,18 +104,23 @@ TEST(Dokumentlage, FensterBleibenGanzImBereich)
         allesImBereich(haupt, "restored after a maximised window closed");
     }
 
-    // a window dragged half out of the area comes back when the frame gets smaller
-    haupt->showNormal();
-    haupt->resize(700, 500);
-    QApplication::processEvents();
-    allesImBereich(haupt, "frame of 700 x 500");
+    // a window dragged half out of the area comes back when the frame gets smaller, to the
+    // area's right edge when it still fits beside its place
     QMdiSubWindow* w = rahmenVon(anwendung.Dokumente().front());
-    w->move(650, 400);
-    haupt->resize(690, 490);
+    w->move(600, 300);
+    haupt->resize(1080, 790);
     QApplication::processEvents();
     allesImBereich(haupt, "after moving one out and shrinking");
     const QRect flaeche = haupt->Bereich()->viewport()->rect();
-    EXPECT_EQ(w->geometry().bottomRight().x(), std::min(flaeche.right(), 650 + w->width() - 1));
+    EXPECT_EQ(w->geometry().right(), flaeche.right());
+    EXPECT_EQ(w->geometry().bottom(), flaeche.bottom());
+
+    haupt->resize(400, 300);
+    QApplication::processEvents();
+    for (QMdiSubWindow* r : haupt->Bereich()->subWindowList()) {
+        EXPECT_EQ(r->pos(), QPoint(0, 0)) << r->windowTitle().toStdString();
+        EXPECT_GE(r->width(), r->minimumSizeHint().width());
+    }
     for (Dokumentfenster* d : anwendung.Dokumente())
         d->setzeGeaendert(false);
 }
