@@ -182,6 +182,7 @@ Tfrm_grundrisstool::Tfrm_grundrisstool(QWidget* eltern) : QDockWidget(eltern)
             edtZwei->setText(QString::number(n));
     });
     zeigeEingaben();
+    TexteSetzen();
     adjustSize();
 
     auto* rahmen = qobject_cast<QMainWindow*>(eltern);

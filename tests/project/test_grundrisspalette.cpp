@@ -2,6 +2,7 @@
 // side and floating again by its button, with place and side kept in "Kelvara.ini"; showing the
 // whole plan and the marked elements by the palette's buttons and by keys in the plan.
 #include "fensterhilfen.h"
+#include "platform/u_zahlen.h"
 #include "project/fo_grundrissbox.h"
 #include "project/fo_grundrisstool.h"
 #include "project/fo_projekt.h"
@@ -133,6 +134,27 @@ TEST(Grundrisspalette, OhneAndockenBleibtDieSeiteAusDerDatei)
         EXPECT_TRUE(programm.palette->isFloating());
     }
     EXPECT_EQ(dateiInhalt(ini), vorher);
+}
+
+// The new buttons say what they do, in German from the start and in English after a switch; the
+// question for several trusses is English too.
+TEST(Grundrisspalette, KnoepfeNennenIhreAufgabeAufDeutschUndEnglisch)
+{
+    Programmordner ordner;
+    const QString quelle = QStringLiteral(KELVARA_QUELLEN "/assets/sprachen/en/projekt.txt");
+    schreibeSprachdatei(ordner.pfad(QStringLiteral("Sprachen/English.prl")), LeseSprachquellen({quelle}));
+    LaufendesProgramm programm;
+    Tfrm_grundrisstool* palette = programm.palette;
+    ASSERT_NE(palette, nullptr);
+    EXPECT_EQ(palette->sbAll->toolTip(), QStringLiteral("Ganzen Grundriss zeigen (Pos1)"));
+    EXPECT_EQ(palette->sbAuswahl->toolTip(), QStringLiteral("Markierte Elemente zeigen (.)"));
+    EXPECT_EQ(palette->sbAndocken->toolTip(), QStringLiteral("Am Rand andocken oder frei schweben lassen"));
+
+    programm.anwendung.menu()->SpracheWechseln(1);
+    EXPECT_EQ(palette->sbAll->toolTip(), QStringLiteral("Show the whole floor plan (Home)"));
+    EXPECT_EQ(palette->sbAuswahl->toolTip(), QStringLiteral("Show the marked elements (.)"));
+    EXPECT_EQ(palette->sbAndocken->toolTip(), QStringLiteral("Dock at the side or let it float"));
+    EXPECT_EQ(Format(Uebersetzt(2771, QString()), {3}), QStringLiteral("Among them are 3 trusses with all their variants."));
 }
 
 namespace {
