@@ -196,6 +196,8 @@ Tfrm_grundrisstool::Tfrm_grundrisstool(QWidget* eltern) : QDockWidget(eltern)
     // palette is hidden, which the user did not choose
     connect(this, &QDockWidget::topLevelChanged, this, [this](bool schwebend) {
         m_seiteGewaehlt = m_seiteGewaehlt || isVisible();
+        if (!schwebend && isVisible()) // dragged to the side: it floats again where the drag began
+            m_ort = m_ortVorDemZiehen;
         // the button shows what it does next
         sbAndocken->setIcon(QIcon(schwebend ? QStringLiteral(":/werkzeuge/grundriss_andocken.svg")
                                             : QStringLiteral(":/werkzeuge/grundriss_loesen.svg")));
@@ -351,6 +353,7 @@ void Tfrm_grundrisstool::Andocken(int seite)
     if (!rahmen)
         return;
     if (seite == Qt::LeftDockWidgetArea || seite == Qt::RightDockWidgetArea) {
+        m_ortVorDemZiehen = m_ort;
         rahmen->addDockWidget(Qt::DockWidgetArea(seite), this);
         setFloating(false);
         m_seite = seite;
@@ -381,6 +384,13 @@ void Tfrm_grundrisstool::moveEvent(QMoveEvent* e)
         m_platziert = true;
     }
     QDockWidget::moveEvent(e);
+}
+
+bool Tfrm_grundrisstool::event(QEvent* e)
+{
+    if (e->type() == QEvent::MouseButtonPress && isFloating())
+        m_ortVorDemZiehen = m_ort;
+    return QDockWidget::event(e);
 }
 
 void Tfrm_grundrisstool::hideEvent(QHideEvent* e)

@@ -76,6 +76,7 @@ protected:
     void hideEvent(QHideEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void moveEvent(QMoveEvent* e) override;
+    bool event(QEvent* e) override;
 
 private:
     void aktualisieren();
@@ -91,6 +92,7 @@ private:
     bool m_setzt = false;                // controls are being set from the window
     bool m_platziert = false;            // moved to its place before its first showing
     QPoint m_ort;                        // its place while floating
+    QPoint m_ortVorDemZiehen;            // where a drag of its caption began
     int m_seite = Qt::RightDockWidgetArea; // the side it docks at
     bool m_seiteGewaehlt = false;
 };

@@ -110,6 +110,27 @@ TEST(Grundrisspalette, DocktAmRahmenUndBehaeltSeiteUndPlatzZwischenDenLaeufen)
     }
     EXPECT_EQ(dateiInhalt(ini), QByteArray("[Sprache]\nNummer=0\n[Grundrisstool]\nLinks=150\nOben=120\nAngedockt=0\n"));
 
+    // dragged by its caption to the frame's left side, as the frame does it: pressed, moved
+    // along with the pointer, dropped into the side; floated again, it is back where it was
+    {
+        LaufendesProgramm programm;
+        Tfrm_grundrisstool* palette = programm.palette;
+        ASSERT_NE(programm.projekt, nullptr);
+        ASSERT_TRUE(palette->isFloating());
+        QTest::mousePress(palette, Qt::LeftButton, {}, QPoint(20, 5));
+        palette->move(3, 200);
+        programm.anwendung.hauptfenster()->addDockWidget(Qt::LeftDockWidgetArea, palette);
+        palette->setFloating(false);
+        QTest::mouseRelease(palette, Qt::LeftButton, {}, QPoint(20, 5));
+        EXPECT_EQ(palette->Andockseite(), 1);
+        QTest::mouseClick(palette->sbAndocken, Qt::LeftButton);
+        EXPECT_TRUE(palette->isFloating());
+        EXPECT_EQ(palette->pos(), QPoint(150, 120));
+        QTest::mouseClick(palette->sbAndocken, Qt::LeftButton);
+        EXPECT_EQ(programm.anwendung.hauptfenster()->dockWidgetArea(palette), Qt::LeftDockWidgetArea);
+    }
+    EXPECT_EQ(dateiInhalt(ini), QByteArray("[Sprache]\nNummer=0\n[Grundrisstool]\nLinks=150\nOben=120\nAngedockt=1\n"));
+
     // the left side comes back as the left side
     schreibeDatei(ini, "[Sprache]\nNummer=0\n[Grundrisstool]\nAngedockt=1\n");
     {
