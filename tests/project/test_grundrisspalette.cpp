@@ -19,8 +19,6 @@
 
 namespace {
 
-TField& f(TBClientDataSet& t, const char* name) { return t.FieldByName(QString::fromUtf8(name)); }
-
 // The program with a new project on its floor plan tab.
 struct LaufendesProgramm {
     SkriptDialoge skript;
@@ -203,17 +201,15 @@ protected:
     Grundrisswerkzeuge& g() { return fenster->grundriss(); }
     TGrundrissbox* box() { return fenster->pbGrundriss; }
     QPoint bei(double x, double y) { return g().PlanZuBild(QPointF(x, y)); }
-    // a truss far from the view, typed into the table
-    void traverse(double x1, double y1, double x2, double y2)
+    // a truss (−60, −40)–(−50, −30), far outside the view, drawn at 0,5 m per pixel
+    void traverseWeitWeg()
     {
-        TBClientDataSet& t = fenster->projekt().cds_projekt;
-        t.Append();
-        f(t, "Sortierung").SetAsInteger(0);
-        f(t, "Position_X1").SetAsFloat(x1);
-        f(t, "Position_Y1").SetAsFloat(y1);
-        f(t, "Position_X2").SetAsFloat(x2);
-        f(t, "Position_Y2").SetAsFloat(y2);
-        t.Post();
+        palette.tbSize->setValue(1);
+        if (!palette.sbTraverse->isChecked())
+            palette.sbTraverse->click();
+        klicke(box(), bei(-60, -40));
+        klicke(box(), bei(-50, -30));
+        palette.tbSize->setValue(3);
     }
     void ziehe(QPoint von, QPoint bis)
     {
@@ -227,7 +223,8 @@ protected:
 } // namespace
 
 // Drawn with the mouse at 0,1 m per pixel: a wall (10, −4)–(12, −4) and a truss (10, 0)–(28, 5);
-// typed: a truss (−60, −40)–(−50, −30) far off. The rubber band marks the first two.
+// drawn at 0,5 m per pixel: a truss (−60, −40)–(−50, −30) far off. The rubber band marks the
+// first two.
 // The marked box runs 10 … 28 by −4 … 5: centre (19; 0,5); q = max(18 / 400, 9 / 300) = 0,045,
 // and the smallest listed scale not below it is 0,05 (slider position 4).
 // The whole plan runs −60 … 28 by −40 … 5: centre (−16; −17,5); q = max(88 / 400, 45 / 300)
@@ -241,7 +238,7 @@ TEST_F(Planansicht, PaletteUndTastenZeigenDieAuswahlOderDenGanzenPlan)
     palette.sbTraverse->click();
     klicke(box(), bei(10, 0));
     klicke(box(), bei(28, 5));
-    traverse(-60, -40, -50, -30);
+    traverseWeitWeg();
     palette.sbSelect->click();
     ziehe(bei(9, -5), bei(29, 6));
     ASSERT_TRUE(g().Mauern()[0].markiert);
@@ -278,7 +275,7 @@ TEST_F(Planansicht, PaletteUndTastenZeigenDieAuswahlOderDenGanzenPlan)
 // With nothing marked, showing the selection keeps the view as it was.
 TEST_F(Planansicht, OhneAuswahlBleibtDieAnsicht)
 {
-    traverse(-60, -40, -50, -30);
+    traverseWeitWeg();
     g().planmitte = QPointF(3, 4);
     QTest::mouseClick(palette.sbAuswahl, Qt::LeftButton);
     QTest::keyClick(box(), Qt::Key_Period);
@@ -296,7 +293,7 @@ TEST_F(Planansicht, LoeschenVielerMarkierterTraversenFragtEinmal)
         klicke(box(), bei(0, y));
         klicke(box(), bei(6, y));
     }
-    traverse(-60, -40, -50, -30); // not marked: stays
+    traverseWeitWeg(); // not marked: stays
     palette.sbSelect->click();
     ziehe(bei(-1, -1), bei(7, 5));
     ASSERT_TRUE(palette.sbDelete->isVisible());
