@@ -6,6 +6,7 @@
 #include "project/fo_projekt.h"
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QAction>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -53,6 +54,7 @@ Tfrm_grundrisstool::Tfrm_grundrisstool(QWidget* eltern) : QDockWidget(eltern)
     setWindowTitle(QStringLiteral("Grundriss-Werkzeuge"));
     setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
     setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+    toggleViewAction()->setVisible(false); // the CAD tab shows it, not the frame's context menu
     auto* inhalt = new QWidget(this);
 
     grpAnzeige = new QGroupBox(QStringLiteral(" Anzeige: "), inhalt);
