@@ -147,10 +147,32 @@ void TGrundrissbox::wheelEvent(QWheelEvent* e)
     e->accept();
 }
 
+bool TGrundrissbox::Einpassen(bool nurAuswahl)
+{
+    m_werkzeuge.groesse = size();
+    if (!nurAuswahl)
+        m_werkzeuge.Einpassen();
+    else if (!m_werkzeuge.AuswahlEinpassen())
+        return false;
+    Neuzeichnen();
+    Q_EMIT massstabGeaendert(m_werkzeuge.massstab);
+    return true;
+}
+
 void TGrundrissbox::keyPressEvent(QKeyEvent* e)
 {
-    if (e->key() != Qt::Key_Escape)
-        return QWidget::keyPressEvent(e);
-    m_werkzeuge.Abbrechen();
-    Neuzeichnen();
+    switch (e->key()) {
+    case Qt::Key_Escape:
+        m_werkzeuge.Abbrechen();
+        Neuzeichnen();
+        break;
+    case Qt::Key_Home:
+        Einpassen(false);
+        break;
+    case Qt::Key_Period:
+        Einpassen(true);
+        break;
+    default:
+        QWidget::keyPressEvent(e);
+    }
 }

@@ -2,7 +2,7 @@
 // pbGrundriss: the paint box of the floor plan. It paints the plan from the project window's
 // Grundrisswerkzeuge, follows the mouse with rubber band and cursor cross, and hands the clicks
 // to the tools. The wheel zooms about the pointer, the middle button drags the plan, Esc
-// cancels a tool half-way.
+// cancels a tool half-way, Home shows the whole plan and '.' the marked elements.
 #include "project/u_grundrisswerkzeuge.h"
 #include <QPixmap>
 #include <QWidget>
@@ -21,11 +21,14 @@ public:
     // The keyboard magnifier (see Grundrisswerkzeuge::StufeSetzen); the pointer goes to the
     // middle, and back to the point it showed when the level returns to 1.
     bool StufeSetzen(int stufe);
+    // Centre and scale to the whole plan, or to the marked elements (false, and the view as it
+    // was, when none is marked).
+    bool Einpassen(bool nurAuswahl);
     QPoint Kreuz() const { return m_kreuz; }
 
 Q_SIGNALS:
     void infoGeaendert(const Planinfo& info);
-    void massstabGeaendert(double massstab); // by the mouse wheel
+    void massstabGeaendert(double massstab); // by the mouse wheel or by fitting
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -6,10 +6,12 @@
 #include "project/fo_projekt.h"
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QAction>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QSlider>
 #include <QSpinBox>
 #include <QToolButton>
@@ -46,13 +48,16 @@ QSpinBox* hochRunter(const char* name, QWidget* eltern)
 }
 } // namespace
 
-Tfrm_grundrisstool::Tfrm_grundrisstool(QWidget* eltern)
-    : QWidget(eltern, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint)
+Tfrm_grundrisstool::Tfrm_grundrisstool(QWidget* eltern) : QDockWidget(eltern)
 {
     setObjectName(QStringLiteral("frm_grundrisstool"));
     setWindowTitle(QStringLiteral("Grundriss-Werkzeuge"));
+    setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+    setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+    toggleViewAction()->setVisible(false); // the CAD tab shows it, not the frame's context menu
+    auto* inhalt = new QWidget(this);
 
-    grpAnzeige = new QGroupBox(QStringLiteral(" Anzeige: "), this);
+    grpAnzeige = new QGroupBox(QStringLiteral(" Anzeige: "), inhalt);
     grpAnzeige->setObjectName(QStringLiteral("grpAnzeige"));
     tbSize = new QSlider(Qt::Horizontal, grpAnzeige);
     tbSize->setObjectName(QStringLiteral("tbSize"));
@@ -62,12 +67,14 @@ Tfrm_grundrisstool::Tfrm_grundrisstool(QWidget* eltern)
     tbSize->setValue(PositionVonMassstab(0.1));
     sbCenter = knopf("sbCenter", "zentrieren", false, grpAnzeige);
     sbAll = knopf("sbAll", "einpassen", false, grpAnzeige);
+    sbAuswahl = knopf("sbAuswahl", "auswahl_einpassen", false, grpAnzeige);
+    sbAndocken = knopf("sbAndocken", "andocken", false, grpAnzeige);
     auto* anzeige = new QHBoxLayout(grpAnzeige);
     anzeige->addWidget(tbSize, 1);
-    anzeige->addWidget(sbCenter);
-    anzeige->addWidget(sbAll);
+    for (QToolButton* k : {sbCenter, sbAll, sbAuswahl, sbAndocken})
+        anzeige->addWidget(k);
 
-    grpCAD = new QGroupBox(QStringLiteral(" CAD: "), this);
+    grpCAD = new QGroupBox(QStringLiteral(" CAD: "), inhalt);
     grpCAD->setObjectName(QStringLiteral("grpCAD"));
     sbSelect = knopf("sbSelect", "selektieren", true, grpCAD);
     sbLinie = knopf("sbLinie", "linie", true, grpCAD);
@@ -95,7 +102,7 @@ Tfrm_grundrisstool::Tfrm_grundrisstool(QWidget* eltern)
     eingaben->addStretch();
     werkzeuge->addLayout(eingaben, 1, 0, 1, spalte);
 
-    grpInfo = new QGroupBox(QStringLiteral(" Info: "), this);
+    grpInfo = new QGroupBox(QStringLiteral(" Info: "), inhalt);
     grpInfo->setObjectName(QStringLiteral("grpInfo"));
     lblX = info("lblX", grpInfo);
     lblY = info("lblY", grpInfo);
@@ -111,12 +118,14 @@ Tfrm_grundrisstool::Tfrm_grundrisstool(QWidget* eltern)
     infos->addWidget(lblL, 2, 0);
     infos->addWidget(lblW, 2, 1);
 
-    auto* l = new QVBoxLayout(this);
+    auto* l = new QVBoxLayout(inhalt);
     l->setContentsMargins(4, 4, 4, 4);
     l->setSizeConstraint(QLayout::SetFixedSize); // always as large as its tools and inputs need
     l->addWidget(grpAnzeige);
     l->addWidget(grpCAD);
     l->addWidget(grpInfo);
+    l->addStretch(); // docked, the tools stay at the top of the side
+    setWidget(inhalt);
 
     werkzeugKnopf(sbLinie, WerkzeugLinie);
     werkzeugKnopf(sbRechteck, WerkzeugRechteck);
@@ -135,14 +144,16 @@ Tfrm_grundrisstool::Tfrm_grundrisstool(QWidget* eltern)
         if (m_fenster)
             m_fenster->PlanZentrieren();
     });
+    // the box reports the new scale, which moves the slider
     connect(sbAll, &QToolButton::clicked, this, [this] {
-        if (!m_fenster)
-            return;
-        m_fenster->PlanEinpassen();
-        m_setzt = true;
-        tbSize->setValue(PositionVonMassstab(m_fenster->grundriss().massstab));
-        m_setzt = false;
+        if (m_fenster)
+            m_fenster->pbGrundriss->Einpassen(false);
     });
+    connect(sbAuswahl, &QToolButton::clicked, this, [this] {
+        if (m_fenster)
+            m_fenster->pbGrundriss->Einpassen(true);
+    });
+    connect(sbAndocken, &QToolButton::clicked, this, [this] { Andocken(isFloating() ? m_seite : 0); });
     connect(tbSize, &QSlider::valueChanged, this, [this](int position) {
         if (m_fenster && !m_setzt)
             m_fenster->MassstabSetzen(MassstabBei(position));
@@ -173,7 +184,31 @@ Tfrm_grundrisstool::Tfrm_grundrisstool(QWidget* eltern)
             edtZwei->setText(QString::number(n));
     });
     zeigeEingaben();
+    TexteSetzen();
     adjustSize();
+
+    auto* rahmen = qobject_cast<QMainWindow*>(eltern);
+    sbAndocken->setVisible(rahmen != nullptr);
+    if (rahmen) {
+        hide(); // until a project shows its plan; floating up would show it
+        rahmen->addDockWidget(Qt::RightDockWidgetArea, this);
+        setFloating(true);
+    }
+    // docked or undocked by dragging its caption; the frame's layout also reports while the
+    // palette is hidden, which the user did not choose
+    connect(this, &QDockWidget::topLevelChanged, this, [this](bool schwebend) {
+        m_seiteGewaehlt = m_seiteGewaehlt || isVisible();
+        if (!schwebend && isVisible()) // dragged to the side: it floats again where the drag began
+            m_ort = m_ortVorDemZiehen;
+        // the button shows what it does next
+        sbAndocken->setIcon(QIcon(schwebend ? QStringLiteral(":/werkzeuge/grundriss_andocken.svg")
+                                            : QStringLiteral(":/werkzeuge/grundriss_loesen.svg")));
+    });
+    connect(this, &QDockWidget::dockLocationChanged, this, [this](Qt::DockWidgetArea seite) {
+        if (seite == Qt::LeftDockWidgetArea || seite == Qt::RightDockWidgetArea)
+            m_seite = seite;
+        m_seiteGewaehlt = m_seiteGewaehlt || isVisible();
+    });
 }
 
 void Tfrm_grundrisstool::TexteSetzen()
@@ -182,6 +217,9 @@ void Tfrm_grundrisstool::TexteSetzen()
     UebersetzeControl(grpAnzeige, 1902);
     UebersetzeControl(grpCAD, 1903);
     UebersetzeControl(grpInfo, 1904);
+    sbAll->setToolTip(Uebersetzt(2772, QStringLiteral("Ganzen Grundriss zeigen (Pos1)")));
+    sbAuswahl->setToolTip(Uebersetzt(2773, QStringLiteral("Markierte Elemente zeigen (.)")));
+    sbAndocken->setToolTip(Uebersetzt(2774, QStringLiteral("Am Rand andocken oder frei schweben lassen")));
 }
 
 void Tfrm_grundrisstool::werkzeugKnopf(QToolButton* knopf, int werkzeug)
@@ -303,26 +341,65 @@ void Tfrm_grundrisstool::Platzieren(QPoint gespeichert)
 {
     if (!QGuiApplication::screenAt(gespeichert))
         return; // a screen that is gone: the first showing places it
-    move(gespeichert);
+    m_ort = gespeichert;
     m_platziert = true;
+    if (isFloating())
+        move(gespeichert);
+}
+
+int Tfrm_grundrisstool::Andockseite() const { return isFloating() ? 0 : m_seite; }
+
+void Tfrm_grundrisstool::Andocken(int seite)
+{
+    auto* rahmen = qobject_cast<QMainWindow*>(parentWidget());
+    if (!rahmen)
+        return;
+    if (seite == Qt::LeftDockWidgetArea || seite == Qt::RightDockWidgetArea) {
+        m_ortVorDemZiehen = m_ort;
+        rahmen->addDockWidget(Qt::DockWidgetArea(seite), this);
+        setFloating(false);
+        m_seite = seite;
+    } else {
+        const QPoint ort = m_ort; // floating up moves it before it reaches its place
+        setFloating(true);
+        if (m_platziert)
+            move(ort);
+    }
+    m_seiteGewaehlt = true;
 }
 
 void Tfrm_grundrisstool::showEvent(QShowEvent* e)
 {
-    if (!m_platziert && parentWidget()) {
+    if (!m_platziert && isFloating() && parentWidget()) {
         const QWidget* rahmen = parentWidget()->window();
         const QRect innen = rahmen->geometry();
         move(innen.right() - frameGeometry().width() - 16, innen.top() + 80);
+        m_platziert = true;
     }
-    m_platziert = true;
-    QWidget::showEvent(e);
+    QDockWidget::showEvent(e);
+}
+
+void Tfrm_grundrisstool::moveEvent(QMoveEvent* e)
+{
+    if (isFloating() && isVisible()) {
+        m_ort = pos();
+        m_platziert = true;
+    }
+    QDockWidget::moveEvent(e);
+}
+
+bool Tfrm_grundrisstool::event(QEvent* e)
+{
+    if (e->type() == QEvent::MouseButtonPress && isFloating())
+        m_ortVorDemZiehen = m_ort;
+    return QDockWidget::event(e);
 }
 
 void Tfrm_grundrisstool::hideEvent(QHideEvent* e)
 {
     for (QToolButton* k : {sbLinie, sbRechteck, sbPodestHoriz, sbPodestVertic})
         k->setChecked(false);
-    QWidget::hideEvent(e);
+    QDockWidget::hideEvent(e);
 }
 
 void Tfrm_grundrisstool::setzeModifikatorstufe(int stufe)

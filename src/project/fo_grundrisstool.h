@@ -1,11 +1,12 @@
 #pragma once
 // Tfrm_grundrisstool: the floor plan's tool palette, one instance for the whole run. It floats
-// above the frame as a tool window with a caption the user moves it by (no close button) and
-// is shown exactly while the active document window is a project window on its "CAD" tab; it
-// then works on that window. Its place is kept between runs by the main window.
+// above the frame as a tool window with a caption the user moves it by (no close button), or
+// sits docked at the frame's left or right side, and is shown exactly while the active document
+// window is a project window on its "CAD" tab; it then works on that window. Its place and
+// side are kept between runs by the main window.
 #include "platform/u_fensterrollen_qt.h"
+#include <QDockWidget>
 #include <QPointer>
-#include <QWidget>
 
 class QGroupBox;
 class QLabel;
@@ -16,7 +17,7 @@ class QToolButton;
 class Tfrm_projekt;
 struct Planinfo;
 
-class Tfrm_grundrisstool : public QWidget, public Uebersetzbar, public Modifikatorempfaenger {
+class Tfrm_grundrisstool : public QDockWidget, public Uebersetzbar, public Modifikatorempfaenger {
     Q_OBJECT
 public:
     explicit Tfrm_grundrisstool(QWidget* eltern = nullptr);
@@ -32,14 +33,24 @@ public:
     // The project window the palette works on; nullptr while hidden.
     Tfrm_projekt* Fenster() const { return m_fenster; }
     // The place stored from an earlier run, taken when it lies on a screen; without one the
-    // palette first shows at the top right of the frame, clear of its menus.
+    // palette first floats at the top right of the frame, clear of its menus.
     void Platzieren(QPoint gespeichert);
-    bool WurdeGezeigt() const { return m_platziert; }
+    // Where it floats (or last floated); known once it was placed.
+    bool OrtBekannt() const { return m_platziert; }
+    QPoint Ort() const { return m_ort; }
+    // 0 floating, else the frame side it is docked at (Qt::LeftDockWidgetArea 1,
+    // Qt::RightDockWidgetArea 2). Andocken takes such a value; the side counts as chosen once
+    // it was given or the user docked or undocked the palette.
+    int Andockseite() const;
+    void Andocken(int seite);
+    bool SeiteGewaehlt() const { return m_seiteGewaehlt; }
 
     QGroupBox* grpAnzeige;
     QSlider* tbSize;
     QToolButton* sbCenter;
     QToolButton* sbAll;
+    QToolButton* sbAuswahl;  // zoom to the marked elements
+    QToolButton* sbAndocken; // dock at the frame's side or float again
     QGroupBox* grpCAD;
     QToolButton* sbSelect;
     QToolButton* sbLinie;
@@ -64,6 +75,8 @@ public:
 protected:
     void hideEvent(QHideEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
+    bool event(QEvent* e) override;
 
 private:
     void aktualisieren();
@@ -78,4 +91,8 @@ private:
     QMetaObject::Connection m_ansicht, m_zerstoert, m_info, m_massstab;
     bool m_setzt = false;                // controls are being set from the window
     bool m_platziert = false;            // moved to its place before its first showing
+    QPoint m_ort;                        // its place while floating
+    QPoint m_ortVorDemZiehen;            // where a drag of its caption began
+    int m_seite = Qt::RightDockWidgetArea; // the side it docks at
+    bool m_seiteGewaehlt = false;
 };

@@ -227,12 +227,7 @@ void Tfrm_projekt::PlanZentrieren()
     GrundrissNeuzeichnen();
 }
 
-void Tfrm_projekt::PlanEinpassen()
-{
-    m_grundriss.groesse = pbGrundriss->size();
-    m_grundriss.Einpassen();
-    GrundrissNeuzeichnen();
-}
+void Tfrm_projekt::PlanEinpassen() { pbGrundriss->Einpassen(false); }
 
 void Tfrm_projekt::ElementeLoeschen()
 {

@@ -429,7 +429,21 @@ bool TrotzVerweisenLoeschen(const Lastverweise& verweise)
 
 void Grundrisswerkzeuge::Loeschen()
 {
-    if (dialoge().FrageJaNein(Uebersetzt(1901, QStringLiteral("Gewählte Elemente löschen?"))) != Antwort::Ja)
+    std::vector<int> markierte;
+    for (const Traversenbild& t : Traversen())
+        if (t.markiert)
+            markierte.push_back(t.nummer);
+    // Several trusses are asked for together, and their references warned of in one list;
+    // a single truss keeps its own question.
+    const bool zusammen = markierte.size() > 1;
+    QString frage = Uebersetzt(1901, QStringLiteral("Gewählte Elemente löschen?"));
+    if (zusammen)
+        frage += QStringLiteral("\r\n")
+            + Format(Uebersetzt(2771, QStringLiteral("Darunter sind %d Traversen mit allen ihren Varianten.")),
+                     {int(markierte.size())});
+    if (dialoge().FrageJaNein(frage) != Antwort::Ja)
+        return;
+    if (zusammen && !TrotzVerweisenLoeschen(verweiseVonAussen(markierte)))
         return;
     TBClientDataSet& mauern = m_projekt.cds_mauern;
     vonHintenLoeschend(mauern, [&] {
@@ -442,31 +456,38 @@ void Grundrisswerkzeuge::Loeschen()
     vonHintenLoeschend(traversen, [&] {
         if (!f(traversen, "markiert").AsBoolean())
             return;
-        const QString frage = Format(Uebersetzt(1802, QStringLiteral("Soll Traverse %d (%s) gelöscht werden?")),
-                                     {f(traversen, "Nummer").AsInteger(), f(traversen, "Name").AsString()});
-        if (dialoge().FrageJaNein(frage) != Antwort::Ja
-            || !TrotzVerweisenLoeschen(m_projekt.Kraftverweise(f(traversen, "Nummer").AsInteger())))
-            return;
+        if (!zusammen) {
+            const QString frage = Format(Uebersetzt(1802, QStringLiteral("Soll Traverse %d (%s) gelöscht werden?")),
+                                         {f(traversen, "Nummer").AsInteger(), f(traversen, "Name").AsString()});
+            if (dialoge().FrageJaNein(frage) != Antwort::Ja
+                || !TrotzVerweisenLoeschen(m_projekt.Kraftverweise(f(traversen, "Nummer").AsInteger())))
+                return;
+        }
         m_projekt.TraverseLoeschen();
     });
     m_ersterPunkt = false; // the element waiting for its second click may be gone
 }
 
-void Grundrisswerkzeuge::Einpassen()
+// The truss-force loads that refer to one of the trusses from a truss that stays; loads on the
+// trusses themselves go with them.
+Lastverweise Grundrisswerkzeuge::verweiseVonAussen(const std::vector<int>& traversen)
+{
+    Lastverweise verweise;
+    for (int nummer : traversen)
+        for (const Lastverweis& v : m_projekt.Kraftverweise(nummer))
+            if (std::ranges::find(traversen, v.traverse) == traversen.end())
+                verweise.push_back(v);
+    return verweise;
+}
+
+void Grundrisswerkzeuge::einpassen(const std::vector<QPointF>& punkte)
 {
     double xmin = INT_MAX, ymin = INT_MAX, xmax = -INT_MAX, ymax = -INT_MAX;
-    const auto nimm = [&](QPointF p) {
+    for (const QPointF& p : punkte) {
         xmin = std::min(xmin, p.x());
         xmax = std::max(xmax, p.x());
         ymin = std::min(ymin, p.y());
         ymax = std::max(ymax, p.y());
-    };
-    for (const Mauerbild& m : Mauern())
-        for (const QPointF& p : m.punkte)
-            nimm(p);
-    for (const Traversenbild& t : Traversen()) {
-        nimm(t.ende1);
-        nimm(t.ende2.value_or(QPointF(0, 0)));
     }
     planmitte = QPointF((xmin + xmax) / 2, (ymin + ymax) / 2);
     // A box of 40 pixels or less would divide by zero or turn the scale round.
@@ -476,6 +497,36 @@ void Grundrisswerkzeuge::Einpassen()
     for (double m : Massstaebe)
         if (q <= m)
             massstab = m;
+}
+
+void Grundrisswerkzeuge::Einpassen()
+{
+    std::vector<QPointF> punkte;
+    for (const Mauerbild& m : Mauern())
+        punkte.insert(punkte.end(), m.punkte.begin(), m.punkte.end());
+    for (const Traversenbild& t : Traversen()) {
+        punkte.push_back(t.ende1);
+        punkte.push_back(t.ende2.value_or(QPointF(0, 0)));
+    }
+    einpassen(punkte);
+}
+
+bool Grundrisswerkzeuge::AuswahlEinpassen()
+{
+    std::vector<QPointF> punkte;
+    for (const Mauerbild& m : Mauern())
+        if (m.markiert)
+            punkte.insert(punkte.end(), m.punkte.begin(), m.punkte.end());
+    for (const Traversenbild& t : Traversen())
+        if (t.markiert) {
+            punkte.push_back(t.ende1);
+            if (t.ende2)
+                punkte.push_back(*t.ende2);
+        }
+    if (punkte.empty())
+        return false;
+    einpassen(punkte);
+    return true;
 }
 
 std::vector<Mauerbild> Grundrisswerkzeuge::Mauern() const

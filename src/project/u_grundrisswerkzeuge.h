@@ -118,10 +118,14 @@ public:
     // Marks what lies in the pixel rectangle widened by 5 · massstab, unmarks the rest.
     void Selektieren(QPoint ecke1, QPoint ecke2);
     void AllesDemarkieren();
-    // "Gewählte Elemente löschen?", then the walls and, asking for each, the trusses.
+    // "Gewählte Elemente löschen?", then the walls and, asking for each, the trusses. Several
+    // marked trusses are named by their count in that question and go without one each, after
+    // a single warning of the truss-force loads that refer to them.
     void Loeschen();
     // Centre and scale so that every point fits; the empty plan gives (0, 0) and 0.001.
     void Einpassen();
+    // The same for the marked elements only; false (and the view unchanged) when none is marked.
+    bool AuswahlEinpassen();
 
     // The elements in table order; table cursors are back where they were.
     std::vector<Mauerbild> Mauern() const;
@@ -134,6 +138,8 @@ private:
     void markiereMauern(const auto& drinnen);
     void markiereTraversen(const auto& drinnen);
     void markiereNaechsteTraverse(QPointF p, double hoechstens);
+    Lastverweise verweiseVonAussen(const std::vector<int>& traversen);
+    void einpassen(const std::vector<QPointF>& punkte);
 
     Projektmodell& m_projekt;
     int m_werkzeug = WerkzeugKeins;

@@ -52,6 +52,7 @@ Tfrm_main::Tfrm_main(Anwendung& anwendung) : m_anwendung(anwendung), m_bereich(n
     setCentralWidget(m_bereich);
     m_bereich->setBackground(QColor(0x80, 0x80, 0x80));
     resize(1200, 800);
+    m_bereich->viewport()->installEventFilter(this);
     connect(m_bereich, &QMdiArea::subWindowActivated, this, [this] {
         AktualisiereMenue();
         if (m_anwendung.menu())
@@ -67,10 +68,15 @@ Tfrm_main::~Tfrm_main()
         return;
     Einstellungsdatei ini(einstellungspfad());
     ini.SchreibeInteger(QStringLiteral("Sprache"), QStringLiteral("Nummer"), m_anwendung.sprache().Sprachnummer);
-    // the palette's place only once it was shown, so that an untouched file stays as it was
-    if (const auto* palette = grundrisspalette(); palette && palette->WurdeGezeigt()) {
-        ini.SchreibeInteger(QStringLiteral("Grundrisstool"), QStringLiteral("Links"), palette->x());
-        ini.SchreibeInteger(QStringLiteral("Grundrisstool"), QStringLiteral("Oben"), palette->y());
+    // the palette's place only once it was shown, its side only once it was docked, so that an
+    // untouched file stays as it was
+    if (const auto* palette = grundrisspalette()) {
+        if (palette->OrtBekannt()) {
+            ini.SchreibeInteger(QStringLiteral("Grundrisstool"), QStringLiteral("Links"), palette->Ort().x());
+            ini.SchreibeInteger(QStringLiteral("Grundrisstool"), QStringLiteral("Oben"), palette->Ort().y());
+        }
+        if (palette->SeiteGewaehlt())
+            ini.SchreibeInteger(QStringLiteral("Grundrisstool"), QStringLiteral("Angedockt"), palette->Andockseite());
     }
     ini.Speichern(); // the program ends either way
 }
@@ -116,6 +122,39 @@ void Tfrm_main::AktualisiereMenue()
         menuBar()->addMenu(m);
 }
 
+void Tfrm_main::ImBereichHalten(QMdiSubWindow* fenster) const
+{
+    if (!fenster->isVisible() || fenster->isMaximized() || fenster->isMinimized())
+        return;
+    const QSize flaeche = m_bereich->viewport()->size();
+    if (flaeche.isEmpty())
+        return; // not laid out yet
+    QRect lage = fenster->geometry();
+    // never smaller than its contents need (the child window's own hint lags behind new texts);
+    // a window larger than the area keeps its caption in view
+    QSize kleinste = fenster->minimumSizeHint();
+    if (const QWidget* inhalt = fenster->widget())
+        kleinste = kleinste.expandedTo(inhalt->minimumSizeHint() + fenster->size() - inhalt->size());
+    lage.setSize(lage.size().boundedTo(flaeche).expandedTo(kleinste));
+    lage.moveLeft(std::clamp(lage.left(), 0, std::max(0, flaeche.width() - lage.width())));
+    lage.moveTop(std::clamp(lage.top(), 0, std::max(0, flaeche.height() - lage.height())));
+    if (lage != fenster->geometry())
+        fenster->setGeometry(lage);
+}
+
+void Tfrm_main::AlleImBereichHalten() const
+{
+    for (QMdiSubWindow* w : m_bereich->subWindowList())
+        ImBereichHalten(w);
+}
+
+bool Tfrm_main::eventFilter(QObject* ziel, QEvent* ereignis)
+{
+    if (ziel == m_bereich->viewport() && ereignis->type() == QEvent::Resize)
+        AlleImBereichHalten();
+    return QMainWindow::eventFilter(ziel, ereignis);
+}
+
 void Tfrm_main::UntereinanderAnordnen(QMdiArea* bereich) { teileAuf(bereich, true); }
 void Tfrm_main::NebeneinanderAnordnen(QMdiArea* bereich) { teileAuf(bereich, false); }
 
@@ -153,6 +192,8 @@ void Tfrm_main::ersteAnzeige()
         const int oben = ini.LeseInteger(QStringLiteral("Grundrisstool"), QStringLiteral("Oben"), INT_MIN);
         if (links != INT_MIN && oben != INT_MIN)
             palette->Platzieren(QPoint(links, oben));
+        if (const int seite = ini.LeseInteger(QStringLiteral("Grundrisstool"), QStringLiteral("Angedockt"), -1); seite >= 0)
+            palette->Andocken(seite);
     }
     DebugPunkt(QStringLiteral("frm_main 02"));
     DebugPunkt(QStringLiteral("frm_main 03"));

@@ -4,6 +4,7 @@
 #include <QMainWindow>
 
 class QMdiArea;
+class QMdiSubWindow;
 class Anwendung;
 class Dokumentfenster;
 class Tfrm_grundrisstool;
@@ -18,6 +19,13 @@ public:
     void Aktiviere(Dokumentfenster* fenster);
     void AktualisiereMenue(); // frame menus, each replaced by the active window's of its group
 
+    // Moves a child window that is neither maximised nor minimised fully into the document area,
+    // shrinking it to the area as far as its contents allow (a window that still does not fit
+    // sits at the area's top left); the frame does it for every child window whenever the area
+    // changes its size or a child window closes or is restored.
+    void ImBereichHalten(QMdiSubWindow* fenster) const;
+    void AlleImBereichHalten() const;
+
     static void UntereinanderAnordnen(QMdiArea* bereich);
     static void NebeneinanderAnordnen(QMdiArea* bereich);
     static void SymboleAnordnen(QMdiArea* bereich);
@@ -25,6 +33,7 @@ public:
 protected:
     void showEvent(QShowEvent* ereignis) override;
     void closeEvent(QCloseEvent* ereignis) override;
+    bool eventFilter(QObject* ziel, QEvent* ereignis) override; // the area's size
 
 private:
     void ersteAnzeige();

@@ -127,12 +127,22 @@ void Anwendung::zeigeDokument(Dokumentfenster* fenster)
         m_hauptfenster->AktualisiereMenue();
         if (m_menu)
             m_menu->AktualisiereFensterbefehle();
+        m_hauptfenster->AlleImBereichHalten();
     });
     connect(fenster, &QWidget::windowTitleChanged, rahmen, &QWidget::setWindowTitle);
+    // restored or activated: whole in the area again
+    connect(rahmen, &QMdiSubWindow::windowStateChanged, m_hauptfenster,
+            [this, rahmen] { m_hauptfenster->ImBereichHalten(rahmen); });
     rahmen->setWindowIcon(fenster->windowIcon());
     rahmen->resize(900, 620);
     fenster->show();
-    rahmen->show();
+    // the beam editor fills the frame; the other windows open at their size where there is room
+    if (fenster->Art() == Dokumentart::Einzelprojekt) {
+        rahmen->showMaximized();
+    } else {
+        rahmen->show();
+        m_hauptfenster->ImBereichHalten(rahmen);
+    }
     m_hauptfenster->Bereich()->setActiveSubWindow(rahmen);
     m_hauptfenster->AktualisiereMenue();
     m_menu->AktualisiereFensterbefehle();

@@ -279,71 +279,108 @@ TEST_F(Grundriss, VerschiebenBewegtNurMarkierteElementeUmDenKlickabstand)
     EXPECT_FALSE(t[1].ende2.has_value());
 }
 
-TEST_F(Grundriss, LoeschenFragtJeTraverseUndNeinBehaeltNurDiese)
+TEST_F(Grundriss, LoeschenEinerTraverseFragtNachIhrUndNeinBehaeltSie)
 {
     linie(0, 0, 2, 0);
     traverse(0, 1, 3, 1);
-    f(p.cds_projekt, "Name");
     p.cds_projekt.Edit();
     f(p.cds_projekt, "Name").SetAsString(QStringLiteral("Front"));
     p.cds_projekt.Post();
     ASSERT_TRUE(p.NeueVariante(QStringLiteral("V1"), {}));
+    traverse(0, 20, 3, 20); // outside the rectangle below
+    g.WerkzeugSetzen(WerkzeugSelektieren);
+    g.Selektieren(g.PlanZuBild(QPointF(-1, -1)), g.PlanZuBild(QPointF(4, 2)));
+
+    SkriptDialoge d;
+    d.erwarteFrage(Antwort::Ja, QStringLiteral("Gewählte Elemente löschen?"))
+        .erwarteFrage(Antwort::Nein, QStringLiteral("Soll Traverse 1 (Front) gelöscht werden?"));
+    g.Loeschen();
+    EXPECT_TRUE(d.allesBeantwortet());
+    EXPECT_EQ(p.cds_mauern.RecordCount(), 0);
+    EXPECT_EQ(p.cds_projekt.RecordCount(), 2);
+
+    d.erwarteFrage(Antwort::Ja, QStringLiteral("Gewählte Elemente löschen?"))
+        .erwarteFrage(Antwort::Ja, QStringLiteral("Soll Traverse 1 (Front) gelöscht werden?"));
+    g.Loeschen();
+    EXPECT_TRUE(d.allesBeantwortet());
+    EXPECT_TRUE(d.unerwartet.isEmpty()) << d.unerwartet.join(u'|').toStdString();
+    ASSERT_EQ(p.cds_projekt.RecordCount(), 1);
+    EXPECT_EQ(f(p.cds_projekt, "Nummer").AsInteger(), 2);
+}
+
+TEST_F(Grundriss, LoeschenMehrererTraversenFragtEinmalMitIhrerAnzahl)
+{
+    linie(0, 0, 2, 0);
+    traverse(0, 1, 3, 1);
+    ASSERT_TRUE(p.NeueVariante(QStringLiteral("V1"), {}));
     traverse(0, 2, 3, 2);
-    p.cds_projekt.Edit();
-    f(p.cds_projekt, "Name").SetAsString(QStringLiteral("Mitte"));
-    p.cds_projekt.Post();
+    traverse(0, 3, 3, 3);
     g.WerkzeugSetzen(WerkzeugSelektieren);
     g.Selektieren(QPoint(0, 0), QPoint(399, 299));
 
     SkriptDialoge d;
-    d.erwarteFrage(Antwort::Ja, QStringLiteral("Gewählte Elemente löschen?"))
-        .erwarteFrage(Antwort::Nein, QStringLiteral("Soll Traverse 2 (Mitte) gelöscht werden?"))
-        .erwarteFrage(Antwort::Ja, QStringLiteral("Soll Traverse 1 (Front) gelöscht werden?"));
+    const QString frage = QStringLiteral("Gewählte Elemente löschen?\r\nDarunter sind 3 Traversen mit allen ihren Varianten.");
+    d.erwarteFrage(Antwort::Nein, frage);
+    g.Loeschen();
+    EXPECT_TRUE(d.allesBeantwortet());
+    EXPECT_EQ(p.cds_mauern.RecordCount(), 1);
+    EXPECT_EQ(p.cds_projekt.RecordCount(), 3);
+
+    d.erwarteFrage(Antwort::Ja, frage);
+    g.Loeschen();
+    EXPECT_TRUE(d.allesBeantwortet());
+    EXPECT_TRUE(d.unerwartet.isEmpty()) << d.unerwartet.join(u'|').toStdString();
+    EXPECT_EQ(p.cds_mauern.RecordCount(), 0);
+    EXPECT_EQ(p.cds_projekt.RecordCount(), 0);
+}
+
+// Trusses 1 and 2 are marked. A load on truss 3 refers to each of them, a load on truss 2 to
+// truss 1: only the two loads on truss 3 are named, in one warning; the one on truss 2 goes
+// with it. No keeps everything, walls included.
+TEST_F(Grundriss, LoeschenMehrererTraversenWarntEinmalVorAllenVerweisenVonAussen)
+{
+    const auto kraftlast = [&](int nummer, const char* ziel) {
+        p.cds_lasten.Append();
+        f(p.cds_lasten, "Nummer").SetAsInteger(nummer);
+        f(p.cds_lasten, "Name").SetAsString(QString::fromLatin1(ziel));
+        f(p.cds_lasten, "Type").SetAsInteger(ArtTraversenkraft);
+        p.cds_lasten.Post();
+    };
+    linie(0, 0, 2, 0);
+    traverse(0, 1, 3, 1);
+    ASSERT_TRUE(p.NeueVariante(QStringLiteral("V1"), {}));
+    traverse(0, 2, 3, 2);
+    ASSERT_TRUE(p.NeueVariante(QStringLiteral("V2"), {}));
+    kraftlast(1, "T1|V1|L1|");
+    traverse(0, 20, 3, 20);
+    p.cds_projekt.Edit();
+    f(p.cds_projekt, "Name").SetAsString(QStringLiteral("Hinten"));
+    p.cds_projekt.Post();
+    ASSERT_TRUE(p.NeueVariante(QStringLiteral("H"), {}));
+    kraftlast(5, "T1|V1|L2|");
+    kraftlast(6, "T2|V2|L1|");
+    g.WerkzeugSetzen(WerkzeugSelektieren);
+    g.Selektieren(g.PlanZuBild(QPointF(-1, -1)), g.PlanZuBild(QPointF(4, 2)));
+
+    SkriptDialoge d;
+    const QString frage = QStringLiteral("Gewählte Elemente löschen?\r\nDarunter sind 2 Traversen mit allen ihren Varianten.");
+    const QString warnung = QStringLiteral("Diese Traversenkräfte anderer Varianten verweisen darauf:\r\n"
+                                           "Traverse 3 (Hinten), Variante 3: Last 5\r\n"
+                                           "Traverse 3 (Hinten), Variante 3: Last 6\r\n"
+                                           "Sie werden danach mit 0 gerechnet. Trotzdem löschen?");
+    d.erwarteFrage(Antwort::Ja, frage).erwarteFrage(Antwort::Nein, warnung);
+    g.Loeschen();
+    EXPECT_TRUE(d.allesBeantwortet());
+    EXPECT_EQ(p.cds_mauern.RecordCount(), 1);
+    EXPECT_EQ(p.cds_projekt.RecordCount(), 3);
+
+    d.erwarteFrage(Antwort::Ja, frage).erwarteFrage(Antwort::Ja, warnung);
     g.Loeschen();
     EXPECT_TRUE(d.allesBeantwortet());
     EXPECT_TRUE(d.unerwartet.isEmpty()) << d.unerwartet.join(u'|').toStdString();
     EXPECT_EQ(p.cds_mauern.RecordCount(), 0);
     ASSERT_EQ(p.cds_projekt.RecordCount(), 1);
-    EXPECT_EQ(f(p.cds_projekt, "Name").AsString(), QStringLiteral("Mitte"));
-    EXPECT_TRUE(p.TraversenAuflisten(0).empty()); // the variant went with its truss
-}
-
-TEST_F(Grundriss, LoeschenWarntVorTraversenkraeftenDieAufDieTraverseZeigen)
-{
-    traverse(0, 1, 3, 1);
-    ASSERT_TRUE(p.NeueVariante(QStringLiteral("V1"), {}));
-    traverse(0, 2, 3, 2);
-    p.cds_projekt.Edit();
-    f(p.cds_projekt, "Name").SetAsString(QStringLiteral("Mitte"));
-    p.cds_projekt.Post();
-    ASSERT_TRUE(p.NeueVariante(QStringLiteral("M"), {}));
-    p.cds_lasten.Append();
-    f(p.cds_lasten, "Nummer").SetAsInteger(4);
-    f(p.cds_lasten, "Name").SetAsString(QStringLiteral("T1|V1|L2|"));
-    f(p.cds_lasten, "Type").SetAsInteger(ArtTraversenkraft);
-    p.cds_lasten.Post();
-    g.WerkzeugSetzen(WerkzeugSelektieren);
-    g.Selektieren(QPoint(0, 0), QPoint(399, 299));
-
-    SkriptDialoge d;
-    d.erwarteFrage(Antwort::Ja, QStringLiteral("Gewählte Elemente löschen?"))
-        .erwarteFrage(Antwort::Nein, QStringLiteral("Soll Traverse 2 (Mitte) gelöscht werden?"))
-        .erwarteFrage(Antwort::Ja, QStringLiteral("Soll Traverse 1 () gelöscht werden?"))
-        .erwarteFrage(Antwort::Nein, QStringLiteral("Diese Traversenkräfte anderer Varianten verweisen darauf:\r\n"
-                                                    "Traverse 2 (Mitte), Variante 2: Last 4\r\n"
-                                                    "Sie werden danach mit 0 gerechnet. Trotzdem löschen?"));
-    g.Loeschen();
-    EXPECT_TRUE(d.allesBeantwortet());
-    EXPECT_EQ(p.cds_projekt.RecordCount(), 2);
-
-    // once the referring truss is gone, nothing refers any more
-    d.erwarteFrage(Antwort::Ja, QStringLiteral("Gewählte Elemente löschen?"))
-        .erwarteFrage(Antwort::Ja, QStringLiteral("Soll Traverse 2 (Mitte) gelöscht werden?"))
-        .erwarteFrage(Antwort::Ja, QStringLiteral("Soll Traverse 1 () gelöscht werden?"));
-    g.Loeschen();
-    EXPECT_TRUE(d.allesBeantwortet());
-    EXPECT_TRUE(d.unerwartet.isEmpty()) << d.unerwartet.join(u'|').toStdString();
-    EXPECT_EQ(p.cds_projekt.RecordCount(), 0);
+    EXPECT_EQ(f(p.cds_projekt, "Name").AsString(), QStringLiteral("Hinten"));
 }
 
 TEST_F(Grundriss, LoeschenMitNeinAufDieErsteFrageLaesstAllesStehen)

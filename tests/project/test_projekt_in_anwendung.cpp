@@ -16,6 +16,7 @@
 #include "u_fenstertest.h"
 #include <QDir>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QPointer>
 #include "shell/fo_main.h"
 #include <QFileInfo>
@@ -142,6 +143,9 @@ TEST(ProjektInAnwendung, DoppelklickOeffnetDieVarianteImBalkeneditor)
     auto* editor = qobject_cast<Tfrm_variante*>(anwendung.aktivesDokument());
     ASSERT_NE(editor, nullptr);
     EXPECT_TRUE(editor->Projektmodus());
+    auto* rahmen = qobject_cast<QMdiSubWindow*>(editor->parentWidget());
+    ASSERT_NE(rahmen, nullptr);
+    EXPECT_TRUE(rahmen->isMaximized()); // the beam editor fills the frame
     EXPECT_EQ(editor->modell.variantenname, QStringLiteral("Aufbau"));
     EXPECT_EQ(editor->modell.bearbeiter, QStringLiteral("Petra"));
 
