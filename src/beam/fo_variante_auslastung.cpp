@@ -43,7 +43,10 @@ protected:
         TBClientDataSet* maxima = f.rechnung.cds_maxima.Active() ? &f.rechnung.cds_maxima : nullptr;
         AuslastungMalen(maler, size(), palette().color(QPalette::Button), abbildung, maxima,
                         [&f](QPainter& m, const QRect& rechteck, const QColor& hintergrund) {
-                            ZeichneBalken(m, rechteck, hintergrund, f.ansicht, f.modell);
+                            // the CAD view's scale and columns, the bar in the middle of this half
+                            Cadansicht ansicht = f.ansicht;
+                            ansicht.hoehe = rechteck.height();
+                            ZeichneBalken(m, rechteck, hintergrund, ansicht, f.modell);
                         });
     }
 

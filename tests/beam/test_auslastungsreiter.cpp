@@ -142,3 +142,26 @@ TEST(Auslastungsreiter, DiagrammZeigtVorDerRechnungNurDieBezugslinienUndDanachDi
     EXPECT_GT(zeile(nachher, y0 - 1) + zeile(nachher, y0 + 1), 0);
     bildVon(&r.f, QStringLiteral("variante_auslastung"));
 }
+
+TEST(Auslastungsreiter, TraverseStehtInDerMitteDerOberenHaelfte)
+{
+    // The CAD area is higher than the upper half: symbols below the bar were cut off when the bar
+    // kept the CAD area's row.
+    Reiter r;
+    r.traverse(10);
+    r.lager(-4);
+    r.lager(4);
+    QWidget* flaeche = r.f.pbAuslastung;
+    ASSERT_NE(r.f.ansicht.hoehe, flaeche->height() / 2);
+    const QImage bild = bildVon(flaeche, QStringLiteral("auslastung_mitte"));
+    const int spalte = r.f.ansicht.Spalte(-2); // no symbol there
+    int erste = -1, letzte = -1;
+    for (int y = LinealHoehe; y < bild.height() / 2; ++y)
+        if (bild.pixelColor(spalte, y) == QColor(0, 0, 255)) {
+            erste = erste < 0 ? y : erste;
+            letzte = y;
+        }
+    ASSERT_GE(erste, 0);
+    const int mitte = (bild.height() / 2 - LinealHoehe) / 2 + LinealHoehe;
+    EXPECT_NEAR((erste + letzte) / 2.0, mitte, 2);
+}
