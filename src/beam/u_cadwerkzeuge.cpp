@@ -66,9 +66,9 @@ std::optional<int> Cadansicht::ZoomUm(int spalte, int schritte)
     // Slider position of the present scale; a fitted scale lies between two positions.
     const double jetzt = -10 * std::log10(massstab);
     const double ab = schritte > 0 ? std::floor(jetzt + 1e-6) : std::ceil(jetzt - 1e-6);
-    const int ziel = std::clamp(int(ab) + schritte, ReglerGrob, ReglerFein);
+    const int ziel = std::clamp(int(ab) + schritte, ReglerGrob, RadFein);
     const double m = MassstabVonRegler(ziel);
-    // beyond an end of the slider (a fitted tiny or huge truss) only the way back is open
+    // beyond an end (a fitted tiny or huge truss) only the way back is open
     if (schritte > 0 ? m >= massstab * (1 - 1e-9) : m <= massstab * (1 + 1e-9))
         return std::nullopt;
     const double unterDemZeiger = XVon(spalte);

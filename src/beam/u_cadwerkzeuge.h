@@ -19,6 +19,9 @@ class TBClientDataSet;
 constexpr double KeinPunkt = -10000; // ErsterPunkt when no first click is pending
 constexpr int LinealHoehe = 60;      // the rulers take the top rows of the paint area
 constexpr int ReglerFein = 20, ReglerGrob = 5; // the zoom slider's ends
+// The wheel zooms on past the slider's finest end to 1 mm per pixel, so a fitted truss of a few
+// metres can still be looked at closer.
+constexpr int RadFein = 30;
 
 class Cadansicht {
 public:

@@ -59,11 +59,17 @@ TEST(Cadnavigation, RadZoomtUmDenZeigerUeberDieReglerstufen)
     EXPECT_NEAR(e.a().massstab, 0.1, 1e-12);
     EXPECT_NEAR(e.a().ansichtsmitte, 0, 1e-9);
 
-    // the finest position is the end of the wheel too
+    // past the slider's finest position the wheel zooms on while the slider stays at its end,
+    // and comes back the same way
     e.f.tbSize->setValue(20);
     e.rad(zeiger, 360);
     EXPECT_EQ(e.f.tbSize->value(), 20);
+    EXPECT_NEAR(e.a().massstab, std::pow(10.0, -2.3), 1e-12);
+    e.rad(zeiger, -360);
+    EXPECT_EQ(e.f.tbSize->value(), 20);
     EXPECT_NEAR(e.a().massstab, 0.01, 1e-12);
+    e.rad(zeiger, -120);
+    EXPECT_EQ(e.f.tbSize->value(), 19);
 }
 
 // The whole truss (24 m in the width less 50 pixels) lies between two slider positions; a

@@ -473,19 +473,27 @@ TEST(Cadwerkzeuge, TastaturlupeZentriertAmZeigerUndKehrtZurueck)
     EXPECT_DOUBLE_EQ(b.a.ansichtsmitte, 3);
 }
 
-// Fitted on a 1 m truss the scale is finer than the slider's finest (0,01 m per pixel): the
-// wheel goes no finer, and one notch out is the finest slider position. Fitted on a 500 m
-// truss it is coarser than the coarsest (10^−0,5): no coarser, and one notch in is that one.
-TEST(Cadansicht, RadGehtNichtUeberDieEndenDesReglersHinaus)
+// Fitted on a 12 m truss in 1 600 pixels the scale (12 / 1 550 m per pixel, position 21,1) is
+// finer than the slider's finest (0,01 m per pixel): the wheel still zooms in, on to 1 mm per
+// pixel, and back out. Fitted on a 500 m truss it is coarser than the coarsest (10^−0,5): no
+// coarser, and one notch in is that one.
+TEST(Cadansicht, RadZoomtUeberDenReglerHinausBisEinMillimeterJePixel)
 {
     Cadansicht a;
-    a.breite = 850;
-    ASSERT_TRUE(a.Einpassen(1));
-    const double fein = 1.0 / 800;
-    EXPECT_FALSE(a.ZoomUm(600, 1));
-    EXPECT_DOUBLE_EQ(a.massstab, fein);
-    EXPECT_EQ(a.ZoomUm(600, -1), std::optional(20));
+    a.breite = 1600;
+    ASSERT_TRUE(a.Einpassen(12));
+    const double unterDemZeiger = a.XVon(1200);
+    EXPECT_EQ(a.ZoomUm(1200, 1), std::optional(22));
+    EXPECT_NEAR(a.massstab, std::pow(10.0, -2.2), 1e-15);
+    EXPECT_NEAR(a.XVon(1200), unterDemZeiger, 1e-12);
+    EXPECT_EQ(a.ZoomUm(1200, 20), std::optional(30));
+    EXPECT_NEAR(a.massstab, 0.001, 1e-15);
+    EXPECT_FALSE(a.ZoomUm(1200, 1));
+    EXPECT_EQ(a.ZoomUm(1200, -10), std::optional(20));
     EXPECT_NEAR(a.massstab, 0.01, 1e-15);
+    EXPECT_NEAR(a.XVon(1200), unterDemZeiger, 1e-12);
+
+    a.breite = 850;
 
     ASSERT_TRUE(a.Einpassen(500));
     EXPECT_FALSE(a.ZoomUm(600, -1));
