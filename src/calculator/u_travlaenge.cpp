@@ -63,11 +63,8 @@ double TTravLaenge::MZul() const { return m_einstellungen->bgvc1 ? Biegemoment /
 
 double TTravLaenge::kraft(double newton) const
 {
-    switch (m_einstellungen->cmbEigenlast.gewaehlt()) {
-    case 0: return newton / NproKg;
-    case 2: return newton / 1000;
-    default: return newton;
-    }
+    const auto einheit = KrafteinheitAn(m_einstellungen->cmbEigenlast.gewaehlt());
+    return einheit ? newton / NewtonJe(*einheit) : newton;
 }
 
 double TTravLaenge::restQuerkraft() const { return QZul() - Laenge * Eigenlast / 2; }
@@ -133,14 +130,10 @@ double TTravLaenge::Streckenlast() const
 {
     const double L = Laenge;
     const double q = streckenlastN(mitDurchbiegung());
-    switch (m_einstellungen->cmbGleichlast.gewaehlt()) {
-    case 0: return q / NproKg;
-    case 2: return q / 1000;
-    case 3: return q * L / NproKg;
-    case 4: return q * L;
-    case 5: return q * L / 1000;
-    default: return q;
-    }
+    const auto einheit = RechnerStreckenlastAn(m_einstellungen->cmbGleichlast.gewaehlt());
+    if (!einheit)
+        return q;
+    return (einheit->bezug == Lastbezug::JeSpannweite ? q * L : q) / NewtonJe(einheit->kraft);
 }
 
 double TTravLaenge::Punktlast() const { return kraft(punktlastN(mitDurchbiegung())); }

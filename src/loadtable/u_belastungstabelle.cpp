@@ -106,13 +106,10 @@ void Belastungstabelle::UebernimmZeilen(TBClientDataSet& quelle)
 void Belastungstabelle::EigenlastBerechnen()
 {
     double G = zahl(eingaben.gewicht);
-    switch (eingaben.cmbGewicht.gewaehlt()) {
-    case 0: G *= NproKg; break;
-    case 2: G *= 1000; break;
-    default: break;
-    }
+    if (const auto einheit = KrafteinheitAn(eingaben.cmbGewicht.gewaehlt()))
+        G *= NewtonJe(*einheit);
     double L = zahl(eingaben.laenge);
-    if (eingaben.cmbLaenge1.gewaehlt() == 1)
+    if (eingaben.cmbLaenge1.gewaehlt() == BelastungsEingaben::Fuss)
         L *= MProFt;
     ergebnisse.eigenlast = (G <= 0.1 || L <= 0.01) ? 0 : G / L;
     Neuberechnen();
@@ -128,7 +125,7 @@ Zeilenergebnis Belastungstabelle::ZeileBerechnen()
     double l = LaengeOhneEintrag;
     if (!laenge.IsNull()) {
         l = laenge.AsInteger();
-        if (eingaben.cmbLaenge2.gewaehlt() == 1)
+        if (eingaben.cmbLaenge2.gewaehlt() == BelastungsEingaben::Fuss)
             l *= MProFt;
         else if (eingaben.cmbLaenge2.gewaehlt() < 0)
             dialoge().Meldung(Uebersetzt(1551, QStringLiteral("Keine Einheit für die Länge gewählt!")));
@@ -136,32 +133,24 @@ Zeilenergebnis Belastungstabelle::ZeileBerechnen()
 
     Zeilenergebnis z;
     const double e = t.FieldByName(QStringLiteral("einzellast")).AsFloat();
-    switch (eingaben.cmbEinzellast.gewaehlt()) {
-    case 0: z.einzellastN = e * NproKg; break;
-    case 1: z.einzellastN = e; break;
-    case 2: z.einzellastN = e * 1000; break;
-    default:
+    if (const auto einheit = KrafteinheitAn(eingaben.cmbEinzellast.gewaehlt()))
+        z.einzellastN = e * NewtonJe(*einheit);
+    else
         dialoge().Meldung(Uebersetzt(1552, QStringLiteral("Keine Einheit für die Einzelkraft gewählt!")));
-        break;
-    }
 
     // A total load on a span of length 0 is spread over nothing: that row carries no
     // distributed load rather than an infinite one.
     const double s = t.FieldByName(QStringLiteral("streckenlast")).AsFloat();
     const auto jeSpannweite = [&](double faktor) { return l == 0 ? 0.0 : s * faktor / l; };
-    switch (eingaben.cmbStreckenlast.gewaehlt()) {
-    case 0: z.streckenlastNm = s * NproKg; break;
-    case 1: z.streckenlastNm = s; break;
-    case 2: z.streckenlastNm = s * 1000; break;
-    case 3: z.streckenlastNm = s * NproKg / MProFt; break;
-    case 4: z.streckenlastNm = s / MProFt; break;
-    case 5: z.streckenlastNm = s * 1000 / MProFt; break;
-    case 6: z.streckenlastNm = jeSpannweite(NproKg); break;
-    case 7: z.streckenlastNm = jeSpannweite(1); break;
-    case 8: z.streckenlastNm = jeSpannweite(1000); break;
-    default:
+    if (const auto einheit = TabellenStreckenlastAn(eingaben.cmbStreckenlast.gewaehlt())) {
+        const double n = NewtonJe(einheit->kraft);
+        switch (einheit->bezug) {
+        case Lastbezug::JeMeter: z.streckenlastNm = s * n; break;
+        case Lastbezug::JeFuss: z.streckenlastNm = s * n / MProFt; break;
+        case Lastbezug::JeSpannweite: z.streckenlastNm = jeSpannweite(n); break;
+        }
+    } else {
         dialoge().Meldung(Uebersetzt(1553, QStringLiteral("Keine Einheit für die Streckenlast gewählt!")));
-        break;
     }
 
     const double F = z.einzellastN.toDouble();
@@ -210,8 +199,8 @@ void Belastungstabelle::Neuberechnen()
         const auto inMetern = [this](const QString& text) {
             const double wert = zahl(text);
             switch (eingaben.cmbHoehe.gewaehlt()) {
-            case 0: return wert / 1000;
-            case 1: return wert * MmProZoll / 1000;
+            case BelastungsEingaben::Millimeter: return wert / 1000;
+            case BelastungsEingaben::Zoll: return wert * MmProZoll / 1000;
             default: return wert;
             }
         };

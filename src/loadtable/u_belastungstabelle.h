@@ -8,8 +8,12 @@
 #include <QString>
 
 // The inputs of one load table window, with the defaults of a new window. Units are identified by
-// the position of the chosen item only; -1 is no selection.
+// the position of the chosen item only; -1 is no selection. The force and line-load lists are
+// read through KrafteinheitAn and TabellenStreckenlastAn, the length lists by these positions.
 struct BelastungsEingaben {
+    enum Laengenposition { Meter = 0, Fuss = 1 };
+    enum Massposition { Millimeter = 0, Zoll = 1 };
+
     BelastungsEingaben();
     QString hersteller;
     QString name;
