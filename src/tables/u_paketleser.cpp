@@ -423,7 +423,7 @@ private:
             } else if (spalte.art == Leseart::Verknuepfung) {
                 roh.nummer = m_bytes.laenge(int(spalte.typ.groesse));
             } else {
-                roh.zeile.werte[spalte.feld] = lieseWert(spalte);
+                lieseWert(spalte, roh.zeile.werte[spalte.feld]);
             }
         }
         if (tabelle.hatVerknuepfung && roh.nummer == 0)
@@ -431,15 +431,17 @@ private:
         tabelle.zeilen.push_back(std::move(roh));
     }
 
-    Wert lieseWert(const Spalte& spalte)
+    // Into the row's null value ziel.
+    void lieseWert(const Spalte& spalte, Wert& ziel)
     {
         const quint32 g = spalte.typ.groesse;
         switch (spalte.art) {
         case Leseart::Int: {
             const char* p = m_bytes.nimm(g);
-            return g == 1 ? qint32(qint8(*p))
-                : g == 2  ? qint32(qFromLittleEndian<qint16>(p))
-                          : qFromLittleEndian<qint32>(p);
+            ziel.emplace<qint32>(g == 1 ? qint32(qint8(*p))
+                                 : g == 2 ? qint32(qFromLittleEndian<qint16>(p))
+                                          : qFromLittleEndian<qint32>(p));
+            return;
         }
         case Leseart::UInt: {
             const quint32 wert = m_bytes.laenge(int(g));
@@ -447,15 +449,17 @@ private:
                 Paketfehler(QStringLiteral("Der Wert %1 in Spalte '%2' ist zu groß")
                                 .arg(wert)
                                 .arg(spalte.name));
-            return qint32(wert);
+            ziel.emplace<qint32>(qint32(wert));
+            return;
         }
-        case Leseart::Boolean: return m_bytes.laenge(int(g)) != 0;
-        case Leseart::Float: return m_bytes.f64();
-        case Leseart::TextFest: return text(m_bytes.nimm(g), g);
+        case Leseart::Boolean: ziel.emplace<bool>(m_bytes.laenge(int(g)) != 0); return;
+        case Leseart::Float: ziel.emplace<double>(m_bytes.f64()); return;
+        case Leseart::TextFest: ziel.emplace<Text>(text(m_bytes.nimm(g), g)); return;
         case Leseart::Text:
         case Leseart::Bytes: {
             const qsizetype laenge = m_bytes.laenge(int(g));
-            return text(m_bytes.nimm(laenge), laenge);
+            ziel.emplace<Text>(text(m_bytes.nimm(laenge), laenge));
+            return;
         }
         case Leseart::TextBreit: {
             const qsizetype laenge = m_bytes.laenge(int(g));
@@ -466,12 +470,12 @@ private:
             for (qsizetype i = 0; i < laenge / 2; ++i)
                 breit[i] = QChar(qFromLittleEndian<quint16>(p + 2 * i));
             const qsizetype null = breit.indexOf(QChar(0));
-            return null >= 0 ? breit.left(null) : breit;
+            ziel.emplace<Text>(null >= 0 ? breit.left(null) : breit);
+            return;
         }
         case Leseart::Tabelle:
         case Leseart::Verknuepfung: break;
         }
-        return {};
     }
 
     // Numbers the rows, applies the change log and takes every unchanged value from the old
