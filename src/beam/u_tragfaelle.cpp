@@ -229,6 +229,10 @@ Rechenergebnis rechne(const Rechenvorgabe& v, const std::function<void(int, int)
             paare.emplace_back(erster[i], erster[j]);
         }
 
+    // Room for the sections of every load case at once: the arrays are never copied as they
+    // grow, and the pages of load cases without sections are never touched.
+    e.q.reserve(anzahl * schnitte);
+    e.m.reserve(anzahl * schnitte);
     for (std::size_t nummer = 1; nummer <= anzahl; ++nummer) {
         Tragfall& t = e.tragfaelle[nummer - 1];
         const double x1 = v.lager[paare[nummer - 1].first].position;

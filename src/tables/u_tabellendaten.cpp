@@ -1,4 +1,5 @@
 #include "tables/u_tabellendaten.h"
+#include <algorithm>
 
 int Ebene::anzahlTabellen() const
 {
@@ -46,4 +47,67 @@ Zeilen kopiereZeilen(const Zeilen& zeilen)
             if (auto* kinder = std::get_if<Verschachtelt>(&wert))
                 *kinder = Verschachtelt::neu(kopiereZeilen(**kinder));
     return kopie;
+}
+
+bool Verschachtelt::Gepackt::moeglich(const std::vector<TFieldType>& typen)
+{
+    return !typen.empty() && std::all_of(typen.begin(), typen.end(), [](TFieldType t) {
+        return t == TFieldType::AutoInc || t == TFieldType::Integer || t == TFieldType::Float
+            || t == TFieldType::Boolean;
+    });
+}
+
+void Verschachtelt::Gepackt::neueZeile()
+{
+    zahlen.resize(zahlen.size() + typen.size());
+    nullen.resize(nullen.size() + typen.size(), true);
+}
+
+void Verschachtelt::Gepackt::reserviere(std::size_t zeilen)
+{
+    zahlen.reserve(zahlen.size() + zeilen * typen.size());
+    nullen.reserve(nullen.size() + zeilen * typen.size());
+}
+
+void Verschachtelt::Gepackt::setze(std::size_t stelle, const Wert& wert)
+{
+    const std::size_t i = zahlen.size() - typen.size() + stelle;
+    nullen[i] = istNull(wert);
+    if (auto* f = std::get_if<double>(&wert))
+        zahlen[i] = *f;
+    else if (auto* n = std::get_if<qint32>(&wert))
+        zahlen[i] = *n;
+    else if (auto* b = std::get_if<bool>(&wert))
+        zahlen[i] = *b ? 1 : 0;
+}
+
+Zeilen Verschachtelt::Gepackt::entpackt() const
+{
+    Zeilen zeilen(anzahl());
+    std::size_t i = 0;
+    for (Zeile& zeile : zeilen) {
+        zeile.werte.resize(qsizetype(typen.size()));
+        for (std::size_t f = 0; f < typen.size(); ++f, ++i) {
+            if (nullen[i])
+                continue;
+            if (typen[f] == TFieldType::Float)
+                zeile.werte[f] = zahlen[i];
+            else if (typen[f] == TFieldType::Boolean)
+                zeile.werte[f] = zahlen[i] != 0;
+            else
+                zeile.werte[f] = qint32(zahlen[i]);
+        }
+    }
+    return zeilen;
+}
+
+Verschachtelt::Gepackt* Verschachtelt::packen(const std::vector<TFieldType>& typen) const
+{
+    if (!d->gepackt) {
+        if (!d->zeilen.empty() || !Gepackt::moeglich(typen))
+            return nullptr;
+        d->gepackt = std::make_unique<Gepackt>();
+        d->gepackt->typen = typen;
+    }
+    return d->gepackt.get();
 }

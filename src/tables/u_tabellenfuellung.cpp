@@ -1,5 +1,6 @@
 // Filling a table by code: rows go straight into the row list the table shows (or, for a
-// nested fill, into the nested rows of the master fill's newest row).
+// nested fill, into the nested rows of the master fill's newest row, packed when the level has
+// only numbers and flags).
 #include "platform/u_fehler.h"
 #include "tables/u_tabelle_impl.h"
 #include <algorithm>
@@ -12,6 +13,8 @@ struct Tabellenfuellung::Ziel {
     Tabellenfuellung* master = nullptr;
     int masterStelle = -1;   // the nested field's value index in the master's rows
     Zeilen* liste = nullptr; // where NeueZeile appends
+    Verschachtelt::Gepackt* gepackt = nullptr; // instead, when the nested rows are packed
+    std::vector<TFieldType> typen;             // of the stored fields of a nested fill
     std::size_t vorher = 0;  // rows in the ordering before the fill
     bool hatZeile = false;
     bool fertig = false;
@@ -35,10 +38,13 @@ struct Tabellenfuellung::Ziel {
         const Ziel& m = *master->z;
         if (!m.hatZeile)
             nichtImEditiermodus();
-        liste = &*std::get<Verschachtelt>(m.liste->back().werte[masterStelle]);
+        const Verschachtelt& kinder = std::get<Verschachtelt>(m.liste->back().werte[masterStelle]);
+        gepackt = kinder.packen(typen);
+        liste = gepackt ? nullptr : &*kinder;
     }
 
-    Wert& stelle(int feld)
+    // The value index of feld in the newest row, which must exist and be open.
+    int stelle(int feld)
     {
         if (feld < 0 || feld >= int(d.liste.size()))
             throw Fehler(QStringLiteral("Der Feldindex %1 liegt außerhalb der Feldliste").arg(feld));
@@ -48,18 +54,23 @@ struct Tabellenfuellung::Ziel {
             throw Fehler(QStringLiteral("Feld '%1' kann nicht geändert werden").arg(d.liste[feld].name));
         if (!hatZeile || fertig)
             nichtImEditiermodus();
-        return liste->back().werte[s];
+        return s;
+    }
+
+    void setze(int s, Wert wert)
+    {
+        if (gepackt)
+            gepackt->setze(std::size_t(s), wert);
+        else
+            liste->back().werte[s] = std::move(wert);
     }
 
     // A number goes in as it is into a field of its own type, else converted as SetValue does.
     template <typename Zahl>
     void setzeZahl(int feld, Zahl wert, TFieldType eigenerTyp)
     {
-        Wert& ziel = stelle(feld);
-        if (d.liste[feld].type == eigenerTyp)
-            ziel = wert;
-        else
-            ziel = feldwert(d.liste[feld], wert);
+        const int s = stelle(feld);
+        setze(s, d.liste[feld].type == eigenerTyp ? Wert(wert) : feldwert(d.liste[feld], wert));
     }
 };
 
@@ -81,6 +92,9 @@ Tabellenfuellung::Tabellenfuellung(Tabellenfuellung& master, TBClientDataSet& de
     z->pruefeFuellbar();
     z->master = &master;
     z->masterStelle = master.z->d.gespeichert[z->d.masterFeld];
+    if (z->d.ebene->kinder.empty())
+        for (const TFieldDef& def : z->d.ebene->felder)
+            z->typen.push_back(def.type);
 }
 
 Tabellenfuellung::~Tabellenfuellung()
@@ -98,12 +112,14 @@ void Tabellenfuellung::NeueZeile()
         nichtImEditiermodus();
     z->listeDesMasters();
     Ebene& ebene = *z->d.ebene;
-    if (ebene.kinder.empty())
+    if (z->gepackt)
+        z->gepackt->neueZeile();
+    else if (ebene.kinder.empty())
         z->liste->emplace_back().werte.resize(qsizetype(ebene.felder.size())); // built in place
     else
         z->liste->push_back(ebene.neueZeile());
     if (ebene.autoincFeld >= 0) {
-        z->liste->back().werte[ebene.autoincFeld] = ebene.naechsterAutoinc;
+        z->setze(ebene.autoincFeld, ebene.naechsterAutoinc);
         if (ebene.naechsterAutoinc < 0x7FFFFFFF)
             ++ebene.naechsterAutoinc;
     }
@@ -115,7 +131,10 @@ void Tabellenfuellung::NeueZeile()
 void Tabellenfuellung::Reserviere(int zeilen)
 {
     z->listeDesMasters();
-    z->liste->reserve(z->liste->size() + std::size_t(std::max(zeilen, 0)));
+    if (z->gepackt)
+        z->gepackt->reserviere(std::size_t(std::max(zeilen, 0)));
+    else
+        z->liste->reserve(z->liste->size() + std::size_t(std::max(zeilen, 0)));
     if (!z->master)
         z->d.reihenfolge.reserve(z->d.reihenfolge.size() + std::size_t(std::max(zeilen, 0)));
 }
@@ -126,8 +145,8 @@ void Tabellenfuellung::Setze(int feld, qint32 wert) { z->setzeZahl(feld, wert, T
 
 void Tabellenfuellung::Setze(int feld, const QVariant& wert)
 {
-    Wert& ziel = z->stelle(feld);
-    ziel = feldwert(z->d.liste[feld], wert, z->d.felder[feld]->DisplayValues);
+    const int s = z->stelle(feld);
+    z->setze(s, feldwert(z->d.liste[feld], wert, z->d.felder[feld]->DisplayValues));
 }
 
 void Tabellenfuellung::Fertig()
