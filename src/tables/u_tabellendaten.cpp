@@ -57,46 +57,30 @@ bool Verschachtelt::Gepackt::moeglich(const std::vector<TFieldType>& typen)
     });
 }
 
-void Verschachtelt::Gepackt::neueZeile()
-{
-    zahlen.resize(zahlen.size() + typen.size());
-    nullen.resize(nullen.size() + typen.size(), true);
-}
-
 void Verschachtelt::Gepackt::reserviere(std::size_t zeilen)
 {
     zahlen.reserve(zahlen.size() + zeilen * typen.size());
-    nullen.reserve(nullen.size() + zeilen * typen.size());
-}
-
-void Verschachtelt::Gepackt::setze(std::size_t stelle, const Wert& wert)
-{
-    const std::size_t i = zahlen.size() - typen.size() + stelle;
-    nullen[i] = istNull(wert);
-    if (auto* f = std::get_if<double>(&wert))
-        zahlen[i] = *f;
-    else if (auto* n = std::get_if<qint32>(&wert))
-        zahlen[i] = *n;
-    else if (auto* b = std::get_if<bool>(&wert))
-        zahlen[i] = *b ? 1 : 0;
+    nullen.reserve(nullen.size() + zeilen * nullbytes());
 }
 
 Zeilen Verschachtelt::Gepackt::entpackt() const
 {
     Zeilen zeilen(anzahl());
-    std::size_t i = 0;
+    const double* zahl = zahlen.data();
+    const quint8* null = nullen.data();
     for (Zeile& zeile : zeilen) {
         zeile.werte.resize(qsizetype(typen.size()));
-        for (std::size_t f = 0; f < typen.size(); ++f, ++i) {
-            if (nullen[i])
+        for (std::size_t f = 0; f < typen.size(); ++f, ++zahl) {
+            if (null[f / 8] & (1u << (f % 8)))
                 continue;
             if (typen[f] == TFieldType::Float)
-                zeile.werte[f] = zahlen[i];
+                zeile.werte[f] = *zahl;
             else if (typen[f] == TFieldType::Boolean)
-                zeile.werte[f] = zahlen[i] != 0;
+                zeile.werte[f] = *zahl != 0;
             else
-                zeile.werte[f] = qint32(zahlen[i]);
+                zeile.werte[f] = qint32(*zahl);
         }
+        null += nullbytes();
     }
     return zeilen;
 }

@@ -85,17 +85,23 @@ struct Zeile {
 };
 
 // Rows whose stored fields are all integers, floats or flags: one double per value (an integer
-// or a flag is exact in it), row after row, and one null mark per value.
+// or a flag is exact in it), row after row, and per row one bit per value marking a null.
 struct Verschachtelt::Gepackt {
     std::vector<TFieldType> typen; // per stored field
     std::vector<double> zahlen;
-    std::vector<bool> nullen;
+    std::vector<quint8> nullen;    // (typen.size() + 7) / 8 bytes a row
 
     static bool moeglich(const std::vector<TFieldType>& typen);
     std::size_t anzahl() const { return zahlen.size() / typen.size(); }
-    void neueZeile(); // every value null
+    std::size_t nullbytes() const { return (typen.size() + 7) / 8; }
+    void neueZeile() // every value null
+    {
+        for (std::size_t i = 0; i < typen.size(); ++i)
+            zahlen.push_back(0);
+        for (std::size_t i = 0; i < nullbytes(); ++i)
+            nullen.push_back(0xFF);
+    }
     void reserviere(std::size_t zeilen);
-    void setze(std::size_t stelle, const Wert& wert); // in the newest row; wert fits the field
     Zeilen entpackt() const;
 };
 

@@ -6,16 +6,32 @@
 #include <algorithm>
 
 struct Tabellenfuellung::Ziel {
-    Ziel(TBClientDataSet& t) : tabelle(t), d(*t.d) {}
+    Ziel(TBClientDataSet& t) : tabelle(t), d(*t.d)
+    {
+        for (std::size_t i = 0; i < d.liste.size(); ++i) {
+            const TFieldType typ = d.liste[i].type;
+            const bool setzbar = typ != TFieldType::AutoInc && typ != TFieldType::DataSet;
+            felder.push_back({setzbar ? d.gespeichert[i] : -1, typ});
+        }
+    }
 
     TBClientDataSet& tabelle;
     TBClientDataSet::Impl& d;
+    struct Feld {
+        int stelle; // value index in the row, -1 when the fill cannot set it
+        TFieldType typ;
+    };
+    std::vector<Feld> felder; // per field of the field list
     Tabellenfuellung* master = nullptr;
     int masterStelle = -1;   // the nested field's value index in the master's rows
     Zeilen* liste = nullptr; // where NeueZeile appends
     Verschachtelt::Gepackt* gepackt = nullptr; // instead, when the nested rows are packed
-    std::vector<TFieldType> typen;             // of the stored fields of a nested fill
+    double* packZahlen = nullptr; // the newest packed row's values
+    quint8* packNullen = nullptr; // and its null bits
+    std::vector<TFieldType> typen; // of the stored fields of a nested fill
     std::size_t vorher = 0;  // rows in the ordering before the fill
+    quint64 neueZeilen = 0;  // rows appended by this fill
+    quint64 beiMasterzeile = 0; // the master's neueZeilen when liste or gepackt was taken
     bool hatZeile = false;
     bool fertig = false;
 
@@ -38,39 +54,70 @@ struct Tabellenfuellung::Ziel {
         const Ziel& m = *master->z;
         if (!m.hatZeile)
             nichtImEditiermodus();
+        if (m.neueZeilen == beiMasterzeile && (liste || gepackt))
+            return;
         const Verschachtelt& kinder = std::get<Verschachtelt>(m.liste->back().werte[masterStelle]);
         gepackt = kinder.packen(typen);
         liste = gepackt ? nullptr : &*kinder;
+        beiMasterzeile = m.neueZeilen;
     }
 
-    // The value index of feld in the newest row, which must exist and be open.
-    int stelle(int feld)
+    void neueZeile()
     {
-        if (feld < 0 || feld >= int(d.liste.size()))
+        if (gepackt) {
+            gepackt->neueZeile();
+            packZahlen = gepackt->zahlen.data() + gepackt->zahlen.size() - gepackt->typen.size();
+            packNullen = gepackt->nullen.data() + gepackt->nullen.size() - gepackt->nullbytes();
+        } else if (d.ebene->kinder.empty()) {
+            liste->emplace_back().werte.resize(qsizetype(d.ebene->felder.size())); // built in place
+        } else {
+            liste->push_back(d.ebene->neueZeile());
+        }
+    }
+
+    // The field feld of the newest row, which must exist and be open.
+    const Feld& feldZumSetzen(int feld) const
+    {
+        if (feld < 0 || feld >= int(felder.size()))
             throw Fehler(QStringLiteral("Der Feldindex %1 liegt außerhalb der Feldliste").arg(feld));
-        const int s = d.gespeichert[feld];
-        const TFieldType typ = d.liste[feld].type;
-        if (s < 0 || typ == TFieldType::AutoInc || typ == TFieldType::DataSet)
+        const Feld& f = felder[std::size_t(feld)];
+        if (f.stelle < 0)
             throw Fehler(QStringLiteral("Feld '%1' kann nicht geändert werden").arg(d.liste[feld].name));
         if (!hatZeile || fertig)
             nichtImEditiermodus();
-        return s;
+        return f;
     }
 
-    void setze(int s, Wert wert)
+    void setzeZahl(int stelle, double wert)
     {
-        if (gepackt)
-            gepackt->setze(std::size_t(s), wert);
-        else
-            liste->back().werte[s] = std::move(wert);
+        packZahlen[stelle] = wert;
+        packNullen[stelle / 8] &= quint8(~(1u << (stelle % 8)));
+    }
+
+    void setze(int stelle, Wert wert)
+    {
+        if (!gepackt) {
+            liste->back().werte[stelle] = std::move(wert);
+        } else if (istNull(wert)) {
+            packNullen[stelle / 8] |= quint8(1u << (stelle % 8));
+        } else {
+            const auto* n = std::get_if<qint32>(&wert);
+            const auto* b = std::get_if<bool>(&wert);
+            setzeZahl(stelle, n ? *n : b ? (*b ? 1 : 0) : std::get<double>(wert));
+        }
     }
 
     // A number goes in as it is into a field of its own type, else converted as SetValue does.
     template <typename Zahl>
     void setzeZahl(int feld, Zahl wert, TFieldType eigenerTyp)
     {
-        const int s = stelle(feld);
-        setze(s, d.liste[feld].type == eigenerTyp ? Wert(wert) : feldwert(d.liste[feld], wert));
+        const Feld& f = feldZumSetzen(feld);
+        if (f.typ != eigenerTyp)
+            setze(f.stelle, feldwert(d.liste[feld], wert));
+        else if (gepackt)
+            setzeZahl(f.stelle, double(wert));
+        else
+            liste->back().werte[f.stelle] = wert;
     }
 };
 
@@ -112,12 +159,7 @@ void Tabellenfuellung::NeueZeile()
         nichtImEditiermodus();
     z->listeDesMasters();
     Ebene& ebene = *z->d.ebene;
-    if (z->gepackt)
-        z->gepackt->neueZeile();
-    else if (ebene.kinder.empty())
-        z->liste->emplace_back().werte.resize(qsizetype(ebene.felder.size())); // built in place
-    else
-        z->liste->push_back(ebene.neueZeile());
+    z->neueZeile();
     if (ebene.autoincFeld >= 0) {
         z->setze(ebene.autoincFeld, ebene.naechsterAutoinc);
         if (ebene.naechsterAutoinc < 0x7FFFFFFF)
@@ -125,6 +167,7 @@ void Tabellenfuellung::NeueZeile()
     }
     if (!z->master)
         z->d.reihenfolge.push_back(int(z->liste->size()) - 1);
+    ++z->neueZeilen;
     z->hatZeile = true;
 }
 
@@ -145,8 +188,8 @@ void Tabellenfuellung::Setze(int feld, qint32 wert) { z->setzeZahl(feld, wert, T
 
 void Tabellenfuellung::Setze(int feld, const QVariant& wert)
 {
-    const int s = z->stelle(feld);
-    z->setze(s, feldwert(z->d.liste[feld], wert, z->d.felder[feld]->DisplayValues));
+    const int stelle = z->feldZumSetzen(feld).stelle;
+    z->setze(stelle, feldwert(z->d.liste[feld], wert, z->d.felder[feld]->DisplayValues));
 }
 
 void Tabellenfuellung::Fertig()

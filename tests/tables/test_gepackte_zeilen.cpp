@@ -135,11 +135,12 @@ TEST(GepackteZeilen, NurLeereZeilenlistenAusZahlenWerdenGepackt)
     Verschachtelt::Gepackt* gepackt = leer.packen(zahlen);
     ASSERT_NE(gepackt, nullptr);
     EXPECT_EQ(leer.packen(zahlen), gepackt) << "a packed list is appended to again";
+    // Two rows laid out by hand: values row after row, a set bit per null value.
     gepackt->neueZeile();
-    gepackt->setze(0, Wert(qint32(-2147483647 - 1)));
-    gepackt->setze(1, Wert(-0.1));
     gepackt->neueZeile();
-    gepackt->setze(2, Wert(true));
+    EXPECT_EQ(gepackt->nullen, std::vector<quint8>({0xFF, 0xFF}));
+    gepackt->zahlen = {-2147483648.0, -0.1, 0, 0, 0, 1};
+    gepackt->nullen = {0b100, 0b011};
     EXPECT_EQ(gepackt->anzahl(), 2u);
 
     const Zeilen& zeilen = *leer; // unpacked on the first look
