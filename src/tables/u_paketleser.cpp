@@ -517,7 +517,7 @@ private:
     }
 
     // Into the row's null value ziel.
-    void lieseWert(const Spalte& spalte, Wert& ziel)
+    Q_ALWAYS_INLINE void lieseWert(const Spalte& spalte, Wert& ziel)
     {
         const quint32 g = spalte.typ.groesse;
         switch (spalte.art) {
