@@ -199,6 +199,16 @@ private:
         liste.reserve(liste.size() + std::min<std::size_t>(anzahl, std::size_t(m_bytes.rest() / mindestens)));
     }
 
+    // The row count of a nested-table value: every nested row takes a byte at least.
+    quint32 lieseZeilenzahl(const Spalte& spalte)
+    {
+        const qint32 anzahl = m_bytes.i32();
+        if (anzahl < 0 || anzahl > m_bytes.rest())
+            Paketfehler(
+                QStringLiteral("Ungültige Zeilenzahl %1 in Spalte '%2'").arg(anzahl).arg(spalte.name));
+        return quint32(anzahl);
+    }
+
     // Without a change log and link fields anywhere, every row stands for itself.
     static bool ohneProtokoll(const Tabelle& tabelle)
     {
@@ -230,13 +240,8 @@ private:
                     continue;
                 }
                 if (spalte.art == Leseart::Tabelle) {
-                    const qint32 kinder = m_bytes.i32();
-                    if (kinder < 0 || kinder > m_bytes.rest())
-                        Paketfehler(QStringLiteral("Ungültige Zeilenzahl %1 in Spalte '%2'")
-                                        .arg(kinder)
-                                        .arg(spalte.name));
                     Verschachtelt liste = Verschachtelt::neu();
-                    lieseDirekt(*tabelle.kinder[spalte.kind], *liste, quint32(kinder));
+                    lieseDirekt(*tabelle.kinder[spalte.kind], *liste, lieseZeilenzahl(spalte));
                     zeile.werte[spalte.feld] = std::move(liste);
                 } else {
                     lieseWert(spalte, zeile.werte[spalte.feld]);
@@ -494,14 +499,10 @@ private:
             if (bits & 1)
                 continue;
             if (spalte.art == Leseart::Tabelle) {
-                const qint32 anzahl = m_bytes.i32();
-                if (anzahl < 0 || anzahl > m_bytes.rest())
-                    Paketfehler(QStringLiteral("Ungültige Zeilenzahl %1 in Spalte '%2'")
-                                    .arg(anzahl)
-                                    .arg(spalte.name));
+                const quint32 anzahl = lieseZeilenzahl(spalte);
                 Tabelle& kind = *tabelle.kinder[spalte.kind];
                 std::vector<int>& indizes = roh.kinder[spalte.kind];
-                for (qint32 k = 0; k < anzahl; ++k) {
+                for (quint32 k = 0; k < anzahl; ++k) {
                     indizes.push_back(int(kind.zeilen.size()));
                     lieseZeile(kind);
                 }

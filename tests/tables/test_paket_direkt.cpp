@@ -6,23 +6,26 @@
 #include <gtest/gtest.h>
 
 namespace {
+void autoincSpalte(PaketSchreiber& s, const char* name)
+{
+    s.Spalte(name, Typ::Int32, Attribut::NurLesen);
+    s.ParameterText("SUBTYPE", "Autoinc");
+    s.ParameterlisteEnde();
+}
+
 // Cases (auto-increment Nummer, Name, nested Punkte with an auto-increment Nr and X) in rows of
 // every status, with a CHANGE_LOG naming only an insert when mitProtokoll: then the change-log
 // reader takes the same rows.
 QByteArray faelle(bool mitProtokoll, bool unveraendert = false)
 {
     PaketSchreiber s(5);
-    s.Spalte("Nummer", Typ::Int32, Attribut::NurLesen);
-    s.ParameterText("SUBTYPE", "Autoinc");
-    s.ParameterlisteEnde();
+    autoincSpalte(s, "Nummer");
     s.Spalte("Name", Typ::Text1, 0);
     s.ParameterUInt16("WIDTH", 10);
     s.ParameterlisteEnde();
     s.Spalte("Punkte", Typ::Verschachtelt + 2, 0);
     s.ParameterlisteEnde();
-    s.Spalte("Nr", Typ::Int32, Attribut::NurLesen);
-    s.ParameterText("SUBTYPE", "Autoinc");
-    s.ParameterlisteEnde();
+    autoincSpalte(s, "Nr");
     s.Spalte("X", Typ::Float, 0);
     s.ParameterlisteEnde();
     s.Tabellenparameter();
