@@ -78,17 +78,22 @@ struct Tabellenfuellung::Ziel {
     // The field feld of the newest row, which must exist and be open.
     const Feld& feldZumSetzen(int feld) const
     {
-        if (feld < 0 || feld >= int(felder.size()))
-            throw Fehler(QStringLiteral("Der Feldindex %1 liegt außerhalb der Feldliste").arg(feld));
-        const Feld& f = felder[std::size_t(feld)];
-        if (f.stelle < 0)
-            throw Fehler(QStringLiteral("Feld '%1' kann nicht geändert werden").arg(d.liste[feld].name));
-        if (!hatZeile || fertig)
-            nichtImEditiermodus();
-        return f;
+        if (feld < 0 || feld >= int(felder.size()) || felder[std::size_t(feld)].stelle < 0 || !hatZeile
+            || fertig) [[unlikely]]
+            nichtZuSetzen(feld);
+        return felder[std::size_t(feld)];
     }
 
-    void setzeZahl(int stelle, double wert)
+    [[noreturn]] Q_NEVER_INLINE void nichtZuSetzen(int feld) const
+    {
+        if (feld < 0 || feld >= int(felder.size()))
+            throw Fehler(QStringLiteral("Der Feldindex %1 liegt außerhalb der Feldliste").arg(feld));
+        if (felder[std::size_t(feld)].stelle < 0)
+            throw Fehler(QStringLiteral("Feld '%1' kann nicht geändert werden").arg(d.liste[feld].name));
+        nichtImEditiermodus();
+    }
+
+    void setzeZahl(unsigned stelle, double wert)
     {
         packZahlen[stelle] = wert;
         packNullen[stelle / 8] &= quint8(~(1u << (stelle % 8)));
@@ -99,11 +104,11 @@ struct Tabellenfuellung::Ziel {
         if (!gepackt) {
             liste->back().werte[stelle] = std::move(wert);
         } else if (istNull(wert)) {
-            packNullen[stelle / 8] |= quint8(1u << (stelle % 8));
+            packNullen[unsigned(stelle) / 8] |= quint8(1u << (unsigned(stelle) % 8));
         } else {
             const auto* n = std::get_if<qint32>(&wert);
             const auto* b = std::get_if<bool>(&wert);
-            setzeZahl(stelle, n ? *n : b ? (*b ? 1 : 0) : std::get<double>(wert));
+            setzeZahl(unsigned(stelle), n ? *n : b ? (*b ? 1 : 0) : std::get<double>(wert));
         }
     }
 
@@ -115,7 +120,7 @@ struct Tabellenfuellung::Ziel {
         if (f.typ != eigenerTyp)
             setze(f.stelle, feldwert(d.liste[feld], wert));
         else if (gepackt)
-            setzeZahl(f.stelle, double(wert));
+            setzeZahl(unsigned(f.stelle), double(wert));
         else
             liste->back().werte[f.stelle] = wert;
     }
