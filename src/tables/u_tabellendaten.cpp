@@ -85,6 +85,12 @@ Zeilen Verschachtelt::Gepackt::entpackt() const
     return zeilen;
 }
 
+void Verschachtelt::entpacken() const
+{
+    d->zeilen = d->gepackt->entpackt();
+    d->gepackt.reset();
+}
+
 Verschachtelt::Gepackt* Verschachtelt::packen(const std::vector<TFieldType>& typen) const
 {
     if (!d->gepackt) {

@@ -58,6 +58,7 @@ public:
     bool operator==(const Verschachtelt& andere) const { return d == andere.d; }
 
 private:
+    void entpacken() const; // kept out of line, so that every look at the rows stays cheap
     struct Block;
     QExplicitlySharedDataPointer<Block> d;
 };
@@ -124,10 +125,8 @@ inline Verschachtelt::~Verschachtelt() = default;
 
 inline Zeilen& Verschachtelt::operator*() const
 {
-    if (d->gepackt) [[unlikely]] {
-        d->zeilen = d->gepackt->entpackt();
-        d->gepackt.reset();
-    }
+    if (d->gepackt) [[unlikely]]
+        entpacken();
     return d->zeilen;
 }
 
