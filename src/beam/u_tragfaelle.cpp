@@ -430,6 +430,10 @@ Rechenergebnis rechne(const Rechenvorgabe& v, const std::function<void(int, int)
     berechneSchnittgrundlage(v, e.x, g);
     const Paarung p = LastfallPaare(v, anzahl, e.tragfaelle);
 
+    // Room for the sections of every load case at once: the arrays are never copied as they
+    // grow, and the pages of load cases without sections are never touched.
+    e.q.reserve(anzahl * e.x.size());
+    e.m.reserve(anzahl * e.x.size());
     for (std::size_t fall = 0; fall < anzahl; ++fall) {
         Tragfall& t = e.tragfaelle[fall];
         t.pos1 = v.lager[p.paare[fall].first].position;

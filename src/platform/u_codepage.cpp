@@ -7,7 +7,7 @@ constexpr char16_t hoheZeichen[32] = {
     0x0152, 0, 0x017D, 0, 0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178};
 
-char zuByte(char16_t c)
+inline char zuByte(char16_t c)
 {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return char(c);
@@ -20,16 +20,22 @@ char zuByte(char16_t c)
 }
 } // namespace
 
-QByteArray ZuCodepage(const QString& text)
+qsizetype ZuCodepage(QStringView text, char* ziel, qsizetype hoechstens)
 {
-    QByteArray bytes;
-    bytes.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
+    qsizetype n = 0;
+    for (qsizetype i = 0; i < text.size() && n < hoechstens; ++i) {
         const QChar c = text.at(i);
         if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
             ++i; // one character outside the code page
-        bytes.append(zuByte(c.unicode()));
+        ziel[n++] = zuByte(c.unicode());
     }
+    return n;
+}
+
+QByteArray ZuCodepage(const QString& text)
+{
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    bytes.truncate(ZuCodepage(text, bytes.data(), bytes.size()));
     return bytes;
 }
 

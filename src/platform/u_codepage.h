@@ -4,5 +4,7 @@
 #include <QString>
 
 QByteArray ZuCodepage(const QString& text);
+// Writes the code-page bytes of text to ziel, at most hoechstens of them; returns how many.
+qsizetype ZuCodepage(QStringView text, char* ziel, qsizetype hoechstens);
 QString AusCodepage(const QByteArray& bytes);
 QString AusCodepage(const char* bytes, qsizetype laenge);

@@ -27,7 +27,7 @@ PaketSchreiber::PaketSchreiber(int spaltenzahl)
     if (spaltenzahl < 0 || spaltenzahl > 0xFFFF)
         throw Fehler(QStringLiteral("Eine Tabelle mit %1 Spalten kann nicht gespeichert werden")
                          .arg(spaltenzahl));
-    m_daten.resize(4096);
+    wachse(4096);
     u32(magic);
     u16(1);
     u16(0);
@@ -38,32 +38,17 @@ PaketSchreiber::PaketSchreiber(int spaltenzahl)
     u16(0); // row offset
 }
 
-// The packet grows in a buffer of doubling size; only the bytes up to m_laenge are written.
-char* PaketSchreiber::platz(qsizetype anzahl)
+void PaketSchreiber::wachse(qsizetype anzahl)
 {
-    if (m_laenge + anzahl > m_daten.size())
-        m_daten.resize(std::max(2 * m_daten.size(), m_laenge + anzahl));
-    char* stelle = m_daten.data() + m_laenge;
-    m_laenge += anzahl;
-    return stelle;
+    m_daten.resize(std::max(2 * m_groesse, m_laenge + anzahl));
+    m_puffer = m_daten.data();
+    m_groesse = m_daten.size();
 }
 
 void PaketSchreiber::anhaengen(const char* bytes, qsizetype anzahl)
 {
     if (anzahl > 0)
         std::memcpy(platz(anzahl), bytes, size_t(anzahl));
-}
-
-void PaketSchreiber::u16(quint16 wert)
-{
-    const quint16 le = qToLittleEndian(wert);
-    anhaengen(reinterpret_cast<const char*>(&le), 2);
-}
-
-void PaketSchreiber::u32(quint32 wert)
-{
-    const quint32 le = qToLittleEndian(wert);
-    anhaengen(reinterpret_cast<const char*>(&le), 4);
 }
 
 void PaketSchreiber::name(const QString& name)
@@ -81,7 +66,7 @@ void PaketSchreiber::Spalte(const QString& spaltenname, quint32 typ, quint16 att
     u32(typ);
     u16(attribute);
     if (istStrukturiert(typ))
-        qToLittleEndian<quint16>(2, m_daten.data() + 4);
+        qToLittleEndian<quint16>(2, m_puffer + 4);
     m_liste = m_laenge;
     m_parameter = 0;
     u16(0);
@@ -135,54 +120,17 @@ void PaketSchreiber::ParameterArrayUInt32(const QString& parametername,
 void PaketSchreiber::ParameterlisteEnde()
 {
     if (m_liste >= 0)
-        qToLittleEndian<quint16>(m_parameter, m_daten.data() + m_liste);
+        qToLittleEndian<quint16>(m_parameter, m_puffer + m_liste);
     m_liste = -1;
 }
 
 void PaketSchreiber::zeilenOffsetSetzen()
 {
     if (m_laenge <= 0xFFFF) {
-        qToLittleEndian<quint16>(quint16(m_laenge), m_daten.data() + 22);
-        qToLittleEndian<quint32>(3, m_daten.data() + 18);
+        qToLittleEndian<quint16>(quint16(m_laenge), m_puffer + 22);
+        qToLittleEndian<quint32>(3, m_puffer + 18);
     }
 }
-
-void PaketSchreiber::Zeile(quint8 status, int spalten, bool oben)
-{
-    if (!m_zeilenBegonnen) {
-        zeilenOffsetSetzen();
-        m_zeilenBegonnen = true;
-    }
-    if (oben)
-        ++m_zeilenOben;
-    *platz(1) = char(status);
-    m_bitmap = m_laenge;
-    std::memset(platz((spalten + 3) / 4), 0, size_t((spalten + 3) / 4));
-}
-
-void PaketSchreiber::bit(int spalte, int verschiebung)
-{
-    char& bits = m_daten.data()[m_bitmap + spalte / 4];
-    bits = char(quint8(bits) | (1u << (2 * (spalte % 4) + verschiebung)));
-}
-
-void PaketSchreiber::Null(int spalte) { bit(spalte, 0); }
-
-void PaketSchreiber::Unveraendert(int spalte) { bit(spalte, 1); }
-
-void PaketSchreiber::Int32(qint32 wert) { u32(quint32(wert)); }
-
-void PaketSchreiber::UInt32(quint32 wert) { u32(wert); }
-
-void PaketSchreiber::Float(double wert)
-{
-    quint64 bits;
-    std::memcpy(&bits, &wert, sizeof bits);
-    const quint64 le = qToLittleEndian(bits);
-    anhaengen(reinterpret_cast<const char*>(&le), 8);
-}
-
-void PaketSchreiber::Boolean(bool wert) { u16(wert ? 1 : 0); }
 
 void PaketSchreiber::Text(const QByteArray& bytes, int laengenbytes)
 {
@@ -203,19 +151,34 @@ void PaketSchreiber::Text(const QByteArray& bytes, int laengenbytes)
     anhaengen(bytes.constData(), laenge);
 }
 
+void PaketSchreiber::TextInCodepage(const QString& text, int laengenbytes)
+{
+    if (text.isEmpty()) {
+        Text(QByteArray(), laengenbytes);
+        return;
+    }
+    // Room for one byte per character; a character written as two (a surrogate pair) takes one.
+    const qsizetype hoechstens = std::min<qsizetype>(text.size(), laengenbytes == 1 ? 0xFF : 0xFFFF);
+    char* stelle = platz(laengenbytes + hoechstens);
+    const qsizetype laenge = ZuCodepage(text, stelle + laengenbytes, hoechstens);
+    m_laenge -= hoechstens - laenge;
+    if (laengenbytes == 1)
+        *stelle = char(laenge);
+    else
+        qToLittleEndian<quint16>(quint16(laenge), stelle);
+}
+
 void PaketSchreiber::Memo(const QByteArray& bytes)
 {
     u32(quint32(bytes.size()));
     anhaengen(bytes.constData(), bytes.size());
 }
 
-void PaketSchreiber::Zeilenzahl(qint32 anzahl) { u32(quint32(anzahl)); }
-
 QByteArray PaketSchreiber::Fertig()
 {
     if (!m_zeilenBegonnen)
         zeilenOffsetSetzen();
-    qToLittleEndian<quint32>(m_zeilenOben, m_daten.data() + 14);
+    qToLittleEndian<quint32>(m_zeilenOben, m_puffer + 14);
     m_daten.truncate(m_laenge);
     return std::move(m_daten);
 }
@@ -320,7 +283,7 @@ void schreibeZeilen(PaketSchreiber& schreiber, const Ebene& ebene, const Zeilen&
                 break;
             case TFieldType::String:
                 if (auto* text = std::get_if<Text>(&wert))
-                    schreiber.Text(ZuCodepage(**text), ebene.felder[i].size <= 254 ? 1 : 2);
+                    schreiber.TextInCodepage(**text, ebene.felder[i].size <= 254 ? 1 : 2);
                 else
                     schreiber.Null(i);
                 break;

@@ -6,6 +6,8 @@
 // back. Readers trust no length or count of the input: every inconsistency is a Fehler.
 #include "tables/u_tabellendaten.h"
 #include <QByteArray>
+#include <QtEndian>
+#include <cstring>
 #include <vector>
 
 namespace Typ {
@@ -57,28 +59,62 @@ public:
 
     // A row: status and a bitmap with all bits clear, for a table of the given column count.
     // The first row fixes the row offset; rows of the top table are counted.
-    void Zeile(quint8 status, int spalten, bool oben);
-    void Null(int spalte);
-    void Unveraendert(int spalte);
-    void Int32(qint32 wert);
-    void UInt32(quint32 wert);
-    void Float(double wert);
-    void Boolean(bool wert);
+    void Zeile(quint8 status, int spalten, bool oben)
+    {
+        if (!m_zeilenBegonnen) {
+            zeilenOffsetSetzen();
+            m_zeilenBegonnen = true;
+        }
+        m_zeilenOben += oben;
+        const qsizetype bitmap = (spalten + 3) / 4;
+        char* p = platz(1 + bitmap);
+        *p = char(status);
+        std::memset(p + 1, 0, size_t(bitmap));
+        m_bitmap = m_laenge - bitmap;
+    }
+    void Null(int spalte) { bit(spalte, 0); }
+    void Unveraendert(int spalte) { bit(spalte, 1); }
+    void Int32(qint32 wert) { u32(quint32(wert)); }
+    void UInt32(quint32 wert) { u32(wert); }
+    void Float(double wert)
+    {
+        quint64 bits;
+        std::memcpy(&bits, &wert, sizeof bits);
+        qToLittleEndian(bits, platz(8));
+    }
+    void Boolean(bool wert) { u16(wert ? 1 : 0); }
     void Text(const QByteArray& bytes, int laengenbytes); // the empty text as length 1 and a zero
+    // The same for a text in memory, turned into code-page bytes straight into the packet.
+    void TextInCodepage(const QString& text, int laengenbytes);
     void Memo(const QByteArray& bytes);
-    void Zeilenzahl(qint32 anzahl); // the value of a nested-table column
+    void Zeilenzahl(qint32 anzahl) { u32(quint32(anzahl)); } // the value of a nested-table column
 
     QByteArray Fertig(); // sets the row offset and the row count
 
 private:
-    char* platz(qsizetype anzahl); // room for that many bytes at the end
+    // Room for that many bytes at the end; the buffer doubles when it is full.
+    char* platz(qsizetype anzahl)
+    {
+        if (m_laenge + anzahl > m_groesse)
+            wachse(anzahl);
+        char* stelle = m_puffer + m_laenge;
+        m_laenge += anzahl;
+        return stelle;
+    }
+    void wachse(qsizetype anzahl);
     void anhaengen(const char* bytes, qsizetype anzahl);
     void name(const QString& name);
-    void u16(quint16 wert);
-    void u32(quint32 wert);
+    void u16(quint16 wert) { qToLittleEndian(wert, platz(2)); }
+    void u32(quint32 wert) { qToLittleEndian(wert, platz(4)); }
     void zeilenOffsetSetzen();
-    void bit(int spalte, int verschiebung);
+    void bit(int spalte, int verschiebung)
+    {
+        char& bits = m_puffer[m_bitmap + spalte / 4];
+        bits = char(quint8(bits) | (1u << (2 * (spalte % 4) + verschiebung)));
+    }
     QByteArray m_daten;
+    char* m_puffer = nullptr; // m_daten's bytes
+    qsizetype m_groesse = 0;  // m_daten's size
     qsizetype m_laenge = 0;   // bytes written; m_daten holds room beyond them
     qsizetype m_liste = -1;   // offset of the open parameter list's count
     quint16 m_parameter = 0;  // parameters in it

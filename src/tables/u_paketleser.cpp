@@ -110,6 +110,7 @@ struct Tabelle {
     std::vector<quint32> protokoll; // CHANGE_LOG triples
     bool hatVerknuepfung = false;
     std::vector<RohZeile> zeilen;
+    qint64 ueberHoechster = 1; // direct reading: one above the highest auto-increment number
     QSet<QString> feldnamen; // case-folded, to find a doubled column without a search
 };
 
@@ -161,14 +162,18 @@ public:
         // Every row takes at least one byte.
         if (zeilenzahl > quint32(m_bytes.rest()))
             Paketfehler(QStringLiteral("Ungültige Zeilenzahl %1").arg(zeilenzahl));
-        // Room for the rows the packet can hold: each takes its status and bitmap at least.
-        const qsizetype mindestens = 1 + (qsizetype(oben.spalten.size()) + 3) / 4;
-        oben.zeilen.reserve(std::min<std::size_t>(zeilenzahl, std::size_t(m_bytes.rest() / mindestens)));
+        if (ohneProtokoll(oben)) {
+            lieseDirekt(oben, *daten.zeilen, zeilenzahl);
+            pruefeEnde();
+            if (m_unveraendertOhneAlteVersion)
+                Paketfehler(QStringLiteral("Ein unveränderter Wert hat keine alte Version"));
+            setzeZaehlerDirekt(oben);
+            return daten;
+        }
+        reserviere(oben, oben.zeilen, zeilenzahl);
         for (quint32 i = 0; i < zeilenzahl; ++i)
             lieseZeile(oben);
-        if (m_bytes.rest() != 0)
-            Paketfehler(
-                QStringLiteral("Nach den Zeilen folgen %1 weitere Bytes").arg(m_bytes.rest()));
+        pruefeEnde();
 
         aufloesen(oben, true);
         daten.zeilen->reserve(oben.zeilen.size());
@@ -179,6 +184,91 @@ public:
     }
 
 private:
+    void pruefeEnde()
+    {
+        if (m_bytes.rest() != 0)
+            Paketfehler(
+                QStringLiteral("Nach den Zeilen folgen %1 weitere Bytes").arg(m_bytes.rest()));
+    }
+
+    // Room for as many rows as the bytes left can hold: each takes its status and bitmap at least.
+    template <typename Liste>
+    void reserviere(const Tabelle& tabelle, Liste& liste, quint32 anzahl)
+    {
+        const qsizetype mindestens = 1 + (qsizetype(tabelle.spalten.size()) + 3) / 4;
+        liste.reserve(liste.size() + std::min<std::size_t>(anzahl, std::size_t(m_bytes.rest() / mindestens)));
+    }
+
+    // The row count of a nested-table value: every nested row takes a byte at least.
+    quint32 lieseZeilenzahl(const Spalte& spalte)
+    {
+        const qint32 anzahl = m_bytes.i32();
+        if (anzahl < 0 || anzahl > m_bytes.rest())
+            Paketfehler(
+                QStringLiteral("Ungültige Zeilenzahl %1 in Spalte '%2'").arg(anzahl).arg(spalte.name));
+        return quint32(anzahl);
+    }
+
+    // Without a change log and link fields anywhere, every row stands for itself.
+    static bool ohneProtokoll(const Tabelle& tabelle)
+    {
+        return tabelle.protokoll.empty() && !tabelle.hatVerknuepfung
+            && std::all_of(tabelle.kinder.begin(), tabelle.kinder.end(),
+                           [](const auto& kind) { return ohneProtokoll(*kind); });
+    }
+
+    // Reads anzahl rows of a table without change log straight into ziel, nested rows into
+    // their own lists, leaving out rows that are not current (old versions, deleted or vacant
+    // slots, with everything nested in them). An unchanged mark can name no old version; it is
+    // an error once the rows are read, as for a change-logged packet.
+    void lieseDirekt(Tabelle& tabelle, Zeilen& ziel, quint32 anzahl)
+    {
+        reserviere(tabelle, ziel, anzahl);
+        const int spalten = int(tabelle.spalten.size());
+        const qsizetype felder = qsizetype(tabelle.ebene->felder.size());
+        const int autoinc = tabelle.ebene->autoincFeld;
+        for (quint32 i = 0; i < anzahl; ++i) {
+            const quint8 status = m_bytes.u8();
+            const char* bitmap = m_bytes.nimm((spalten + 3) / 4);
+            Zeile& zeile = ziel.emplace_back();
+            zeile.werte.resize(felder);
+            for (int j = 0; j < spalten; ++j) {
+                const Spalte& spalte = tabelle.spalten[j];
+                const int bits = (quint8(bitmap[j / 4]) >> (2 * (j % 4))) & 3;
+                if (bits) {
+                    m_unveraendertOhneAlteVersion = m_unveraendertOhneAlteVersion || (bits & 2);
+                    continue;
+                }
+                if (spalte.art == Leseart::Tabelle) {
+                    Verschachtelt liste = Verschachtelt::neu();
+                    lieseDirekt(*tabelle.kinder[spalte.kind], *liste, lieseZeilenzahl(spalte));
+                    zeile.werte[spalte.feld] = std::move(liste);
+                } else {
+                    lieseWert(spalte, zeile.werte[spalte.feld]);
+                }
+            }
+            if (autoinc >= 0)
+                if (auto* zahl = std::get_if<qint32>(&zeile.werte[autoinc]))
+                    tabelle.ueberHoechster = std::max<qint64>(tabelle.ueberHoechster, qint64(*zahl) + 1);
+            if (status & (Status::AlteVersion | Status::Geloescht | Status::Leer))
+                ziel.pop_back();
+            else
+                for (int k : tabelle.kindFelder) // a null nested column holds no rows
+                    if (istNull(zeile.werte[k]))
+                        zeile.werte[k] = Verschachtelt::neu();
+        }
+    }
+
+    void setzeZaehlerDirekt(Tabelle& tabelle)
+    {
+        for (auto& kind : tabelle.kinder)
+            setzeZaehlerDirekt(*kind);
+        Ebene& ebene = *tabelle.ebene;
+        if (ebene.autoincFeld >= 0)
+            ebene.naechsterAutoinc = qint32(std::min<qint64>(
+                std::max<qint64>(tabelle.autoinc.value_or(1), tabelle.ueberHoechster), 0x7FFFFFFF));
+    }
+
     // The descriptors of one table, budget of them in all (its nested tables' included), then
     // its parameter list.
     void lieseMetadaten(Tabelle& tabelle, quint32 budget)
@@ -409,21 +499,17 @@ private:
             if (bits & 1)
                 continue;
             if (spalte.art == Leseart::Tabelle) {
-                const qint32 anzahl = m_bytes.i32();
-                if (anzahl < 0 || anzahl > m_bytes.rest())
-                    Paketfehler(QStringLiteral("Ungültige Zeilenzahl %1 in Spalte '%2'")
-                                    .arg(anzahl)
-                                    .arg(spalte.name));
+                const quint32 anzahl = lieseZeilenzahl(spalte);
                 Tabelle& kind = *tabelle.kinder[spalte.kind];
                 std::vector<int>& indizes = roh.kinder[spalte.kind];
-                for (qint32 k = 0; k < anzahl; ++k) {
+                for (quint32 k = 0; k < anzahl; ++k) {
                     indizes.push_back(int(kind.zeilen.size()));
                     lieseZeile(kind);
                 }
             } else if (spalte.art == Leseart::Verknuepfung) {
                 roh.nummer = m_bytes.laenge(int(spalte.typ.groesse));
             } else {
-                roh.zeile.werte[spalte.feld] = lieseWert(spalte);
+                lieseWert(spalte, roh.zeile.werte[spalte.feld]);
             }
         }
         if (tabelle.hatVerknuepfung && roh.nummer == 0)
@@ -431,15 +517,17 @@ private:
         tabelle.zeilen.push_back(std::move(roh));
     }
 
-    Wert lieseWert(const Spalte& spalte)
+    // Into the row's null value ziel.
+    Q_ALWAYS_INLINE void lieseWert(const Spalte& spalte, Wert& ziel)
     {
         const quint32 g = spalte.typ.groesse;
         switch (spalte.art) {
         case Leseart::Int: {
             const char* p = m_bytes.nimm(g);
-            return g == 1 ? qint32(qint8(*p))
-                : g == 2  ? qint32(qFromLittleEndian<qint16>(p))
-                          : qFromLittleEndian<qint32>(p);
+            ziel.emplace<qint32>(g == 1 ? qint32(qint8(*p))
+                                 : g == 2 ? qint32(qFromLittleEndian<qint16>(p))
+                                          : qFromLittleEndian<qint32>(p));
+            return;
         }
         case Leseart::UInt: {
             const quint32 wert = m_bytes.laenge(int(g));
@@ -447,15 +535,17 @@ private:
                 Paketfehler(QStringLiteral("Der Wert %1 in Spalte '%2' ist zu groß")
                                 .arg(wert)
                                 .arg(spalte.name));
-            return qint32(wert);
+            ziel.emplace<qint32>(qint32(wert));
+            return;
         }
-        case Leseart::Boolean: return m_bytes.laenge(int(g)) != 0;
-        case Leseart::Float: return m_bytes.f64();
-        case Leseart::TextFest: return text(m_bytes.nimm(g), g);
+        case Leseart::Boolean: ziel.emplace<bool>(m_bytes.laenge(int(g)) != 0); return;
+        case Leseart::Float: ziel.emplace<double>(m_bytes.f64()); return;
+        case Leseart::TextFest: ziel.emplace<Text>(text(m_bytes.nimm(g), g)); return;
         case Leseart::Text:
         case Leseart::Bytes: {
             const qsizetype laenge = m_bytes.laenge(int(g));
-            return text(m_bytes.nimm(laenge), laenge);
+            ziel.emplace<Text>(text(m_bytes.nimm(laenge), laenge));
+            return;
         }
         case Leseart::TextBreit: {
             const qsizetype laenge = m_bytes.laenge(int(g));
@@ -466,12 +556,12 @@ private:
             for (qsizetype i = 0; i < laenge / 2; ++i)
                 breit[i] = QChar(qFromLittleEndian<quint16>(p + 2 * i));
             const qsizetype null = breit.indexOf(QChar(0));
-            return null >= 0 ? breit.left(null) : breit;
+            ziel.emplace<Text>(null >= 0 ? breit.left(null) : breit);
+            return;
         }
         case Leseart::Tabelle:
         case Leseart::Verknuepfung: break;
         }
-        return {};
     }
 
     // Numbers the rows, applies the change log and takes every unchanged value from the old
@@ -585,6 +675,7 @@ private:
 
     Bytes m_bytes;
     int m_tabellen = 1;
+    bool m_unveraendertOhneAlteVersion = false;
 };
 } // namespace
 

@@ -191,7 +191,8 @@ private:
 // table tells its change once, when Fertig ends the fill, and then stands on its first row, its
 // details showing that row's nested rows. Rows should come in the order of the current index
 // (Fertig sorts them in when they do not). Values are converted as by the field setters, the
-// auto-increment field is numbered, calculated fields are computed when read. AfterPost is not
+// auto-increment field is numbered, calculated fields are computed when read. Nested rows whose
+// fields are all numbers or flags are kept packed until a table shows them. AfterPost is not
 // called. A table with a unique index or a required field is filled with Append and Post.
 // A fill ended by an exception keeps the rows appended so far and sends the change.
 class Tabellenfuellung {

@@ -249,9 +249,10 @@ void TBClientDataSet::Impl::sortieren()
     reihenfolge.resize(zeilen->size());
     for (size_t i = 0; i < reihenfolge.size(); ++i)
         reihenfolge[i] = int(i);
+    const Zeilen& z = *zeilen; // looked at once: the comparisons below run many times
     if (!sortFelder.empty())
         std::stable_sort(reihenfolge.begin(), reihenfolge.end(), [&](int a, int b) {
-            return vergleiche((*zeilen)[a], (*zeilen)[b]) < 0;
+            return vergleiche(z[a], z[b]) < 0;
         });
     cursor = -1;
     for (size_t i = 0; vorher >= 0 && i < reihenfolge.size(); ++i)
@@ -263,10 +264,9 @@ int TBClientDataSet::Impl::einfuegePosition(int zeile) const
 {
     if (sortFelder.empty())
         return int(reihenfolge.size());
+    const Zeilen& z = *zeilen;
     const auto stelle = std::upper_bound(reihenfolge.begin(), reihenfolge.end(), zeile,
-                                         [&](int a, int b) {
-                                             return vergleiche((*zeilen)[a], (*zeilen)[b]) < 0;
-                                         });
+                                         [&](int a, int b) { return vergleiche(z[a], z[b]) < 0; });
     return int(stelle - reihenfolge.begin());
 }
 
@@ -275,9 +275,10 @@ void TBClientDataSet::Impl::pruefeEindeutig(const Zeile& zeile, int ausser) cons
     if (!eindeutig || sortFelder.empty())
         return;
     // the ordering is sorted by the index: only the rows with an equal key are looked at
+    const Zeilen& z = *zeilen;
     auto stelle = std::partition_point(reihenfolge.begin(), reihenfolge.end(),
-                                       [&](int i) { return vergleiche((*zeilen)[i], zeile) < 0; });
-    for (; stelle != reihenfolge.end() && vergleiche((*zeilen)[*stelle], zeile) == 0; ++stelle)
+                                       [&](int i) { return vergleiche(z[i], zeile) < 0; });
+    for (; stelle != reihenfolge.end() && vergleiche(z[*stelle], zeile) == 0; ++stelle)
         if (*stelle != ausser)
             throw Fehler(QStringLiteral("Schlüsselverletzung: Im Index '%1' gibt es bereits einen "
                                         "Datensatz mit diesem Schlüssel")

@@ -1,4 +1,5 @@
 #include "tables/u_tabellendaten.h"
+#include <algorithm>
 
 int Ebene::anzahlTabellen() const
 {
@@ -46,4 +47,57 @@ Zeilen kopiereZeilen(const Zeilen& zeilen)
             if (auto* kinder = std::get_if<Verschachtelt>(&wert))
                 *kinder = Verschachtelt::neu(kopiereZeilen(**kinder));
     return kopie;
+}
+
+bool Verschachtelt::Gepackt::moeglich(const std::vector<TFieldType>& typen)
+{
+    return !typen.empty() && std::all_of(typen.begin(), typen.end(), [](TFieldType t) {
+        return t == TFieldType::AutoInc || t == TFieldType::Integer || t == TFieldType::Float
+            || t == TFieldType::Boolean;
+    });
+}
+
+void Verschachtelt::Gepackt::reserviere(std::size_t zeilen)
+{
+    zahlen.reserve(zahlen.size() + zeilen * typen.size());
+    nullen.reserve(nullen.size() + zeilen * nullbytes());
+}
+
+Zeilen Verschachtelt::Gepackt::entpackt() const
+{
+    Zeilen zeilen(anzahl());
+    const double* zahl = zahlen.data();
+    const quint8* null = nullen.data();
+    for (Zeile& zeile : zeilen) {
+        zeile.werte.resize(qsizetype(typen.size()));
+        for (std::size_t f = 0; f < typen.size(); ++f, ++zahl) {
+            if (null[f / 8] & (1u << (f % 8)))
+                continue;
+            if (typen[f] == TFieldType::Float)
+                zeile.werte[f] = *zahl;
+            else if (typen[f] == TFieldType::Boolean)
+                zeile.werte[f] = *zahl != 0;
+            else
+                zeile.werte[f] = qint32(*zahl);
+        }
+        null += nullbytes();
+    }
+    return zeilen;
+}
+
+void Verschachtelt::entpacken() const
+{
+    d->zeilen = d->gepackt->entpackt();
+    d->gepackt.reset();
+}
+
+Verschachtelt::Gepackt* Verschachtelt::packen(const std::vector<TFieldType>& typen) const
+{
+    if (!d->gepackt) {
+        if (!d->zeilen.empty() || !Gepackt::moeglich(typen))
+            return nullptr;
+        d->gepackt = std::make_unique<Gepackt>();
+        d->gepackt->typen = typen;
+    }
+    return d->gepackt.get();
 }
