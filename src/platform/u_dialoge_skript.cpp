@@ -16,7 +16,12 @@ const char* artName(SkriptDialoge::Art art)
 } // namespace
 
 SkriptDialoge::SkriptDialoge() { setzeDialoge(this); }
-SkriptDialoge::~SkriptDialoge() { setzeDialoge(nullptr); }
+SkriptDialoge::~SkriptDialoge()
+{
+    setzeDialoge(nullptr);
+    if (!unerwartet.isEmpty() && beiUnerwartetem)
+        beiUnerwartetem(unerwartet);
+}
 
 SkriptDialoge& SkriptDialoge::erwarteMeldung(const QString& text)
 {

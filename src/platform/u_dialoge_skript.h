@@ -1,9 +1,12 @@
 #pragma once
 // Scripted dialogs for tests: answers are given in order, every prompt is recorded with its exact
 // text, and a prompt nobody expected is recorded in `unerwartet` (and answered No / cancelled).
+// Prompts still in `unerwartet` when the script ends go to beiUnerwartetem: the test programs
+// fail the running test there, so a test that expects such a prompt checks and clears the list.
 #include "platform/u_dialoge.h"
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <variant>
 
 class SkriptDialoge : public Dialoge {
@@ -31,6 +34,7 @@ public:
     QStringList unerwartet;          // prompts that did not match the script
     QList<DateiDialog> dateiDialoge; // the file dialogs as asked
     bool allesBeantwortet() const { return m_schritte.empty(); }
+    static inline std::function<void(const QStringList&)> beiUnerwartetem;
 
     void Meldung(const QString& text) override;
     Antwort FrageJaNein(const QString& text) override;

@@ -35,6 +35,9 @@ struct Reiter : Editorreiter {
     }
 };
 
+// The test truss carries 100 N shear and 1 000 N·m: every calculation says it is overloaded.
+const QString Ueberlast = QStringLiteral("Auslastung über 100 %");
+
 void expectPositionen(const std::vector<double>& ist, const std::vector<double>& soll)
 {
     ASSERT_EQ(ist.size(), soll.size());
@@ -97,6 +100,7 @@ TEST(Auslastungsreiter, VersetzenMitUmschaltVerschiebtNachAussenUndRechnet)
     r.traverse(10);
     for (double x : {-3.0, 0.0, 3.0})
         r.lager(x);
+    r.skript.erwarteMeldung(Ueberlast).erwarteMeldung(Ueberlast);
     QTest::mousePress(r.f.sbOuter, Qt::LeftButton, Qt::ShiftModifier);
     expectPositionen(r.positionen(), {-3.3, 0, 3.3});
     EXPECT_TRUE(r.f.Geaendert());
@@ -112,6 +116,8 @@ TEST(Auslastungsreiter, EinLagerBeiPlusNullKommaNullFuenfBleibtBeimVersetzenNach
     r.traverse(10);
     r.lager(0.05);
     r.lager(4);
+    // 5 m overhang on the left: the left support would pull
+    r.skript.erwarteMeldung(QStringLiteral("Kein Tragfall hat alle Lager unter Druck"));
     QTest::mousePress(r.f.sbInner, Qt::LeftButton);
     expectPositionen(r.positionen(), {0.05, 3.9});
 }
@@ -136,6 +142,7 @@ TEST(Auslastungsreiter, DiagrammZeigtVorDerRechnungNurDieBezugslinienUndDanachDi
     EXPECT_EQ(vorher.pixelColor(vorher.width() / 2, y0 - u), QColor(Qt::blue));
     EXPECT_EQ(vorher.pixelColor(vorher.width() / 2, y0), QColor(Qt::black));
     EXPECT_EQ(zeile(vorher, y0 - 1), 0);
+    r.skript.erwarteMeldung(Ueberlast);
     r.f.btnBerechnen->click();
     QApplication::processEvents();
     const QImage nachher = bildVon(flaeche, QStringLiteral("auslastung_nachher"));

@@ -1,5 +1,6 @@
 // Test programs run with a QApplication on the offscreen platform and a German locale, so the
-// numbers of the examples read as written ("12,50").
+// numbers of the examples read as written ("12,50"). A prompt no script expected fails the test.
+#include "platform/u_dialoge_skript.h"
 #include <QApplication>
 #include <QLocale>
 #include <gtest/gtest.h>
@@ -11,5 +12,8 @@ int main(int argc, char** argv)
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    SkriptDialoge::beiUnerwartetem = [](const QStringList& prompts) {
+        ADD_FAILURE() << "Dialoge ohne Skript: " << prompts.join(QStringLiteral(" | ")).toStdString();
+    };
     return RUN_ALL_TESTS();
 }

@@ -185,6 +185,8 @@ TEST(Belastungsdatei, AltesFormatLiestNeunTexteSechsPositionenUndDasPaket)
     // The length without unit is read as metres, after the message.
     ASSERT_FALSE(d.gezeigt.isEmpty());
     EXPECT_EQ(d.gezeigt.first(), QStringLiteral("Keine Einheit für die Länge gewählt!"));
+    EXPECT_EQ(d.unerwartet.size(), d.gezeigt.size());
+    d.unerwartet.clear(); // every prompt was this message, once per row and for the current one
     EXPECT_EQ(b.cds_traverse.RecordCount(), 2);
     // 20 kN/m on the 10 m row governs: 100 000 N plus the self-weight share.
     EXPECT_DOUBLE_EQ(b.ergebnisse.querkraft, 100000 + 100 / 3.048 * 10 / 2);

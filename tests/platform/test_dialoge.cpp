@@ -20,6 +20,26 @@ TEST(SkriptDialoge, MeldetUnerwarteteUndFalscheFragen)
     EXPECT_EQ(dialoge().FrageJaNeinAbbrechen(QStringLiteral("B")), Antwort::Abbrechen);
     dialoge().Meldung(QStringLiteral("C"));
     EXPECT_EQ(skript.unerwartet.size(), 2);
+    skript.unerwartet.clear();
+}
+
+TEST(SkriptDialoge, UebergibtUnerwarteteFragenAmEndeDemTestprogramm)
+{
+    const auto testprogramm = SkriptDialoge::beiUnerwartetem;
+    QStringList gemeldet;
+    SkriptDialoge::beiUnerwartetem = [&gemeldet](const QStringList& prompts) { gemeldet += prompts; };
+    {
+        SkriptDialoge skript;
+        skript.erwarteMeldung(QStringLiteral("A"));
+        dialoge().Meldung(QStringLiteral("A"));
+    }
+    EXPECT_TRUE(gemeldet.isEmpty());
+    {
+        SkriptDialoge skript;
+        dialoge().Meldung(QStringLiteral("B"));
+    }
+    SkriptDialoge::beiUnerwartetem = testprogramm;
+    EXPECT_EQ(gemeldet, QStringList{QStringLiteral("Meldung ohne Skript: B")});
 }
 
 TEST(SkriptDialoge, GibtNachDemEndeDieKonsolenantwortZurueck)

@@ -293,7 +293,11 @@ TEST(Riggingplan, KommandozeileSchreibtDenPlanAlsPdf)
     EXPECT_EQ(kelvaraCli({QStringLiteral("bericht"), prp, QStringLiteral("--a3")}).code, 2);
 }
 
-// A project window showing the example, unchanged; it closes without a question.
+// A project window showing the example, unchanged; it closes without a question. Calculating all
+// its variants says that the sloping truss and its second support are overloaded.
+const QString SchraegUeberlastet = QStringLiteral("Traverse 2 (Schräg), Variante 2 (Haupt): Auslastung über 100 %\n"
+                                                  "Traverse 2 (Schräg), Variante 2 (Haupt): Lager 2: Kraft über der Maximallast");
+
 struct Beispielfenster {
     SkriptDialoge skript;
     Tfrm_projekt fenster;
@@ -322,6 +326,7 @@ TEST(Riggingplan, ProjektmenueBerechnetAlleVariantenUndMarkiertGeaendert)
     EXPECT_EQ(fenster.act_proj_calc->text(), QStringLiteral("Alle Varianten berechnen"));
     EXPECT_EQ(fenster.act_proj_print->text(), QStringLiteral("&Drucken"));
     fenster.projekt().cds_projekt.First();
+    b.skript.erwarteMeldung(SchraegUeberlastet);
     fenster.act_proj_calc->trigger();
     EXPECT_TRUE(fenster.projekt().Geaendert());
     EXPECT_EQ(f(fenster.projekt().cds_projekt, "Nummer").AsInteger(), 1); // the user's row stays current
@@ -348,6 +353,7 @@ TEST(Riggingplan, VorschauBietetA3UndBerechnetAufWunschAlleVarianten)
         breiteNachher = v->layout().papier.width();
         v->findChild<QPushButton*>(QStringLiteral("btnSchliessen"))->click();
     });
+    b.skript.erwarteMeldung(SchraegUeberlastet);
     fenster.act_proj_print->trigger();
     EXPECT_GE(seiten, 2);
     EXPECT_EQ(breiteVorher, 297.0); // A4 landscape first
