@@ -175,7 +175,8 @@ void Dokumentfenster::planeAbschluss(int schleife, int ms)
         if (QThread::currentThread()->loopLevel() > schleife)
             return planeAbschluss(schleife, 50);
         m_abschlussGeplant = false;
-        SchrittAbschliessen();
+        if (!m_gehalten)
+            SchrittAbschliessen();
     });
 }
 
@@ -197,12 +198,8 @@ void Dokumentfenster::SchrittAbschliessen()
     if (!std::exchange(m_schrittOffen, false))
         return;
     QByteArray stand = Stand();
-    if (stand == m_stand) {
-        // nothing changed after all: the mark goes back to what the steps say
-        if (!stand.isEmpty())
-            zeigeMarkeDerSchritte();
+    if (gleich(stand, m_stand))
         return;
-    }
     m_schiebt = true;
     const auto zurueck = qScopeGuard([this] { m_schiebt = false; });
     m_schritte->push(new Schritt(*this, name.isEmpty() ? Uebersetzt(3003, QStringLiteral("Eingabe")) : name, getippt,
@@ -218,6 +215,19 @@ void Dokumentfenster::OhneSchritt()
     m_getippt = false;
     m_schrittname.clear();
     m_stand = Stand();
+}
+
+void Dokumentfenster::LasseSchritt()
+{
+    QTimer::singleShot(0, this, [this] {
+        m_gehalten = false;
+        SchrittAbschliessen();
+    });
+}
+
+bool Dokumentfenster::gleich(const QByteArray& a, const QByteArray& b)
+{
+    return a == b || Vergleichsstand(a) == Vergleichsstand(b);
 }
 
 void Dokumentfenster::stelleHer(const QByteArray& stand)
@@ -313,10 +323,9 @@ void Dokumentfenster::setzeGeaendert(bool geaendert)
         // saved or loaded: a state that no step leads to starts the history anew
         SchrittAbschliessen();
         QByteArray stand = Stand();
-        if (stand != m_stand) {
+        if (!gleich(stand, m_stand))
             m_schritte->clear();
-            m_stand = std::move(stand);
-        }
+        m_stand = std::move(stand);
         m_schritte->setClean();
     }
     zeigeMarke(geaendert);

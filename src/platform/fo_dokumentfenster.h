@@ -82,6 +82,10 @@ public:
     // The changes since the last step are none of their own (a calculation's results): the next
     // step starts from them.
     void OhneSchritt();
+    // While a mouse button is down, what press, drag and release change is one step, recorded
+    // once the release has been handled.
+    void HalteSchritt() { m_gehalten = true; }
+    void LasseSchritt();
     void Rueckgaengig();
     void Wiederholen();
     QMenu* Bearbeiten1 = nullptr;
@@ -114,6 +118,9 @@ protected:
     // them as after loading; changes it makes are no step.
     virtual QByteArray Stand() { return {}; }
     virtual void StandHerstellen(const QByteArray& stand) { Q_UNUSED(stand); }
+    // Two states as the history compares them: a kind whose selection is stored (and changes
+    // with every click) leaves it out, so choosing is no step.
+    virtual QByteArray Vergleichsstand(const QByteArray& stand) { return stand; }
     // After undo or redo: whether the document now differs from its file.
     virtual void AenderungsstandGesetzt(bool geaendert) { Q_UNUSED(geaendert); }
     // The overwrite query of the kinds that ask: true at once when pfad does not exist or when
@@ -151,6 +158,7 @@ private:
     void zeigeMarke(bool geaendert);
     void zeigeMarkeDerSchritte();
     void planeAbschluss(int schleife, int ms);
+    bool gleich(const QByteArray& a, const QByteArray& b);
     void zeigeSchrittTexte();
 
     QString m_dateiname;
@@ -167,6 +175,7 @@ private:
     QString m_schrittname;     // of the open or next step
     bool m_getippt = false;
     bool m_still = false;      // the open step changes nothing the mark shows
+    bool m_gehalten = false;
     bool m_schrittOffen = false;
     bool m_abschlussGeplant = false;
     bool m_stelltHer = false;  // undo or redo is restoring a state

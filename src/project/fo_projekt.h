@@ -143,6 +143,11 @@ protected:
     QString Schliessfrage() const override; // "%s wurde geändert." with %s = "Projekt"
     void closeEvent(QCloseEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    QByteArray Stand() override { return m_projekt.Stand(); }
+    void StandHerstellen(const QByteArray& stand) override;
+    void AenderungsstandGesetzt(bool geaendert) override;
+    QByteArray Vergleichsstand(const QByteArray& stand) override;
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
     static QTableView* tabellenansicht(const char* name, QWidget* eltern);
@@ -167,6 +172,7 @@ private:
     void varianteOeffnen();
     void baueRiggingbefehle();
     void texteRiggingbefehle();
+    void verbindeSchritte(); // fo_projekt_schritte.cpp
 
     struct Editor {
         QPointer<Dokumentfenster> fenster;
