@@ -82,21 +82,22 @@ void Tfrm_variante::verbindeSchritte()
     for (QToolButton* knopf : {sbSwitchUp, sbSwitchDown})
         connect(knopf, &QToolButton::clicked, this, [this, knopf] { BenenneSchritt(knopf->toolTip()); });
     // The calculation's options and mode are stored with the variant but do not mark it changed.
-    const auto option = [this](const QString& name, bool getippt) {
+    const auto option = [this](const QString& name, const QObject* getipptIn) {
         if (m_fuellt)
             return;
-        StillerSchritt(name, getippt);
+        StillerSchritt(name, getipptIn);
         setzeBerechnet(false);
     };
     for (QAction* aktion : {actMinimal, actNegativ})
-        connect(aktion, &QAction::toggled, this, [option, aktion] { option(schrittname(aktion->text()), false); });
+        connect(aktion, &QAction::toggled, this, [option, aktion] { option(schrittname(aktion->text()), nullptr); });
     connect(cmbBerechnung, &QComboBox::currentIndexChanged, this,
-            [this, option] { option(cmbBerechnung->currentText(), false); });
+            [this, option] { option(cmbBerechnung->currentText(), nullptr); });
     connect(cmbStaudruck, &QComboBox::currentTextChanged, this,
-            [this, option] { option(schrittname(lblStaudruck->text()), true); });
+            [this, option] { option(schrittname(lblStaudruck->text()), cmbStaudruck); });
     // typed texts: one step per word, named after the field
     const auto getippt = [this](QLineEdit* feld, QLabel* beschriftung) {
-        connect(feld, &QLineEdit::textEdited, this, [this, beschriftung] { BenenneSchritt(schrittname(beschriftung->text()), true); });
+        connect(feld, &QLineEdit::textEdited, this,
+                [this, feld, beschriftung] { BenenneSchritt(schrittname(beschriftung->text()), feld); });
     };
     getippt(edt_VName, lbl_VName);
     getippt(edt_VBearbeiter, lbl_VBearbeiter);

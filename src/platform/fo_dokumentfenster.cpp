@@ -26,16 +26,16 @@ constexpr int Schrittgrenze = 100;
 // has already happened.
 class Dokumentfenster::Schritt : public QUndoCommand {
 public:
-    Schritt(Dokumentfenster& fenster, const QString& name, bool getippt, bool still, QByteArray vorher,
+    Schritt(Dokumentfenster& fenster, const QString& name, const QObject* getipptIn, bool still, QByteArray vorher,
             QByteArray nachher)
         : QUndoCommand(name), m_fenster(fenster), m_vorher(std::move(vorher)), m_nachher(std::move(nachher)),
-          m_getippt(getippt), m_still(still) {}
+          m_getipptIn(getipptIn), m_still(still) {}
     bool still() const { return m_still; }
-    int id() const override { return m_getippt ? 1 : -1; }
+    int id() const override { return m_getipptIn ? 1 : -1; }
     bool mergeWith(const QUndoCommand* folgender) override
     {
         const auto* schritt = static_cast<const Schritt*>(folgender);
-        if (schritt->text() != text() || schritt->m_still != m_still)
+        if (schritt->m_getipptIn != m_getipptIn || schritt->text() != text() || schritt->m_still != m_still)
             return false;
         m_nachher = schritt->m_nachher;
         return true;
@@ -52,7 +52,8 @@ public:
 private:
     Dokumentfenster& m_fenster;
     QByteArray m_vorher, m_nachher;
-    bool m_getippt, m_still;
+    const QObject* m_getipptIn;
+    bool m_still;
     bool m_neu = true;
 };
 
@@ -153,13 +154,13 @@ void Dokumentfenster::zeigeSchrittTexte()
     Wiederholen1->setEnabled(m_schritte->canRedo());
 }
 
-void Dokumentfenster::BenenneSchritt(const QString& name, bool getippt)
+void Dokumentfenster::BenenneSchritt(const QString& name, const QObject* getipptIn)
 {
     if (m_stelltHer)
         return;
     if (m_schrittname.isEmpty() && !name.isEmpty()) {
         m_schrittname = name;
-        m_getippt = getippt;
+        m_getipptIn = getipptIn;
     }
     if (!m_abschlussGeplant) {
         m_abschlussGeplant = true;
@@ -180,20 +181,20 @@ void Dokumentfenster::planeAbschluss(int schleife, int ms)
     });
 }
 
-void Dokumentfenster::StillerSchritt(const QString& name, bool getippt)
+void Dokumentfenster::StillerSchritt(const QString& name, const QObject* getipptIn)
 {
     if (m_stelltHer)
         return;
     if (!m_schrittOffen)
         m_still = true;
     m_schrittOffen = true;
-    BenenneSchritt(name, getippt);
+    BenenneSchritt(name, getipptIn);
 }
 
 void Dokumentfenster::SchrittAbschliessen()
 {
     const QString name = std::exchange(m_schrittname, QString());
-    const bool getippt = std::exchange(m_getippt, false);
+    const QObject* getipptIn = std::exchange(m_getipptIn, nullptr);
     const bool still = std::exchange(m_still, false);
     if (!std::exchange(m_schrittOffen, false))
         return;
@@ -202,7 +203,7 @@ void Dokumentfenster::SchrittAbschliessen()
         return;
     m_schiebt = true;
     const auto zurueck = qScopeGuard([this] { m_schiebt = false; });
-    m_schritte->push(new Schritt(*this, name.isEmpty() ? Uebersetzt(3003, QStringLiteral("Eingabe")) : name, getippt,
+    m_schritte->push(new Schritt(*this, name.isEmpty() ? Uebersetzt(3003, QStringLiteral("Eingabe")) : name, getipptIn,
                                  still, std::exchange(m_stand, stand), stand));
     if (still)
         zeigeMarkeDerSchritte();
@@ -212,7 +213,7 @@ void Dokumentfenster::OhneSchritt()
 {
     m_schrittOffen = false;
     m_still = false;
-    m_getippt = false;
+    m_getipptIn = nullptr;
     m_schrittname.clear();
     m_stand = Stand();
 }
@@ -238,7 +239,7 @@ void Dokumentfenster::stelleHer(const QByteArray& stand)
     m_stand = stand;
     m_schrittOffen = false;
     m_schrittname.clear();
-    m_getippt = false;
+    m_getipptIn = nullptr;
     m_still = false;
 }
 

@@ -69,13 +69,13 @@ public:
     // to it clears the changed mark. setzeGeaendert(true) opens a step, which is recorded once
     // the event that changed the document has been handled, so one action is one step.
     QUndoStack* Schritte() const { return m_schritte; }
-    // Names the open or the next step; the first name since the last step counts. Steps of typed
-    // text (getippt) follow each key; one of them joins the step before when both have the same
-    // name, so a typed word is undone at once.
-    void BenenneSchritt(const QString& name, bool getippt = false);
+    // Names the open or the next step; the first name since the last step counts. Steps typed into
+    // a field follow each key; one joins the step before when that was typed into the same field,
+    // so a typed word is undone at once.
+    void BenenneSchritt(const QString& name, const QObject* getipptIn = nullptr);
     // A change the changed mark does not show (the truss of a variant, calculation settings) is
     // a step all the same; undoing or redoing only such steps leaves the mark as it was.
-    void StillerSchritt(const QString& name, bool getippt = false);
+    void StillerSchritt(const QString& name, const QObject* getipptIn = nullptr);
     // Records the changes since the last step, if any, under their name. Undo, redo and saving
     // run it first; tests call it where the program would return to the event loop.
     void SchrittAbschliessen();
@@ -173,7 +173,7 @@ private:
     QUndoStack* m_schritte = nullptr;
     QByteArray m_stand;        // the document after the last step, save or load
     QString m_schrittname;     // of the open or next step
-    bool m_getippt = false;
+    const QObject* m_getipptIn = nullptr;
     bool m_still = false;      // the open step changes nothing the mark shows
     bool m_gehalten = false;
     bool m_schrittOffen = false;
