@@ -49,6 +49,12 @@ struct Schrittfenster {
         QApplication::processEvents();
     }
     void werkzeug(int code) { f.werkzeugknoepfe[std::size_t(code)]->click(); }
+    void zweiLager()
+    {
+        werkzeug(ArtLager);
+        klick(-10);
+        klick(10);
+    }
 
     // Every stored value of both tables row by row, without the marking (a selection is no
     // part of the document's history), and the truss values.
@@ -162,9 +168,7 @@ TEST(RueckgaengigVariante, MotorzugSetzenVerschiebenUndLoeschenGehenZurueckUndWi
 TEST(RueckgaengigVariante, ZurueckBisZumGespeichertenStandGibtDieDateiBytesUndLoeschtGeaendert)
 {
     Schrittfenster s;
-    s.werkzeug(ArtLager);
-    s.klick(-10);
-    s.klick(10);
+    s.zweiLager();
     const QByteArray datei = s.gespeichert(QStringLiteral("a.pre"));
     EXPECT_FALSE(s.f.Geaendert());
     EXPECT_TRUE(s.f.Rueckgaengig1->isEnabled()); // saving keeps the steps
@@ -243,9 +247,7 @@ TEST(RueckgaengigVariante, EinGetipptesWortIstEinSchritt)
 TEST(RueckgaengigVariante, EineBerechnungIstKeinSchrittAberRueckgaengigMachtSieUngueltig)
 {
     Schrittfenster s;
-    s.werkzeug(ArtLager);
-    s.klick(-10);
-    s.klick(10);
+    s.zweiLager();
     s.werkzeug(ArtMotorzug);
     s.klick(0);
     const int schritte = s.f.Schritte()->count();
