@@ -3,7 +3,9 @@
 #include "language/u_uebersetzung.h"
 #include "project/fo_grundrissbox.h"
 #include "project/fo_projekt.h"
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 namespace {
@@ -31,6 +33,14 @@ void Tfrm_projekt::verbindeSchritte()
     pbGrundriss->installEventFilter(this);
     for (QPushButton* knopf : {btnNew, btnDelete, btnAnmerkung, btnDuplicate})
         connect(knopf, &QPushButton::clicked, this, [this, knopf] { BenenneSchritt(schrittname(knopf)); });
+    // typing into one field is one step
+    for (QLineEdit* feld : {edtProjektName, edtProjektBearbeiter, edtTravName})
+        connect(feld, &QLineEdit::textEdited, this,
+                [this, feld] { BenenneSchritt(Uebersetzt(3003, QStringLiteral("Eingabe")), feld); });
+    connect(memProjektAnmerkungen, &QPlainTextEdit::textChanged, this, [this] {
+        if (memProjektAnmerkungen->hasFocus())
+            BenenneSchritt(Uebersetzt(3003, QStringLiteral("Eingabe")), memProjektAnmerkungen);
+    });
 }
 
 void Tfrm_projekt::StandHerstellen(const QByteArray& stand)

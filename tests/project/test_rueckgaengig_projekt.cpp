@@ -9,7 +9,9 @@
 #include "project/fo_zweiDialog.h"
 #include "u_fenstertest.h"
 #include <QAction>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QUndoStack>
@@ -173,4 +175,23 @@ TEST_F(RueckgaengigProjekt, VarianteNeuUndDuplizierenUndZurueckZumGespeichertenS
     fenster->Wiederholen();
     EXPECT_TRUE(fenster->Geaendert());
     EXPECT_EQ(inhalt(), eine);
+}
+
+TEST_F(RueckgaengigProjekt, EinGetippterProjektnameIstEinSchritt)
+{
+    fenster->pcProjekt->setCurrentWidget(fenster->tabUebersicht);
+    fenster->edtProjektName->setFocus();
+    QTest::keyClicks(fenster->edtProjektName, QStringLiteral("Stadtfest"));
+    QApplication::processEvents();
+    QTest::keyClicks(fenster->edtProjektBearbeiter, QStringLiteral("Petra"));
+    QApplication::processEvents();
+    EXPECT_EQ(p().name, QStringLiteral("Stadtfest"));
+    EXPECT_EQ(fenster->Schritte()->count(), 2);
+    fenster->Rueckgaengig();
+    EXPECT_EQ(p().bearbeiter, QString());
+    EXPECT_EQ(p().name, QStringLiteral("Stadtfest"));
+    fenster->Rueckgaengig();
+    EXPECT_EQ(p().name, QString());
+    EXPECT_EQ(fenster->edtProjektName->text(), QString());
+    EXPECT_FALSE(fenster->Geaendert());
 }
