@@ -138,6 +138,8 @@ public:
 Q_SIGNALS:
     // The visible tab changed or the window is closing: the palette shows or hides.
     void ansichtGewechselt();
+    // The window chose another floor-plan tool itself (after a move): the palette shows it.
+    void werkzeugGewechselt();
 
 protected:
     QString Schliessfrage() const override; // "%s wurde geändert." with %s = "Projekt"
@@ -173,6 +175,7 @@ private:
     void baueRiggingbefehle();
     void texteRiggingbefehle();
     void verbindeSchritte(); // fo_projekt_schritte.cpp
+    bool m_verschiebt = false; // the left button down moved the marked elements
 
     struct Editor {
         QPointer<Dokumentfenster> fenster;

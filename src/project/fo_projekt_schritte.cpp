@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 // A button's caption as the name of its step.
@@ -71,6 +72,15 @@ bool Tfrm_projekt::eventFilter(QObject* objekt, QEvent* ereignis)
         if (ereignis->type() == QEvent::MouseButtonPress) {
             HalteSchritt();
             BenenneSchritt(planschritt(werkzeug));
+            m_verschiebt = werkzeug == WerkzeugVerschieben && m_grundriss.ErsterPunktGesetzt();
+        } else if (std::exchange(m_verschiebt, false)) {
+            // One move per choice of the tool: a stray click afterwards moves nothing. The
+            // selection tool takes over once this release has been handled.
+            LasseSchritt();
+            QTimer::singleShot(0, this, [this] {
+                WerkzeugWaehlen(WerkzeugSelektieren);
+                Q_EMIT werkzeugGewechselt();
+            });
         } else if (!(m_grundriss.ErsterPunktGesetzt() && werkzeug != WerkzeugVerschieben)) {
             // a line, rectangle or truss waiting for its second click stays one step with it
             LasseSchritt();

@@ -195,3 +195,29 @@ TEST_F(RueckgaengigProjekt, EinGetippterProjektnameIstEinSchritt)
     EXPECT_EQ(fenster->edtProjektName->text(), QString());
     EXPECT_FALSE(fenster->Geaendert());
 }
+
+TEST_F(RueckgaengigProjekt, VerschiebenIstEinSchrittUndGibtDasWerkzeugAnDieAuswahlZurueck)
+{
+    palette.sbTraverse->click();
+    klick(-3, 0);
+    klick(3, 0);
+    const QStringList vorher = inhalt();
+    palette.sbSelect->click();
+    klick(0, 0);
+    ASSERT_TRUE(palette.sbMove->isVisible());
+    palette.sbMove->click();
+    klick(0, 0);
+    klick(0, 2);
+    const QStringList verschoben = inhalt();
+    ASSERT_NE(verschoben, vorher);
+    EXPECT_EQ(fenster->Rueckgaengig1->text(), QStringLiteral("&Rückgängig: Verschieben"));
+    EXPECT_EQ(fenster->grundriss().Werkzeug(), int(WerkzeugSelektieren));
+    EXPECT_TRUE(palette.sbSelect->isChecked());
+    EXPECT_FALSE(palette.sbMove->isChecked());
+    klick(1, 4); // a stray click moves nothing
+    EXPECT_EQ(inhalt(), verschoben);
+    fenster->Rueckgaengig();
+    EXPECT_EQ(inhalt(), vorher);
+    fenster->Wiederholen();
+    EXPECT_EQ(inhalt(), verschoben);
+}
