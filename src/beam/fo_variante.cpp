@@ -113,6 +113,7 @@ void Tfrm_variante::aufbauen()
     baueMenues();
     legeBeschriftungenAn();
     verbindeModell();
+    verbindeSchritte();
 
     tbSize->setValue(10);
     ansicht.SetzeMassstab(Cadansicht::MassstabVonRegler(10));
@@ -358,13 +359,16 @@ void Tfrm_variante::neuZeichnen()
 
 void Tfrm_variante::Berechnen()
 {
+    SchrittAbschliessen(); // the calculation lets events through, the change before it is one step
     QApplication::setOverrideCursor(Qt::WaitCursor);
     rechnung.zeigeStatus = [this](const QString& text) { Statusfeld(3)->setText(text); };
     // Only paint and status events: a click during the calculation must not change the model.
     rechnung.ereignisseVerarbeiten = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
     try {
         rechnung.Berechnen();
+        OhneSchritt();
     } catch (const Fehler& fehler) {
+        OhneSchritt();
         QApplication::restoreOverrideCursor();
         legeErgebnisgitterAn();
         zeigeWarnungen();
@@ -541,6 +545,7 @@ void Tfrm_variante::TraverseAusBibliothek()
     if (!bibliothek)
         return;
     UebernimmTraverse(modell, *bibliothek);
+    StillerSchritt(Uebersetzt(3007, QStringLiteral("Traverse wählen")));
     ZeigeTraverse();
     setzeBerechnet(false);
     neuZeichnen();
@@ -558,6 +563,7 @@ void Tfrm_variante::LaengeEingeben()
             dialoge().Meldung(Traversenlaengenfehler());
         else
             modell.traverse.laenge = laenge.value_or(24);
+        StillerSchritt(Uebersetzt(2023, QStringLiteral("Traversenlänge")));
     }
     ZeigeTraverse();
     setzeBerechnet(false);

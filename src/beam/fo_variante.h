@@ -261,6 +261,8 @@ protected:
     bool SchliessenErlaubt() override;
     QString Schliessfrage() const override;
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+    QByteArray Stand() override;
+    void StandHerstellen(const QByteArray& stand) override;
 
 private:
     void aufbauen();
@@ -305,6 +307,11 @@ private:
     void reglerGeaendert(int position);
     void einpassen();
     void legeErgebnisgitterAn();
+    // Undo steps (fo_variante_schritte.cpp): names for the buttons and inputs, and the CAD
+    // tools' clicks; true when the event has been handled.
+    void verbindeSchritte();
+    bool cadSchritt(QEvent* ereignis);
+    QString verschiebename();
 
     struct Beschriftung {
         QObject* ziel;
@@ -314,5 +321,6 @@ private:
     Variantenprojekt* m_projekt = nullptr;
     bool m_berechnet = false;
     bool m_fuellt = false; // the window is filling inputs: their change handlers stay quiet
+    bool m_verschiebt = false; // the mouse button down moved the marked elements
     std::unique_ptr<Tabellenmodell> m_lagerModell, m_lastenModell, m_tragModell, m_positionsModell, m_maximaModell;
 };

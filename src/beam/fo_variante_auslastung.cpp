@@ -4,6 +4,7 @@
 #include "beam/fo_variante.h"
 #include "beam/g_auslastungsbild.h"
 #include "beam/g_cadansicht.h"
+#include "language/u_uebersetzung.h"
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -182,6 +183,7 @@ void Tfrm_variante::zeigeWarnungen()
 
 void Tfrm_variante::LagerVersetzen(bool nachAussen, Qt::KeyboardModifiers tasten)
 {
+    BenenneSchritt(Uebersetzt(2086, QStringLiteral("Lager versetzen")));
     rechnung.VersetzeLager(Versetzschritt(nachAussen, tasten & Qt::ShiftModifier, tasten & Qt::ControlModifier));
     Berechnen();
 }

@@ -667,6 +667,8 @@ void Tfrm_variante::einpassen()
 
 bool Tfrm_variante::eventFilter(QObject* objekt, QEvent* ereignis)
 {
+    if (objekt == pbCAD && cadSchritt(ereignis))
+        return true;
     if (ereignis->type() == QEvent::MouseButtonDblClick) {
         if (objekt == lblLaenge || objekt == lblTravL) {
             LaengeEingeben();

@@ -102,6 +102,14 @@ bool Tfrm_sprache::Laden(const QString& pfad)
     return true;
 }
 
+void Tfrm_sprache::StandHerstellen(const QByteArray& stand)
+{
+    const int zeile = m_grid->currentIndex().row();
+    SprachtabelleAusPaket(cds_sprache, stand);
+    binde();
+    m_grid->setCurrentIndex(m_modell->index(std::min(zeile, m_modell->rowCount() - 1), 0));
+}
+
 bool Tfrm_sprache::DateiSchreiben(const QString& pfad)
 {
     if (!DarfUeberschreiben(pfad, Format(Meldungstext(1001), {pfad}) + QStringLiteral("\r\n") + Meldungstext(1002)))

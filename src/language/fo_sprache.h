@@ -25,6 +25,8 @@ public:
     QMenu* Sprachmenue() const { return m_menue; }
 
 protected:
+    QByteArray Stand() override { return cds_sprache.Active() ? cds_sprache.Paket() : QByteArray(); }
+    void StandHerstellen(const QByteArray& stand) override;
     QString Aenderungsmarke() const override;
     QString Schliessfrage() const override;
 

@@ -39,9 +39,14 @@ bool LadeSprachdatei(TBClientDataSet& tabelle, const QString& pfad)
     // read into a scratch table first, so a damaged packet leaves the table as it was
     TBClientDataSet neu;
     leser.Tabelle(neu);
-    tabelle.AusPaket(neu.Paket());
-    sorgeFuerIndex(tabelle);
+    SprachtabelleAusPaket(tabelle, neu.Paket());
     return true;
+}
+
+void SprachtabelleAusPaket(TBClientDataSet& tabelle, const QByteArray& paket)
+{
+    tabelle.AusPaket(paket);
+    sorgeFuerIndex(tabelle);
 }
 
 void SpeichereSprachdatei(TBClientDataSet& tabelle, const QString& pfad)

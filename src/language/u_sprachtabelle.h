@@ -12,6 +12,8 @@ void ErzeugeSprachtabelle(TBClientDataSet& tabelle);
 // Shows "keine gültige Sprachdatei" and returns false when the header is missing; the table then
 // keeps its previous content. File and packet errors travel up as Fehler.
 bool LadeSprachdatei(TBClientDataSet& tabelle, const QString& pfad);
+// The rows of a packet of the table, as loading takes them (ordered by number).
+void SprachtabelleAusPaket(TBClientDataSet& tabelle, const QByteArray& paket);
 void SpeichereSprachdatei(TBClientDataSet& tabelle, const QString& pfad);
 // Name of the row of id, recording text under id (cut to 50 characters) when there is none.
 void SucheOderLerne(TBClientDataSet& tabelle, int id, QString& text);

@@ -1,4 +1,5 @@
 #include "loadtable/fo_belastungstabelle.h"
+#include <QDataStream>
 #include "loadtable/fo_print_belastungstabelle.h"
 #include "language/u_uebersetze_qt.h"
 #include "loadtable/g_belastungsdiagramm.h"
@@ -414,6 +415,10 @@ void Tfrm_belastungstabelle::verbindeEingaben()
         m_tabelle.geaendert = true;
         setzeGeaendert(true);
     };
+    // typing into one field is one step
+    for (QLineEdit* feld : findChildren<QLineEdit*>())
+        connect(feld, &QLineEdit::textEdited, this,
+                [this, feld] { BenenneSchritt(Uebersetzt(3003, QStringLiteral("Eingabe")), feld); });
     for (QLineEdit* e : {edtGewicht, edtLaenge})
         connect(e, &QLineEdit::textChanged, this, eigenlast);
     for (QComboBox* c : {cmbGewicht, cmbLaenge1})
@@ -543,6 +548,34 @@ bool Tfrm_belastungstabelle::Laden(const QString& pfad)
     setzeDateiname(m_tabelle.dateiname);
     setzeGeaendert(false);
     return true;
+}
+
+// The inputs as the file's settings text and the rows; restoring computes like loading.
+QByteArray Tfrm_belastungstabelle::Stand()
+{
+    QByteArray stand;
+    QDataStream s(&stand, QIODevice::WriteOnly);
+    s << Einstellungstext(m_tabelle.eingaben);
+    if (m_tabelle.cds_traverse.Active())
+        s << m_tabelle.cds_traverse.Paket();
+    return stand;
+}
+
+void Tfrm_belastungstabelle::StandHerstellen(const QByteArray& stand)
+{
+    QDataStream s(stand);
+    QString einstellungen;
+    QByteArray zeilen;
+    s >> einstellungen >> zeilen;
+    LeseEinstellungstext(einstellungen, m_tabelle.eingaben);
+    if (!zeilen.isEmpty()) {
+        TBClientDataSet gelesen;
+        gelesen.AusPaket(zeilen);
+        m_tabelle.UebernimmZeilen(gelesen);
+    }
+    m_tabelle.EigenlastBerechnen();
+    zeigeEingaben();
+    zeigeErgebnisse();
 }
 
 bool Tfrm_belastungstabelle::DateiSchreiben(const QString& pfad)

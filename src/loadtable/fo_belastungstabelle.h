@@ -41,6 +41,9 @@ public:
     QMenu* Menue() const { return m_menue; }
 
 protected:
+    QByteArray Stand() override;
+    void StandHerstellen(const QByteArray& stand) override;
+    void AenderungsstandGesetzt(bool geaendert) override { m_tabelle.geaendert = geaendert; }
     QString Schliessfrage() const override;
     bool eventFilter(QObject* ziel, QEvent* ereignis) override;
 

@@ -12,6 +12,50 @@
 #include <QMenu>
 #include <QScopeGuard>
 #include <QStatusBar>
+#include <QThread>
+#include <QTimer>
+#include <QUndoStack>
+
+namespace {
+// A window keeps this many steps; each holds two states of its document, shared with the steps
+// beside it.
+constexpr int Schrittgrenze = 100;
+} // namespace
+
+// One step: the document before and after it. Pushing it does not apply it again, the change
+// has already happened.
+class Dokumentfenster::Schritt : public QUndoCommand {
+public:
+    Schritt(Dokumentfenster& fenster, const QString& name, const QObject* getipptIn, bool still, QByteArray vorher,
+            QByteArray nachher)
+        : QUndoCommand(name), m_fenster(fenster), m_vorher(std::move(vorher)), m_nachher(std::move(nachher)),
+          m_getipptIn(getipptIn), m_still(still) {}
+    bool still() const { return m_still; }
+    int id() const override { return m_getipptIn ? 1 : -1; }
+    bool mergeWith(const QUndoCommand* folgender) override
+    {
+        const auto* schritt = static_cast<const Schritt*>(folgender);
+        if (schritt->m_getipptIn != m_getipptIn || schritt->text() != text() || schritt->m_still != m_still)
+            return false;
+        m_nachher = schritt->m_nachher;
+        return true;
+    }
+    void undo() override { m_fenster.stelleHer(m_vorher); }
+    void redo() override
+    {
+        if (m_neu)
+            m_neu = false;
+        else
+            m_fenster.stelleHer(m_nachher);
+    }
+
+private:
+    Dokumentfenster& m_fenster;
+    QByteArray m_vorher, m_nachher;
+    const QObject* m_getipptIn;
+    bool m_still;
+    bool m_neu = true;
+};
 
 std::optional<Dokumentart> DokumentartVon(const QString& pfad)
 {
@@ -66,6 +110,151 @@ Dokumentfenster::Dokumentfenster(QWidget* eltern) : QMainWindow(eltern)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     Statusfeld(0)->setMinimumWidth(80);
+    baueSchritte();
+}
+
+Dokumentfenster::~Dokumentfenster()
+{
+    // the stack dies with the window's children and must not report to what is gone by then
+    m_schritte->disconnect(this);
+}
+
+void Dokumentfenster::baueSchritte()
+{
+    m_schritte = new QUndoStack(this);
+    m_schritte->setUndoLimit(Schrittgrenze);
+    Bearbeiten1 = new QMenu(this);
+    Bearbeiten1->setObjectName(QStringLiteral("Bearbeiten1"));
+    Rueckgaengig1 = Bearbeiten1->addAction(QString());
+    Rueckgaengig1->setObjectName(QStringLiteral("Rueckgaengig1"));
+    Rueckgaengig1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    Wiederholen1 = Bearbeiten1->addAction(QString());
+    Wiederholen1->setObjectName(QStringLiteral("Wiederholen1"));
+    Wiederholen1->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    connect(Rueckgaengig1, &QAction::triggered, this, &Dokumentfenster::Rueckgaengig);
+    connect(Wiederholen1, &QAction::triggered, this, &Dokumentfenster::Wiederholen);
+    connect(m_schritte, &QUndoStack::indexChanged, this, [this] {
+        zeigeSchrittTexte();
+        if (!m_schiebt) // a new step: setzeGeaendert has set the mark
+            zeigeMarkeDerSchritte();
+    });
+    zeigeSchrittTexte();
+}
+
+void Dokumentfenster::zeigeSchrittTexte()
+{
+    const auto text = [](int id, const char* deutsch, const QString& schritt) {
+        const QString befehl = Uebersetzt(id, QString::fromUtf8(deutsch));
+        return schritt.isEmpty() ? befehl : befehl + QStringLiteral(": ") + schritt;
+    };
+    Bearbeiten1->setTitle(Uebersetzt(3000, QStringLiteral("&Bearbeiten")));
+    Rueckgaengig1->setText(text(3001, "&Rückgängig", m_schritte->undoText()));
+    Wiederholen1->setText(text(3002, "&Wiederholen", m_schritte->redoText()));
+    Rueckgaengig1->setEnabled(m_schritte->canUndo());
+    Wiederholen1->setEnabled(m_schritte->canRedo());
+}
+
+void Dokumentfenster::BenenneSchritt(const QString& name, const QObject* getipptIn)
+{
+    if (m_stelltHer)
+        return;
+    if (m_schrittname.isEmpty() && !name.isEmpty()) {
+        m_schrittname = name;
+        m_getipptIn = getipptIn;
+    }
+    if (!m_abschlussGeplant) {
+        m_abschlussGeplant = true;
+        planeAbschluss(QThread::currentThread()->loopLevel(), 0);
+    }
+}
+
+// A dialog the action opens runs an event loop of its own; the step waits until the action's
+// loop is back.
+void Dokumentfenster::planeAbschluss(int schleife, int ms)
+{
+    QTimer::singleShot(ms, this, [this, schleife] {
+        if (QThread::currentThread()->loopLevel() > schleife)
+            return planeAbschluss(schleife, 50);
+        m_abschlussGeplant = false;
+        if (!m_gehalten)
+            SchrittAbschliessen();
+    });
+}
+
+void Dokumentfenster::StillerSchritt(const QString& name, const QObject* getipptIn)
+{
+    if (m_stelltHer)
+        return;
+    if (!m_schrittOffen)
+        m_still = true;
+    m_schrittOffen = true;
+    BenenneSchritt(name, getipptIn);
+}
+
+void Dokumentfenster::SchrittAbschliessen()
+{
+    const QString name = std::exchange(m_schrittname, QString());
+    const QObject* getipptIn = std::exchange(m_getipptIn, nullptr);
+    const bool still = std::exchange(m_still, false);
+    if (!std::exchange(m_schrittOffen, false))
+        return;
+    QByteArray stand = Stand();
+    if (gleich(stand, m_stand))
+        return;
+    m_schiebt = true;
+    const auto zurueck = qScopeGuard([this] { m_schiebt = false; });
+    m_schritte->push(new Schritt(*this, name.isEmpty() ? Uebersetzt(3003, QStringLiteral("Eingabe")) : name, getipptIn,
+                                 still, std::exchange(m_stand, stand), stand));
+    if (still)
+        zeigeMarkeDerSchritte();
+}
+
+void Dokumentfenster::OhneSchritt()
+{
+    m_schrittOffen = false;
+    m_still = false;
+    m_getipptIn = nullptr;
+    m_schrittname.clear();
+    m_stand = Stand();
+}
+
+void Dokumentfenster::LasseSchritt()
+{
+    QTimer::singleShot(0, this, [this] {
+        m_gehalten = false;
+        SchrittAbschliessen();
+    });
+}
+
+bool Dokumentfenster::gleich(const QByteArray& a, const QByteArray& b)
+{
+    return a == b || Vergleichsstand(a) == Vergleichsstand(b);
+}
+
+void Dokumentfenster::stelleHer(const QByteArray& stand)
+{
+    m_stelltHer = true;
+    const auto zurueck = qScopeGuard([this] { m_stelltHer = false; });
+    StandHerstellen(stand);
+    m_stand = stand;
+    m_schrittOffen = false;
+    m_schrittname.clear();
+    m_getipptIn = nullptr;
+    m_still = false;
+}
+
+void Dokumentfenster::Rueckgaengig()
+{
+    OffeneZellenUebernehmen(this);
+    SchrittAbschliessen();
+    m_schritte->undo();
+}
+
+void Dokumentfenster::Wiederholen()
+{
+    OffeneZellenUebernehmen(this);
+    SchrittAbschliessen();
+    m_schritte->redo();
 }
 
 QLabel* Dokumentfenster::Statusfeld(int nummer)
@@ -125,6 +314,37 @@ bool Dokumentfenster::DarfEigeneDateiUeberschreiben()
 
 void Dokumentfenster::setzeGeaendert(bool geaendert)
 {
+    if (m_stelltHer)
+        return;
+    if (geaendert) {
+        m_schrittOffen = true;
+        m_still = false;
+        BenenneSchritt(QString());
+    } else {
+        // saved or loaded: a state that no step leads to starts the history anew
+        SchrittAbschliessen();
+        QByteArray stand = Stand();
+        if (!gleich(stand, m_stand))
+            m_schritte->clear();
+        m_stand = std::move(stand);
+        m_schritte->setClean();
+    }
+    zeigeMarke(geaendert);
+}
+
+void Dokumentfenster::zeigeMarkeDerSchritte()
+{
+    // changed when a step that is not still lies between the saved state and the current one
+    const int sauber = m_schritte->cleanIndex(), jetzt = m_schritte->index();
+    bool geaendert = sauber < 0;
+    for (int i = std::min(sauber, jetzt); !geaendert && i >= 0 && i < std::max(sauber, jetzt); ++i)
+        geaendert = !static_cast<const Schritt*>(m_schritte->command(i))->still();
+    zeigeMarke(geaendert);
+    AenderungsstandGesetzt(geaendert);
+}
+
+void Dokumentfenster::zeigeMarke(bool geaendert)
+{
     if (m_geaendert == geaendert)
         return;
     m_geaendert = geaendert;
@@ -155,9 +375,15 @@ QString Dokumentfenster::Aenderungsfrage(const QString& art, const QString& frag
 void Dokumentfenster::zeigeAenderungsmarke()
 {
     Statusfeld(0)->setText(m_geaendert ? Aenderungsmarke() : QString());
+    zeigeSchrittTexte();
 }
 
-void Dokumentfenster::fuegeMenueHinzu(int gruppe, QMenu* menue) { m_menues.push_back({gruppe, menue}); }
+void Dokumentfenster::fuegeMenueHinzu(int gruppe, QMenu* menue)
+{
+    m_menues.push_back({gruppe, menue});
+    if (m_menues.size() == 1)
+        m_menues.push_back({gruppe, Bearbeiten1});
+}
 
 bool Dokumentfenster::SpeichernMitRueckfall()
 {

@@ -10,8 +10,10 @@
 #include <optional>
 #include <vector>
 
+class QAction;
 class QLabel;
 class QMenu;
+class QUndoStack;
 
 enum class Dokumentart { Projekt, Einzelprojekt, Traverse, Belastungstabelle, Sprache };
 
@@ -26,6 +28,7 @@ class Dokumentfenster : public QMainWindow, public Uebersetzbar {
     Q_OBJECT
 public:
     explicit Dokumentfenster(QWidget* eltern = nullptr);
+    ~Dokumentfenster() override;
 
     virtual Dokumentart Art() const = 0;
     // Sets every caption by text id; runs on first show and after each language switch.
@@ -61,6 +64,34 @@ public:
     // editors).
     virtual std::vector<Dokumentfenster*> Abhaengige() const { return {}; }
 
+    // Undo and redo, one stack per window. A step holds the document's state before and after it
+    // (see Stand); the stack's clean index is the state last saved or loaded, so undoing back
+    // to it clears the changed mark. setzeGeaendert(true) opens a step, which is recorded once
+    // the event that changed the document has been handled, so one action is one step.
+    QUndoStack* Schritte() const { return m_schritte; }
+    // Names the open or the next step; the first name since the last step counts. Steps typed into
+    // a field follow each key; one joins the step before when that was typed into the same field,
+    // so a typed word is undone at once.
+    void BenenneSchritt(const QString& name, const QObject* getipptIn = nullptr);
+    // A change the changed mark does not show (the truss of a variant, calculation settings) is
+    // a step all the same; undoing or redoing only such steps leaves the mark as it was.
+    void StillerSchritt(const QString& name, const QObject* getipptIn = nullptr);
+    // Records the changes since the last step, if any, under their name. Undo, redo and saving
+    // run it first; tests call it where the program would return to the event loop.
+    void SchrittAbschliessen();
+    // The changes since the last step are none of their own (a calculation's results): the next
+    // step starts from them.
+    void OhneSchritt();
+    // While a mouse button is down, what press, drag and release change is one step, recorded
+    // once the release has been handled.
+    void HalteSchritt() { m_gehalten = true; }
+    void LasseSchritt();
+    void Rueckgaengig();
+    void Wiederholen();
+    QMenu* Bearbeiten1 = nullptr;
+    QAction* Rueckgaengig1 = nullptr;
+    QAction* Wiederholen1 = nullptr;
+
     // The status panels, created on demand; panel 0 holds the changed mark.
     QLabel* Statusfeld(int nummer);
 
@@ -80,7 +111,18 @@ Q_SIGNALS:
 protected:
     // The kind's writing of its file, called by SpeichernUnter.
     virtual bool DateiSchreiben(const QString& pfad) = 0;
+    // The window's first menu brings "&Bearbeiten" along, in the same group right after it.
     void fuegeMenueHinzu(int gruppe, QMenu* menue);
+    // The document as bytes that restore it exactly, calculation results left out; a kind
+    // without undo keeps the empty default. StandHerstellen takes such bytes back and shows
+    // them as after loading; changes it makes are no step.
+    virtual QByteArray Stand() { return {}; }
+    virtual void StandHerstellen(const QByteArray& stand) { Q_UNUSED(stand); }
+    // Two states as the history compares them: a kind whose selection is stored (and changes
+    // with every click) leaves it out, so choosing is no step.
+    virtual QByteArray Vergleichsstand(const QByteArray& stand) { return stand; }
+    // After undo or redo: whether the document now differs from its file.
+    virtual void AenderungsstandGesetzt(bool geaendert) { Q_UNUSED(geaendert); }
     // The overwrite query of the kinds that ask: true at once when pfad does not exist or when
     // "&Speichern" writes to the window's own file; otherwise frage with Yes and No.
     bool DarfUeberschreiben(const QString& pfad, const QString& frage);
@@ -110,6 +152,14 @@ private:
     // Before "Speichern" writes over the window's own file: true when the file is as the window
     // left it, or when the user agrees to overwrite what changed on disk meanwhile.
     bool DarfEigeneDateiUeberschreiben();
+    class Schritt;
+    void baueSchritte();
+    void stelleHer(const QByteArray& stand);
+    void zeigeMarke(bool geaendert);
+    void zeigeMarkeDerSchritte();
+    void planeAbschluss(int schleife, int ms);
+    bool gleich(const QByteArray& a, const QByteArray& b);
+    void zeigeSchrittTexte();
 
     QString m_dateiname;
     Dateistand m_dateistand;
@@ -120,4 +170,14 @@ private:
     bool m_speichertEigeneDatei = false;
     std::vector<QLabel*> m_statusfelder;
     std::vector<Menue> m_menues;
+    QUndoStack* m_schritte = nullptr;
+    QByteArray m_stand;        // the document after the last step, save or load
+    QString m_schrittname;     // of the open or next step
+    const QObject* m_getipptIn = nullptr;
+    bool m_still = false;      // the open step changes nothing the mark shows
+    bool m_gehalten = false;
+    bool m_schrittOffen = false;
+    bool m_abschlussGeplant = false;
+    bool m_stelltHer = false;  // undo or redo is restoring a state
+    bool m_schiebt = false;    // a new step goes onto the stack
 };

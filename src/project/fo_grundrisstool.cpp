@@ -320,8 +320,10 @@ void Tfrm_grundrisstool::binde(Tfrm_projekt* fenster)
         return;
     disconnect(m_info);
     disconnect(m_massstab);
+    disconnect(m_werkzeug);
     m_fenster = fenster;
     if (fenster) {
+        m_werkzeug = connect(fenster, &Tfrm_projekt::werkzeugGewechselt, this, &Tfrm_grundrisstool::zeigeEingaben);
         m_info = connect(fenster->pbGrundriss, &TGrundrissbox::infoGeaendert, this,
                          [this](const Planinfo& info) { zeigeInfo(info); });
         m_massstab = connect(fenster->pbGrundriss, &TGrundrissbox::massstabGeaendert, this, [this](double massstab) {

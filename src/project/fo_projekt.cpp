@@ -52,6 +52,7 @@ Tfrm_projekt::Tfrm_projekt(QWidget* eltern) : Dokumentfenster(eltern)
             editor->TexteSetzen();
     });
     m_projekt.KnoepfeAktualisieren = [this] { KnoepfeAktualisieren(); };
+    verbindeSchritte();
     zeigeZustand();
     zeigeProjektdaten();
     zeigeTraverse();
@@ -62,6 +63,7 @@ Tfrm_projekt::~Tfrm_projekt()
 {
     m_projekt.ZustandAnzeigen = nullptr;
     m_projekt.KnoepfeAktualisieren = nullptr;
+    m_projekt.Aenderung = nullptr;
 }
 
 QTableView* Tfrm_projekt::tabellenansicht(const char* name, QWidget* eltern)
@@ -231,6 +233,7 @@ void Tfrm_projekt::PlanEinpassen() { pbGrundriss->Einpassen(false); }
 
 void Tfrm_projekt::ElementeLoeschen()
 {
+    BenenneSchritt(Uebersetzt(2660, QStringLiteral("Löschen")));
     m_grundriss.Loeschen();
     GrundrissNeuzeichnen();
 }

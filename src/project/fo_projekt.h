@@ -138,11 +138,18 @@ public:
 Q_SIGNALS:
     // The visible tab changed or the window is closing: the palette shows or hides.
     void ansichtGewechselt();
+    // The window chose another floor-plan tool itself (after a move): the palette shows it.
+    void werkzeugGewechselt();
 
 protected:
     QString Schliessfrage() const override; // "%s wurde geändert." with %s = "Projekt"
     void closeEvent(QCloseEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    QByteArray Stand() override { return m_projekt.Stand(); }
+    void StandHerstellen(const QByteArray& stand) override;
+    void AenderungsstandGesetzt(bool geaendert) override;
+    QByteArray Vergleichsstand(const QByteArray& stand) override;
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
     static QTableView* tabellenansicht(const char* name, QWidget* eltern);
@@ -167,6 +174,8 @@ private:
     void varianteOeffnen();
     void baueRiggingbefehle();
     void texteRiggingbefehle();
+    void verbindeSchritte(); // fo_projekt_schritte.cpp
+    bool m_verschiebt = false; // the left button down moved the marked elements
 
     struct Editor {
         QPointer<Dokumentfenster> fenster;

@@ -49,7 +49,9 @@ void Tfrm_projekt::texteRiggingbefehle()
 
 void Tfrm_projekt::VariantenBerechnenClick()
 {
+    SchrittAbschliessen();
     const QStringList meldungen = ohneCursorwechsel(m_projekt, [this] { return AlleVariantenBerechnen(m_projekt); });
+    OhneSchritt(); // results are no step
     zeigeTraverse();
     if (!meldungen.isEmpty())
         dialoge().Meldung(meldungen.join(u'\n'));

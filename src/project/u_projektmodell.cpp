@@ -1,4 +1,5 @@
 #include "project/u_projektmodell.h"
+#include <QDataStream>
 #include "beam/u_balkenmodell.h"
 #include "language/u_uebersetzung.h"
 #include "platform/u_dateifehler.h"
@@ -156,6 +157,8 @@ void Projektmodell::zustandGeaendert()
 
 void Projektmodell::SetzeGeaendert(bool geaendert)
 {
+    if (geaendert && Aenderung)
+        Aenderung();
     if (geaendert == m_geaendert)
         return;
     m_geaendert = geaendert;
@@ -220,6 +223,58 @@ bool Projektmodell::Laden(const QString& datei)
     m_geaendert = false;
     zustandGeaendert();
     return true;
+}
+
+QByteArray Projektmodell::Stand()
+{
+    if (!cds_projekt.Active() || !cds_mauern.Active())
+        return {}; // before the first project is set up
+    QByteArray stand;
+    QDataStream s(&stand, QIODevice::WriteOnly);
+    s << name << bearbeiter << anmerkungen << cds_projekt.Paket() << cds_mauern.Paket();
+    return stand;
+}
+
+QByteArray Projektmodell::OhneMarken(const QByteArray& stand)
+{
+    if (stand.isEmpty())
+        return stand;
+    QDataStream s(stand);
+    QString n, b;
+    QStringList a;
+    QByteArray traversen, mauern;
+    s >> n >> b >> a >> traversen >> mauern;
+    const auto ohneMarken = [](const QByteArray& paket) {
+        TBClientDataSet t;
+        t.AusPaket(paket);
+        TField& markiert = t.FieldByName(QStringLiteral("markiert"));
+        for (t.First(); !t.Eof(); t.Next()) {
+            t.Edit();
+            markiert.SetAsBoolean(false);
+            t.Post();
+        }
+        return t.Paket();
+    };
+    QByteArray ergebnis;
+    QDataStream e(&ergebnis, QIODevice::WriteOnly);
+    e << n << b << a << ohneMarken(traversen) << ohneMarken(mauern);
+    return ergebnis;
+}
+
+void Projektmodell::StandHerstellen(const QByteArray& stand)
+{
+    QDataStream s(stand);
+    QByteArray traversen, mauern;
+    s >> name >> bearbeiter >> anmerkungen >> traversen >> mauern;
+    const QVariant traverse = cds_projekt.RecordCount() > 0 ? cds_projekt.FieldByName(QStringLiteral("Nummer")).Value()
+                                                            : QVariant();
+    cds_projekt.AusPaket(traversen);
+    cds_mauern.AusPaket(mauern);
+    bindeUndOrdne();
+    cds_projekt.First();
+    cds_mauern.First();
+    if (traverse.isValid())
+        cds_projekt.Locate(QStringLiteral("Nummer"), {traverse});
 }
 
 bool Projektmodell::HauptvarianteWaehlen()

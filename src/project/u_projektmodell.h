@@ -64,6 +64,14 @@ public:
 
     bool Geaendert() const { return m_geaendert; }
     void SetzeGeaendert(bool geaendert);
+    // Every change, also while the flag is already set: the window makes its undo steps of them.
+    std::function<void()> Aenderung;
+    // The document as bytes, and taking such bytes back: the tables reopened, bound and ordered,
+    // the current truss kept where it still exists. Flag and file name stay as they are.
+    QByteArray Stand();
+    void StandHerstellen(const QByteArray& stand);
+    // A state with every truss and wall unmarked: what the plan's selection leaves unchanged.
+    static QByteArray OhneMarken(const QByteArray& stand);
     const QString& Dateiname() const { return m_dateiname; }
     QString Titel() const; // "Projekt" or "Projekt [%s]"
 

@@ -334,6 +334,19 @@ bool Tfrm_traverse::Laden(const QString& pfad)
     return true;
 }
 
+// The stored inputs as the file holds them; restoring computes like loading.
+QByteArray Tfrm_traverse::Stand() { return TraverseAlsWerteliste(m_entwurf.eingaben).text().toUtf8(); }
+
+void Tfrm_traverse::StandHerstellen(const QByteArray& stand)
+{
+    WertelisteAnwenden(TWerteliste(QString::fromUtf8(stand)), m_entwurf);
+    m_entwurf.BerechneVerbinder();
+    m_entwurf.BerechneDiagonale();
+    m_entwurf.BerechneTraverse();
+    zeigeEntwurf();
+    zeigeSichtbarkeit();
+}
+
 bool Tfrm_traverse::DateiSchreiben(const QString& pfad)
 {
     if (!DarfUeberschreiben(pfad, Ueberschreibfrage(pfad)))

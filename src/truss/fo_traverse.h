@@ -43,6 +43,8 @@ public:
     void btnInsertClick();
 
 protected:
+    QByteArray Stand() override;
+    void StandHerstellen(const QByteArray& stand) override;
     QString Schliessfrage() const override;
     void showEvent(QShowEvent* ereignis) override;
     bool eventFilter(QObject* ziel, QEvent* ereignis) override;

@@ -1,6 +1,7 @@
 // The five tabs of the truss window: their controls with names, default captions and layout.
 #include "truss/fo_bildfeld.h"
 #include "truss/fo_traverse.h"
+#include "language/u_uebersetzung.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -81,10 +82,11 @@ QLineEdit* Tfrm_traverse::textfeld(QWidget* eltern, const char* name, QString E:
     feld->setObjectName(QString::fromLatin1(name));
     feld->setFixedWidth(Feldbreite);
     m_textfelder.push_back({feld, wert});
-    connect(feld, &QLineEdit::textChanged, this, [this, wert, wirkung](const QString& text) {
+    connect(feld, &QLineEdit::textChanged, this, [this, feld, wert, wirkung](const QString& text) {
         if (m_zeigt)
             return;
         m_entwurf.eingaben.*wert = text;
+        BenenneSchritt(Uebersetzt(3003, QStringLiteral("Eingabe")), feld);
         eingabeGeaendert(wirkung, text);
     });
     return feld;

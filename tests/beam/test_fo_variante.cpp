@@ -191,8 +191,9 @@ TEST(Variantenfenster, NeuesEinzelprojektZeigtDieAnfangswerte)
     EXPECT_TRUE(f.pnlEigenschaften->isHidden());
     EXPECT_EQ(e.status(0), QString());
     EXPECT_EQ(e.status(1), QString());
-    ASSERT_EQ(f.Menues().size(), 1u);
+    ASSERT_EQ(f.Menues().size(), 2u);
     EXPECT_EQ(f.Menues().front().menue, f.Einzelprojekt1);
+    EXPECT_EQ(f.Menues().back().menue, f.Bearbeiten1);
     EXPECT_EQ(f.Einzelprojekt1->title(), QStringLiteral("&Einzelprojekt"));
     EXPECT_EQ(f.pcHaupt->tabText(1), QStringLiteral("Tabellen"));
     EXPECT_EQ(f.pcHaupt->tabText(2), QStringLiteral("Auslastung"));
@@ -626,7 +627,7 @@ TEST(Variantenfenster, ProjektvarianteSchreibtZurueckMitAuslastungNurWennBerechn
     EXPECT_EQ(f.gbVariante->title(), QStringLiteral(" Variante: "));
     EXPECT_EQ(f.lblTravL->text(), QStringLiteral("12,00"));
     EXPECT_EQ(f.edt_VName->text(), QStringLiteral("Bühne links"));
-    ASSERT_EQ(f.Menues().size(), 1u);
+    ASSERT_EQ(f.Menues().size(), 2u);
     EXPECT_EQ(f.Menues().front().menue->title(), QStringLiteral("&Variante"));
     EXPECT_FALSE(f.werkzeugknoepfe[ArtTraversenkraft]->isHidden());
 

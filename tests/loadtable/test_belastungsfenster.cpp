@@ -145,7 +145,9 @@ TEST(Belastungsfenster, NeuesFensterZeigtDieVorgabenUndKeinenStatustext)
     EXPECT_TRUE(m->flags(m->index(0, 3)) & Qt::ItemIsEditable);
     EXPECT_EQ(m->index(0, 5).data(Qt::BackgroundRole).value<QColor>(), QColor(224, 224, 224));
 
-    ASSERT_EQ(f->Menues().size(), 1u);
+    ASSERT_EQ(f->Menues().size(), 2u); // its own and the edit menu
+    EXPECT_EQ(f->Menues()[1].menue, f->Bearbeiten1);
+    EXPECT_EQ(f->Menues()[1].gruppe, 7);
     EXPECT_EQ(f->Menues()[0].gruppe, 7);
     QStringList aktionen;
     for (QAction* a : f->Menue()->actions())

@@ -80,8 +80,9 @@ TEST(Start, EinDokumentfensterBringtSeinMenueMitDasDasGleicheGruppeErsetzt)
     anwendung.Starten();
     auto* editor = static_cast<Tfrm_sprache*>(anwendung.menu()->Neu(Dokumentart::Sprache));
     QList<QAction*> leiste = anwendung.hauptfenster()->menuBar()->actions();
-    ASSERT_EQ(leiste.size(), 8);
+    ASSERT_EQ(leiste.size(), 9);
     EXPECT_EQ(leiste[5]->menu(), editor->Sprachmenue());
+    EXPECT_EQ(leiste[6]->menu(), editor->Bearbeiten1); // its edit menu right after it
     QStringList eintraege;
     for (QAction* a : editor->Sprachmenue()->actions())
         if (!a->isSeparator())
@@ -91,6 +92,7 @@ TEST(Start, EinDokumentfensterBringtSeinMenueMitDasDasGleicheGruppeErsetzt)
     editor->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     leiste = anwendung.hauptfenster()->menuBar()->actions();
+    ASSERT_EQ(leiste.size(), 8);
     EXPECT_EQ(leiste[5]->menu(), anwendung.menu()->Sprachmenue());
 }
 

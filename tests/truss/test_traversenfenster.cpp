@@ -447,7 +447,9 @@ TEST(Traversenfenster, MenueTraverseTraegtDieBefehleDerShell)
     EXPECT_EQ(namen, QStringList({"act_trav_new", "act_trav_open", "act_trav_save", "act_trav_saveas", "-",
                                   "act_trav_print"}));
     EXPECT_EQ(f->Traversenmenue()->title(), QStringLiteral("&Traverse"));
-    ASSERT_EQ(f->Menues().size(), 1u);
+    ASSERT_EQ(f->Menues().size(), 2u); // its own and the edit menu
+    EXPECT_EQ(f->Menues()[1].menue, f->Bearbeiten1);
+    EXPECT_EQ(f->Menues()[1].gruppe, 6);
     EXPECT_EQ(f->Menues().front().gruppe, 6);
 }
 
