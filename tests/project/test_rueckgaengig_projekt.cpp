@@ -126,9 +126,8 @@ TEST_F(RueckgaengigProjekt, LoeschenImPlanGehtZurueckUndAuswahlIstKeinSchritt)
     maus(fenster->pbGrundriss, QEvent::MouseButtonRelease, bei(5, 3), Qt::LeftButton, Qt::NoButton);
     QApplication::processEvents();
     EXPECT_EQ(fenster->Schritte()->count(), schritte);
-    dialoge.erwarteFrage(Antwort::Ja, QStringLiteral("Gewählte Elemente löschen?"))
-        .erwarteFrage(Antwort::Ja, QStringLiteral("Soll Traverse 2 () gelöscht werden?"))
-        .erwarteFrage(Antwort::Ja, QStringLiteral("Soll Traverse 1 () gelöscht werden?"));
+    dialoge.erwarteFrage(Antwort::Ja,
+                         QStringLiteral("Gewählte Elemente löschen?\r\nDarunter sind 2 Traversen mit allen ihren Varianten."));
     palette.sbDelete->click();
     QApplication::processEvents();
     EXPECT_TRUE(dialoge.allesBeantwortet());
