@@ -130,9 +130,12 @@ void Anwendung::zeigeDokument(Dokumentfenster* fenster)
         m_hauptfenster->AlleImBereichHalten();
     });
     connect(fenster, &QWidget::windowTitleChanged, rahmen, &QWidget::setWindowTitle);
-    // restored or activated: whole in the area again
-    connect(rahmen, &QMdiSubWindow::windowStateChanged, m_hauptfenster,
-            [this, rahmen] { m_hauptfenster->ImBereichHalten(rahmen); });
+    // restored or activated: whole in the area again (not while the frame itself goes, when its
+    // pointer is already cleared)
+    connect(rahmen, &QMdiSubWindow::windowStateChanged, m_hauptfenster, [this, rahmen] {
+        if (m_hauptfenster)
+            m_hauptfenster->ImBereichHalten(rahmen);
+    });
     rahmen->setWindowIcon(fenster->windowIcon());
     rahmen->resize(900, 620);
     fenster->show();
