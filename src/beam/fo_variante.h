@@ -312,6 +312,7 @@ private:
     void verbindeSchritte();
     bool cadSchritt(QEvent* ereignis);
     QString verschiebename();
+    QString setzname() const; // "Motorzug setzen": the step of placing with the current tool
 
     struct Beschriftung {
         QObject* ziel;

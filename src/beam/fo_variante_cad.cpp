@@ -434,13 +434,17 @@ void Tfrm_variante::baueEintippen(QVBoxLayout* gruppe)
     alle->addStretch();
     pnlLastAlle->hide();
     gruppe->addWidget(pnlLastAlle);
-    const auto zuweisen = [this] { werkzeuge.LastFuerMarkierte(edtLastAlle->text()); };
+    const auto zuweisen = [this] {
+        BenenneSchritt(lblLastAlle->text());
+        werkzeuge.LastFuerMarkierte(edtLastAlle->text());
+    };
     connect(btnLastAlle, &QToolButton::clicked, this, zuweisen);
     connect(edtLastAlle, &QLineEdit::returnPressed, this, zuweisen);
 }
 
 void Tfrm_variante::eintippen()
 {
+    BenenneSchritt(setzname());
     if (werkzeuge.Eintippen(edtPosX1->text(), edtPosX2->text(), udAnzahl->isHidden() ? 1 : udAnzahl->value()) > 0)
         edtPosX1->selectAll();
     lblX1->setVisible(ansicht.ErsterPunktGesetzt());

@@ -105,6 +105,13 @@ void Tfrm_variante::verbindeSchritte()
     getippt(edtTravEI, lblTravEI);
 }
 
+QString Tfrm_variante::setzname() const
+{
+    const QString art = Artname(ansicht.werkzeug);
+    return Format(Uebersetzt(3004, QStringLiteral("%s setzen")),
+                  {art.isEmpty() ? werkzeugknoepfe[std::size_t(ansicht.werkzeug)]->toolTip() : art});
+}
+
 QString Tfrm_variante::verschiebename()
 {
     const int lager = markierteArt(modell.cds_lager), lasten = markierteArt(modell.cds_lasten);
@@ -121,11 +128,8 @@ bool Tfrm_variante::cadSchritt(QEvent* ereignis)
         m_verschiebt = werkzeug == ArtVerschieben && ansicht.ErsterPunktGesetzt();
         if (werkzeug == ArtVerschieben)
             BenenneSchritt(verschiebename());
-        else if (werkzeug != ArtSelektieren) {
-            const QString art = Artname(werkzeug);
-            BenenneSchritt(Format(Uebersetzt(3004, QStringLiteral("%s setzen")),
-                                  {art.isEmpty() ? werkzeugknoepfe[std::size_t(werkzeug)]->toolTip() : art}));
-        }
+        else if (werkzeug != ArtSelektieren)
+            BenenneSchritt(setzname());
     } else if (ereignis->type() == QEvent::MouseButtonRelease && std::exchange(m_verschiebt, false)) {
         // One move per choice of the tool: a stray click afterwards moves nothing. The release
         // is the move tool's, so the selection tool must not mark with it.

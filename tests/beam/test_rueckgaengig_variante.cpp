@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QSpinBox>
 #include <QTableView>
 #include <QToolButton>
 #include <QUndoStack>
@@ -259,4 +260,20 @@ TEST(RueckgaengigVariante, EineBerechnungIstKeinSchrittAberRueckgaengigMachtSieU
     s.f.Rueckgaengig();
     EXPECT_FALSE(s.f.Berechnet());
     EXPECT_EQ(s.f.modell.cds_lager.RecordCount(), 2);
+}
+
+TEST(RueckgaengigVariante, GetipptGesetzteLastenSindEinSchrittWieMitDerMaus)
+{
+    Schrittfenster s;
+    const QStringList leer = s.inhalt();
+    s.werkzeug(ArtMotorzug);
+    s.f.edtPosX1->setText(QStringLiteral("-3"));
+    s.f.edtPosX2->setText(QStringLiteral("3"));
+    s.f.udAnzahl->setValue(3);
+    s.f.btnSetzen->click();
+    QApplication::processEvents();
+    ASSERT_EQ(s.f.modell.cds_lager.RecordCount(), 3); // at −3, 0 and 3 m
+    EXPECT_EQ(s.f.Rueckgaengig1->text(), QStringLiteral("&Rückgängig: Motorzug setzen"));
+    s.f.Rueckgaengig1->trigger();
+    EXPECT_EQ(s.inhalt(), leer); // all three in one step
 }
