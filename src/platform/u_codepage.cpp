@@ -32,22 +32,26 @@ qsizetype ZuCodepage(QStringView text, char* ziel, qsizetype hoechstens)
     return n;
 }
 
-QByteArray ZuCodepage(const QString& text)
+QByteArray ZuCodepage(QStringView text)
 {
     QByteArray bytes(text.size(), Qt::Uninitialized);
     bytes.truncate(ZuCodepage(text, bytes.data(), bytes.size()));
     return bytes;
 }
 
-QString AusCodepage(const char* bytes, qsizetype laenge)
+void AusCodepage(const char* bytes, qsizetype laenge, char16_t* ziel)
 {
-    QString text(laenge, Qt::Uninitialized);
-    QChar* ziel = text.data();
     for (qsizetype i = 0; i < laenge; ++i) {
         const auto b = static_cast<unsigned char>(bytes[i]);
         const char16_t hoch = (b >= 0x80 && b < 0xA0) ? hoheZeichen[b - 0x80] : 0;
-        ziel[i] = QChar(hoch ? hoch : char16_t(b));
+        ziel[i] = hoch ? hoch : char16_t(b);
     }
+}
+
+QString AusCodepage(const char* bytes, qsizetype laenge)
+{
+    QString text(laenge, Qt::Uninitialized);
+    AusCodepage(bytes, laenge, reinterpret_cast<char16_t*>(text.data()));
     return text;
 }
 

@@ -3,8 +3,10 @@
 #include <QByteArray>
 #include <QString>
 
-QByteArray ZuCodepage(const QString& text);
+QByteArray ZuCodepage(QStringView text);
 // Writes the code-page bytes of text to ziel, at most hoechstens of them; returns how many.
 qsizetype ZuCodepage(QStringView text, char* ziel, qsizetype hoechstens);
 QString AusCodepage(const QByteArray& bytes);
 QString AusCodepage(const char* bytes, qsizetype laenge);
+// Writes the laenge characters of the code-page bytes to ziel.
+void AusCodepage(const char* bytes, qsizetype laenge, char16_t* ziel);

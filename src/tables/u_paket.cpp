@@ -151,7 +151,7 @@ void PaketSchreiber::Text(const QByteArray& bytes, int laengenbytes)
     anhaengen(bytes.constData(), laenge);
 }
 
-void PaketSchreiber::TextInCodepage(const QString& text, int laengenbytes)
+void PaketSchreiber::TextInCodepage(QStringView text, int laengenbytes)
 {
     if (text.isEmpty()) {
         Text(QByteArray(), laengenbytes);
@@ -283,14 +283,14 @@ void schreibeZeilen(PaketSchreiber& schreiber, const Ebene& ebene, const Zeilen&
                 break;
             case TFieldType::String:
                 if (auto* text = std::get_if<Text>(&wert))
-                    schreiber.TextInCodepage(**text, ebene.felder[i].size <= 254 ? 1 : 2);
+                    schreiber.TextInCodepage(text->ansicht(), ebene.felder[i].size <= 254 ? 1 : 2);
                 else
                     schreiber.Null(i);
                 break;
             case TFieldType::Memo: {
                 auto* text = std::get_if<Text>(&wert);
-                if (text && !(*text)->isEmpty())
-                    schreiber.Memo(ZuCodepage(**text));
+                if (text && !text->leer())
+                    schreiber.Memo(ZuCodepage(text->ansicht()));
                 else
                     schreiber.Null(i);
                 break;

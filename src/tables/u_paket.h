@@ -85,7 +85,7 @@ public:
     void Boolean(bool wert) { u16(wert ? 1 : 0); }
     void Text(const QByteArray& bytes, int laengenbytes); // the empty text as length 1 and a zero
     // The same for a text in memory, turned into code-page bytes straight into the packet.
-    void TextInCodepage(const QString& text, int laengenbytes);
+    void TextInCodepage(QStringView text, int laengenbytes);
     void Memo(const QByteArray& bytes);
     void Zeilenzahl(qint32 anzahl) { u32(quint32(anzahl)); } // the value of a nested-table column
 

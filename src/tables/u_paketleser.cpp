@@ -121,12 +121,20 @@ struct Parameter {
     qsizetype laenge = 0;       // an array: the number of elements
 };
 
-QString text(const char* bytes, qsizetype laenge)
+// The length of a text up to its first zero byte.
+qsizetype bisNull(const char* bytes, qsizetype laenge)
 {
     const void* null = std::memchr(bytes, 0, size_t(laenge));
-    if (null)
-        laenge = static_cast<const char*>(null) - bytes;
-    return AusCodepage(bytes, laenge);
+    return null ? static_cast<const char*>(null) - bytes : laenge;
+}
+
+QString text(const char* bytes, qsizetype laenge) { return AusCodepage(bytes, bisNull(bytes, laenge)); }
+
+// A text value read straight from its code-page bytes.
+Text textwert(const char* bytes, qsizetype laenge)
+{
+    laenge = bisNull(bytes, laenge);
+    return Text::gefuellt(laenge, [&](char16_t* ziel) { AusCodepage(bytes, laenge, ziel); });
 }
 
 class Leser {
@@ -540,11 +548,11 @@ private:
         }
         case Leseart::Boolean: ziel.emplace<bool>(m_bytes.laenge(int(g)) != 0); return;
         case Leseart::Float: ziel.emplace<double>(m_bytes.f64()); return;
-        case Leseart::TextFest: ziel.emplace<Text>(text(m_bytes.nimm(g), g)); return;
+        case Leseart::TextFest: ziel.emplace<Text>(textwert(m_bytes.nimm(g), g)); return;
         case Leseart::Text:
         case Leseart::Bytes: {
             const qsizetype laenge = m_bytes.laenge(int(g));
-            ziel.emplace<Text>(text(m_bytes.nimm(laenge), laenge));
+            ziel.emplace<Text>(textwert(m_bytes.nimm(laenge), laenge));
             return;
         }
         case Leseart::TextBreit: {
@@ -556,7 +564,7 @@ private:
             for (qsizetype i = 0; i < laenge / 2; ++i)
                 breit[i] = QChar(qFromLittleEndian<quint16>(p + 2 * i));
             const qsizetype null = breit.indexOf(QChar(0));
-            ziel.emplace<Text>(null >= 0 ? breit.left(null) : breit);
+            ziel.emplace<Text>(null >= 0 ? QStringView(breit).left(null) : QStringView(breit));
             return;
         }
         case Leseart::Tabelle:

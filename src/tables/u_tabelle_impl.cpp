@@ -23,7 +23,7 @@ int vergleicheWerte(const Wert& a, const Wert& b)
     };
     if (auto* ta = std::get_if<Text>(&a)) {
         if (auto* tb = std::get_if<Text>(&b))
-            return (*ta)->compare(**tb);
+            return ta->ansicht().compare(tb->ansicht());
         return 1;
     }
     if (std::holds_alternative<Text>(b))

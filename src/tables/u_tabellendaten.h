@@ -12,28 +12,73 @@
 #include "tables/u_tabelle.h"
 #include <QExplicitlySharedDataPointer>
 #include <QSharedData>
+#include <QAtomicInt>
 #include <QString>
+#include <QStringView>
 #include <QVarLengthArray>
+#include <algorithm>
 #include <memory>
 #include <new>
+#include <utility>
 #include <variant>
 #include <vector>
 
 struct Zeile;
 using Zeilen = std::vector<Zeile>;
 
-// A text value: an unchanging QString shared by every copy of the value.
+// A text value: an unchanging text shared by every copy of the value. Its characters follow
+// the count and length in one allocation (a text read from a packet costs one, not two); the
+// empty text takes none.
 class Text {
 public:
-    Text(const QString& text) : d(new Block{{}, text}) {} // a QString is stored as a Text
-    const QString& operator*() const { return d->text; }
-    const QString* operator->() const { return &d->text; }
+    Text(QStringView text)
+        : Text(gefuellt(text.size(), [&](char16_t* ziel) { std::copy_n(text.utf16(), text.size(), ziel); }))
+    {
+    }
+    Text(const QString& text) : Text(QStringView(text)) {} // a QString is stored as a Text
+    // A text of laenge characters written by fuelle(char16_t*) before anyone shares it.
+    template <typename Fueller>
+    static Text gefuellt(qsizetype laenge, Fueller fuelle)
+    {
+        Text t;
+        if (laenge > 0) {
+            t.k = new (::operator new(sizeof(Kopf) + sizeof(char16_t) * std::size_t(laenge))) Kopf;
+            t.k->laenge = laenge;
+            fuelle(t.k->zeichen());
+        }
+        return t;
+    }
+    Text(const Text& andere) noexcept : k(andere.k)
+    {
+        if (k)
+            k->ref.ref();
+    }
+    Text(Text&& andere) noexcept : k(std::exchange(andere.k, nullptr)) {}
+    Text& operator=(Text andere) noexcept
+    {
+        std::swap(k, andere.k);
+        return *this;
+    }
+    ~Text()
+    {
+        if (k && !k->ref.deref()) {
+            k->~Kopf();
+            ::operator delete(k);
+        }
+    }
+
+    QStringView ansicht() const { return k ? QStringView(k->zeichen(), k->laenge) : QStringView(); }
+    QString operator*() const { return ansicht().toString(); }
+    bool leer() const { return !k; }
 
 private:
-    struct Block : QSharedData {
-        QString text;
+    Text() = default;
+    struct Kopf {
+        QAtomicInt ref{1};
+        qsizetype laenge = 0;
+        char16_t* zeichen() { return reinterpret_cast<char16_t*>(this + 1); }
     };
-    QExplicitlySharedDataPointer<Block> d;
+    Kopf* k = nullptr;
 };
 
 // The rows of a nested-table value, shared by the value and the detail tables showing them.
