@@ -76,6 +76,9 @@ QAction* Tfrm_menu::Aktion(const QString& name)
         if (a != aktuellesMenu->m_aktionen.end())
             return a->second;
     }
+    // one stand-in per name, however many windows a test builds
+    if (auto* ersatz = qApp->findChild<QAction*>(name, Qt::FindDirectChildrenOnly))
+        return ersatz;
     auto* ersatz = new QAction(name, qApp);
     ersatz->setObjectName(name);
     return ersatz;

@@ -22,7 +22,7 @@ public:
     ~Tfrm_menu() override;
 
     // The shared action of that name; without a command module a stand-in owned by the
-    // application, so windows can be built alone in tests.
+    // application (one per name), so windows can be built alone in tests.
     static QAction* Aktion(const QString& name);
 
     // A kind of document window plugs in by how it is created.

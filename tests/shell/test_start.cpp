@@ -282,3 +282,14 @@ TEST(Grundrisspalette, BehaeltIhrenPlatzZwischenDenLaeufen)
         EXPECT_GT(palette->y(), rahmen.top() + 40) << inhalt.toStdString(); // below the menu bar
     }
 }
+
+TEST(Start, OhneBefehlsmodulGibtEsJeNameEinenErsatzNichtEinenJeAufruf)
+{
+    const QString name = QStringLiteral("act_test_ersatz");
+    QAction* erster = Tfrm_menu::Aktion(name);
+    const auto vorher = qApp->findChildren<QAction*>(name, Qt::FindDirectChildrenOnly).size();
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(Tfrm_menu::Aktion(name), erster);
+    EXPECT_EQ(qApp->findChildren<QAction*>(name, Qt::FindDirectChildrenOnly).size(), vorher);
+    EXPECT_EQ(vorher, 1);
+}
