@@ -1,6 +1,5 @@
 #include "beam/fo_variante.h"
 #include "beam/fo_cadflaeche.h"
-#include "beam/fo_lastbib.h"
 #include "beam/fo_print_variante.h"
 #include "beam/fo_zeilenpanel.h"
 #include "beam/g_auslastungsbild.h"
@@ -14,8 +13,6 @@
 #include "platform/u_programm.h"
 #include "platform/u_zahlen.h"
 #include "shell/fo_menu.h"
-#include "shell/u_anwendung_qt.h"
-#include "truss/fo_travbib.h"
 #include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -30,21 +27,6 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
-
-// The truss library window that lives for the whole run, in its selection mode.
-std::function<TBClientDataSet*()> Tfrm_variante::traverseWaehlen = []() -> TBClientDataSet* {
-    const Anwendung* anwendung = Anwendung::instanz();
-    auto* fenster = anwendung ? qobject_cast<Tfrm_travbib*>(anwendung->dauerfenster(Dauerfenster::Traversenbibliothek))
-                              : nullptr;
-    return fenster && fenster->TraverseWaehlen() ? &fenster->Bibliothek().cds_travbib : nullptr;
-};
-// The library of the load library window that lives for the whole run.
-std::function<Lastenbibliothek*()> Tfrm_variante::lastenbibliothek = []() -> Lastenbibliothek* {
-    const Anwendung* anwendung = Anwendung::instanz();
-    auto* fenster = anwendung ? qobject_cast<Tfrm_lastbib*>(anwendung->dauerfenster(Dauerfenster::Lastenbibliothek))
-                              : nullptr;
-    return fenster ? &fenster->Bibliothek() : nullptr;
-};
 
 namespace {
 QString ganzzahl(double wert) { return FormatFloat(QStringLiteral("### ### ##0"), wert).trimmed(); }

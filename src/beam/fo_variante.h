@@ -64,11 +64,12 @@ public:
     void setzeBerechnet(bool berechnet);
     void Berechnen();
 
-    // Where the editor takes the truss and load libraries from; the shell sets both once.
+    // Where this editor takes the truss and load libraries from, handed over by whoever creates
+    // it (the shell: its long-lived library windows); without them it has none.
     // traverseWaehlen shows the truss library for choosing and returns its table with the
     // chosen row current, or nullptr when the user cancelled.
-    static std::function<TBClientDataSet*()> traverseWaehlen;
-    static std::function<Lastenbibliothek*()> lastenbibliothek;
+    std::function<TBClientDataSet*()> traverseWaehlen;
+    std::function<Lastenbibliothek*()> lastenbibliothek;
 
     Balkenmodell modell;
     Balkenrechnung rechnung{modell};

@@ -56,9 +56,10 @@ public:
     // Keyboard level from the shell's hook, through the palette.
     void setzeModifikatorstufe(int stufe);
 
-    // Opens the current variant (truss and variant number) in a beam editor. The shell sets it
-    // once the beam editor exists; without it a double click only makes the variant current.
-    static inline std::function<void(Tfrm_projekt&, int traverse, int variante)> oeffneVariante;
+    // Opens the current variant (truss and variant number) in a beam editor, handed over by
+    // whoever creates the window (the shell); without it a double click only makes the variant
+    // current.
+    std::function<void(Tfrm_projekt&, int traverse, int variante)> oeffneVariante;
 
     // Controls, named as the user sees them; tests reach them here.
     QTabWidget* pcProjekt;

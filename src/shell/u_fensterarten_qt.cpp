@@ -17,29 +17,49 @@ Tfrm_travbib* traversenbibliothek(Anwendung& anwendung)
 {
     return qobject_cast<Tfrm_travbib*>(anwendung.dauerfenster(Dauerfenster::Traversenbibliothek));
 }
+
+// A beam editor takes its truss library (in its selection mode) and its load library from the
+// library windows that live for the whole run.
+Tfrm_variante* mitBibliotheken(Anwendung& anwendung, Tfrm_variante* editor)
+{
+    editor->traverseWaehlen = [&anwendung]() -> TBClientDataSet* {
+        Tfrm_travbib* fenster = traversenbibliothek(anwendung);
+        return fenster && fenster->TraverseWaehlen() ? &fenster->Bibliothek().cds_travbib : nullptr;
+    };
+    editor->lastenbibliothek = [&anwendung]() -> Lastenbibliothek* {
+        auto* fenster = qobject_cast<Tfrm_lastbib*>(anwendung.dauerfenster(Dauerfenster::Lastenbibliothek));
+        return fenster ? &fenster->Bibliothek() : nullptr;
+    };
+    return editor;
+}
+
+// A project variant opens in a beam editor that owns its link to the project.
+// A variant open already activates its editor, so two editors never write over each other.
+void oeffneVariante(Anwendung& anwendung, Tfrm_projekt& projekt)
+{
+    if (Dokumentfenster* offen = projekt.EditorFuer(projekt.projekt().AktuellerVerweis())) {
+        if (anwendung.hauptfenster())
+            anwendung.hauptfenster()->Aktiviere(offen);
+        return;
+    }
+    auto* verbindung = new Projektvariante(projekt.projekt(), &projekt);
+    auto* editor = mitBibliotheken(anwendung, new Tfrm_variante(*verbindung));
+    verbindung->setParent(editor);
+    projekt.EditorMerken(editor, verbindung->Verweis());
+    anwendung.zeigeDokument(editor);
+}
 } // namespace
 
 void RegistriereFenster(Anwendung& anwendung)
 {
     Tfrm_menu& menu = *anwendung.menu();
     menu.registriereArt(Dokumentart::Sprache, [] { return new Tfrm_sprache; });
-    menu.registriereArt(Dokumentart::Projekt, [] { return new Tfrm_projekt; });
-    // A project variant opens in a beam editor that owns its link to the project.
-    // A variant open already activates its editor, so two editors never write over each other.
-    Tfrm_projekt::oeffneVariante = [](Tfrm_projekt& projekt, int, int) {
-        Anwendung* anwendung = Anwendung::instanz();
-        if (Dokumentfenster* offen = projekt.EditorFuer(projekt.projekt().AktuellerVerweis())) {
-            if (anwendung->hauptfenster())
-                anwendung->hauptfenster()->Aktiviere(offen);
-            return;
-        }
-        auto* verbindung = new Projektvariante(projekt.projekt(), &projekt);
-        auto* editor = new Tfrm_variante(*verbindung);
-        verbindung->setParent(editor);
-        projekt.EditorMerken(editor, verbindung->Verweis());
-        anwendung->zeigeDokument(editor);
-    };
-    menu.registriereArt(Dokumentart::Einzelprojekt, [] { return new Tfrm_variante; });
+    menu.registriereArt(Dokumentart::Projekt, [&anwendung] {
+        auto* projekt = new Tfrm_projekt;
+        projekt->oeffneVariante = [&anwendung](Tfrm_projekt& p, int, int) { oeffneVariante(anwendung, p); };
+        return projekt;
+    });
+    menu.registriereArt(Dokumentart::Einzelprojekt, [&anwendung] { return mitBibliotheken(anwendung, new Tfrm_variante); });
     menu.registriereArt(Dokumentart::Traverse, [] { return new Tfrm_traverse; });
     menu.registriereArt(Dokumentart::Belastungstabelle, [&anwendung] {
         auto* fenster = new Tfrm_belastungstabelle;

@@ -598,13 +598,11 @@ TEST(Variantenfenster, TraverseAusDerBibliothek)
     bib.Fields(6).SetAsFloat(0.29);
     bib.Fields(7).SetAsInteger(4);
     bib.Post();
-    const auto bibliothekDesProgramms = Tfrm_variante::traverseWaehlen;
-    Tfrm_variante::traverseWaehlen = [&] { return &bib; };
     Editor e;
     Tfrm_variante& f = *e.f;
+    f.traverseWaehlen = [&] { return &bib; };
     f.setzeBerechnet(true);
     maus(f.gbTraverse, QEvent::MouseButtonDblClick, QPoint(5, 5), Qt::LeftButton, Qt::LeftButton);
-    Tfrm_variante::traverseWaehlen = bibliothekDesProgramms;
     EXPECT_EQ(f.lblTravName->text(), QStringLiteral("H30V(Prolyte)"));
     EXPECT_EQ(f.lblGurte->text(), QStringLiteral("4 Gurte"));
     EXPECT_EQ(f.lblTravE->text(), QStringLiteral("71,60"));
@@ -830,8 +828,7 @@ TEST(Variantenfenster, LastenbibliothekDesWerkzeugs)
     Tfrm_variante& f = *e.f;
     Lastenbibliothek bib;
     bib.BibliothekLaden(Programmverzeichnis());
-    const auto bibliothekDesProgramms = Tfrm_variante::lastenbibliothek;
-    Tfrm_variante::lastenbibliothek = [&] { return &bib; };
+    f.lastenbibliothek = [&] { return &bib; };
     e.werkzeug(ArtMHSpot);
     EXPECT_EQ(f.cmbLastBib->count(), 0);
     f.edtName->setText(QStringLiteral("Spot 700"));
@@ -867,7 +864,6 @@ TEST(Variantenfenster, LastenbibliothekDesWerkzeugs)
     d.erwarteMeldung();
     f.sbLastBibAdd->click();
     EXPECT_TRUE(d.allesBeantwortet());
-    Tfrm_variante::lastenbibliothek = bibliothekDesProgramms;
 }
 
 TEST(Variantenfenster, MenueDesEinzelprojektsHaeltDieBefehleDerShell)

@@ -73,7 +73,6 @@ protected:
     {
         fenster->projekt().SetzeGeaendert(false);
         delete fenster;
-        Tfrm_projekt::oeffneVariante = nullptr;
     }
     QString pfad(const char* name) const { return ordner.filePath(QString::fromUtf8(name)); }
     Projektmodell& p() { return fenster->projekt(); }
@@ -185,7 +184,7 @@ TEST_F(Projektfenster, LoeschenDerHauptvarianteUndDoppelklicksImTraversenRaster)
     fenster->btnNew->click();
     const int haupt = f(p().cds_varianten, "Nummer").AsInteger();
     std::vector<std::pair<int, int>> geoeffnet;
-    Tfrm_projekt::oeffneVariante = [&](Tfrm_projekt& w, int t, int v) {
+    fenster->oeffneVariante = [&](Tfrm_projekt& w, int t, int v) {
         EXPECT_EQ(&w, fenster);
         geoeffnet.emplace_back(t, v);
     };
@@ -216,7 +215,7 @@ TEST_F(Projektfenster, DoppelklickImVariantenrasterOeffnetDieAktuelleVariante)
     fenster->btnNew->click();
     fenster->pcProjekt->setCurrentWidget(fenster->tabVarianten);
     std::vector<int> geoeffnet;
-    Tfrm_projekt::oeffneVariante = [&](Tfrm_projekt&, int, int v) { geoeffnet.push_back(v); };
+    fenster->oeffneVariante = [&](Tfrm_projekt&, int, int v) { geoeffnet.push_back(v); };
     doppelklick(fenster->dbgVarianten, 0);
     ASSERT_EQ(geoeffnet.size(), 1u);
     EXPECT_EQ(f(p().cds_varianten, "Name").AsString(), QStringLiteral("V1"));
