@@ -2,6 +2,7 @@
 // side and floating again by its button, with place and side kept in "Kelvara.ini"; showing the
 // whole plan and the marked elements by the palette's buttons and by keys in the plan.
 #include "fensterhilfen.h"
+#include "planfenster.h"
 #include "platform/u_zahlen.h"
 #include "project/fo_grundrissbox.h"
 #include "project/fo_grundrisstool.h"
@@ -183,24 +184,12 @@ TEST(Grundrisspalette, KnoepfeNennenIhreAufgabeAufDeutschUndEnglisch)
 namespace {
 
 // A project window whose plan box is 440 × 340 pixels, so that fitting divides by 400 and 300.
-class Planansicht : public ::testing::Test {
+class Planansicht : public Planfenstertest {
 protected:
-    Tfrm_projekt* fenster = new Tfrm_projekt;
-    Tfrm_grundrisstool palette;
-
     void SetUp() override
     {
         fenster->pbGrundriss->setFixedSize(440, 340);
-        fenster->resize(800, 600);
-        fenster->show();
-        fenster->pcProjekt->setCurrentWidget(fenster->tabGrundriss);
-        palette.zeigeFuer(fenster);
-        QApplication::processEvents();
-    }
-    void TearDown() override
-    {
-        fenster->projekt().SetzeGeaendert(false);
-        delete fenster;
+        Planfenstertest::SetUp();
     }
     Grundrisswerkzeuge& g() { return fenster->grundriss(); }
     TGrundrissbox* box() { return fenster->pbGrundriss; }

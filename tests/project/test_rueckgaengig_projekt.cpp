@@ -2,6 +2,7 @@
 // user does, undone and redone, the tables compared with what the test recorded; the saved
 // file's bytes after undoing back to it.
 #include "fensterhilfen.h"
+#include "planfenster.h"
 #include "platform/u_dialoge_skript.h"
 #include "project/fo_grundrissbox.h"
 #include "project/fo_grundrisstool.h"
@@ -19,28 +20,12 @@
 
 namespace {
 
-class RueckgaengigProjekt : public ::testing::Test {
+class RueckgaengigProjekt : public Planfenstertest {
 protected:
     Programmordner programm;
     QTemporaryDir ordner;
     SkriptDialoge dialoge;
-    Tfrm_projekt* fenster = new Tfrm_projekt;
-    Tfrm_grundrisstool palette;
 
-    void SetUp() override
-    {
-        fenster->resize(800, 600);
-        fenster->show();
-        fenster->pcProjekt->setCurrentWidget(fenster->tabGrundriss);
-        palette.zeigeFuer(fenster);
-        QApplication::processEvents();
-    }
-    void TearDown() override
-    {
-        EXPECT_TRUE(dialoge.unerwartet.isEmpty()) << dialoge.unerwartet.join(u'|').toStdString();
-        fenster->projekt().SetzeGeaendert(false);
-        delete fenster;
-    }
     Projektmodell& p() { return fenster->projekt(); }
     QPoint bei(double x, double y) { return fenster->grundriss().PlanZuBild(QPointF(x, y)); }
     // A click in the plan; the event loop runs after it, as between two clicks of a user.
