@@ -514,6 +514,9 @@ void TBClientDataSet::AusPaket(const QByteArray& paket)
     if (d->master)
         throw Fehler(QStringLiteral("Eine Detailtabelle kann nicht aus einem Paket geladen werden"));
     Close();
+    // The old rows go before the new ones are read, so the reader gets their memory back at once;
+    // a packet that cannot be read leaves the table closed and empty.
+    d->datenFreigeben();
     auto daten = std::make_shared<TTabellenDaten>(LesePaket(paket));
     Ebene* ebene = daten->ebene.get();
     Verschachtelt zeilen = daten->zeilen;

@@ -153,6 +153,15 @@ void TBClientDataSet::Impl::aufbauen(std::shared_ptr<TTabellenDaten> neueDaten, 
         q.AfterOpen(q);
 }
 
+void TBClientDataSet::Impl::datenFreigeben()
+{
+    for (TBClientDataSet* detail : details)
+        detail->d->datenFreigeben();
+    daten.reset();
+    ebene = nullptr;
+    zeilen = {};
+}
+
 void TBClientDataSet::Impl::schliessen()
 {
     if (zustand == TDataSetState::Inactive)

@@ -51,6 +51,8 @@ struct TBClientDataSet::Impl {
 
     // Life
     void pruefeAktiv() const;
+    // Drops the rows of a closed table and of its details, which share them.
+    void datenFreigeben();
     void aufbauen(std::shared_ptr<TTabellenDaten> neueDaten, Ebene* neueEbene,
                   Verschachtelt neueZeilen, std::vector<TFieldDef> neueListe);
     void felderSetzen(std::vector<TFieldDef> neueListe);

@@ -562,3 +562,30 @@ TEST(Paket, EineDoppelteSpalteAmEndeEinesBreitenPaketsWirdErkannt)
     EXPECT_EQ(fehlerVon([&] { t.AusPaket(breitesPaket(20000, QStringLiteral("f17"))); }),
               QStringLiteral("Ungültiges Tabellenpaket: Die Spalte 'f17' ist doppelt"));
 }
+
+// A table that read a packet before and then meets a damaged one does not come back with the old
+// rows when opened again: neither the table nor its nested rows show stale data as if read.
+TEST(Paket, NachEinemUnlesbarenPaketZeigtDieTabelleKeineAltenZeilen)
+{
+    TBClientDataSet t, punkte;
+    t.FieldDefs = wandFelder();
+    t.CreateDataSet();
+    punkte.SetDataSetField(t, QStringLiteral("Punkte"));
+    t.Append();
+    t.FieldByName(QStringLiteral("Symbol")).SetAsInteger(3);
+    t.Post();
+    punkte.Append();
+    punkte.FieldByName(QStringLiteral("X")).SetAsFloat(1.5);
+    punkte.Post();
+    t.AusPaket(t.Paket());
+    ASSERT_EQ(t.RecordCount(), 1);
+    ASSERT_EQ(punkte.RecordCount(), 1);
+
+    QByteArray kaputt = t.Paket();
+    kaputt.truncate(kaputt.size() - 3);
+    EXPECT_FALSE(fehlerVon([&] { t.AusPaket(kaputt); }).isEmpty());
+    EXPECT_FALSE(t.Active());
+    t.Open();
+    EXPECT_EQ(t.RecordCount(), 0);
+    EXPECT_EQ(punkte.Active() ? punkte.RecordCount() : 0, 0);
+}
