@@ -37,7 +37,7 @@ Tfrm_variante::Tfrm_variante(QWidget* eltern) : Dokumentfenster(eltern)
     aufbauen();
     einzelprojektmodus();
     werkzeuge.AllesAbwaehlen();
-    setzeGeaendert(false);
+    Geladen();
     ZeigeTraverse();
 }
 
@@ -51,7 +51,7 @@ Tfrm_variante::Tfrm_variante(Variantenprojekt& projekt, QWidget* eltern) : Dokum
     modell.ZaehlerSetzen();
     werkzeuge.AllesAbwaehlen();
     ZeigeTraverse();
-    setzeGeaendert(false);
+    Geladen();
     setzeBerechnet(false);
 }
 
@@ -382,7 +382,7 @@ void Tfrm_variante::nachDemLesen()
     werkzeuge.AllesAbwaehlen();
     ZeigeTraverse();
     setzeTitel(true);
-    setzeGeaendert(false);
+    Geladen();
     neuZeichnen();
 }
 
@@ -450,7 +450,7 @@ void Tfrm_variante::AlteFassung()
     if (!m_projekt->VarianteLaden(modell))
         return;
     ZeigeTraverse();
-    setzeGeaendert(false);
+    Geladen();
     neuZeichnen();
 }
 

@@ -97,7 +97,7 @@ bool Tfrm_sprache::Laden(const QString& pfad)
         return false;
     setzeDateiname(pfad);
     binde();
-    setzeGeaendert(false);
+    Geladen();
     TexteSetzen();
     return true;
 }

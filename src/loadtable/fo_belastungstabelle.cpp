@@ -546,7 +546,7 @@ bool Tfrm_belastungstabelle::Laden(const QString& pfad)
     zeigeEingaben();
     zeigeErgebnisse();
     setzeDateiname(m_tabelle.dateiname);
-    setzeGeaendert(false);
+    Geladen();
     return true;
 }
 

@@ -235,7 +235,12 @@ void Dokumentfenster::stelleHer(const QByteArray& stand)
 {
     m_stelltHer = true;
     const auto zurueck = qScopeGuard([this] { m_stelltHer = false; });
-    StandHerstellen(stand);
+    try {
+        StandHerstellen(stand);
+    } catch (const Fehler& fehler) { // a state no step should hold; never out of the event loop
+        dialoge().Meldung(fehler.meldung());
+        return;
+    }
     m_stand = stand;
     m_schrittOffen = false;
     m_schrittname.clear();
@@ -330,6 +335,13 @@ void Dokumentfenster::setzeGeaendert(bool geaendert)
         m_schritte->setClean();
     }
     zeigeMarke(geaendert);
+}
+
+void Dokumentfenster::Geladen()
+{
+    OhneSchritt();
+    m_schritte->clear();
+    setzeGeaendert(false);
 }
 
 void Dokumentfenster::zeigeMarkeDerSchritte()

@@ -56,6 +56,9 @@ public:
     bool Geaendert() const { return m_geaendert; }
     bool Geschlossen() const { return m_geschlossen; } // closed, waiting to be freed
     void setzeGeaendert(bool geaendert);
+    // The document was read (a file, a project's variant, the last saved version): what reading
+    // changed is no step, the history starts anew and the changed mark is cleared.
+    void Geladen();
     // The shell asks every window before it shuts down, and closes them only when all agreed.
     // The windows that depend on this one are asked first, and close with it.
     bool FrageSchliessen();

@@ -330,7 +330,7 @@ bool Tfrm_traverse::Laden(const QString& pfad)
     zeigeEntwurf();
     zeigeSichtbarkeit();
     setzeDateiname(pfad);
-    setzeGeaendert(false);
+    Geladen();
     return true;
 }
 

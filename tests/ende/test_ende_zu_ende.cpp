@@ -211,6 +211,10 @@ TEST(EndeZuEnde, ProjektVarianteImEditorRechnenZurueckschreibenSpeichernUndWiede
     auto* editor = qobject_cast<Tfrm_variante*>(p.anwendung->aktivesDokument());
     ASSERT_NE(editor, nullptr);
     EXPECT_EQ(editor->modell.cds_lager.RecordCount(), 3);
+    // reading the variant is no step: nothing to undo yet (undoing it restored an empty editor)
+    QApplication::processEvents();
+    editor->SchrittAbschliessen();
+    EXPECT_FALSE(editor->Rueckgaengig1->isEnabled()) << editor->Rueckgaengig1->text().toStdString();
     // one more spot, calculated and written back
     Balkenmodell& m = editor->modell;
     haengeSpotAuf(m, 0);

@@ -23,6 +23,7 @@
 #include <QAction>
 #include <QTabWidget>
 #include <QToolButton>
+#include <QUndoStack>
 #include <gtest/gtest.h>
 
 TEST(ProjektInAnwendung, NeuSpeichernUnterUndTastenstufeUeberDieShell)
@@ -220,5 +221,29 @@ TEST(ProjektInAnwendung, BeimBeendenFragtEinEditorNurEinmal)
     p.skript.erwarteFrage3(Antwort::Nein, QStringLiteral("Projekt wurde geändert.\r\nSpeichern?"));
     EXPECT_TRUE(p.anwendung.hauptfenster()->close());
     EXPECT_TRUE(p.skript.allesBeantwortet());
+    ohneUnerwartetes(p.skript);
+}
+
+// Reading the variant into the editor is no step: right after opening there is nothing to undo,
+// and undoing a change goes back to the variant as read, never past it.
+TEST(ProjektInAnwendung, EineGeoeffneteVarianteBeginntOhneSchrittUndRueckgaengigEndetBeiIhr)
+{
+    ProjektMitVariante p;
+    Tfrm_variante* editor = p.oeffneVariante();
+    ASSERT_NE(editor, nullptr);
+    QApplication::processEvents();
+    editor->SchrittAbschliessen();
+    EXPECT_FALSE(editor->Rueckgaengig1->isEnabled());
+    EXPECT_EQ(editor->Schritte()->count(), 0);
+    const QString gelesen = editor->modell.variantenname;
+
+    editor->edt_VName->setText(QStringLiteral("Abbau"));
+    Q_EMIT editor->edt_VName->textEdited(editor->edt_VName->text());
+    editor->SchrittAbschliessen();
+    ASSERT_TRUE(editor->Rueckgaengig1->isEnabled());
+    editor->Rueckgaengig();
+    EXPECT_EQ(editor->modell.variantenname, gelesen);
+    EXPECT_FALSE(editor->Rueckgaengig1->isEnabled());
+    EXPECT_FALSE(editor->Geaendert());
     ohneUnerwartetes(p.skript);
 }
