@@ -471,6 +471,9 @@ void Dokumentfenster::showEvent(QShowEvent* ereignis)
         m_texteGesetzt = true;
         TexteSetzen();
         WaechstMitDenTexten();
+        // what the user first sees is where undoing stops; setting the window up is no step
+        if (m_schritte->count() == 0)
+            OhneSchritt();
     }
     QMainWindow::showEvent(ereignis);
 }

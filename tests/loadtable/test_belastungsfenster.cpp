@@ -642,3 +642,23 @@ TEST(Belastungsfenster, EineHerstellertabelleGehtMitTabUndReturnOhneMausInsGrid)
     EXPECT_TRUE(u.skript.allesBeantwortet());
     ohneUnerwartetes(u.skript);
 }
+
+// Undoing the first input of a new window goes back to the window as it opened, with its name
+// and units, not to a state from before it was set up.
+TEST(Belastungsfenster, RueckgaengigDerErstenEingabeZeigtDasNeueFensterWieGeoeffnet)
+{
+    Umgebung u;
+    Tfrm_belastungstabelle* f = u.neu();
+    QApplication::processEvents();
+    QTest::keyClicks(kind<QLineEdit>(f, "edtGewicht"), QStringLiteral("100"));
+    f->SchrittAbschliessen();
+    ASSERT_TRUE(f->Rueckgaengig1->isEnabled());
+    f->Rueckgaengig();
+    EXPECT_EQ(text(f, "edtGewicht"), QString());
+    EXPECT_EQ(text(f, "edtName"), QStringLiteral("neue Traverse"));
+    EXPECT_EQ(einheit(f, "cmbGewicht"), QStringLiteral("kg"));
+    EXPECT_EQ(einheit(f, "cmbLaenge1"), QStringLiteral("m"));
+    EXPECT_EQ(einheit(f, "cmbHoehe"), QStringLiteral("mm"));
+    EXPECT_FALSE(f->Rueckgaengig1->isEnabled());
+    EXPECT_FALSE(f->Geaendert());
+}
