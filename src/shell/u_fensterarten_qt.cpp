@@ -60,7 +60,12 @@ void RegistriereFenster(Anwendung& anwendung)
         return projekt;
     });
     menu.registriereArt(Dokumentart::Einzelprojekt, [&anwendung] { return mitBibliotheken(anwendung, new Tfrm_variante); });
-    menu.registriereArt(Dokumentart::Traverse, [] { return new Tfrm_traverse; });
+    menu.registriereArt(Dokumentart::Traverse, [&anwendung] {
+        auto* fenster = new Tfrm_traverse;
+        if (Tfrm_travbib* bibliothek = traversenbibliothek(anwendung))
+            fenster->setzeBibliothek(&bibliothek->Bibliothek());
+        return fenster;
+    });
     menu.registriereArt(Dokumentart::Belastungstabelle, [&anwendung] {
         auto* fenster = new Tfrm_belastungstabelle;
         if (Tfrm_travbib* bibliothek = traversenbibliothek(anwendung))

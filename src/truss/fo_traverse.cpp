@@ -2,9 +2,7 @@
 #include "truss/fo_print_traverse.h"
 #include "language/u_uebersetze_qt.h"
 #include "shell/fo_menu.h"
-#include "shell/u_anwendung_qt.h"
 #include "truss/fo_bildfeld.h"
-#include "truss/fo_travbib.h"
 #include "truss/u_traversenbibliothek.h"
 #include "truss/u_traversendatei.h"
 #include "truss/u_traversentexte.h"
@@ -361,13 +359,10 @@ void Tfrm_traverse::Drucken() { Tfrm_print_traverse::Drucken(Entwurf(), this); }
 
 void Tfrm_traverse::btnInsertClick()
 {
-    auto* bibliothek = Anwendung::instanz()
-                           ? qobject_cast<Tfrm_travbib*>(Anwendung::instanz()->dauerfenster(Dauerfenster::Traversenbibliothek))
-                           : nullptr;
-    if (!bibliothek)
+    if (!m_bibliothek)
         return;
     const Traverseneingaben& e = m_entwurf.eingaben;
-    bibliothek->Bibliothek().InBibliothek(
+    m_bibliothek->InBibliothek(
         TraversenfensterEintrag(e.edtHersteller, e.edtName, e.edtBearbeiter, e.edtEigenlast, e.edtQuerkraft,
                                 e.edtBiegemoment, e.edtHoehe, e.edtBreite, e.udGurte, e.cbHoriDiga,
                                 m_entwurf.kennwerte().I_v),

@@ -19,6 +19,8 @@ class QSpinBox;
 class QTabWidget;
 class QTableWidget;
 
+class Traversenbibliothek;
+
 class Tfrm_traverse : public Dokumentfenster {
     Q_OBJECT
 public:
@@ -40,6 +42,9 @@ public:
     static QString Gurtbild(int gurte);
     static QString Verbinderbild(int typ);
 
+    // Where "in die Bibliothek" writes, handed over by whoever creates the window (the shell: the
+    // truss library window that lives for the whole run); without one the button does nothing.
+    void setzeBibliothek(Traversenbibliothek* bibliothek) { m_bibliothek = bibliothek; }
     void btnInsertClick();
 
 protected:
@@ -50,6 +55,7 @@ protected:
     bool eventFilter(QObject* ziel, QEvent* ereignis) override;
 
 private:
+    Traversenbibliothek* m_bibliothek = nullptr;
     void zeigeTitel(); // the kind and the file's name
     // What a change of an input starts.
     enum class Lauf { Keiner, Traverse, TraverseImmer, Diagonale, Verbinder };
