@@ -2,6 +2,7 @@
 // the utilisation diagram under the beam drawing.
 #include "beam/fo_cadflaeche.h"
 #include "beam/fo_variante.h"
+#include "beam/fo_malflaeche.h"
 #include "beam/g_auslastungsbild.h"
 #include "beam/g_cadansicht.h"
 #include "language/u_uebersetzung.h"
@@ -25,36 +26,6 @@ void BindeKasten(QCheckBox* kasten, QAction* aktion)
 }
 
 namespace {
-// The paint area: the beam as the CAD view draws it above, the diagram below.
-class Auslastungsflaeche : public QWidget {
-public:
-    explicit Auslastungsflaeche(Tfrm_variante& fenster) : m_fenster(fenster)
-    {
-        setObjectName(QStringLiteral("pbAuslastung"));
-        setMinimumHeight(240);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter maler(this);
-        Tfrm_variante& f = m_fenster;
-        const CadAbbildung abbildung{f.ansicht.ansichtsmitte, f.ansicht.massstab, f.ansicht.zoomfaktor, f.pbCAD->size()};
-        // the envelope exists only after the first calculation
-        TBClientDataSet* maxima = f.rechnung.cds_maxima.Active() ? &f.rechnung.cds_maxima : nullptr;
-        AuslastungMalen(maler, size(), palette().color(QPalette::Button), abbildung, maxima,
-                        [&f](QPainter& m, const QRect& rechteck, const QColor& hintergrund) {
-                            // the CAD view's scale and columns, the bar in the middle of this half
-                            Cadansicht ansicht = f.ansicht;
-                            ansicht.hoehe = rechteck.height();
-                            ZeichneBalken(m, rechteck, hintergrund, ansicht, f.modell);
-                        });
-    }
-
-private:
-    Tfrm_variante& m_fenster;
-};
-
 // Any mouse button pressed on it shifts the supports, with the keys held at that moment.
 class Versetzknopf : public QToolButton {
 public:
@@ -133,7 +104,19 @@ void Tfrm_variante::baueAuslastungTab()
                                [this](Qt::KeyboardModifiers tasten) { LagerVersetzen(false, tasten); });
     sbOuter = new Versetzknopf("sbOuter", QStringLiteral(":/werkzeuge/nach_aussen.svg"),
                                [this](Qt::KeyboardModifiers tasten) { LagerVersetzen(true, tasten); });
-    pbAuslastung = new Auslastungsflaeche(*this);
+    // the beam as the CAD view draws it above, the diagram below
+    pbAuslastung = new Malflaeche("pbAuslastung", 240, [this](QPainter& maler, const QWidget& flaeche) {
+        const CadAbbildung abbildung{ansicht.ansichtsmitte, ansicht.massstab, ansicht.zoomfaktor, pbCAD->size()};
+        // the envelope exists only after the first calculation
+        TBClientDataSet* maxima = rechnung.cds_maxima.Active() ? &rechnung.cds_maxima : nullptr;
+        AuslastungMalen(maler, flaeche.size(), flaeche.palette().color(QPalette::Button), abbildung, maxima,
+                        [this](QPainter& m, const QRect& rechteck, const QColor& hintergrund) {
+                            // the CAD view's scale and columns, the bar in the middle of this half
+                            Cadansicht halbe = ansicht;
+                            halbe.hoehe = rechteck.height();
+                            ZeichneBalken(m, rechteck, hintergrund, halbe, modell);
+                        });
+    });
     lblWarnungen = new QLabel;
     lblWarnungen->setObjectName(QStringLiteral("lblWarnungen"));
     lblWarnungen->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold;"));

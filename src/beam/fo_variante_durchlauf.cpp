@@ -2,6 +2,7 @@
 // support beside its pairwise maximum, the largest values with their utilisation and the lines
 // drawn to scale. Also the truss's bending stiffness in the truss group.
 #include "beam/fo_variante.h"
+#include "beam/fo_malflaeche.h"
 #include "beam/g_durchlaufbild.h"
 #include "language/u_uebersetzung.h"
 #include "platform/u_zahlen.h"
@@ -19,29 +20,6 @@
 #include <cmath>
 
 namespace {
-class Durchlaufflaeche : public QWidget {
-public:
-    explicit Durchlaufflaeche(Tfrm_variante& fenster) : m_fenster(fenster)
-    {
-        setObjectName(QStringLiteral("pbDurchlauf"));
-        setMinimumHeight(300);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter maler(this);
-        const auto& e = m_fenster.rechnung.durchlauf;
-        if (e)
-            DurchlaufMalen(maler, rect(), palette().color(QPalette::Button), *e);
-        else
-            maler.fillRect(rect(), palette().color(QPalette::Button));
-    }
-
-private:
-    Tfrm_variante& m_fenster;
-};
-
 // A positive number typed with the locale's separator; anything else is none.
 std::optional<double> positiveZahl(const QString& text)
 {
@@ -88,7 +66,13 @@ void Tfrm_variante::baueDurchlaufTab()
     lblDurchlaufGrenzen = new QLabel;
     lblDurchlaufGrenzen->setObjectName(QStringLiteral("lblDurchlaufGrenzen"));
     lblDurchlaufGrenzen->setWordWrap(true);
-    pbDurchlauf = new Durchlaufflaeche(*this);
+    pbDurchlauf = new Malflaeche("pbDurchlauf", 300, [this](QPainter& maler, const QWidget& flaeche) {
+        const QColor grund = flaeche.palette().color(QPalette::Button);
+        if (const auto& e = rechnung.durchlauf)
+            DurchlaufMalen(maler, flaeche.rect(), grund, *e);
+        else
+            maler.fillRect(flaeche.rect(), grund);
+    });
 
     btnBerechnen3 = new QPushButton;
     btnBerechnen3->setObjectName(QStringLiteral("btnBerechnen3"));
