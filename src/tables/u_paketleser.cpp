@@ -130,11 +130,11 @@ qsizetype bisNull(const char* bytes, qsizetype laenge)
 
 QString text(const char* bytes, qsizetype laenge) { return AusCodepage(bytes, bisNull(bytes, laenge)); }
 
-// A text value read straight from its code-page bytes.
-Text textwert(const char* bytes, qsizetype laenge)
+// A text value read straight from its code-page bytes into memory carved from speicher.
+Text textwert(const char* bytes, qsizetype laenge, Sammelspeicher& speicher)
 {
     laenge = bisNull(bytes, laenge);
-    return Text::gefuellt(laenge, [&](char16_t* ziel) { AusCodepage(bytes, laenge, ziel); });
+    return Text::gefuellt(laenge, [&](char16_t* ziel) { AusCodepage(bytes, laenge, ziel); }, &speicher);
 }
 
 class Leser {
@@ -239,7 +239,7 @@ private:
             const quint8 status = m_bytes.u8();
             const char* bitmap = m_bytes.nimm((spalten + 3) / 4);
             Zeile& zeile = ziel.emplace_back();
-            zeile.werte.resize(felder);
+            zeile.werte.anlegen(felder, m_speicher);
             for (int j = 0; j < spalten; ++j) {
                 const Spalte& spalte = tabelle.spalten[j];
                 const int bits = (quint8(bitmap[j / 4]) >> (2 * (j % 4))) & 3;
@@ -548,11 +548,11 @@ private:
         }
         case Leseart::Boolean: ziel.emplace<bool>(m_bytes.laenge(int(g)) != 0); return;
         case Leseart::Float: ziel.emplace<double>(m_bytes.f64()); return;
-        case Leseart::TextFest: ziel.emplace<Text>(textwert(m_bytes.nimm(g), g)); return;
+        case Leseart::TextFest: ziel.emplace<Text>(textwert(m_bytes.nimm(g), g, m_speicher)); return;
         case Leseart::Text:
         case Leseart::Bytes: {
             const qsizetype laenge = m_bytes.laenge(int(g));
-            ziel.emplace<Text>(textwert(m_bytes.nimm(laenge), laenge));
+            ziel.emplace<Text>(textwert(m_bytes.nimm(laenge), laenge, m_speicher));
             return;
         }
         case Leseart::TextBreit: {
@@ -684,6 +684,7 @@ private:
     Bytes m_bytes;
     int m_tabellen = 1;
     bool m_unveraendertOhneAlteVersion = false;
+    Sammelspeicher m_speicher; // the texts and the values of the rows read
 };
 } // namespace
 

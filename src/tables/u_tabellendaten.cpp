@@ -1,5 +1,7 @@
 #include "tables/u_tabellendaten.h"
 #include <algorithm>
+#include <cstddef>
+#include <memory>
 
 int Ebene::anzahlTabellen() const
 {
@@ -100,4 +102,92 @@ Verschachtelt::Gepackt* Verschachtelt::packen(const std::vector<TFieldType>& typ
         d->gepackt->typen = typen;
     }
     return d->gepackt.get();
+}
+
+void* Sammelspeicher::nimm(std::size_t bytes, Sammelblock*& block)
+{
+    static_assert(alignof(Wert) <= alignof(std::max_align_t) && sizeof(Sammelblock) <= alignof(std::max_align_t));
+    constexpr std::size_t kopf = alignof(std::max_align_t);
+    constexpr std::size_t blockgroesse = 64 * 1024;
+    bytes = (bytes + alignof(Wert) - 1) / alignof(Wert) * alignof(Wert);
+    if (std::size_t(m_ende - m_frei) < bytes) {
+        const std::size_t groesse = std::max(blockgroesse, kopf + bytes);
+        char* neu = static_cast<char*>(::operator new(groesse));
+        if (m_block)
+            Sammelblock::freigeben(m_block);
+        m_block = new (neu) Sammelblock;
+        m_frei = neu + kopf;
+        m_ende = neu + groesse;
+    }
+    void* stueck = m_frei;
+    m_frei += bytes;
+    m_block->ref.ref();
+    block = m_block;
+    return stueck;
+}
+
+void Werte::leeren() noexcept
+{
+    std::destroy_n(data(), m_anzahl);
+    if (m_anzahl > Innen) {
+        if (m_block)
+            Sammelblock::freigeben(m_block);
+        else
+            ::operator delete(m_aussen);
+    }
+    m_anzahl = 0;
+    m_block = nullptr;
+}
+
+Wert* Werte::platz(qsizetype anzahl)
+{
+    Wert* ziel = m_innen;
+    if (anzahl > Innen) {
+        m_aussen = static_cast<Wert*>(::operator new(sizeof(Wert) * std::size_t(anzahl)));
+        ziel = m_aussen;
+    }
+    std::uninitialized_value_construct_n(ziel, anzahl);
+    m_anzahl = anzahl;
+    return ziel;
+}
+
+void Werte::kopiereVon(const Werte& andere)
+{
+    Wert* ziel = platz(andere.m_anzahl);
+    std::copy_n(andere.data(), andere.m_anzahl, ziel);
+}
+
+void Werte::nimmVon(Werte& andere) noexcept
+{
+    if (andere.m_anzahl > Innen) {
+        m_aussen = andere.m_aussen;
+        m_block = andere.m_block;
+        m_anzahl = andere.m_anzahl;
+        andere.m_anzahl = 0;
+        andere.m_block = nullptr;
+        return;
+    }
+    std::uninitialized_move_n(andere.m_innen, andere.m_anzahl, m_innen);
+    m_anzahl = andere.m_anzahl;
+    andere.leeren();
+}
+
+void Werte::resize(qsizetype anzahl)
+{
+    if (anzahl == m_anzahl)
+        return;
+    Werte alt(std::move(*this));
+    Wert* ziel = platz(anzahl);
+    std::move(alt.data(), alt.data() + std::min(anzahl, alt.m_anzahl), ziel);
+}
+
+void Werte::anlegen(qsizetype anzahl, Sammelspeicher& speicher)
+{
+    if (anzahl <= Innen) {
+        platz(anzahl);
+        return;
+    }
+    m_aussen = static_cast<Wert*>(speicher.nimm(sizeof(Wert) * std::size_t(anzahl), m_block));
+    std::uninitialized_value_construct_n(m_aussen, anzahl);
+    m_anzahl = anzahl;
 }

@@ -3,8 +3,7 @@
 //
 // A value is a small variant of 16 bytes: null, integer, float, boolean, text, or (in a
 // nested-table field) the nested rows of the row. Numbers live inside the value, texts and
-// nested rows behind one shared pointer. A row keeps up to three values inside itself, so a row
-// of a narrow numeric table (the section forces of a load case) costs no allocation of its own.
+// nested rows behind one shared pointer.
 //
 // Nested rows filled by code whose fields are all numbers or flags stay packed at 8 bytes a
 // value (a beam's 780 load cases of 982 sections take 18 MB instead of 55) until a table
@@ -15,7 +14,6 @@
 #include <QAtomicInt>
 #include <QString>
 #include <QStringView>
-#include <QVarLengthArray>
 #include <algorithm>
 #include <memory>
 #include <new>
@@ -25,6 +23,41 @@
 
 struct Zeile;
 using Zeilen = std::vector<Zeile>;
+
+// A piece of memory shared by many value lists and texts: the rows read from one packet or filled
+// by code take their values and texts from such blocks instead of one allocation each. A block goes with the last
+// value list carved from it.
+struct Sammelblock {
+    QAtomicInt ref{1};
+    static void freigeben(Sammelblock* block)
+    {
+        if (!block->ref.deref()) {
+            block->~Sammelblock();
+            ::operator delete(block);
+        }
+    }
+};
+
+// Carves pieces from blocks of 64 KiB (a larger piece gets a block of its own); it holds the
+// block it carves from until it is destroyed.
+class Sammelspeicher {
+public:
+    Sammelspeicher() = default;
+    Sammelspeicher(const Sammelspeicher&) = delete;
+    Sammelspeicher& operator=(const Sammelspeicher&) = delete;
+    ~Sammelspeicher()
+    {
+        if (m_block)
+            Sammelblock::freigeben(m_block);
+    }
+    // bytes of memory aligned for a Wert; block names the block that holds it.
+    void* nimm(std::size_t bytes, Sammelblock*& block);
+
+private:
+    Sammelblock* m_block = nullptr;
+    char* m_frei = nullptr;
+    char* m_ende = nullptr;
+};
 
 // A text value: an unchanging text shared by every copy of the value. Its characters follow
 // the count and length in one allocation (a text read from a packet costs one, not two); the
@@ -36,13 +69,17 @@ public:
     {
     }
     Text(const QString& text) : Text(QStringView(text)) {} // a QString is stored as a Text
-    // A text of laenge characters written by fuelle(char16_t*) before anyone shares it.
+    // A text of laenge characters written by fuelle(char16_t*) before anyone shares it, in memory
+    // of its own or, given speicher, carved from it.
     template <typename Fueller>
-    static Text gefuellt(qsizetype laenge, Fueller fuelle)
+    static Text gefuellt(qsizetype laenge, Fueller fuelle, Sammelspeicher* speicher = nullptr)
     {
         Text t;
         if (laenge > 0) {
-            t.k = new (::operator new(sizeof(Kopf) + sizeof(char16_t) * std::size_t(laenge))) Kopf;
+            const std::size_t bytes = sizeof(Kopf) + sizeof(char16_t) * std::size_t(laenge);
+            Sammelblock* block = nullptr;
+            t.k = new (speicher ? speicher->nimm(bytes, block) : ::operator new(bytes)) Kopf;
+            t.k->block = block;
             t.k->laenge = laenge;
             fuelle(t.k->zeichen());
         }
@@ -62,8 +99,12 @@ public:
     ~Text()
     {
         if (k && !k->ref.deref()) {
+            Sammelblock* block = k->block;
             k->~Kopf();
-            ::operator delete(k);
+            if (block)
+                Sammelblock::freigeben(block);
+            else
+                ::operator delete(k);
         }
     }
 
@@ -75,6 +116,7 @@ private:
     Text() = default;
     struct Kopf {
         QAtomicInt ref{1};
+        Sammelblock* block = nullptr; // holds the text; null when it is an allocation of its own
         qsizetype laenge = 0;
         char16_t* zeichen() { return reinterpret_cast<char16_t*>(this + 1); }
     };
@@ -109,25 +151,70 @@ private:
 };
 
 using Wert = std::variant<std::monostate, qint32, double, bool, Text, Verschachtelt>;
-using Werte = QVarLengthArray<Wert, 3>;
 
-struct Zeile {
-    Werte werte; // one per stored field of the level
-
-    Zeile() = default;
-    Zeile(const Zeile&) = default;
-    Zeile(Zeile&&) noexcept = default;
-    Zeile& operator=(const Zeile&) = default;
-    // Qt 6.4's move assignment of a QVarLengthArray forgets its own heap buffer when it takes
-    // another one's (the rows a vector shifts on insert would leak): destroy, then move-construct.
-    Zeile& operator=(Zeile&& andere) noexcept
+// The values of one row, their count fixed when the row is made. Up to three live inside the row
+// (the section forces of a load case cost no allocation); more live behind a pointer, in an
+// allocation of their own or in a Sammelblock.
+class Werte {
+public:
+    Werte() noexcept {}
+    Werte(const Werte& andere) { kopiereVon(andere); }
+    Werte(Werte&& andere) noexcept { nimmVon(andere); }
+    Werte& operator=(const Werte& andere)
+    {
+        if (this == &andere)
+            return *this;
+        if (andere.m_anzahl == m_anzahl) { // a posted edit: no new memory
+            std::copy_n(andere.data(), m_anzahl, data());
+            return *this;
+        }
+        leeren();
+        kopiereVon(andere);
+        return *this;
+    }
+    Werte& operator=(Werte&& andere) noexcept
     {
         if (this != &andere) {
-            werte.~Werte();
-            new (&werte) Werte(std::move(andere.werte));
+            leeren();
+            nimmVon(andere);
         }
         return *this;
     }
+    ~Werte() { leeren(); }
+
+    // anzahl values: the first ones kept, new ones null.
+    void resize(qsizetype anzahl);
+    // anzahl null values in memory carved from speicher; the list must be empty.
+    void anlegen(qsizetype anzahl, Sammelspeicher& speicher);
+
+    qsizetype size() const { return m_anzahl; }
+    Wert* data() { return m_anzahl <= Innen ? m_innen : m_aussen; }
+    const Wert* data() const { return m_anzahl <= Innen ? m_innen : m_aussen; }
+    Wert& operator[](qsizetype i) { return data()[i]; }
+    const Wert& operator[](qsizetype i) const { return data()[i]; }
+    Wert* begin() { return data(); }
+    Wert* end() { return data() + m_anzahl; }
+    const Wert* begin() const { return data(); }
+    const Wert* end() const { return data() + m_anzahl; }
+
+private:
+    static constexpr qsizetype Innen = 3;
+    void leeren() noexcept;
+    void kopiereVon(const Werte& andere);
+    void nimmVon(Werte& andere) noexcept;
+    // Room for anzahl values (null), inside or from memory of its own; the list must be empty.
+    Wert* platz(qsizetype anzahl);
+
+    qsizetype m_anzahl = 0;
+    Sammelblock* m_block = nullptr; // holds m_aussen; null when m_aussen is an allocation of its own
+    union {
+        Wert m_innen[Innen];
+        Wert* m_aussen;
+    };
+};
+
+struct Zeile {
+    Werte werte; // one per stored field of the level
 };
 
 // Rows whose stored fields are all integers, floats or flags: one double per value (an integer

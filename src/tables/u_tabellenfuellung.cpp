@@ -34,6 +34,7 @@ struct Tabellenfuellung::Ziel {
     quint64 beiMasterzeile = 0; // the master's neueZeilen when liste or gepackt was taken
     bool hatZeile = false;
     bool fertig = false;
+    Sammelspeicher speicher; // the values of wide rows
 
     void pruefeFuellbar() const
     {
@@ -69,7 +70,7 @@ struct Tabellenfuellung::Ziel {
             packZahlen = gepackt->zahlen.data() + gepackt->zahlen.size() - gepackt->typen.size();
             packNullen = gepackt->nullen.data() + gepackt->nullen.size() - gepackt->nullbytes();
         } else if (d.ebene->kinder.empty()) {
-            liste->emplace_back().werte.resize(qsizetype(d.ebene->felder.size())); // built in place
+            liste->emplace_back().werte.anlegen(qsizetype(d.ebene->felder.size()), speicher); // built in place
         } else {
             liste->push_back(d.ebene->neueZeile());
         }
