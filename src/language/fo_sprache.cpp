@@ -6,7 +6,6 @@
 #include "platform/u_tabellenmodell_qt.h"
 #include "platform/u_zahlen.h"
 #include "shell/fo_menu.h"
-#include "shell/u_anwendung_qt.h"
 #include <QAction>
 #include <QFileInfo>
 #include <QLabel>
@@ -35,7 +34,8 @@ bool passt(const QString& name, const QString& begriff)
 }
 } // namespace
 
-Tfrm_sprache::Tfrm_sprache(QWidget* eltern) : Dokumentfenster(eltern), m_grid(new QTableView(this))
+Tfrm_sprache::Tfrm_sprache(Tfrm_menu* befehle, QWidget* eltern)
+    : Dokumentfenster(eltern), m_befehle(befehle), m_grid(new QTableView(this))
 {
     setObjectName(QStringLiteral("frm_sprache"));
     setCentralWidget(m_grid);
@@ -56,8 +56,8 @@ Tfrm_sprache::Tfrm_sprache(QWidget* eltern) : Dokumentfenster(eltern), m_grid(ne
     addAction(suchen);
     connect(suchen, &QAction::triggered, this, &Tfrm_sprache::Suchen);
     m_menue->addSeparator();
-    if (Anwendung* a = Anwendung::instanz(); a && a->menu())
-        a->menu()->FuegeSpracheintraegeHinzu(m_menue);
+    if (m_befehle)
+        m_befehle->FuegeSpracheintraegeHinzu(m_menue);
     fuegeMenueHinzu(8, m_menue);
 
     ErzeugeSprachtabelle(cds_sprache);
@@ -82,11 +82,10 @@ QString Tfrm_sprache::Aenderungsmarke() const { return Meldungstext(1005); }
 void Tfrm_sprache::TexteSetzen()
 {
     setWindowTitle(Format(Meldungstext(1003), {Dateiname()}));
-    Anwendung* a = Anwendung::instanz();
     UebersetzeMenuItem(m_menue, 1209);
-    if (a && a->menu()) {
-        a->menu()->UebersetzeDeutscheintrag(m_menue);
-        a->menu()->PruefeSpracheintrag(m_menue);
+    if (m_befehle) {
+        m_befehle->UebersetzeDeutscheintrag(m_menue);
+        m_befehle->PruefeSpracheintrag(m_menue);
     }
     zeigeAenderungsmarke();
 }

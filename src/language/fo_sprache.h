@@ -7,11 +7,14 @@
 class QTableView;
 class QMenu;
 class Tabellenmodell;
+class Tfrm_menu;
 
 class Tfrm_sprache : public Dokumentfenster {
     Q_OBJECT
 public:
-    explicit Tfrm_sprache(QWidget* eltern = nullptr); // a new, empty language table
+    // A new, empty language table; its menu takes the language entries of the command module
+    // (none without one, as in a window built alone).
+    explicit Tfrm_sprache(Tfrm_menu* befehle = nullptr, QWidget* eltern = nullptr);
     ~Tfrm_sprache() override;
 
     Dokumentart Art() const override { return Dokumentart::Sprache; }
@@ -32,6 +35,7 @@ protected:
 
 private:
     void binde();
+    Tfrm_menu* m_befehle;
     TBClientDataSet cds_sprache;
     Tabellenmodell* m_modell = nullptr;
     QTableView* m_grid;

@@ -53,7 +53,7 @@ void oeffneVariante(Anwendung& anwendung, Tfrm_projekt& projekt)
 void RegistriereFenster(Anwendung& anwendung)
 {
     Tfrm_menu& menu = *anwendung.menu();
-    menu.registriereArt(Dokumentart::Sprache, [] { return new Tfrm_sprache; });
+    menu.registriereArt(Dokumentart::Sprache, [&menu] { return new Tfrm_sprache(&menu); });
     menu.registriereArt(Dokumentart::Projekt, [&anwendung] {
         auto* projekt = new Tfrm_projekt;
         projekt->oeffneVariante = [&anwendung](Tfrm_projekt& p, int, int) { oeffneVariante(anwendung, p); };

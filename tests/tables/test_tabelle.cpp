@@ -322,7 +322,7 @@ TEST(Tabelle, HooksUndSignaleMeldenJedeAenderung)
 }
 
 namespace {
-class Projekt : public ::testing::Test {
+class Projekttabellen : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -363,7 +363,7 @@ protected:
 };
 } // namespace
 
-TEST_F(Projekt, VariantenUnterVerschiedenenTraversenBekommenVerschiedeneNummern)
+TEST_F(Projekttabellen, VariantenUnterVerschiedenenTraversenBekommenVerschiedeneNummern)
 {
     traverse("A");
     variante("a1", 2);
@@ -390,7 +390,7 @@ TEST_F(Projekt, VariantenUnterVerschiedenenTraversenBekommenVerschiedeneNummern)
     EXPECT_EQ(geladen.State(), TDataSetState::Edit);
 }
 
-TEST_F(Projekt, BearbeitenEinerDetailtabelleSetztDieHaupttabelleInBearbeitung)
+TEST_F(Projekttabellen, BearbeitenEinerDetailtabelleSetztDieHaupttabelleInBearbeitung)
 {
     traverse("A");
     variante("a1", 1);
@@ -418,7 +418,7 @@ TEST_F(Projekt, BearbeitenEinerDetailtabelleSetztDieHaupttabelleInBearbeitung)
     EXPECT_EQ(leerVarianten.RecordCount(), 1);
 }
 
-TEST_F(Projekt, LoeschenDerHauptzeileLoeschtIhreVerschachteltenZeilen)
+TEST_F(Projekttabellen, LoeschenDerHauptzeileLoeschtIhreVerschachteltenZeilen)
 {
     traverse("A");
     variante("a1", 3);
@@ -440,7 +440,7 @@ TEST_F(Projekt, LoeschenDerHauptzeileLoeschtIhreVerschachteltenZeilen)
     EXPECT_EQ(varianten.RecordCount(), 0);
 }
 
-TEST_F(Projekt, ZeilenWerdenNachFeldpositionKopiert)
+TEST_F(Projekttabellen, ZeilenWerdenNachFeldpositionKopiert)
 {
     traverse("A");
     variante("a1", 3);
@@ -466,7 +466,7 @@ TEST_F(Projekt, ZeilenWerdenNachFeldpositionKopiert)
     EXPECT_EQ(lager.RecordCount(), 3);
 }
 
-TEST_F(Projekt, VerschachtelteZeilenWerdenMitKopiert)
+TEST_F(Projekttabellen, VerschachtelteZeilenWerdenMitKopiert)
 {
     traverse("A");
     variante("a1", 2);
@@ -483,7 +483,7 @@ TEST_F(Projekt, VerschachtelteZeilenWerdenMitKopiert)
     EXPECT_EQ(varianten.RecordCount(), 1);
 }
 
-TEST_F(Projekt, DetailtabellenZeigenNachDemLadenDieNeuenZeilen)
+TEST_F(Projekttabellen, DetailtabellenZeigenNachDemLadenDieNeuenZeilen)
 {
     traverse("A");
     variante("a1", 2);
