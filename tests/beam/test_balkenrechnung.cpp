@@ -293,6 +293,26 @@ TEST(Balkenrechnung, UeberlastMeldetAuslastungUndLager)
     EXPECT_EQ(r.warnungen.size(), 2);
 }
 
+// The editor shows a support reference it cannot read in a box of its own, before the one box
+// of the calculation's warnings; the calculation keeps them apart in its list.
+TEST(Balkenrechnung, UnlesbarerLagerverweisKommtVorDenWarnungenInEigenerMeldung)
+{
+    Balkenmodell m;
+    m.traverse.laenge = 10;
+    m.traverse.maxQuer = 400;
+    m.traverse.maxBiege = 5000;
+    fuegeLagerHinzu(m, -5, 0, 600);
+    fuegeLagerHinzu(m, 5, 0, 450);
+    fuegeLastHinzu(m, ArtKraft, 0, 0, 1000);
+    fuegeLastHinzu(m, ArtTraversenkraft, 1, 1, 0, 0, QStringLiteral("kein Verweis"));
+    Balkenrechnung r(m);
+    const QString verweis = QStringLiteral("Fehler: Lager nicht gefunden! (kein Verweis)");
+    EXPECT_EQ(r.Berechnen(),
+              (Meldungen{verweis, QStringLiteral("Auslastung über 100 %\nLager 2: Kraft über der Maximallast")}));
+    EXPECT_EQ(r.meldungen, (QStringList{verweis, QStringLiteral("Auslastung über 100 %"),
+                                        QStringLiteral("Lager 2: Kraft über der Maximallast")}));
+}
+
 // A distributed load typed from +3 to −1 is stored from −1 to +3; an ordered one stays.
 TEST(Balkenrechnung, StreckenlastWirdVonDerKleinerenZurGroesserenPositionGespeichert)
 {
