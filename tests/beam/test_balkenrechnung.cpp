@@ -277,15 +277,22 @@ TEST(Balkenrechnung, NichtTragfaehigeAnordnungMeldetSichUndZeigtKeineAuslastung)
 // Supports at ±5 m under 1 000 N in the middle and no weight: by hand 500 N each, Q = ±500 N
 // and M = −2 500 N·m; with Qzul = 400 N the shear is used to 125 %, and support 2 carries more
 // than its Maximallast of 450 N (support 1 may carry 600 N).
-TEST(Balkenrechnung, UeberlastMeldetAuslastungUndLager)
+namespace {
+void ueberlasteterTraeger(Balkenmodell& m)
 {
-    Balkenmodell m;
     m.traverse.laenge = 10;
     m.traverse.maxQuer = 400;
     m.traverse.maxBiege = 5000;
     fuegeLagerHinzu(m, -5, 0, 600);
     fuegeLagerHinzu(m, 5, 0, 450);
     fuegeLastHinzu(m, ArtKraft, 0, 0, 1000);
+}
+} // namespace
+
+TEST(Balkenrechnung, UeberlastMeldetAuslastungUndLager)
+{
+    Balkenmodell m;
+    ueberlasteterTraeger(m);
     Balkenrechnung r(m);
     rechneMitMeldung(r, QStringLiteral("Auslastung über 100 %\nLager 2: Kraft über der Maximallast"));
     EXPECT_NEAR(r.auslastung.value_or(-1), 125, 1e-9);
@@ -298,12 +305,7 @@ TEST(Balkenrechnung, UeberlastMeldetAuslastungUndLager)
 TEST(Balkenrechnung, UnlesbarerLagerverweisKommtVorDenWarnungenInEigenerMeldung)
 {
     Balkenmodell m;
-    m.traverse.laenge = 10;
-    m.traverse.maxQuer = 400;
-    m.traverse.maxBiege = 5000;
-    fuegeLagerHinzu(m, -5, 0, 600);
-    fuegeLagerHinzu(m, 5, 0, 450);
-    fuegeLastHinzu(m, ArtKraft, 0, 0, 1000);
+    ueberlasteterTraeger(m); // as above: both warnings
     fuegeLastHinzu(m, ArtTraversenkraft, 1, 1, 0, 0, QStringLiteral("kein Verweis"));
     Balkenrechnung r(m);
     const QString verweis = QStringLiteral("Fehler: Lager nicht gefunden! (kein Verweis)");
