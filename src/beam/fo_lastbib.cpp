@@ -1,5 +1,6 @@
 #include "beam/fo_lastbib.h"
 #include "language/u_uebersetze_qt.h"
+#include "platform/u_dialoge.h"
 #include "platform/u_programm.h"
 #include "platform/u_tabellenmodell_qt.h"
 #include <QHBoxLayout>
@@ -22,7 +23,8 @@ Tfrm_lastbib::Tfrm_lastbib(QWidget* eltern)
     setObjectName(QStringLiteral("frm_lastbib"));
     setWindowTitle(QStringLiteral("Lasten-Bibliothek (F6)"));
     resize(760, 420);
-    m_bibliothek.BibliothekLaden(Programmverzeichnis());
+    m_bibliothek.beiSchreibfehler = ZeigeMeldung;
+    ZeigeMeldungen(m_bibliothek.BibliothekLaden(Programmverzeichnis()));
 
     m_modell = new Tabellenmodell(m_bibliothek.cds_lastbib,
                                   {"Nummer", "Werkzeug", "Name", "Breite", "Flaeche", "Last", "Einheit"}, this);

@@ -45,9 +45,9 @@ Tfrm_variante::Tfrm_variante(Variantenprojekt& projekt, QWidget* eltern) : Dokum
 {
     aufbauen();
     werkzeuge.projekt = m_projekt;
-    werkzeuge.lagerLoeschenErlaubt = [this](const std::vector<int>& lager) { return m_projekt->LagerLoeschenErlaubt(lager); };
+    werkzeuge.lagerLoeschenErlaubt = [this](const std::vector<int>& lager) { return m_projekt->LagerLoeschenErlaubt(lager, FrageBejaht); };
     rechnung.projekt = m_projekt;
-    m_projekt->VarianteLaden(modell);
+    MitMeldungen([&](Meldungen& meldungen) { return m_projekt->VarianteLaden(modell, meldungen); });
     modell.ZaehlerSetzen();
     werkzeuge.AllesAbwaehlen();
     ZeigeTraverse();
@@ -197,6 +197,7 @@ void Tfrm_variante::legeBeschriftungenAn()
 void Tfrm_variante::verbindeModell()
 {
     werkzeuge.neuZeichnen = [this] { neuZeichnen(); };
+    werkzeuge.melden = ZeigeMeldung;
     werkzeuge.geaendert = [this] {
         setzeGeaendert(true);
         setzeBerechnet(false);
@@ -346,8 +347,9 @@ void Tfrm_variante::Berechnen()
     rechnung.zeigeStatus = [this](const QString& text) { Statusfeld(3)->setText(text); };
     // Only paint and status events: a click during the calculation must not change the model.
     rechnung.ereignisseVerarbeiten = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
+    Meldungen meldungen;
     try {
-        rechnung.Berechnen();
+        meldungen = rechnung.Berechnen();
         OhneSchritt();
     } catch (const Fehler& fehler) {
         OhneSchritt();
@@ -355,10 +357,12 @@ void Tfrm_variante::Berechnen()
         legeErgebnisgitterAn();
         zeigeWarnungen();
         zeigeDurchlauf();
+        ZeigeMeldungen(rechnung.meldungen); // those met before the fault
         dialoge().Meldung(fehler.meldung());
         return;
     }
     QApplication::restoreOverrideCursor();
+    ZeigeMeldungen(meldungen);
     Statusfeld(2)->setText(rechnung.statusAuslastung);
     zeigeWarnungen();
     Statusfeld(3)->setText(rechnung.statusGesamtlast);
@@ -388,7 +392,8 @@ void Tfrm_variante::nachDemLesen()
 
 bool Tfrm_variante::Laden(const QString& pfad)
 {
-    if (!LeseEinzelprojekt(modell, pfad)) // a wrong header has been shown and nothing is taken
+    // a wrong header is shown and nothing is taken
+    if (!MitMeldungen([&](Meldungen& meldungen) { return LeseEinzelprojekt(modell, pfad, meldungen); }))
         return false;
     setzeDateiname(pfad);
     nachDemLesen();
@@ -432,7 +437,7 @@ bool Tfrm_variante::Zurueckschreiben()
     modell.cds_lager.CheckBrowseMode();
     modell.cds_lasten.CheckBrowseMode();
     const std::optional<double> auslastung = m_berechnet ? rechnung.auslastung : std::nullopt;
-    if (!m_projekt->VarianteZurueckschreiben(modell, auslastung))
+    if (!MitMeldungen([&](Meldungen& meldungen) { return m_projekt->VarianteZurueckschreiben(modell, auslastung, meldungen); }))
         return false;
     setzeGeaendert(false);
     return true;
@@ -447,7 +452,7 @@ void Tfrm_variante::AlteFassung()
         return;
     modell.cds_lager.CheckBrowseMode();
     modell.cds_lasten.CheckBrowseMode();
-    if (!m_projekt->VarianteLaden(modell))
+    if (!MitMeldungen([&](Meldungen& meldungen) { return m_projekt->VarianteLaden(modell, meldungen); }))
         return;
     ZeigeTraverse();
     Geladen();

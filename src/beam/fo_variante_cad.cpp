@@ -286,7 +286,7 @@ void Tfrm_variante::baueWerkzeuggruppe(QWidget* gruppe)
     }
     knoepfe->addStretch();
     layout->addLayout(knoepfe);
-    connect(sbDelete, &QToolButton::clicked, this, [this] { werkzeuge.Loeschen(); });
+    connect(sbDelete, &QToolButton::clicked, this, [this] { werkzeuge.Loeschen(FrageBejaht); });
     connect(sbSwitchUp, &QToolButton::clicked, this, [this] { werkzeuge.Umschalten(true); });
     connect(sbSwitchDown, &QToolButton::clicked, this, [this] { werkzeuge.Umschalten(false); });
 

@@ -2,7 +2,6 @@
 #include "beam/u_lagerkraft.h"
 #include "beam/u_tragfaelle.h"
 #include "language/u_uebersetzung.h"
-#include "platform/u_dialoge.h"
 #include "platform/u_zahlen.h"
 #include <cmath>
 
@@ -107,12 +106,6 @@ double Versetzschritt(bool nachAussen, bool umschalt, bool strg)
 
 Balkenrechnung::Balkenrechnung(Balkenmodell& modell) : m(modell) {}
 
-void Balkenrechnung::melde(const QString& text)
-{
-    meldungen.append(text);
-    dialoge().Meldung(text);
-}
-
 void Balkenrechnung::aktualisiereTraversenkraefte()
 {
     TBClientDataSet& s = m.cds_lasten;
@@ -124,7 +117,7 @@ void Balkenrechnung::aktualisiereTraversenkraefte()
         const QString text = s.Fields(name).AsString();
         const auto verweis = LeseLagerverweis(text);
         if (!verweis) {
-            melde(Format(Uebersetzt(2027, QStringLiteral("Fehler: Lager nicht gefunden! (%s)")), {text}));
+            meldungen.append(Format(Uebersetzt(2027, QStringLiteral("Fehler: Lager nicht gefunden! (%s)")), {text}));
             continue;
         }
         const double kraft = projekt ? projekt->Lagerkraft(verweis->traverse, verweis->variante, verweis->lager) : 0;
@@ -240,7 +233,7 @@ QStringList Balkenrechnung::fuelleErgebnistabellen(const Rechenergebnis& e)
     return ohneErgebnis;
 }
 
-void Balkenrechnung::Berechnen()
+Meldungen Balkenrechnung::Berechnen()
 {
     auslastung.reset();
     durchlauf.reset();
@@ -280,11 +273,14 @@ void Balkenrechnung::Berechnen()
     SetzeStatustexte();
     m.berechnetAm = QDateTime::currentDateTime();
     berechnet = true;
+    // The supports not found each in a box of their own, then the rest together in one.
+    Meldungen anzeigen = meldungen;
     const QStringList neu = ohneErgebnis + warnungen;
     if (!neu.isEmpty()) {
         meldungen.append(neu);
-        dialoge().Meldung(neu.join(u'\n'));
+        anzeigen.append(neu.join(u'\n'));
     }
+    return anzeigen;
 }
 
 void Balkenrechnung::SetzeStatustexte()
@@ -294,10 +290,10 @@ void Balkenrechnung::SetzeStatustexte()
                               {m.berechnung.angezeigterText(), gesamtlast, gesamtlast / NproKg});
 }
 
-void Balkenrechnung::LagerVersetzen(double schritt)
+Meldungen Balkenrechnung::LagerVersetzen(double schritt)
 {
     VersetzeLager(schritt);
-    Berechnen();
+    return Berechnen();
 }
 
 void Balkenrechnung::VersetzeLager(double schritt)

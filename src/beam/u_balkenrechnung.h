@@ -4,6 +4,7 @@
 // produces the utilisation and the status texts; then the continuous beam. Also the support shifting of the utilisation tab.
 #include "beam/u_balkenmodell.h"
 #include "beam/u_durchlauftraeger.h"
+#include "platform/u_meldungen.h"
 #include "tables/u_tabelle.h"
 #include <QStringList>
 #include <functional>
@@ -32,17 +33,19 @@ public:
     bool berechnet = false;  // results exist (the window clears its own flag on changes)
     QString statusAuslastung;
     QString statusGesamtlast;
-    QStringList meldungen;   // messages of the last calculation, also shown through dialoge()
+    QStringList meldungen;   // messages of the last calculation
     QStringList warnungen;   // the part of meldungen that makes the result unsafe to sign off
     // The truss as one continuous beam on the same supports and loads, beside the load cases;
     // its messages stay with it (they are shown in its own tab, not asked about).
     std::optional<Durchlaufergebnis> durchlauf;
 
-    void Berechnen();
+    // Returns the messages as the editor shows them: each support not found, then the load cases
+    // without result and the warnings joined in one.
+    Meldungen Berechnen();
     void SetzeStatustexte(); // of the last calculation, in the current language
     // Shifts every support by the step (outwards positive) as the utilisation tab does, then
-    // calculates.
-    void LagerVersetzen(double schritt);
+    // calculates; the calculation's messages.
+    Meldungen LagerVersetzen(double schritt);
     // The shifting alone; every support row is written, an unchanged one too.
     void VersetzeLager(double schritt);
 
@@ -50,7 +53,6 @@ private:
     void aktualisiereTraversenkraefte();
     void legeErgebnistabellenAn();
     QStringList fuelleErgebnistabellen(const Rechenergebnis& e); // the messages of load cases without result
-    void melde(const QString& text);
     Balkenmodell& m;
 };
 

@@ -4,7 +4,6 @@
 #include "beam/u_lastenbibliothek.h"
 #include "language/u_uebersetzung.h"
 #include "platform/u_bildpunkt.h"
-#include "platform/u_dialoge.h"
 #include "platform/u_fehler.h"
 #include "platform/u_zahlen.h"
 #include <QPointF>
@@ -232,7 +231,7 @@ int Cadwerkzeuge::Eintippen(const QString& text1, const QString& text2, int n)
                 return i;
         return anzahl;
     } catch (const Fehler& fehler) {
-        dialoge().Meldung(fehler.meldung());
+        melde(fehler.meldung());
         return 0;
     }
 }
@@ -242,7 +241,7 @@ int Cadwerkzeuge::LastFuerMarkierte(const QString& text)
     try {
         strengeZahl(text);
     } catch (const Fehler& fehler) {
-        dialoge().Meldung(fehler.meldung());
+        melde(fehler.meldung());
         return 0;
     }
     TBClientDataSet& s = m.cds_lasten;
@@ -325,6 +324,12 @@ void Cadwerkzeuge::Abbrechen()
         neuZeichnen();
 }
 
+void Cadwerkzeuge::melde(const QString& text) const
+{
+    if (melden)
+        melden(text);
+}
+
 bool Cadwerkzeuge::haengeAn(TBClientDataSet& t, const std::function<void(TBClientDataSet&)>& fuellen,
                             int (Balkenmodell::*nummer)())
 {
@@ -336,7 +341,7 @@ bool Cadwerkzeuge::haengeAn(TBClientDataSet& t, const std::function<void(TBClien
     } catch (const Fehler& fehler) {
         // A value the field refuses (a size that is no number) leaves no half row behind.
         t.Cancel();
-        dialoge().Meldung(fehler.meldung());
+        melde(fehler.meldung());
         return false;
     }
     t.FieldByName(QStringLiteral("Nummer")).SetAsInteger((m.*nummer)());
@@ -377,7 +382,7 @@ bool Cadwerkzeuge::setzeLast(int art, double pos1, double pos2, bool oben, doubl
 bool Cadwerkzeuge::setzeTraversenkraft(double x, bool oben)
 {
     if (!travTraverse || !travVariante || !travLager) {
-        dialoge().Meldung(Uebersetzt(2026, QStringLiteral("kein gültiges Lager gewählt")));
+        melde(Uebersetzt(2026, QStringLiteral("kein gültiges Lager gewählt")));
         return false;
     }
     return haengeAn(m.cds_lasten, [&](TBClientDataSet& t) {
@@ -481,9 +486,9 @@ void Cadwerkzeuge::Markieren(bool oben, bool unten, double a1, double b1)
         auswahlGeaendert();
 }
 
-bool Cadwerkzeuge::Loeschen()
+bool Cadwerkzeuge::Loeschen(const Rueckfrage& frage)
 {
-    if (dialoge().FrageJaNein(Uebersetzt(2017, QStringLiteral("gewählte Elemente löschen?"))) != Antwort::Ja)
+    if (!frage(Uebersetzt(2017, QStringLiteral("gewählte Elemente löschen?"))))
         return false;
     if (lagerLoeschenErlaubt) {
         std::vector<int> lager;
@@ -558,7 +563,7 @@ QString& Cadwerkzeuge::Einheit()
 bool Cadwerkzeuge::LastAusBibliothek(Lastenbibliothek& bibliothek, int nummer, const QStringList& einheiten)
 {
     if (!bibliothek.LastFinden(nummer)) {
-        dialoge().Meldung(Uebersetzt(2032, QStringLiteral("Last nicht gefunden")));
+        melde(Uebersetzt(2032, QStringLiteral("Last nicht gefunden")));
         return false;
     }
     TBClientDataSet& t = bibliothek.cds_lastbib;
@@ -572,12 +577,12 @@ bool Cadwerkzeuge::LastAusBibliothek(Lastenbibliothek& bibliothek, int nummer, c
     return true;
 }
 
-bool Cadwerkzeuge::LastInBibliothek(Lastenbibliothek& bibliothek)
+void Cadwerkzeuge::LastInBibliothek(Lastenbibliothek& bibliothek)
 {
     const double last = strengeZahl(eingaben.last);
     const double flaeche = strengeZahl(eingaben.flaeche);
     const double breite = strengeZahl(eingaben.groesse);
-    return bibliothek.LastHinzufuegen(a.werkzeug, eingaben.name, last, flaeche, breite, Einheit());
+    bibliothek.LastHinzufuegen(a.werkzeug, eingaben.name, last, flaeche, breite, Einheit());
 }
 
 void UebernimmTraverse(Balkenmodell& m, TBClientDataSet& b)

@@ -3,6 +3,7 @@
 // scale with its grid step and number mask, and the mouse tools 1 to 17 with marking, moving,
 // deleting, flipping and re-centring. The window feeds it pixel positions and shows what it
 // leaves in its fields; tests drive it the same way.
+#include "platform/u_meldungen.h"
 #include <QPoint>
 #include <QStringList>
 #include <QtCore/qnamespace.h>
@@ -101,6 +102,7 @@ public:
     std::function<void()> geaendert;                // a post or delete of the editor's tables
     std::function<void(QPoint)> zeigerSetzen;       // move the mouse pointer to this pixel
     std::function<void()> auswahlGeaendert;         // after marking: panels, count, buttons
+    std::function<void(const QString&)> melden;     // a refused input or step, for the user
     // Asked with the numbers of the marked supports before deleting; false keeps everything.
     std::function<bool(const std::vector<int>&)> lagerLoeschenErlaubt;
 
@@ -139,7 +141,7 @@ public:
     void WerkzeugWaehlen(int code);
     void Markieren(bool oben, bool unten, double a, double b);
     void AllesAbwaehlen() { Markieren(false, false, -1, -1); }
-    bool Loeschen(); // asks "gewählte Elemente löschen?"
+    bool Loeschen(const Rueckfrage& frage); // asks "gewählte Elemente löschen?"
     void Umschalten(bool nachOben);
 
     // Changes of the property inputs, remembered for the current tool. GroesseGeaendert also
@@ -152,10 +154,12 @@ public:
     QString& Einheit();
     // Takes the library entry into the inputs; false with "Last nicht gefunden" when it is gone.
     bool LastAusBibliothek(Lastenbibliothek& bibliothek, int nummer, const QStringList& einheiten);
-    // Stores the inputs as an entry; the numbers are read strictly (Fehler when not a number).
-    bool LastInBibliothek(Lastenbibliothek& bibliothek);
+    // Stores the inputs as an entry; the numbers are read strictly (Fehler when not a number, or
+    // when the library refuses the entry).
+    void LastInBibliothek(Lastenbibliothek& bibliothek);
 
 private:
+    void melde(const QString& text) const;
     void beobachte(TBClientDataSet& tabelle);
     // Appends a row filled by `fuellen` and numbered from the model's counter, or none at all.
     bool haengeAn(TBClientDataSet& t, const std::function<void(TBClientDataSet&)>& fuellen,

@@ -1,7 +1,6 @@
 #include "beam/u_einzelprojekt.h"
 #include "beam/u_balkenmodell.h"
 #include "language/u_uebersetzung.h"
-#include "platform/u_dialoge.h"
 #include "platform/u_fehler.h"
 #include "tables/u_stream.h"
 
@@ -40,11 +39,11 @@ void uebernimmNachNamen(TBClientDataSet& gelesen, TBClientDataSet& ziel)
 }
 } // namespace
 
-bool LeseEinzelprojekt(Balkenmodell& m, const QString& datei)
+bool LeseEinzelprojekt(Balkenmodell& m, const QString& datei, Meldungen& meldungen)
 {
     DokumentLeser l(datei);
     if (l.Text() != EinzelprojektKopf) {
-        dialoge().Meldung(Uebersetzt(2025, QStringLiteral("keine gültiges Einzelprojekt")));
+        meldungen << Uebersetzt(2025, QStringLiteral("keine gültiges Einzelprojekt"));
         return false;
     }
     const QString variantenname = l.Text();

@@ -1,13 +1,12 @@
 #include "beam/u_lastenbibliothek.h"
 #include "language/u_uebersetzung.h"
-#include "platform/u_dialoge.h"
 #include "platform/u_fehler.h"
 #include "truss/u_traversenbibliothek.h"
 #include <QDir>
 
 Lastenbibliothek::Lastenbibliothek()
 {
-    SchreibeNachJederAenderung(cds_lastbib, [this] { BibliothekSchreiben(); });
+    SchreibeNachJederAenderung(cds_lastbib, [this] { BibliothekSchreiben(); }, beiSchreibfehler);
     BibliothekNeu();
 }
 
@@ -18,18 +17,19 @@ QString Lastenbibliothek::Dateiname(const QString& programmverzeichnis)
     return QDir(programmverzeichnis).filePath(QStringLiteral("Traversen/Lasten-Bibliothek.cds"));
 }
 
-void Lastenbibliothek::BibliothekLaden(const QString& programmverzeichnis)
+Meldungen Lastenbibliothek::BibliothekLaden(const QString& programmverzeichnis)
 {
     static const QStringList felder{QStringLiteral("Nummer"), QStringLiteral("Werkzeug"),
                                     QStringLiteral("Name"),   QStringLiteral("Breite"),
                                     QStringLiteral("Flaeche"), QStringLiteral("Last"),
                                     QStringLiteral("Einheit")};
     m_datei = Dateiname(programmverzeichnis);
-    LadeBibliothek(m_datei, Kopf(), felder,
-                   Uebersetzt(2201, QStringLiteral("keine gültige Lastenbibliothek")), cds_lastbib,
-                   [this] { BibliothekNeu(); });
+    const Meldungen meldungen = LadeBibliothek(m_datei, Kopf(), felder,
+                                               Uebersetzt(2201, QStringLiteral("keine gültige Lastenbibliothek")),
+                                               cds_lastbib, [this] { BibliothekNeu(); });
     cds_lastbib.SetIndexFieldNames(QStringLiteral("Nummer"));
     setzeAnzeigeformate();
+    return meldungen;
 }
 
 void Lastenbibliothek::BibliothekNeu()
@@ -79,15 +79,13 @@ bool Lastenbibliothek::LastFinden(qint32 nummer)
     return cds_lastbib.FindKey({nummer});
 }
 
-bool Lastenbibliothek::LastHinzufuegen(qint32 werkzeug, const QString& name, double last, double flaeche,
+void Lastenbibliothek::LastHinzufuegen(qint32 werkzeug, const QString& name, double last, double flaeche,
                                        double breite, const QString& einheit)
 {
     auto& t = cds_lastbib;
     t.CheckBrowseMode();
-    if (t.Locate(QStringLiteral("Werkzeug;Name"), {werkzeug, name})) {
-        dialoge().Meldung(Uebersetzt(2202, QStringLiteral("Eine Last dieses Namens existiert bereits.")));
-        return false;
-    }
+    if (t.Locate(QStringLiteral("Werkzeug;Name"), {werkzeug, name}))
+        throw Fehler(Uebersetzt(2202, QStringLiteral("Eine Last dieses Namens existiert bereits.")));
     t.Append();
     try {
         t.FieldByName(QStringLiteral("Werkzeug")).SetAsInteger(werkzeug);
@@ -97,10 +95,8 @@ bool Lastenbibliothek::LastHinzufuegen(qint32 werkzeug, const QString& name, dou
         t.FieldByName(QStringLiteral("Last")).SetAsFloat(last);
         t.FieldByName(QStringLiteral("Einheit")).SetAsString(einheit);
         t.Post();
-    } catch (const Fehler& fehler) {
+    } catch (const Fehler&) {
         t.Cancel();
-        dialoge().Meldung(fehler.meldung());
-        return false;
+        throw;
     }
-    return true;
 }

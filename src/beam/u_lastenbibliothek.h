@@ -1,8 +1,10 @@
 #pragma once
 // The load library: named loads of the beam window, one table written to
 // "Traversen/Lasten-Bibliothek.cds" beside the program after every post and every delete.
+#include "platform/u_meldungen.h"
 #include "tables/u_tabelle.h"
 #include <QString>
+#include <functional>
 #include <vector>
 
 struct Lasteintrag {
@@ -19,8 +21,9 @@ public:
     static QString Kopf();
     static QString Dateiname(const QString& programmverzeichnis);
 
-    // The file of the program directory: its entries, or an empty library (nothing written yet).
-    void BibliothekLaden(const QString& programmverzeichnis);
+    // The file of the program directory: its entries, or an empty library (nothing written yet)
+    // and the message why.
+    Meldungen BibliothekLaden(const QString& programmverzeichnis);
     void BibliothekNeu();
     void BibliothekSchreiben();
 
@@ -28,14 +31,16 @@ public:
     void LastenAuflisten(qint32 werkzeug, std::vector<Lasteintrag>& liste);
     // Makes the entry of that number current.
     bool LastFinden(qint32 nummer);
-    // Appends an entry unless one of that kind and name exists ("Eine Last dieses Namens existiert
-    // bereits."). False when nothing was added.
-    bool LastHinzufuegen(qint32 werkzeug, const QString& name, double last, double flaeche,
+    // Appends an entry. One of that kind and name that exists already ("Eine Last dieses Namens
+    // existiert bereits.") or a value the table refuses throws Fehler; nothing is added then.
+    void LastHinzufuegen(qint32 werkzeug, const QString& name, double last, double flaeche,
                          double breite, const QString& einheit);
 
     const QString& datei() const { return m_datei; }
 
     TBClientDataSet cds_lastbib;
+    // Takes the error of a write after a change (the window shows it).
+    std::function<void(const QString&)> beiSchreibfehler;
 
 private:
     void setzeAnzeigeformate();

@@ -2,6 +2,7 @@
 #include "calculator/g_lastbild.h"
 #include "calculator/u_export.h"
 #include "language/u_uebersetze_qt.h"
+#include "platform/u_fehler.h"
 #include <QAbstractTableModel>
 #include <QCheckBox>
 #include <QComboBox>
@@ -316,6 +317,11 @@ void Tfrm_trav_calc::ZeigeLaengen(TBClientDataSet& cds_travbib)
 
 void Tfrm_trav_calc::btnExportClick()
 {
-    if (const std::optional<QString> pfad = dialoge().DateiSpeichern(ExportDialog()))
-        Exportieren(m_kalkulator, *pfad);
+    if (const std::optional<QString> pfad = dialoge().DateiSpeichern(ExportDialog())) {
+        try {
+            Exportieren(m_kalkulator, *pfad, FrageBejaht);
+        } catch (const Fehler& fehler) {
+            dialoge().Meldung(fehler.meldung());
+        }
+    }
 }

@@ -38,20 +38,13 @@ void FuelleArbeitsmappe(const Traversenkalkulator& k, XlsArbeitsmappe& mappe)
     }
 }
 
-bool Exportieren(const Traversenkalkulator& kalkulator, const QString& pfad)
+bool Exportieren(const Traversenkalkulator& kalkulator, const QString& pfad, const Rueckfrage& bejaht)
 {
-    if (QFileInfo::exists(pfad)) {
-        if (dialoge().FrageJaNein(Ueberschreibfrage(pfad)) != Antwort::Ja)
-            return false;
-    }
-    XlsArbeitsmappe mappe;
-    try {
-        FuelleArbeitsmappe(kalkulator, mappe);
-        mappe.Speichern(pfad);
-    } catch (const Fehler& fehler) {
-        dialoge().Meldung(fehler.meldung());
+    if (QFileInfo::exists(pfad) && !bejaht(Ueberschreibfrage(pfad)))
         return false;
-    }
+    XlsArbeitsmappe mappe;
+    FuelleArbeitsmappe(kalkulator, mappe);
+    mappe.Speichern(pfad);
     return true;
 }
 

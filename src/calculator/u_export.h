@@ -7,9 +7,9 @@
 // Fills the workbook with the library values and the table as the calculator shows it now.
 void FuelleArbeitsmappe(const Traversenkalkulator& kalkulator, XlsArbeitsmappe& mappe);
 
-// Asks before replacing an existing file (No ends the command), fills the workbook and writes
-// it. A write error is shown as a message. True when the file was written.
-bool Exportieren(const Traversenkalkulator& kalkulator, const QString& pfad);
+// Asks bejaht before replacing an existing file (No ends the command), fills the workbook and
+// writes it. A write error throws Fehler. True when the file was written.
+bool Exportieren(const Traversenkalkulator& kalkulator, const QString& pfad, const Rueckfrage& bejaht);
 
 // The save dialog of the button "&Export".
 DateiDialog ExportDialog();

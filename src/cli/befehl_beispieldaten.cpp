@@ -6,6 +6,7 @@
 #include "beam/u_lastenbibliothek.h"
 #include "cli/u_befehle.h"
 #include "platform/u_dateifehler.h"
+#include "platform/u_dialoge.h"
 #include "platform/u_einheiten.h"
 #include "platform/u_fehler.h"
 #include "platform/u_zahlen.h"
@@ -83,6 +84,7 @@ void schreibeTraversen(const QString& quelle, const QString& ordner, Traversenbi
     for (const QStringList& z : Quellzeilen(quelle, 4)) {
         const Querschnitt q{int(Quellzahl(z[0])), int(Quellzahl(z[1])), Quellzahl(z[2]), Quellzahl(z[3])};
         Traversenentwurf e;
+        e.melden = meldungAusgeben;
         Traverseneingaben& ein = e.eingaben;
         ein.udGurte = q.gurte;
         ein.edtHoehe = ein.edtBreite = QString::number(q.hoehe);
@@ -109,7 +111,7 @@ void schreibeTraversen(const QString& quelle, const QString& ordner, Traversenbi
         const BibliotheksEintrag eintrag = TraversenfensterEintrag(
             ein.edtHersteller, ein.edtName, ein.edtBearbeiter, ein.edtEigenlast, ein.edtQuerkraft,
             ein.edtBiegemoment, ein.edtHoehe, ein.edtBreite, q.gurte, true, e.kennwerte().I_v);
-        bibliothek.InBibliothek(eintrag, Traversenbibliothek::ExistiertMuster());
+        bibliothek.InBibliothek(eintrag, Traversenbibliothek::ExistiertMuster(), FrageBejaht);
     }
 }
 
@@ -198,6 +200,7 @@ void schreibeBeispielprojekt(const QString& datei, Traversenbibliothek& biblioth
         {"Seite rechts", 12, 0.4, 12, 7.6, {{ArtLager, -3.5}, {ArtMotorzug, 3}}, {{ArtScheinwerfer, -2}, {ArtScheinwerfer, 0}, {ArtScheinwerfer, 2}}},
     };
     std::vector<Variantenverweis> verweise;
+    Meldungen meldungen;
     int sortierung = 0;
     for (const Buehnentraverse& t : traversen) {
         fuegeZeileHinzu(p.cds_projekt, {{"Name", QString::fromUtf8(t.name)}, {"Sortierung", ++sortierung},
@@ -206,23 +209,23 @@ void schreibeBeispielprojekt(const QString& datei, Traversenbibliothek& biblioth
         p.NeueVariante(QStringLiteral("Hauptvariante"), QStringLiteral("Kelvara VLX"));
         verweise.push_back(p.AktuellerVerweis());
         Balkenmodell m;
-        p.VarianteInEditor(verweise.back(), m);
+        p.VarianteInEditor(verweise.back(), m, meldungen);
         traverse.laenge = std::hypot(t.x2 - t.x1, t.y2 - t.y1);
         m.traverse = traverse;
         m.traversenname = QStringLiteral("Beispiel ") + travname;
         m.berechnung.waehle(1); // an open-air stage: weights and wind at 0,5 kN/m²
         fuelleVariante(m, t);
-        p.EditorInVariante(verweise.back(), m, std::nullopt);
+        p.EditorInVariante(verweise.back(), m, std::nullopt, meldungen);
     }
     // the supported trusses first, so the front truss reads their calculated support forces
     for (const size_t i : {2u, 3u, 1u, 0u}) {
         Balkenmodell m;
-        p.VarianteInEditor(verweise[i], m);
+        p.VarianteInEditor(verweise[i], m, meldungen);
         m.ZaehlerSetzen();
         Balkenrechnung r(m);
         r.projekt = &p.Kraftquelle();
-        r.Berechnen();
-        p.EditorInVariante(verweise[i], m, r.auslastung);
+        meldungen << r.Berechnen();
+        p.EditorInVariante(verweise[i], m, r.auslastung, meldungen);
     }
     // the stage outline and the podium in front of the back truss
     auto rechteck = [&p](double x1, double y1, double x2, double y2, double breite) {
@@ -239,6 +242,7 @@ void schreibeBeispielprojekt(const QString& datei, Traversenbibliothek& biblioth
     fuegeZeileHinzu(p.cds_punkte, {{"X", -2.0}, {"Y", 9.5}});
     fuegeZeileHinzu(p.cds_punkte, {{"X", 14.0}, {"Y", 9.5}});
     p.cds_mauern.Post();
+    meldungenAusgeben(meldungen);
     p.Speichern(datei);
 }
 
@@ -270,10 +274,12 @@ int beispieldaten(const QStringList& argumente)
         if (!beiseite.isValid() || !QDir().mkpath(neu + QStringLiteral("Traversen")))
             throw Fehler(QStringLiteral("Ordner %1 kann nicht angelegt werden").arg(neu));
         Traversenbibliothek bibliothek;
-        bibliothek.BibliothekLaden(neu);
+        bibliothek.beiSchreibfehler = meldungAusgeben;
+        meldungenAusgeben(bibliothek.BibliothekLaden(neu));
         schreibeTraversen(quellen + QStringLiteral("traversen.txt"), traversen, bibliothek);
         Lastenbibliothek lasten;
-        lasten.BibliothekLaden(neu);
+        lasten.beiSchreibfehler = meldungAusgeben;
+        meldungenAusgeben(lasten.BibliothekLaden(neu));
         schreibeLasten(quellen + QStringLiteral("lasten.txt"), lasten);
         const QString projekte = programm + QStringLiteral("Projekte/");
         QDir().mkpath(projekte);

@@ -1,7 +1,6 @@
 // kelvara-cli belastung: the calculated values of a load table file.
 #include "cli/u_befehle.h"
 #include "cli/u_berichtsausgabe.h"
-#include "cli/u_meldungen.h"
 #include "language/u_uebersetzung.h"
 #include "loadtable/g_bericht_belastung.h"
 #include "loadtable/u_belastungsdatei.h"
@@ -98,26 +97,24 @@ int belastung(const QStringList& argumente)
         return 2;
     const QString& datei = aufruf->datei;
     const bool json = aufruf->hat(QStringLiteral("--json"));
-    GesammelteMeldungen dialoge;
+    Meldungen meldungen;
     Belastungstabelle tabelle;
     bool gueltig = false;
     try {
-        gueltig = BelastungstabelleLaden(tabelle, datei);
+        gueltig = BelastungstabelleLaden(tabelle, datei, meldungen);
     } catch (const Fehler& f) {
         fehlerausgabe(f.meldung() + u'\n');
         return 1;
     }
-    // Walking the rows for the output repeats the row calculation; its messages are known already.
-    dialoge.stumm = true;
     if (aufruf->optionen.contains(QStringLiteral("--pdf"))) {
         if (!gueltig) {
-            fehlerausgabe(dialoge.meldungen.join(u'\n') + u'\n');
+            fehlerausgabe(meldungen.join(u'\n') + u'\n');
             return 1;
         }
         return SchreibeBerichtPdf(BerichtBelastungstabelle(tabelle, BerichtsdiagrammGroesse, QDateTime::currentDateTime()),
                                   aufruf->option(QStringLiteral("--pdf")));
     }
-    ausgabe(json ? alsJson(tabelle, dialoge.meldungen) : alsText(tabelle, dialoge.meldungen));
+    ausgabe(json ? alsJson(tabelle, meldungen) : alsText(tabelle, meldungen));
     return gueltig ? 0 : 1;
 }
 

@@ -8,7 +8,6 @@
 #include "beam/u_einzelprojekt.h"
 #include "cli/u_befehle.h"
 #include "cli/u_berichtsausgabe.h"
-#include "cli/u_meldungen.h"
 #include "platform/u_fehler.h"
 #include "project/g_riggingplan.h"
 #include "project/u_projektberechnung.h"
@@ -18,27 +17,25 @@ namespace {
 
 int variantenbericht(const QString& datei, const QString& pdf)
 {
-    GesammelteMeldungen dialog;
     Balkenmodell modell;
-    if (!LeseEinzelprojekt(modell, datei)) {
-        fehlerausgabe(dialog.meldungen.join(u'\n') + u'\n');
+    Meldungen meldungen;
+    if (!LeseEinzelprojekt(modell, datei, meldungen)) {
+        meldungenAusgeben(meldungen);
         return 1;
     }
     modell.ZaehlerSetzen();
     Balkenrechnung rechnung(modell);
-    rechnung.Berechnen();
-    for (const QString& meldung : dialog.meldungen)
-        fehlerausgabe(meldung + u'\n');
+    meldungenAusgeben(rechnung.Berechnen());
     const QImage bild = Skizzenbild(modell, rechnung);
     return SchreibeBerichtPdf(BerichtVariante(modell, rechnung, bild, QDateTime::currentDateTime()), pdf);
 }
 
 int riggingplan(const QString& datei, const QString& pdf, bool berechnen, bool a3)
 {
-    GesammelteMeldungen dialog;
     Projektmodell projekt;
-    if (!projekt.Laden(datei)) {
-        fehlerausgabe(dialog.meldungen.join(u'\n') + u'\n');
+    Meldungen meldungen;
+    if (!projekt.Laden(datei, meldungen)) {
+        meldungenAusgeben(meldungen);
         return 1;
     }
     if (berechnen)

@@ -102,7 +102,10 @@ int projekt(const QStringList& argumente)
     const bool berechnen = aufruf->hat(QStringLiteral("--berechnen"));
     try {
         Projektmodell p;
-        if (!p.Laden(datei))
+        Meldungen meldungen;
+        const bool geladen = p.Laden(datei, meldungen);
+        meldungenAusgeben(meldungen);
+        if (!geladen)
             return 1;
         if (aufruf->optionen.contains(QStringLiteral("--riggingpunkte"))) {
             if (berechnen)
@@ -117,7 +120,7 @@ int projekt(const QStringList& argumente)
         if (berechnen)
             for (Traversenzeile& t : traversen)
                 for (Variantenzeile& w : t.varianten)
-                    Rechne(p, w);
+                    meldungenAusgeben(Rechne(p, w));
         ausgabe(json ? alsJson(p, traversen) : alsText(p, traversen));
         return 0;
     } catch (const Fehler& f) {

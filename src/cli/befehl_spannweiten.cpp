@@ -1,7 +1,7 @@
 // kelvara-cli spannweiten: the span load table of a library truss, optionally exported as .xls.
 #include "calculator/u_export.h"
 #include "cli/u_befehle.h"
-#include "cli/u_meldungen.h"
+#include "platform/u_dialoge.h"
 #include "platform/u_fehler.h"
 #include "truss/u_traversenbibliothek.h"
 #include <QJsonArray>
@@ -126,6 +126,18 @@ QString alsText(const Traversenkalkulator& k)
     return text;
 }
 
+// The window's export, run without a user: the question about an existing file is printed and
+// answered No, a write error is printed.
+bool exportiert(const Traversenkalkulator& kalkulator, const QString& pfad)
+{
+    try {
+        return Exportieren(kalkulator, pfad, FrageBejaht);
+    } catch (const Fehler& f) {
+        meldungAusgeben(f.meldung());
+        return false;
+    }
+}
+
 int spannweiten(const QStringList& argumente)
 {
     Optionen o;
@@ -134,17 +146,9 @@ int spannweiten(const QStringList& argumente)
         fehlerausgabe(fehler + u'\n');
         return 2;
     }
-    GesammelteMeldungen dialoge;
-    auto meldungenAusgeben = [&dialoge] {
-        for (const QString& m : dialoge.meldungen)
-            fehlerausgabe(m + u'\n');
-    };
     Traversenbibliothek bib;
     try {
-        if (!bib.BibliothekLesen(o.bibliothek)) {
-            meldungenAusgeben();
-            return 1;
-        }
+        bib.BibliothekLesen(o.bibliothek);
     } catch (const Fehler& f) {
         fehlerausgabe(f.meldung() + u'\n');
         return 1;
@@ -159,8 +163,7 @@ int spannweiten(const QStringList& argumente)
         return 1;
     }
     ausgabe(o.json ? alsJson(kalkulator) : alsText(kalkulator));
-    if (!o.xls.isEmpty() && !Exportieren(kalkulator, o.xls)) {
-        meldungenAusgeben();
+    if (!o.xls.isEmpty() && !exportiert(kalkulator, o.xls)) {
         fehlerausgabe(QStringLiteral("Die Datei %1 wurde nicht geschrieben.\n").arg(o.xls));
         return 1;
     }

@@ -1,7 +1,6 @@
 // kelvara-cli traverse: loads a truss file as the truss window does and prints its results.
 #include "cli/u_befehle.h"
 #include "cli/u_berichtsausgabe.h"
-#include "cli/u_meldungen.h"
 #include "platform/u_zahlen.h"
 #include "platform/u_dialoge.h"
 #include "platform/u_fehler.h"
@@ -22,8 +21,9 @@ int traverse(const QStringList& argumente)
     const bool json = aufruf->hat(QStringLiteral("--json"));
     const bool bgvc1 = !aufruf->hat(QStringLiteral("--ohne-bgvc1"));
 
-    GesammelteMeldungen dialog;
     Traversenentwurf entwurf;
+    Meldungen meldungen;
+    entwurf.melden = [&meldungen](const QString& text) { meldungen << text; };
     // The file does not store these two; the window starts with 2,0 and BGV C1 checked. The
     // factor may be typed with either decimal separator.
     if (aufruf->optionen.contains(QStringLiteral("--sicherheitsfaktor")))
@@ -31,7 +31,7 @@ int traverse(const QStringList& argumente)
     entwurf.eingaben.cbBGVC1 = bgvc1;
     try {
         if (!TraverseLaden(entwurf, datei)) {
-            fehlerausgabe(dialog.meldungen.join(u'\n') + u'\n');
+            fehlerausgabe(meldungen.join(u'\n') + u'\n');
             return 2;
         }
     } catch (const Fehler& fehler) {
@@ -39,14 +39,13 @@ int traverse(const QStringList& argumente)
         return 1;
     }
     if (aufruf->optionen.contains(QStringLiteral("--pdf"))) {
-        for (const QString& meldung : dialog.meldungen)
-            fehlerausgabe(meldung + u'\n');
+        meldungenAusgeben(meldungen);
         return SchreibeBerichtPdf(BerichtTraverse(entwurf, QDateTime::currentDateTime()), aufruf->option(QStringLiteral("--pdf")));
     }
     if (json)
-        ausgabe(QString::fromUtf8(QJsonDocument(TraverseAlsJson(entwurf, dialog.meldungen)).toJson()));
+        ausgabe(QString::fromUtf8(QJsonDocument(TraverseAlsJson(entwurf, meldungen)).toJson()));
     else
-        ausgabe(TraverseAlsText(entwurf, dialog.meldungen));
+        ausgabe(TraverseAlsText(entwurf, meldungen));
     return 0;
 }
 

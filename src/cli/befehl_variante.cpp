@@ -144,11 +144,14 @@ int variante(const QStringList& argumente)
     const bool mitPositionen = aufruf->hat(QStringLiteral("--positionen"));
     try {
         Balkenmodell modell;
-        if (!LeseEinzelprojekt(modell, datei))
+        Meldungen meldungen;
+        const bool gelesen = LeseEinzelprojekt(modell, datei, meldungen);
+        meldungenAusgeben(meldungen);
+        if (!gelesen)
             return 1;
         modell.ZaehlerSetzen();
         Balkenrechnung rechnung(modell);
-        rechnung.Berechnen();
+        meldungenAusgeben(rechnung.Berechnen());
         ausgabe(json ? alsJson(modell, rechnung, mitPositionen) : alsText(modell, rechnung, mitPositionen));
         return 0;
     } catch (const Fehler& f) {

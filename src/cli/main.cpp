@@ -35,6 +35,14 @@ void fehlerausgabe(const QString& text)
     std::fwrite(b.constData(), 1, size_t(b.size()), stderr);
 }
 
+void meldungAusgeben(const QString& text) { fehlerausgabe(text + u'\n'); }
+
+void meldungenAusgeben(const QStringList& meldungen)
+{
+    for (const QString& text : meldungen)
+        meldungAusgeben(text);
+}
+
 std::optional<Aufruf> LeseAufruf(const QStringList& argumente, const QStringList& schalter,
                                  const QStringList& optionen, const QString& aufrufzeile, bool dateiNoetig)
 {

@@ -23,6 +23,9 @@ struct Befehlseintrag {
 // Writes UTF-8 to standard output / standard error.
 void ausgabe(const QString& text);
 void fehlerausgabe(const QString& text);
+// The messages the core returned, one line each on standard error.
+void meldungAusgeben(const QString& text);
+void meldungenAusgeben(const QStringList& meldungen);
 
 // The arguments of a subcommand: at most one file, switches ("--json") and options with a value
 // ("--umschreiben AUSGABE").

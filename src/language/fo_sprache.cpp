@@ -92,7 +92,10 @@ void Tfrm_sprache::TexteSetzen()
 
 bool Tfrm_sprache::Laden(const QString& pfad)
 {
-    if (!LadeSprachdatei(cds_sprache, pfad)) // not a language file: the table stays as it was
+    Meldungen meldungen;
+    const bool geladen = LadeSprachdatei(cds_sprache, pfad, meldungen);
+    ZeigeMeldungen(meldungen);
+    if (!geladen) // not a language file: the table stays as it was
         return false;
     setzeDateiname(pfad);
     binde();

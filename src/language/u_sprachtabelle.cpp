@@ -1,7 +1,6 @@
 #include "language/u_sprachtabelle.h"
 #include "language/u_meldungstexte.h"
 #include "language/u_uebersetzung.h"
-#include "platform/u_dialoge.h"
 #include "platform/u_programm.h"
 #include "tables/u_stream.h"
 #include <QDir>
@@ -29,11 +28,11 @@ void ErzeugeSprachtabelle(TBClientDataSet& tabelle)
     tabelle.SetIndexName(QStringLiteral("primary"));
 }
 
-bool LadeSprachdatei(TBClientDataSet& tabelle, const QString& pfad)
+bool LadeSprachdatei(TBClientDataSet& tabelle, const QString& pfad, Meldungen& meldungen)
 {
     DokumentLeser leser(pfad);
     if (leser.Text() != kopf) {
-        dialoge().Meldung(Meldungstext(1004));
+        meldungen << Meldungstext(1004);
         return false;
     }
     // read into a scratch table first, so a damaged packet leaves the table as it was
@@ -80,14 +79,14 @@ Sprachzustand::Sprachzustand() = default;
 
 Sprachzustand::~Sprachzustand() { setzeUebersetzer({}); }
 
-bool Sprachzustand::Wechseln(int nummer, const QString& dateiname)
+bool Sprachzustand::Wechseln(int nummer, const QString& dateiname, Meldungen& meldungen)
 {
     Sprachnummer = nummer;
     const QString pfad = Sprachordner() + dateiname;
     if (!QFileInfo::exists(pfad))
         return false;
     Sprachdatei = pfad;
-    if (!LadeSprachdatei(Sprachtabelle, pfad))
+    if (!LadeSprachdatei(Sprachtabelle, pfad, meldungen))
         return false;
     setzeUebersetzer([this](int id, QString& text) {
         if (Sprachtabelle.Active())

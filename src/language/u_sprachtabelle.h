@@ -2,6 +2,7 @@
 // The language table: text id -> text of one language, read from and written to a language file
 // ("Kelvara VLX 1.0", then one sized packet). The table learns from use: a lookup under an id it
 // lacks records the text shown at that moment.
+#include "platform/u_meldungen.h"
 #include "tables/u_tabelle.h"
 #include <QStringList>
 
@@ -9,9 +10,9 @@ inline constexpr int SprachtextLaenge = 50; // Name keeps at most 50 characters
 
 // Fields Nummer (required) and Name, the unique index "primary", opened and empty.
 void ErzeugeSprachtabelle(TBClientDataSet& tabelle);
-// Shows "keine gültige Sprachdatei" and returns false when the header is missing; the table then
-// keeps its previous content. File and packet errors travel up as Fehler.
-bool LadeSprachdatei(TBClientDataSet& tabelle, const QString& pfad);
+// Gives "keine gültige Sprachdatei" in meldungen and returns false when the header is missing; the
+// table then keeps its previous content. File and packet errors travel up as Fehler.
+bool LadeSprachdatei(TBClientDataSet& tabelle, const QString& pfad, Meldungen& meldungen);
 // The rows of a packet of the table, as loading takes them (ordered by number).
 void SprachtabelleAusPaket(TBClientDataSet& tabelle, const QByteArray& paket);
 void SpeichereSprachdatei(TBClientDataSet& tabelle, const QString& pfad);
@@ -33,8 +34,9 @@ struct Sprachzustand {
     Sprachzustand();
     ~Sprachzustand(); // removes the lookup
     // Steps of a switch up to the loading of the file: number, path, load, shared messages.
-    // False when the switch stops there (file gone, or not a language file).
-    bool Wechseln(int nummer, const QString& dateiname);
+    // False when the switch stops there (file gone, or not a language file: its message then in
+    // meldungen).
+    bool Wechseln(int nummer, const QString& dateiname, Meldungen& meldungen);
     void ZumDeutschen(); // no language active: number 0, the built-in messages
     void Speichern(); // the table back into Sprachdatei, keeping the ids met during the switch
 };

@@ -40,27 +40,6 @@ constexpr int Spaltenbreite = 92;
 
 bool istBerechnet(int spalte) { return spalte == 2 || spalte >= 4; }
 
-// The missing-unit messages belong to the recalculation pass. Showing them while the grid or the
-// diagram merely presents rows would open a box from inside a paint, whose closing repaints and
-// opens the next one, without end; there they stay silent.
-class StilleMeldungen : public Dialoge {
-public:
-    StilleMeldungen() : m_vorher(&dialoge()) { setzeDialoge(this); }
-    ~StilleMeldungen() override { setzeDialoge(m_vorher); }
-    void Meldung(const QString&) override {}
-    Antwort FrageJaNein(const QString& t) override { return m_vorher->FrageJaNein(t); }
-    Antwort FrageJaNeinAbbrechen(const QString& t) override { return m_vorher->FrageJaNeinAbbrechen(t); }
-    std::optional<QString> DateiOeffnen(const DateiDialog& d) override { return m_vorher->DateiOeffnen(d); }
-    std::optional<QString> DateiSpeichern(const DateiDialog& d) override { return m_vorher->DateiSpeichern(d); }
-    std::optional<QString> Eingabe(const QString& t, const QString& f, const QString& v) override
-    {
-        return m_vorher->Eingabe(t, f, v);
-    }
-
-private:
-    Dialoge* m_vorher;
-};
-
 QComboBox* neueAuswahl(const char* name, const Auswahlliste& liste, QWidget* eltern)
 {
     auto* c = new QComboBox(eltern);
@@ -105,7 +84,6 @@ public:
     {
         if (rolle == Qt::BackgroundRole && istBerechnet(index.column()))
             return QColor(224, 224, 224);
-        StilleMeldungen still;
         return Tabellenmodell::data(index, rolle);
     }
 
@@ -170,7 +148,6 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter maler(this);
-        StilleMeldungen still;
         BelastungsdiagrammMalen(maler, size(), m_tabelle);
     }
 
@@ -182,6 +159,7 @@ Tfrm_belastungstabelle::Tfrm_belastungstabelle(QWidget* eltern) : Dokumentfenste
 {
     setObjectName(QStringLiteral("frm_belastungstabelle"));
     m_tabelle.TabelleNeu();
+    m_tabelle.beiMeldungen = ZeigeMeldungen;
 
     auto* mitte = new QWidget(this);
     auto* spalte = new QVBoxLayout(mitte);
@@ -408,8 +386,8 @@ void Tfrm_belastungstabelle::verbindeEingaben()
             zeigeErgebnisse();
         };
     };
-    const auto eigenlast = eingabe([this] { m_tabelle.EigenlastBerechnen(); });
-    const auto durchgang = eingabe([this] { m_tabelle.Neuberechnen(); });
+    const auto eigenlast = eingabe([this] { ZeigeMeldungen(m_tabelle.EigenlastBerechnen()); });
+    const auto durchgang = eingabe([this] { ZeigeMeldungen(m_tabelle.Neuberechnen()); });
     const auto markieren = [this] {
         uebernimmEingaben();
         m_tabelle.geaendert = true;
@@ -540,7 +518,10 @@ void Tfrm_belastungstabelle::TexteSetzen()
 bool Tfrm_belastungstabelle::Laden(const QString& pfad)
 {
     uebernimmEingaben();
-    if (!BelastungstabelleLaden(m_tabelle, pfad)) // false or a Fehler with the window as it was
+    Meldungen meldungen;
+    const bool geladen = BelastungstabelleLaden(m_tabelle, pfad, meldungen); // or a Fehler with the window as it was
+    ZeigeMeldungen(meldungen);
+    if (!geladen)
         return false;
     m_nameUebersetzen = false;
     zeigeEingaben();
@@ -573,7 +554,7 @@ void Tfrm_belastungstabelle::StandHerstellen(const QByteArray& stand)
         gelesen.AusPaket(zeilen);
         m_tabelle.UebernimmZeilen(gelesen);
     }
-    m_tabelle.EigenlastBerechnen();
+    ZeigeMeldungen(m_tabelle.EigenlastBerechnen());
     zeigeEingaben();
     zeigeErgebnisse();
 }
@@ -618,5 +599,9 @@ void Tfrm_belastungstabelle::btnInsertClick()
     if (!m_bibliothek)
         return;
     uebernimmEingaben();
-    m_tabelle.InDieBibliothek(*m_bibliothek);
+    try {
+        m_tabelle.InDieBibliothek(*m_bibliothek, FrageBejaht);
+    } catch (const Fehler& fehler) {
+        dialoge().Meldung(fehler.meldung());
+    }
 }

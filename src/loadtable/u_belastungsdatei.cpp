@@ -1,6 +1,5 @@
 #include "loadtable/u_belastungsdatei.h"
 #include "language/u_uebersetzung.h"
-#include "platform/u_dialoge.h"
 #include "platform/u_zahlen.h"
 #include "tables/u_stream.h"
 #include "tables/u_werteliste.h"
@@ -90,12 +89,12 @@ void BelastungstabelleSpeichern(Belastungstabelle& tabelle, const QString& pfad)
     tabelle.dateiname = pfad;
 }
 
-bool BelastungstabelleLaden(Belastungstabelle& tabelle, const QString& pfad)
+bool BelastungstabelleLaden(Belastungstabelle& tabelle, const QString& pfad, Meldungen& meldungen)
 {
     DokumentLeser leser(pfad);
     const QString kopf = leser.Text();
     if (kopf != BelastungstabelleKopf() && kopf != BelastungstabelleKopfAlt()) {
-        dialoge().Meldung(Uebersetzt(1554, QStringLiteral("Keine gültige Belastungstabelle")));
+        meldungen << Uebersetzt(1554, QStringLiteral("Keine gültige Belastungstabelle"));
         return false;
     }
     // Everything is read before the window takes it, so a damaged file changes nothing.
@@ -109,7 +108,7 @@ bool BelastungstabelleLaden(Belastungstabelle& tabelle, const QString& pfad)
 
     tabelle.UebernimmZeilen(gelesen);
     tabelle.eingaben = eingaben;
-    tabelle.EigenlastBerechnen();
+    meldungen << tabelle.EigenlastBerechnen();
     tabelle.dateiname = pfad;
     tabelle.geaendert = false;
     return true;

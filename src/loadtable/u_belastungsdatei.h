@@ -14,7 +14,8 @@ void LeseEinstellungstext(const QString& text, BelastungsEingaben& eingaben);
 // mark and takes the path as file name. A write error throws Fehler; mark and name stay.
 void BelastungstabelleSpeichern(Belastungstabelle& tabelle, const QString& pfad);
 
-// Loads into a window that was just created. Another header shows "Keine gültige
-// Belastungstabelle" and leaves the defaults and no table; false then. A file that cannot be read
-// throws Fehler with the window as it was. The file itself is only read.
-bool BelastungstabelleLaden(Belastungstabelle& tabelle, const QString& pfad);
+// Loads into a window that was just created; the messages of the recalculation go to meldungen.
+// Another header gives "Keine gültige Belastungstabelle" and leaves the defaults and no table;
+// false then. A file that cannot be read throws Fehler with the window as it was. The file itself
+// is only read.
+bool BelastungstabelleLaden(Belastungstabelle& tabelle, const QString& pfad, Meldungen& meldungen);

@@ -1,6 +1,5 @@
 #include "loadtable/u_belastungstabelle.h"
 #include "language/u_uebersetzung.h"
-#include "platform/u_dialoge.h"
 #include "platform/u_einheiten.h"
 #include "platform/u_zahlen.h"
 #include <algorithm>
@@ -63,9 +62,16 @@ Belastungstabelle::Belastungstabelle() { setzeHaken(); }
 
 void Belastungstabelle::setzeHaken()
 {
-    cds_traverse.AfterPost = [this](TBClientDataSet&) { Neuberechnen(); };
-    cds_traverse.AfterDelete = [this](TBClientDataSet&) { Neuberechnen(); };
+    cds_traverse.AfterPost = [this](TBClientDataSet&) { meldeDurchlauf(); };
+    cds_traverse.AfterDelete = [this](TBClientDataSet&) { meldeDurchlauf(); };
     cds_traverse.OnCalcFields = [this](TBClientDataSet&) { setzeFelder(ZeileBerechnen()); };
+}
+
+void Belastungstabelle::meldeDurchlauf()
+{
+    const Meldungen meldungen = Neuberechnen();
+    if (beiMeldungen && !meldungen.isEmpty())
+        beiMeldungen(meldungen);
 }
 
 void Belastungstabelle::TabelleNeu()
@@ -103,7 +109,7 @@ void Belastungstabelle::UebernimmZeilen(TBClientDataSet& quelle)
     cds_traverse.First();
 }
 
-void Belastungstabelle::EigenlastBerechnen()
+Meldungen Belastungstabelle::EigenlastBerechnen()
 {
     double G = zahl(eingaben.gewicht);
     if (const auto einheit = KrafteinheitAn(eingaben.cmbGewicht.gewaehlt()))
@@ -112,7 +118,7 @@ void Belastungstabelle::EigenlastBerechnen()
     if (eingaben.cmbLaenge1.gewaehlt() == BelastungsEingaben::Fuss)
         L *= MProFt;
     ergebnisse.eigenlast = (G <= 0.1 || L <= 0.01) ? 0 : G / L;
-    Neuberechnen();
+    return Neuberechnen();
 }
 
 Zeilenergebnis Belastungstabelle::ZeileBerechnen()
@@ -122,21 +128,21 @@ Zeilenergebnis Belastungstabelle::ZeileBerechnen()
     TField& laenge = t.FieldByName(QStringLiteral("laenge"));
 
     // Without a length unit the number is taken as metres.
+    Zeilenergebnis z;
     double l = LaengeOhneEintrag;
     if (!laenge.IsNull()) {
         l = laenge.AsInteger();
         if (eingaben.cmbLaenge2.gewaehlt() == BelastungsEingaben::Fuss)
             l *= MProFt;
         else if (eingaben.cmbLaenge2.gewaehlt() < 0)
-            dialoge().Meldung(Uebersetzt(1551, QStringLiteral("Keine Einheit für die Länge gewählt!")));
+            z.meldungen << Uebersetzt(1551, QStringLiteral("Keine Einheit für die Länge gewählt!"));
     }
 
-    Zeilenergebnis z;
     const double e = t.FieldByName(QStringLiteral("einzellast")).AsFloat();
     if (const auto einheit = KrafteinheitAn(eingaben.cmbEinzellast.gewaehlt()))
         z.einzellastN = e * NewtonJe(*einheit);
     else
-        dialoge().Meldung(Uebersetzt(1552, QStringLiteral("Keine Einheit für die Einzelkraft gewählt!")));
+        z.meldungen << Uebersetzt(1552, QStringLiteral("Keine Einheit für die Einzelkraft gewählt!"));
 
     // A total load on a span of length 0 is spread over nothing: that row carries no
     // distributed load rather than an infinite one.
@@ -150,7 +156,7 @@ Zeilenergebnis Belastungstabelle::ZeileBerechnen()
         case Lastbezug::JeSpannweite: z.streckenlastNm = jeSpannweite(n); break;
         }
     } else {
-        dialoge().Meldung(Uebersetzt(1553, QStringLiteral("Keine Einheit für die Streckenlast gewählt!")));
+        z.meldungen << Uebersetzt(1553, QStringLiteral("Keine Einheit für die Streckenlast gewählt!"));
     }
 
     const double F = z.einzellastN.toDouble();
@@ -174,12 +180,13 @@ void Belastungstabelle::setzeFelder(const Zeilenergebnis& z)
     t.FieldByName(QStringLiteral("biegemoment_s")).SetAsFloat(z.biegemomentS);
 }
 
-void Belastungstabelle::Neuberechnen()
+Meldungen Belastungstabelle::Neuberechnen()
 {
     auto& t = cds_traverse;
     if (!t.Active())
-        return;
+        return {};
     geaendert = true;
+    Meldungen meldungen;
     const QVariant gemerkt = t.RecordCount() > 0 ? t.FieldByName(QStringLiteral("laenge")).Value() : QVariant();
     {
         Abgekoppelt ab(t);
@@ -190,6 +197,7 @@ void Belastungstabelle::Neuberechnen()
         // so the pass only reads the rows; a post would move a row behind others of equal length.
         for (t.First(); !t.Eof(); t.Next()) {
             const Zeilenergebnis z = ZeileBerechnen();
+            meldungen << z.meldungen;
             qMax = std::max({qMax, z.querkraftS, z.querkraftE});
             mMax = std::max({mMax, z.biegemomentS, z.biegemomentE});
         }
@@ -210,6 +218,10 @@ void Belastungstabelle::Neuberechnen()
     }
     if (!gemerkt.isValid() || !t.Locate(QStringLiteral("laenge"), {gemerkt}))
         t.First();
+    // The row the window shows after the pass tells its missing units once more.
+    if (t.RecordCount() > 0)
+        meldungen << ZeileBerechnen().meldungen;
+    return meldungen;
 }
 
 QString Belastungstabelle::EigenlastText() const
@@ -242,8 +254,8 @@ BibliotheksEintrag Belastungstabelle::Bibliothekswerte() const
     return e;
 }
 
-bool Belastungstabelle::InDieBibliothek(Traversenbibliothek& bibliothek) const
+bool Belastungstabelle::InDieBibliothek(Traversenbibliothek& bibliothek, const Rueckfrage& bejaht) const
 {
     return bibliothek.InBibliothek(
-        Bibliothekswerte(), Uebersetzt(1555, QStringLiteral("Traverse \"%s %s\" existiert bereits.")));
+        Bibliothekswerte(), Uebersetzt(1555, QStringLiteral("Traverse \"%s %s\" existiert bereits.")), bejaht);
 }

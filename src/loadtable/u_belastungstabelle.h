@@ -2,6 +2,7 @@
 // The load table calculation: from a maker's table of permissible point and distributed loads
 // per span, the truss's self-weight per metre, permissible shear force, bending moment and chord
 // force. Inside, everything is N, m, N/m and Nm.
+#include "platform/u_meldungen.h"
 #include "tables/u_auswahl.h"
 #include "tables/u_tabelle.h"
 #include "truss/u_traversenbibliothek.h"
@@ -43,7 +44,8 @@ struct BelastungsErgebnisse {
     double normalkraft = 0; // N_G, N
 };
 
-// One row's calculated values; a load without unit stays empty (counts as 0 in the forces).
+// One row's calculated values; a load without unit stays empty (counts as 0 in the forces) and
+// gives its missing-unit message.
 struct Zeilenergebnis {
     QVariant einzellastN;
     QVariant streckenlastNm;
@@ -51,6 +53,7 @@ struct Zeilenergebnis {
     double biegemomentE = 0;
     double querkraftS = 0;
     double biegemomentS = 0;
+    Meldungen meldungen;
 };
 
 // Span length in m used for a row without length.
@@ -68,12 +71,13 @@ public:
     // Replaces the rows by those of a table with the three stored fields (from a file).
     void UebernimmZeilen(TBClientDataSet& quelle);
 
-    // Self-weight step, ending with the recalculation pass.
-    void EigenlastBerechnen();
+    // Self-weight step, ending with the recalculation pass; its messages.
+    Meldungen EigenlastBerechnen();
     // The pass over all rows: calculated fields, maxima, h_m, b_m, N_G; marks the window changed.
-    void Neuberechnen();
-    // The row calculation for the current row; shows the missing-unit messages. The table runs
-    // it for every row it presents and sets the calculated fields from it.
+    // Returns the missing-unit messages of every row, then those of the current row once more.
+    Meldungen Neuberechnen();
+    // The row calculation for the current row. The table runs it for every row it presents and
+    // sets the calculated fields from it; presenting a row tells nothing.
     Zeilenergebnis ZeileBerechnen();
 
     QString EigenlastText() const;    // lblEigenlast
@@ -83,15 +87,19 @@ public:
 
     // The values the button "in die Bibliothek" inserts, and the insert with question 1555.
     BibliotheksEintrag Bibliothekswerte() const;
-    bool InDieBibliothek(Traversenbibliothek& bibliothek) const;
+    bool InDieBibliothek(Traversenbibliothek& bibliothek, const Rueckfrage& bejaht) const;
 
     BelastungsEingaben eingaben;
     BelastungsErgebnisse ergebnisse;
     TBClientDataSet cds_traverse;
     bool geaendert = false;
     QString dateiname;
+    // Takes the messages of a pass that a post or delete on the table started (the window shows
+    // them); such a pass has no caller to return them to.
+    std::function<void(const Meldungen&)> beiMeldungen;
 
 private:
     void setzeHaken();
+    void meldeDurchlauf();
     void setzeFelder(const Zeilenergebnis& z);
 };

@@ -1,4 +1,5 @@
 #include "platform/u_dialoge.h"
+#include "platform/u_programm.h"
 #include <cstdio>
 
 namespace {
@@ -13,6 +14,30 @@ void aufFehlerkanal(const QString& text)
 
 Dialoge& dialoge() { return *aktuell; }
 void setzeDialoge(Dialoge* d) { aktuell = d ? d : &konsole; }
+
+void ZeigeMeldung(const QString& text) { dialoge().Meldung(text); }
+
+void ZeigeMeldungen(const Meldungen& meldungen)
+{
+    for (const QString& text : meldungen)
+        ZeigeMeldung(text);
+}
+
+bool FrageBejaht(const QString& frage) { return dialoge().FrageJaNein(frage) == Antwort::Ja; }
+
+bool MitMeldungen(const std::function<bool(Meldungen&)>& operation)
+{
+    Meldungen meldungen;
+    const bool ergebnis = operation(meldungen);
+    ZeigeMeldungen(meldungen);
+    return ergebnis;
+}
+
+void DebugPunkt(const QString& label)
+{
+    if (Debuglauf())
+        dialoge().Meldung(label);
+}
 
 void KonsolenDialoge::Meldung(const QString& text) { aufFehlerkanal(text); }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Every question to the user goes through Dialoge. The program installs the Qt dialogs,
 // kelvara-cli a non-interactive answerer, tests a scripted one (u_dialoge_skript.h).
+#include "platform/u_meldungen.h"
 #include <QString>
 #include <optional>
 
@@ -30,6 +31,17 @@ public:
 Dialoge& dialoge();
 // Installs d (not owned); nullptr restores the non-interactive answerer.
 void setzeDialoge(Dialoge* d);
+
+// What windows and kelvara-cli do with what the core returns: each message in its own box, in
+// order; the Rueckfrage they hand in asks through FrageJaNein.
+void ZeigeMeldung(const QString& text);
+void ZeigeMeldungen(const Meldungen& meldungen);
+bool FrageBejaht(const QString& frage);
+// Runs an operation of the core that gives its messages into a list, shows them, and returns
+// what the operation returned.
+bool MitMeldungen(const std::function<bool(Meldungen&)>& operation);
+// The marks of the start-up run with "DEBUG" as first argument, each in a message box.
+void DebugPunkt(const QString& label);
 
 // Messages to standard error, every question answered No, every file dialog cancelled.
 class KonsolenDialoge : public Dialoge {

@@ -1,6 +1,5 @@
 #include "platform/u_programm.h"
 #include "platform/u_datenordner.h"
-#include "platform/u_dialoge.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -57,11 +56,10 @@ void ProgrammverzeichnisEinrichten()
     setzeProgrammverzeichnis(WaehleProgrammverzeichnis(QCoreApplication::applicationDirPath(), datenordner));
 }
 
-void DebugPunkt(const QString& label)
+bool Debuglauf()
 {
     const QStringList argumente = befehlszeile();
-    if (!argumente.isEmpty() && argumente.first() == QLatin1String("DEBUG"))
-        dialoge().Meldung(label);
+    return !argumente.isEmpty() && argumente.first() == QLatin1String("DEBUG");
 }
 
 void setzeBefehlszeile(const QStringList& argumente) { festeBefehlszeile() = argumente; }

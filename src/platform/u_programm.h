@@ -13,9 +13,9 @@ void setzeProgrammverzeichnis(const QString& ordner);
 // (QStandardPaths::AppDataLocation), filled from the installed copies (u_datenordner.h).
 void ProgrammverzeichnisEinrichten();
 
-// Shows label in an information box, but only when the first command-line argument is exactly
-// "DEBUG".
-void DebugPunkt(const QString& label);
+// Whether the first command-line argument is exactly "DEBUG": the start-up then shows its trace
+// points (DebugPunkt in u_dialoge.h).
+bool Debuglauf();
 // The arguments after the program name; defaults to the application's own.
 void setzeBefehlszeile(const QStringList& argumente);
 // The files named on the command line (every argument but a leading "DEBUG"), as absolute paths.

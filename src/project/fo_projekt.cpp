@@ -132,7 +132,7 @@ bool Tfrm_projekt::Laden(const QString& pfad)
 {
     bool gelesen = false;
     try {
-        gelesen = m_projekt.Laden(pfad);
+        gelesen = MitMeldungen([&](Meldungen& meldungen) { return m_projekt.Laden(pfad, meldungen); });
     } catch (...) {
         zeigeProjektdaten();
         throw;
@@ -234,7 +234,7 @@ void Tfrm_projekt::PlanEinpassen() { pbGrundriss->Einpassen(false); }
 void Tfrm_projekt::ElementeLoeschen()
 {
     BenenneSchritt(Uebersetzt(2660, QStringLiteral("Löschen")));
-    m_grundriss.Loeschen();
+    m_grundriss.Loeschen(FrageBejaht);
     GrundrissNeuzeichnen();
 }
 

@@ -87,5 +87,6 @@ void Tfrm_projekt::RiggingpunkteExportieren()
     DateiDialog dialog = ExportDialog();
     dialog.dateiname = QStringLiteral("Riggingpunkte.xls");
     if (const std::optional<QString> pfad = dialoge().DateiSpeichern(dialog))
-        ::RiggingpunkteExportieren(ohneCursorwechsel(m_projekt, [this] { return ErstelleRiggingplan(m_projekt); }), *pfad);
+        ::RiggingpunkteExportieren(ohneCursorwechsel(m_projekt, [this] { return ErstelleRiggingplan(m_projekt); }), *pfad,
+                                   FrageBejaht); // a write error goes to ausfuehren
 }

@@ -216,7 +216,7 @@ void Tfrm_projekt::nbTravDeleteClick()
     const QString frage = Format(Uebersetzt(1802, QStringLiteral("Soll Traverse %d (%s) gelöscht werden?")),
                                  {f(t, "Nummer").AsInteger(), f(t, "Name").AsString()});
     if (dialoge().FrageJaNein(frage) != Antwort::Ja
-        || !TrotzVerweisenLoeschen(m_projekt.Kraftverweise(f(t, "Nummer").AsInteger())))
+        || !TrotzVerweisenLoeschen(m_projekt.Kraftverweise(f(t, "Nummer").AsInteger()), FrageBejaht))
         return;
     m_projekt.TraverseLoeschen();
     GrundrissNeuzeichnen();

@@ -198,9 +198,10 @@ void Tfrm_projekt::btnDeleteClick()
     TBClientDataSet& v = m_projekt.cds_varianten;
     if (v.RecordCount() > 0
         && !TrotzVerweisenLoeschen(
-            m_projekt.Kraftverweise(f(m_projekt.cds_projekt, "Nummer").AsInteger(), f(v, "Nummer").AsInteger())))
+            m_projekt.Kraftverweise(f(m_projekt.cds_projekt, "Nummer").AsInteger(), f(v, "Nummer").AsInteger()),
+            FrageBejaht))
         return;
-    m_projekt.VarianteLoeschen();
+    m_projekt.VarianteLoeschen(FrageBejaht);
 }
 
 void Tfrm_projekt::btnAnmerkungClick()

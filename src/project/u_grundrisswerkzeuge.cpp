@@ -1,7 +1,6 @@
 #include "project/u_grundrisswerkzeuge.h"
 #include "language/u_uebersetzung.h"
 #include "platform/u_bildpunkt.h"
-#include "platform/u_dialoge.h"
 #include "platform/u_zahlen.h"
 #include "project/u_projektmodell.h"
 #include <QRectF>
@@ -417,17 +416,16 @@ void Grundrisswerkzeuge::AllesDemarkieren()
     markiereTraversen(nirgends);
 }
 
-bool TrotzVerweisenLoeschen(const Lastverweise& verweise)
+bool TrotzVerweisenLoeschen(const Lastverweise& verweise, const Rueckfrage& frage)
 {
     if (verweise.empty())
         return true;
-    const QString frage = Uebersetzt(2811, QStringLiteral("Diese Traversenkräfte anderer Varianten verweisen darauf:"))
-        + QStringLiteral("\r\n") + Verweistext(verweise) + QStringLiteral("\r\n")
-        + Uebersetzt(2812, QStringLiteral("Sie werden danach mit 0 gerechnet. Trotzdem löschen?"));
-    return dialoge().FrageJaNein(frage) == Antwort::Ja;
+    return frage(Uebersetzt(2811, QStringLiteral("Diese Traversenkräfte anderer Varianten verweisen darauf:"))
+                 + QStringLiteral("\r\n") + Verweistext(verweise) + QStringLiteral("\r\n")
+                 + Uebersetzt(2812, QStringLiteral("Sie werden danach mit 0 gerechnet. Trotzdem löschen?")));
 }
 
-void Grundrisswerkzeuge::Loeschen()
+void Grundrisswerkzeuge::Loeschen(const Rueckfrage& bejaht)
 {
     std::vector<int> markierte;
     for (const Traversenbild& t : Traversen())
@@ -441,9 +439,9 @@ void Grundrisswerkzeuge::Loeschen()
         frage += QStringLiteral("\r\n")
             + Format(Uebersetzt(2771, QStringLiteral("Darunter sind %d Traversen mit allen ihren Varianten.")),
                      {int(markierte.size())});
-    if (dialoge().FrageJaNein(frage) != Antwort::Ja)
+    if (!bejaht(frage))
         return;
-    if (zusammen && !TrotzVerweisenLoeschen(verweiseVonAussen(markierte)))
+    if (zusammen && !TrotzVerweisenLoeschen(verweiseVonAussen(markierte), bejaht))
         return;
     TBClientDataSet& mauern = m_projekt.cds_mauern;
     vonHintenLoeschend(mauern, [&] {
@@ -459,8 +457,7 @@ void Grundrisswerkzeuge::Loeschen()
         if (!zusammen) {
             const QString frage = Format(Uebersetzt(1802, QStringLiteral("Soll Traverse %d (%s) gelöscht werden?")),
                                          {f(traversen, "Nummer").AsInteger(), f(traversen, "Name").AsString()});
-            if (dialoge().FrageJaNein(frage) != Antwort::Ja
-                || !TrotzVerweisenLoeschen(m_projekt.Kraftverweise(f(traversen, "Nummer").AsInteger())))
+            if (!bejaht(frage) || !TrotzVerweisenLoeschen(m_projekt.Kraftverweise(f(traversen, "Nummer").AsInteger()), bejaht))
                 return;
         }
         m_projekt.TraverseLoeschen();

@@ -3,6 +3,7 @@
 // paint box size), the transforms between plan metres and pixels, the snapping, and the tools
 // 1 to 7 acting on the project's wall and truss tables. The window feeds it mouse positions in
 // pixels; the painting (g_grundriss) reads the elements and the rubber band from it.
+#include "platform/u_meldungen.h"
 #include "project/u_projektmodell.h"
 #include <QPoint>
 #include <QPointF>
@@ -66,8 +67,8 @@ struct Planabbildung {
 
 // Asked before a truss, variant or support is deleted: names the truss-force loads of other
 // variants that refer to it (they would count 0 from then on) and asks whether to delete anyway.
-// True when none refers or the answer is yes.
-bool TrotzVerweisenLoeschen(const Lastverweise& verweise);
+// True when none refers or frage answers yes.
+bool TrotzVerweisenLoeschen(const Lastverweise& verweise, const Rueckfrage& frage);
 
 class Grundrisswerkzeuge : public Planabbildung {
 public:
@@ -120,8 +121,8 @@ public:
     void AllesDemarkieren();
     // "Gewählte Elemente löschen?", then the walls and, asking for each, the trusses. Several
     // marked trusses are named by their count in that question and go without one each, after
-    // a single warning of the truss-force loads that refer to them.
-    void Loeschen();
+    // a single warning of the truss-force loads that refer to them. Each question goes to bejaht.
+    void Loeschen(const Rueckfrage& bejaht);
     // Centre and scale so that every point fits; the empty plan gives (0, 0) and 0.001.
     void Einpassen();
     // The same for the marked elements only; false (and the view unchanged) when none is marked.

@@ -2,7 +2,6 @@
 #include "beam/u_balkenmodell.h"
 #include "beam/u_balkenrechnung.h"
 #include "language/u_uebersetzung.h"
-#include "platform/u_dialoge.h"
 #include "platform/u_fehler.h"
 #include "platform/u_zahlen.h"
 #include <functional>
@@ -11,41 +10,20 @@
 
 namespace {
 
-// While it lives, messages are dropped (the calculation keeps its own list of them); every
-// question goes on to the dialogs that were in force.
-class StilleMeldungen : public Dialoge {
-public:
-    StilleMeldungen() : m_vorher(dialoge()) { setzeDialoge(this); }
-    ~StilleMeldungen() override { setzeDialoge(&m_vorher); }
-    StilleMeldungen(const StilleMeldungen&) = delete;
-    StilleMeldungen& operator=(const StilleMeldungen&) = delete;
-
-    void Meldung(const QString&) override {}
-    Antwort FrageJaNein(const QString& text) override { return m_vorher.FrageJaNein(text); }
-    Antwort FrageJaNeinAbbrechen(const QString& text) override { return m_vorher.FrageJaNeinAbbrechen(text); }
-    std::optional<QString> DateiOeffnen(const DateiDialog& d) override { return m_vorher.DateiOeffnen(d); }
-    std::optional<QString> DateiSpeichern(const DateiDialog& d) override { return m_vorher.DateiSpeichern(d); }
-    std::optional<QString> Eingabe(const QString& titel, const QString& frage, const QString& vorgabe) override
-    {
-        return m_vorher.Eingabe(titel, frage, vorgabe);
-    }
-
-private:
-    Dialoge& m_vorher;
-};
-
-// Computes the variant; stores it back when speichern is set.
-void rechneIn(Projektmodell& p, Variantenzeile& w, bool speichern)
+// Computes the variant; stores it back when speichern is set. Returns the messages the editor
+// would show for it.
+Meldungen rechneIn(Projektmodell& p, Variantenzeile& w, bool speichern)
 {
     w.gerechnet = true;
+    Meldungen meldungen;
     try {
         Balkenmodell m;
-        if (!p.VarianteInEditor(w.verweis, m))
-            return;
+        if (!p.VarianteInEditor(w.verweis, m, meldungen))
+            return meldungen;
         m.ZaehlerSetzen();
         Balkenrechnung r(m);
         r.projekt = &p.Kraftquelle();
-        r.Berechnen();
+        meldungen << r.Berechnen();
         w.neueAuslastung = r.auslastung;
         w.meldungen = r.meldungen;
         w.warnungen = r.warnungen;
@@ -54,20 +32,21 @@ void rechneIn(Projektmodell& p, Variantenzeile& w, bool speichern)
             w.lager.push_back({l.FieldByName(QStringLiteral("Nummer")).AsInteger(),
                                l.FieldByName(QStringLiteral("Berechnet")).AsFloat()});
         if (speichern)
-            p.EditorInVariante(w.verweis, m, r.auslastung);
+            p.EditorInVariante(w.verweis, m, r.auslastung, meldungen);
     } catch (const Fehler& f) {
         w.fehler = f.meldung();
     }
+    return meldungen;
 }
 
 // The variants a variant's truss-force loads refer to, by variant number.
 std::set<int> bezuege(Projektmodell& p, const Variantenverweis& v)
 {
     std::set<int> ziele;
-    StilleMeldungen still;
     Balkenmodell m;
+    Meldungen uebergangen; // a variant that is gone simply refers to nothing
     try {
-        if (!p.VarianteInEditor(v, m))
+        if (!p.VarianteInEditor(v, m, uebergangen))
             return ziele;
     } catch (const Fehler&) {
         return ziele;
@@ -104,13 +83,7 @@ std::vector<Traversenzeile> LiesTraversen(Projektmodell& p)
     return traversen;
 }
 
-void Rechne(Projektmodell& p, Variantenzeile& w, bool still)
-{
-    std::optional<StilleMeldungen> stumm;
-    if (still)
-        stumm.emplace();
-    rechneIn(p, w, false);
-}
+Meldungen Rechne(Projektmodell& p, Variantenzeile& w) { return rechneIn(p, w, false); }
 
 QStringList AlleVariantenBerechnen(Projektmodell& p)
 {
@@ -131,10 +104,7 @@ QStringList AlleVariantenBerechnen(Projektmodell& p)
         auto [w, t] = eintrag->second;
         for (const int ziel : bezuege(p, w->verweis))
             besuche(ziel);
-        {
-            StilleMeldungen still;
-            rechneIn(p, *w, true);
-        }
+        rechneIn(p, *w, true); // its messages are kept in the row, named below
         const QString wer = Format(Uebersetzt(2900, QStringLiteral("Traverse %d (%s), Variante %d (%s): ")),
                                    {t->nummer, t->name, w->verweis.variante, w->name});
         if (!w->fehler.isEmpty())

@@ -33,9 +33,9 @@ struct Traversenzeile {
 // Every truss with its variants, in table order.
 std::vector<Traversenzeile> LiesTraversen(Projektmodell& projekt);
 
-// Computes the variant on a copy; the project's tables keep their values. The calculation's
-// messages are shown as well unless still is set.
-void Rechne(Projektmodell& projekt, Variantenzeile& variante, bool still = false);
+// Computes the variant on a copy; the project's tables keep their values. Returns the messages
+// the beam editor would show for it (the row keeps the calculation's own).
+Meldungen Rechne(Projektmodell& projekt, Variantenzeile& variante);
 
 // Computes every variant and writes supports, settings and utilisation back as the beam editor's
 // "Speichern" does (the project is then marked changed). A variant whose truss-force loads refer

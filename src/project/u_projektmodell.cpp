@@ -3,7 +3,6 @@
 #include "beam/u_balkenmodell.h"
 #include "language/u_uebersetzung.h"
 #include "platform/u_dateifehler.h"
-#include "platform/u_dialoge.h"
 #include "platform/u_fehler.h"
 #include "platform/u_zahlen.h"
 #include "tables/u_stream.h"
@@ -192,12 +191,12 @@ void Projektmodell::Speichern(const QString& datei)
     zustandGeaendert();
 }
 
-bool Projektmodell::Laden(const QString& datei)
+bool Projektmodell::Laden(const QString& datei, Meldungen& meldungen)
 {
     DokumentLeser l(datei);
     try {
         if (l.Text() != ProjektKopf) {
-            dialoge().Meldung(Uebersetzt(1801, QStringLiteral("keine gültige Projektdatei")));
+            meldungen << Uebersetzt(1801, QStringLiteral("keine gültige Projektdatei"));
             return false;
         }
         const QString gelesenerName = l.Text();

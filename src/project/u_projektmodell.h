@@ -80,10 +80,10 @@ public:
     // Posts a pending truss edit, writes the file, clears the flag and takes the file name.
     // A failing write throws Fehler and leaves flag and file name as they were.
     void Speichern(const QString& datei);
-    // False after a wrong header ("keine gültige Projektdatei" is shown, the project is empty and
-    // the file name taken). A read error throws Fehler: the project is then empty, file name and
-    // caption stay the former ones.
-    bool Laden(const QString& datei);
+    // False after a wrong header ("keine gültige Projektdatei" in meldungen, the project is empty
+    // and the file name taken). A read error throws Fehler: the project is then empty, file name
+    // and caption stay the former ones.
+    bool Laden(const QString& datei, Meldungen& meldungen);
 
     // Double click in the truss grid: the truss's main variant becomes current; false when the
     // truss has none (any more).
@@ -93,7 +93,7 @@ public:
     // Variant tab. Each works on the current truss and variant and returns whether it changed
     // anything; the window asks for the values first.
     bool NeueVariante(const QString& variantenname, const QString& variantenbearbeiter);
-    bool VarianteLoeschen(); // asks "Soll die Variante %d (%s) gelöscht werden?"
+    bool VarianteLoeschen(const Rueckfrage& bejaht); // asks "Soll die Variante %d (%s) gelöscht werden?"
     bool VariantenanmerkungSetzen(const QString& text);
     // Deletes the current truss: its variants one by one, then the truss.
     void TraverseLoeschen();
@@ -115,13 +115,13 @@ public:
     bool VeraltetMarkieren(const Lastverweise& verweise);
 
     // Exchange with a beam editor. Both find the truss by (Sortierung, Nummer) and the variant by
-    // Nummer, show "Traverse nicht gefunden." / "Variante nicht gefunden." and copy nothing when
+    // Nummer, give "Traverse nicht gefunden." / "Variante nicht gefunden." in meldungen and copy nothing when
     // one is missing.
     Variantenverweis AktuellerVerweis();
-    bool VarianteInEditor(const Variantenverweis& verweis, Balkenmodell& editor);
+    bool VarianteInEditor(const Variantenverweis& verweis, Balkenmodell& editor, Meldungen& meldungen);
     // auslastung: the editor's utilisation when its results belong to its data, else nullopt.
     bool EditorInVariante(const Variantenverweis& verweis, Balkenmodell& editor,
-                          std::optional<double> auslastung);
+                          std::optional<double> auslastung, Meldungen& meldungen);
 
 private:
     struct Quelle : Lagerkraftquelle {
@@ -133,7 +133,7 @@ private:
     void bindeUndOrdne();
     void setzeHaken();
     bool findeVariante(int traverse, int variante);
-    bool findeVerweis(const Variantenverweis& verweis);
+    bool findeVerweis(const Variantenverweis& verweis, Meldungen& meldungen);
     void zustandGeaendert();
 
     bool m_geaendert = false;

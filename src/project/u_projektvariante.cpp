@@ -1,6 +1,5 @@
 #include "project/u_projektvariante.h"
 #include "language/u_uebersetzung.h"
-#include "platform/u_dialoge.h"
 #include "project/u_grundrisswerkzeuge.h"
 #include <QFileInfo>
 
@@ -11,24 +10,29 @@ Projektvariante::Projektvariante(Projektmodell& projekt, QObject* fenster, QObje
 
 Projektmodell* Projektvariante::projekt() const { return m_fenster ? &m_projekt : nullptr; }
 
-bool Projektvariante::VarianteLaden(Balkenmodell& modell)
+namespace {
+QString projektFehlt() { return Uebersetzt(2021, QStringLiteral("Projekt nicht gefunden!")); }
+} // namespace
+
+bool Projektvariante::VarianteLaden(Balkenmodell& modell, Meldungen& meldungen)
 {
     if (Projektmodell* p = projekt())
-        return p->VarianteInEditor(m_verweis, modell);
-    dialoge().Meldung(Uebersetzt(2021, QStringLiteral("Projekt nicht gefunden!")));
+        return p->VarianteInEditor(m_verweis, modell, meldungen);
+    meldungen << projektFehlt();
     return false;
 }
 
-bool Projektvariante::VarianteZurueckschreiben(Balkenmodell& modell, std::optional<double> auslastung)
+bool Projektvariante::VarianteZurueckschreiben(Balkenmodell& modell, std::optional<double> auslastung,
+                                               Meldungen& meldungen)
 {
     Projektmodell* p = projekt();
     if (!p) {
-        dialoge().Meldung(Uebersetzt(2021, QStringLiteral("Projekt nicht gefunden!")));
+        meldungen << projektFehlt();
         return false;
     }
     // The variants that take a support force from here are out of date once that force changes.
     const Lastverweise abhaengige = p->Kraftverweise(m_verweis.traverse, m_verweis.variante);
-    if (!p->EditorInVariante(m_verweis, modell, auslastung))
+    if (!p->EditorInVariante(m_verweis, modell, auslastung, meldungen))
         return false;
     p->VeraltetMarkieren(abhaengige);
     return true;
@@ -58,7 +62,7 @@ double Projektvariante::Lagerkraft(int traverse, int variante, int lager) const
     return p ? p->Lagerkraft(traverse, variante, lager) : 0;
 }
 
-bool Projektvariante::LagerLoeschenErlaubt(const std::vector<int>& lager)
+bool Projektvariante::LagerLoeschenErlaubt(const std::vector<int>& lager, const Rueckfrage& frage)
 {
     Projektmodell* p = projekt();
     if (!p)
@@ -68,7 +72,7 @@ bool Projektvariante::LagerLoeschenErlaubt(const std::vector<int>& lager)
         const Lastverweise auf = p->Kraftverweise(m_verweis.traverse, m_verweis.variante, nummer);
         verweise.insert(verweise.end(), auf.begin(), auf.end());
     }
-    return TrotzVerweisenLoeschen(verweise);
+    return TrotzVerweisenLoeschen(verweise, frage);
 }
 
 QString Projektvariante::Projektname() const

@@ -15,13 +15,14 @@ public:
 
     const Variantenverweis& Verweis() const { return m_verweis; }
 
-    bool VarianteLaden(Balkenmodell& modell) override;
-    bool VarianteZurueckschreiben(Balkenmodell& modell, std::optional<double> auslastung) override;
+    bool VarianteLaden(Balkenmodell& modell, Meldungen& meldungen) override;
+    bool VarianteZurueckschreiben(Balkenmodell& modell, std::optional<double> auslastung,
+                                  Meldungen& meldungen) override;
     Verweisliste TraversenAuflisten() override;
     Verweisliste VariantenAuflisten(int traverse) override;
     Verweisliste LagerAuflisten(int traverse, int variante) override;
     double Lagerkraft(int traverse, int variante, int lager) const override;
-    bool LagerLoeschenErlaubt(const std::vector<int>& lager) override;
+    bool LagerLoeschenErlaubt(const std::vector<int>& lager, const Rueckfrage& frage) override;
     QString Projektname() const override;
 
 private:

@@ -3,7 +3,6 @@
 #include "beam/u_balkenmodell.h"
 #include "beam/u_balkenrechnung.h"
 #include "language/u_uebersetzung.h"
-#include "platform/u_dialoge.h"
 #include "platform/u_zahlen.h"
 #include "project/u_projektmodell.h"
 #include <cmath>
@@ -126,13 +125,13 @@ bool Projektmodell::NeueVariante(const QString& variantenname, const QString& va
     return true;
 }
 
-bool Projektmodell::VarianteLoeschen()
+bool Projektmodell::VarianteLoeschen(const Rueckfrage& bejaht)
 {
     if (cds_varianten.RecordCount() == 0)
         return false;
     const QString frage = Format(Uebersetzt(1809, QStringLiteral("Soll die Variante %d (%s) gelöscht werden?")),
                                  {f(cds_varianten, "Nummer").AsInteger(), f(cds_varianten, "Name").AsString()});
-    if (dialoge().FrageJaNein(frage) != Antwort::Ja)
+    if (!bejaht(frage))
         return false;
     leere(cds_lasten);
     leere(cds_lager);
@@ -248,22 +247,22 @@ Variantenverweis Projektmodell::AktuellerVerweis()
             f(cds_varianten, "Nummer").AsInteger()};
 }
 
-bool Projektmodell::findeVerweis(const Variantenverweis& verweis)
+bool Projektmodell::findeVerweis(const Variantenverweis& verweis, Meldungen& meldungen)
 {
     if (!cds_projekt.FindKey({verweis.sortierung, verweis.traverse})) {
-        dialoge().Meldung(Uebersetzt(2019, QStringLiteral("Traverse nicht gefunden.")));
+        meldungen << Uebersetzt(2019, QStringLiteral("Traverse nicht gefunden."));
         return false;
     }
     if (!cds_varianten.FindKey({verweis.variante})) {
-        dialoge().Meldung(Uebersetzt(2020, QStringLiteral("Variante nicht gefunden.")));
+        meldungen << Uebersetzt(2020, QStringLiteral("Variante nicht gefunden."));
         return false;
     }
     return true;
 }
 
-bool Projektmodell::VarianteInEditor(const Variantenverweis& verweis, Balkenmodell& editor)
+bool Projektmodell::VarianteInEditor(const Variantenverweis& verweis, Balkenmodell& editor, Meldungen& meldungen)
 {
-    if (!findeVerweis(verweis))
+    if (!findeVerweis(verweis, meldungen))
         return false;
     editor.LeseEinstellungen(f(cds_varianten, "Einstellungen").AsString()); // may refuse the variant
     editor.traversenname = f(cds_varianten, "Traverse").AsString();
@@ -275,11 +274,11 @@ bool Projektmodell::VarianteInEditor(const Variantenverweis& verweis, Balkenmode
 }
 
 bool Projektmodell::EditorInVariante(const Variantenverweis& verweis, Balkenmodell& editor,
-                                     std::optional<double> auslastung)
+                                     std::optional<double> auslastung, Meldungen& meldungen)
 {
     editor.cds_lager.CheckBrowseMode();
     editor.cds_lasten.CheckBrowseMode();
-    if (!findeVerweis(verweis))
+    if (!findeVerweis(verweis, meldungen))
         return false;
     cds_varianten.Edit();
     f(cds_varianten, "Traverse").SetAsString(editor.traversenname);

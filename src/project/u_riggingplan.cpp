@@ -2,7 +2,6 @@
 #include "beam/u_balkenmodell.h"
 #include "language/u_meldungstexte.h"
 #include "language/u_uebersetzung.h"
-#include "platform/u_dialoge.h"
 #include "platform/u_fehler.h"
 #include "platform/u_zahlen.h"
 #include "project/u_projektberechnung.h"
@@ -135,7 +134,7 @@ Riggingplan ErstelleRiggingplan(Projektmodell& p)
         }
         Variantenzeile frisch;
         frisch.verweis = verweise[i];
-        Rechne(p, frisch, true);
+        Rechne(p, frisch); // the plan names the calculation's messages itself
         t.meldungen = frisch.meldungen;
         if (!frisch.fehler.isEmpty()) {
             t.fehler = frisch.fehler;
@@ -232,17 +231,12 @@ void FuelleRiggingpunkte(const Riggingplan& plan, XlsArbeitsmappe& mappe)
     summenzeile(Uebersetzt(2927, QStringLiteral("Gesamtsumme Projekt")), plan.Gesamt());
 }
 
-bool RiggingpunkteExportieren(const Riggingplan& plan, const QString& pfad)
+bool RiggingpunkteExportieren(const Riggingplan& plan, const QString& pfad, const Rueckfrage& bejaht)
 {
-    if (QFileInfo::exists(pfad) && dialoge().FrageJaNein(Ueberschreibfrage(pfad)) != Antwort::Ja)
+    if (QFileInfo::exists(pfad) && !bejaht(Ueberschreibfrage(pfad)))
         return false;
-    try {
-        XlsArbeitsmappe mappe;
-        FuelleRiggingpunkte(plan, mappe);
-        mappe.Speichern(pfad);
-    } catch (const Fehler& fehler) {
-        dialoge().Meldung(fehler.meldung());
-        return false;
-    }
+    XlsArbeitsmappe mappe;
+    FuelleRiggingpunkte(plan, mappe);
+    mappe.Speichern(pfad);
     return true;
 }

@@ -4,6 +4,7 @@
 // (Berechnet + Eigenlast). Whether a variant's stored results still hold is found by computing
 // it again on a copy. Also the list of rigging points as an Excel 97 sheet.
 #include "platform/u_einheiten.h"
+#include "platform/u_meldungen.h"
 #include "project/u_projektmodell.h"
 #include <QPointF>
 
@@ -75,6 +76,6 @@ QStringList Riggingspalten();
 // The sheet "Riggingpunkte": one row per point with numbers as numeric cells, a sum row per
 // truss and the project's total.
 void FuelleRiggingpunkte(const Riggingplan& plan, XlsArbeitsmappe& mappe);
-// Asks before replacing an existing file (No ends), writes the sheet; a write error is shown.
-// True when written.
-bool RiggingpunkteExportieren(const Riggingplan& plan, const QString& pfad);
+// Asks bejaht before replacing an existing file (No ends), writes the sheet; a write error
+// throws Fehler. True when written.
+bool RiggingpunkteExportieren(const Riggingplan& plan, const QString& pfad, const Rueckfrage& bejaht);

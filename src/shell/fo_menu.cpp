@@ -322,7 +322,10 @@ void Tfrm_menu::SpracheWechseln(int nummer)
     if (datei.isEmpty())
         return;
     sicher([&] {
-        if (!m_anwendung.m_sprache.Wechseln(nummer, datei))
+        Meldungen meldungen;
+        const bool gewechselt = m_anwendung.m_sprache.Wechseln(nummer, datei, meldungen);
+        ZeigeMeldungen(meldungen);
+        if (!gewechselt)
             return;
         QtSpracheSetzen(datei);
         m_anwendung.AlleFensterUebersetzen();

@@ -39,7 +39,8 @@ Tfrm_travbib::Tfrm_travbib(QWidget* eltern)
 {
     setObjectName(QStringLiteral("frm_travbib"));
     setWindowTitle(QStringLiteral("Traversen-Bibliothek"));
-    m_bibliothek.BibliothekLaden(Programmverzeichnis());
+    m_bibliothek.beiSchreibfehler = ZeigeMeldung;
+    ZeigeMeldungen(m_bibliothek.BibliothekLaden(Programmverzeichnis()));
 
     m_modell = new Tabellenmodell(m_bibliothek.cds_travbib, {}, this);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));

@@ -2,6 +2,8 @@
 #include "truss/fo_print_traverse.h"
 #include "language/u_uebersetze_qt.h"
 #include "shell/fo_menu.h"
+#include "platform/u_fehler.h"
+#include "platform/u_dialoge.h"
 #include "truss/fo_bildfeld.h"
 #include "truss/u_traversenbibliothek.h"
 #include "truss/u_traversendatei.h"
@@ -77,6 +79,7 @@ Tfrm_traverse::Tfrm_traverse(QWidget* eltern) : Dokumentfenster(eltern), m_reite
 {
     setObjectName(QStringLiteral("frm_traverse"));
     setWindowTitle(QStringLiteral("Traverse"));
+    m_entwurf.melden = ZeigeMeldung;
     m_reiter->setObjectName(QStringLiteral("PageControl1"));
     // five long tab titles share the 716 pixels of the window
     m_reiter->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 4px; }"));
@@ -362,9 +365,13 @@ void Tfrm_traverse::btnInsertClick()
     if (!m_bibliothek)
         return;
     const Traverseneingaben& e = m_entwurf.eingaben;
-    m_bibliothek->InBibliothek(
-        TraversenfensterEintrag(e.edtHersteller, e.edtName, e.edtBearbeiter, e.edtEigenlast, e.edtQuerkraft,
-                                e.edtBiegemoment, e.edtHoehe, e.edtBreite, e.udGurte, e.cbHoriDiga,
-                                m_entwurf.kennwerte().I_v),
-        Traversenbibliothek::ExistiertMuster());
+    try {
+        m_bibliothek->InBibliothek(
+            TraversenfensterEintrag(e.edtHersteller, e.edtName, e.edtBearbeiter, e.edtEigenlast, e.edtQuerkraft,
+                                    e.edtBiegemoment, e.edtHoehe, e.edtBreite, e.udGurte, e.cbHoriDiga,
+                                    m_entwurf.kennwerte().I_v),
+            Traversenbibliothek::ExistiertMuster(), FrageBejaht);
+    } catch (const Fehler& fehler) {
+        dialoge().Meldung(fehler.meldung());
+    }
 }

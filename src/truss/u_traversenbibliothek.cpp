@@ -1,6 +1,5 @@
 #include "truss/u_traversenbibliothek.h"
 #include "language/u_uebersetzung.h"
-#include "platform/u_dialoge.h"
 #include "platform/u_fehler.h"
 #include "platform/u_zahlen.h"
 #include "tables/u_stream.h"
@@ -102,30 +101,34 @@ void SchreibeBibliotheksdatei(const QString& datei, const QString& kopf, TBClien
     schreiber.Abschliessen();
 }
 
-void LadeBibliothek(const QString& datei, const QString& kopf, const QStringList& felder,
-                    const QString& ungueltig, TBClientDataSet& tabelle, const std::function<void()>& neu)
+Meldungen LadeBibliothek(const QString& datei, const QString& kopf, const QStringList& felder,
+                         const QString& ungueltig, TBClientDataSet& tabelle, const std::function<void()>& neu)
 {
     if (!QFileInfo::exists(datei)) {
         neu();
-        return;
+        return {};
     }
+    Meldungen meldungen;
     try {
         if (LeseBibliotheksdatei(datei, kopf, felder, tabelle))
-            return;
-        dialoge().Meldung(ungueltig);
+            return {};
+        meldungen << ungueltig;
     } catch (const Fehler& fehler) {
-        dialoge().Meldung(fehler.meldung());
+        meldungen << fehler.meldung();
     }
     neu();
+    return meldungen;
 }
 
-void SchreibeNachJederAenderung(TBClientDataSet& tabelle, std::function<void()> schreiben)
+void SchreibeNachJederAenderung(TBClientDataSet& tabelle, std::function<void()> schreiben,
+                                const std::function<void(const QString&)>& melden)
 {
-    auto sicher = [schreiben = std::move(schreiben)](TBClientDataSet&) {
+    auto sicher = [schreiben = std::move(schreiben), &melden](TBClientDataSet&) {
         try {
             schreiben();
         } catch (const Fehler& fehler) {
-            dialoge().Meldung(fehler.meldung());
+            if (melden)
+                melden(fehler.meldung());
         }
     };
     tabelle.AfterPost = sicher;
@@ -155,7 +158,7 @@ double BiegesteifigkeitAusTraegheit(double traegheitMm4)
 
 Traversenbibliothek::Traversenbibliothek()
 {
-    SchreibeNachJederAenderung(cds_travbib, [this] { BibliothekSchreiben(); });
+    SchreibeNachJederAenderung(cds_travbib, [this] { BibliothekSchreiben(); }, beiSchreibfehler);
     BibliothekNeu();
 }
 
@@ -171,27 +174,28 @@ QString Traversenbibliothek::ExistiertMuster()
     return Uebersetzt(2101, QStringLiteral("Traverse \"%s %s\" existiert bereits."));
 }
 
-void Traversenbibliothek::BibliothekLaden(const QString& programmverzeichnis)
+namespace {
+QString ungueltigeBibliothek() { return Uebersetzt(1601, QStringLiteral("keine gültige Traversenbibliothek")); }
+} // namespace
+
+Meldungen Traversenbibliothek::BibliothekLaden(const QString& programmverzeichnis)
 {
     m_datei = Dateiname(programmverzeichnis);
-    LadeBibliothek(m_datei, Kopf(), felder(),
-                   Uebersetzt(1601, QStringLiteral("keine gültige Traversenbibliothek")), cds_travbib,
-                   [this] { BibliothekNeu(); });
+    const Meldungen meldungen = LadeBibliothek(m_datei, Kopf(), felder(), ungueltigeBibliothek(), cds_travbib,
+                                               [this] { BibliothekNeu(); });
     ergaenzeSteifigkeit(cds_travbib, [this] { BibliothekNeu(); });
     cds_travbib.SetIndexFieldNames(QStringLiteral("Nummer"));
     setzeAnzeigeformate();
+    return meldungen;
 }
 
-bool Traversenbibliothek::BibliothekLesen(const QString& datei)
+void Traversenbibliothek::BibliothekLesen(const QString& datei)
 {
-    if (!LeseBibliotheksdatei(datei, Kopf(), felder(), cds_travbib)) {
-        dialoge().Meldung(Uebersetzt(1601, QStringLiteral("keine gültige Traversenbibliothek")));
-        return false;
-    }
+    if (!LeseBibliotheksdatei(datei, Kopf(), felder(), cds_travbib))
+        throw Fehler(ungueltigeBibliothek());
     ergaenzeSteifigkeit(cds_travbib, [this] { BibliothekNeu(); });
     cds_travbib.SetIndexFieldNames(QStringLiteral("Nummer"));
     setzeAnzeigeformate();
-    return true;
 }
 
 void Traversenbibliothek::BibliothekNeu()
@@ -230,14 +234,15 @@ void Traversenbibliothek::setzeAnzeigeformate()
 
 void Traversenbibliothek::BibliothekSchreiben() { SchreibeBibliotheksdatei(m_datei, Kopf(), cds_travbib); }
 
-bool Traversenbibliothek::InBibliothek(const BibliotheksEintrag& eintrag, const QString& existiertMuster)
+bool Traversenbibliothek::InBibliothek(const BibliotheksEintrag& eintrag, const QString& existiertMuster,
+                                       const Rueckfrage& bejaht)
 {
     auto& t = cds_travbib;
     t.CheckBrowseMode();
     if (t.Locate(QStringLiteral("Hersteller;Name"), {eintrag.hersteller, eintrag.name})) {
         const QString frage = Format(existiertMuster, {eintrag.hersteller, eintrag.name})
                               + QStringLiteral("\r\n") + Uebersetzt(3, QStringLiteral("Überschreiben?"));
-        if (dialoge().FrageJaNein(frage) != Antwort::Ja)
+        if (!bejaht(frage))
             return false;
         t.Edit();
     } else {
@@ -255,10 +260,9 @@ bool Traversenbibliothek::InBibliothek(const BibliotheksEintrag& eintrag, const 
         t.FieldByName(QStringLiteral("Gurtzahl")).SetAsInteger(eintrag.gurtzahl);
         setzeZahl(t.FieldByName(QStringLiteral("EI")), eintrag.ei);
         t.Post();
-    } catch (const Fehler& fehler) {
+    } catch (const Fehler&) {
         t.Cancel();
-        dialoge().Meldung(fehler.meldung());
-        return false;
+        throw;
     }
     return true;
 }

@@ -2,6 +2,7 @@
 // The truss library: one table of truss types, kept for the whole run and written to
 // "Traversen/Bibliothek.cds" beside the program after every post and every delete.
 // The file helpers below serve the load library as well.
+#include "platform/u_meldungen.h"
 #include "tables/u_tabelle.h"
 #include <QString>
 #include <QStringList>
@@ -16,13 +17,14 @@ bool LeseBibliotheksdatei(const QString& datei, const QString& kopf, const QStri
 // Writes the whole library file anew; the old file stays when writing fails (Fehler).
 void SchreibeBibliotheksdatei(const QString& datei, const QString& kopf, TBClientDataSet& tabelle);
 // Loading at program start: keeps the file's rows when it is a valid library; otherwise `neu`
-// runs, after `ungueltig` (wrong header) or the error text (damaged file) was shown. A missing
+// runs, and the message is `ungueltig` (wrong header) or the error text (damaged file). A missing
 // file gives `neu` without a message.
-void LadeBibliothek(const QString& datei, const QString& kopf, const QStringList& felder,
-                    const QString& ungueltig, TBClientDataSet& tabelle, const std::function<void()>& neu);
-// Every post and delete on tabelle runs `schreiben`; a write error is shown through dialoge() and
-// the change stays in the table.
-void SchreibeNachJederAenderung(TBClientDataSet& tabelle, std::function<void()> schreiben);
+Meldungen LadeBibliothek(const QString& datei, const QString& kopf, const QStringList& felder,
+                         const QString& ungueltig, TBClientDataSet& tabelle, const std::function<void()>& neu);
+// Every post and delete on tabelle runs `schreiben`; a write error goes to `melden` (as it is set
+// then; it outlives the table) and the change stays in the table.
+void SchreibeNachJederAenderung(TBClientDataSet& tabelle, std::function<void()> schreiben,
+                                const std::function<void(const QString&)>& melden);
 
 // Sets a text field; the empty text is a missing value, so the table's required check sees it.
 void SetzeTextOderNull(TField& feld, const QString& text);
@@ -66,23 +68,25 @@ public:
     static QString Kopf();
     static QString Dateiname(const QString& programmverzeichnis);
 
-    // The library file of the program directory: its rows, or an empty library.
-    void BibliothekLaden(const QString& programmverzeichnis);
-    bool BibliothekLesen(const QString& datei);
+    // The library file of the program directory: its rows, or an empty library and the message why.
+    Meldungen BibliothekLaden(const QString& programmverzeichnis);
+    // Another header throws Fehler("keine gültige Traversenbibliothek"), as does a damaged file.
+    void BibliothekLesen(const QString& datei);
     void BibliothekNeu();
     void BibliothekSchreiben();
 
-    // Inserts the row of that maker and name, or overwrites it after the question
-    // Format(existiertMuster, [Hersteller, Name]) + CR LF + "Überschreiben?". False when the user
-    // said No or the table refused a value (its message is shown, the row is cancelled, nothing
-    // is written).
-    bool InBibliothek(const BibliotheksEintrag& eintrag, const QString& existiertMuster);
+    // Inserts the row of that maker and name, or overwrites it after bejaht said yes to
+    // Format(existiertMuster, [Hersteller, Name]) + CR LF + "Überschreiben?". False when it said
+    // No. A value the table refuses throws its Fehler (the row is cancelled, nothing is written).
+    bool InBibliothek(const BibliotheksEintrag& eintrag, const QString& existiertMuster, const Rueckfrage& bejaht);
     // Text 2101, the truss window's question.
     static QString ExistiertMuster();
 
     const QString& datei() const { return m_datei; }
 
     TBClientDataSet cds_travbib;
+    // Takes the error of a write after a change (the window shows it).
+    std::function<void(const QString&)> beiSchreibfehler;
 
 private:
     void setzeAnzeigeformate();

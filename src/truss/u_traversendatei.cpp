@@ -1,6 +1,5 @@
 #include "truss/u_traversendatei.h"
 #include "language/u_uebersetzung.h"
-#include "platform/u_dialoge.h"
 #include "tables/u_stream.h"
 #include <algorithm>
 
@@ -144,7 +143,8 @@ bool TraverseLaden(Traversenentwurf& entwurf, const QString& pfad)
 {
     DokumentLeser leser(pfad);
     if (leser.Text() != Traversendateikopf) {
-        dialoge().Meldung(Uebersetzt(2100, QStringLiteral("Keine gültige Traversendatei")));
+        if (entwurf.melden)
+            entwurf.melden(Uebersetzt(2100, QStringLiteral("Keine gültige Traversendatei")));
         return false;
     }
     const TWerteliste liste(leser.Text());

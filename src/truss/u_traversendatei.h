@@ -14,8 +14,8 @@ TWerteliste TraverseAlsWerteliste(const Traverseneingaben& eingaben);
 void WertelisteAnwenden(const TWerteliste& liste, Traversenentwurf& entwurf);
 
 // Loads as the truss window does: inputs, then BerechneVerbinder, BerechneDiagonale and
-// BerechneTraverse; the file name is taken and the modified mark cleared. A wrong header shows
-// "Keine gültige Traversendatei", keeps the inputs, still takes the file name and gives false.
+// BerechneTraverse; the file name is taken and the modified mark cleared. A wrong header gives
+// "Keine gültige Traversendatei" to entwurf.melden, keeps the inputs and gives false.
 // A file that cannot be read throws Fehler and leaves the design unchanged.
 bool TraverseLaden(Traversenentwurf& entwurf, const QString& pfad);
 // Writes (replacing the file only once it is complete), takes the file name, clears modified.

@@ -1,6 +1,5 @@
 #include "truss/u_traversenentwurf.h"
 #include "language/u_uebersetzung.h"
-#include "platform/u_dialoge.h"
 #include "platform/u_einheiten.h"
 #include "platform/u_fehler.h"
 #include "platform/u_zahlen.h"
@@ -170,7 +169,8 @@ bool Traversenentwurf::ausfuehren(Schritt schritt, void (Traversenentwurf::*lauf
         return true;
     } catch (const Fehler& fehler) {
         stoerung = fehler.meldung();
-        dialoge().Meldung(fehler.meldung());
+        if (melden)
+            melden(stoerung);
         return false;
     }
 }

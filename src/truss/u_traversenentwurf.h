@@ -6,13 +6,14 @@
 // through the texts below (and `eingaben.edtSicherheitsfaktor`, which BerechneTraverse rewrites).
 //
 // A run that meets an arithmetic fault stops at that step: the results before it carry their new
-// values, the later ones keep their old values, and the fault is reported as a message through
-// dialoge(). A run never yields an infinite or undefined number.
+// values, the later ones keep their old values, and the fault goes as a message to `melden`. A run
+// never yields an infinite or undefined number.
 #include "platform/u_zahlen.h"
 #include "tables/u_auswahl.h"
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -154,6 +155,7 @@ public:
     Verbinderansicht verbinderansicht;
     QString dateiname;     // empty for a new truss
     bool geaendert = false; // a stored value changed since the last load or write
+    std::function<void(const QString&)> melden; // the fault a run stopped at (the window shows it)
 
     const Traversenkennwerte& kennwerte() const { return m_werte; }
 

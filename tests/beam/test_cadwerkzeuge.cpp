@@ -5,8 +5,8 @@
 #include "beam/u_cadwerkzeuge.h"
 #include "beam/u_lagerkraft.h"
 #include "beam/u_lastenbibliothek.h"
-#include "platform/u_dialoge_skript.h"
 #include "platform/u_fehler.h"
+#include "u_testhilfen.h"
 #include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -20,10 +20,12 @@ struct Werkbank {
     Cadwerkzeuge w{m, a};
     int aenderungen = 0;
     std::optional<QPoint> zeiger;
+    QStringList gemeldet;
     Werkbank()
     {
         w.geaendert = [this] { ++aenderungen; };
         w.zeigerSetzen = [this](QPoint p) { zeiger = p; };
+        w.melden = [this](const QString& text) { gemeldet << text; };
     }
     // A left click at x metres, y metres below the axis (negative: above).
     void klick(double x, double y = 1, Qt::MouseButton taste = Qt::LeftButton)
@@ -299,20 +301,16 @@ TEST(Cadwerkzeuge, LoeschenFragtUndEntferntNurDasGewaehlte)
     b.klick(2);
     b.w.WerkzeugWaehlen(ArtSelektieren);
     b.rahmen(-2.2, 0.5, -1.8, 2);
-    {
-        SkriptDialoge d;
-        d.erwarteFrage(Antwort::Nein, QStringLiteral("gewählte Elemente löschen?"));
-        EXPECT_FALSE(b.w.Loeschen());
-        EXPECT_EQ(b.m.cds_lager.RecordCount(), 2);
-    }
-    SkriptDialoge d;
-    d.erwarteFrage(Antwort::Ja, QStringLiteral("gewählte Elemente löschen?"));
-    EXPECT_TRUE(b.w.Loeschen());
+    QStringList gefragt;
+    EXPECT_FALSE(b.w.Loeschen(antwortet(false, gefragt)));
+    EXPECT_EQ(b.m.cds_lager.RecordCount(), 2);
+    EXPECT_EQ(b.w.auswahlAnzahl, 1);
+    EXPECT_TRUE(b.w.Loeschen(antwortet(true, gefragt)));
+    EXPECT_EQ(gefragt, QStringList(2, QStringLiteral("gewählte Elemente löschen?")));
     ASSERT_EQ(b.m.cds_lager.RecordCount(), 1);
     b.m.cds_lager.First();
     EXPECT_DOUBLE_EQ(wert(b.m.cds_lager, "Position"), 2);
     EXPECT_EQ(b.w.auswahlAnzahl, 0);
-    EXPECT_TRUE(d.unerwartet.isEmpty());
     // Numbers of deleted rows are not given again.
     b.w.WerkzeugWaehlen(ArtLager);
     b.klick(5);
@@ -325,27 +323,23 @@ TEST(Cadwerkzeuge, EineGroesseDieKeineZahlIstVerweigertDasAblegenOhneHalbeZeile)
     Werkbank b;
     b.w.WerkzeugWaehlen(ArtScheinwerfer);
     b.w.eingaben.groesse = QStringLiteral("zwei");
-    SkriptDialoge d;
-    d.erwarteMeldung();
     b.klick(1);
     EXPECT_EQ(b.m.cds_lasten.RecordCount(), 0);
     EXPECT_EQ(b.m.cds_lasten.State(), TDataSetState::Browse);
     EXPECT_EQ(b.m.lastenzaehler, 0);
-    ASSERT_EQ(d.gezeigt.size(), 1);
-    EXPECT_TRUE(d.gezeigt.first().contains(QStringLiteral("zwei")));
+    ASSERT_EQ(b.gemeldet.size(), 1);
+    EXPECT_TRUE(b.gemeldet.first().contains(QStringLiteral("zwei")));
 
     b.w.eingaben.groesse = QStringLiteral("1");
     b.w.eingaben.flaeche = QStringLiteral("x");
-    d.erwarteMeldung();
     b.klick(1);
     EXPECT_EQ(b.m.cds_lasten.RecordCount(), 0);
 
     b.w.WerkzeugWaehlen(ArtLager);
     b.w.eingaben.groesse = QStringLiteral("1,,2");
-    d.erwarteMeldung();
     b.klick(1);
     EXPECT_EQ(b.m.cds_lager.RecordCount(), 0);
-    EXPECT_TRUE(d.allesBeantwortet());
+    EXPECT_EQ(b.gemeldet.size(), 3);
     EXPECT_EQ(b.aenderungen, 0);
 }
 
@@ -357,12 +351,11 @@ TEST(Cadwerkzeuge, TraversenkraftNurMitGewaehltemLager)
     Werkbank b;
     b.w.projekt = &quelle;
     b.w.WerkzeugWaehlen(ArtTraversenkraft);
-    SkriptDialoge d;
-    d.erwarteMeldung(QStringLiteral("kein gültiges Lager gewählt"));
     b.w.travTraverse = 3;
     b.w.travVariante = 1;
     b.klick(2);
     EXPECT_EQ(b.m.cds_lasten.RecordCount(), 0);
+    EXPECT_EQ(b.gemeldet, QStringList{QStringLiteral("kein gültiges Lager gewählt")});
     b.w.travLager = 2;
     b.w.eingaben.travKraftBreite = QStringLiteral("0,5");
     b.klick(2, -1);
@@ -373,7 +366,7 @@ TEST(Cadwerkzeuge, TraversenkraftNurMitGewaehltemLager)
     EXPECT_DOUBLE_EQ(wert(s, "Groesse"), 0.5);
     EXPECT_TRUE(ja(s, "oben"));
     EXPECT_TRUE(s.FieldByName(QStringLiteral("Aequivalenzflaeche")).IsNull());
-    EXPECT_TRUE(d.allesBeantwortet());
+    EXPECT_EQ(b.gemeldet.size(), 1);
 }
 
 TEST(Cadwerkzeuge, MerkwerteJeWerkzeug)
@@ -513,7 +506,7 @@ TEST(Cadwerkzeuge, LastenbibliothekFuelltDieEingabenUndNimmtSieAuf)
     b.w.eingaben.last = QStringLiteral("2,5");
     b.w.eingaben.einheitStreckenlast = QStringLiteral("kN/m");
     ASSERT_TRUE(QDir(ordner.path()).mkpath(QStringLiteral("Traversen")));
-    EXPECT_TRUE(b.w.LastInBibliothek(bib));
+    b.w.LastInBibliothek(bib);
     b.w.eingaben.last = QStringLiteral("viel");
     EXPECT_THROW(b.w.LastInBibliothek(bib), Fehler);
     EXPECT_EQ(bib.cds_lastbib.RecordCount(), 1);
@@ -526,10 +519,9 @@ TEST(Cadwerkzeuge, LastenbibliothekFuelltDieEingabenUndNimmtSieAuf)
     EXPECT_EQ(b.w.eingaben.groesse, QStringLiteral("1,0"));
     EXPECT_EQ(b.w.eingaben.einheitStreckenlast, QStringLiteral("kN/m"));
 
-    SkriptDialoge d;
-    d.erwarteMeldung(QStringLiteral("Last nicht gefunden"));
     EXPECT_FALSE(b.w.LastAusBibliothek(bib, 7, EinheitenStreckenlast));
     EXPECT_EQ(b.w.eingaben.name, QStringLiteral("Kabel"));
+    EXPECT_EQ(b.gemeldet, QStringList{QStringLiteral("Last nicht gefunden")});
 }
 
 // Editing Pos2 of a distributed load below its Pos1 (as the tables tab allows) stores the load

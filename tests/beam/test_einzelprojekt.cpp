@@ -2,7 +2,6 @@
 // streams that leave the model as it was.
 #include "balkenhilfen.h"
 #include "beam/u_einzelprojekt.h"
-#include "platform/u_dialoge_skript.h"
 #include "platform/u_fehler.h"
 #include "tables/u_stream.h"
 #include <QFile>
@@ -42,7 +41,9 @@ TEST(Einzelprojekt, SchreibenUndLesenGibtDasGleicheModell)
 
     Balkenmodell n;
     fuegeLagerHinzu(n, 99);
-    ASSERT_TRUE(LeseEinzelprojekt(n, pfad));
+    Meldungen meldungen;
+    ASSERT_TRUE(LeseEinzelprojekt(n, pfad, meldungen));
+    EXPECT_TRUE(meldungen.isEmpty());
     EXPECT_EQ(n.variantenname, QStringLiteral("Bühne links"));
     EXPECT_EQ(n.bearbeiter, QStringLiteral("Ute"));
     EXPECT_EQ(n.traversenname, QStringLiteral("keine Traverse gewählt"));
@@ -108,10 +109,9 @@ TEST(Einzelprojekt, FremderKopfWirdGemeldetUndNichtsUebernommen)
     Balkenmodell m;
     m.variantenname = QStringLiteral("alt");
     fuegeLagerHinzu(m, 1);
-    SkriptDialoge skript;
-    skript.erwarteMeldung(QStringLiteral("keine gültiges Einzelprojekt"));
-    EXPECT_FALSE(LeseEinzelprojekt(m, pfad));
-    EXPECT_TRUE(skript.allesBeantwortet());
+    Meldungen meldungen;
+    EXPECT_FALSE(LeseEinzelprojekt(m, pfad, meldungen));
+    EXPECT_EQ(meldungen, Meldungen{QStringLiteral("keine gültiges Einzelprojekt")});
     EXPECT_EQ(m.variantenname, QStringLiteral("alt"));
     EXPECT_EQ(m.cds_lager.RecordCount(), 1);
 }
@@ -135,7 +135,8 @@ TEST(Einzelprojekt, LesefehlerImStromLaesstDasModellUnveraendert)
         Balkenmodell alt;
         alt.variantenname = QStringLiteral("alt");
         fuegeLagerHinzu(alt, 1);
-        EXPECT_THROW(LeseEinzelprojekt(alt, kaputt), Fehler) << ende;
+        Meldungen meldungen;
+        EXPECT_THROW(LeseEinzelprojekt(alt, kaputt, meldungen), Fehler) << ende;
         EXPECT_EQ(alt.variantenname, QStringLiteral("alt"));
         EXPECT_DOUBLE_EQ(alt.traverse.laenge, 24);
         ASSERT_EQ(alt.cds_lager.RecordCount(), 1);
@@ -154,7 +155,8 @@ TEST(Einzelprojekt, NichtEndlicheZahlenImPaketWerdenAbgewiesen)
     fuegeLastHinzu(m, ArtKraft, 0, 0, std::numeric_limits<double>::infinity());
     SchreibeEinzelprojekt(m, pfad);
     Balkenmodell n;
-    EXPECT_THROW(LeseEinzelprojekt(n, pfad), Fehler);
+    Meldungen meldungen;
+    EXPECT_THROW(LeseEinzelprojekt(n, pfad, meldungen), Fehler);
     EXPECT_EQ(n.cds_lager.RecordCount(), 0);
     EXPECT_EQ(n.cds_lasten.RecordCount(), 0);
 }
@@ -172,7 +174,8 @@ TEST(Einzelprojekt, TraversenlaengeNichtUeberNullWirdAbgewiesen)
     Balkenmodell alt;
     alt.variantenname = QStringLiteral("alt");
     try {
-        LeseEinzelprojekt(alt, pfad);
+        Meldungen meldungen;
+        LeseEinzelprojekt(alt, pfad, meldungen);
         ADD_FAILURE() << "a length of -5 m was read";
     } catch (const Fehler& f) {
         EXPECT_EQ(f.meldung(), QStringLiteral("Die Länge der Traverse muss größer als 0 sein"));

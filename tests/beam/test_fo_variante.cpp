@@ -111,11 +111,11 @@ struct Projektattrappe : Variantenprojekt {
     std::optional<double> auslastung;
     QByteArray lager, lasten; // packets of the stored rows
 
-    bool VarianteLaden(Balkenmodell& m) override
+    bool VarianteLaden(Balkenmodell& m, Meldungen& meldungen) override
     {
         ++geladen;
         if (!vorhanden) {
-            dialoge().Meldung(QStringLiteral("Variante nicht gefunden."));
+            meldungen << QStringLiteral("Variante nicht gefunden.");
             return false;
         }
         m.traversenname = QStringLiteral("F34(Prolyte)");
@@ -131,10 +131,10 @@ struct Projektattrappe : Variantenprojekt {
         return true;
     }
     QString Projektname() const override { return QStringLiteral("Festival.prp"); }
-    bool VarianteZurueckschreiben(Balkenmodell& m, std::optional<double> a) override
+    bool VarianteZurueckschreiben(Balkenmodell& m, std::optional<double> a, Meldungen& meldungen) override
     {
         if (!vorhanden) {
-            dialoge().Meldung(QStringLiteral("Variante nicht gefunden."));
+            meldungen << QStringLiteral("Variante nicht gefunden.");
             return false;
         }
         ++geschrieben;
@@ -156,7 +156,7 @@ struct Projektattrappe : Variantenprojekt {
     double Lagerkraft(int t, int v, int l) const override { return t == 3 && v == 1 && l == 2 ? 1050 : 0; }
     std::vector<int> loeschenGefragt; // the supports of the last delete
     bool loeschenErlaubt = true;
-    bool LagerLoeschenErlaubt(const std::vector<int>& l) override
+    bool LagerLoeschenErlaubt(const std::vector<int>& l, const Rueckfrage&) override
     {
         loeschenGefragt = l;
         return loeschenErlaubt;

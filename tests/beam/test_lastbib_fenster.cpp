@@ -68,8 +68,8 @@ TEST(Lastenbibliotheksfenster, LoeschenSchreibtDieDateiUndNummernWerdenNichtWied
     SkriptDialoge skript;
     Tfrm_lastbib fenster;
     Lastenbibliothek& b = fenster.Bibliothek();
-    ASSERT_TRUE(b.LastHinzufuegen(7, QStringLiteral("A"), 1, 0, 0, QStringLiteral("kg")));
-    ASSERT_TRUE(b.LastHinzufuegen(7, QStringLiteral("B"), 2, 0, 0, QStringLiteral("kg")));
+    ASSERT_NO_THROW(b.LastHinzufuegen(7, QStringLiteral("A"), 1, 0, 0, QStringLiteral("kg")));
+    ASSERT_NO_THROW(b.LastHinzufuegen(7, QStringLiteral("B"), 2, 0, 0, QStringLiteral("kg")));
     fenster.Grid()->setCurrentIndex(fenster.Modell().index(1, 2));
     fenster.Loeschen();
     Lastenbibliothek gelesen;

@@ -18,14 +18,15 @@ QString bibliothek(const QTemporaryDir& ordner)
     QDir(ordner.path()).mkdir(QStringLiteral("Traversen"));
     Traversenbibliothek bib;
     bib.BibliothekLaden(ordner.path());
+    const auto behalten = [](const QString&) { return false; }; // a second call keeps the rows
     bib.InBibliothek(TraversenfensterEintrag(QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("M"),
                                              QStringLiteral("50"), QStringLiteral("1000"), QStringLiteral("1000"),
                                              {}, {}, 4, true),
-                     Traversenbibliothek::ExistiertMuster());
+                     Traversenbibliothek::ExistiertMuster(), behalten);
     bib.InBibliothek(TraversenfensterEintrag(QStringLiteral("ABC"), QStringLiteral("F34"), QStringLiteral("M"),
                                              QStringLiteral("100"), QStringLiteral("5000"), QStringLiteral("10000"),
                                              {}, {}, 4, true),
-                     Traversenbibliothek::ExistiertMuster());
+                     Traversenbibliothek::ExistiertMuster(), behalten);
     return bib.datei();
 }
 

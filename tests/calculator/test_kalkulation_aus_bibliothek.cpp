@@ -26,7 +26,7 @@ TEST(Kalkulation, KnopfDerBibliothekZeigtDenRechnerFuerDieAktuelleZeile)
     e.eigenlast = 100.0;
     e.querkraft = 5000.0;
     e.biegemoment = 10000.0;
-    ASSERT_TRUE(bibliothek->Bibliothek().InBibliothek(e, Traversenbibliothek::ExistiertMuster()));
+    ASSERT_TRUE(bibliothek->Bibliothek().InBibliothek(e, Traversenbibliothek::ExistiertMuster(), keineFrage));
     int zeilen = -1;
     bool modal = false;
     QTimer::singleShot(0, [&] {

@@ -29,7 +29,7 @@ TEST(Beispieldaten, BibliothekstraversenHabenDieWerteIhrerEigenenTraversendateie
     ASSERT_EQ(lauf.code, 0) << lauf.fehler.toStdString();
     const QString programm = ordner.path() + QLatin1Char('/');
     Traversenbibliothek bibliothek;
-    ASSERT_TRUE(bibliothek.BibliothekLesen(Traversenbibliothek::Dateiname(programm)));
+    ASSERT_NO_THROW(bibliothek.BibliothekLesen(Traversenbibliothek::Dateiname(programm)));
     TBClientDataSet& t = bibliothek.cds_travbib;
     ASSERT_EQ(t.RecordCount(), 13);
     for (t.First(); !t.Eof(); t.Next()) {
@@ -79,7 +79,9 @@ TEST(Beispieldaten, BeispielprojektHatVierBerechneteTraversenUndDenBuehnengrundr
     QTemporaryDir ordner;
     ASSERT_EQ(kelvaraCli({QStringLiteral("beispieldaten"), quellen(), ordner.path()}).code, 0);
     Projektmodell p;
-    ASSERT_TRUE(p.Laden(ordner.path() + QStringLiteral("/Projekte/Beispielprojekt.prp")));
+    Meldungen meldungen;
+    ASSERT_TRUE(p.Laden(ordner.path() + QStringLiteral("/Projekte/Beispielprojekt.prp"), meldungen));
+    EXPECT_TRUE(meldungen.isEmpty());
     EXPECT_EQ(p.name, QStringLiteral("Beispiel: Bühne Stadtfest"));
     EXPECT_EQ(p.cds_projekt.RecordCount(), 4);
     EXPECT_EQ(p.cds_mauern.RecordCount(), 3);
@@ -124,14 +126,15 @@ TEST(Beispieldaten, BeispielprojektRechnetUnterJederLocaleGleich)
     for (const QLocale& locale : {QLocale(QLocale::English, QLocale::UnitedStates), QLocale::c(), QLocale(QLocale::German)}) {
         QLocale::setDefault(locale);
         Projektmodell p;
-        ASSERT_TRUE(p.Laden(ordner.path() + QStringLiteral("/Projekte/Beispielprojekt.prp")));
+        Meldungen meldungen;
+        ASSERT_TRUE(p.Laden(ordner.path() + QStringLiteral("/Projekte/Beispielprojekt.prp"), meldungen));
         std::vector<std::pair<Variantenverweis, double>> varianten;
         for (p.cds_projekt.First(); !p.cds_projekt.Eof(); p.cds_projekt.Next())
             varianten.emplace_back(p.AktuellerVerweis(), p.cds_varianten.FieldByName(QStringLiteral("Auslastung")).AsFloat());
         int gerechnet = 0;
         for (const auto& [verweis, gespeichert] : varianten) {
             Balkenmodell m;
-            p.VarianteInEditor(verweis, m);
+            ASSERT_TRUE(p.VarianteInEditor(verweis, m, meldungen));
             EXPECT_DOUBLE_EQ(m.traverse.hoehe, 0.29) << locale.name().toStdString();
             EXPECT_GT(m.traverse.eigenlast, 10);
             EXPECT_EQ(m.Modus(), 1); // weights and wind, never wind alone

@@ -44,6 +44,20 @@ QString fehlerVon(const std::function<void()>& f)
     return QString();
 }
 
+bool keineFrage(const QString& frage)
+{
+    ADD_FAILURE() << "unexpected question: " << frage.toStdString();
+    return false;
+}
+
+std::function<bool(const QString&)> antwortet(bool antwort, QStringList& gefragt)
+{
+    return [antwort, &gefragt](const QString& frage) {
+        gefragt << frage;
+        return antwort;
+    };
+}
+
 VollePlatte::VollePlatte(long long bytes)
 {
     rlimit grenze{};

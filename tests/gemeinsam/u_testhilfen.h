@@ -20,6 +20,12 @@ QString ImSystemformat(QString zahl);
 // The message of the Fehler that f throws, or the empty text when it throws none.
 QString fehlerVon(const std::function<void()>& f);
 
+// The answer to the question of a step that must not ask: the question fails the test, and is
+// answered No.
+bool keineFrage(const QString& frage);
+// Answers every question with antwort and keeps it in gefragt, as a window would ask the user.
+std::function<bool(const QString&)> antwortet(bool antwort, QStringList& gefragt);
+
 // While it lives, no file this process writes grows beyond `bytes`: every write past that fails
 // as on a full disk (RLIMIT_FSIZE, its signal ignored).
 class VollePlatte {

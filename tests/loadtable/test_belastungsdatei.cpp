@@ -1,7 +1,6 @@
 // The load table file: version 2 written and read back, the older layout, a wrong header and a
 // damaged file.
 #include "loadtable/u_belastungsdatei.h"
-#include "platform/u_dialoge_skript.h"
 #include "platform/u_fehler.h"
 #include "tables/u_stream.h"
 #include "tables/u_werteliste.h"
@@ -91,9 +90,9 @@ TEST(Belastungsdatei, Version2BehaeltJedenEingabetextUndDieZeilen)
     }
 
     Belastungstabelle neu;
-    SkriptDialoge d;
-    ASSERT_TRUE(BelastungstabelleLaden(neu, pfad));
-    EXPECT_TRUE(d.gezeigt.isEmpty());
+    Meldungen meldungen;
+    ASSERT_TRUE(BelastungstabelleLaden(neu, pfad, meldungen));
+    EXPECT_TRUE(meldungen.isEmpty());
     EXPECT_EQ(neu.eingaben.hersteller, QStringLiteral("Größer & Co"));
     EXPECT_EQ(neu.eingaben.name, QStringLiteral("neue Traverse"));
     EXPECT_EQ(neu.eingaben.hoehe, QStringLiteral("vierhundert"));
@@ -132,7 +131,8 @@ TEST(Belastungsdatei, Version2OhneGewichtseinheitWaehltKilonewton)
         s.Abschliessen();
     }
     Belastungstabelle b;
-    ASSERT_TRUE(BelastungstabelleLaden(b, pfad));
+    Meldungen meldungen;
+    ASSERT_TRUE(BelastungstabelleLaden(b, pfad, meldungen));
     EXPECT_EQ(b.eingaben.cmbGewicht.angezeigterText(), QStringLiteral("kN"));
     EXPECT_EQ(b.eingaben.cmbLaenge2.angezeigterText(), QStringLiteral("m"));
     EXPECT_EQ(b.eingaben.cmbStreckenlast.angezeigterText(), QStringLiteral("kN"));
@@ -162,8 +162,8 @@ TEST(Belastungsdatei, AltesFormatLiestNeunTexteSechsPositionenUndDasPaket)
     }
     Belastungstabelle b;
     b.eingaben.breite = QStringLiteral("wie vorher");
-    SkriptDialoge d;
-    ASSERT_TRUE(BelastungstabelleLaden(b, pfad));
+    Meldungen meldungen;
+    ASSERT_TRUE(BelastungstabelleLaden(b, pfad, meldungen));
     const BelastungsEingaben& e = b.eingaben;
     EXPECT_EQ(e.hersteller, QStringLiteral("Alt GmbH"));
     EXPECT_EQ(e.name, QStringLiteral("F34"));
@@ -182,11 +182,9 @@ TEST(Belastungsdatei, AltesFormatLiestNeunTexteSechsPositionenUndDasPaket)
     EXPECT_EQ(e.cmbStreckenlast.gewaehlt(), 2);
     EXPECT_NEAR(b.ergebnisse.eigenlast, 100 / 3.048, 1e-9);
     EXPECT_NEAR(b.ergebnisse.hoehe, 0.4064, 1e-12);
-    // The length without unit is read as metres, after the message.
-    ASSERT_FALSE(d.gezeigt.isEmpty());
-    EXPECT_EQ(d.gezeigt.first(), QStringLiteral("Keine Einheit für die Länge gewählt!"));
-    EXPECT_EQ(d.unerwartet.size(), d.gezeigt.size());
-    d.unerwartet.clear(); // every prompt was this message, once per row and for the current one
+    // The length without unit is read as metres, after the message: once per row, then for the
+    // current one.
+    EXPECT_EQ(meldungen, Meldungen(3, QStringLiteral("Keine Einheit für die Länge gewählt!")));
     EXPECT_EQ(b.cds_traverse.RecordCount(), 2);
     // 20 kN/m on the 10 m row governs: 100 000 N plus the self-weight share.
     EXPECT_DOUBLE_EQ(b.ergebnisse.querkraft, 100000 + 100 / 3.048 * 10 / 2);
@@ -205,11 +203,9 @@ TEST(Belastungsdatei, FalscherKopfMeldetUndLaesstKeineTabelle)
     }
     const QByteArray vorher = inhalt(pfad);
     Belastungstabelle b;
-    SkriptDialoge d;
-    d.erwarteMeldung(QStringLiteral("Keine gültige Belastungstabelle"));
-    EXPECT_FALSE(BelastungstabelleLaden(b, pfad));
-    EXPECT_TRUE(d.allesBeantwortet());
-    EXPECT_TRUE(d.unerwartet.isEmpty());
+    Meldungen meldungen;
+    EXPECT_FALSE(BelastungstabelleLaden(b, pfad, meldungen));
+    EXPECT_EQ(meldungen, Meldungen{QStringLiteral("Keine gültige Belastungstabelle")});
     EXPECT_TRUE(b.dateiname.isEmpty());
     EXPECT_EQ(b.eingaben.name, QStringLiteral("neue Traverse"));
     EXPECT_EQ(inhalt(pfad), vorher);
@@ -234,11 +230,13 @@ TEST(Belastungsdatei, BeschaedigteDateiWirftUndAendertWederFensterNochDatei)
         f.write(bytes);
     }
     Belastungstabelle neu;
-    EXPECT_THROW(BelastungstabelleLaden(neu, pfad), Fehler);
+    Meldungen meldungen;
+    EXPECT_THROW(BelastungstabelleLaden(neu, pfad, meldungen), Fehler);
     EXPECT_EQ(neu.eingaben.hersteller, QString());
     EXPECT_FALSE(neu.cds_traverse.Active());
     EXPECT_EQ(inhalt(pfad), bytes);
-    EXPECT_THROW(BelastungstabelleLaden(neu, ordner.filePath(QStringLiteral("fehlt.prb"))), Fehler);
+    EXPECT_THROW(BelastungstabelleLaden(neu, ordner.filePath(QStringLiteral("fehlt.prb")), meldungen), Fehler);
+    EXPECT_TRUE(meldungen.isEmpty());
 }
 
 TEST(Belastungsdatei, SchreibfehlerLaesstMarkeUndDateinamen)
@@ -271,7 +269,8 @@ TEST(Belastungsdatei, NichtEndlicheZahlImPaketMachtDieDateiUnlesbarUndAendertNic
         }
         Belastungstabelle b;
         b.eingaben.hersteller = QStringLiteral("wie vorher");
-        EXPECT_EQ(fehlerVon([&] { BelastungstabelleLaden(b, pfad); }), QStringLiteral("Ungültiger Eigenschaftswert"));
+        Meldungen meldungen;
+        EXPECT_EQ(fehlerVon([&] { BelastungstabelleLaden(b, pfad, meldungen); }), QStringLiteral("Ungültiger Eigenschaftswert"));
         EXPECT_EQ(b.eingaben.hersteller, QStringLiteral("wie vorher"));
         EXPECT_FALSE(b.cds_traverse.Active());
     }

@@ -1,7 +1,7 @@
 // The load table calculation: self-weight, row forces under every unit, the pass with its maxima,
 // the current row and the missing-unit messages.
 #include "belastungshilfen.h"
-#include "platform/u_dialoge_skript.h"
+#include "u_testhilfen.h"
 #include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -44,8 +44,9 @@ TEST(Belastungstabelle, EigenlastJeMeterAusGewichtUndBezugslaenge)
 
 TEST(Belastungstabelle, ZeileMitKgUndKgJeMeterErgibtDieVierKraefte)
 {
-    SkriptDialoge d;
     Belastungstabelle b;
+    Meldungen gemeldet;
+    b.beiMeldungen = [&gemeldet](const Meldungen& m) { gemeldet << m; };
     b.TabelleNeu();
     b.ergebnisse.eigenlast = 100; // set directly: g = 100 N/m
     b.eingaben.gewicht.clear();
@@ -60,7 +61,7 @@ TEST(Belastungstabelle, ZeileMitKgUndKgJeMeterErgibtDieVierKraefte)
     EXPECT_DOUBLE_EQ(b.ergebnisse.querkraft, 3243);
     EXPECT_DOUBLE_EQ(b.ergebnisse.biegemoment, 4864.5);
     EXPECT_TRUE(b.geaendert);
-    EXPECT_TRUE(d.gezeigt.isEmpty());
+    EXPECT_TRUE(gemeldet.isEmpty());
 }
 
 TEST(Belastungstabelle, StreckenlastJeSpannweiteUndLaengeInFuss)
@@ -96,8 +97,9 @@ TEST(Belastungstabelle, StreckenlastJeSpannweiteUndLaengeInFuss)
 
 TEST(Belastungstabelle, LaengeNullMitLastJeSpannweiteErgibtKeineStreckenlastUndHaeltDenDurchlaufNicht)
 {
-    SkriptDialoge d;
     Belastungstabelle b;
+    Meldungen gemeldet;
+    b.beiMeldungen = [&gemeldet](const Meldungen& m) { gemeldet << m; };
     b.TabelleNeu();
     b.eingaben.cmbStreckenlast.waehle(7); // N on the span
     b.eingaben.cmbEinzellast.waehle(1);
@@ -111,7 +113,7 @@ TEST(Belastungstabelle, LaengeNullMitLastJeSpannweiteErgibtKeineStreckenlastUndH
     // The 5 m row behind it is calculated and governs.
     EXPECT_DOUBLE_EQ(b.ergebnisse.querkraft, 500);
     EXPECT_DOUBLE_EQ(b.ergebnisse.biegemoment, 625);
-    EXPECT_TRUE(d.gezeigt.isEmpty());
+    EXPECT_TRUE(gemeldet.isEmpty());
 }
 
 TEST(Belastungstabelle, ZeileOhneLaengeRechnetMitZehnHochMinusAcht)
@@ -219,21 +221,46 @@ TEST(Belastungstabelle, FehlendeEinheitenMeldenSichJeZeileUndDerDurchlaufGehtWei
     b.eingaben.cmbEinzellast.waehle(-1);
     b.eingaben.cmbStreckenlast.waehle(-1);
     b.eingaben.cmbLaenge2.waehle(-1);
-    SkriptDialoge d;
-    b.Neuberechnen();
+    const Meldungen meldungen = b.Neuberechnen();
     const QString laenge = QStringLiteral("Keine Einheit für die Länge gewählt!");
     const QString einzel = QStringLiteral("Keine Einheit für die Einzelkraft gewählt!");
     const QString strecke = QStringLiteral("Keine Einheit für die Streckenlast gewählt!");
-    // Each row of the pass once, then the current row again when it is shown.
-    ASSERT_GE(d.gezeigt.size(), 6);
-    EXPECT_EQ(d.gezeigt.mid(0, 6), (QStringList{laenge, einzel, strecke, laenge, einzel, strecke}));
-    for (const QString& text : d.gezeigt)
-        EXPECT_TRUE(text == laenge || text == einzel || text == strecke) << text.toStdString();
-    d.unerwartet.clear(); // checked above
+    // Each row of the pass once, then the current row again as it is shown.
+    EXPECT_EQ(meldungen, (Meldungen{laenge, einzel, strecke, laenge, einzel, strecke, laenge, einzel, strecke}));
     // Loads without unit stay empty and count 0; the length is read as metres.
     EXPECT_TRUE(b.cds_traverse.FieldByName(QStringLiteral("einzellast_N")).IsNull());
     EXPECT_TRUE(b.cds_traverse.FieldByName(QStringLiteral("streckenlast_Nm")).IsNull());
     EXPECT_DOUBLE_EQ(b.ergebnisse.querkraft, 0);
+}
+
+TEST(Belastungstabelle, EineGeposteteZeileOhneEinheitMeldetSichEinmalUndDasZeigenSchweigt)
+{
+    Belastungstabelle b;
+    b.TabelleNeu();
+    b.eingaben.cmbEinzellast.waehle(-1);
+    Meldungen gemeldet;
+    int durchlaeufe = 0;
+    b.beiMeldungen = [&](const Meldungen& m) {
+        gemeldet << m;
+        ++durchlaeufe;
+    };
+    zeile(b, 3, 10, 10);
+    // the pass the post started: the row, then the same row once more as the current one
+    const QString einzel = QStringLiteral("Keine Einheit für die Einzelkraft gewählt!");
+    EXPECT_EQ(durchlaeufe, 1);
+    EXPECT_EQ(gemeldet, Meldungen(2, einzel));
+    // Presenting the rows, as grid and diagram do over and over, calculates them silently.
+    gemeldet.clear();
+    auto& t = b.cds_traverse;
+    for (int mal = 0; mal < 3; ++mal)
+        for (t.First(); !t.Eof(); t.Next())
+            EXPECT_TRUE(t.FieldByName(QStringLiteral("einzellast_N")).IsNull());
+    EXPECT_TRUE(gemeldet.isEmpty());
+    // 10 kg/m on 3 m without the point load: Q = q·l/2 = 98,1 · 3 / 2
+    EXPECT_DOUBLE_EQ(b.ergebnisse.querkraft, 10 * 9.81 * 3 / 2);
+    // The unit chosen again, the pass has nothing to tell.
+    b.eingaben.cmbEinzellast.waehle(0);
+    EXPECT_TRUE(b.Neuberechnen().isEmpty());
 }
 
 TEST(Belastungstabelle, BibliothekswerteNehmenBreiteNurMitHorizontalenDiagonalen)
@@ -270,7 +297,7 @@ TEST(Belastungstabelle, InDieBibliothekMitEigenlastUndFrageBeiVorhandenerTravers
     b.eingaben.hoehe = QStringLiteral("400");
     b.eingaben.biegemoment = QStringLiteral("9000");
     b.EigenlastBerechnen();
-    ASSERT_TRUE(b.InDieBibliothek(bib));
+    ASSERT_TRUE(b.InDieBibliothek(bib, keineFrage));
     auto& t = bib.cds_travbib;
     EXPECT_DOUBLE_EQ(t.FieldByName(QStringLiteral("Eigenlast")).AsFloat(), 163.5);
     EXPECT_TRUE(t.FieldByName(QStringLiteral("Querkraft")).IsNull());
@@ -278,11 +305,10 @@ TEST(Belastungstabelle, InDieBibliothekMitEigenlastUndFrageBeiVorhandenerTravers
     EXPECT_DOUBLE_EQ(t.FieldByName(QStringLiteral("Höhe")).AsFloat(), 0.4);
     EXPECT_EQ(t.FieldByName(QStringLiteral("Name")).AsString(), QStringLiteral("neue Traverse"));
 
-    SkriptDialoge d;
-    d.erwarteFrage(Antwort::Nein, QStringLiteral("Traverse \"ABC neue Traverse\" existiert bereits.\r\nÜberschreiben?"));
+    QStringList gefragt;
     b.eingaben.biegemoment = QStringLiteral("1");
-    EXPECT_FALSE(b.InDieBibliothek(bib));
-    EXPECT_TRUE(d.allesBeantwortet());
+    EXPECT_FALSE(b.InDieBibliothek(bib, antwortet(false, gefragt)));
+    EXPECT_EQ(gefragt, QStringList{QStringLiteral("Traverse \"ABC neue Traverse\" existiert bereits.\r\nÜberschreiben?")});
     EXPECT_DOUBLE_EQ(t.FieldByName(QStringLiteral("Biegemoment")).AsFloat(), 9000);
     EXPECT_EQ(t.RecordCount(), 1);
 }

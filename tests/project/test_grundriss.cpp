@@ -231,14 +231,14 @@ TEST_F(Grundriss, LoeschenEinerTraverseFragtNachIhrUndNeinBehaeltSie)
     SkriptDialoge d;
     d.erwarteFrage(Antwort::Ja, QStringLiteral("Gewählte Elemente löschen?"))
         .erwarteFrage(Antwort::Nein, QStringLiteral("Soll Traverse 1 (Front) gelöscht werden?"));
-    g.Loeschen();
+    g.Loeschen(FrageBejaht);
     EXPECT_TRUE(d.allesBeantwortet());
     EXPECT_EQ(p.cds_mauern.RecordCount(), 0);
     EXPECT_EQ(p.cds_projekt.RecordCount(), 2);
 
     d.erwarteFrage(Antwort::Ja, QStringLiteral("Gewählte Elemente löschen?"))
         .erwarteFrage(Antwort::Ja, QStringLiteral("Soll Traverse 1 (Front) gelöscht werden?"));
-    g.Loeschen();
+    g.Loeschen(FrageBejaht);
     EXPECT_TRUE(d.allesBeantwortet());
     EXPECT_TRUE(d.unerwartet.isEmpty()) << d.unerwartet.join(u'|').toStdString();
     ASSERT_EQ(p.cds_projekt.RecordCount(), 1);
@@ -258,13 +258,13 @@ TEST_F(Grundriss, LoeschenMehrererTraversenFragtEinmalMitIhrerAnzahl)
     SkriptDialoge d;
     const QString frage = QStringLiteral("Gewählte Elemente löschen?\r\nDarunter sind 3 Traversen mit allen ihren Varianten.");
     d.erwarteFrage(Antwort::Nein, frage);
-    g.Loeschen();
+    g.Loeschen(FrageBejaht);
     EXPECT_TRUE(d.allesBeantwortet());
     EXPECT_EQ(p.cds_mauern.RecordCount(), 1);
     EXPECT_EQ(p.cds_projekt.RecordCount(), 3);
 
     d.erwarteFrage(Antwort::Ja, frage);
-    g.Loeschen();
+    g.Loeschen(FrageBejaht);
     EXPECT_TRUE(d.allesBeantwortet());
     EXPECT_TRUE(d.unerwartet.isEmpty()) << d.unerwartet.join(u'|').toStdString();
     EXPECT_EQ(p.cds_mauern.RecordCount(), 0);
@@ -306,13 +306,13 @@ TEST_F(Grundriss, LoeschenMehrererTraversenWarntEinmalVorAllenVerweisenVonAussen
                                            "Traverse 3 (Hinten), Variante 3: Last 6\r\n"
                                            "Sie werden danach mit 0 gerechnet. Trotzdem löschen?");
     d.erwarteFrage(Antwort::Ja, frage).erwarteFrage(Antwort::Nein, warnung);
-    g.Loeschen();
+    g.Loeschen(FrageBejaht);
     EXPECT_TRUE(d.allesBeantwortet());
     EXPECT_EQ(p.cds_mauern.RecordCount(), 1);
     EXPECT_EQ(p.cds_projekt.RecordCount(), 3);
 
     d.erwarteFrage(Antwort::Ja, frage).erwarteFrage(Antwort::Ja, warnung);
-    g.Loeschen();
+    g.Loeschen(FrageBejaht);
     EXPECT_TRUE(d.allesBeantwortet());
     EXPECT_TRUE(d.unerwartet.isEmpty()) << d.unerwartet.join(u'|').toStdString();
     EXPECT_EQ(p.cds_mauern.RecordCount(), 0);
@@ -327,7 +327,7 @@ TEST_F(Grundriss, LoeschenMitNeinAufDieErsteFrageLaesstAllesStehen)
     g.Selektieren(QPoint(0, 0), QPoint(399, 299));
     SkriptDialoge d;
     d.erwarteFrage(Antwort::Nein, QStringLiteral("Gewählte Elemente löschen?"));
-    g.Loeschen();
+    g.Loeschen(FrageBejaht);
     EXPECT_EQ(p.cds_mauern.RecordCount(), 1);
     EXPECT_TRUE(d.unerwartet.isEmpty());
 }

@@ -1,7 +1,7 @@
 // Project model: the file ".prp", the changed flag, the variant operations, the truss-force lists
 // and the exchange with a beam editor.
 #include "beam/u_balkenmodell.h"
-#include "platform/u_dialoge_skript.h"
+#include "u_testhilfen.h"
 #include "platform/u_fehler.h"
 #include "project/u_projektmodell.h"
 #include "tables/u_stream.h"
@@ -97,7 +97,9 @@ TEST_F(Projekt, RundreiseBehaeltTexteZweizeiligeNotizenVariantenLagerUndMauern)
     EXPECT_TRUE(lies(pfad("r.prp")).contains("erste Zeile\r\nzweite Zeile\r\n"));
 
     Projektmodell q;
-    ASSERT_TRUE(q.Laden(pfad("r.prp")));
+    Meldungen meldungen;
+    ASSERT_TRUE(q.Laden(pfad("r.prp"), meldungen));
+    EXPECT_TRUE(meldungen.isEmpty());
     EXPECT_EQ(q.name, p.name);
     EXPECT_EQ(q.bearbeiter, p.bearbeiter);
     EXPECT_EQ(q.anmerkungen, p.anmerkungen);
@@ -120,11 +122,9 @@ TEST_F(Projekt, FalscherKopfMeldetUndNimmtDenDateinamenBeiLeeremProjekt)
         s.Abschliessen();
     }
     p.name = QStringLiteral("alt");
-    SkriptDialoge d;
-    d.erwarteMeldung(QStringLiteral("keine gültige Projektdatei"));
-    EXPECT_FALSE(p.Laden(pfad("t.prt")));
-    EXPECT_TRUE(d.unerwartet.isEmpty());
-    EXPECT_TRUE(d.allesBeantwortet());
+    Meldungen meldungen;
+    EXPECT_FALSE(p.Laden(pfad("t.prt"), meldungen));
+    EXPECT_EQ(meldungen, Meldungen{QStringLiteral("keine gültige Projektdatei")});
     EXPECT_EQ(p.name, QStringLiteral("alt"));
     EXPECT_TRUE(p.Dateiname().isEmpty());
 }
@@ -140,7 +140,8 @@ TEST_F(Projekt, LesefehlerImPaketHinterlaesstLeeresProjektUndAltenDateinamen)
     kaputt.write(b);
     kaputt.close();
 
-    EXPECT_THROW(p.Laden(pfad("kaputt.prp")), Fehler);
+    Meldungen meldungen;
+    EXPECT_THROW(p.Laden(pfad("kaputt.prp"), meldungen), Fehler);
     EXPECT_EQ(p.cds_projekt.RecordCount(), 0);
     EXPECT_TRUE(p.name.isEmpty());
     EXPECT_EQ(p.Dateiname(), pfad("gut.prp"));
@@ -175,14 +176,13 @@ TEST_F(Projekt, LoeschenDerHauptvarianteFragtUndLaesstDieNummerStehen)
     traverse(p, QStringLiteral("T1"), 0, 0, 3, 4);
     p.NeueVariante(QStringLiteral("V1"), QString());
     lager(p, 1, QStringLiteral("L"), 0, 0);
-    SkriptDialoge d;
-    d.erwarteFrage(Antwort::Nein, QStringLiteral("Soll die Variante 1 (V1) gelöscht werden?"));
-    EXPECT_FALSE(p.VarianteLoeschen());
-    EXPECT_EQ(p.cds_varianten.RecordCount(), 1);
-    d.erwarteFrage(Antwort::Ja, QStringLiteral("Soll die Variante 1 (V1) gelöscht werden?"));
+    QStringList gefragt;
     p.SetzeGeaendert(false);
-    EXPECT_TRUE(p.VarianteLoeschen());
-    EXPECT_TRUE(d.unerwartet.isEmpty());
+    EXPECT_FALSE(p.VarianteLoeschen(antwortet(false, gefragt)));
+    EXPECT_EQ(p.cds_varianten.RecordCount(), 1);
+    EXPECT_FALSE(p.Geaendert()); // No changes nothing
+    EXPECT_TRUE(p.VarianteLoeschen(antwortet(true, gefragt)));
+    EXPECT_EQ(gefragt, QStringList(2, QStringLiteral("Soll die Variante 1 (V1) gelöscht werden?")));
     EXPECT_TRUE(p.Geaendert());
     EXPECT_EQ(p.cds_varianten.RecordCount(), 0);
     EXPECT_EQ(f(p.cds_projekt, "Variante").AsInteger(), 1);
@@ -253,7 +253,8 @@ TEST_F(Projekt, ZurueckschreibenSpeichertAuslastungNurWennBerechnet)
     const Variantenverweis v = p.AktuellerVerweis();
 
     Balkenmodell editor;
-    ASSERT_TRUE(p.VarianteInEditor(v, editor));
+    Meldungen meldungen;
+    ASSERT_TRUE(p.VarianteInEditor(v, editor, meldungen));
     EXPECT_DOUBLE_EQ(editor.traverse.laenge, 5);
     editor.cds_lager.Append();
     f(editor.cds_lager, "Nummer").SetAsInteger(1);
@@ -261,23 +262,21 @@ TEST_F(Projekt, ZurueckschreibenSpeichertAuslastungNurWennBerechnet)
     editor.cds_lager.Post();
     editor.variantenname = QStringLiteral("neu benannt");
     p.SetzeGeaendert(false);
-    ASSERT_TRUE(p.EditorInVariante(v, editor, 42.5));
+    ASSERT_TRUE(p.EditorInVariante(v, editor, 42.5, meldungen));
     EXPECT_TRUE(p.Geaendert());
     EXPECT_EQ(p.cds_projekt.State(), TDataSetState::Browse);
     EXPECT_DOUBLE_EQ(f(p.cds_varianten, "Auslastung").AsFloat(), 42.5);
     EXPECT_EQ(p.VariantenAuflisten(1), (Verweisliste{{QStringLiteral("1  neu benannt"), 1}}));
     EXPECT_EQ(p.Lagerkraft(1, 1, 1), 300);
 
-    ASSERT_TRUE(p.EditorInVariante(v, editor, std::nullopt));
+    ASSERT_TRUE(p.EditorInVariante(v, editor, std::nullopt, meldungen));
+    EXPECT_TRUE(meldungen.isEmpty());
     EXPECT_TRUE(f(p.cds_varianten, "Auslastung").IsNull());
     EXPECT_TRUE(p.VariantenAuflisten(1).empty());
 
-    SkriptDialoge d;
-    d.erwarteMeldung(QStringLiteral("Variante nicht gefunden."));
-    d.erwarteMeldung(QStringLiteral("Traverse nicht gefunden."));
-    EXPECT_FALSE(p.EditorInVariante({v.sortierung, v.traverse, 99}, editor, 1.0));
-    EXPECT_FALSE(p.VarianteInEditor({5, v.traverse, v.variante}, editor));
-    EXPECT_TRUE(d.unerwartet.isEmpty());
+    EXPECT_FALSE(p.EditorInVariante({v.sortierung, v.traverse, 99}, editor, 1.0, meldungen));
+    EXPECT_FALSE(p.VarianteInEditor({5, v.traverse, v.variante}, editor, meldungen));
+    EXPECT_EQ(meldungen, (Meldungen{QStringLiteral("Variante nicht gefunden."), QStringLiteral("Traverse nicht gefunden.")}));
     EXPECT_TRUE(f(p.cds_varianten, "Auslastung").IsNull());
 }
 

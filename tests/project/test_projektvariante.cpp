@@ -2,7 +2,7 @@
 // interface, the truss-force lists without the editor's own truss, and the link ending with
 // the project window.
 #include "beam/u_balkenmodell.h"
-#include "platform/u_dialoge_skript.h"
+#include "u_testhilfen.h"
 #include "project/u_projektmodell.h"
 #include "project/u_projektvariante.h"
 #include <gtest/gtest.h>
@@ -44,7 +44,8 @@ TEST(Projektvariante, LaedtSchreibtZurueckUndListetOhneDieEigeneTraverse)
     Projektvariante back(p, &fenster);
     EXPECT_EQ(back.Verweis().traverse, 2);
     Balkenmodell editor;
-    ASSERT_TRUE(back.VarianteLaden(editor));
+    Meldungen meldungen;
+    ASSERT_TRUE(back.VarianteLaden(editor, meldungen));
     EXPECT_EQ(editor.variantenname, QStringLiteral("Back V"));
     const Verweisliste traversen = back.TraversenAuflisten();
     ASSERT_EQ(traversen.size(), 1u);
@@ -55,7 +56,8 @@ TEST(Projektvariante, LaedtSchreibtZurueckUndListetOhneDieEigeneTraverse)
 
     editor.variantenname = QStringLiteral("Back neu");
     p.SetzeGeaendert(false);
-    ASSERT_TRUE(back.VarianteZurueckschreiben(editor, 40.0));
+    ASSERT_TRUE(back.VarianteZurueckschreiben(editor, 40.0, meldungen));
+    EXPECT_TRUE(meldungen.isEmpty());
     EXPECT_TRUE(p.Geaendert());
     p.cds_projekt.Locate(QStringLiteral("Nummer"), {2});
     EXPECT_EQ(f(p.cds_varianten, "Name").AsString(), QStringLiteral("Back neu"));
@@ -70,11 +72,11 @@ TEST(Projektvariante, OhneProjektfensterFindetSieNichtsMehr)
     Projektvariante v(p, fenster);
     delete fenster;
     Balkenmodell editor;
-    SkriptDialoge d;
+    Meldungen meldungen;
+    EXPECT_FALSE(v.VarianteZurueckschreiben(editor, std::nullopt, meldungen));
+    EXPECT_FALSE(v.VarianteLaden(editor, meldungen));
     // the project is gone, not the truss
-    d.erwarteMeldung(QStringLiteral("Projekt nicht gefunden!"));
-    EXPECT_FALSE(v.VarianteZurueckschreiben(editor, std::nullopt));
-    EXPECT_TRUE(d.allesBeantwortet());
+    EXPECT_EQ(meldungen, Meldungen(2, QStringLiteral("Projekt nicht gefunden!")));
     EXPECT_TRUE(v.TraversenAuflisten().empty());
     EXPECT_DOUBLE_EQ(v.Lagerkraft(1, 1, 1), 0);
 }
@@ -105,15 +107,17 @@ TEST(Projektvariante, ZurueckschreibenMachtAuslastungenMitGeaenderterLagerkraftU
     };
 
     Balkenmodell editor;
-    ASSERT_TRUE(front.VarianteLaden(editor));
-    ASSERT_TRUE(front.VarianteZurueckschreiben(editor, 10.0));
+    Meldungen meldungen;
+    ASSERT_TRUE(front.VarianteLaden(editor, meldungen));
+    ASSERT_TRUE(front.VarianteZurueckschreiben(editor, 10.0, meldungen));
     EXPECT_DOUBLE_EQ(auslastungBack().toDouble(), 25); // the same force: still valid
 
     editor.cds_lager.First();
     editor.cds_lager.Edit();
     f(editor.cds_lager, "Berechnet").SetAsFloat(1500);
     editor.cds_lager.Post();
-    ASSERT_TRUE(front.VarianteZurueckschreiben(editor, 15.0));
+    ASSERT_TRUE(front.VarianteZurueckschreiben(editor, 15.0, meldungen));
+    EXPECT_TRUE(meldungen.isEmpty());
     EXPECT_FALSE(auslastungBack().isValid());
 }
 
@@ -132,13 +136,13 @@ TEST(Projektvariante, LagerLoeschenNenntDieLastenAndererVariantenDieDaraufZeigen
         p.cds_lasten.Post();
     }
 
-    SkriptDialoge d;
-    EXPECT_TRUE(front.LagerLoeschenErlaubt({3})); // nothing refers to support 3: no question
-    d.erwarteFrage(Antwort::Nein, QStringLiteral("Diese Traversenkräfte anderer Varianten verweisen darauf:\r\n"
-                                                 "Traverse 2 (Back), Variante 2: Last 6\r\n"
-                                                 "Traverse 2 (Back), Variante 2: Last 7\r\n"
-                                                 "Sie werden danach mit 0 gerechnet. Trotzdem löschen?"));
-    EXPECT_FALSE(front.LagerLoeschenErlaubt({1, 2}));
-    EXPECT_TRUE(d.allesBeantwortet());
-    EXPECT_TRUE(d.unerwartet.isEmpty()) << d.unerwartet.join(u'|').toStdString();
+    EXPECT_TRUE(front.LagerLoeschenErlaubt({3}, keineFrage)); // nothing refers to support 3: no question
+    QStringList gefragt;
+    EXPECT_FALSE(front.LagerLoeschenErlaubt({1, 2}, antwortet(false, gefragt)));
+    EXPECT_EQ(gefragt, QStringList{QStringLiteral("Diese Traversenkräfte anderer Varianten verweisen darauf:\r\n"
+                                                  "Traverse 2 (Back), Variante 2: Last 6\r\n"
+                                                  "Traverse 2 (Back), Variante 2: Last 7\r\n"
+                                                  "Sie werden danach mit 0 gerechnet. Trotzdem löschen?")});
+    EXPECT_TRUE(front.LagerLoeschenErlaubt({1}, antwortet(true, gefragt)));
+    EXPECT_EQ(gefragt.size(), 2);
 }

@@ -51,7 +51,8 @@ void traverse(Projektmodell& p, const QString& name, QPointF a, QPointF b, doubl
     p.NeueVariante(QStringLiteral("Haupt"), QStringLiteral("Ute"));
     const Variantenverweis v = p.AktuellerVerweis();
     Balkenmodell m;
-    ASSERT_TRUE(p.VarianteInEditor(v, m));
+    Meldungen meldungen;
+    ASSERT_TRUE(p.VarianteInEditor(v, m, meldungen));
     m.traverse.laenge = laenge.value_or(std::hypot(b.x() - a.x(), b.y() - a.y()));
     m.traverse.eigenlast = g;
     m.traverse.maxQuer = m.traverse.maxBiege = 1e9; // the supports, not the truss, decide here
@@ -67,7 +68,7 @@ void traverse(Projektmodell& p, const QString& name, QPointF a, QPointF b, doubl
         f(m.cds_lager, "Maximallast").SetAsFloat(s.maximallast);
         m.cds_lager.Post();
     }
-    ASSERT_TRUE(p.EditorInVariante(v, m, std::nullopt));
+    ASSERT_TRUE(p.EditorInVariante(v, m, std::nullopt, meldungen));
 }
 
 // Truss 1 along x from (0, 0) to (10, 0), 100 N/m on a support at -5 and a hoist at +5

@@ -22,7 +22,8 @@ TEST(EnglischeTexte, JedeIdDerOffenenFensterHatEineUebersetzung)
     anwendung.menu()->SpracheWechseln(1);
 
     TBClientDataSet gelernt;
-    ASSERT_TRUE(LadeSprachdatei(gelernt, leer));
+    Meldungen meldungen;
+    ASSERT_TRUE(LadeSprachdatei(gelernt, leer, meldungen));
     const QDir quellen(QStringLiteral(KELVARA_QUELLEN "/assets/sprachen/en"));
     QStringList dateien;
     for (const QString& name : quellen.entryList({QStringLiteral("*.txt")}))

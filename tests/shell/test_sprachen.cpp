@@ -32,7 +32,8 @@ std::map<int, QString> zeilenVon(const QString& pfad)
 {
     TBClientDataSet tabelle;
     std::map<int, QString> zeilen;
-    if (!LadeSprachdatei(tabelle, pfad))
+    Meldungen meldungen;
+    if (!LadeSprachdatei(tabelle, pfad, meldungen))
         return zeilen;
     for (tabelle.First(); !tabelle.Eof(); tabelle.Next())
         zeilen[tabelle.FieldByName(QStringLiteral("Nummer")).AsInteger()] =

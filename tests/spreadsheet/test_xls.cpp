@@ -1,7 +1,6 @@
 // The Excel 97 export, read back with xlrd: sheet name, every cell text, column widths and
 // alignments; the overwrite question and write errors.
 #include "calculator/u_export.h"
-#include "platform/u_dialoge_skript.h"
 #include "platform/u_fehler.h"
 #include "u_testhilfen.h"
 #include <QFile>
@@ -79,9 +78,7 @@ TEST(Tabellenexport, XlrdLiestBlattZellenBreitenUndAusrichtung)
     k.einstellungen.cmbDrittel.waehle(1);
     k.einstellungen.cmbViertel.waehle(2);
     k.einstellungen.cmbGleichlast.waehle(5);
-    SkriptDialoge d;
-    ASSERT_TRUE(Exportieren(k, pfad));
-    EXPECT_TRUE(d.gezeigt.isEmpty());
+    ASSERT_TRUE(Exportieren(k, pfad, keineFrage));
     // An OLE2 compound file
     QFile f(pfad);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -129,23 +126,22 @@ TEST(Tabellenexport, FragtBeimZweitenMalVorDemUeberschreiben)
     const QString pfad = ordner.filePath(QStringLiteral("t.xls"));
     Traversenkalkulator k;
     beispiel(k);
-    ASSERT_TRUE(Exportieren(k, pfad));
+    ASSERT_TRUE(Exportieren(k, pfad, keineFrage));
     QFile f(pfad);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray vorher = f.readAll();
     f.close();
 
-    SkriptDialoge d;
-    d.erwarteFrage(Antwort::Nein, QStringLiteral("Datei %1 existiert bereits.\r\nÜberschreiben?").arg(pfad));
+    QStringList gefragt;
     k.einstellungen.cmbEigenlast.waehle(2);
-    EXPECT_FALSE(Exportieren(k, pfad));
+    EXPECT_FALSE(Exportieren(k, pfad, antwortet(false, gefragt)));
+    EXPECT_EQ(gefragt, QStringList{QStringLiteral("Datei %1 existiert bereits.\r\nÜberschreiben?").arg(pfad)});
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), vorher);
     f.close();
 
-    d.erwarteFrage(Antwort::Ja);
-    EXPECT_TRUE(Exportieren(k, pfad));
-    EXPECT_TRUE(d.allesBeantwortet());
+    EXPECT_TRUE(Exportieren(k, pfad, antwortet(true, gefragt)));
+    EXPECT_EQ(gefragt.size(), 2);
     EXPECT_EQ(mitXlrd(pfad).texte.at({1, 9}), QStringLiteral("Eigenlast [kN]"));
 }
 
@@ -154,11 +150,8 @@ TEST(Tabellenexport, SchreibfehlerWirdGemeldet)
     QTemporaryDir ordner;
     Traversenkalkulator k;
     beispiel(k);
-    SkriptDialoge d;
-    d.erwarteMeldung();
-    EXPECT_FALSE(Exportieren(k, ordner.filePath(QStringLiteral("fehlt/t.xls"))));
-    EXPECT_TRUE(d.allesBeantwortet());
-    EXPECT_TRUE(d.gezeigt.first().contains(QStringLiteral("fehlt/t.xls")));
+    EXPECT_TRUE(fehlerVon([&] { Exportieren(k, ordner.filePath(QStringLiteral("fehlt/t.xls")), keineFrage); })
+                    .contains(QStringLiteral("fehlt/t.xls")));
 }
 
 TEST(Arbeitsmappe, VieleUndLangeTexteUeberSatzgrenzenHinweg)
@@ -248,7 +241,7 @@ TEST(Tabellenexport, LibreOfficeWandeltDieMappeInCsv)
     Traversenkalkulator k;
     beispiel(k);
     k.einstellungen.cmbDrittel.waehle(1);
-    ASSERT_TRUE(Exportieren(k, pfad));
+    ASSERT_TRUE(Exportieren(k, pfad, keineFrage));
     QProcess p;
     p.start(soffice, {QStringLiteral("--headless"), QStringLiteral("--convert-to"),
                       // comma separated, quoted, UTF-8

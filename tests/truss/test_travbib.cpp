@@ -81,7 +81,7 @@ TEST(Traversenbibliotheksfenster, SchliessenNimmtDieNochOffeneZelleMit)
     Umgebung u;
     u.starten();
     Tfrm_travbib* f = u.bibliothek();
-    ASSERT_TRUE(f->Bibliothek().InBibliothek(eintrag(QStringLiteral("ABC"), QStringLiteral("F34"), 0.3), {}));
+    ASSERT_TRUE(f->Bibliothek().InBibliothek(eintrag(QStringLiteral("ABC"), QStringLiteral("F34"), 0.3), {}, keineFrage));
     QTimer::singleShot(0, f, [f] {
         QTableView* grid = f->Grid();
         const QModelIndex hersteller = grid->model()->index(0, 1);
@@ -103,8 +103,8 @@ TEST(Traversenbibliotheksfenster, ZeigtWerteInIhrenFormatenUndWaehltMitOk)
     Umgebung u;
     u.starten();
     Tfrm_travbib* f = u.bibliothek();
-    ASSERT_TRUE(f->Bibliothek().InBibliothek(eintrag(QStringLiteral("ABC"), QStringLiteral("F34"), 0.3), {}));
-    ASSERT_TRUE(f->Bibliothek().InBibliothek(eintrag(QStringLiteral("ABC"), QStringLiteral("F44"), 0.29), {}));
+    ASSERT_TRUE(f->Bibliothek().InBibliothek(eintrag(QStringLiteral("ABC"), QStringLiteral("F34"), 0.3), {}, keineFrage));
+    ASSERT_TRUE(f->Bibliothek().InBibliothek(eintrag(QStringLiteral("ABC"), QStringLiteral("F44"), 0.29), {}, keineFrage));
     EXPECT_EQ(zelle(f, 0, 5), QStringLiteral("12 345,68"));
     EXPECT_EQ(zelle(f, 0, 7), QStringLiteral("0,300"));
     EXPECT_EQ(zelle(f, 1, 8), QStringLiteral("0,290"));
@@ -138,8 +138,8 @@ TEST(Traversenbibliotheksfenster, LoeschenFragtUndSchreibtDieDateiSofort)
     Umgebung u;
     u.starten();
     Tfrm_travbib* f = u.bibliothek();
-    ASSERT_TRUE(f->Bibliothek().InBibliothek(eintrag(QStringLiteral("ABC"), QStringLiteral("F34"), 0.3), {}));
-    ASSERT_TRUE(f->Bibliothek().InBibliothek(eintrag(QStringLiteral("ABC"), QStringLiteral("F44"), 0.29), {}));
+    ASSERT_TRUE(f->Bibliothek().InBibliothek(eintrag(QStringLiteral("ABC"), QStringLiteral("F34"), 0.3), {}, keineFrage));
+    ASSERT_TRUE(f->Bibliothek().InBibliothek(eintrag(QStringLiteral("ABC"), QStringLiteral("F44"), 0.29), {}, keineFrage));
     const QByteArray vorher = dateiInhalt(u.datei());
     f->Grid()->selectRow(0);
     u.skript.erwarteFrage(Antwort::Nein, QStringLiteral("Datensatz löschen?"));

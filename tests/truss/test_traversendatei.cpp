@@ -1,5 +1,4 @@
 // The truss file: keys, order, read defaults, choice lists, wrong header, and the runs on load.
-#include "platform/u_dialoge_skript.h"
 #include "platform/u_fehler.h"
 #include "qstring_ausgabe.h"
 #include "tables/u_stream.h"
@@ -77,11 +76,10 @@ protected:
     static bool ladeMitMeldung(Traversenentwurf& e, const QString& datei, const QString& meldung)
     {
         e.geaendert = true;
-        SkriptDialoge dialog;
-        dialog.erwarteMeldung(meldung);
+        QStringList gemeldet;
+        e.melden = [&gemeldet](const QString& text) { gemeldet << text; };
         const bool gueltig = TraverseLaden(e, datei);
-        EXPECT_TRUE(dialog.allesBeantwortet());
-        EXPECT_TRUE(dialog.unerwartet.isEmpty());
+        EXPECT_EQ(gemeldet, QStringList{meldung});
         // a file that was not read does not become the truss's file
         EXPECT_EQ(e.dateiname == datei, gueltig);
         EXPECT_EQ(e.geaendert, !gueltig);
@@ -124,9 +122,8 @@ TEST_F(Traversendatei, LiestAlleGespeichertenEingabenUnveraendertZurueck)
     TraverseSchreiben(quelle, datei);
 
     Traversenentwurf ziel;
-    SkriptDialoge dialog;
+    ziel.melden = [](const QString& text) { ADD_FAILURE() << text.toStdString(); };
     EXPECT_TRUE(TraverseLaden(ziel, datei));
-    EXPECT_TRUE(dialog.gezeigt.isEmpty());
     EXPECT_EQ(gespeicherteEingaben(ziel.eingaben), gespeicherteEingaben(quelle.eingaben));
     EXPECT_EQ(ziel.eingaben.cmbMaterial.gewaehlt(), 1);
     EXPECT_EQ(ziel.eingaben.cmbVerbMat.gewaehlt(), 3);

@@ -1,6 +1,5 @@
 // Capacity calculation of the truss design: chords, column table, beam values, diagonal, and how
 // a run stops on an arithmetic fault.
-#include "platform/u_dialoge_skript.h"
 #include "truss/u_traversenentwurf.h"
 #include "ergebniswert.h"
 #include <QRegularExpression>
@@ -227,13 +226,12 @@ TEST(Traversenentwurf, HaeltBeiDurchmesserNullVorDerWaermeeinflusszoneAn)
     Legierung0 t;
     const Traversenergebnisse vorher = t.e.ergebnisse;
     const double alpha = t.e.kennwerte().alpha;
-    SkriptDialoge dialog;
-    dialog.erwarteMeldung(Division);
+    QStringList gemeldet;
+    t.e.melden = [&gemeldet](const QString& text) { gemeldet << text; };
     t.e.eingaben.edtDurchmesser = QStringLiteral("0");
     t.e.eingaben.edtWandstaerke = QStringLiteral("0");
     EXPECT_FALSE(t.e.BerechneTraverse());
-    EXPECT_TRUE(dialog.allesBeantwortet());
-    EXPECT_TRUE(dialog.unerwartet.isEmpty());
+    EXPECT_EQ(gemeldet, QStringList{Division});
     const Traversenergebnisse& r = t.e.ergebnisse;
     EXPECT_NEAR(wert(r.gurtFlaecheMm2), 0.00, 0.005);
     EXPECT_EQ(t.e.kennwerte().A, 0);
@@ -252,10 +250,10 @@ TEST(Traversenentwurf, HaeltBeimEinzelgurtOhneDurchmesserVorDemBiegemomentAn)
     t.e.eingaben.edtDurchmesser = QString();
     t.e.eingaben.edtWandstaerke = QString();
     const Ergebnis moment = t.e.ergebnisse.biegemomentNm;
-    SkriptDialoge dialog;
-    dialog.erwarteMeldung(Division);
+    QStringList gemeldet;
+    t.e.melden = [&gemeldet](const QString& text) { gemeldet << text; };
     EXPECT_FALSE(t.e.BerechneTraverse());
-    EXPECT_TRUE(dialog.allesBeantwortet());
+    EXPECT_EQ(gemeldet, QStringList{Division});
     EXPECT_NEAR(wert(t.e.ergebnisse.gurtkraftN), 0.00, 0.005);
     EXPECT_EQ(t.e.ergebnisse.biegemomentNm, moment);
 }
@@ -265,9 +263,10 @@ TEST(Traversenentwurf, HaeltOhneDiagonalenabstandVorDemWinkelAn)
     Legierung0 t;
     t.e.eingaben.edtDiagonale = QStringLiteral("1000");
     t.e.eingaben.edtVertikal = QStringLiteral("0");
-    SkriptDialoge dialog;
-    dialog.erwarteMeldung(Division);
+    QStringList gemeldet;
+    t.e.melden = [&gemeldet](const QString& text) { gemeldet << text; };
     EXPECT_FALSE(t.e.BerechneTraverse());
+    EXPECT_EQ(gemeldet, QStringList{Division});
     EXPECT_NEAR(wert(t.e.ergebnisse.biegemomentNm), 0.00, 0.005);
     EXPECT_NEAR(wert(t.e.ergebnisse.querkraftN), 0.00, 0.005); // old text, not 2 · 1000
     EXPECT_NEAR(t.e.kennwerte().alpha, std::atan(1.0), 1e-15);
@@ -279,10 +278,10 @@ TEST(Traversenentwurf, HaeltOhneHoeheVorDerDiagonalenlaengeAnUndRechnetDieDiagon
     t.e.eingaben.edtDiagonale = QStringLiteral("1000");
     t.e.eingaben.edtHoehe = QStringLiteral("0");
     const Traversenergebnisse vorher = t.e.ergebnisse;
-    SkriptDialoge dialog;
-    dialog.erwarteMeldung(Division);
+    QStringList gemeldet;
+    t.e.melden = [&gemeldet](const QString& text) { gemeldet << text; };
     EXPECT_FALSE(t.e.BerechneTraverse());
-    EXPECT_TRUE(dialog.allesBeantwortet());
+    EXPECT_EQ(gemeldet, QStringList{Division});
     EXPECT_NEAR(wert(t.e.ergebnisse.querkraftN), 0.00, 0.005); // sin 0 · F_D
     EXPECT_EQ(t.e.kennwerte().alpha, 0);
     EXPECT_NEAR(t.e.kennwerte().l_D, 250 * std::sqrt(2.0), 1e-9);
@@ -290,9 +289,8 @@ TEST(Traversenentwurf, HaeltOhneHoeheVorDerDiagonalenlaengeAnUndRechnetDieDiagon
 
     // The diagonal on its own now meets sin α = 0 at the weld.
     t.e.eingaben.edt_Dia_Durchmesser = QStringLiteral("30");
-    dialog.erwarteMeldung(Division);
     EXPECT_FALSE(t.e.BerechneDiagonale());
-    EXPECT_TRUE(dialog.allesBeantwortet());
+    EXPECT_EQ(gemeldet, QStringList(2, Division));
     EXPECT_NE(t.e.ergebnisse.diagonaleFlaecheMm2, vorher.diagonaleFlaecheMm2);
     EXPECT_EQ(t.e.ergebnisse.nahtLaengeMm, vorher.nahtLaengeMm);
     EXPECT_EQ(t.e.ergebnisse.diagonaleN, vorher.diagonaleN);
@@ -305,10 +303,10 @@ TEST(Traversenentwurf, HaeltBeiSicherheitsfaktorNullVorDenStuetzenwertenAn)
     const Traversenergebnisse vorher = t.e.ergebnisse;
     t.e.eingaben.edtSicherheitsfaktor = QStringLiteral("0");
     t.e.eingaben.edtDurchmesser = QStringLiteral("60");
-    SkriptDialoge dialog;
-    dialog.erwarteMeldung(Division);
+    QStringList gemeldet;
+    t.e.melden = [&gemeldet](const QString& text) { gemeldet << text; };
     EXPECT_FALSE(t.e.BerechneTraverse());
-    EXPECT_TRUE(dialog.allesBeantwortet());
+    EXPECT_EQ(gemeldet, QStringList{Division});
     EXPECT_EQ(t.e.eingaben.edtSicherheitsfaktor, QStringLiteral("0,00"));
     EXPECT_NE(t.e.ergebnisse.gurtFlaecheMm2, vorher.gurtFlaecheMm2);
     EXPECT_EQ(t.e.ergebnisse.einzelgurtKg, vorher.einzelgurtKg);
@@ -322,10 +320,10 @@ TEST(Traversenentwurf, ZeigtBeiUeberlaufKeinUnendlich)
     Legierung0 t;
     const Traversenergebnisse vorher = t.e.ergebnisse;
     t.e.eingaben.edtDurchmesser = QStringLiteral("1E200");
-    SkriptDialoge dialog;
-    dialog.erwarteMeldung(QStringLiteral("Gleitkommaüberlauf"));
+    QStringList gemeldet;
+    t.e.melden = [&gemeldet](const QString& text) { gemeldet << text; };
     EXPECT_FALSE(t.e.BerechneTraverse());
-    EXPECT_TRUE(dialog.allesBeantwortet());
+    EXPECT_EQ(gemeldet, QStringList{QStringLiteral("Gleitkommaüberlauf")});
     EXPECT_EQ(t.e.ergebnisse.gurtFlaecheMm2, vorher.gurtFlaecheMm2);
     EXPECT_NEAR(t.e.kennwerte().A, 301.59, 0.005);
     pruefeZahlentexte(t.e);
@@ -335,11 +333,11 @@ TEST(Traversenentwurf, WandDickerAlsDerHalbeDurchmesserWirdGemeldetUndGibtKeineN
 {
     Legierung0 l;
     const Ergebnis flaeche = l.e.ergebnisse.gurtFlaecheMm2;
-    SkriptDialoge d;
-    d.erwarteMeldung(QStringLiteral("Unmögliches Rohr: Wand 60,00 mm, Durchmesser 50,00 mm"));
+    QStringList gemeldet;
+    l.e.melden = [&gemeldet](const QString& text) { gemeldet << text; };
     l.e.eingaben.edtWandstaerke = QStringLiteral("60"); // meant: 6,0
     EXPECT_FALSE(l.e.BerechneTraverse());
-    EXPECT_TRUE(d.allesBeantwortet());
+    EXPECT_EQ(gemeldet, QStringList{QStringLiteral("Unmögliches Rohr: Wand 60,00 mm, Durchmesser 50,00 mm")});
     EXPECT_EQ(l.e.ergebnisse.gurtFlaecheMm2, flaeche);
     // a wall of exactly the radius is a solid rod: π·25² mm² by hand
     l.e.eingaben.edtWandstaerke = QStringLiteral("25");
@@ -351,11 +349,11 @@ TEST(Traversenentwurf, DiagonaleMitZuDickerWandWirdGemeldet)
 {
     Legierung0 l;
     l.e.eingaben.cmb_Dia_Material.waehle(0);
-    SkriptDialoge d;
-    d.erwarteMeldung(QStringLiteral("Unmögliches Rohr: Wand 12,00 mm, Durchmesser 20,00 mm"));
+    QStringList gemeldet;
+    l.e.melden = [&gemeldet](const QString& text) { gemeldet << text; };
     l.e.eingaben.edt_Dia_Wandstaerke = QStringLiteral("12");
     EXPECT_FALSE(l.e.BerechneDiagonale());
-    EXPECT_TRUE(d.allesBeantwortet());
+    EXPECT_EQ(gemeldet, QStringList{QStringLiteral("Unmögliches Rohr: Wand 12,00 mm, Durchmesser 20,00 mm")});
 }
 
 TEST(Traversenentwurf, NegativerSicherheitsfaktorWirdGemeldetStattNegativerLasten)
@@ -363,11 +361,11 @@ TEST(Traversenentwurf, NegativerSicherheitsfaktorWirdGemeldetStattNegativerLaste
     for (const auto& [faktor, gezeigt] : {std::pair{"-2", "-2,00"}, {"-0,5", "-0,50"}}) {
         Legierung0 l;
         const Ergebnis einzel = l.e.ergebnisse.einzelgurtKg;
-        SkriptDialoge d;
-        d.erwarteMeldung(QStringLiteral("Sicherheitsfaktor %1 muss größer als 0 sein").arg(QString::fromLatin1(gezeigt)));
+        QStringList gemeldet;
+        l.e.melden = [&gemeldet](const QString& text) { gemeldet << text; };
         l.e.eingaben.edtSicherheitsfaktor = QString::fromLatin1(faktor);
         EXPECT_FALSE(l.e.BerechneTraverse());
-        EXPECT_TRUE(d.allesBeantwortet()) << faktor;
+        EXPECT_EQ(gemeldet, QStringList{QStringLiteral("Sicherheitsfaktor %1 muss größer als 0 sein").arg(QString::fromLatin1(gezeigt))}) << faktor;
         EXPECT_EQ(l.e.ergebnisse.einzelgurtKg, einzel);
     }
 }
