@@ -251,7 +251,7 @@ void Tfrm_variante::baueWerkzeuggruppe(QWidget* gruppe)
     auto* layout = new QVBoxLayout(gruppe);
     auto* knoepfe = new QHBoxLayout;
     knoepfe->setSpacing(1);
-    werkzeuggruppe = new QButtonGroup(this);
+    werkzeuggruppe = benannt(new QButtonGroup(this), "werkzeuggruppe");
     werkzeuggruppe->setExclusive(true);
     for (int code = ArtSelektieren; code <= ArtTraversenkraft; ++code) {
         const Werkzeugknopf& k = Werkzeugknoepfe[code - 1];

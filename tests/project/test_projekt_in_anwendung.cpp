@@ -182,7 +182,7 @@ TEST(ProjektInAnwendung, SchliessenDesProjektsFragtZuerstSeineEditorenUndEinAbbr
     ProjektMitVariante p;
     QPointer<Tfrm_variante> editor(p.oeffneVariante());
     ASSERT_FALSE(editor.isNull());
-    editor->edt_VName->setText(QStringLiteral("Abbau"));
+    kind<QLineEdit>(editor, "edt_VName")->setText(QStringLiteral("Abbau"));
     ASSERT_TRUE(editor->Geaendert());
     QPointer<Tfrm_projekt> projekt(p.fenster);
 
@@ -216,7 +216,7 @@ TEST(ProjektInAnwendung, BeimBeendenFragtEinEditorNurEinmal)
 {
     ProjektMitVariante p;
     QPointer<Tfrm_variante> editor(p.oeffneVariante());
-    editor->edt_VName->setText(QStringLiteral("Abbau"));
+    kind<QLineEdit>(editor, "edt_VName")->setText(QStringLiteral("Abbau"));
     p.skript.erwarteFrage3(Antwort::Nein, QStringLiteral("Variante wurde geändert.\r\nSpeichern?"));
     p.skript.erwarteFrage3(Antwort::Nein, QStringLiteral("Projekt wurde geändert.\r\nSpeichern?"));
     EXPECT_TRUE(p.anwendung.hauptfenster()->close());
@@ -237,8 +237,8 @@ TEST(ProjektInAnwendung, EineGeoeffneteVarianteBeginntOhneSchrittUndRueckgaengig
     EXPECT_EQ(editor->Schritte()->count(), 0);
     const QString gelesen = editor->modell.variantenname;
 
-    editor->edt_VName->setText(QStringLiteral("Abbau"));
-    Q_EMIT editor->edt_VName->textEdited(editor->edt_VName->text());
+    kind<QLineEdit>(editor, "edt_VName")->setText(QStringLiteral("Abbau"));
+    Q_EMIT kind<QLineEdit>(editor, "edt_VName")->textEdited(kind<QLineEdit>(editor, "edt_VName")->text());
     editor->SchrittAbschliessen();
     ASSERT_TRUE(editor->Rueckgaengig1->isEnabled());
     editor->Rueckgaengig();
