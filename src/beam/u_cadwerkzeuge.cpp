@@ -8,6 +8,7 @@
 #include "platform/u_fehler.h"
 #include "platform/u_zahlen.h"
 #include <QPointF>
+#include <QScopedValueRollback>
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -111,27 +112,24 @@ Werkzeugpanele PaneleFuer(int w)
 
 Cadwerkzeuge::Cadwerkzeuge(Balkenmodell& modell, Cadansicht& ansicht) : m(modell), a(ansicht)
 {
-    beobachte(m.cds_lager);
-    beobachte(m.cds_lasten);
+    QObject::connect(&m.cds_lager, &TBClientDataSet::NachPost, &m.cds_lager, [this] { melde(); });
     // a reordered distributed load is posted again, which reports the change
-    m.cds_lasten.AfterPost = [melde = m.cds_lasten.AfterPost](TBClientDataSet& t) {
-        if (!OrdneStreckenlast(t))
-            melde(t);
-    };
+    QObject::connect(&m.cds_lasten, &TBClientDataSet::NachPost, &m.cds_lasten, [this] {
+        if (!OrdneStreckenlast(m.cds_lasten))
+            melde();
+    });
+    for (TBClientDataSet* t : {&m.cds_lager, &m.cds_lasten})
+        QObject::connect(t, &TBClientDataSet::NachLoeschen, t, [this] { melde(); });
 }
 
-void Cadwerkzeuge::beobachte(TBClientDataSet& t)
+void Cadwerkzeuge::melde()
 {
-    const auto melde = [this](TBClientDataSet&) {
-        if (m_stumm)
-            return;
-        if (geaendert)
-            geaendert();
-        if (neuZeichnen)
-            neuZeichnen();
-    };
-    t.AfterPost = melde;
-    t.AfterDelete = melde;
+    if (m_stumm)
+        return;
+    if (geaendert)
+        geaendert();
+    if (neuZeichnen)
+        neuZeichnen();
 }
 
 void Cadwerkzeuge::MausBewegt(int X, int Y, bool linksGedrueckt)
@@ -442,7 +440,7 @@ void Cadwerkzeuge::Markieren(bool oben, bool unten, double a1, double b1)
     markierteLasten = 0;
     letzteTabelle = Auswahltabelle::Keine;
     QVariant letzteNummer;
-    m_stumm = true;
+    const QScopedValueRollback still(m_stumm, true);
     const auto markiere = [&](TBClientDataSet& t, const char* positionsfeld, Auswahltabelle art) {
         t.CheckBrowseMode();
         const int p = feld(t, positionsfeld), obenFeld = feld(t, "oben"), markiert = feld(t, "markiert");
@@ -464,14 +462,8 @@ void Cadwerkzeuge::Markieren(bool oben, bool unten, double a1, double b1)
             }
         }
     };
-    try {
-        markiere(m.cds_lager, "Position", Auswahltabelle::Lager);
-        markiere(m.cds_lasten, "Pos1", Auswahltabelle::Lasten);
-    } catch (...) {
-        m_stumm = false;
-        throw;
-    }
-    m_stumm = false;
+    markiere(m.cds_lager, "Position", Auswahltabelle::Lager);
+    markiere(m.cds_lasten, "Pos1", Auswahltabelle::Lasten);
     textInfo = QString::number(auswahlAnzahl) + Uebersetzt(2001, QStringLiteral(" Elemente gewählt"));
     if (auswahlAnzahl == 1) {
         TBClientDataSet& t = letzteTabelle == Auswahltabelle::Lager ? m.cds_lager : m.cds_lasten;

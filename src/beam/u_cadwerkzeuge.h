@@ -156,7 +156,7 @@ public:
     bool LastInBibliothek(Lastenbibliothek& bibliothek);
 
 private:
-    void beobachte(TBClientDataSet& tabelle);
+    void melde(); // a post or delete of the tables, unless the tools are marking
     // Appends a row filled by `fuellen` and numbered from the model's counter, or none at all.
     bool haengeAn(TBClientDataSet& t, const std::function<void(TBClientDataSet&)>& fuellen,
                   int (Balkenmodell::*nummer)());

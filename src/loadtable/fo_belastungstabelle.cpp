@@ -204,15 +204,8 @@ Tfrm_belastungstabelle::Tfrm_belastungstabelle(QWidget* eltern) : Dokumentfenste
     fuegeMenueHinzu(7, m_menue);
 
     // The core recalculates after every posted or deleted row; the window then shows the results.
-    auto& t = m_tabelle.cds_traverse;
-    t.AfterPost = [this, nachPost = t.AfterPost](TBClientDataSet& d) {
-        nachPost(d);
-        zeigeErgebnisse();
-    };
-    t.AfterDelete = [this, nachDelete = t.AfterDelete](TBClientDataSet& d) {
-        nachDelete(d);
-        zeigeErgebnisse();
-    };
+    for (auto signal : {&TBClientDataSet::NachPost, &TBClientDataSet::NachLoeschen})
+        connect(&m_tabelle.cds_traverse, signal, this, &Tfrm_belastungstabelle::zeigeErgebnisse);
     connect(this, &Dokumentfenster::zustandGeaendert, this, [this] {
         Statusfeld(1)->setText(Dateiname());
         zeigeTitel();

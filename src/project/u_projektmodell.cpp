@@ -95,25 +95,27 @@ Projektmodell::Projektmodell()
 
 void Projektmodell::setzeHaken()
 {
-    const auto geaendert = [this](TBClientDataSet&) { SetzeGeaendert(true); };
-    const auto traverse = [this](TBClientDataSet&) {
-        SetzeGeaendert(true);
+    // Every listener ends with its table, which this model owns.
+    const auto bei = [](TBClientDataSet& t, const auto& tun) {
+        for (auto signal : {&TBClientDataSet::NachPost, &TBClientDataSet::NachLoeschen})
+            QObject::connect(&t, signal, &t, tun);
+    };
+    const auto knoepfe = [this] {
         if (KnoepfeAktualisieren)
             KnoepfeAktualisieren();
     };
+    bei(cds_projekt, [this, knoepfe] {
+        SetzeGeaendert(true);
+        knoepfe();
+    });
     // A nested change put the truss row into edit; it is posted with the variant.
-    const auto variante = [this](TBClientDataSet&) {
+    bei(cds_varianten, [this] {
         cds_projekt.CheckBrowseMode();
         SetzeGeaendert(true);
-    };
-    cds_projekt.AfterOpen = [this](TBClientDataSet&) {
-        if (KnoepfeAktualisieren)
-            KnoepfeAktualisieren();
-    };
-    cds_projekt.AfterPost = cds_projekt.AfterDelete = traverse;
-    cds_varianten.AfterPost = cds_varianten.AfterDelete = variante;
+    });
     for (TBClientDataSet* t : {&cds_lager, &cds_lasten, &cds_mauern, &cds_punkte})
-        t->AfterPost = t->AfterDelete = geaendert;
+        bei(*t, [this] { SetzeGeaendert(true); });
+    QObject::connect(&cds_projekt, &TBClientDataSet::NachOeffnen, &cds_projekt, knoepfe);
 }
 
 void Projektmodell::bindeUndOrdne()
