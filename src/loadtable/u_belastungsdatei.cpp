@@ -86,7 +86,6 @@ void BelastungstabelleSpeichern(Belastungstabelle& tabelle, const QString& pfad)
     if (t.Active())
         schreiber.Tabelle(t);
     schreiber.Abschliessen();
-    tabelle.geaendert = false;
     tabelle.dateiname = pfad;
 }
 
@@ -111,6 +110,5 @@ bool BelastungstabelleLaden(Belastungstabelle& tabelle, const QString& pfad)
     tabelle.eingaben = eingaben;
     tabelle.EigenlastBerechnen();
     tabelle.dateiname = pfad;
-    tabelle.geaendert = false;
     return true;
 }

@@ -166,7 +166,6 @@ void Belastungstabelle::Neuberechnen()
     auto& t = cds_traverse;
     if (!t.Active())
         return;
-    geaendert = true;
     const QVariant gemerkt = t.RecordCount() > 0 ? t.FieldByName(QStringLiteral("laenge")).Value() : QVariant();
     {
         Abgekoppelt ab(t);

@@ -70,7 +70,7 @@ public:
 
     // Self-weight step, ending with the recalculation pass.
     void EigenlastBerechnen();
-    // The pass over all rows: calculated fields, maxima, h_m, b_m, N_G; marks the window changed.
+    // The pass over all rows: calculated fields, maxima, h_m, b_m, N_G.
     void Neuberechnen();
     // The row calculation for the current row; shows the missing-unit messages. The table runs
     // it for every row it presents and sets the calculated fields from it.
@@ -88,7 +88,6 @@ public:
     BelastungsEingaben eingaben;
     BelastungsErgebnisse ergebnisse;
     TBClientDataSet cds_traverse;
-    bool geaendert = false;
     QString dateiname;
 
 private:
