@@ -509,7 +509,6 @@ void Tfrm_variante::ZeigeTraverse()
     lblTravE->setText(FormatFloat(zwei, t.eigenlast));
     lblTravQ->setText(ganzzahl(t.maxQuer));
     lblTravM->setText(ganzzahl(t.maxBiege));
-    m_fuellt = true;
     if (edt_VName->text() != modell.variantenname)
         edt_VName->setText(modell.variantenname);
     if (edt_VBearbeiter->text() != modell.bearbeiter)
@@ -518,7 +517,6 @@ void Tfrm_variante::ZeigeTraverse()
     actNegativ->setChecked(modell.negativ);
     zeigeRechenart();
     zeigeSteifigkeit();
-    m_fuellt = false;
 }
 
 void Tfrm_variante::TraverseAusBibliothek()

@@ -324,7 +324,6 @@ private:
     std::vector<Beschriftung> m_beschriftungen;
     Variantenprojekt* m_projekt = nullptr;
     bool m_berechnet = false;
-    bool m_fuellt = false; // the window is filling inputs: their change handlers stay quiet
     bool m_verschiebt = false; // the mouse button down moved the marked elements
     std::unique_ptr<Tabellenmodell> m_lagerModell, m_lastenModell, m_tragModell, m_positionsModell, m_maximaModell;
 };

@@ -3,6 +3,9 @@
 #include "beam/fo_variante.h"
 #include "u_fenstertest.h"
 #include <QButtonGroup>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
 #include <QToolButton>
 
 // The tool button of a tool code (ArtLager, ArtMotorzug …), taken from the editor's tool group.
@@ -14,3 +17,13 @@ inline QToolButton* werkzeugknopf(Tfrm_variante* f, int code)
     EXPECT_NE(knopf, nullptr) << code;
     return knopf;
 }
+
+// Replaces the text of an input as the user does: marks all of it and types the new text (none
+// deletes it), so only the handlers of typing see it.
+inline void tippeNeu(QLineEdit* feld, const QString& text)
+{
+    feld->selectAll();
+    QTest::keyClick(feld, Qt::Key_Delete);
+    QTest::keyClicks(feld, text);
+}
+inline void tippeNeu(QComboBox* liste, const QString& text) { tippeNeu(liste->lineEdit(), text); }

@@ -243,7 +243,7 @@ TEST(Eintippen, GetipptePositionSetztDieLastGenau)
 {
     Cadreiter e;
     e.werkzeug(ArtKraft);
-    kind<QLineEdit>(&e.f, "edtLast")->setText(QStringLiteral("20"));
+    tippeNeu(kind<QLineEdit>(&e.f, "edtLast"), QStringLiteral("20"));
     maus(e.cad(), QEvent::MouseMove, e.bei(0, -1), Qt::NoButton); // above the axis
     maus(e.cad(), QEvent::MouseButtonPress, e.bei(0, -1), Qt::MiddleButton, Qt::MiddleButton); // the focus
     maus(e.cad(), QEvent::MouseButtonRelease, e.bei(0, -1), Qt::MiddleButton, Qt::NoButton);
@@ -269,7 +269,7 @@ TEST(Eintippen, ZweiKlickLastMitGetipptemEnde)
     Cadreiter e;
     e.werkzeug(ArtStreckenlast);
     EXPECT_TRUE(kind<QSpinBox>(&e.f, "udAnzahl")->isHidden()); // n equal loads belong to the one-click tools
-    kind<QLineEdit>(&e.f, "edtLast")->setText(QStringLiteral("10"));
+    tippeNeu(kind<QLineEdit>(&e.f, "edtLast"), QStringLiteral("10"));
     e.klick(-4);
     QTest::keyClicks(kind<QLineEdit>(&e.f, "edtPosX2"), QStringLiteral("5,25"));
     QTest::keyClick(kind<QLineEdit>(&e.f, "edtPosX2"), Qt::Key_Return);
@@ -301,7 +301,7 @@ TEST(Eintippen, NGleicheLastenZwischenX1UndX2)
 {
     Cadreiter e;
     e.werkzeug(ArtScheinwerfer);
-    kind<QLineEdit>(&e.f, "edtLast")->setText(QStringLiteral("12"));
+    tippeNeu(kind<QLineEdit>(&e.f, "edtLast"), QStringLiteral("12"));
     kind<QLineEdit>(&e.f, "edtPosX1")->setText(QStringLiteral("-6"));
     kind<QLineEdit>(&e.f, "edtPosX2")->setText(QStringLiteral("6"));
     kind<QSpinBox>(&e.f, "udAnzahl")->setValue(5);
@@ -346,7 +346,7 @@ TEST(Eintippen, EineLastFuerAlleMarkiertenLasten)
     e.klick(-1);
     e.klick(3);
     e.werkzeug(ArtLager);
-    kind<QLineEdit>(&e.f, "edtLast")->setText(QStringLiteral("3"));
+    tippeNeu(kind<QLineEdit>(&e.f, "edtLast"), QStringLiteral("3"));
     e.klick(0);
     e.werkzeug(ArtSelektieren);
     EXPECT_TRUE(kind<QWidget>(&e.f, "pnlLastAlle")->isHidden());

@@ -31,6 +31,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <QUndoStack>
 #include <gtest/gtest.h>
 
 namespace {
@@ -98,7 +99,7 @@ void baueSpannweite(Editor& e)
     e.werkzeug(ArtMotorzug);
     e.klick(0, 1);
     e.werkzeug(ArtScheinwerfer);
-    kind<QLineEdit>(e.f, "edtLast")->setText(QStringLiteral("20"));
+    tippeNeu(kind<QLineEdit>(e.f, "edtLast"), QStringLiteral("20"));
     e.klick(-5, 1);
     e.klick(5, 1);
 }
@@ -348,10 +349,10 @@ TEST(Variantenfenster, MerkwerteJeWerkzeugUeberDieEingaben)
     e.werkzeug(ArtPAR);
     EXPECT_EQ(kind<QComboBox>(&f, "cmbGroesse")->currentText(), QStringLiteral("1"));
     EXPECT_EQ(kind<QLineEdit>(&f, "edtAequivalenzflaeche")->text(), QStringLiteral("3,6000"));
-    kind<QComboBox>(&f, "cmbGroesse")->setCurrentText(QStringLiteral("0,5"));
+    tippeNeu(kind<QComboBox>(&f, "cmbGroesse"), QStringLiteral("0,5"));
     EXPECT_EQ(kind<QLineEdit>(&f, "edtAequivalenzflaeche")->text(), QStringLiteral("0,9000"));
-    kind<QLineEdit>(&f, "edtName")->setText(QStringLiteral("PAR 64"));
-    kind<QLineEdit>(&f, "edtLast")->setText(QStringLiteral("3,5"));
+    tippeNeu(kind<QLineEdit>(&f, "edtName"), QStringLiteral("PAR 64"));
+    tippeNeu(kind<QLineEdit>(&f, "edtLast"), QStringLiteral("3,5"));
 
     e.werkzeug(ArtLager);
     EXPECT_EQ(kind<QComboBox>(&f, "cmbGroesse")->currentText(), QStringLiteral("1"));
@@ -378,7 +379,7 @@ TEST(Variantenfenster, EineBreiteDieKeineZahlIstLegtNichtsAb)
     Editor e;
     Tfrm_variante& f = *e.f;
     e.werkzeug(ArtBox);
-    kind<QComboBox>(&f, "cmbGroesse")->setCurrentText(QStringLiteral("x"));
+    tippeNeu(kind<QComboBox>(&f, "cmbGroesse"), QStringLiteral("x"));
     SkriptDialoge d;
     d.erwarteMeldung();
     e.klick(0);
@@ -430,8 +431,8 @@ TEST(Variantenfenster, SpeichernUndWiederOeffnen)
     Editor e;
     Tfrm_variante& f = *e.f;
     baueSpannweite(e);
-    kind<QLineEdit>(&f, "edt_VName")->setText(QStringLiteral("Halle 2"));
-    kind<QLineEdit>(&f, "edt_VBearbeiter")->setText(QStringLiteral("Jens"));
+    tippeNeu(kind<QLineEdit>(&f, "edt_VName"), QStringLiteral("Halle 2"));
+    tippeNeu(kind<QLineEdit>(&f, "edt_VBearbeiter"), QStringLiteral("Jens"));
     const QString datei = e.ordner.filePath(QStringLiteral("halle.pre"));
     ASSERT_TRUE(f.SpeichernUnter(datei));
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Projekt [%1]").arg(datei));
@@ -463,6 +464,44 @@ TEST(Variantenfenster, SpeichernUndWiederOeffnen)
     EXPECT_FALSE(zweites.SpeichernUnter(datei));
     EXPECT_EQ(zweites.Dateiname(), kopie);
     EXPECT_TRUE(d.allesBeantwortet());
+}
+
+// Filling the controls from the document is no edit: reading the file again and a language
+// switch leave the variant unchanged and make no step; typing its name marks it.
+TEST(Variantenfenster, NurEineEingabeSetztDieMarke)
+{
+    Editor e;
+    Tfrm_variante& f = *e.f;
+    baueSpannweite(e);
+    f.modell.berechnung.waehle(2); // mode, pressure and option differ from a new window's
+    f.modell.staudruck.setzeText(QStringLiteral("0,8"));
+    f.modell.minimal = true;
+    const QString datei = e.ordner.filePath(QStringLiteral("halle.pre"));
+    ASSERT_TRUE(f.SpeichernUnter(datei));
+
+    Tfrm_variante zweites;
+    ASSERT_TRUE(zweites.Laden(datei));
+    zweites.SchrittAbschliessen();
+    EXPECT_EQ(kind<QComboBox>(&zweites, "cmbBerechnung")->currentIndex(), 2);
+    EXPECT_EQ(kind<QComboBox>(&zweites, "cmbStaudruck")->currentText(), QStringLiteral("0,8"));
+    EXPECT_TRUE(kind<QCheckBox>(&zweites, "cbMinimal2")->isChecked());
+    EXPECT_FALSE(zweites.Geaendert());
+    EXPECT_EQ(zweites.Schritte()->count(), 0);
+
+    setzeUebersetzer([](int id, QString& text) {
+        if (id == 2036)
+            text = QStringLiteral("wind loads only");
+    });
+    zweites.TexteSetzen();
+    setzeUebersetzer({});
+    zweites.SchrittAbschliessen();
+    EXPECT_EQ(kind<QComboBox>(&zweites, "cmbBerechnung")->currentText(), QStringLiteral("wind loads only"));
+    EXPECT_FALSE(zweites.Geaendert());
+    EXPECT_EQ(zweites.Schritte()->count(), 0);
+
+    QTest::keyClicks(kind<QLineEdit>(&zweites, "edt_VName"), QStringLiteral("x"));
+    EXPECT_TRUE(zweites.Geaendert());
+    zweites.setzeGeaendert(false);
 }
 
 TEST(Variantenfenster, FalscherKopfNimmtNichtsAuchNichtDenDateinamen)
@@ -750,7 +789,7 @@ TEST(Variantenfenster, BildDerCadAnsichtMitAllenArten)
         for (int art = ArtLager; art <= ArtBeamer; ++art) {
             e.werkzeug(art);
             if (regler == 20)
-                kind<QComboBox>(&f, "cmbGroesse")->setCurrentText(art >= Art4erBar || art == ArtStreckenlast ? QStringLiteral("0,4")
+                tippeNeu(kind<QComboBox>(&f, "cmbGroesse"), art >= Art4erBar || art == ArtStreckenlast ? QStringLiteral("0,4")
                                                                                          : QStringLiteral("0,25"));
             const double x = (art - 9) * abstand;
             for (double y : {0.5, -0.5}) {
@@ -833,9 +872,9 @@ TEST(Variantenfenster, LastenbibliothekDesWerkzeugs)
     f.lastenbibliothek = [&] { return &bib; };
     e.werkzeug(ArtMHSpot);
     EXPECT_EQ(kind<QComboBox>(&f, "cmbLastBib")->count(), 0);
-    kind<QLineEdit>(&f, "edtName")->setText(QStringLiteral("Spot 700"));
-    kind<QLineEdit>(&f, "edtLast")->setText(QStringLiteral("36"));
-    kind<QComboBox>(&f, "cmbGroesse")->setCurrentText(QStringLiteral("0,6"));
+    tippeNeu(kind<QLineEdit>(&f, "edtName"), QStringLiteral("Spot 700"));
+    tippeNeu(kind<QLineEdit>(&f, "edtLast"), QStringLiteral("36"));
+    tippeNeu(kind<QComboBox>(&f, "cmbGroesse"), QStringLiteral("0,6"));
     kind<QToolButton>(&f, "sbLastBibAdd")->click();
     ASSERT_EQ(kind<QComboBox>(&f, "cmbLastBib")->count(), 1);
     EXPECT_EQ(kind<QComboBox>(&f, "cmbLastBib")->itemText(0), QStringLiteral("Spot 700"));
@@ -843,8 +882,8 @@ TEST(Variantenfenster, LastenbibliothekDesWerkzeugs)
     e.werkzeug(ArtMHWash);
     EXPECT_EQ(kind<QComboBox>(&f, "cmbLastBib")->count(), 0);
     e.werkzeug(ArtMHSpot);
-    kind<QLineEdit>(&f, "edtName")->setText(QString());
-    kind<QLineEdit>(&f, "edtLast")->setText(QStringLiteral("1"));
+    tippeNeu(kind<QLineEdit>(&f, "edtName"), QString());
+    tippeNeu(kind<QLineEdit>(&f, "edtLast"), QStringLiteral("1"));
     ASSERT_EQ(kind<QComboBox>(&f, "cmbLastBib")->count(), 1);
     kind<QComboBox>(&f, "cmbLastBib")->activated(0);
     EXPECT_EQ(kind<QLineEdit>(&f, "edtName")->text(), QStringLiteral("Spot 700"));
@@ -862,7 +901,7 @@ TEST(Variantenfenster, LastenbibliothekDesWerkzeugs)
     d.erwarteMeldung(QStringLiteral("Eine Last dieses Namens existiert bereits."));
     kind<QToolButton>(&f, "sbLastBibAdd")->click();
     EXPECT_EQ(bib.cds_lastbib.RecordCount(), 1);
-    kind<QLineEdit>(&f, "edtLast")->setText(QStringLiteral("schwer"));
+    tippeNeu(kind<QLineEdit>(&f, "edtLast"), QStringLiteral("schwer"));
     d.erwarteMeldung();
     kind<QToolButton>(&f, "sbLastBibAdd")->click();
     EXPECT_TRUE(d.allesBeantwortet());

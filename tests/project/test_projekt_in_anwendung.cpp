@@ -2,6 +2,7 @@
 // project commands, the palette as the long-lived window, the keyboard hook, a save through
 // the command with its dialog, and the English texts of every id.
 #include "beam/fo_variante.h"
+#include "../beam/editorhilfen.h"
 #include "fensterhilfen.h"
 #include "language/u_sprachquelle.h"
 #include "project/fo_grundrissbox.h"
@@ -182,7 +183,7 @@ TEST(ProjektInAnwendung, SchliessenDesProjektsFragtZuerstSeineEditorenUndEinAbbr
     ProjektMitVariante p;
     QPointer<Tfrm_variante> editor(p.oeffneVariante());
     ASSERT_FALSE(editor.isNull());
-    kind<QLineEdit>(editor, "edt_VName")->setText(QStringLiteral("Abbau"));
+    tippeNeu(kind<QLineEdit>(editor, "edt_VName"), QStringLiteral("Abbau"));
     ASSERT_TRUE(editor->Geaendert());
     QPointer<Tfrm_projekt> projekt(p.fenster);
 
@@ -216,7 +217,7 @@ TEST(ProjektInAnwendung, BeimBeendenFragtEinEditorNurEinmal)
 {
     ProjektMitVariante p;
     QPointer<Tfrm_variante> editor(p.oeffneVariante());
-    kind<QLineEdit>(editor, "edt_VName")->setText(QStringLiteral("Abbau"));
+    tippeNeu(kind<QLineEdit>(editor, "edt_VName"), QStringLiteral("Abbau"));
     p.skript.erwarteFrage3(Antwort::Nein, QStringLiteral("Variante wurde geändert.\r\nSpeichern?"));
     p.skript.erwarteFrage3(Antwort::Nein, QStringLiteral("Projekt wurde geändert.\r\nSpeichern?"));
     EXPECT_TRUE(p.anwendung.hauptfenster()->close());
@@ -237,8 +238,7 @@ TEST(ProjektInAnwendung, EineGeoeffneteVarianteBeginntOhneSchrittUndRueckgaengig
     EXPECT_EQ(editor->Schritte()->count(), 0);
     const QString gelesen = editor->modell.variantenname;
 
-    kind<QLineEdit>(editor, "edt_VName")->setText(QStringLiteral("Abbau"));
-    Q_EMIT kind<QLineEdit>(editor, "edt_VName")->textEdited(kind<QLineEdit>(editor, "edt_VName")->text());
+    tippeNeu(kind<QLineEdit>(editor, "edt_VName"), QStringLiteral("Abbau"));
     editor->SchrittAbschliessen();
     ASSERT_TRUE(editor->Rueckgaengig1->isEnabled());
     editor->Rueckgaengig();
