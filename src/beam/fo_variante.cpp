@@ -55,15 +55,7 @@ Tfrm_variante::Tfrm_variante(Variantenprojekt& projekt, QWidget* eltern) : Dokum
     setzeBerechnet(false);
 }
 
-Tfrm_variante::~Tfrm_variante()
-{
-    // The tools' hooks point into this window; the tables outlive the widgets by a moment.
-    werkzeuge.neuZeichnen = nullptr;
-    werkzeuge.geaendert = nullptr;
-    werkzeuge.auswahlGeaendert = nullptr;
-    werkzeuge.zeigerSetzen = nullptr;
-    werkzeuge.lagerLoeschenErlaubt = nullptr;
-}
+Tfrm_variante::~Tfrm_variante() = default;
 
 void Tfrm_variante::aufbauen()
 {
@@ -196,13 +188,13 @@ void Tfrm_variante::legeBeschriftungenAn()
 
 void Tfrm_variante::verbindeModell()
 {
-    werkzeuge.neuZeichnen = [this] { neuZeichnen(); };
-    werkzeuge.geaendert = [this] {
+    connect(&werkzeuge, &Cadwerkzeuge::neuZeichnen, this, &Tfrm_variante::neuZeichnen);
+    connect(&werkzeuge, &Cadwerkzeuge::geaendert, this, [this] {
         setzeGeaendert(true);
         setzeBerechnet(false);
-    };
-    werkzeuge.zeigerSetzen = [this](QPoint punkt) { pbCAD->ZeigerSetzen(punkt); };
-    werkzeuge.auswahlGeaendert = [this] { zeigeAuswahl(); };
+    });
+    connect(&werkzeuge, &Cadwerkzeuge::zeigerSetzen, pbCAD, &Cadflaeche::ZeigerSetzen);
+    connect(&werkzeuge, &Cadwerkzeuge::auswahlGeaendert, this, &Tfrm_variante::zeigeAuswahl);
 }
 
 void Tfrm_variante::baueMenues()

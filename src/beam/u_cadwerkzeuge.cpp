@@ -112,24 +112,22 @@ Werkzeugpanele PaneleFuer(int w)
 
 Cadwerkzeuge::Cadwerkzeuge(Balkenmodell& modell, Cadansicht& ansicht) : m(modell), a(ansicht)
 {
-    QObject::connect(&m.cds_lager, &TBClientDataSet::NachPost, &m.cds_lager, [this] { melde(); });
+    QObject::connect(&m.cds_lager, &TBClientDataSet::NachPost, this, [this] { melde(); });
     // a reordered distributed load is posted again, which reports the change
-    QObject::connect(&m.cds_lasten, &TBClientDataSet::NachPost, &m.cds_lasten, [this] {
+    QObject::connect(&m.cds_lasten, &TBClientDataSet::NachPost, this, [this] {
         if (!OrdneStreckenlast(m.cds_lasten))
             melde();
     });
     for (TBClientDataSet* t : {&m.cds_lager, &m.cds_lasten})
-        QObject::connect(t, &TBClientDataSet::NachLoeschen, t, [this] { melde(); });
+        QObject::connect(t, &TBClientDataSet::NachLoeschen, this, [this] { melde(); });
 }
 
 void Cadwerkzeuge::melde()
 {
     if (m_stumm)
         return;
-    if (geaendert)
-        geaendert();
-    if (neuZeichnen)
-        neuZeichnen();
+    Q_EMIT geaendert();
+    Q_EMIT neuZeichnen();
 }
 
 void Cadwerkzeuge::MausBewegt(int X, int Y, bool linksGedrueckt)
@@ -179,8 +177,7 @@ void Cadwerkzeuge::MausGedrueckt(int X, int Y, Qt::MouseButton taste)
     } else {
         setzeEinzeln(x, oben);
     }
-    if (neuZeichnen)
-        neuZeichnen();
+    Q_EMIT neuZeichnen();
 }
 
 bool Cadwerkzeuge::setzeEinzeln(double x, bool oben)
@@ -271,8 +268,7 @@ void Cadwerkzeuge::MausLosgelassen(int X, int Y, Qt::MouseButton taste)
         Markieren(oben, unten, a.XVon(X), a.ankerX);
     }
     auswahlrahmen = false;
-    if (neuZeichnen)
-        neuZeichnen();
+    Q_EMIT neuZeichnen();
 }
 
 void Cadwerkzeuge::Zentrieren(int v)
@@ -282,11 +278,9 @@ void Cadwerkzeuge::Zentrieren(int v)
         a.bezugspunkt = -xc;
     } else {
         a.ansichtsmitte = xc;
-        if (zeigerSetzen)
-            zeigerSetzen(a.Bildmitte());
+        Q_EMIT zeigerSetzen(a.Bildmitte());
     }
-    if (neuZeichnen)
-        neuZeichnen();
+    Q_EMIT neuZeichnen();
 }
 
 void Cadwerkzeuge::Zoomen(int stufe, std::optional<QPoint> zeiger)
@@ -299,18 +293,16 @@ void Cadwerkzeuge::Zoomen(int stufe, std::optional<QPoint> zeiger)
         // Centres on the pointer; the second ruler is reached only by a right click.
         a.ansichtsmitte = a.Fangen(a.XVon(zeiger->x()));
         a.zoomfaktor = stufe;
-        if (zeigerSetzen)
-            zeigerSetzen(a.Bildmitte());
+        Q_EMIT zeigerSetzen(a.Bildmitte());
     } else {
         const std::optional<QPointF> gezeigt =
             zeiger ? std::optional(QPointF(a.XVon(zeiger->x()), a.YVon(zeiger->y()))) : std::nullopt;
         a.ansichtsmitte = m_lupenmitte;
         a.zoomfaktor = 1;
-        if (gezeigt && zeigerSetzen)
-            zeigerSetzen(QPoint(a.Spalte(gezeigt->x()), a.Zeile(gezeigt->y())));
+        if (gezeigt)
+            Q_EMIT zeigerSetzen(QPoint(a.Spalte(gezeigt->x()), a.Zeile(gezeigt->y())));
     }
-    if (neuZeichnen)
-        neuZeichnen();
+    Q_EMIT neuZeichnen();
 }
 
 void Cadwerkzeuge::Abbrechen()
@@ -319,8 +311,7 @@ void Cadwerkzeuge::Abbrechen()
     x1Sichtbar = false;
     auswahlrahmen = false;
     m_rahmen = false;
-    if (neuZeichnen)
-        neuZeichnen();
+    Q_EMIT neuZeichnen();
 }
 
 bool Cadwerkzeuge::haengeAn(TBClientDataSet& t, const std::function<void(TBClientDataSet&)>& fuellen,
@@ -412,8 +403,7 @@ void Cadwerkzeuge::verschiebe(double d)
             s.Fields(pos2).SetAsFloat(s.Fields(pos2).AsFloat() + d);
             s.Post();
         }
-    if (geaendert)
-        geaendert();
+    Q_EMIT geaendert();
 }
 
 void Cadwerkzeuge::WerkzeugWaehlen(int code)
@@ -469,8 +459,7 @@ void Cadwerkzeuge::Markieren(bool oben, bool unten, double a1, double b1)
         TBClientDataSet& t = letzteTabelle == Auswahltabelle::Lager ? m.cds_lager : m.cds_lasten;
         t.Locate(QStringLiteral("Nummer"), {letzteNummer});
     }
-    if (auswahlGeaendert)
-        auswahlGeaendert();
+    Q_EMIT auswahlGeaendert();
 }
 
 bool Cadwerkzeuge::Loeschen()
@@ -500,10 +489,8 @@ bool Cadwerkzeuge::Loeschen()
         }
     }
     AllesAbwaehlen();
-    if (geaendert)
-        geaendert();
-    if (neuZeichnen)
-        neuZeichnen();
+    Q_EMIT geaendert();
+    Q_EMIT neuZeichnen();
     return true;
 }
 

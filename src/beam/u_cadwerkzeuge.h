@@ -3,6 +3,7 @@
 // scale with its grid step and number mask, and the mouse tools 1 to 17 with marking, moving,
 // deleting, flipping and re-centring. The window feeds it pixel positions and shows what it
 // leaves in its fields; tests drive it the same way.
+#include <QObject>
 #include <QPoint>
 #include <QStringList>
 #include <QtCore/qnamespace.h>
@@ -84,7 +85,8 @@ Werkzeugpanele PaneleFuer(int werkzeug);
 
 enum class Auswahltabelle { Keine, Lager, Lasten };
 
-class Cadwerkzeuge {
+class Cadwerkzeuge : public QObject {
+    Q_OBJECT
 public:
     Cadwerkzeuge(Balkenmodell& modell, Cadansicht& ansicht);
     Cadwerkzeuge(const Cadwerkzeuge&) = delete;
@@ -96,11 +98,6 @@ public:
     std::optional<int> travTraverse, travVariante, travLager;
     const Lagerkraftquelle* projekt = nullptr;
 
-    // Hooks of the window.
-    std::function<void()> neuZeichnen;
-    std::function<void()> geaendert;                // a post or delete of the editor's tables
-    std::function<void(QPoint)> zeigerSetzen;       // move the mouse pointer to this pixel
-    std::function<void()> auswahlGeaendert;         // after marking: panels, count, buttons
     // Asked with the numbers of the marked supports before deleting; false keeps everything.
     std::function<bool(const std::vector<int>&)> lagerLoeschenErlaubt;
 
@@ -154,6 +151,13 @@ public:
     bool LastAusBibliothek(Lastenbibliothek& bibliothek, int nummer, const QStringList& einheiten);
     // Stores the inputs as an entry; the numbers are read strictly (Fehler when not a number).
     bool LastInBibliothek(Lastenbibliothek& bibliothek);
+
+Q_SIGNALS:
+    // What the window shows of the tools' work.
+    void neuZeichnen();
+    void geaendert();                 // a post or delete of the editor's tables
+    void zeigerSetzen(QPoint punkt);  // move the mouse pointer to this pixel
+    void auswahlGeaendert();          // after marking: panels, count, buttons
 
 private:
     void melde(); // a post or delete of the tables, unless the tools are marking

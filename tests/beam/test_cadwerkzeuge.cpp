@@ -22,8 +22,8 @@ struct Werkbank {
     std::optional<QPoint> zeiger;
     Werkbank()
     {
-        w.geaendert = [this] { ++aenderungen; };
-        w.zeigerSetzen = [this](QPoint p) { zeiger = p; };
+        QObject::connect(&w, &Cadwerkzeuge::geaendert, [this] { ++aenderungen; });
+        QObject::connect(&w, &Cadwerkzeuge::zeigerSetzen, [this](QPoint p) { zeiger = p; });
     }
     // A left click at x metres, y metres below the axis (negative: above).
     void klick(double x, double y = 1, Qt::MouseButton taste = Qt::LeftButton)
