@@ -247,3 +247,34 @@ TEST(ProjektInAnwendung, EineGeoeffneteVarianteBeginntOhneSchrittUndRueckgaengig
     EXPECT_FALSE(editor->Geaendert());
     ohneUnerwartetes(p.skript);
 }
+
+// Only what the user does marks the project changed: reading its file again and a language
+// switch fill the controls without setting the mark; typing the project's name sets it.
+TEST(ProjektInAnwendung, NurEineEingabeSetztDieMarke)
+{
+    ProjektMitVariante p;
+    auto* name = kind<QLineEdit>(p.fenster, "edtProjektName");
+    tippeNeu(name, QStringLiteral("Messe"));
+    EXPECT_TRUE(p.fenster->Geaendert());
+    const QString pfad = p.ordner.pfad(QStringLiteral("Projekte/Messe.prp"));
+    ASSERT_TRUE(p.fenster->SpeichernUnter(pfad));
+    ASSERT_FALSE(p.fenster->Geaendert());
+
+    tippeNeu(name, QStringLiteral("anders"));
+    ASSERT_TRUE(p.fenster->Laden(pfad));
+    EXPECT_EQ(name->text(), QStringLiteral("Messe"));
+    EXPECT_FALSE(p.fenster->Geaendert());
+    setzeUebersetzer([](int id, QString& text) {
+        if (id == 1834)
+            text = QStringLiteral("Name");
+    });
+    p.fenster->TexteSetzen();
+    setzeUebersetzer({});
+    EXPECT_FALSE(p.fenster->Geaendert());
+
+    QTest::keyClicks(name, QStringLiteral(" 2"));
+    EXPECT_EQ(p.fenster->projekt().name, QStringLiteral("Messe 2"));
+    EXPECT_TRUE(p.fenster->Geaendert());
+    p.fenster->setzeGeaendert(false);
+    ohneUnerwartetes(p.skript);
+}
