@@ -4,6 +4,7 @@
 #include "u_fenstertest.h"
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <QToolButton>
@@ -27,3 +28,6 @@ inline void tippeNeu(QLineEdit* feld, const QString& text)
     QTest::keyClicks(feld, text);
 }
 inline void tippeNeu(QComboBox* liste, const QString& text) { tippeNeu(liste->lineEdit(), text); }
+
+// The text a label of the editor shows.
+inline QString beschriftungVon(Tfrm_variante* f, const char* name) { return kind<QLabel>(f, name)->text(); }

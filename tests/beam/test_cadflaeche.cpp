@@ -185,7 +185,7 @@ TEST(Cadlayout, WerkzeugleisteBleibtBeimArbeitenStehen)
     e.werkzeug(ArtStreckenlast);
     e.klick(987654.5);
     maus(e.cad(), QEvent::MouseMove, e.bei(987650));
-    EXPECT_EQ(kind<QLabel>(&e.f, "lblX1")->text(), QStringLiteral("X1: 987654,5    d: -4,5"));
+    EXPECT_EQ(beschriftungVon(&e.f, "lblX1"), QStringLiteral("X1: 987654,5    d: -4,5"));
     EXPECT_EQ(links(leiste), werkzeug);
 
     e.f.modell.traversenname = QStringLiteral("Vierpunkt-Traverse mit einem sehr langen Namen (Hersteller GmbH & Co. KG)");
@@ -353,7 +353,7 @@ TEST(Eintippen, EineLastFuerAlleMarkiertenLasten)
     maus(e.cad(), QEvent::MouseButtonPress, e.bei(-5, -1), Qt::LeftButton, Qt::LeftButton);
     maus(e.cad(), QEvent::MouseMove, e.bei(5, 1), Qt::NoButton, Qt::LeftButton);
     maus(e.cad(), QEvent::MouseButtonRelease, e.bei(5, 1), Qt::LeftButton, Qt::NoButton);
-    ASSERT_EQ(kind<QLabel>(&e.f, "lblInfo1")->text(), QStringLiteral("4 Elemente gewählt"));
+    ASSERT_EQ(beschriftungVon(&e.f, "lblInfo1"), QStringLiteral("4 Elemente gewählt"));
     ASSERT_FALSE(kind<QWidget>(&e.f, "pnlLastAlle")->isHidden());
 
     QTest::keyClicks(kind<QLineEdit>(&e.f, "edtLastAlle"), QStringLiteral("7"));

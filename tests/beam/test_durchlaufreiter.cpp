@@ -39,13 +39,13 @@ TEST(Durchlaufreiter, VierMotorzuegeNebenDemPaarweisenMaximumUndEIUnbekannt)
     EXPECT_EQ(r.zelle(1, 2), QStringLiteral("14 388,00")); // 1,1 · 1635 · 8
     // pairwise, a middle hoist carries up to 2/3 of the truss with its neighbour at the end
     EXPECT_EQ(r.zelle(1, 4), QStringLiteral("29 430,00"));
-    const QString text = kind<QLabel>(&r.f, "lblDurchlaufErgebnis")->text();
+    const QString text = beschriftungVon(&r.f, "lblDurchlaufErgebnis");
     // 0,1 qL² = 10 464 Nm over the inner supports, 52,32 % of 20 000
     EXPECT_TRUE(text.contains(QStringLiteral("max. Moment 10 464,00 Nm"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("52,32 % von M_zul"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("EI unbekannt")));
-    EXPECT_TRUE(kind<QLabel>(&r.f, "lblDurchlaufMeldungen")->text().isEmpty());
-    EXPECT_TRUE(kind<QLabel>(&r.f, "lblDurchlaufGrenzen")->text().contains(QStringLiteral("starre Lager")));
+    EXPECT_TRUE(beschriftungVon(&r.f, "lblDurchlaufMeldungen").isEmpty());
+    EXPECT_TRUE(beschriftungVon(&r.f, "lblDurchlaufGrenzen").contains(QStringLiteral("starre Lager")));
     QApplication::processEvents();
     bildVon(&r.f, QStringLiteral("variante_durchlauf"));
 }
@@ -72,7 +72,7 @@ TEST(Durchlaufreiter, EIUndGrenzeGetipptWerdenGespeichertUndGeben)
     EXPECT_TRUE(r.f.modell.Einstellungen().endsWith(QStringLiteral("Durchbiegungsgrenze=300\r\nTravEI=1000\r\n")));
     kind<QAction>(&r.f, "actBerechnen")->trigger();
     // 5qL⁴/384EI = 5 · 100 · 10⁴ / 384 / 10⁶ m = 13,02 mm, L/768
-    const QString text = kind<QLabel>(&r.f, "lblDurchlaufErgebnis")->text();
+    const QString text = beschriftungVon(&r.f, "lblDurchlaufErgebnis");
     EXPECT_TRUE(text.contains(QStringLiteral("Durchbiegung 13,02 mm bei x = 0,00 m"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("L/768, Grenze L/300"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("eingehalten")));
@@ -102,8 +102,8 @@ TEST(Durchlaufreiter, ZiehendesLagerUndInstabilerTraegerStehenInRot)
     EXPECT_TRUE(r.skript.allesBeantwortet());
     ohneUnerwartetes(r.skript);
     EXPECT_EQ(r.zelle(0, 2), QStringLiteral("—"));
-    const QString meldungen = kind<QLabel>(&r.f, "lblDurchlaufMeldungen")->text();
+    const QString meldungen = beschriftungVon(&r.f, "lblDurchlaufMeldungen");
     EXPECT_TRUE(meldungen.contains(QStringLiteral("Lager 1 würde ziehen"))) << meldungen.toStdString();
     EXPECT_TRUE(meldungen.contains(QStringLiteral("Instabil")));
-    EXPECT_TRUE(kind<QLabel>(&r.f, "lblDurchlaufErgebnis")->text().isEmpty());
+    EXPECT_TRUE(beschriftungVon(&r.f, "lblDurchlaufErgebnis").isEmpty());
 }

@@ -170,14 +170,14 @@ TEST(Variantenfenster, NeuesEinzelprojektZeigtDieAnfangswerte)
 {
     Editor e;
     Tfrm_variante& f = *e.f;
-    EXPECT_EQ(kind<QLabel>(&f, "lblTravL")->text(), QStringLiteral("24,00"));
-    EXPECT_EQ(kind<QLabel>(&f, "lblTravH")->text(), QStringLiteral("0,30"));
-    EXPECT_EQ(kind<QLabel>(&f, "lblTravB")->text(), QStringLiteral("0,00"));
-    EXPECT_EQ(kind<QLabel>(&f, "lblTravE")->text(), QStringLiteral("0,00"));
-    EXPECT_EQ(kind<QLabel>(&f, "lblTravQ")->text(), QStringLiteral("0"));
-    EXPECT_EQ(kind<QLabel>(&f, "lblTravM")->text(), QStringLiteral("0"));
-    EXPECT_EQ(kind<QLabel>(&f, "lblGurte")->text(), QStringLiteral("0 Gurte"));
-    EXPECT_EQ(kind<QLabel>(&f, "lblTravName")->text(), QStringLiteral("keine Traverse gewählt"));
+    EXPECT_EQ(beschriftungVon(&f, "lblTravL"), QStringLiteral("24,00"));
+    EXPECT_EQ(beschriftungVon(&f, "lblTravH"), QStringLiteral("0,30"));
+    EXPECT_EQ(beschriftungVon(&f, "lblTravB"), QStringLiteral("0,00"));
+    EXPECT_EQ(beschriftungVon(&f, "lblTravE"), QStringLiteral("0,00"));
+    EXPECT_EQ(beschriftungVon(&f, "lblTravQ"), QStringLiteral("0"));
+    EXPECT_EQ(beschriftungVon(&f, "lblTravM"), QStringLiteral("0"));
+    EXPECT_EQ(beschriftungVon(&f, "lblGurte"), QStringLiteral("0 Gurte"));
+    EXPECT_EQ(beschriftungVon(&f, "lblTravName"), QStringLiteral("keine Traverse gewählt"));
     EXPECT_EQ(f.modell.berechnung.angezeigterText(), QStringLiteral("nur Gewichtslasten"));
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Projekt []"));
     EXPECT_EQ(kind<QGroupBox>(&f, "gbVariante")->title(), QStringLiteral(" Projektdaten: "));
@@ -233,8 +233,8 @@ TEST(Variantenfenster, StreckenlastZweiKlicksUndMausanzeige)
     EXPECT_TRUE(kind<QWidget>(&f, "pnlPropLager")->isHidden());
     e.klick(2);
     e.bewege(-1, 1);
-    EXPECT_EQ(kind<QLabel>(&f, "lblX")->text(), QStringLiteral("X: -1"));
-    EXPECT_EQ(kind<QLabel>(&f, "lblX1")->text(), QStringLiteral("X1: 2    d: -3"));
+    EXPECT_EQ(beschriftungVon(&f, "lblX"), QStringLiteral("X: -1"));
+    EXPECT_EQ(beschriftungVon(&f, "lblX1"), QStringLiteral("X1: 2    d: -3"));
     e.klick(-1);
     ASSERT_EQ(f.modell.cds_lasten.RecordCount(), 1);
     f.modell.cds_lasten.First();
@@ -252,7 +252,7 @@ TEST(Variantenfenster, MarkierenZeigtDasPanelDerZeileUndEnterPostet)
     e.werkzeug(ArtSelektieren);
     EXPECT_TRUE(kind<Zeilenpanel>(&f, "pnlLast")->isHidden());
     e.klick(3.2, 0.5);
-    EXPECT_EQ(kind<QLabel>(&f, "lblInfo1")->text(), QStringLiteral("1 Elemente gewählt"));
+    EXPECT_EQ(beschriftungVon(&f, "lblInfo1"), QStringLiteral("1 Elemente gewählt"));
     ASSERT_FALSE(kind<Zeilenpanel>(&f, "pnlLast")->isHidden());
     EXPECT_TRUE(kind<Zeilenpanel>(&f, "pnlLager")->isHidden());
     EXPECT_FALSE(kind<QToolButton>(&f, "sbDelete")->isHidden());
@@ -281,7 +281,7 @@ TEST(Variantenfenster, MarkierenZeigtDasPanelDerZeileUndEnterPostet)
     EXPECT_EQ(e.status(0), QStringLiteral("geändert"));
 
     e.klick(0, 0); // on the axis: nothing
-    EXPECT_EQ(kind<QLabel>(&f, "lblInfo1")->text(), QStringLiteral("0 Elemente gewählt"));
+    EXPECT_EQ(beschriftungVon(&f, "lblInfo1"), QStringLiteral("0 Elemente gewählt"));
     EXPECT_TRUE(kind<Zeilenpanel>(&f, "pnlLast")->isHidden());
     EXPECT_TRUE(kind<QToolButton>(&f, "sbDelete")->isHidden());
 }
@@ -443,7 +443,7 @@ TEST(Variantenfenster, SpeichernUndWiederOeffnen)
     zweites.Laden(datei);
     EXPECT_EQ(kind<QLineEdit>(&zweites, "edt_VName")->text(), QStringLiteral("Halle 2"));
     EXPECT_EQ(kind<QLineEdit>(&zweites, "edt_VBearbeiter")->text(), QStringLiteral("Jens"));
-    EXPECT_EQ(kind<QLabel>(&zweites, "lblTravL")->text(), QStringLiteral("24,00"));
+    EXPECT_EQ(beschriftungVon(&zweites, "lblTravL"), QStringLiteral("24,00"));
     EXPECT_EQ(zweites.modell.cds_lager.RecordCount(), 3);
     EXPECT_EQ(zweites.modell.cds_lasten.RecordCount(), 2);
     EXPECT_EQ(zweites.modell.lagerzaehler, 3);
@@ -517,7 +517,7 @@ TEST(Variantenfenster, FalscherKopfNimmtNichtsAuchNichtDenDateinamen)
     d.erwarteMeldung(QStringLiteral("keine gültiges Einzelprojekt"));
     EXPECT_FALSE(f.Laden(datei));
     EXPECT_TRUE(f.Dateiname().isEmpty());
-    EXPECT_EQ(kind<QLabel>(&f, "lblTravL")->text(), QStringLiteral("24,00"));
+    EXPECT_EQ(beschriftungVon(&f, "lblTravL"), QStringLiteral("24,00"));
     // "Speichern" asks for a name instead of writing over the file that was not read
     d.erwarteSpeichern(std::nullopt);
     EXPECT_FALSE(f.SpeichernMitRueckfall());
@@ -527,7 +527,7 @@ TEST(Variantenfenster, FalscherKopfNimmtNichtsAuchNichtDenDateinamen)
     d.erwarteMeldung(QStringLiteral("Die Länge der Traverse muss größer als 0 sein"));
     maus(kind<QLabel>(&f, "lblTravL"), QEvent::MouseButtonDblClick, QPoint(2, 2), Qt::LeftButton, Qt::LeftButton);
     EXPECT_DOUBLE_EQ(f.modell.traverse.laenge, 24);
-    EXPECT_EQ(kind<QLabel>(&f, "lblTravL")->text(), QStringLiteral("24,00"));
+    EXPECT_EQ(beschriftungVon(&f, "lblTravL"), QStringLiteral("24,00"));
     EXPECT_TRUE(d.allesBeantwortet());
 }
 
@@ -607,10 +607,10 @@ TEST(Variantenfenster, TraversenlaengePerDoppelklick)
     SkriptDialoge d;
     d.erwarteEingabe(QStringLiteral("12,5"));
     maus(kind<QLabel>(&f, "lblTravL"), QEvent::MouseButtonDblClick, QPoint(2, 2), Qt::LeftButton, Qt::LeftButton);
-    EXPECT_EQ(kind<QLabel>(&f, "lblTravL")->text(), QStringLiteral("12,50"));
+    EXPECT_EQ(beschriftungVon(&f, "lblTravL"), QStringLiteral("12,50"));
     d.erwarteEingabe(QStringLiteral("lang"));
     maus(kind<QLabel>(&f, "lblLaenge"), QEvent::MouseButtonDblClick, QPoint(2, 2), Qt::LeftButton, Qt::LeftButton);
-    EXPECT_EQ(kind<QLabel>(&f, "lblTravL")->text(), QStringLiteral("24,00"));
+    EXPECT_EQ(beschriftungVon(&f, "lblTravL"), QStringLiteral("24,00"));
     EXPECT_TRUE(d.allesBeantwortet());
     EXPECT_FALSE(f.Geaendert());
 }
@@ -642,13 +642,13 @@ TEST(Variantenfenster, TraverseAusDerBibliothek)
     f.traverseWaehlen = [&] { return &bib; };
     f.setzeBerechnet(true);
     maus(kind<QGroupBox>(&f, "gbTraverse"), QEvent::MouseButtonDblClick, QPoint(5, 5), Qt::LeftButton, Qt::LeftButton);
-    EXPECT_EQ(kind<QLabel>(&f, "lblTravName")->text(), QStringLiteral("H30V(Prolyte)"));
-    EXPECT_EQ(kind<QLabel>(&f, "lblGurte")->text(), QStringLiteral("4 Gurte"));
-    EXPECT_EQ(kind<QLabel>(&f, "lblTravE")->text(), QStringLiteral("71,60"));
-    EXPECT_EQ(kind<QLabel>(&f, "lblTravQ")->text(), QStringLiteral("12 346"));
-    EXPECT_EQ(kind<QLabel>(&f, "lblTravM")->text(), QStringLiteral("1 234 567"));
-    EXPECT_EQ(kind<QLabel>(&f, "lblTravH")->text(), QStringLiteral("0,29"));
-    EXPECT_EQ(kind<QLabel>(&f, "lblTravL")->text(), QStringLiteral("24,00"));
+    EXPECT_EQ(beschriftungVon(&f, "lblTravName"), QStringLiteral("H30V(Prolyte)"));
+    EXPECT_EQ(beschriftungVon(&f, "lblGurte"), QStringLiteral("4 Gurte"));
+    EXPECT_EQ(beschriftungVon(&f, "lblTravE"), QStringLiteral("71,60"));
+    EXPECT_EQ(beschriftungVon(&f, "lblTravQ"), QStringLiteral("12 346"));
+    EXPECT_EQ(beschriftungVon(&f, "lblTravM"), QStringLiteral("1 234 567"));
+    EXPECT_EQ(beschriftungVon(&f, "lblTravH"), QStringLiteral("0,29"));
+    EXPECT_EQ(beschriftungVon(&f, "lblTravL"), QStringLiteral("24,00"));
     EXPECT_FALSE(f.Berechnet());
     EXPECT_FALSE(f.Geaendert());
 }
@@ -662,7 +662,7 @@ TEST(Variantenfenster, ProjektvarianteSchreibtZurueckMitAuslastungNurWennBerechn
     // the caption names the variant and its project's file
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Variante Bühne links – Festival.prp"));
     EXPECT_EQ(kind<QGroupBox>(&f, "gbVariante")->title(), QStringLiteral(" Variante: "));
-    EXPECT_EQ(kind<QLabel>(&f, "lblTravL")->text(), QStringLiteral("12,00"));
+    EXPECT_EQ(beschriftungVon(&f, "lblTravL"), QStringLiteral("12,00"));
     EXPECT_EQ(kind<QLineEdit>(&f, "edt_VName")->text(), QStringLiteral("Bühne links"));
     ASSERT_EQ(f.Menues().size(), 2u);
     EXPECT_EQ(f.Menues().front().menue->title(), QStringLiteral("&Variante"));
@@ -939,14 +939,14 @@ TEST(Variantenfenster, SprachwechselSetztAlleTexteUndDieModusliste)
             text = i->second;
     });
     f.TexteSetzen();
-    EXPECT_EQ(kind<QLabel>(&f, "lblLaenge")->text(), QStringLiteral("Length [m]"));
-    EXPECT_EQ(kind<QLabel>(&f, "lblGurte")->text(), QStringLiteral("0 chords"));
+    EXPECT_EQ(beschriftungVon(&f, "lblLaenge"), QStringLiteral("Length [m]"));
+    EXPECT_EQ(beschriftungVon(&f, "lblGurte"), QStringLiteral("0 chords"));
     EXPECT_EQ(f.modell.berechnung.angezeigterText(), QStringLiteral("weight loads only"));
     EXPECT_EQ(kind<QTabWidget>(&f, "pcTabellen")->tabText(0), QStringLiteral("Supports"));
     EXPECT_EQ(kind<QTableView>(&f, "sgLager")->model()->headerData(9, Qt::Horizontal).toString(), QStringLiteral("calculated [N]"));
     EXPECT_EQ(kind<QMenu>(&f, "Einzelprojekt1")->title(), QStringLiteral("&Single project"));
     EXPECT_EQ(werkzeugknopf(&f, ArtLager)->toolTip(), QStringLiteral("Support"));
-    EXPECT_EQ(kind<QLabel>(&f, "lblHoehe")->text(), QStringLiteral("Höhe [m]")); // no English text: the German stays
+    EXPECT_EQ(beschriftungVon(&f, "lblHoehe"), QStringLiteral("Höhe [m]")); // no English text: the German stays
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Projekt []")); // the single-project caption is not translated
     setzeUebersetzer({});
 }

@@ -225,7 +225,7 @@ TEST(RueckgaengigVariante, GittereingabeUndTraversenlaengeSindSchritte)
     EXPECT_EQ(s.f.Rueckgaengig1->text(), QStringLiteral("&Rückgängig: Traversenlänge"));
     s.f.Rueckgaengig();
     EXPECT_DOUBLE_EQ(s.f.modell.traverse.laenge, 24);
-    EXPECT_EQ(kind<QLabel>(&s.f, "lblTravL")->text().remove(u',').remove(u'.'), QStringLiteral("2400"));
+    EXPECT_EQ(beschriftungVon(&s.f, "lblTravL").remove(u',').remove(u'.'), QStringLiteral("2400"));
     EXPECT_FALSE(s.f.Geaendert());
     EXPECT_EQ(s.inhalt(), nachher);
 }
