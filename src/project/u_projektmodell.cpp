@@ -100,10 +100,7 @@ void Projektmodell::setzeHaken()
         for (auto signal : {&TBClientDataSet::NachPost, &TBClientDataSet::NachLoeschen})
             QObject::connect(&t, signal, &t, tun);
     };
-    const auto knoepfe = [this] {
-        if (KnoepfeAktualisieren)
-            KnoepfeAktualisieren();
-    };
+    const auto knoepfe = [this] { Q_EMIT TraversenGeaendert(); };
     bei(cds_projekt, [this, knoepfe] {
         SetzeGeaendert(true);
         knoepfe();
@@ -151,20 +148,19 @@ void Projektmodell::LeeresProjekt()
     SetzeGeaendert(false);
 }
 
-void Projektmodell::zustandGeaendert()
-{
-    if (ZustandAnzeigen)
-        ZustandAnzeigen();
-}
-
 void Projektmodell::SetzeGeaendert(bool geaendert)
 {
-    if (geaendert && Aenderung)
-        Aenderung();
+    if (geaendert)
+        Q_EMIT Aenderung();
+    UebernimmAenderungsstand(geaendert);
+}
+
+void Projektmodell::UebernimmAenderungsstand(bool geaendert)
+{
     if (geaendert == m_geaendert)
         return;
     m_geaendert = geaendert;
-    zustandGeaendert();
+    Q_EMIT ZustandGeaendert();
 }
 
 QString Projektmodell::Titel() const
@@ -191,7 +187,7 @@ void Projektmodell::Speichern(const QString& datei)
     s.Abschliessen();
     m_dateiname = datei;
     m_geaendert = false;
-    zustandGeaendert();
+    Q_EMIT ZustandGeaendert();
 }
 
 bool Projektmodell::Laden(const QString& datei)
@@ -223,7 +219,7 @@ bool Projektmodell::Laden(const QString& datei)
     }
     m_dateiname = datei;
     m_geaendert = false;
-    zustandGeaendert();
+    Q_EMIT ZustandGeaendert();
     return true;
 }
 
