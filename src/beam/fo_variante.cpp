@@ -55,15 +55,7 @@ Tfrm_variante::Tfrm_variante(Variantenprojekt& projekt, QWidget* eltern) : Dokum
     setzeBerechnet(false);
 }
 
-Tfrm_variante::~Tfrm_variante()
-{
-    // The tools' hooks point into this window; the tables outlive the widgets by a moment.
-    werkzeuge.neuZeichnen = nullptr;
-    werkzeuge.geaendert = nullptr;
-    werkzeuge.auswahlGeaendert = nullptr;
-    werkzeuge.zeigerSetzen = nullptr;
-    werkzeuge.lagerLoeschenErlaubt = nullptr;
-}
+Tfrm_variante::~Tfrm_variante() = default;
 
 void Tfrm_variante::aufbauen()
 {
@@ -196,14 +188,14 @@ void Tfrm_variante::legeBeschriftungenAn()
 
 void Tfrm_variante::verbindeModell()
 {
-    werkzeuge.neuZeichnen = [this] { neuZeichnen(); };
-    werkzeuge.melden = ZeigeMeldung;
-    werkzeuge.geaendert = [this] {
+    connect(&werkzeuge, &Cadwerkzeuge::neuZeichnen, this, &Tfrm_variante::neuZeichnen);
+    connect(&werkzeuge, &Cadwerkzeuge::meldung, this, [](const QString& text) { ZeigeMeldung(text); });
+    connect(&werkzeuge, &Cadwerkzeuge::geaendert, this, [this] {
         setzeGeaendert(true);
         setzeBerechnet(false);
-    };
-    werkzeuge.zeigerSetzen = [this](QPoint punkt) { pbCAD->ZeigerSetzen(punkt); };
-    werkzeuge.auswahlGeaendert = [this] { zeigeAuswahl(); };
+    });
+    connect(&werkzeuge, &Cadwerkzeuge::zeigerSetzen, pbCAD, &Cadflaeche::ZeigerSetzen);
+    connect(&werkzeuge, &Cadwerkzeuge::auswahlGeaendert, this, &Tfrm_variante::zeigeAuswahl);
 }
 
 void Tfrm_variante::baueMenues()
@@ -514,7 +506,6 @@ void Tfrm_variante::ZeigeTraverse()
     lblTravE->setText(FormatFloat(zwei, t.eigenlast));
     lblTravQ->setText(ganzzahl(t.maxQuer));
     lblTravM->setText(ganzzahl(t.maxBiege));
-    m_fuellt = true;
     if (edt_VName->text() != modell.variantenname)
         edt_VName->setText(modell.variantenname);
     if (edt_VBearbeiter->text() != modell.bearbeiter)
@@ -523,7 +514,6 @@ void Tfrm_variante::ZeigeTraverse()
     actNegativ->setChecked(modell.negativ);
     zeigeRechenart();
     zeigeSteifigkeit();
-    m_fuellt = false;
 }
 
 void Tfrm_variante::TraverseAusBibliothek()

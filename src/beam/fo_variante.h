@@ -71,12 +71,27 @@ public:
     std::function<TBClientDataSet*()> traverseWaehlen;
     std::function<Lastenbibliothek*()> lastenbibliothek;
 
+    // What the window shows and edits: plain classes that other code and tests use without pixels.
     Balkenmodell modell;
     Balkenrechnung rechnung{modell};
     Cadansicht ansicht;
     Cadwerkzeuge werkzeuge{modell, ansicht};
 
-    // Controls, named as the user and the report know them.
+    // Writes the variant back into its project ("&Speichern" of the project mode).
+    bool Zurueckschreiben();
+
+    // Re-reads the whole model into the controls (truss values, texts, panels).
+    void ZeigeTraverse();
+
+protected:
+    bool SchliessenErlaubt() override;
+    QString Schliessfrage() const override;
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+    QByteArray Stand() override;
+    void StandHerstellen(const QByteArray& stand) override;
+
+private:
+    // Controls, named as the user and the report know them; tests find them by these object names.
     QTabWidget* pcHaupt = nullptr;
     QWidget* tab_cad = nullptr;
     QWidget* tab_Tabellen = nullptr;
@@ -234,7 +249,6 @@ public:
     QPushButton* btnBerechnen3 = nullptr;
     QLabel* lblTravEI = nullptr;
     QLineEdit* edtTravEI = nullptr;
-    void LagerVersetzen(bool nachAussen, Qt::KeyboardModifiers tasten);
 
     QMenu* Einzelprojekt1 = nullptr;
     QMenu* Variante1 = nullptr;
@@ -245,27 +259,15 @@ public:
     QAction* importieren1 = nullptr;
     QAction* exportieren1 = nullptr;
 
-    // Menu commands of the project mode.
-    bool Zurueckschreiben();  // "&Speichern"
+    // Menu commands of the project mode; the rest of the truss group: choosing from the
+    // library, typing the length.
     void AlteFassung();
     void Importieren();
     void Exportieren();
-
-    // Rest of the truss group: choosing from the library, typing the length.
     void TraverseAusBibliothek();
     void LaengeEingeben();
+    void LagerVersetzen(bool nachAussen, Qt::KeyboardModifiers tasten);
 
-    // Re-reads the whole model into the controls (truss values, texts, panels).
-    void ZeigeTraverse();
-
-protected:
-    bool SchliessenErlaubt() override;
-    QString Schliessfrage() const override;
-    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
-    QByteArray Stand() override;
-    void StandHerstellen(const QByteArray& stand) override;
-
-private:
     void aufbauen();
     void baueCadTab();
     void baueWerkzeuggruppe(QWidget* eltern);
@@ -322,7 +324,6 @@ private:
     std::vector<Beschriftung> m_beschriftungen;
     Variantenprojekt* m_projekt = nullptr;
     bool m_berechnet = false;
-    bool m_fuellt = false; // the window is filling inputs: their change handlers stay quiet
     bool m_verschiebt = false; // the mouse button down moved the marked elements
     std::unique_ptr<Tabellenmodell> m_lagerModell, m_lastenModell, m_tragModell, m_positionsModell, m_maximaModell;
 };

@@ -12,6 +12,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -87,16 +88,15 @@ void Tfrm_variante::baueAuslastungTab()
     cmbStaudruck->addItems(Staudrucktexte());
     cmbStaudruck->setFixedWidth(80);
     // neither the mode nor the pressure recalculates or marks the variant changed
-    connect(cmbBerechnung, &QComboBox::currentIndexChanged, this, [this](int index) {
-        if (!m_fuellt)
-            modell.berechnung.waehle(index);
+    connect(cmbBerechnung, &QComboBox::activated, this, [this](int index) {
+        modell.berechnung.waehle(index);
         lblStaudruck->setVisible(index > 0);
         cmbStaudruck->setVisible(index > 0);
     });
-    connect(cmbStaudruck, &QComboBox::currentTextChanged, this, [this](const QString& text) {
-        if (!m_fuellt)
-            modell.staudruck.setzeText(text);
-    });
+    connect(cmbStaudruck->lineEdit(), &QLineEdit::textEdited, this,
+            [this](const QString& text) { modell.staudruck.setzeText(text); });
+    connect(cmbStaudruck, &QComboBox::activated, this,
+            [this](int index) { modell.staudruck.setzeText(cmbStaudruck->itemText(index)); });
 
     lblLagerVersetzen = new QLabel(QStringLiteral("Lager versetzen"));
     lblLagerVersetzen->setObjectName(QStringLiteral("lblLagerVersetzen"));
@@ -144,8 +144,6 @@ void Tfrm_variante::baueAuslastungTab()
 
 void Tfrm_variante::zeigeRechenart()
 {
-    const bool vorher = m_fuellt;
-    m_fuellt = true;
     cmbBerechnung->clear();
     cmbBerechnung->addItems(modell.berechnung.eintraege());
     cmbBerechnung->setCurrentIndex(modell.berechnung.gewaehlt());
@@ -153,7 +151,6 @@ void Tfrm_variante::zeigeRechenart()
     lblStaudruck->setVisible(modus > 0);
     cmbStaudruck->setVisible(modus > 0);
     cmbStaudruck->setCurrentText(modell.staudruck.angezeigterText());
-    m_fuellt = vorher;
 }
 
 void Tfrm_variante::zeigeWarnungen()

@@ -233,12 +233,11 @@ void Tfrm_variante::baueCadTab()
     const auto variantentext = [this](QString Balkenmodell::*wert) {
         return [this, wert](const QString& t) {
             modell.*wert = t;
-            if (!m_fuellt)
-                setzeGeaendert(true);
+            setzeGeaendert(true);
         };
     };
-    connect(edt_VName, &QLineEdit::textChanged, this, variantentext(&Balkenmodell::variantenname));
-    connect(edt_VBearbeiter, &QLineEdit::textChanged, this, variantentext(&Balkenmodell::bearbeiter));
+    connect(edt_VName, &QLineEdit::textEdited, this, variantentext(&Balkenmodell::variantenname));
+    connect(edt_VBearbeiter, &QLineEdit::textEdited, this, variantentext(&Balkenmodell::bearbeiter));
     spalte3->addWidget(gbVariante);
     spalte3->addStretch();
     reihe->addLayout(spalte3);
@@ -251,7 +250,7 @@ void Tfrm_variante::baueWerkzeuggruppe(QWidget* gruppe)
     auto* layout = new QVBoxLayout(gruppe);
     auto* knoepfe = new QHBoxLayout;
     knoepfe->setSpacing(1);
-    werkzeuggruppe = new QButtonGroup(this);
+    werkzeuggruppe = benannt(new QButtonGroup(this), "werkzeuggruppe");
     werkzeuggruppe->setExclusive(true);
     for (int code = ArtSelektieren; code <= ArtTraversenkraft; ++code) {
         const Werkzeugknopf& k = Werkzeugknoepfe[code - 1];
@@ -330,22 +329,15 @@ void Tfrm_variante::baueWerkzeuggruppe(QWidget* gruppe)
     edtMinimal->setText(QStringLiteral("0"));
     layout->addWidget(pnlEigenschaften);
 
-    connect(cmbGroesse, &QComboBox::editTextChanged, this, [this](const QString& t) {
-        if (m_fuellt)
-            return;
+    // Only the user's choices and typing reach the tools; filling the inputs from them does not.
+    const auto groesse = [this](const QString& t) {
         werkzeuge.GroesseGeaendert(t);
-        m_fuellt = true;
         setzeText(edtAequivalenzflaeche, werkzeuge.eingaben.flaeche);
-        m_fuellt = false;
-    });
-    connect(edtName, &QLineEdit::textChanged, this, [this](const QString& t) {
-        if (!m_fuellt)
-            werkzeuge.NameGeaendert(t);
-    });
-    connect(edtLast, &QLineEdit::textChanged, this, [this](const QString& t) {
-        if (!m_fuellt)
-            werkzeuge.LastGeaendert(t);
-    });
+    };
+    connect(cmbGroesse->lineEdit(), &QLineEdit::textEdited, this, groesse);
+    connect(cmbGroesse, &QComboBox::activated, this, [this, groesse](int index) { groesse(cmbGroesse->itemText(index)); });
+    connect(edtName, &QLineEdit::textEdited, this, [this](const QString& t) { werkzeuge.NameGeaendert(t); });
+    connect(edtLast, &QLineEdit::textEdited, this, [this](const QString& t) { werkzeuge.LastGeaendert(t); });
     connect(edtMaximal, &QLineEdit::textChanged, this, [this](const QString& t) { werkzeuge.eingaben.maximal = t; });
     connect(edtMinimal, &QLineEdit::textChanged, this, [this](const QString& t) { werkzeuge.eingaben.minimal = t; });
     connect(edtAequivalenzflaeche, &QLineEdit::textChanged, this,
@@ -539,14 +531,12 @@ void Tfrm_variante::werkzeugGewaehlt(int code)
 void Tfrm_variante::zeigeEingaben()
 {
     const Eigenschaften& e = werkzeuge.eingaben;
-    m_fuellt = true;
     setzeListentext(cmbGroesse, e.groesse);
     setzeText(edtAequivalenzflaeche, e.flaeche);
     setzeText(edtName, e.name);
     setzeText(edtLast, e.last);
     setzeListentext(cmbEinheitKraft, e.einheitKraft);
     setzeListentext(cmbEinheitStreckenlast, e.einheitStreckenlast);
-    m_fuellt = false;
 }
 
 void Tfrm_variante::zeigeAuswahl()

@@ -5,6 +5,7 @@
 #include "language/u_uebersetzung.h"
 #include "platform/u_zahlen.h"
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDataStream>
 #include <QLabel>
@@ -81,19 +82,19 @@ void Tfrm_variante::verbindeSchritte()
     connect(sbDelete, &QToolButton::clicked, this, [this] { BenenneSchritt(sbDelete->toolTip()); });
     for (QToolButton* knopf : {sbSwitchUp, sbSwitchDown})
         connect(knopf, &QToolButton::clicked, this, [this, knopf] { BenenneSchritt(knopf->toolTip()); });
-    // The calculation's options and mode are stored with the variant but do not mark it changed.
+    // The calculation's options and mode are stored with the variant but do not mark it changed;
+    // the user's clicks, choices and typing are steps, filling the controls is none.
     const auto option = [this](const QString& name, const QObject* getipptIn) {
-        if (m_fuellt)
-            return;
         StillerSchritt(name, getipptIn);
         setzeBerechnet(false);
     };
-    for (QAction* aktion : {actMinimal, actNegativ})
-        connect(aktion, &QAction::toggled, this, [option, aktion] { option(schrittname(aktion->text()), nullptr); });
-    connect(cmbBerechnung, &QComboBox::currentIndexChanged, this,
-            [this, option] { option(cmbBerechnung->currentText(), nullptr); });
-    connect(cmbStaudruck, &QComboBox::currentTextChanged, this,
-            [this, option] { option(schrittname(lblStaudruck->text()), cmbStaudruck); });
+    for (auto [kasten, aktion] : {std::pair{cbMinimal, actMinimal}, std::pair{cbMinimal2, actMinimal},
+                                  std::pair{cbNegativ, actNegativ}, std::pair{cbNegativ2, actNegativ}})
+        connect(kasten, &QCheckBox::clicked, this, [option, aktion] { option(schrittname(aktion->text()), nullptr); });
+    connect(cmbBerechnung, &QComboBox::activated, this, [this, option] { option(cmbBerechnung->currentText(), nullptr); });
+    const auto staudruck = [this, option] { option(schrittname(lblStaudruck->text()), cmbStaudruck); };
+    connect(cmbStaudruck, &QComboBox::activated, this, staudruck);
+    connect(cmbStaudruck->lineEdit(), &QLineEdit::textEdited, this, staudruck);
     // typed texts: one step per word, named after the field
     const auto getippt = [this](QLineEdit* feld, QLabel* beschriftung) {
         connect(feld, &QLineEdit::textEdited, this,

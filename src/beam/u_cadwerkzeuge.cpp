@@ -7,6 +7,7 @@
 #include "platform/u_fehler.h"
 #include "platform/u_zahlen.h"
 #include <QPointF>
+#include <QScopedValueRollback>
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -110,27 +111,22 @@ Werkzeugpanele PaneleFuer(int w)
 
 Cadwerkzeuge::Cadwerkzeuge(Balkenmodell& modell, Cadansicht& ansicht) : m(modell), a(ansicht)
 {
-    beobachte(m.cds_lager);
-    beobachte(m.cds_lasten);
+    QObject::connect(&m.cds_lager, &TBClientDataSet::NachPost, this, [this] { melde(); });
     // a reordered distributed load is posted again, which reports the change
-    m.cds_lasten.AfterPost = [melde = m.cds_lasten.AfterPost](TBClientDataSet& t) {
-        if (!OrdneStreckenlast(t))
-            melde(t);
-    };
+    QObject::connect(&m.cds_lasten, &TBClientDataSet::NachPost, this, [this] {
+        if (!OrdneStreckenlast(m.cds_lasten))
+            melde();
+    });
+    for (TBClientDataSet* t : {&m.cds_lager, &m.cds_lasten})
+        QObject::connect(t, &TBClientDataSet::NachLoeschen, this, [this] { melde(); });
 }
 
-void Cadwerkzeuge::beobachte(TBClientDataSet& t)
+void Cadwerkzeuge::melde()
 {
-    const auto melde = [this](TBClientDataSet&) {
-        if (m_stumm)
-            return;
-        if (geaendert)
-            geaendert();
-        if (neuZeichnen)
-            neuZeichnen();
-    };
-    t.AfterPost = melde;
-    t.AfterDelete = melde;
+    if (m_stumm)
+        return;
+    Q_EMIT geaendert();
+    Q_EMIT neuZeichnen();
 }
 
 void Cadwerkzeuge::MausBewegt(int X, int Y, bool linksGedrueckt)
@@ -180,8 +176,7 @@ void Cadwerkzeuge::MausGedrueckt(int X, int Y, Qt::MouseButton taste)
     } else {
         setzeEinzeln(x, oben);
     }
-    if (neuZeichnen)
-        neuZeichnen();
+    Q_EMIT neuZeichnen();
 }
 
 bool Cadwerkzeuge::setzeEinzeln(double x, bool oben)
@@ -231,7 +226,7 @@ int Cadwerkzeuge::Eintippen(const QString& text1, const QString& text2, int n)
                 return i;
         return anzahl;
     } catch (const Fehler& fehler) {
-        melde(fehler.meldung());
+        Q_EMIT meldung(fehler.meldung());
         return 0;
     }
 }
@@ -241,7 +236,7 @@ int Cadwerkzeuge::LastFuerMarkierte(const QString& text)
     try {
         strengeZahl(text);
     } catch (const Fehler& fehler) {
-        melde(fehler.meldung());
+        Q_EMIT meldung(fehler.meldung());
         return 0;
     }
     TBClientDataSet& s = m.cds_lasten;
@@ -272,8 +267,7 @@ void Cadwerkzeuge::MausLosgelassen(int X, int Y, Qt::MouseButton taste)
         Markieren(oben, unten, a.XVon(X), a.ankerX);
     }
     auswahlrahmen = false;
-    if (neuZeichnen)
-        neuZeichnen();
+    Q_EMIT neuZeichnen();
 }
 
 void Cadwerkzeuge::Zentrieren(int v)
@@ -283,11 +277,9 @@ void Cadwerkzeuge::Zentrieren(int v)
         a.bezugspunkt = -xc;
     } else {
         a.ansichtsmitte = xc;
-        if (zeigerSetzen)
-            zeigerSetzen(a.Bildmitte());
+        Q_EMIT zeigerSetzen(a.Bildmitte());
     }
-    if (neuZeichnen)
-        neuZeichnen();
+    Q_EMIT neuZeichnen();
 }
 
 void Cadwerkzeuge::Zoomen(int stufe, std::optional<QPoint> zeiger)
@@ -300,18 +292,16 @@ void Cadwerkzeuge::Zoomen(int stufe, std::optional<QPoint> zeiger)
         // Centres on the pointer; the second ruler is reached only by a right click.
         a.ansichtsmitte = a.Fangen(a.XVon(zeiger->x()));
         a.zoomfaktor = stufe;
-        if (zeigerSetzen)
-            zeigerSetzen(a.Bildmitte());
+        Q_EMIT zeigerSetzen(a.Bildmitte());
     } else {
         const std::optional<QPointF> gezeigt =
             zeiger ? std::optional(QPointF(a.XVon(zeiger->x()), a.YVon(zeiger->y()))) : std::nullopt;
         a.ansichtsmitte = m_lupenmitte;
         a.zoomfaktor = 1;
-        if (gezeigt && zeigerSetzen)
-            zeigerSetzen(QPoint(a.Spalte(gezeigt->x()), a.Zeile(gezeigt->y())));
+        if (gezeigt)
+            Q_EMIT zeigerSetzen(QPoint(a.Spalte(gezeigt->x()), a.Zeile(gezeigt->y())));
     }
-    if (neuZeichnen)
-        neuZeichnen();
+    Q_EMIT neuZeichnen();
 }
 
 void Cadwerkzeuge::Abbrechen()
@@ -320,14 +310,7 @@ void Cadwerkzeuge::Abbrechen()
     x1Sichtbar = false;
     auswahlrahmen = false;
     m_rahmen = false;
-    if (neuZeichnen)
-        neuZeichnen();
-}
-
-void Cadwerkzeuge::melde(const QString& text) const
-{
-    if (melden)
-        melden(text);
+    Q_EMIT neuZeichnen();
 }
 
 bool Cadwerkzeuge::haengeAn(TBClientDataSet& t, const std::function<void(TBClientDataSet&)>& fuellen,
@@ -341,7 +324,7 @@ bool Cadwerkzeuge::haengeAn(TBClientDataSet& t, const std::function<void(TBClien
     } catch (const Fehler& fehler) {
         // A value the field refuses (a size that is no number) leaves no half row behind.
         t.Cancel();
-        melde(fehler.meldung());
+        Q_EMIT meldung(fehler.meldung());
         return false;
     }
     t.FieldByName(QStringLiteral("Nummer")).SetAsInteger((m.*nummer)());
@@ -382,7 +365,7 @@ bool Cadwerkzeuge::setzeLast(int art, double pos1, double pos2, bool oben, doubl
 bool Cadwerkzeuge::setzeTraversenkraft(double x, bool oben)
 {
     if (!travTraverse || !travVariante || !travLager) {
-        melde(Uebersetzt(2026, QStringLiteral("kein gültiges Lager gewählt")));
+        Q_EMIT meldung(Uebersetzt(2026, QStringLiteral("kein gültiges Lager gewählt")));
         return false;
     }
     return haengeAn(m.cds_lasten, [&](TBClientDataSet& t) {
@@ -419,8 +402,7 @@ void Cadwerkzeuge::verschiebe(double d)
             s.Fields(pos2).SetAsFloat(s.Fields(pos2).AsFloat() + d);
             s.Post();
         }
-    if (geaendert)
-        geaendert();
+    Q_EMIT geaendert();
 }
 
 void Cadwerkzeuge::WerkzeugWaehlen(int code)
@@ -447,7 +429,7 @@ void Cadwerkzeuge::Markieren(bool oben, bool unten, double a1, double b1)
     markierteLasten = 0;
     letzteTabelle = Auswahltabelle::Keine;
     QVariant letzteNummer;
-    m_stumm = true;
+    const QScopedValueRollback still(m_stumm, true);
     const auto markiere = [&](TBClientDataSet& t, const char* positionsfeld, Auswahltabelle art) {
         t.CheckBrowseMode();
         const int p = feld(t, positionsfeld), obenFeld = feld(t, "oben"), markiert = feld(t, "markiert");
@@ -469,21 +451,14 @@ void Cadwerkzeuge::Markieren(bool oben, bool unten, double a1, double b1)
             }
         }
     };
-    try {
-        markiere(m.cds_lager, "Position", Auswahltabelle::Lager);
-        markiere(m.cds_lasten, "Pos1", Auswahltabelle::Lasten);
-    } catch (...) {
-        m_stumm = false;
-        throw;
-    }
-    m_stumm = false;
+    markiere(m.cds_lager, "Position", Auswahltabelle::Lager);
+    markiere(m.cds_lasten, "Pos1", Auswahltabelle::Lasten);
     textInfo = QString::number(auswahlAnzahl) + Uebersetzt(2001, QStringLiteral(" Elemente gewählt"));
     if (auswahlAnzahl == 1) {
         TBClientDataSet& t = letzteTabelle == Auswahltabelle::Lager ? m.cds_lager : m.cds_lasten;
         t.Locate(QStringLiteral("Nummer"), {letzteNummer});
     }
-    if (auswahlGeaendert)
-        auswahlGeaendert();
+    Q_EMIT auswahlGeaendert();
 }
 
 bool Cadwerkzeuge::Loeschen(const Rueckfrage& frage)
@@ -513,10 +488,8 @@ bool Cadwerkzeuge::Loeschen(const Rueckfrage& frage)
         }
     }
     AllesAbwaehlen();
-    if (geaendert)
-        geaendert();
-    if (neuZeichnen)
-        neuZeichnen();
+    Q_EMIT geaendert();
+    Q_EMIT neuZeichnen();
     return true;
 }
 
@@ -563,7 +536,7 @@ QString& Cadwerkzeuge::Einheit()
 bool Cadwerkzeuge::LastAusBibliothek(Lastenbibliothek& bibliothek, int nummer, const QStringList& einheiten)
 {
     if (!bibliothek.LastFinden(nummer)) {
-        melde(Uebersetzt(2032, QStringLiteral("Last nicht gefunden")));
+        Q_EMIT meldung(Uebersetzt(2032, QStringLiteral("Last nicht gefunden")));
         return false;
     }
     TBClientDataSet& t = bibliothek.cds_lastbib;

@@ -4,6 +4,7 @@
 // deleting, flipping and re-centring. The window feeds it pixel positions and shows what it
 // leaves in its fields; tests drive it the same way.
 #include "platform/u_meldungen.h"
+#include <QObject>
 #include <QPoint>
 #include <QStringList>
 #include <QtCore/qnamespace.h>
@@ -85,7 +86,8 @@ Werkzeugpanele PaneleFuer(int werkzeug);
 
 enum class Auswahltabelle { Keine, Lager, Lasten };
 
-class Cadwerkzeuge {
+class Cadwerkzeuge : public QObject {
+    Q_OBJECT
 public:
     Cadwerkzeuge(Balkenmodell& modell, Cadansicht& ansicht);
     Cadwerkzeuge(const Cadwerkzeuge&) = delete;
@@ -97,12 +99,6 @@ public:
     std::optional<int> travTraverse, travVariante, travLager;
     const Lagerkraftquelle* projekt = nullptr;
 
-    // Hooks of the window.
-    std::function<void()> neuZeichnen;
-    std::function<void()> geaendert;                // a post or delete of the editor's tables
-    std::function<void(QPoint)> zeigerSetzen;       // move the mouse pointer to this pixel
-    std::function<void()> auswahlGeaendert;         // after marking: panels, count, buttons
-    std::function<void(const QString&)> melden;     // a refused input or step, for the user
     // Asked with the numbers of the marked supports before deleting; false keeps everything.
     std::function<bool(const std::vector<int>&)> lagerLoeschenErlaubt;
 
@@ -158,9 +154,16 @@ public:
     // when the library refuses the entry).
     void LastInBibliothek(Lastenbibliothek& bibliothek);
 
+Q_SIGNALS:
+    // What the window shows of the tools' work.
+    void neuZeichnen();
+    void geaendert();                 // a post or delete of the editor's tables
+    void zeigerSetzen(QPoint punkt);  // move the mouse pointer to this pixel
+    void auswahlGeaendert();          // after marking: panels, count, buttons
+    void meldung(const QString& text); // a refused input or step, for the user
+
 private:
-    void melde(const QString& text) const;
-    void beobachte(TBClientDataSet& tabelle);
+    void melde(); // a post or delete of the tables, unless the tools are marking
     // Appends a row filled by `fuellen` and numbered from the model's counter, or none at all.
     bool haengeAn(TBClientDataSet& t, const std::function<void(TBClientDataSet&)>& fuellen,
                   int (Balkenmodell::*nummer)());

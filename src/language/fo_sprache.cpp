@@ -62,8 +62,8 @@ Tfrm_sprache::Tfrm_sprache(Tfrm_menu* befehle, QWidget* eltern)
 
     ErzeugeSprachtabelle(cds_sprache);
     binde();
-    cds_sprache.AfterPost = [this](TBClientDataSet&) { setzeGeaendert(true); };
-    cds_sprache.AfterDelete = [this](TBClientDataSet&) { setzeGeaendert(true); };
+    for (auto signal : {&TBClientDataSet::NachPost, &TBClientDataSet::NachLoeschen})
+        connect(&cds_sprache, signal, this, [this] { setzeGeaendert(true); });
     connect(this, &Dokumentfenster::zustandGeaendert, this, [this] { Statusfeld(1)->setText(Dateiname()); });
 }
 

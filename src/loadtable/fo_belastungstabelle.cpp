@@ -181,16 +181,13 @@ Tfrm_belastungstabelle::Tfrm_belastungstabelle(QWidget* eltern) : Dokumentfenste
     m_menue->addAction(Tfrm_menu::Aktion(QStringLiteral("act_bel_print")));
     fuegeMenueHinzu(7, m_menue);
 
-    // The core recalculates after every posted or deleted row; the window then shows the results.
-    auto& t = m_tabelle.cds_traverse;
-    t.AfterPost = [this, nachPost = t.AfterPost](TBClientDataSet& d) {
-        nachPost(d);
-        zeigeErgebnisse();
-    };
-    t.AfterDelete = [this, nachDelete = t.AfterDelete](TBClientDataSet& d) {
-        nachDelete(d);
-        zeigeErgebnisse();
-    };
+    // The core recalculates after every row the user posts or deletes in the grid (filling the
+    // table from a file or a step is silent); the window then shows the results.
+    for (auto signal : {&TBClientDataSet::NachPost, &TBClientDataSet::NachLoeschen})
+        connect(&m_tabelle.cds_traverse, signal, this, [this] {
+            zeigeErgebnisse();
+            setzeGeaendert(true);
+        });
     connect(this, &Dokumentfenster::zustandGeaendert, this, [this] {
         Statusfeld(1)->setText(Dateiname());
         zeigeTitel();
@@ -384,13 +381,13 @@ void Tfrm_belastungstabelle::verbindeEingaben()
             uebernimmEingaben();
             reaktion();
             zeigeErgebnisse();
+            setzeGeaendert(true);
         };
     };
     const auto eigenlast = eingabe([this] { ZeigeMeldungen(m_tabelle.EigenlastBerechnen()); });
     const auto durchgang = eingabe([this] { ZeigeMeldungen(m_tabelle.Neuberechnen()); });
     const auto markieren = [this] {
         uebernimmEingaben();
-        m_tabelle.geaendert = true;
         setzeGeaendert(true);
     };
     // typing into one field is one step
@@ -462,7 +459,6 @@ void Tfrm_belastungstabelle::zeigeErgebnisse()
     lbl_wrt_querkraft->setText(m_tabelle.QuerkraftText());
     lbl_wrt_biegemoment->setText(m_tabelle.BiegemomentText());
     lbl_wrt_normalkraft->setText(m_tabelle.NormalkraftText());
-    setzeGeaendert(m_tabelle.geaendert);
     pbDia->update();
 }
 

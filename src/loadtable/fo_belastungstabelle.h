@@ -43,7 +43,6 @@ public:
 protected:
     QByteArray Stand() override;
     void StandHerstellen(const QByteArray& stand) override;
-    void AenderungsstandGesetzt(bool geaendert) override { m_tabelle.geaendert = geaendert; }
     QString Schliessfrage() const override;
     bool eventFilter(QObject* ziel, QEvent* ereignis) override;
 

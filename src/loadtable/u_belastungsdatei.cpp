@@ -85,7 +85,6 @@ void BelastungstabelleSpeichern(Belastungstabelle& tabelle, const QString& pfad)
     if (t.Active())
         schreiber.Tabelle(t);
     schreiber.Abschliessen();
-    tabelle.geaendert = false;
     tabelle.dateiname = pfad;
 }
 
@@ -110,6 +109,5 @@ bool BelastungstabelleLaden(Belastungstabelle& tabelle, const QString& pfad, Mel
     tabelle.eingaben = eingaben;
     meldungen << tabelle.EigenlastBerechnen();
     tabelle.dateiname = pfad;
-    tabelle.geaendert = false;
     return true;
 }

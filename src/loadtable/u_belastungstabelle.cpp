@@ -16,29 +16,16 @@ const QString& maske()
     return m;
 }
 
-// Detaches the table from its grid and notifications while the pass walks it; attaches again
-// on every way out.
+// Detaches the table from its grid, listeners and row calculation while the pass walks it;
+// attaches again on every way out.
 class Abgekoppelt {
 public:
-    explicit Abgekoppelt(TBClientDataSet& t)
-        : m_t(t), m_afterPost(std::exchange(t.AfterPost, nullptr)),
-          m_afterDelete(std::exchange(t.AfterDelete, nullptr)),
-          m_calc(std::exchange(t.OnCalcFields, nullptr))
-    {
-        m_t.DisableControls();
-    }
-    ~Abgekoppelt()
-    {
-        m_t.AfterPost = std::move(m_afterPost);
-        m_t.AfterDelete = std::move(m_afterDelete);
-        m_t.OnCalcFields = std::move(m_calc);
-        m_t.EnableControls();
-    }
+    explicit Abgekoppelt(TBClientDataSet& t) : m_t(t), m_still(t), m_calc(std::exchange(t.OnCalcFields, nullptr)) {}
+    ~Abgekoppelt() { m_t.OnCalcFields = std::move(m_calc); }
 
 private:
     TBClientDataSet& m_t;
-    std::function<void(TBClientDataSet&)> m_afterPost;
-    std::function<void(TBClientDataSet&)> m_afterDelete;
+    StilleTabelle m_still;
     std::function<void(TBClientDataSet&)> m_calc;
 };
 
@@ -62,8 +49,8 @@ Belastungstabelle::Belastungstabelle() { setzeHaken(); }
 
 void Belastungstabelle::setzeHaken()
 {
-    cds_traverse.AfterPost = [this](TBClientDataSet&) { meldeDurchlauf(); };
-    cds_traverse.AfterDelete = [this](TBClientDataSet&) { meldeDurchlauf(); };
+    for (auto signal : {&TBClientDataSet::NachPost, &TBClientDataSet::NachLoeschen})
+        QObject::connect(&cds_traverse, signal, &cds_traverse, [this] { meldeDurchlauf(); });
     cds_traverse.OnCalcFields = [this](TBClientDataSet&) { setzeFelder(ZeileBerechnen()); };
 }
 
@@ -185,7 +172,6 @@ Meldungen Belastungstabelle::Neuberechnen()
     auto& t = cds_traverse;
     if (!t.Active())
         return {};
-    geaendert = true;
     Meldungen meldungen;
     const QVariant gemerkt = t.RecordCount() > 0 ? t.FieldByName(QStringLiteral("laenge")).Value() : QVariant();
     {

@@ -73,7 +73,7 @@ public:
 
     // Self-weight step, ending with the recalculation pass; its messages.
     Meldungen EigenlastBerechnen();
-    // The pass over all rows: calculated fields, maxima, h_m, b_m, N_G; marks the window changed.
+    // The pass over all rows: calculated fields, maxima, h_m, b_m, N_G.
     // Returns the missing-unit messages of every row, then those of the current row once more.
     Meldungen Neuberechnen();
     // The row calculation for the current row. The table runs it for every row it presents and
@@ -92,7 +92,6 @@ public:
     BelastungsEingaben eingaben;
     BelastungsErgebnisse ergebnisse;
     TBClientDataSet cds_traverse;
-    bool geaendert = false;
     QString dateiname;
     // Takes the messages of a pass that a post or delete on the table started (the window shows
     // them); such a pass has no caller to return them to.

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
 #include <QToolButton>
@@ -155,11 +156,11 @@ Tfrm_grundrisstool::Tfrm_grundrisstool(QWidget* eltern) : QDockWidget(eltern)
     });
     connect(sbAndocken, &QToolButton::clicked, this, [this] { Andocken(isFloating() ? m_seite : 0); });
     connect(tbSize, &QSlider::valueChanged, this, [this](int position) {
-        if (m_fenster && !m_setzt)
+        if (m_fenster)
             m_fenster->MassstabSetzen(MassstabBei(position));
     });
     connect(EdtEins, &QLineEdit::textChanged, this, [this](const QString& text) {
-        if (!m_fenster || m_setzt)
+        if (!m_fenster)
             return;
         m_fenster->grundriss().breite = text;
         if (const auto n = TextZuInteger(text); n && *n >= udEins->minimum() && *n <= udEins->maximum())
@@ -170,14 +171,14 @@ Tfrm_grundrisstool::Tfrm_grundrisstool(QWidget* eltern) : QDockWidget(eltern)
             udZwei->setValue(*n);
     });
     connect(udEins, &QSpinBox::valueChanged, this, [this](int n) {
-        if (!m_fenster || m_setzt)
+        if (!m_fenster)
             return;
         m_fenster->grundriss().anzahlX = n;
         if (TextZuInteger(EdtEins->text()) != n)
             EdtEins->setText(QString::number(n));
     });
     connect(udZwei, &QSpinBox::valueChanged, this, [this](int n) {
-        if (!m_fenster || m_setzt)
+        if (!m_fenster)
             return;
         m_fenster->grundriss().anzahlY = n;
         if (TextZuInteger(edtZwei->text()) != n)
@@ -258,14 +259,14 @@ void Tfrm_grundrisstool::zeigeEingaben()
     sbMove->setVisible(werkzeug == WerkzeugSelektieren || werkzeug == WerkzeugVerschieben);
     if (!m_fenster)
         return;
-    m_setzt = true;
+    // set from the window, the inputs tell no one: only the user's changes go back to it
+    const QSignalBlocker still1(udEins), still2(udZwei), still3(EdtEins), still4(edtZwei);
     const Grundrisswerkzeuge& g = m_fenster->grundriss();
     udEins->setValue(g.anzahlX);
     udZwei->setValue(g.anzahlY);
     EdtEins->setText(g.breite);
     if (podest)
         edtZwei->setText(QString::number(g.anzahlY));
-    m_setzt = false;
 }
 
 void Tfrm_grundrisstool::zeigeInfo(const Planinfo& info)
@@ -327,13 +328,11 @@ void Tfrm_grundrisstool::binde(Tfrm_projekt* fenster)
         m_info = connect(fenster->pbGrundriss, &TGrundrissbox::infoGeaendert, this,
                          [this](const Planinfo& info) { zeigeInfo(info); });
         m_massstab = connect(fenster->pbGrundriss, &TGrundrissbox::massstabGeaendert, this, [this](double massstab) {
-            m_setzt = true;
+            const QSignalBlocker still(tbSize);
             tbSize->setValue(std::max(0, PositionVonMassstab(massstab)));
-            m_setzt = false;
         });
-        m_setzt = true;
+        const QSignalBlocker still(tbSize);
         tbSize->setValue(std::max(0, PositionVonMassstab(fenster->grundriss().massstab)));
-        m_setzt = false;
     }
     zeigeEingaben();
     zeigeInfo({});

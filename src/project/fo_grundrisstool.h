@@ -89,7 +89,6 @@ private:
     QPointer<Tfrm_projekt> m_beobachtet; // the active project window
     QPointer<Tfrm_projekt> m_fenster;    // the one worked on, while shown
     QMetaObject::Connection m_ansicht, m_zerstoert, m_info, m_massstab, m_werkzeug;
-    bool m_setzt = false;                // controls are being set from the window
     bool m_platziert = false;            // moved to its place before its first showing
     QPoint m_ort;                        // its place while floating
     QPoint m_ortVorDemZiehen;            // where a drag of its caption began

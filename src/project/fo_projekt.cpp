@@ -45,13 +45,13 @@ Tfrm_projekt::Tfrm_projekt(QWidget* eltern) : Dokumentfenster(eltern)
         Q_EMIT ansichtGewechselt();
     });
 
-    m_projekt.ZustandAnzeigen = [this] { zeigeZustand(); };
+    connect(&m_projekt, &Projektmodell::ZustandGeaendert, this, &Tfrm_projekt::zeigeZustand);
     // the editors' captions name the project's file
     connect(this, &Dokumentfenster::zustandGeaendert, this, [this] {
         for (Dokumentfenster* editor : Abhaengige())
             editor->TexteSetzen();
     });
-    m_projekt.KnoepfeAktualisieren = [this] { KnoepfeAktualisieren(); };
+    connect(&m_projekt, &Projektmodell::TraversenGeaendert, this, &Tfrm_projekt::KnoepfeAktualisieren);
     verbindeSchritte();
     zeigeZustand();
     zeigeProjektdaten();
@@ -59,12 +59,7 @@ Tfrm_projekt::Tfrm_projekt(QWidget* eltern) : Dokumentfenster(eltern)
     KnoepfeAktualisieren();
 }
 
-Tfrm_projekt::~Tfrm_projekt()
-{
-    m_projekt.ZustandAnzeigen = nullptr;
-    m_projekt.KnoepfeAktualisieren = nullptr;
-    m_projekt.Aenderung = nullptr;
-}
+Tfrm_projekt::~Tfrm_projekt() = default;
 
 QTableView* Tfrm_projekt::tabellenansicht(const char* name, QWidget* eltern)
 {

@@ -189,6 +189,5 @@ private:
     std::unique_ptr<Tabellenmodell> m_travVariantenModell;
     std::unique_ptr<Tabellenmodell> m_variantenModell;
     bool m_schliesst = false;
-    bool m_zeigeDaten = false; // the controls are being filled from the tables
     bool m_notizGetippt = false; // the truss note is being written from the memo
 };

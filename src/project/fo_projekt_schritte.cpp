@@ -30,7 +30,7 @@ QString planschritt(int werkzeug)
 
 void Tfrm_projekt::verbindeSchritte()
 {
-    m_projekt.Aenderung = [this] { setzeGeaendert(true); };
+    connect(&m_projekt, &Projektmodell::Aenderung, this, [this] { setzeGeaendert(true); });
     pbGrundriss->installEventFilter(this);
     for (QPushButton* knopf : {btnNew, btnDelete, btnAnmerkung, btnDuplicate})
         connect(knopf, &QPushButton::clicked, this, [this, knopf] { BenenneSchritt(schrittname(knopf)); });
@@ -58,10 +58,7 @@ QByteArray Tfrm_projekt::Vergleichsstand(const QByteArray& stand) { return Proje
 
 void Tfrm_projekt::AenderungsstandGesetzt(bool geaendert)
 {
-    // the flag follows the steps; that is no change of its own
-    const auto aenderung = std::exchange(m_projekt.Aenderung, nullptr);
-    m_projekt.SetzeGeaendert(geaendert);
-    m_projekt.Aenderung = aenderung;
+    m_projekt.UebernimmAenderungsstand(geaendert); // the flag follows the steps
 }
 
 bool Tfrm_projekt::eventFilter(QObject* objekt, QEvent* ereignis)

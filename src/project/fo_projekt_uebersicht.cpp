@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScopedValueRollback>
+#include <QSignalBlocker>
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -122,7 +123,7 @@ QWidget* Tfrm_projekt::baueUebersicht()
     // Typing a note puts the truss row into edit; the navigator or a move posts it.
     connect(memTravAnmerkung, &QPlainTextEdit::textChanged, this, [this] {
         TBClientDataSet& t = m_projekt.cds_projekt;
-        if (m_zeigeDaten || t.RecordCount() == 0)
+        if (t.RecordCount() == 0)
             return;
         const QString text = memTravAnmerkung->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
         if (text == f(t, "Anmerkung").AsString())
@@ -164,18 +165,16 @@ void Tfrm_projekt::texteUebersicht()
 
 void Tfrm_projekt::zeigeProjektdaten()
 {
-    m_zeigeDaten = true;
+    // filled from the project, the controls tell no one: only the user's typing changes it
+    const QSignalBlocker still1(edtProjektName), still2(edtProjektBearbeiter), still3(memProjektAnmerkungen);
     edtProjektName->setText(m_projekt.name);
     edtProjektBearbeiter->setText(m_projekt.bearbeiter);
     memProjektAnmerkungen->setPlainText(m_projekt.anmerkungen.join(u'\n'));
-    m_zeigeDaten = false;
     zeigeTraverse();
 }
 
 void Tfrm_projekt::projektdatenUebernehmen()
 {
-    if (m_zeigeDaten)
-        return;
     m_projekt.name = edtProjektName->text();
     m_projekt.bearbeiter = edtProjektBearbeiter->text();
     m_projekt.anmerkungen = TWerteliste(memProjektAnmerkungen->toPlainText()).zeilen();
@@ -186,17 +185,17 @@ void Tfrm_projekt::zeigeTraverse()
 {
     TBClientDataSet& t = m_projekt.cds_projekt;
     const bool da = t.Active() && t.RecordCount() > 0;
-    m_zeigeDaten = true;
     const QString nummer = da ? f(t, "Nummer").DisplayText() : QString();
     const QString name = da ? f(t, "Name").AsString() : QString();
     lblTravNummer->setText(nummer);
     edtTravName->setText(name);
     lblTraverseWert->setText(da ? nummer + QStringLiteral("  ") + name : QString());
     const QString notiz = da ? f(t, "Anmerkung").AsString().replace(QStringLiteral("\r\n"), QStringLiteral("\n")) : QString();
-    if (!m_notizGetippt && memTravAnmerkung->toPlainText() != notiz)
+    if (!m_notizGetippt && memTravAnmerkung->toPlainText() != notiz) {
+        const QSignalBlocker still(memTravAnmerkung);
         memTravAnmerkung->setPlainText(notiz);
+    }
     memTravAnmerkung->setEnabled(da);
-    m_zeigeDaten = false;
     const bool bearbeitet = t.Active() && t.State() != TDataSetState::Browse;
     nbTravDelete->setEnabled(da);
     nbTravPost->setEnabled(bearbeitet);

@@ -94,25 +94,24 @@ Projektmodell::Projektmodell()
 
 void Projektmodell::setzeHaken()
 {
-    const auto geaendert = [this](TBClientDataSet&) { SetzeGeaendert(true); };
-    const auto traverse = [this](TBClientDataSet&) {
-        SetzeGeaendert(true);
-        if (KnoepfeAktualisieren)
-            KnoepfeAktualisieren();
+    // Every listener ends with its table, which this model owns.
+    const auto bei = [](TBClientDataSet& t, const auto& tun) {
+        for (auto signal : {&TBClientDataSet::NachPost, &TBClientDataSet::NachLoeschen})
+            QObject::connect(&t, signal, &t, tun);
     };
+    const auto knoepfe = [this] { Q_EMIT TraversenGeaendert(); };
+    bei(cds_projekt, [this, knoepfe] {
+        SetzeGeaendert(true);
+        knoepfe();
+    });
     // A nested change put the truss row into edit; it is posted with the variant.
-    const auto variante = [this](TBClientDataSet&) {
+    bei(cds_varianten, [this] {
         cds_projekt.CheckBrowseMode();
         SetzeGeaendert(true);
-    };
-    cds_projekt.AfterOpen = [this](TBClientDataSet&) {
-        if (KnoepfeAktualisieren)
-            KnoepfeAktualisieren();
-    };
-    cds_projekt.AfterPost = cds_projekt.AfterDelete = traverse;
-    cds_varianten.AfterPost = cds_varianten.AfterDelete = variante;
+    });
     for (TBClientDataSet* t : {&cds_lager, &cds_lasten, &cds_mauern, &cds_punkte})
-        t->AfterPost = t->AfterDelete = geaendert;
+        bei(*t, [this] { SetzeGeaendert(true); });
+    QObject::connect(&cds_projekt, &TBClientDataSet::NachOeffnen, &cds_projekt, knoepfe);
 }
 
 void Projektmodell::bindeUndOrdne()
@@ -148,20 +147,19 @@ void Projektmodell::LeeresProjekt()
     SetzeGeaendert(false);
 }
 
-void Projektmodell::zustandGeaendert()
-{
-    if (ZustandAnzeigen)
-        ZustandAnzeigen();
-}
-
 void Projektmodell::SetzeGeaendert(bool geaendert)
 {
-    if (geaendert && Aenderung)
-        Aenderung();
+    if (geaendert)
+        Q_EMIT Aenderung();
+    UebernimmAenderungsstand(geaendert);
+}
+
+void Projektmodell::UebernimmAenderungsstand(bool geaendert)
+{
     if (geaendert == m_geaendert)
         return;
     m_geaendert = geaendert;
-    zustandGeaendert();
+    Q_EMIT ZustandGeaendert();
 }
 
 QString Projektmodell::Titel() const
@@ -188,7 +186,7 @@ void Projektmodell::Speichern(const QString& datei)
     s.Abschliessen();
     m_dateiname = datei;
     m_geaendert = false;
-    zustandGeaendert();
+    Q_EMIT ZustandGeaendert();
 }
 
 bool Projektmodell::Laden(const QString& datei, Meldungen& meldungen)
@@ -220,7 +218,7 @@ bool Projektmodell::Laden(const QString& datei, Meldungen& meldungen)
     }
     m_dateiname = datei;
     m_geaendert = false;
-    zustandGeaendert();
+    Q_EMIT ZustandGeaendert();
     return true;
 }
 

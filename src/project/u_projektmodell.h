@@ -38,7 +38,8 @@ struct Variantenknoepfe {
     bool neu = false, loeschen = false, anmerkung = false, duplizieren = true;
 };
 
-class Projektmodell {
+class Projektmodell : public QObject {
+    Q_OBJECT
 public:
     Projektmodell();
     Projektmodell(const Projektmodell&) = delete;
@@ -57,15 +58,11 @@ public:
     QString bearbeiter;
     QStringList anmerkungen; // the lines of the project notes
 
-    // Hooks of the window: the changed flag or the caption changed; the variant buttons need
-    // their states again (truss table opened, truss posted or deleted).
-    std::function<void()> ZustandAnzeigen;
-    std::function<void()> KnoepfeAktualisieren;
-
     bool Geaendert() const { return m_geaendert; }
+    // A change sets the flag and is told as Aenderung; clearing it is none.
     void SetzeGeaendert(bool geaendert);
-    // Every change, also while the flag is already set: the window makes its undo steps of them.
-    std::function<void()> Aenderung;
+    // The flag alone, as the window's history sets it after undo or redo: no change of its own.
+    void UebernimmAenderungsstand(bool geaendert);
     // The document as bytes, and taking such bytes back: the tables reopened, bound and ordered,
     // the current truss kept where it still exists. Flag and file name stay as they are.
     QByteArray Stand();
@@ -115,13 +112,21 @@ public:
     bool VeraltetMarkieren(const Lastverweise& verweise);
 
     // Exchange with a beam editor. Both find the truss by (Sortierung, Nummer) and the variant by
-    // Nummer, give "Traverse nicht gefunden." / "Variante nicht gefunden." in meldungen and copy nothing when
-    // one is missing.
+    // Nummer, give "Traverse nicht gefunden." / "Variante nicht gefunden." in meldungen and copy
+    // nothing when one is missing.
     Variantenverweis AktuellerVerweis();
     bool VarianteInEditor(const Variantenverweis& verweis, Balkenmodell& editor, Meldungen& meldungen);
     // auslastung: the editor's utilisation when its results belong to its data, else nullopt.
     bool EditorInVariante(const Variantenverweis& verweis, Balkenmodell& editor,
                           std::optional<double> auslastung, Meldungen& meldungen);
+
+Q_SIGNALS:
+    // For the window: the changed flag or the caption changed; the variant buttons need their
+    // states again (truss table opened, truss posted or deleted); every change, also while the
+    // flag is already set (the window makes its undo steps of them).
+    void ZustandGeaendert();
+    void TraversenGeaendert();
+    void Aenderung();
 
 private:
     struct Quelle : Lagerkraftquelle {
@@ -134,7 +139,6 @@ private:
     void setzeHaken();
     bool findeVariante(int traverse, int variante);
     bool findeVerweis(const Variantenverweis& verweis, Meldungen& meldungen);
-    void zustandGeaendert();
 
     bool m_geaendert = false;
     QString m_dateiname;

@@ -399,8 +399,7 @@ void TBClientDataSet::Post()
     d->zustand = TDataSetState::Browse;
     d->bewege(position, false, false);
     d->daten_geaendert();
-    if (AfterPost)
-        AfterPost(*this);
+    Q_EMIT NachPost();
 }
 
 void TBClientDataSet::Cancel()
@@ -440,8 +439,7 @@ void TBClientDataSet::Delete()
     const bool letzte = d->cursor >= anzahl;
     d->bewege(std::min(d->cursor, anzahl - 1), anzahl == 0, letzte);
     d->daten_geaendert();
-    if (AfterDelete)
-        AfterDelete(*this);
+    Q_EMIT NachLoeschen();
 }
 
 void TBClientDataSet::CheckBrowseMode()

@@ -20,6 +20,7 @@
 // is shared by the nested rows under all master rows.
 #include <QIODevice>
 #include <QObject>
+#include <QSignalBlocker>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -146,10 +147,7 @@ public:
     TField& FieldByName(const QString& name); // "Das Feld '%s' wurde nicht gefunden"
     TField* FindField(const QString& name);
 
-    // Hooks
-    std::function<void(TBClientDataSet&)> AfterOpen;
-    std::function<void(TBClientDataSet&)> AfterPost;
-    std::function<void(TBClientDataSet&)> AfterDelete;
+    // One calculator per table; what follows opening, posting and deleting are the signals below.
     std::function<void(TBClientDataSet&)> OnCalcFields; // sets the calculated fields of the row
 
     // While disabled (counted), no change signal is sent; enabling again sends DatenGeaendert.
@@ -177,6 +175,10 @@ Q_SIGNALS:
     void DatenGeaendert();    // rows added, removed, reordered or the table reopened
     void ZeileGeaendert();    // a value of the current row changed
     void PositionGeaendert(); // the cursor moved
+    // After the change signals of the step, and even while controls are disabled.
+    void NachOeffnen();  // opened or reopened
+    void NachPost();     // a row was posted
+    void NachLoeschen(); // a row was deleted
 
 private:
     friend class TField;
@@ -186,14 +188,35 @@ private:
     std::unique_ptr<Impl> d;
 };
 
+// Silences a table while code rewrites or walks it: no listener hears of a single step; at the
+// end the grids are told once that the rows changed.
+class StilleTabelle {
+public:
+    explicit StilleTabelle(TBClientDataSet& tabelle) : m_tabelle(tabelle), m_still(&tabelle)
+    {
+        m_tabelle.DisableControls();
+    }
+    ~StilleTabelle()
+    {
+        m_still.unblock();
+        m_tabelle.EnableControls();
+    }
+    StilleTabelle(const StilleTabelle&) = delete;
+    StilleTabelle& operator=(const StilleTabelle&) = delete;
+
+private:
+    TBClientDataSet& m_tabelle;
+    QSignalBlocker m_still;
+};
+
 // Fills a table by code, much faster than Append, the field setters and Post: each row goes
 // behind the last one of the ordering without comparing keys and without a change signal; the
 // table tells its change once, when Fertig ends the fill, and then stands on its first row, its
 // details showing that row's nested rows. Rows should come in the order of the current index
 // (Fertig sorts them in when they do not). Values are converted as by the field setters, the
 // auto-increment field is numbered, calculated fields are computed when read. Nested rows whose
-// fields are all numbers or flags are kept packed until a table shows them. AfterPost is not
-// called. A table with a unique index or a required field is filled with Append and Post.
+// fields are all numbers or flags are kept packed until a table shows them. NachPost is not
+// sent. A table with a unique index or a required field is filled with Append and Post.
 // A fill ended by an exception keeps the rows appended so far and sends the change.
 class Tabellenfuellung {
 public:

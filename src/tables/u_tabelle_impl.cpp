@@ -149,8 +149,7 @@ void TBClientDataSet::Impl::aufbauen(std::shared_ptr<TTabellenDaten> neueDaten, 
     for (TBClientDataSet* detail : details)
         detail->d->oeffneDetail();
     daten_geaendert();
-    if (q.AfterOpen)
-        q.AfterOpen(q);
+    Q_EMIT q.NachOeffnen();
 }
 
 void TBClientDataSet::Impl::datenFreigeben()

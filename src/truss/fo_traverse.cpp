@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTabBar>
@@ -225,8 +226,6 @@ void Tfrm_traverse::eingabeGeaendert(const Wirkung& wirkung, const QString& text
 
 void Tfrm_traverse::gurteGeaendert(int gurte)
 {
-    if (m_zeigt)
-        return;
     m_entwurf.eingaben.udGurte = gurte;
     zeigeSichtbarkeit();
     m_entwurf.BerechneTraverse();
@@ -252,11 +251,15 @@ void Tfrm_traverse::zeigeSichtbarkeit()
 
 void Tfrm_traverse::zeigeEntwurf()
 {
-    m_zeigt = true;
+    // The window writes its own controls: their change handlers, which take the user's input,
+    // hear nothing of it.
     const Traverseneingaben& e = m_entwurf.eingaben;
-    for (const Textfeld& t : m_textfelder)
+    for (const Textfeld& t : m_textfelder) {
+        const QSignalBlocker still(t.feld);
         setzeText(t.feld, e.*t.wert);
+    }
     for (const Wahlfeld& w : m_wahlfelder) {
+        const QSignalBlocker still(w.feld);
         const Auswahlliste& liste = e.*w.wert;
         for (int i = 0; i < liste.anzahl() && i < w.feld->count(); ++i)
             if (w.feld->itemText(i) != liste.eintraege().at(i))
@@ -264,9 +267,14 @@ void Tfrm_traverse::zeigeEntwurf()
         if (w.feld->currentIndex() != liste.gewaehlt())
             w.feld->setCurrentIndex(liste.gewaehlt());
     }
-    for (const Schalter& s : m_schalter)
+    for (const Schalter& s : m_schalter) {
+        const QSignalBlocker still(s.feld);
         s.feld->setChecked(e.*s.wert);
-    udGurte->setValue(e.udGurte);
+    }
+    {
+        const QSignalBlocker still(udGurte);
+        udGurte->setValue(e.udGurte);
+    }
 
     auto* seitenknicken = findChild<QLabel*>(QStringLiteral("lblSeitenknicken"));
     setzeText(seitenknicken, Seitenknickwarnung(e.udGurte, e.cbHoriDiga));
@@ -290,7 +298,6 @@ void Tfrm_traverse::zeigeEntwurf()
     findChild<QWidget*>(QStringLiteral("pnlSchrauben"))->setVisible(v.pnlSchrauben);
     findChild<QWidget*>(QStringLiteral("pnlRohr"))->setVisible(v.pnlRohr);
     pbVerbinder->setzeBild(Verbinderbild(e.cmbVerbinder.gewaehlt()));
-    m_zeigt = false;
 }
 
 bool Tfrm_traverse::eventFilter(QObject* ziel, QEvent* ereignis)

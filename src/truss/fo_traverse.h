@@ -111,7 +111,6 @@ private:
     void zeigeSichtbarkeit();
 
     Traversenentwurf m_entwurf;
-    bool m_zeigt = false; // the window writes its own controls: no change handling
     bool m_erstmalsGezeigt = false;
     std::vector<Textfeld> m_textfelder;
     std::vector<Wahlfeld> m_wahlfelder;

@@ -83,8 +83,6 @@ QLineEdit* Tfrm_traverse::textfeld(QWidget* eltern, const char* name, QString E:
     feld->setFixedWidth(Feldbreite);
     m_textfelder.push_back({feld, wert});
     connect(feld, &QLineEdit::textChanged, this, [this, feld, wert, wirkung](const QString& text) {
-        if (m_zeigt)
-            return;
         m_entwurf.eingaben.*wert = text;
         BenenneSchritt(Uebersetzt(3003, QStringLiteral("Eingabe")), feld);
         eingabeGeaendert(wirkung, text);
@@ -101,8 +99,6 @@ QComboBox* Tfrm_traverse::wahlfeld(QWidget* eltern, const char* name, Auswahllis
     feld->setMinimumWidth(140);
     m_wahlfelder.push_back({feld, wert});
     connect(feld, &QComboBox::currentIndexChanged, this, [this, feld, wert, wirkung](int index) {
-        if (m_zeigt)
-            return;
         (m_entwurf.eingaben.*wert).waehle(index);
         eingabeGeaendert(wirkung, feld->currentText());
     });
@@ -117,8 +113,6 @@ QCheckBox* Tfrm_traverse::schalter(QWidget* eltern, const char* name, const QStr
     feld->setChecked(m_entwurf.eingaben.*wert);
     m_schalter.push_back({feld, wert});
     connect(feld, &QCheckBox::toggled, this, [this, feld, wert, wirkung](bool an) {
-        if (m_zeigt)
-            return;
         m_entwurf.eingaben.*wert = an;
         eingabeGeaendert(wirkung, feld->text());
     });

@@ -33,8 +33,7 @@ void ergaenzeSteifigkeit(TBClientDataSet& tabelle, const std::function<void()>& 
     alt.AusPaket(tabelle.Paket());
     alt.SetIndexFieldNames(QStringLiteral("Nummer"));
     const qint32 naechste = alt.AutoIncValue();
-    const auto nachPost = std::move(tabelle.AfterPost), nachDelete = std::move(tabelle.AfterDelete);
-    tabelle.AfterPost = tabelle.AfterDelete = nullptr;
+    const StilleTabelle still(tabelle); // the rebuild is no change to write
     neu();
     int frei = 0;
     auto ueberspringeBis = [&tabelle, &frei](qint32 nummer) {
@@ -54,8 +53,6 @@ void ergaenzeSteifigkeit(TBClientDataSet& tabelle, const std::function<void()>& 
         tabelle.Post();
     }
     ueberspringeBis(naechste);
-    tabelle.AfterPost = nachPost;
-    tabelle.AfterDelete = nachDelete;
 }
 
 void setzeZahl(TField& feld, const QVariant& wert)
@@ -123,7 +120,7 @@ Meldungen LadeBibliothek(const QString& datei, const QString& kopf, const QStrin
 void SchreibeNachJederAenderung(TBClientDataSet& tabelle, std::function<void()> schreiben,
                                 const std::function<void(const QString&)>& melden)
 {
-    auto sicher = [schreiben = std::move(schreiben), &melden](TBClientDataSet&) {
+    auto sicher = [schreiben = std::move(schreiben), &melden] {
         try {
             schreiben();
         } catch (const Fehler& fehler) {
@@ -131,8 +128,8 @@ void SchreibeNachJederAenderung(TBClientDataSet& tabelle, std::function<void()> 
                 melden(fehler.meldung());
         }
     };
-    tabelle.AfterPost = sicher;
-    tabelle.AfterDelete = sicher;
+    for (auto signal : {&TBClientDataSet::NachPost, &TBClientDataSet::NachLoeschen})
+        QObject::connect(&tabelle, signal, &tabelle, sicher);
 }
 
 BibliotheksEintrag TraversenfensterEintrag(const QString& hersteller, const QString& name,

@@ -1,7 +1,6 @@
 #pragma once
 // A beam editor shown on one of its tabs, for the tests of that tab, with hoists placed by code.
-#include "beam/fo_variante.h"
-#include "u_fenstertest.h"
+#include "editorhilfen.h"
 #include <QApplication>
 #include <QTabWidget>
 
@@ -9,11 +8,11 @@ struct Editorreiter {
     Programmordner programm;
     SkriptDialoge skript;
     Tfrm_variante f;
-    explicit Editorreiter(QWidget* Tfrm_variante::*reiter)
+    explicit Editorreiter(const char* reiter) // the object name of the tab
     {
         f.resize(1400, 860);
         f.show();
-        f.pcHaupt->setCurrentWidget(f.*reiter);
+        kind<QTabWidget>(&f, "pcHaupt")->setCurrentWidget(kind<QWidget>(&f, reiter));
         QApplication::processEvents();
     }
     void lager(double x)

@@ -17,7 +17,7 @@
 
 namespace {
 struct Reiter : Editorreiter {
-    Reiter() : Editorreiter(&Tfrm_variante::tab_Auslastung) {}
+    Reiter() : Editorreiter("tab_Auslastung") {}
     std::vector<double> positionen()
     {
         std::vector<double> x;
@@ -49,28 +49,29 @@ void expectPositionen(const std::vector<double>& ist, const std::vector<double>&
 TEST(Auslastungsreiter, ReglerFuehrtDenCadReglerInDessenGrenzen)
 {
     Reiter r;
-    r.f.tbSize2->setValue(25);
-    EXPECT_EQ(r.f.tbSize->value(), 20);
+    kind<QSlider>(&r.f, "tbSize2")->setValue(25);
+    EXPECT_EQ(kind<QSlider>(&r.f, "tbSize")->value(), 20);
     EXPECT_DOUBLE_EQ(r.f.ansicht.massstab, 0.01);
-    r.f.tbSize->setValue(5);
+    kind<QSlider>(&r.f, "tbSize")->setValue(5);
     const double massstab = r.f.ansicht.massstab;
-    r.f.tbSize2->setValue(0);
-    r.f.tbSize2->setValue(4);
-    EXPECT_EQ(r.f.tbSize->value(), 5);
+    kind<QSlider>(&r.f, "tbSize2")->setValue(0);
+    kind<QSlider>(&r.f, "tbSize2")->setValue(4);
+    EXPECT_EQ(kind<QSlider>(&r.f, "tbSize")->value(), 5);
     EXPECT_DOUBLE_EQ(r.f.ansicht.massstab, massstab);
 }
 
 TEST(Auslastungsreiter, RechenartZeigtDenStaudruckOhneZuRechnenOderZuAendern)
 {
     Reiter r;
-    EXPECT_EQ(r.f.cmbBerechnung->currentText(), QStringLiteral("nur Gewichtslasten"));
-    EXPECT_FALSE(r.f.cmbStaudruck->isVisible());
-    r.f.cmbBerechnung->setCurrentIndex(2);
-    EXPECT_TRUE(r.f.cmbStaudruck->isVisible());
-    EXPECT_TRUE(r.f.lblStaudruck->isVisible());
+    EXPECT_EQ(kind<QComboBox>(&r.f, "cmbBerechnung")->currentText(), QStringLiteral("nur Gewichtslasten"));
+    EXPECT_FALSE(kind<QComboBox>(&r.f, "cmbStaudruck")->isVisible());
+    for (int i = 0; i < 2; ++i) // chosen with the arrow keys, as the user does
+        QTest::keyClick(kind<QComboBox>(&r.f, "cmbBerechnung"), Qt::Key_Down);
+    EXPECT_TRUE(kind<QComboBox>(&r.f, "cmbStaudruck")->isVisible());
+    EXPECT_TRUE(kind<QLabel>(&r.f, "lblStaudruck")->isVisible());
     EXPECT_EQ(r.f.modell.Modus(), 2);
-    EXPECT_EQ(r.f.cmbStaudruck->currentText(), QStringLiteral("0,5"));
-    r.f.cmbStaudruck->setCurrentText(QStringLiteral("0,8"));
+    EXPECT_EQ(kind<QComboBox>(&r.f, "cmbStaudruck")->currentText(), QStringLiteral("0,5"));
+    tippeNeu(kind<QComboBox>(&r.f, "cmbStaudruck"), QStringLiteral("0,8"));
     EXPECT_DOUBLE_EQ(r.f.modell.StaudruckWert(), 0.8);
     EXPECT_FALSE(r.f.Geaendert());
     // the settings text read back chooses the mode and shows the pressure again
@@ -78,19 +79,19 @@ TEST(Auslastungsreiter, RechenartZeigtDenStaudruckOhneZuRechnenOderZuAendern)
     Reiter neu;
     neu.f.modell.LeseEinstellungen(einstellungen);
     neu.f.ZeigeTraverse();
-    EXPECT_EQ(neu.f.cmbBerechnung->currentIndex(), 2);
-    EXPECT_TRUE(neu.f.cmbStaudruck->isVisible());
-    EXPECT_EQ(neu.f.cmbStaudruck->currentText(), QStringLiteral("0,8"));
+    EXPECT_EQ(kind<QComboBox>(&neu.f, "cmbBerechnung")->currentIndex(), 2);
+    EXPECT_TRUE(kind<QComboBox>(&neu.f, "cmbStaudruck")->isVisible());
+    EXPECT_EQ(kind<QComboBox>(&neu.f, "cmbStaudruck")->currentText(), QStringLiteral("0,8"));
 }
 
 TEST(Auslastungsreiter, MinimalUndNegativSindDieSelbenAktionenWieImTragfallreiter)
 {
     Reiter r;
-    r.f.cbMinimal2->click();
-    EXPECT_TRUE(r.f.cbMinimal->isChecked());
+    kind<QCheckBox>(&r.f, "cbMinimal2")->click();
+    EXPECT_TRUE(kind<QCheckBox>(&r.f, "cbMinimal")->isChecked());
     EXPECT_TRUE(r.f.modell.minimal);
-    r.f.cbNegativ->click();
-    EXPECT_TRUE(r.f.cbNegativ2->isChecked());
+    kind<QCheckBox>(&r.f, "cbNegativ")->click();
+    EXPECT_TRUE(kind<QCheckBox>(&r.f, "cbNegativ2")->isChecked());
     EXPECT_TRUE(r.f.modell.negativ);
 }
 
@@ -101,12 +102,12 @@ TEST(Auslastungsreiter, VersetzenMitUmschaltVerschiebtNachAussenUndRechnet)
     for (double x : {-3.0, 0.0, 3.0})
         r.lager(x);
     r.skript.erwarteMeldung(Ueberlast).erwarteMeldung(Ueberlast);
-    QTest::mousePress(r.f.sbOuter, Qt::LeftButton, Qt::ShiftModifier);
+    QTest::mousePress(kind<QToolButton>(&r.f, "sbOuter"), Qt::LeftButton, Qt::ShiftModifier);
     expectPositionen(r.positionen(), {-3.3, 0, 3.3});
     EXPECT_TRUE(r.f.Geaendert());
     EXPECT_EQ(r.f.Statusfeld(1)->text(), QStringLiteral("Berechnet"));
     // any button counts; Ctrl and Shift together stop at the truss ends
-    QTest::mousePress(r.f.sbOuter, Qt::RightButton, Qt::ShiftModifier | Qt::ControlModifier);
+    QTest::mousePress(kind<QToolButton>(&r.f, "sbOuter"), Qt::RightButton, Qt::ShiftModifier | Qt::ControlModifier);
     expectPositionen(r.positionen(), {-5, 0, 5});
 }
 
@@ -118,7 +119,7 @@ TEST(Auslastungsreiter, EinLagerBeiPlusNullKommaNullFuenfBleibtBeimVersetzenNach
     r.lager(4);
     // 5 m overhang on the left: the left support would pull
     r.skript.erwarteMeldung(QStringLiteral("Kein Tragfall hat alle Lager unter Druck"));
-    QTest::mousePress(r.f.sbInner, Qt::LeftButton);
+    QTest::mousePress(kind<QToolButton>(&r.f, "sbInner"), Qt::LeftButton);
     expectPositionen(r.positionen(), {0.05, 3.9});
 }
 
@@ -129,7 +130,7 @@ TEST(Auslastungsreiter, DiagrammZeigtVorDerRechnungNurDieBezugslinienUndDanachDi
     r.lager(-4);
     r.lager(4);
     r.lager(0); // three supports: three load cases, so the shear has a range at every section
-    QWidget* flaeche = r.f.pbAuslastung;
+    QWidget* flaeche = kind<QWidget>(&r.f, "pbAuslastung");
     const int h = flaeche->height();
     const int oben = h / 2, y0 = oben + (h - oben) / 2, u = (h - oben) / 4;
     auto zeile = [&](const QImage& bild, int y) {
@@ -143,7 +144,7 @@ TEST(Auslastungsreiter, DiagrammZeigtVorDerRechnungNurDieBezugslinienUndDanachDi
     EXPECT_EQ(vorher.pixelColor(vorher.width() / 2, y0), QColor(Qt::black));
     EXPECT_EQ(zeile(vorher, y0 - 1), 0);
     r.skript.erwarteMeldung(Ueberlast);
-    r.f.btnBerechnen->click();
+    kind<QPushButton>(&r.f, "btnBerechnen")->click();
     QApplication::processEvents();
     const QImage nachher = bildVon(flaeche, QStringLiteral("auslastung_nachher"));
     EXPECT_GT(zeile(nachher, y0 - 1) + zeile(nachher, y0 + 1), 0);
@@ -158,7 +159,7 @@ TEST(Auslastungsreiter, TraverseStehtInDerMitteDerOberenHaelfte)
     r.traverse(10);
     r.lager(-4);
     r.lager(4);
-    QWidget* flaeche = r.f.pbAuslastung;
+    QWidget* flaeche = kind<QWidget>(&r.f, "pbAuslastung");
     ASSERT_NE(r.f.ansicht.hoehe, flaeche->height() / 2);
     const QImage bild = bildVon(flaeche, QStringLiteral("auslastung_mitte"));
     const int spalte = r.f.ansicht.Spalte(-2); // no symbol there

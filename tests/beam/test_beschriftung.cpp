@@ -238,32 +238,33 @@ TEST(Balkenbeschriftung, MarkierteSymboleUndIhreNummernInDerMarkierfarbe)
 // kg, "&Berechnen" on its tab; the CAD tab then shows each support's force beside it.
 TEST(Balkenbeschriftung, NachBerechnenStehtJedeLagerkraftNebenIhremLager)
 {
-    Editorreiter e(&Tfrm_variante::tab_cad);
+    Editorreiter e("tab_cad");
     Tfrm_variante& f = e.f;
+    Cadflaeche* cad = kind<Cadflaeche>(&f, "pbCAD");
     const auto klick = [&](double x, double y) {
-        QTest::mouseMove(f.pbCAD, QPoint(f.ansicht.Spalte(x), f.ansicht.Zeile(y)));
-        QTest::mouseClick(f.pbCAD, Qt::LeftButton, {}, QPoint(f.ansicht.Spalte(x), f.ansicht.Zeile(y)));
+        QTest::mouseMove(cad, QPoint(f.ansicht.Spalte(x), f.ansicht.Zeile(y)));
+        QTest::mouseClick(cad, Qt::LeftButton, {}, QPoint(f.ansicht.Spalte(x), f.ansicht.Zeile(y)));
     };
-    f.werkzeugknoepfe[ArtLager]->click();
+    werkzeugknopf(&f, ArtLager)->click();
     klick(-5, 1);
     klick(5, 1);
-    f.werkzeugknoepfe[ArtKraft]->click();
-    f.edtLast->clear();
-    QTest::keyClicks(f.edtLast, QStringLiteral("100"));
-    ASSERT_EQ(f.cmbEinheitKraft->currentText(), QStringLiteral("kg"));
+    werkzeugknopf(&f, ArtKraft)->click();
+    kind<QLineEdit>(&f, "edtLast")->clear();
+    QTest::keyClicks(kind<QLineEdit>(&f, "edtLast"), QStringLiteral("100"));
+    ASSERT_EQ(kind<QComboBox>(&f, "cmbEinheitKraft")->currentText(), QStringLiteral("kg"));
     klick(2, -1);
     ASSERT_EQ(f.modell.cds_lager.RecordCount(), 2);
     ASSERT_EQ(f.modell.cds_lasten.RecordCount(), 1);
     f.modell.traverse.maxQuer = f.modell.traverse.maxBiege = 1e9; // no utilisation warning
 
     const auto zeigt = [&] {
-        f.pbCAD->repaint();
-        QImage bild(f.pbCAD->size(), QImage::Format_RGB32);
+        cad->repaint();
+        QImage bild(cad->size(), QImage::Format_RGB32);
         QPainter p(&bild);
         const std::vector<Beschriftung> texte =
-            ZeichneBalken(p, bild.rect(), f.pbCAD->palette().color(QPalette::Button), f.ansicht, f.modell);
+            ZeichneBalken(p, bild.rect(), cad->palette().color(QPalette::Button), f.ansicht, f.modell);
         p.end();
-        EXPECT_EQ(bild, f.pbCAD->Bild()); // the screen shows exactly these labels
+        EXPECT_EQ(bild, cad->Bild()); // the screen shows exactly these labels
         return texte;
     };
     const auto kraefte = [](const std::vector<Beschriftung>& texte) {
@@ -275,9 +276,9 @@ TEST(Balkenbeschriftung, NachBerechnenStehtJedeLagerkraftNebenIhremLager)
     };
     EXPECT_TRUE(kraefte(zeigt()).empty()); // nothing calculated yet
 
-    f.pcHaupt->setCurrentWidget(f.tab_Auslastung);
-    QTest::mouseClick(f.btnBerechnen, Qt::LeftButton);
-    f.pcHaupt->setCurrentWidget(f.tab_cad);
+    kind<QTabWidget>(&f, "pcHaupt")->setCurrentWidget(kind<QWidget>(&f, "tab_Auslastung"));
+    QTest::mouseClick(kind<QPushButton>(&f, "btnBerechnen"), Qt::LeftButton);
+    kind<QTabWidget>(&f, "pcHaupt")->setCurrentWidget(kind<QWidget>(&f, "tab_cad"));
     QApplication::processEvents();
 
     // Lever rule on the 10 m span: the support at −5 carries 100 kg · (5 − 2) / 10, the one at +5
@@ -295,7 +296,7 @@ TEST(Balkenbeschriftung, NachBerechnenStehtJedeLagerkraftNebenIhremLager)
     EXPECT_EQ(links->farbe, QColor(0, 0, 255));
 
     // Any change makes the forces out of date: they disappear rather than show an old number.
-    f.werkzeugknoepfe[ArtKraft]->click();
+    werkzeugknopf(&f, ArtKraft)->click();
     klick(-2, -1);
     EXPECT_TRUE(kraefte(zeigt()).empty());
     EXPECT_TRUE(e.skript.unerwartet.isEmpty());

@@ -17,10 +17,10 @@
 namespace {
 
 struct Cadreiter : Editorreiter {
-    Cadreiter() : Editorreiter(&Tfrm_variante::tab_cad) {}
+    Cadreiter() : Editorreiter("tab_cad") {}
     ~Cadreiter() { EXPECT_TRUE(skript.unerwartet.isEmpty()) << skript.unerwartet.join(u'|').toStdString(); }
     Cadansicht& a() { return f.ansicht; }
-    QWidget* cad() { return f.pbCAD; }
+    QWidget* cad() { return kind<Cadflaeche>(&f, "pbCAD"); }
     QPoint bei(double x, double y = 1) { return {a().Spalte(x), a().Zeile(y)}; }
     void klick(double x, double y = 1) { klicke(cad(), bei(x, y)); }
     void rad(QPoint pos, int winkel)
@@ -34,7 +34,7 @@ struct Cadreiter : Editorreiter {
         QKeyEvent e(art, code, Qt::NoModifier);
         QApplication::sendEvent(cad(), &e);
     }
-    void werkzeug(int code) { f.werkzeugknoepfe[std::size_t(code)]->click(); }
+    void werkzeug(int code) { werkzeugknopf(&f, code)->click(); }
 };
 
 } // namespace
@@ -48,28 +48,28 @@ TEST(Cadnavigation, RadZoomtUmDenZeigerUeberDieReglerstufen)
     const int mitte = e.cad()->width() / 2;
     const QPoint zeiger(mitte + 100, e.a().Zeile(1));
     e.rad(zeiger, 120);
-    EXPECT_EQ(e.f.tbSize->value(), 11);
+    EXPECT_EQ(kind<QSlider>(&e.f, "tbSize")->value(), 11);
     EXPECT_NEAR(e.a().massstab, std::pow(10.0, -1.1), 1e-12);
     EXPECT_NEAR(e.a().ansichtsmitte, 10 - 100 * std::pow(10.0, -1.1), 1e-9);
     EXPECT_EQ(e.a().Spalte(10), zeiger.x());
     e.rad(zeiger, -60);
-    EXPECT_EQ(e.f.tbSize->value(), 11);
+    EXPECT_EQ(kind<QSlider>(&e.f, "tbSize")->value(), 11);
     e.rad(zeiger, -60);
-    EXPECT_EQ(e.f.tbSize->value(), 10);
+    EXPECT_EQ(kind<QSlider>(&e.f, "tbSize")->value(), 10);
     EXPECT_NEAR(e.a().massstab, 0.1, 1e-12);
     EXPECT_NEAR(e.a().ansichtsmitte, 0, 1e-9);
 
     // past the slider's finest position the wheel zooms on while the slider stays at its end,
     // and comes back the same way
-    e.f.tbSize->setValue(20);
+    kind<QSlider>(&e.f, "tbSize")->setValue(20);
     e.rad(zeiger, 360);
-    EXPECT_EQ(e.f.tbSize->value(), 20);
+    EXPECT_EQ(kind<QSlider>(&e.f, "tbSize")->value(), 20);
     EXPECT_NEAR(e.a().massstab, std::pow(10.0, -2.3), 1e-12);
     e.rad(zeiger, -360);
-    EXPECT_EQ(e.f.tbSize->value(), 20);
+    EXPECT_EQ(kind<QSlider>(&e.f, "tbSize")->value(), 20);
     EXPECT_NEAR(e.a().massstab, 0.01, 1e-12);
     e.rad(zeiger, -120);
-    EXPECT_EQ(e.f.tbSize->value(), 19);
+    EXPECT_EQ(kind<QSlider>(&e.f, "tbSize")->value(), 19);
 }
 
 // The whole truss (24 m in the width less 50 pixels) lies between two slider positions; a
@@ -78,13 +78,13 @@ TEST(Cadnavigation, RadZoomtUmDenZeigerUeberDieReglerstufen)
 TEST(Cadnavigation, RadNachDemEinpassenGehtZurNaechstenReglerstufe)
 {
     Cadreiter e;
-    e.f.sbAll->click();
+    kind<QToolButton>(&e.f, "sbAll")->click();
     const double eingepasst = 24.0 / (e.cad()->width() - 50);
     ASSERT_NEAR(e.a().massstab, eingepasst, 1e-12);
     e.rad(e.a().Bildmitte(), 120);
     EXPECT_LT(e.a().massstab, eingepasst);
     EXPECT_GE(e.a().massstab, eingepasst * std::pow(10.0, -0.1));
-    EXPECT_NEAR(e.a().massstab, std::pow(10.0, -e.f.tbSize->value() / 10.0), 1e-12);
+    EXPECT_NEAR(e.a().massstab, std::pow(10.0, -kind<QSlider>(&e.f, "tbSize")->value() / 10.0), 1e-12);
     EXPECT_EQ(e.a().Spalte(0), e.a().Bildmitte().x());
 }
 
@@ -119,7 +119,7 @@ TEST(Cadnavigation, MittlereTasteUndLeertasteZiehenDieAnsicht)
 TEST(Cadnavigation, DoppelklickDerMittlerenTasteZeigtDieGanzeTraverse)
 {
     Cadreiter e;
-    e.f.tbSize->setValue(18);
+    kind<QSlider>(&e.f, "tbSize")->setValue(18);
     e.a().ansichtsmitte = 7;
     maus(e.cad(), QEvent::MouseButtonDblClick, QPoint(200, 150), Qt::MiddleButton, Qt::MiddleButton);
     EXPECT_DOUBLE_EQ(e.a().ansichtsmitte, 0);
@@ -137,10 +137,10 @@ TEST(Cadnavigation, EscBrichtEinZweiKlickWerkzeugUndDenAuswahlrahmenAb)
     e.klick(2);
     maus(e.cad(), QEvent::MouseMove, e.bei(5));
     ASSERT_TRUE(e.a().ErsterPunktGesetzt());
-    EXPECT_FALSE(e.f.lblX1->isHidden());
+    EXPECT_FALSE(kind<QLabel>(&e.f, "lblX1")->isHidden());
     e.taste(QEvent::KeyPress, Qt::Key_Escape);
     EXPECT_FALSE(e.a().ErsterPunktGesetzt());
-    EXPECT_TRUE(e.f.lblX1->isHidden());
+    EXPECT_TRUE(kind<QLabel>(&e.f, "lblX1")->isHidden());
     EXPECT_EQ(e.f.modell.cds_lasten.RecordCount(), 0);
     e.klick(-1);
     EXPECT_EQ(e.f.modell.cds_lasten.RecordCount(), 0);
@@ -155,7 +155,7 @@ TEST(Cadnavigation, EscBrichtEinZweiKlickWerkzeugUndDenAuswahlrahmenAb)
     e.taste(QEvent::KeyPress, Qt::Key_Escape);
     maus(e.cad(), QEvent::MouseButtonRelease, e.bei(4, -1), Qt::LeftButton, Qt::NoButton);
     EXPECT_FALSE(e.f.modell.cds_lasten.FieldByName(QStringLiteral("markiert")).AsBoolean());
-    EXPECT_TRUE(e.f.sbDelete->isHidden());
+    EXPECT_TRUE(kind<QToolButton>(&e.f, "sbDelete")->isHidden());
 }
 
 // A selection brings the move, delete and flip buttons; working far out on a fine scale makes
@@ -166,32 +166,32 @@ TEST(Cadlayout, WerkzeugleisteBleibtBeimArbeitenStehen)
     Cadreiter e;
     const auto links = [&](QWidget* w) {
         QApplication::processEvents();
-        return w->mapTo(e.f.tab_cad, QPoint(0, 0)).x();
+        return w->mapTo(kind<QWidget>(&e.f, "tab_cad"), QPoint(0, 0)).x();
     };
-    QWidget* leiste = e.f.werkzeugknoepfe[ArtSelektieren];
-    QWidget* letzter = e.f.werkzeugknoepfe[ArtTraversenkraft];
+    QWidget* leiste = werkzeugknopf(&e.f, ArtSelektieren);
+    QWidget* letzter = werkzeugknopf(&e.f, ArtTraversenkraft);
     const int werkzeug = links(leiste);
-    const int traverse = links(e.f.gbTraverse);
+    const int traverse = links(kind<QGroupBox>(&e.f, "gbTraverse"));
     const int traversenkraft = links(letzter);
     // the move button and the others that come with a selection keep their places
     e.werkzeug(ArtKraft);
     e.klick(0);
     e.werkzeug(ArtSelektieren);
     e.klick(0);
-    ASSERT_FALSE(e.f.werkzeugknoepfe[ArtVerschieben]->isHidden());
+    ASSERT_FALSE(werkzeugknopf(&e.f, ArtVerschieben)->isHidden());
     EXPECT_EQ(links(letzter), traversenkraft);
-    e.f.tbSize->setValue(20);
+    kind<QSlider>(&e.f, "tbSize")->setValue(20);
     e.a().ansichtsmitte = 987654;
     e.werkzeug(ArtStreckenlast);
     e.klick(987654.5);
     maus(e.cad(), QEvent::MouseMove, e.bei(987650));
-    EXPECT_EQ(e.f.lblX1->text(), QStringLiteral("X1: 987654,5    d: -4,5"));
+    EXPECT_EQ(beschriftungVon(&e.f, "lblX1"), QStringLiteral("X1: 987654,5    d: -4,5"));
     EXPECT_EQ(links(leiste), werkzeug);
 
     e.f.modell.traversenname = QStringLiteral("Vierpunkt-Traverse mit einem sehr langen Namen (Hersteller GmbH & Co. KG)");
     e.f.ZeigeTraverse();
     EXPECT_EQ(links(leiste), werkzeug);
-    EXPECT_EQ(links(e.f.gbTraverse), traverse);
+    EXPECT_EQ(links(kind<QGroupBox>(&e.f, "gbTraverse")), traverse);
 }
 
 // A load marked by a click shows its panel; the user clicks into the panel's Name field and
@@ -204,29 +204,29 @@ TEST(Cadlayout, FokusLandetNachWaehlenUndLoeschenInDerAnsicht)
     e.f.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&e.f));
     e.werkzeug(ArtKraft);
-    e.f.edtName->setFocus();
-    ASSERT_EQ(QApplication::focusWidget(), e.f.edtName);
+    kind<QLineEdit>(&e.f, "edtName")->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), kind<QLineEdit>(&e.f, "edtName"));
     e.klick(2);
     e.klick(-2);
     EXPECT_EQ(QApplication::focusWidget(), e.cad());
     e.werkzeug(ArtSelektieren);
     e.klick(2);
-    ASSERT_FALSE(e.f.pnlLast->isHidden());
+    ASSERT_FALSE(kind<Zeilenpanel>(&e.f, "pnlLast")->isHidden());
     EXPECT_EQ(QApplication::focusWidget(), e.cad());
 
-    auto* name = e.f.pnlLast->findChild<QLineEdit*>(QStringLiteral("edtName"));
+    auto* name = kind<Zeilenpanel>(&e.f, "pnlLast")->findChild<QLineEdit*>(QStringLiteral("edtName"));
     ASSERT_NE(name, nullptr);
     name->setFocus();
     e.skript.erwarteFrage(Antwort::Ja, QStringLiteral("gewählte Elemente löschen?"));
-    e.f.sbDelete->click();
+    kind<QToolButton>(&e.f, "sbDelete")->click();
     EXPECT_TRUE(e.skript.allesBeantwortet());
     EXPECT_EQ(e.f.modell.cds_lasten.RecordCount(), 1);
-    EXPECT_TRUE(e.f.pnlLast->isHidden());
+    EXPECT_TRUE(kind<Zeilenpanel>(&e.f, "pnlLast")->isHidden());
     EXPECT_EQ(QApplication::focusWidget(), e.cad());
 
     // marking the other one by a box and then nothing moves no focus either
     e.klick(-2);
-    ASSERT_FALSE(e.f.pnlLast->isHidden());
+    ASSERT_FALSE(kind<Zeilenpanel>(&e.f, "pnlLast")->isHidden());
     name->setFocus();
     e.werkzeug(ArtKraft); // the tool change hides the panel
     EXPECT_EQ(QApplication::focusWidget(), e.cad());
@@ -243,14 +243,14 @@ TEST(Eintippen, GetipptePositionSetztDieLastGenau)
 {
     Cadreiter e;
     e.werkzeug(ArtKraft);
-    e.f.edtLast->setText(QStringLiteral("20"));
+    tippeNeu(kind<QLineEdit>(&e.f, "edtLast"), QStringLiteral("20"));
     maus(e.cad(), QEvent::MouseMove, e.bei(0, -1), Qt::NoButton); // above the axis
     maus(e.cad(), QEvent::MouseButtonPress, e.bei(0, -1), Qt::MiddleButton, Qt::MiddleButton); // the focus
     maus(e.cad(), QEvent::MouseButtonRelease, e.bei(0, -1), Qt::MiddleButton, Qt::NoButton);
     QTest::keyClick(e.cad(), '3');
-    EXPECT_EQ(QApplication::focusWidget(), e.f.edtPosX1);
-    QTest::keyClicks(e.f.edtPosX1, QStringLiteral(",37"));
-    QTest::keyClick(e.f.edtPosX1, Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), kind<QLineEdit>(&e.f, "edtPosX1"));
+    QTest::keyClicks(kind<QLineEdit>(&e.f, "edtPosX1"), QStringLiteral(",37"));
+    QTest::keyClick(kind<QLineEdit>(&e.f, "edtPosX1"), Qt::Key_Return);
     TBClientDataSet& l = e.f.modell.cds_lasten;
     ASSERT_EQ(l.RecordCount(), 1);
     l.First();
@@ -268,11 +268,11 @@ TEST(Eintippen, ZweiKlickLastMitGetipptemEnde)
 {
     Cadreiter e;
     e.werkzeug(ArtStreckenlast);
-    EXPECT_TRUE(e.f.udAnzahl->isHidden()); // n equal loads belong to the one-click tools
-    e.f.edtLast->setText(QStringLiteral("10"));
+    EXPECT_TRUE(kind<QSpinBox>(&e.f, "udAnzahl")->isHidden()); // n equal loads belong to the one-click tools
+    tippeNeu(kind<QLineEdit>(&e.f, "edtLast"), QStringLiteral("10"));
     e.klick(-4);
-    QTest::keyClicks(e.f.edtPosX2, QStringLiteral("5,25"));
-    QTest::keyClick(e.f.edtPosX2, Qt::Key_Return);
+    QTest::keyClicks(kind<QLineEdit>(&e.f, "edtPosX2"), QStringLiteral("5,25"));
+    QTest::keyClick(kind<QLineEdit>(&e.f, "edtPosX2"), Qt::Key_Return);
     TBClientDataSet& l = e.f.modell.cds_lasten;
     ASSERT_EQ(l.RecordCount(), 1);
     ASSERT_TRUE(zeile(l, 1));
@@ -281,16 +281,16 @@ TEST(Eintippen, ZweiKlickLastMitGetipptemEnde)
     EXPECT_NEAR(wertVon(l, "Last"), 10 * 9.81 * 9.25, 1e-9);
     EXPECT_FALSE(e.a().ErsterPunktGesetzt());
 
-    e.f.edtPosX1->setText(QStringLiteral("2"));
-    e.f.edtPosX2->setText(QStringLiteral("-1,5"));
-    e.f.btnSetzen->click();
+    kind<QLineEdit>(&e.f, "edtPosX1")->setText(QStringLiteral("2"));
+    kind<QLineEdit>(&e.f, "edtPosX2")->setText(QStringLiteral("-1,5"));
+    kind<QToolButton>(&e.f, "btnSetzen")->click();
     ASSERT_TRUE(zeile(l, 2));
     EXPECT_DOUBLE_EQ(wertVon(l, "Pos1"), -1.5);
     EXPECT_DOUBLE_EQ(wertVon(l, "Pos2"), 2);
 
-    e.f.edtPosX1->clear();
+    kind<QLineEdit>(&e.f, "edtPosX1")->clear();
     e.skript.erwarteMeldung(QStringLiteral("Bitte die Position x1 eingeben."));
-    e.f.btnSetzen->click();
+    kind<QToolButton>(&e.f, "btnSetzen")->click();
     EXPECT_TRUE(e.skript.allesBeantwortet());
     EXPECT_EQ(l.RecordCount(), 2);
 }
@@ -301,11 +301,11 @@ TEST(Eintippen, NGleicheLastenZwischenX1UndX2)
 {
     Cadreiter e;
     e.werkzeug(ArtScheinwerfer);
-    e.f.edtLast->setText(QStringLiteral("12"));
-    e.f.edtPosX1->setText(QStringLiteral("-6"));
-    e.f.edtPosX2->setText(QStringLiteral("6"));
-    e.f.udAnzahl->setValue(5);
-    e.f.btnSetzen->click();
+    tippeNeu(kind<QLineEdit>(&e.f, "edtLast"), QStringLiteral("12"));
+    kind<QLineEdit>(&e.f, "edtPosX1")->setText(QStringLiteral("-6"));
+    kind<QLineEdit>(&e.f, "edtPosX2")->setText(QStringLiteral("6"));
+    kind<QSpinBox>(&e.f, "udAnzahl")->setValue(5);
+    kind<QToolButton>(&e.f, "btnSetzen")->click();
     TBClientDataSet& l = e.f.modell.cds_lasten;
     ASSERT_EQ(l.RecordCount(), 5);
     for (int i = 0; i < 5; ++i) {
@@ -318,10 +318,10 @@ TEST(Eintippen, NGleicheLastenZwischenX1UndX2)
     }
 
     const auto verweigert = [&](const QString& x1, const QString& x2, const QString& meldung) {
-        e.f.edtPosX1->setText(x1);
-        e.f.edtPosX2->setText(x2);
+        kind<QLineEdit>(&e.f, "edtPosX1")->setText(x1);
+        kind<QLineEdit>(&e.f, "edtPosX2")->setText(x2);
         e.skript.erwarteMeldung(meldung);
-        QTest::keyClick(e.f.edtPosX1, Qt::Key_Return);
+        QTest::keyClick(kind<QLineEdit>(&e.f, "edtPosX1"), Qt::Key_Return);
         EXPECT_TRUE(e.skript.allesBeantwortet()) << meldung.toStdString();
         EXPECT_EQ(l.RecordCount(), 5);
     };
@@ -346,18 +346,18 @@ TEST(Eintippen, EineLastFuerAlleMarkiertenLasten)
     e.klick(-1);
     e.klick(3);
     e.werkzeug(ArtLager);
-    e.f.edtLast->setText(QStringLiteral("3"));
+    tippeNeu(kind<QLineEdit>(&e.f, "edtLast"), QStringLiteral("3"));
     e.klick(0);
     e.werkzeug(ArtSelektieren);
-    EXPECT_TRUE(e.f.pnlLastAlle->isHidden());
+    EXPECT_TRUE(kind<QWidget>(&e.f, "pnlLastAlle")->isHidden());
     maus(e.cad(), QEvent::MouseButtonPress, e.bei(-5, -1), Qt::LeftButton, Qt::LeftButton);
     maus(e.cad(), QEvent::MouseMove, e.bei(5, 1), Qt::NoButton, Qt::LeftButton);
     maus(e.cad(), QEvent::MouseButtonRelease, e.bei(5, 1), Qt::LeftButton, Qt::NoButton);
-    ASSERT_EQ(e.f.lblInfo1->text(), QStringLiteral("4 Elemente gewählt"));
-    ASSERT_FALSE(e.f.pnlLastAlle->isHidden());
+    ASSERT_EQ(beschriftungVon(&e.f, "lblInfo1"), QStringLiteral("4 Elemente gewählt"));
+    ASSERT_FALSE(kind<QWidget>(&e.f, "pnlLastAlle")->isHidden());
 
-    QTest::keyClicks(e.f.edtLastAlle, QStringLiteral("7"));
-    QTest::keyClick(e.f.edtLastAlle, Qt::Key_Return);
+    QTest::keyClicks(kind<QLineEdit>(&e.f, "edtLastAlle"), QStringLiteral("7"));
+    QTest::keyClick(kind<QLineEdit>(&e.f, "edtLastAlle"), Qt::Key_Return);
     TBClientDataSet& l = e.f.modell.cds_lasten;
     for (int nummer : {1, 2}) {
         ASSERT_TRUE(zeile(l, nummer));
@@ -369,9 +369,9 @@ TEST(Eintippen, EineLastFuerAlleMarkiertenLasten)
     EXPECT_NEAR(wertVon(e.f.modell.cds_lager, "Eigenlast"), 3 * 9.81, 1e-9);
     EXPECT_TRUE(e.f.Geaendert());
 
-    e.f.edtLastAlle->setText(QStringLiteral("viel"));
+    kind<QLineEdit>(&e.f, "edtLastAlle")->setText(QStringLiteral("viel"));
     e.skript.erwarteMeldung(QStringLiteral("'viel' ist kein gültiger Gleitkommawert"));
-    e.f.btnLastAlle->click();
+    kind<QToolButton>(&e.f, "btnLastAlle")->click();
     EXPECT_TRUE(e.skript.allesBeantwortet());
     ASSERT_TRUE(zeile(l, 3));
     EXPECT_NEAR(wertVon(l, "Last"), 7 * 9.81 * 4, 1e-9);

@@ -23,9 +23,9 @@ struct Werkbank {
     QStringList gemeldet;
     Werkbank()
     {
-        w.geaendert = [this] { ++aenderungen; };
-        w.zeigerSetzen = [this](QPoint p) { zeiger = p; };
-        w.melden = [this](const QString& text) { gemeldet << text; };
+        QObject::connect(&w, &Cadwerkzeuge::geaendert, [this] { ++aenderungen; });
+        QObject::connect(&w, &Cadwerkzeuge::zeigerSetzen, [this](QPoint p) { zeiger = p; });
+        QObject::connect(&w, &Cadwerkzeuge::meldung, [this](const QString& text) { gemeldet << text; });
     }
     // A left click at x metres, y metres below the axis (negative: above).
     void klick(double x, double y = 1, Qt::MouseButton taste = Qt::LeftButton)

@@ -13,8 +13,8 @@
 
 namespace {
 struct Reiter : Editorreiter {
-    Reiter() : Editorreiter(&Tfrm_variante::tab_Durchlauf) {}
-    QString zelle(int zeile, int spalte) { return f.sgDurchlauf->item(zeile, spalte)->text(); }
+    Reiter() : Editorreiter("tab_Durchlauf") {}
+    QString zelle(int zeile, int spalte) { return kind<QTableWidget>(&f, "sgDurchlauf")->item(zeile, spalte)->text(); }
 };
 } // namespace
 
@@ -29,23 +29,23 @@ TEST(Durchlaufreiter, VierMotorzuegeNebenDemPaarweisenMaximumUndEIUnbekannt)
     for (double x : {-12.0, -4.0, 4.0, 12.0})
         r.lager(x);
     r.skript.erwarteMeldung(); // the pairwise envelope is above 100 %
-    r.f.actBerechnen->trigger();
+    kind<QAction>(&r.f, "actBerechnen")->trigger();
     ohneUnerwartetes(r.skript);
-    ASSERT_EQ(r.f.sgDurchlauf->rowCount(), 4);
-    EXPECT_EQ(r.f.sgDurchlauf->horizontalHeaderItem(2)->text(), QStringLiteral("Kraft [N]"));
+    ASSERT_EQ(kind<QTableWidget>(&r.f, "sgDurchlauf")->rowCount(), 4);
+    EXPECT_EQ(kind<QTableWidget>(&r.f, "sgDurchlauf")->horizontalHeaderItem(2)->text(), QStringLiteral("Kraft [N]"));
     EXPECT_EQ(r.zelle(0, 0), QStringLiteral("1"));
     EXPECT_EQ(r.zelle(0, 1), QStringLiteral("-12,00"));
     EXPECT_EQ(r.zelle(0, 2), QStringLiteral("5 232,00"));  // 0,4 · 1635 · 8
     EXPECT_EQ(r.zelle(1, 2), QStringLiteral("14 388,00")); // 1,1 · 1635 · 8
     // pairwise, a middle hoist carries up to 2/3 of the truss with its neighbour at the end
     EXPECT_EQ(r.zelle(1, 4), QStringLiteral("29 430,00"));
-    const QString text = r.f.lblDurchlaufErgebnis->text();
+    const QString text = beschriftungVon(&r.f, "lblDurchlaufErgebnis");
     // 0,1 qL² = 10 464 Nm over the inner supports, 52,32 % of 20 000
     EXPECT_TRUE(text.contains(QStringLiteral("max. Moment 10 464,00 Nm"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("52,32 % von M_zul"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("EI unbekannt")));
-    EXPECT_TRUE(r.f.lblDurchlaufMeldungen->text().isEmpty());
-    EXPECT_TRUE(r.f.lblDurchlaufGrenzen->text().contains(QStringLiteral("starre Lager")));
+    EXPECT_TRUE(beschriftungVon(&r.f, "lblDurchlaufMeldungen").isEmpty());
+    EXPECT_TRUE(beschriftungVon(&r.f, "lblDurchlaufGrenzen").contains(QStringLiteral("starre Lager")));
     QApplication::processEvents();
     bildVon(&r.f, QStringLiteral("variante_durchlauf"));
 }
@@ -59,26 +59,26 @@ TEST(Durchlaufreiter, EIUndGrenzeGetipptWerdenGespeichertUndGeben)
     r.lager(-5);
     r.lager(5);
     r.f.ZeigeTraverse();
-    EXPECT_EQ(r.f.edtTravEI->text(), QString());
-    EXPECT_EQ(r.f.edtDurchbiegungsgrenze->text(), QStringLiteral("200"));
+    EXPECT_EQ(kind<QLineEdit>(&r.f, "edtTravEI")->text(), QString());
+    EXPECT_EQ(kind<QLineEdit>(&r.f, "edtDurchbiegungsgrenze")->text(), QStringLiteral("200"));
     r.f.setzeGeaendert(false);
-    QTest::keyClicks(r.f.edtTravEI, QStringLiteral("1000"));
+    QTest::keyClicks(kind<QLineEdit>(&r.f, "edtTravEI"), QStringLiteral("1000"));
     EXPECT_TRUE(r.f.Geaendert());
     ASSERT_TRUE(r.f.modell.travEI);
     EXPECT_EQ(*r.f.modell.travEI, 1000);
-    r.f.edtDurchbiegungsgrenze->selectAll();
-    QTest::keyClicks(r.f.edtDurchbiegungsgrenze, QStringLiteral("300"));
+    kind<QLineEdit>(&r.f, "edtDurchbiegungsgrenze")->selectAll();
+    QTest::keyClicks(kind<QLineEdit>(&r.f, "edtDurchbiegungsgrenze"), QStringLiteral("300"));
     EXPECT_EQ(r.f.modell.Durchbiegungsgrenze(), 300);
     EXPECT_TRUE(r.f.modell.Einstellungen().endsWith(QStringLiteral("Durchbiegungsgrenze=300\r\nTravEI=1000\r\n")));
-    r.f.actBerechnen->trigger();
+    kind<QAction>(&r.f, "actBerechnen")->trigger();
     // 5qL⁴/384EI = 5 · 100 · 10⁴ / 384 / 10⁶ m = 13,02 mm, L/768
-    const QString text = r.f.lblDurchlaufErgebnis->text();
+    const QString text = beschriftungVon(&r.f, "lblDurchlaufErgebnis");
     EXPECT_TRUE(text.contains(QStringLiteral("Durchbiegung 13,02 mm bei x = 0,00 m"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("L/768, Grenze L/300"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("eingehalten")));
     // an emptied stiffness is unknown again
-    r.f.edtTravEI->selectAll();
-    QTest::keyClick(r.f.edtTravEI, Qt::Key_Backspace);
+    kind<QLineEdit>(&r.f, "edtTravEI")->selectAll();
+    QTest::keyClick(kind<QLineEdit>(&r.f, "edtTravEI"), Qt::Key_Backspace);
     EXPECT_FALSE(r.f.modell.travEI);
     ohneUnerwartetes(r.skript);
 }
@@ -98,12 +98,12 @@ TEST(Durchlaufreiter, ZiehendesLagerUndInstabilerTraegerStehenInRot)
     s.FieldByName(QStringLiteral("Last")).SetAsFloat(1000);
     s.Post();
     r.skript.erwarteMeldung(); // the pairwise method reports that nothing carries
-    r.f.actBerechnen->trigger();
+    kind<QAction>(&r.f, "actBerechnen")->trigger();
     EXPECT_TRUE(r.skript.allesBeantwortet());
     ohneUnerwartetes(r.skript);
     EXPECT_EQ(r.zelle(0, 2), QStringLiteral("—"));
-    const QString meldungen = r.f.lblDurchlaufMeldungen->text();
+    const QString meldungen = beschriftungVon(&r.f, "lblDurchlaufMeldungen");
     EXPECT_TRUE(meldungen.contains(QStringLiteral("Lager 1 würde ziehen"))) << meldungen.toStdString();
     EXPECT_TRUE(meldungen.contains(QStringLiteral("Instabil")));
-    EXPECT_TRUE(r.f.lblDurchlaufErgebnis->text().isEmpty());
+    EXPECT_TRUE(beschriftungVon(&r.f, "lblDurchlaufErgebnis").isEmpty());
 }

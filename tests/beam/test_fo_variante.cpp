@@ -9,7 +9,7 @@
 #include "beam/u_lastenbibliothek.h"
 #include "beam/u_variantenprojekt.h"
 #include "platform/u_dialoge_skript.h"
-#include "u_fenstertest.h"
+#include "editorhilfen.h"
 #include "../report/vorschauhilfe.h"
 #include <QApplication>
 #include <QCheckBox>
@@ -31,6 +31,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <QUndoStack>
 #include <gtest/gtest.h>
 
 namespace {
@@ -63,22 +64,22 @@ struct Editor {
     QPoint punkt(double x, double y) { return {a().Spalte(x), a().Zeile(y)}; }
     void bewege(double x, double y, Qt::MouseButtons gedrueckt = Qt::NoButton)
     {
-        maus(f->pbCAD, QEvent::MouseMove, punkt(x, y), Qt::NoButton, gedrueckt);
+        maus(kind<Cadflaeche>(f, "pbCAD"), QEvent::MouseMove, punkt(x, y), Qt::NoButton, gedrueckt);
     }
     void klick(double x, double y = 1, Qt::MouseButton taste = Qt::LeftButton)
     {
         bewege(x, y);
-        maus(f->pbCAD, QEvent::MouseButtonPress, punkt(x, y), taste, taste);
-        maus(f->pbCAD, QEvent::MouseButtonRelease, punkt(x, y), taste, Qt::NoButton);
+        maus(kind<Cadflaeche>(f, "pbCAD"), QEvent::MouseButtonPress, punkt(x, y), taste, taste);
+        maus(kind<Cadflaeche>(f, "pbCAD"), QEvent::MouseButtonRelease, punkt(x, y), taste, Qt::NoButton);
     }
     void ziehe(double x1, double y1, double x2, double y2)
     {
         bewege(x1, y1);
-        maus(f->pbCAD, QEvent::MouseButtonPress, punkt(x1, y1), Qt::LeftButton, Qt::LeftButton);
+        maus(kind<Cadflaeche>(f, "pbCAD"), QEvent::MouseButtonPress, punkt(x1, y1), Qt::LeftButton, Qt::LeftButton);
         bewege(x2, y2, Qt::LeftButton);
-        maus(f->pbCAD, QEvent::MouseButtonRelease, punkt(x2, y2), Qt::LeftButton, Qt::NoButton);
+        maus(kind<Cadflaeche>(f, "pbCAD"), QEvent::MouseButtonRelease, punkt(x2, y2), Qt::LeftButton, Qt::NoButton);
     }
-    void werkzeug(int code) { f->werkzeugknoepfe[std::size_t(code)]->click(); }
+    void werkzeug(int code) { werkzeugknopf(f, code)->click(); }
     QString status(int feld) { return f->Statusfeld(feld)->text(); }
     void bild(const QString& name, QWidget* w)
     {
@@ -98,7 +99,7 @@ void baueSpannweite(Editor& e)
     e.werkzeug(ArtMotorzug);
     e.klick(0, 1);
     e.werkzeug(ArtScheinwerfer);
-    e.f->edtLast->setText(QStringLiteral("20"));
+    tippeNeu(kind<QLineEdit>(e.f, "edtLast"), QStringLiteral("20"));
     e.klick(-5, 1);
     e.klick(5, 1);
 }
@@ -169,34 +170,34 @@ TEST(Variantenfenster, NeuesEinzelprojektZeigtDieAnfangswerte)
 {
     Editor e;
     Tfrm_variante& f = *e.f;
-    EXPECT_EQ(f.lblTravL->text(), QStringLiteral("24,00"));
-    EXPECT_EQ(f.lblTravH->text(), QStringLiteral("0,30"));
-    EXPECT_EQ(f.lblTravB->text(), QStringLiteral("0,00"));
-    EXPECT_EQ(f.lblTravE->text(), QStringLiteral("0,00"));
-    EXPECT_EQ(f.lblTravQ->text(), QStringLiteral("0"));
-    EXPECT_EQ(f.lblTravM->text(), QStringLiteral("0"));
-    EXPECT_EQ(f.lblGurte->text(), QStringLiteral("0 Gurte"));
-    EXPECT_EQ(f.lblTravName->text(), QStringLiteral("keine Traverse gewählt"));
+    EXPECT_EQ(beschriftungVon(&f, "lblTravL"), QStringLiteral("24,00"));
+    EXPECT_EQ(beschriftungVon(&f, "lblTravH"), QStringLiteral("0,30"));
+    EXPECT_EQ(beschriftungVon(&f, "lblTravB"), QStringLiteral("0,00"));
+    EXPECT_EQ(beschriftungVon(&f, "lblTravE"), QStringLiteral("0,00"));
+    EXPECT_EQ(beschriftungVon(&f, "lblTravQ"), QStringLiteral("0"));
+    EXPECT_EQ(beschriftungVon(&f, "lblTravM"), QStringLiteral("0"));
+    EXPECT_EQ(beschriftungVon(&f, "lblGurte"), QStringLiteral("0 Gurte"));
+    EXPECT_EQ(beschriftungVon(&f, "lblTravName"), QStringLiteral("keine Traverse gewählt"));
     EXPECT_EQ(f.modell.berechnung.angezeigterText(), QStringLiteral("nur Gewichtslasten"));
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Projekt []"));
-    EXPECT_EQ(f.gbVariante->title(), QStringLiteral(" Projektdaten: "));
-    EXPECT_TRUE(f.werkzeugknoepfe[ArtTraversenkraft]->isHidden());
-    EXPECT_TRUE(f.werkzeugknoepfe[ArtSelektieren]->isChecked());
+    EXPECT_EQ(kind<QGroupBox>(&f, "gbVariante")->title(), QStringLiteral(" Projektdaten: "));
+    EXPECT_TRUE(werkzeugknopf(&f, ArtTraversenkraft)->isHidden());
+    EXPECT_TRUE(werkzeugknopf(&f, ArtSelektieren)->isChecked());
     EXPECT_DOUBLE_EQ(f.ansicht.massstab, 0.1);
-    EXPECT_EQ(f.tbSize->value(), 10);
-    EXPECT_EQ(f.pcHaupt->currentWidget(), f.tab_cad);
-    EXPECT_EQ(f.cmbEinheitKraft->currentText(), QStringLiteral("kg"));
-    EXPECT_EQ(f.cmbEinheitStreckenlast->currentText(), QStringLiteral("kg/m"));
-    EXPECT_TRUE(f.sbDelete->isHidden());
-    EXPECT_TRUE(f.pnlEigenschaften->isHidden());
+    EXPECT_EQ(kind<QSlider>(&f, "tbSize")->value(), 10);
+    EXPECT_EQ(kind<QTabWidget>(&f, "pcHaupt")->currentWidget(), kind<QWidget>(&f, "tab_cad"));
+    EXPECT_EQ(kind<QComboBox>(&f, "cmbEinheitKraft")->currentText(), QStringLiteral("kg"));
+    EXPECT_EQ(kind<QComboBox>(&f, "cmbEinheitStreckenlast")->currentText(), QStringLiteral("kg/m"));
+    EXPECT_TRUE(kind<QToolButton>(&f, "sbDelete")->isHidden());
+    EXPECT_TRUE(kind<QWidget>(&f, "pnlEigenschaften")->isHidden());
     EXPECT_EQ(e.status(0), QString());
     EXPECT_EQ(e.status(1), QString());
     ASSERT_EQ(f.Menues().size(), 2u);
-    EXPECT_EQ(f.Menues().front().menue, f.Einzelprojekt1);
+    EXPECT_EQ(f.Menues().front().menue, kind<QMenu>(&f, "Einzelprojekt1"));
     EXPECT_EQ(f.Menues().back().menue, f.Bearbeiten1);
-    EXPECT_EQ(f.Einzelprojekt1->title(), QStringLiteral("&Einzelprojekt"));
-    EXPECT_EQ(f.pcHaupt->tabText(1), QStringLiteral("Tabellen"));
-    EXPECT_EQ(f.pcHaupt->tabText(2), QStringLiteral("Auslastung"));
+    EXPECT_EQ(kind<QMenu>(&f, "Einzelprojekt1")->title(), QStringLiteral("&Einzelprojekt"));
+    EXPECT_EQ(kind<QTabWidget>(&f, "pcHaupt")->tabText(1), QStringLiteral("Tabellen"));
+    EXPECT_EQ(kind<QTabWidget>(&f, "pcHaupt")->tabText(2), QStringLiteral("Auslastung"));
 }
 
 TEST(Variantenfenster, JedeArtPerMausklickAufDerCadFlaeche)
@@ -209,7 +210,7 @@ TEST(Variantenfenster, JedeArtPerMausklickAufDerCadFlaeche)
         e.klick(art - 9, art % 2 ? 1.0 : -1.0);
         if (art == ArtStreckenlast || art >= Art4erBar) {
             e.bewege(art - 8, 1);
-            EXPECT_TRUE(f.lblX1->isVisibleTo(&f)) << art;
+            EXPECT_TRUE(kind<QLabel>(&f, "lblX1")->isVisibleTo(&f)) << art;
             e.klick(art - 8.5 + 0.5, art % 2 ? 1.0 : -1.0);
         }
     }
@@ -228,12 +229,12 @@ TEST(Variantenfenster, StreckenlastZweiKlicksUndMausanzeige)
     Editor e;
     Tfrm_variante& f = *e.f;
     e.werkzeug(ArtStreckenlast);
-    EXPECT_FALSE(f.pnlPropLasten->isHidden());
-    EXPECT_TRUE(f.pnlPropLager->isHidden());
+    EXPECT_FALSE(kind<QWidget>(&f, "pnlPropLasten")->isHidden());
+    EXPECT_TRUE(kind<QWidget>(&f, "pnlPropLager")->isHidden());
     e.klick(2);
     e.bewege(-1, 1);
-    EXPECT_EQ(f.lblX->text(), QStringLiteral("X: -1"));
-    EXPECT_EQ(f.lblX1->text(), QStringLiteral("X1: 2    d: -3"));
+    EXPECT_EQ(beschriftungVon(&f, "lblX"), QStringLiteral("X: -1"));
+    EXPECT_EQ(beschriftungVon(&f, "lblX1"), QStringLiteral("X1: 2    d: -3"));
     e.klick(-1);
     ASSERT_EQ(f.modell.cds_lasten.RecordCount(), 1);
     f.modell.cds_lasten.First();
@@ -249,16 +250,16 @@ TEST(Variantenfenster, MarkierenZeigtDasPanelDerZeileUndEnterPostet)
     e.klick(3);
     e.klick(-3);
     e.werkzeug(ArtSelektieren);
-    EXPECT_TRUE(f.pnlLast->isHidden());
+    EXPECT_TRUE(kind<Zeilenpanel>(&f, "pnlLast")->isHidden());
     e.klick(3.2, 0.5);
-    EXPECT_EQ(f.lblInfo1->text(), QStringLiteral("1 Elemente gewählt"));
-    ASSERT_FALSE(f.pnlLast->isHidden());
-    EXPECT_TRUE(f.pnlLager->isHidden());
-    EXPECT_FALSE(f.sbDelete->isHidden());
-    EXPECT_FALSE(f.werkzeugknoepfe[ArtVerschieben]->isHidden());
-    EXPECT_EQ(f.pnlLast->lblArt->text(), QStringLiteral("Scheinwerfer"));
-    auto* nummer = f.pnlLast->findChild<QLineEdit*>(QStringLiteral("edtNummer"));
-    auto* pos1 = f.pnlLast->findChild<QLineEdit*>(QStringLiteral("edtPos1"));
+    EXPECT_EQ(beschriftungVon(&f, "lblInfo1"), QStringLiteral("1 Elemente gewählt"));
+    ASSERT_FALSE(kind<Zeilenpanel>(&f, "pnlLast")->isHidden());
+    EXPECT_TRUE(kind<Zeilenpanel>(&f, "pnlLager")->isHidden());
+    EXPECT_FALSE(kind<QToolButton>(&f, "sbDelete")->isHidden());
+    EXPECT_FALSE(werkzeugknopf(&f, ArtVerschieben)->isHidden());
+    EXPECT_EQ(kind<Zeilenpanel>(&f, "pnlLast")->lblArt->text(), QStringLiteral("Scheinwerfer"));
+    auto* nummer = kind<Zeilenpanel>(&f, "pnlLast")->findChild<QLineEdit*>(QStringLiteral("edtNummer"));
+    auto* pos1 = kind<Zeilenpanel>(&f, "pnlLast")->findChild<QLineEdit*>(QStringLiteral("edtPos1"));
     ASSERT_TRUE(nummer && pos1);
     EXPECT_EQ(nummer->text(), QStringLiteral("1"));
     EXPECT_EQ(pos1->text(), QStringLiteral("3,00"));
@@ -280,9 +281,9 @@ TEST(Variantenfenster, MarkierenZeigtDasPanelDerZeileUndEnterPostet)
     EXPECT_EQ(e.status(0), QStringLiteral("geändert"));
 
     e.klick(0, 0); // on the axis: nothing
-    EXPECT_EQ(f.lblInfo1->text(), QStringLiteral("0 Elemente gewählt"));
-    EXPECT_TRUE(f.pnlLast->isHidden());
-    EXPECT_TRUE(f.sbDelete->isHidden());
+    EXPECT_EQ(beschriftungVon(&f, "lblInfo1"), QStringLiteral("0 Elemente gewählt"));
+    EXPECT_TRUE(kind<Zeilenpanel>(&f, "pnlLast")->isHidden());
+    EXPECT_TRUE(kind<QToolButton>(&f, "sbDelete")->isHidden());
 }
 
 TEST(Variantenfenster, UmschaltenUndLoeschenUeberDieKnoepfe)
@@ -294,18 +295,18 @@ TEST(Variantenfenster, UmschaltenUndLoeschenUeberDieKnoepfe)
     e.klick(-2, 1);
     e.werkzeug(ArtSelektieren);
     e.klick(2, 0.5);
-    ASSERT_FALSE(f.pnlLager->isHidden());
-    f.sbSwitchDown->click(); // a support below goes above
+    ASSERT_FALSE(kind<Zeilenpanel>(&f, "pnlLager")->isHidden());
+    kind<QToolButton>(&f, "sbSwitchDown")->click(); // a support below goes above
     ASSERT_TRUE(f.modell.cds_lager.Locate(QStringLiteral("Nummer"), {1}));
     EXPECT_TRUE(f.modell.cds_lager.FieldByName(QStringLiteral("oben")).AsBoolean());
 
     SkriptDialoge d;
     d.erwarteFrage(Antwort::Ja, QStringLiteral("gewählte Elemente löschen?"));
-    f.sbDelete->click();
+    kind<QToolButton>(&f, "sbDelete")->click();
     ASSERT_EQ(f.modell.cds_lager.RecordCount(), 1);
     f.modell.cds_lager.First();
     EXPECT_DOUBLE_EQ(wert(f.modell.cds_lager, "Position"), -2);
-    EXPECT_TRUE(f.sbDelete->isHidden());
+    EXPECT_TRUE(kind<QToolButton>(&f, "sbDelete")->isHidden());
     EXPECT_TRUE(d.unerwartet.isEmpty());
 }
 
@@ -313,14 +314,14 @@ TEST(Variantenfenster, ReglerUndEinpassenSetzenDenMassstab)
 {
     Editor e;
     Tfrm_variante& f = *e.f;
-    f.tbSize->setValue(20);
+    kind<QSlider>(&f, "tbSize")->setValue(20);
     EXPECT_NEAR(f.ansicht.massstab, 0.01, 1e-15);
     EXPECT_DOUBLE_EQ(f.ansicht.raster, 0.01);
     EXPECT_EQ(f.ansicht.zahlenformat, QStringLiteral("0.0"));
     f.ansicht.ansichtsmitte = 4;
-    f.sbAll->click();
+    kind<QToolButton>(&f, "sbAll")->click();
     EXPECT_DOUBLE_EQ(f.ansicht.ansichtsmitte, 0);
-    EXPECT_DOUBLE_EQ(f.ansicht.massstab, 24.0 / (f.pbCAD->width() - 50));
+    EXPECT_DOUBLE_EQ(f.ansicht.massstab, 24.0 / (kind<Cadflaeche>(&f, "pbCAD")->width() - 50));
     EXPECT_EQ(f.ansicht.Spalte(-12), 25);
 }
 
@@ -336,7 +337,7 @@ TEST(Variantenfenster, TastaturlupeNichtAufDemReiterAuslastung)
     EXPECT_EQ(f.ansicht.zoomfaktor, 1);
     EXPECT_DOUBLE_EQ(f.ansicht.ansichtsmitte, 0);
 
-    f.pcHaupt->setCurrentWidget(f.tab_Auslastung);
+    kind<QTabWidget>(&f, "pcHaupt")->setCurrentWidget(kind<QWidget>(&f, "tab_Auslastung"));
     f.setzeModifikatorstufe(2);
     EXPECT_EQ(f.ansicht.zoomfaktor, 1);
 }
@@ -346,25 +347,25 @@ TEST(Variantenfenster, MerkwerteJeWerkzeugUeberDieEingaben)
     Editor e;
     Tfrm_variante& f = *e.f;
     e.werkzeug(ArtPAR);
-    EXPECT_EQ(f.cmbGroesse->currentText(), QStringLiteral("1"));
-    EXPECT_EQ(f.edtAequivalenzflaeche->text(), QStringLiteral("3,6000"));
-    f.cmbGroesse->setCurrentText(QStringLiteral("0,5"));
-    EXPECT_EQ(f.edtAequivalenzflaeche->text(), QStringLiteral("0,9000"));
-    f.edtName->setText(QStringLiteral("PAR 64"));
-    f.edtLast->setText(QStringLiteral("3,5"));
+    EXPECT_EQ(kind<QComboBox>(&f, "cmbGroesse")->currentText(), QStringLiteral("1"));
+    EXPECT_EQ(kind<QLineEdit>(&f, "edtAequivalenzflaeche")->text(), QStringLiteral("3,6000"));
+    tippeNeu(kind<QComboBox>(&f, "cmbGroesse"), QStringLiteral("0,5"));
+    EXPECT_EQ(kind<QLineEdit>(&f, "edtAequivalenzflaeche")->text(), QStringLiteral("0,9000"));
+    tippeNeu(kind<QLineEdit>(&f, "edtName"), QStringLiteral("PAR 64"));
+    tippeNeu(kind<QLineEdit>(&f, "edtLast"), QStringLiteral("3,5"));
 
     e.werkzeug(ArtLager);
-    EXPECT_EQ(f.cmbGroesse->currentText(), QStringLiteral("1"));
-    EXPECT_EQ(f.edtName->text(), QString());
-    EXPECT_EQ(f.edtLast->text(), QStringLiteral("0"));
-    EXPECT_FALSE(f.pnlPropLager->isHidden());
-    EXPECT_TRUE(f.pnlPropLasten->isHidden());
+    EXPECT_EQ(kind<QComboBox>(&f, "cmbGroesse")->currentText(), QStringLiteral("1"));
+    EXPECT_EQ(kind<QLineEdit>(&f, "edtName")->text(), QString());
+    EXPECT_EQ(kind<QLineEdit>(&f, "edtLast")->text(), QStringLiteral("0"));
+    EXPECT_FALSE(kind<QWidget>(&f, "pnlPropLager")->isHidden());
+    EXPECT_TRUE(kind<QWidget>(&f, "pnlPropLasten")->isHidden());
 
     e.werkzeug(ArtPAR);
-    EXPECT_EQ(f.cmbGroesse->currentText(), QStringLiteral("0,5"));
-    EXPECT_EQ(f.edtAequivalenzflaeche->text(), QStringLiteral("0,9000"));
-    EXPECT_EQ(f.edtName->text(), QStringLiteral("PAR 64"));
-    EXPECT_EQ(f.edtLast->text(), QStringLiteral("3,5"));
+    EXPECT_EQ(kind<QComboBox>(&f, "cmbGroesse")->currentText(), QStringLiteral("0,5"));
+    EXPECT_EQ(kind<QLineEdit>(&f, "edtAequivalenzflaeche")->text(), QStringLiteral("0,9000"));
+    EXPECT_EQ(kind<QLineEdit>(&f, "edtName")->text(), QStringLiteral("PAR 64"));
+    EXPECT_EQ(kind<QLineEdit>(&f, "edtLast")->text(), QStringLiteral("3,5"));
     e.klick(1);
     TBClientDataSet& s = f.modell.cds_lasten;
     EXPECT_EQ(s.FieldByName(QStringLiteral("Name")).AsString(), QStringLiteral("PAR 64"));
@@ -378,7 +379,7 @@ TEST(Variantenfenster, EineBreiteDieKeineZahlIstLegtNichtsAb)
     Editor e;
     Tfrm_variante& f = *e.f;
     e.werkzeug(ArtBox);
-    f.cmbGroesse->setCurrentText(QStringLiteral("x"));
+    tippeNeu(kind<QComboBox>(&f, "cmbGroesse"), QStringLiteral("x"));
     SkriptDialoge d;
     d.erwarteMeldung();
     e.klick(0);
@@ -394,35 +395,35 @@ TEST(Variantenfenster, NachBerechnenGeaendertUndBerechnetMitTabellen)
     Tfrm_variante& f = *e.f;
     baueSpannweite(e);
     f.modell.traverse.maxQuer = f.modell.traverse.maxBiege = 1e9; // far above any section force
-    f.sbAll->click();
+    kind<QToolButton>(&f, "sbAll")->click();
     e.bild(QStringLiteral("variante_cad_spannweite.png"), &f);
     f.setzeGeaendert(false);
-    f.pcHaupt->setCurrentWidget(f.tab_Tabellen);
-    f.pcTabellen->setCurrentWidget(f.tabTrag);
-    f.btnBerechnen2->click();
+    kind<QTabWidget>(&f, "pcHaupt")->setCurrentWidget(kind<QWidget>(&f, "tab_Tabellen"));
+    kind<QTabWidget>(&f, "pcTabellen")->setCurrentWidget(kind<QWidget>(&f, "tabTrag"));
+    kind<QPushButton>(&f, "btnBerechnen2")->click();
     EXPECT_EQ(e.status(0), QStringLiteral("geändert"));
     EXPECT_EQ(e.status(1), QStringLiteral("Berechnet"));
     EXPECT_EQ(e.status(2), QStringLiteral("0,00 %"));
     EXPECT_TRUE(e.status(3).startsWith(QStringLiteral("Gesamtlast (nur Gewichtslasten):")));
-    ASSERT_NE(f.sgTragfaelle->model(), nullptr);
-    EXPECT_EQ(f.sgTragfaelle->model()->rowCount(), 3);
-    EXPECT_EQ(f.sgTragfaelle->model()->headerData(5, Qt::Horizontal).toString(), QStringLiteral("Kraft Lg 1"));
-    EXPECT_GT(f.sgPositionen->model()->rowCount(), 200);
-    EXPECT_EQ(f.sgLager->model()->headerData(9, Qt::Horizontal).toString(), QStringLiteral("berechnet [N]"));
+    ASSERT_NE(kind<QTableView>(&f, "sgTragfaelle")->model(), nullptr);
+    EXPECT_EQ(kind<QTableView>(&f, "sgTragfaelle")->model()->rowCount(), 3);
+    EXPECT_EQ(kind<QTableView>(&f, "sgTragfaelle")->model()->headerData(5, Qt::Horizontal).toString(), QStringLiteral("Kraft Lg 1"));
+    EXPECT_GT(kind<QTableView>(&f, "sgPositionen")->model()->rowCount(), 200);
+    EXPECT_EQ(kind<QTableView>(&f, "sgLager")->model()->headerData(9, Qt::Horizontal).toString(), QStringLiteral("berechnet [N]"));
     e.bild(QStringLiteral("variante_tragfaelle.png"), &f);
-    f.pcTabellen->setCurrentWidget(f.tabLager);
+    kind<QTabWidget>(&f, "pcTabellen")->setCurrentWidget(kind<QWidget>(&f, "tabLager"));
     e.bild(QStringLiteral("variante_lager.png"), &f);
 
     // A later change clears the calculated mark.
-    f.pcHaupt->setCurrentWidget(f.tab_cad);
+    kind<QTabWidget>(&f, "pcHaupt")->setCurrentWidget(kind<QWidget>(&f, "tab_cad"));
     e.werkzeug(ArtKraft);
     e.klick(1);
     EXPECT_EQ(e.status(1), QString());
 
     // The options travel through the shared actions.
-    f.cbMinimal->click();
+    kind<QCheckBox>(&f, "cbMinimal")->click();
     EXPECT_TRUE(f.modell.minimal);
-    EXPECT_TRUE(f.actMinimal->isChecked());
+    EXPECT_TRUE(kind<QAction>(&f, "actMinimal")->isChecked());
 }
 
 TEST(Variantenfenster, SpeichernUndWiederOeffnen)
@@ -430,8 +431,8 @@ TEST(Variantenfenster, SpeichernUndWiederOeffnen)
     Editor e;
     Tfrm_variante& f = *e.f;
     baueSpannweite(e);
-    f.edt_VName->setText(QStringLiteral("Halle 2"));
-    f.edt_VBearbeiter->setText(QStringLiteral("Jens"));
+    tippeNeu(kind<QLineEdit>(&f, "edt_VName"), QStringLiteral("Halle 2"));
+    tippeNeu(kind<QLineEdit>(&f, "edt_VBearbeiter"), QStringLiteral("Jens"));
     const QString datei = e.ordner.filePath(QStringLiteral("halle.pre"));
     ASSERT_TRUE(f.SpeichernUnter(datei));
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Projekt [%1]").arg(datei));
@@ -440,9 +441,9 @@ TEST(Variantenfenster, SpeichernUndWiederOeffnen)
 
     Tfrm_variante zweites;
     zweites.Laden(datei);
-    EXPECT_EQ(zweites.edt_VName->text(), QStringLiteral("Halle 2"));
-    EXPECT_EQ(zweites.edt_VBearbeiter->text(), QStringLiteral("Jens"));
-    EXPECT_EQ(zweites.lblTravL->text(), QStringLiteral("24,00"));
+    EXPECT_EQ(kind<QLineEdit>(&zweites, "edt_VName")->text(), QStringLiteral("Halle 2"));
+    EXPECT_EQ(kind<QLineEdit>(&zweites, "edt_VBearbeiter")->text(), QStringLiteral("Jens"));
+    EXPECT_EQ(beschriftungVon(&zweites, "lblTravL"), QStringLiteral("24,00"));
     EXPECT_EQ(zweites.modell.cds_lager.RecordCount(), 3);
     EXPECT_EQ(zweites.modell.cds_lasten.RecordCount(), 2);
     EXPECT_EQ(zweites.modell.lagerzaehler, 3);
@@ -465,6 +466,44 @@ TEST(Variantenfenster, SpeichernUndWiederOeffnen)
     EXPECT_TRUE(d.allesBeantwortet());
 }
 
+// Filling the controls from the document is no edit: reading the file again and a language
+// switch leave the variant unchanged and make no step; typing its name marks it.
+TEST(Variantenfenster, NurEineEingabeSetztDieMarke)
+{
+    Editor e;
+    Tfrm_variante& f = *e.f;
+    baueSpannweite(e);
+    f.modell.berechnung.waehle(2); // mode, pressure and option differ from a new window's
+    f.modell.staudruck.setzeText(QStringLiteral("0,8"));
+    f.modell.minimal = true;
+    const QString datei = e.ordner.filePath(QStringLiteral("halle.pre"));
+    ASSERT_TRUE(f.SpeichernUnter(datei));
+
+    Tfrm_variante zweites;
+    ASSERT_TRUE(zweites.Laden(datei));
+    zweites.SchrittAbschliessen();
+    EXPECT_EQ(kind<QComboBox>(&zweites, "cmbBerechnung")->currentIndex(), 2);
+    EXPECT_EQ(kind<QComboBox>(&zweites, "cmbStaudruck")->currentText(), QStringLiteral("0,8"));
+    EXPECT_TRUE(kind<QCheckBox>(&zweites, "cbMinimal2")->isChecked());
+    EXPECT_FALSE(zweites.Geaendert());
+    EXPECT_EQ(zweites.Schritte()->count(), 0);
+
+    setzeUebersetzer([](int id, QString& text) {
+        if (id == 2036)
+            text = QStringLiteral("wind loads only");
+    });
+    zweites.TexteSetzen();
+    setzeUebersetzer({});
+    zweites.SchrittAbschliessen();
+    EXPECT_EQ(kind<QComboBox>(&zweites, "cmbBerechnung")->currentText(), QStringLiteral("wind loads only"));
+    EXPECT_FALSE(zweites.Geaendert());
+    EXPECT_EQ(zweites.Schritte()->count(), 0);
+
+    QTest::keyClicks(kind<QLineEdit>(&zweites, "edt_VName"), QStringLiteral("x"));
+    EXPECT_TRUE(zweites.Geaendert());
+    zweites.setzeGeaendert(false);
+}
+
 TEST(Variantenfenster, FalscherKopfNimmtNichtsAuchNichtDenDateinamen)
 {
     Editor e;
@@ -478,7 +517,7 @@ TEST(Variantenfenster, FalscherKopfNimmtNichtsAuchNichtDenDateinamen)
     d.erwarteMeldung(QStringLiteral("keine gültiges Einzelprojekt"));
     EXPECT_FALSE(f.Laden(datei));
     EXPECT_TRUE(f.Dateiname().isEmpty());
-    EXPECT_EQ(f.lblTravL->text(), QStringLiteral("24,00"));
+    EXPECT_EQ(beschriftungVon(&f, "lblTravL"), QStringLiteral("24,00"));
     // "Speichern" asks for a name instead of writing over the file that was not read
     d.erwarteSpeichern(std::nullopt);
     EXPECT_FALSE(f.SpeichernMitRueckfall());
@@ -486,9 +525,9 @@ TEST(Variantenfenster, FalscherKopfNimmtNichtsAuchNichtDenDateinamen)
     // a length not above 0 is refused and the truss keeps its length
     d.erwarteEingabe(QStringLiteral("-5"));
     d.erwarteMeldung(QStringLiteral("Die Länge der Traverse muss größer als 0 sein"));
-    maus(f.lblTravL, QEvent::MouseButtonDblClick, QPoint(2, 2), Qt::LeftButton, Qt::LeftButton);
+    maus(kind<QLabel>(&f, "lblTravL"), QEvent::MouseButtonDblClick, QPoint(2, 2), Qt::LeftButton, Qt::LeftButton);
     EXPECT_DOUBLE_EQ(f.modell.traverse.laenge, 24);
-    EXPECT_EQ(f.lblTravL->text(), QStringLiteral("24,00"));
+    EXPECT_EQ(beschriftungVon(&f, "lblTravL"), QStringLiteral("24,00"));
     EXPECT_TRUE(d.allesBeantwortet());
 }
 
@@ -524,7 +563,7 @@ TEST(Variantenfenster, GetippterVariantennameUndBearbeiterMarkierenUndSchliessen
 {
     Editor e;
     QPointer<Tfrm_variante> f = e.f;
-    for (QLineEdit* feld : {f->edt_VName, f->edt_VBearbeiter}) {
+    for (QLineEdit* feld : {kind<QLineEdit>(f, "edt_VName"), kind<QLineEdit>(f, "edt_VBearbeiter")}) {
         f->setzeGeaendert(false);
         QTest::keyClicks(feld, QStringLiteral("Jo"));
         EXPECT_EQ(e.status(0), QStringLiteral("geändert")) << feld->objectName().toStdString();
@@ -544,7 +583,7 @@ TEST(Variantenfenster, OffeneZelleImLagerrasterZaehltBeimSchliessen)
     QPointer<Tfrm_variante> f = e.f;
     baueSpannweite(e);
     f->setzeGeaendert(false);
-    QTableView* grid = f->sgLager;
+    QTableView* grid = kind<QTableView>(f, "sgLager");
     const QModelIndex name = grid->model()->index(0, 1);
     grid->setCurrentIndex(name);
     grid->edit(name);
@@ -567,11 +606,11 @@ TEST(Variantenfenster, TraversenlaengePerDoppelklick)
     Tfrm_variante& f = *e.f;
     SkriptDialoge d;
     d.erwarteEingabe(QStringLiteral("12,5"));
-    maus(f.lblTravL, QEvent::MouseButtonDblClick, QPoint(2, 2), Qt::LeftButton, Qt::LeftButton);
-    EXPECT_EQ(f.lblTravL->text(), QStringLiteral("12,50"));
+    maus(kind<QLabel>(&f, "lblTravL"), QEvent::MouseButtonDblClick, QPoint(2, 2), Qt::LeftButton, Qt::LeftButton);
+    EXPECT_EQ(beschriftungVon(&f, "lblTravL"), QStringLiteral("12,50"));
     d.erwarteEingabe(QStringLiteral("lang"));
-    maus(f.lblLaenge, QEvent::MouseButtonDblClick, QPoint(2, 2), Qt::LeftButton, Qt::LeftButton);
-    EXPECT_EQ(f.lblTravL->text(), QStringLiteral("24,00"));
+    maus(kind<QLabel>(&f, "lblLaenge"), QEvent::MouseButtonDblClick, QPoint(2, 2), Qt::LeftButton, Qt::LeftButton);
+    EXPECT_EQ(beschriftungVon(&f, "lblTravL"), QStringLiteral("24,00"));
     EXPECT_TRUE(d.allesBeantwortet());
     EXPECT_FALSE(f.Geaendert());
 }
@@ -602,14 +641,14 @@ TEST(Variantenfenster, TraverseAusDerBibliothek)
     Tfrm_variante& f = *e.f;
     f.traverseWaehlen = [&] { return &bib; };
     f.setzeBerechnet(true);
-    maus(f.gbTraverse, QEvent::MouseButtonDblClick, QPoint(5, 5), Qt::LeftButton, Qt::LeftButton);
-    EXPECT_EQ(f.lblTravName->text(), QStringLiteral("H30V(Prolyte)"));
-    EXPECT_EQ(f.lblGurte->text(), QStringLiteral("4 Gurte"));
-    EXPECT_EQ(f.lblTravE->text(), QStringLiteral("71,60"));
-    EXPECT_EQ(f.lblTravQ->text(), QStringLiteral("12 346"));
-    EXPECT_EQ(f.lblTravM->text(), QStringLiteral("1 234 567"));
-    EXPECT_EQ(f.lblTravH->text(), QStringLiteral("0,29"));
-    EXPECT_EQ(f.lblTravL->text(), QStringLiteral("24,00"));
+    maus(kind<QGroupBox>(&f, "gbTraverse"), QEvent::MouseButtonDblClick, QPoint(5, 5), Qt::LeftButton, Qt::LeftButton);
+    EXPECT_EQ(beschriftungVon(&f, "lblTravName"), QStringLiteral("H30V(Prolyte)"));
+    EXPECT_EQ(beschriftungVon(&f, "lblGurte"), QStringLiteral("4 Gurte"));
+    EXPECT_EQ(beschriftungVon(&f, "lblTravE"), QStringLiteral("71,60"));
+    EXPECT_EQ(beschriftungVon(&f, "lblTravQ"), QStringLiteral("12 346"));
+    EXPECT_EQ(beschriftungVon(&f, "lblTravM"), QStringLiteral("1 234 567"));
+    EXPECT_EQ(beschriftungVon(&f, "lblTravH"), QStringLiteral("0,29"));
+    EXPECT_EQ(beschriftungVon(&f, "lblTravL"), QStringLiteral("24,00"));
     EXPECT_FALSE(f.Berechnet());
     EXPECT_FALSE(f.Geaendert());
 }
@@ -622,12 +661,12 @@ TEST(Variantenfenster, ProjektvarianteSchreibtZurueckMitAuslastungNurWennBerechn
     EXPECT_EQ(p.geladen, 1);
     // the caption names the variant and its project's file
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Variante Bühne links – Festival.prp"));
-    EXPECT_EQ(f.gbVariante->title(), QStringLiteral(" Variante: "));
-    EXPECT_EQ(f.lblTravL->text(), QStringLiteral("12,00"));
-    EXPECT_EQ(f.edt_VName->text(), QStringLiteral("Bühne links"));
+    EXPECT_EQ(kind<QGroupBox>(&f, "gbVariante")->title(), QStringLiteral(" Variante: "));
+    EXPECT_EQ(beschriftungVon(&f, "lblTravL"), QStringLiteral("12,00"));
+    EXPECT_EQ(kind<QLineEdit>(&f, "edt_VName")->text(), QStringLiteral("Bühne links"));
     ASSERT_EQ(f.Menues().size(), 2u);
     EXPECT_EQ(f.Menues().front().menue->title(), QStringLiteral("&Variante"));
-    EXPECT_FALSE(f.werkzeugknoepfe[ArtTraversenkraft]->isHidden());
+    EXPECT_FALSE(werkzeugknopf(&f, ArtTraversenkraft)->isHidden());
 
     e.werkzeug(ArtLager);
     e.klick(-5);
@@ -640,7 +679,7 @@ TEST(Variantenfenster, ProjektvarianteSchreibtZurueckMitAuslastungNurWennBerechn
 
     e.werkzeug(ArtKraft);
     e.klick(0);
-    f.Speichern1->trigger();
+    kind<QAction>(&f, "Speichern1")->trigger();
     EXPECT_EQ(p.geschrieben, 2);
     EXPECT_FALSE(p.auslastung.has_value());
 
@@ -649,7 +688,7 @@ TEST(Variantenfenster, ProjektvarianteSchreibtZurueckMitAuslastungNurWennBerechn
     EXPECT_EQ(f.modell.cds_lasten.RecordCount(), 2);
     SkriptDialoge d;
     d.erwarteFrage(Antwort::Ja, QStringLiteral("Soll die zuletzt gespeicherte Fassung wiederhergestellt werden?"));
-    f.alteFassung1->trigger();
+    kind<QAction>(&f, "alteFassung1")->trigger();
     EXPECT_EQ(f.modell.cds_lasten.RecordCount(), 1);
     EXPECT_FALSE(f.Geaendert());
 
@@ -675,13 +714,13 @@ TEST(Variantenfenster, LagerLoeschenFragtDasProjektUndNeinBehaeltAlles)
     p.loeschenErlaubt = false;
     SkriptDialoge d;
     d.erwarteFrage(Antwort::Ja, QStringLiteral("gewählte Elemente löschen?"));
-    f.sbDelete->click();
+    kind<QToolButton>(&f, "sbDelete")->click();
     EXPECT_EQ(p.loeschenGefragt, std::vector<int>{2});
     EXPECT_EQ(f.modell.cds_lager.RecordCount(), 2);
 
     p.loeschenErlaubt = true;
     d.erwarteFrage(Antwort::Ja, QStringLiteral("gewählte Elemente löschen?"));
-    f.sbDelete->click();
+    kind<QToolButton>(&f, "sbDelete")->click();
     EXPECT_EQ(f.modell.cds_lager.RecordCount(), 1);
     EXPECT_TRUE(d.allesBeantwortet());
     EXPECT_TRUE(d.unerwartet.isEmpty());
@@ -693,23 +732,23 @@ TEST(Variantenfenster, TraversenkraftUeberDasPanel)
     Editor e(&p);
     Tfrm_variante& f = *e.f;
     e.werkzeug(ArtTraversenkraft);
-    EXPECT_FALSE(f.pnlTravKraft->isHidden());
-    EXPECT_TRUE(f.pnlEigenschaften->isHidden());
-    ASSERT_EQ(f.cmbTravKraftTraverse->count(), 1);
-    EXPECT_EQ(f.edtTravKraftLast->text(), QStringLiteral("0"));
+    EXPECT_FALSE(kind<QWidget>(&f, "pnlTravKraft")->isHidden());
+    EXPECT_TRUE(kind<QWidget>(&f, "pnlEigenschaften")->isHidden());
+    ASSERT_EQ(kind<QComboBox>(&f, "cmbTravKraftTraverse")->count(), 1);
+    EXPECT_EQ(kind<QLineEdit>(&f, "edtTravKraftLast")->text(), QStringLiteral("0"));
     {
         SkriptDialoge d;
         d.erwarteMeldung(QStringLiteral("kein gültiges Lager gewählt"));
         e.klick(1);
         EXPECT_TRUE(d.allesBeantwortet());
     }
-    f.cmbTravKraftTraverse->activated(0);
-    ASSERT_EQ(f.cmbTravKraftVariante->count(), 1);
-    f.cmbTravKraftVariante->activated(0);
-    ASSERT_EQ(f.cmbTravKraftLager->count(), 1);
-    EXPECT_EQ(f.cmbTravKraftLager->itemText(0), QStringLiteral("2  Lager B 101,94 kg"));
-    f.cmbTravKraftLager->activated(0);
-    EXPECT_EQ(f.edtTravKraftLast->text(), QStringLiteral("1050,00"));
+    kind<QComboBox>(&f, "cmbTravKraftTraverse")->activated(0);
+    ASSERT_EQ(kind<QComboBox>(&f, "cmbTravKraftVariante")->count(), 1);
+    kind<QComboBox>(&f, "cmbTravKraftVariante")->activated(0);
+    ASSERT_EQ(kind<QComboBox>(&f, "cmbTravKraftLager")->count(), 1);
+    EXPECT_EQ(kind<QComboBox>(&f, "cmbTravKraftLager")->itemText(0), QStringLiteral("2  Lager B 101,94 kg"));
+    kind<QComboBox>(&f, "cmbTravKraftLager")->activated(0);
+    EXPECT_EQ(kind<QLineEdit>(&f, "edtTravKraftLast")->text(), QStringLiteral("1050,00"));
     e.klick(1);
     ASSERT_EQ(f.modell.cds_lasten.RecordCount(), 1);
     EXPECT_EQ(f.modell.cds_lasten.FieldByName(QStringLiteral("Name")).AsString(), QStringLiteral("T3|V1|L2|"));
@@ -729,7 +768,7 @@ TEST(Variantenfenster, ImportInDieVarianteFragtUndMarkiertNichtsGeaendert)
     SkriptDialoge d;
     d.erwarteFrage(Antwort::Ja, QStringLiteral("Soll Einzelprojekt importiert werden ?"));
     d.erwarteOeffnen(datei);
-    f.importieren1->trigger();
+    kind<QAction>(&f, "importieren1")->trigger();
     EXPECT_EQ(f.modell.cds_lager.RecordCount(), 3);
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Projekt [%1]").arg(datei));
     EXPECT_FALSE(f.Geaendert());
@@ -745,12 +784,12 @@ TEST(Variantenfenster, BildDerCadAnsichtMitAllenArten)
     for (int regler : {10, 20}) {
         Editor e;
         Tfrm_variante& f = *e.f;
-        f.tbSize->setValue(regler);
+        kind<QSlider>(&f, "tbSize")->setValue(regler);
         const double abstand = regler == 10 ? 3 : 0.5;
         for (int art = ArtLager; art <= ArtBeamer; ++art) {
             e.werkzeug(art);
             if (regler == 20)
-                f.cmbGroesse->setCurrentText(art >= Art4erBar || art == ArtStreckenlast ? QStringLiteral("0,4")
+                tippeNeu(kind<QComboBox>(&f, "cmbGroesse"), art >= Art4erBar || art == ArtStreckenlast ? QStringLiteral("0,4")
                                                                                          : QStringLiteral("0,25"));
             const double x = (art - 9) * abstand;
             for (double y : {0.5, -0.5}) {
@@ -774,9 +813,11 @@ TEST(Variantenfenster, JederWerkzeugknopfHatSeinBild)
 {
     Editor e;
     Tfrm_variante& f = *e.f;
-    std::vector<QToolButton*> knoepfe(f.werkzeugknoepfe.begin() + 1, f.werkzeugknoepfe.end());
-    for (QToolButton* b : {f.sbDelete, f.sbSwitchUp, f.sbSwitchDown, f.sbAll, f.sbLastBibAdd})
-        knoepfe.push_back(b);
+    std::vector<QToolButton*> knoepfe;
+    for (int code = ArtSelektieren; code <= ArtTraversenkraft; ++code)
+        knoepfe.push_back(werkzeugknopf(&f, code));
+    for (const char* name : {"sbDelete", "sbSwitchUp", "sbSwitchDown", "sbAll", "sbLastBibAdd"})
+        knoepfe.push_back(kind<QToolButton>(&f, name));
     QImage bogen(int(knoepfe.size()) * 100, 100, QImage::Format_RGB32);
     bogen.fill(Qt::white);
     QPainter p(&bogen);
@@ -793,7 +834,7 @@ TEST(Variantenfenster, JederWerkzeugknopfHatSeinBild)
     }
     p.end();
     bogen.save(QStringLiteral(KELVARA_BINAER "/bilder/werkzeugbilder.png"));
-    EXPECT_EQ(f.werkzeugknoepfe[ArtMotorzug]->toolTip(), QStringLiteral("Zug"));
+    EXPECT_EQ(werkzeugknopf(&f, ArtMotorzug)->toolTip(), QStringLiteral("Zug"));
 }
 
 TEST(Variantenfenster, FadenkreuzUndAuswahlrahmenVerschwindenSpurlos)
@@ -802,24 +843,24 @@ TEST(Variantenfenster, FadenkreuzUndAuswahlrahmenVerschwindenSpurlos)
     Tfrm_variante& f = *e.f;
     e.bewege(2, 1);
     const int spalte = f.ansicht.Spalte(2);
-    QImage mit = f.pbCAD->grab().toImage();
-    const QImage grund = f.pbCAD->Bild();
+    QImage mit = kind<Cadflaeche>(&f, "pbCAD")->grab().toImage();
+    const QImage grund = kind<Cadflaeche>(&f, "pbCAD")->Bild();
     EXPECT_NE(mit.pixel(spalte, 47), grund.pixel(spalte, 47)); // the tick in the second ruler
     e.bewege(-3, 1);
-    QImage ohne = f.pbCAD->grab().toImage();
+    QImage ohne = kind<Cadflaeche>(&f, "pbCAD")->grab().toImage();
     for (int y = 16; y <= 25; ++y)
         EXPECT_EQ(ohne.pixel(spalte, y), grund.pixel(spalte, y)) << y;
 
     // The selection box follows the drag and leaves nothing behind.
     e.bewege(-5, -1);
-    maus(f.pbCAD, QEvent::MouseButtonPress, e.punkt(-5, -1), Qt::LeftButton, Qt::LeftButton);
+    maus(kind<Cadflaeche>(&f, "pbCAD"), QEvent::MouseButtonPress, e.punkt(-5, -1), Qt::LeftButton, Qt::LeftButton);
     e.bewege(5, 2, Qt::LeftButton);
     const int links = f.ansicht.Spalte(-5), oben = f.ansicht.Zeile(-1);
-    mit = f.pbCAD->grab().toImage();
-    EXPECT_NE(mit.pixel(links, oben + 5), f.pbCAD->Bild().pixel(links, oben + 5));
-    maus(f.pbCAD, QEvent::MouseButtonRelease, e.punkt(5, 2), Qt::LeftButton, Qt::NoButton);
-    ohne = f.pbCAD->grab().toImage();
-    EXPECT_EQ(ohne.pixel(links, oben + 5), f.pbCAD->Bild().pixel(links, oben + 5));
+    mit = kind<Cadflaeche>(&f, "pbCAD")->grab().toImage();
+    EXPECT_NE(mit.pixel(links, oben + 5), kind<Cadflaeche>(&f, "pbCAD")->Bild().pixel(links, oben + 5));
+    maus(kind<Cadflaeche>(&f, "pbCAD"), QEvent::MouseButtonRelease, e.punkt(5, 2), Qt::LeftButton, Qt::NoButton);
+    ohne = kind<Cadflaeche>(&f, "pbCAD")->grab().toImage();
+    EXPECT_EQ(ohne.pixel(links, oben + 5), kind<Cadflaeche>(&f, "pbCAD")->Bild().pixel(links, oben + 5));
 }
 
 TEST(Variantenfenster, LastenbibliothekDesWerkzeugs)
@@ -830,25 +871,25 @@ TEST(Variantenfenster, LastenbibliothekDesWerkzeugs)
     bib.BibliothekLaden(Programmverzeichnis());
     f.lastenbibliothek = [&] { return &bib; };
     e.werkzeug(ArtMHSpot);
-    EXPECT_EQ(f.cmbLastBib->count(), 0);
-    f.edtName->setText(QStringLiteral("Spot 700"));
-    f.edtLast->setText(QStringLiteral("36"));
-    f.cmbGroesse->setCurrentText(QStringLiteral("0,6"));
-    f.sbLastBibAdd->click();
-    ASSERT_EQ(f.cmbLastBib->count(), 1);
-    EXPECT_EQ(f.cmbLastBib->itemText(0), QStringLiteral("Spot 700"));
+    EXPECT_EQ(kind<QComboBox>(&f, "cmbLastBib")->count(), 0);
+    tippeNeu(kind<QLineEdit>(&f, "edtName"), QStringLiteral("Spot 700"));
+    tippeNeu(kind<QLineEdit>(&f, "edtLast"), QStringLiteral("36"));
+    tippeNeu(kind<QComboBox>(&f, "cmbGroesse"), QStringLiteral("0,6"));
+    kind<QToolButton>(&f, "sbLastBibAdd")->click();
+    ASSERT_EQ(kind<QComboBox>(&f, "cmbLastBib")->count(), 1);
+    EXPECT_EQ(kind<QComboBox>(&f, "cmbLastBib")->itemText(0), QStringLiteral("Spot 700"));
 
     e.werkzeug(ArtMHWash);
-    EXPECT_EQ(f.cmbLastBib->count(), 0);
+    EXPECT_EQ(kind<QComboBox>(&f, "cmbLastBib")->count(), 0);
     e.werkzeug(ArtMHSpot);
-    f.edtName->setText(QString());
-    f.edtLast->setText(QStringLiteral("1"));
-    ASSERT_EQ(f.cmbLastBib->count(), 1);
-    f.cmbLastBib->activated(0);
-    EXPECT_EQ(f.edtName->text(), QStringLiteral("Spot 700"));
-    EXPECT_EQ(f.edtLast->text(), QStringLiteral("36,00"));
-    EXPECT_EQ(f.cmbGroesse->currentText(), QStringLiteral("0,6"));
-    EXPECT_EQ(f.edtAequivalenzflaeche->text(), QStringLiteral("0,648"));
+    tippeNeu(kind<QLineEdit>(&f, "edtName"), QString());
+    tippeNeu(kind<QLineEdit>(&f, "edtLast"), QStringLiteral("1"));
+    ASSERT_EQ(kind<QComboBox>(&f, "cmbLastBib")->count(), 1);
+    kind<QComboBox>(&f, "cmbLastBib")->activated(0);
+    EXPECT_EQ(kind<QLineEdit>(&f, "edtName")->text(), QStringLiteral("Spot 700"));
+    EXPECT_EQ(kind<QLineEdit>(&f, "edtLast")->text(), QStringLiteral("36,00"));
+    EXPECT_EQ(kind<QComboBox>(&f, "cmbGroesse")->currentText(), QStringLiteral("0,6"));
+    EXPECT_EQ(kind<QLineEdit>(&f, "edtAequivalenzflaeche")->text(), QStringLiteral("0,648"));
     // placed, the picked load keeps its weight: 36 kg = 353,16 N
     e.klick(1.0);
     TBClientDataSet& lasten = f.modell.cds_lasten;
@@ -858,11 +899,11 @@ TEST(Variantenfenster, LastenbibliothekDesWerkzeugs)
 
     SkriptDialoge d; // the same name for the same kind is refused
     d.erwarteMeldung(QStringLiteral("Eine Last dieses Namens existiert bereits."));
-    f.sbLastBibAdd->click();
+    kind<QToolButton>(&f, "sbLastBibAdd")->click();
     EXPECT_EQ(bib.cds_lastbib.RecordCount(), 1);
-    f.edtLast->setText(QStringLiteral("schwer"));
+    tippeNeu(kind<QLineEdit>(&f, "edtLast"), QStringLiteral("schwer"));
     d.erwarteMeldung();
-    f.sbLastBibAdd->click();
+    kind<QToolButton>(&f, "sbLastBibAdd")->click();
     EXPECT_TRUE(d.allesBeantwortet());
 }
 
@@ -870,14 +911,14 @@ TEST(Variantenfenster, MenueDesEinzelprojektsHaeltDieBefehleDerShell)
 {
     Editor e;
     QStringList namen;
-    for (QAction* a : e.f->Einzelprojekt1->actions())
+    for (QAction* a : kind<QMenu>(e.f, "Einzelprojekt1")->actions())
         namen.append(a->isSeparator() ? QStringLiteral("-") : a->objectName());
     EXPECT_EQ(namen, (QStringList{QStringLiteral("act_e_new"), QStringLiteral("act_e_open"), QStringLiteral("act_e_save"),
                                   QStringLiteral("act_e_filesaveas"), QStringLiteral("-"), QStringLiteral("act_e_print"),
                                   QStringLiteral("-"), QStringLiteral("Schlieen1")}));
-    EXPECT_EQ(e.f->Schlieen1->text(), QStringLiteral("&Schließen"));
+    EXPECT_EQ(kind<QAction>(e.f, "Schlieen1")->text(), QStringLiteral("&Schließen"));
     namen.clear();
-    for (QAction* a : e.f->Variante1->actions())
+    for (QAction* a : kind<QMenu>(e.f, "Variante1")->actions())
         namen.append(a->isSeparator() ? QStringLiteral("-") : a->objectName());
     EXPECT_EQ(namen, (QStringList{QStringLiteral("Speichern1"), QStringLiteral("alteFassung1"), QStringLiteral("-"),
                                   QStringLiteral("importieren1"), QStringLiteral("exportieren1"),
@@ -898,14 +939,14 @@ TEST(Variantenfenster, SprachwechselSetztAlleTexteUndDieModusliste)
             text = i->second;
     });
     f.TexteSetzen();
-    EXPECT_EQ(f.lblLaenge->text(), QStringLiteral("Length [m]"));
-    EXPECT_EQ(f.lblGurte->text(), QStringLiteral("0 chords"));
+    EXPECT_EQ(beschriftungVon(&f, "lblLaenge"), QStringLiteral("Length [m]"));
+    EXPECT_EQ(beschriftungVon(&f, "lblGurte"), QStringLiteral("0 chords"));
     EXPECT_EQ(f.modell.berechnung.angezeigterText(), QStringLiteral("weight loads only"));
-    EXPECT_EQ(f.pcTabellen->tabText(0), QStringLiteral("Supports"));
-    EXPECT_EQ(f.sgLager->model()->headerData(9, Qt::Horizontal).toString(), QStringLiteral("calculated [N]"));
-    EXPECT_EQ(f.Einzelprojekt1->title(), QStringLiteral("&Single project"));
-    EXPECT_EQ(f.werkzeugknoepfe[ArtLager]->toolTip(), QStringLiteral("Support"));
-    EXPECT_EQ(f.lblHoehe->text(), QStringLiteral("Höhe [m]")); // no English text: the German stays
+    EXPECT_EQ(kind<QTabWidget>(&f, "pcTabellen")->tabText(0), QStringLiteral("Supports"));
+    EXPECT_EQ(kind<QTableView>(&f, "sgLager")->model()->headerData(9, Qt::Horizontal).toString(), QStringLiteral("calculated [N]"));
+    EXPECT_EQ(kind<QMenu>(&f, "Einzelprojekt1")->title(), QStringLiteral("&Single project"));
+    EXPECT_EQ(werkzeugknopf(&f, ArtLager)->toolTip(), QStringLiteral("Support"));
+    EXPECT_EQ(beschriftungVon(&f, "lblHoehe"), QStringLiteral("Höhe [m]")); // no English text: the German stays
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Projekt []")); // the single-project caption is not translated
     setzeUebersetzer({});
 }
@@ -916,18 +957,20 @@ TEST(Variantenfenster, GitterBearbeitenUndTragfallWaehlen)
     Tfrm_variante& f = *e.f;
     baueSpannweite(e);
     f.Berechnen();
-    f.pcHaupt->setCurrentWidget(f.tab_Tabellen);
-    f.pcTabellen->setCurrentWidget(f.tabTrag);
-    QAbstractItemModel* positionen = f.sgPositionen->model();
+    kind<QTabWidget>(&f, "pcHaupt")->setCurrentWidget(kind<QWidget>(&f, "tab_Tabellen"));
+    kind<QTabWidget>(&f, "pcTabellen")->setCurrentWidget(kind<QWidget>(&f, "tabTrag"));
+    QAbstractItemModel* positionen = kind<QTableView>(&f, "sgPositionen")->model();
     const QString ersterFall = positionen->data(positionen->index(25, 1)).toString();
-    f.sgTragfaelle->setCurrentIndex(f.sgTragfaelle->model()->index(1, 0));
+    auto* faelle = kind<QTableView>(&f, "sgTragfaelle");
+    faelle->setCurrentIndex(faelle->model()->index(1, 0));
     EXPECT_EQ(f.rechnung.cds_tragfaelle.RecNo(), 2);
-    EXPECT_NE(f.sgPositionen->model()->data(f.sgPositionen->model()->index(25, 1)).toString(), ersterFall);
+    positionen = kind<QTableView>(&f, "sgPositionen")->model();
+    EXPECT_NE(positionen->data(positionen->index(25, 1)).toString(), ersterFall);
 
     // A typed position in the support grid is a change like any other.
     f.setzeGeaendert(false);
-    f.pcTabellen->setCurrentWidget(f.tabLager);
-    QAbstractItemModel* lager = f.sgLager->model();
+    kind<QTabWidget>(&f, "pcTabellen")->setCurrentWidget(kind<QWidget>(&f, "tabLager"));
+    QAbstractItemModel* lager = kind<QTableView>(&f, "sgLager")->model();
     EXPECT_FALSE(lager->flags(lager->index(0, 9)) & Qt::ItemIsEditable); // berechnet [N]
     ASSERT_TRUE(lager->setData(lager->index(0, 3), QStringLiteral("-11"), Qt::EditRole));
     EXPECT_EQ(e.status(0), QStringLiteral("geändert"));
@@ -960,7 +1003,7 @@ TEST(Variantenfenster, NichtTragfaehigeAnordnungIstMarkiert)
     fuegeLastHinzu(f.modell, ArtKraft, 5, 5, 1000);
     SkriptDialoge d;
     d.erwarteMeldung(QStringLiteral("Kein Tragfall hat alle Lager unter Druck"));
-    f.actBerechnen->trigger();
+    kind<QAction>(&f, "actBerechnen")->trigger();
     EXPECT_TRUE(d.allesBeantwortet());
     EXPECT_TRUE(d.unerwartet.isEmpty());
     EXPECT_EQ(f.Statusfeld(2)->text(), QStringLiteral("—"));
@@ -979,7 +1022,7 @@ TEST(Variantenfenster, NichtTragfaehigeAnordnungIstMarkiert)
     const QString ohneZulaessige = QStringLiteral("Keine zulässige Querkraft: Auslastung unbekannt\n"
                                                   "Kein zulässiges Biegemoment: Auslastung unbekannt");
     d.erwarteMeldung(ohneZulaessige);
-    f.actBerechnen->trigger();
+    kind<QAction>(&f, "actBerechnen")->trigger();
     EXPECT_TRUE(d.unerwartet.isEmpty());
     EXPECT_EQ(warnungen->text(), ohneZulaessige);
     EXPECT_EQ(f.Statusfeld(2)->text(), QStringLiteral("—"));
@@ -988,7 +1031,7 @@ TEST(Variantenfenster, NichtTragfaehigeAnordnungIstMarkiert)
     // R₁ · 10 m = 909,09 N·m, 9,09 % of 10 000 N·m; the shear 909,09 N is 0,91 % of 100 000 N.
     f.modell.traverse.maxQuer = 100000;
     f.modell.traverse.maxBiege = 10000;
-    f.actBerechnen->trigger();
+    kind<QAction>(&f, "actBerechnen")->trigger();
     EXPECT_TRUE(d.unerwartet.isEmpty());
     EXPECT_TRUE(warnungen->isHidden());
     EXPECT_TRUE(f.Statusfeld(2)->styleSheet().isEmpty());

@@ -5,7 +5,7 @@
 #include "beam/fo_variante.h"
 #include "platform/u_dialoge_skript.h"
 #include "platform/u_tabellenmodell_qt.h"
-#include "u_fenstertest.h"
+#include "editorhilfen.h"
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -38,8 +38,8 @@ struct Schrittfenster {
     void maus(QEvent::Type typ, double x, double y, Qt::MouseButton taste, Qt::MouseButtons gedrueckt)
     {
         const QPointF p(punkt(x, y));
-        QMouseEvent e(typ, p, f.pbCAD->mapToGlobal(p), taste, gedrueckt, Qt::NoModifier);
-        QApplication::sendEvent(f.pbCAD, &e);
+        QMouseEvent e(typ, p, kind<Cadflaeche>(&f, "pbCAD")->mapToGlobal(p), taste, gedrueckt, Qt::NoModifier);
+        QApplication::sendEvent(kind<Cadflaeche>(&f, "pbCAD"), &e);
     }
     // A click as the user makes it; the event loop then runs, as it does between two clicks.
     void klick(double x, double y = 1)
@@ -49,7 +49,7 @@ struct Schrittfenster {
         maus(QEvent::MouseButtonRelease, x, y, Qt::LeftButton, Qt::NoButton);
         QApplication::processEvents();
     }
-    void werkzeug(int code) { f.werkzeugknoepfe[std::size_t(code)]->click(); }
+    void werkzeug(int code) { werkzeugknopf(&f, code)->click(); }
     void zweiLager()
     {
         werkzeug(ArtLager);
@@ -135,7 +135,7 @@ TEST(RueckgaengigVariante, MotorzugSetzenVerschiebenUndLoeschenGehenZurueckUndWi
     EXPECT_EQ(s.f.Rueckgaengig1->text(), QStringLiteral("&Rückgängig: Motorzug verschieben"));
     // the move tool has handed over to the selection tool: a stray click moves nothing
     EXPECT_EQ(s.f.ansicht.werkzeug, int(ArtSelektieren));
-    EXPECT_TRUE(s.f.werkzeugknoepfe[ArtSelektieren]->isChecked());
+    EXPECT_TRUE(werkzeugknopf(&s.f, ArtSelektieren)->isChecked());
     s.klick(3);
     EXPECT_EQ(s.inhalt(), verschoben);
     s.f.Rueckgaengig();
@@ -148,7 +148,7 @@ TEST(RueckgaengigVariante, MotorzugSetzenVerschiebenUndLoeschenGehenZurueckUndWi
     s.klick(0, -1);
     ASSERT_EQ(s.f.werkzeuge.auswahlAnzahl, 1);
     s.dialoge.erwarteFrage(Antwort::Ja, QStringLiteral("gewählte Elemente löschen?"));
-    s.f.sbDelete->click();
+    kind<QToolButton>(&s.f, "sbDelete")->click();
     QApplication::processEvents();
     EXPECT_EQ(s.f.modell.cds_lager.RecordCount(), 0);
     EXPECT_EQ(s.f.Rueckgaengig1->text(), QStringLiteral("&Rückgängig: Löschen"));
@@ -203,7 +203,7 @@ TEST(RueckgaengigVariante, GittereingabeUndTraversenlaengeSindSchritte)
     s.klick(2);
     QApplication::processEvents();
     const QStringList vorher = s.inhalt();
-    auto* modell = s.f.sgLager->model();
+    auto* modell = kind<QTableView>(&s.f, "sgLager")->model();
     const int spalte = 1; // Name
     ASSERT_TRUE(modell->setData(modell->index(0, spalte), QStringLiteral("Mitte"), Qt::EditRole));
     QApplication::processEvents();
@@ -218,14 +218,14 @@ TEST(RueckgaengigVariante, GittereingabeUndTraversenlaengeSindSchritte)
     // the truss length does not mark the variant changed, yet it is a step
     s.f.setzeGeaendert(false);
     s.dialoge.erwarteEingabe(QStringLiteral("12"));
-    s.f.LaengeEingeben();
+    QTest::mouseDClick(kind<QLabel>(&s.f, "lblTravL"), Qt::LeftButton);
     QApplication::processEvents();
     EXPECT_DOUBLE_EQ(s.f.modell.traverse.laenge, 12);
     EXPECT_FALSE(s.f.Geaendert());
     EXPECT_EQ(s.f.Rueckgaengig1->text(), QStringLiteral("&Rückgängig: Traversenlänge"));
     s.f.Rueckgaengig();
     EXPECT_DOUBLE_EQ(s.f.modell.traverse.laenge, 24);
-    EXPECT_EQ(s.f.lblTravL->text().remove(u',').remove(u'.'), QStringLiteral("2400"));
+    EXPECT_EQ(beschriftungVon(&s.f, "lblTravL").remove(u',').remove(u'.'), QStringLiteral("2400"));
     EXPECT_FALSE(s.f.Geaendert());
     EXPECT_EQ(s.inhalt(), nachher);
 }
@@ -233,14 +233,14 @@ TEST(RueckgaengigVariante, GittereingabeUndTraversenlaengeSindSchritte)
 TEST(RueckgaengigVariante, EinGetipptesWortIstEinSchritt)
 {
     Schrittfenster s;
-    s.f.edt_VName->setFocus();
-    QTest::keyClicks(s.f.edt_VName, QStringLiteral("Halle"));
+    kind<QLineEdit>(&s.f, "edt_VName")->setFocus();
+    QTest::keyClicks(kind<QLineEdit>(&s.f, "edt_VName"), QStringLiteral("Halle"));
     QApplication::processEvents();
     EXPECT_EQ(s.f.modell.variantenname, QStringLiteral("Halle"));
     EXPECT_EQ(s.f.Rueckgaengig1->text(), QStringLiteral("&Rückgängig: Name"));
     s.f.Rueckgaengig();
     EXPECT_EQ(s.f.modell.variantenname, QString());
-    EXPECT_EQ(s.f.edt_VName->text(), QString());
+    EXPECT_EQ(kind<QLineEdit>(&s.f, "edt_VName")->text(), QString());
     EXPECT_FALSE(s.f.Rueckgaengig1->isEnabled());
     EXPECT_FALSE(s.f.Geaendert());
 }
@@ -267,10 +267,10 @@ TEST(RueckgaengigVariante, GetipptGesetzteLastenSindEinSchrittWieMitDerMaus)
     Schrittfenster s;
     const QStringList leer = s.inhalt();
     s.werkzeug(ArtMotorzug);
-    s.f.edtPosX1->setText(QStringLiteral("-3"));
-    s.f.edtPosX2->setText(QStringLiteral("3"));
-    s.f.udAnzahl->setValue(3);
-    s.f.btnSetzen->click();
+    kind<QLineEdit>(&s.f, "edtPosX1")->setText(QStringLiteral("-3"));
+    kind<QLineEdit>(&s.f, "edtPosX2")->setText(QStringLiteral("3"));
+    kind<QSpinBox>(&s.f, "udAnzahl")->setValue(3);
+    kind<QToolButton>(&s.f, "btnSetzen")->click();
     QApplication::processEvents();
     ASSERT_EQ(s.f.modell.cds_lager.RecordCount(), 3); // at −3, 0 and 3 m
     EXPECT_EQ(s.f.Rueckgaengig1->text(), QStringLiteral("&Rückgängig: Motorzug setzen"));

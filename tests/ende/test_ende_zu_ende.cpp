@@ -160,7 +160,7 @@ TEST(EndeZuEnde, EinzelprojektBerechnenSpeichernWiederOeffnenUndDrucken)
         m.cds_lager.Post();
     }
     haengeSpotAuf(m, 0);
-    fenster->actBerechnen->trigger();
+    kind<QAction>(fenster, "actBerechnen")->trigger();
     const QString auslastung = fenster->Statusfeld(2)->text();
     EXPECT_FALSE(auslastung.isEmpty());
 
@@ -172,7 +172,7 @@ TEST(EndeZuEnde, EinzelprojektBerechnenSpeichernWiederOeffnenUndDrucken)
     ASSERT_NE(wieder, nullptr);
     EXPECT_EQ(wieder->modell.cds_lager.RecordCount(), 2);
     EXPECT_EQ(wieder->modell.cds_lasten.RecordCount(), 1);
-    wieder->actBerechnen->trigger();
+    kind<QAction>(wieder, "actBerechnen")->trigger();
     EXPECT_EQ(wieder->Statusfeld(2)->text(), auslastung);
 
     const QString pdf = p.pfad(QStringLiteral("variante.pdf"));
@@ -218,7 +218,7 @@ TEST(EndeZuEnde, ProjektVarianteImEditorRechnenZurueckschreibenSpeichernUndWiede
     // one more spot, calculated and written back
     Balkenmodell& m = editor->modell;
     haengeSpotAuf(m, 0);
-    editor->actBerechnen->trigger();
+    kind<QAction>(editor, "actBerechnen")->trigger();
     const double auslastung = editor->rechnung.auslastung.value_or(-1);
     ASSERT_TRUE(editor->Zurueckschreiben());
     EXPECT_TRUE(projekt->Geaendert());

@@ -662,3 +662,37 @@ TEST(Belastungsfenster, RueckgaengigDerErstenEingabeZeigtDasNeueFensterWieGeoeff
     EXPECT_FALSE(f->Rueckgaengig1->isEnabled());
     EXPECT_FALSE(f->Geaendert());
 }
+
+// Only what the user does marks the table changed: recalculating it, reading its file again and
+// switching the language leave the mark as it is; typing sets it.
+TEST(Belastungsfenster, NurEineEingabeSetztDieMarke)
+{
+    Programmordner ordner;
+    schreibeSprachdatei(ordner.pfad(QStringLiteral("Sprachen/English.prl")), {{1500, QStringLiteral("&Load tables")}});
+    SkriptDialoge skript;
+    Anwendung anwendung;
+    anwendung.Starten();
+    auto* f = static_cast<Tfrm_belastungstabelle*>(anwendung.menu()->Neu(Dokumentart::Belastungstabelle));
+    tippe(f, "edtGewicht", QStringLiteral("50"));
+    tippe(f, "edtLaenge", QStringLiteral("3"));
+    tippeZelle(f, 0, 0, QStringLiteral("6"));
+    tippeZelle(f, 0, 1, QStringLiteral("200"));
+    const QString pfad = ordner.pfad(QStringLiteral("t.prb"));
+    ASSERT_TRUE(f->SpeichernUnter(pfad));
+    ASSERT_FALSE(f->Geaendert());
+
+    f->Tabelle().Neuberechnen();
+    f->Tabelle().EigenlastBerechnen();
+    f->SchrittAbschliessen();
+    EXPECT_FALSE(f->Geaendert());
+    ASSERT_TRUE(f->Laden(pfad));
+    EXPECT_FALSE(f->Geaendert());
+    anwendung.menu()->SpracheWechseln(1);
+    ASSERT_EQ(f->Menue()->title(), QStringLiteral("&Load tables"));
+    EXPECT_FALSE(f->Geaendert());
+    EXPECT_EQ(f->Statusfeld(0)->text(), QString());
+
+    tippeZelle(f, 0, 1, QStringLiteral("300"));
+    EXPECT_TRUE(f->Geaendert());
+    ohneUnerwartetes(skript);
+}

@@ -60,7 +60,6 @@ TEST(Belastungstabelle, ZeileMitKgUndKgJeMeterErgibtDieVierKraefte)
     EXPECT_DOUBLE_EQ(feld(b, "biegemoment_s"), 4864.5);
     EXPECT_DOUBLE_EQ(b.ergebnisse.querkraft, 3243);
     EXPECT_DOUBLE_EQ(b.ergebnisse.biegemoment, 4864.5);
-    EXPECT_TRUE(b.geaendert);
     EXPECT_TRUE(gemeldet.isEmpty());
 }
 
@@ -178,11 +177,13 @@ TEST(Belastungstabelle, LeereTabelleGibtNullUndDieMaskeAufNull)
     EXPECT_EQ(b.BiegemomentText().trimmed(), QStringLiteral("0,00 Nm"));
 }
 
-TEST(Belastungstabelle, OhneTabelleGeschiehtNichtsUndNichtsWirdMarkiert)
+TEST(Belastungstabelle, OhneTabelleGeschiehtNichts)
 {
     Belastungstabelle b;
+    b.ergebnisse.querkraft = 12;
     b.Neuberechnen();
-    EXPECT_FALSE(b.geaendert);
+    EXPECT_FALSE(b.cds_traverse.Active());
+    EXPECT_EQ(b.ergebnisse.querkraft, 12);
 }
 
 TEST(Belastungstabelle, DurchlaufStelltDieErsteZeileDerGemerktenLaengeWiederEin)

@@ -2,6 +2,7 @@
 // project commands, the palette as the long-lived window, the keyboard hook, a save through
 // the command with its dialog, and the English texts of every id.
 #include "beam/fo_variante.h"
+#include "../beam/editorhilfen.h"
 #include "fensterhilfen.h"
 #include "language/u_sprachquelle.h"
 #include "project/fo_grundrissbox.h"
@@ -182,7 +183,7 @@ TEST(ProjektInAnwendung, SchliessenDesProjektsFragtZuerstSeineEditorenUndEinAbbr
     ProjektMitVariante p;
     QPointer<Tfrm_variante> editor(p.oeffneVariante());
     ASSERT_FALSE(editor.isNull());
-    editor->edt_VName->setText(QStringLiteral("Abbau"));
+    tippeNeu(kind<QLineEdit>(editor, "edt_VName"), QStringLiteral("Abbau"));
     ASSERT_TRUE(editor->Geaendert());
     QPointer<Tfrm_projekt> projekt(p.fenster);
 
@@ -216,7 +217,7 @@ TEST(ProjektInAnwendung, BeimBeendenFragtEinEditorNurEinmal)
 {
     ProjektMitVariante p;
     QPointer<Tfrm_variante> editor(p.oeffneVariante());
-    editor->edt_VName->setText(QStringLiteral("Abbau"));
+    tippeNeu(kind<QLineEdit>(editor, "edt_VName"), QStringLiteral("Abbau"));
     p.skript.erwarteFrage3(Antwort::Nein, QStringLiteral("Variante wurde geändert.\r\nSpeichern?"));
     p.skript.erwarteFrage3(Antwort::Nein, QStringLiteral("Projekt wurde geändert.\r\nSpeichern?"));
     EXPECT_TRUE(p.anwendung.hauptfenster()->close());
@@ -237,13 +238,43 @@ TEST(ProjektInAnwendung, EineGeoeffneteVarianteBeginntOhneSchrittUndRueckgaengig
     EXPECT_EQ(editor->Schritte()->count(), 0);
     const QString gelesen = editor->modell.variantenname;
 
-    editor->edt_VName->setText(QStringLiteral("Abbau"));
-    Q_EMIT editor->edt_VName->textEdited(editor->edt_VName->text());
+    tippeNeu(kind<QLineEdit>(editor, "edt_VName"), QStringLiteral("Abbau"));
     editor->SchrittAbschliessen();
     ASSERT_TRUE(editor->Rueckgaengig1->isEnabled());
     editor->Rueckgaengig();
     EXPECT_EQ(editor->modell.variantenname, gelesen);
     EXPECT_FALSE(editor->Rueckgaengig1->isEnabled());
     EXPECT_FALSE(editor->Geaendert());
+    ohneUnerwartetes(p.skript);
+}
+
+// Only what the user does marks the project changed: reading its file again and a language
+// switch fill the controls without setting the mark; typing the project's name sets it.
+TEST(ProjektInAnwendung, NurEineEingabeSetztDieMarke)
+{
+    ProjektMitVariante p;
+    auto* name = kind<QLineEdit>(p.fenster, "edtProjektName");
+    tippeNeu(name, QStringLiteral("Messe"));
+    EXPECT_TRUE(p.fenster->Geaendert());
+    const QString pfad = p.ordner.pfad(QStringLiteral("Projekte/Messe.prp"));
+    ASSERT_TRUE(p.fenster->SpeichernUnter(pfad));
+    ASSERT_FALSE(p.fenster->Geaendert());
+
+    tippeNeu(name, QStringLiteral("anders"));
+    ASSERT_TRUE(p.fenster->Laden(pfad));
+    EXPECT_EQ(name->text(), QStringLiteral("Messe"));
+    EXPECT_FALSE(p.fenster->Geaendert());
+    setzeUebersetzer([](int id, QString& text) {
+        if (id == 1834)
+            text = QStringLiteral("Name");
+    });
+    p.fenster->TexteSetzen();
+    setzeUebersetzer({});
+    EXPECT_FALSE(p.fenster->Geaendert());
+
+    QTest::keyClicks(name, QStringLiteral(" 2"));
+    EXPECT_EQ(p.fenster->projekt().name, QStringLiteral("Messe 2"));
+    EXPECT_TRUE(p.fenster->Geaendert());
+    p.fenster->setzeGeaendert(false);
     ohneUnerwartetes(p.skript);
 }

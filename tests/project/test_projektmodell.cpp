@@ -382,3 +382,30 @@ TEST_F(Verweise, GeaenderteLagerkraftMachtNurDieDaraufBauendenAuslastungenUnguel
     ASSERT_TRUE(p.cds_varianten.Locate(QStringLiteral("Nummer"), {3}));
     EXPECT_DOUBLE_EQ(f(p.cds_varianten, "Auslastung").AsFloat(), 30); // takes support 1 only
 }
+
+// The model tells its window in three signals: every change (also while the flag is set), the
+// flag changing, and the truss table changing; the flag taken from the history is no change.
+TEST(Projektmodellsignale, AenderungZustandUndTraversenKommenJeEinmal)
+{
+    Projektmodell p;
+    int aenderungen = 0, zustaende = 0, traversen = 0;
+    QObject::connect(&p, &Projektmodell::Aenderung, [&] { ++aenderungen; });
+    QObject::connect(&p, &Projektmodell::ZustandGeaendert, [&] { ++zustaende; });
+    QObject::connect(&p, &Projektmodell::TraversenGeaendert, [&] { ++traversen; });
+    traverse(p, QStringLiteral("Front"), 0, 0, 8, 0);
+    EXPECT_EQ(aenderungen, 1);
+    EXPECT_EQ(zustaende, 1);
+    EXPECT_EQ(traversen, 1);
+    p.SetzeGeaendert(true);
+    EXPECT_EQ(aenderungen, 2);
+    EXPECT_EQ(zustaende, 1); // the flag was set already
+
+    p.UebernimmAenderungsstand(false);
+    p.UebernimmAenderungsstand(true);
+    EXPECT_TRUE(p.Geaendert());
+    EXPECT_EQ(aenderungen, 2);
+    EXPECT_EQ(zustaende, 3);
+    p.LeeresProjekt();
+    EXPECT_FALSE(p.Geaendert());
+    EXPECT_EQ(traversen, 2); // the empty truss table is opened
+}

@@ -49,7 +49,7 @@ TEST(Tastaturlupe, BalkeneditorVergroessertNurUeberDerAnsichtUndKehrtZurueck)
     Tfrm_menu::Aktion(QStringLiteral("act_e_new"))->trigger();
     auto* f = qobject_cast<Tfrm_variante*>(p.anwendung.aktivesDokument());
     ASSERT_NE(f, nullptr);
-    QWidget* cad = f->pbCAD;
+    QWidget* cad = kind<Cadflaeche>(f, "pbCAD");
     Cadansicht& a = f->ansicht;
     a.ansichtsmitte = 3;
     klicke(cad, QPoint(a.Spalte(-6), a.Zeile(1)), Qt::MiddleButton); // the view takes the focus
@@ -102,13 +102,13 @@ TEST(Tastaturlupe, BalkeneditorVergroessertNurUeberDerAnsichtUndKehrtZurueck)
     lasse(cad, Qt::Key_Shift, Qt::NoModifier);
 
     // the focus in a text field
-    f->edt_VName->setFocus();
-    ASSERT_EQ(QApplication::focusWidget(), f->edt_VName);
-    druecke(f->edt_VName, Qt::Key_Control, Qt::ControlModifier);
-    druecke(f->edt_VName, Qt::Key_A, Qt::ControlModifier);
+    kind<QLineEdit>(f, "edt_VName")->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), kind<QLineEdit>(f, "edt_VName"));
+    druecke(kind<QLineEdit>(f, "edt_VName"), Qt::Key_Control, Qt::ControlModifier);
+    druecke(kind<QLineEdit>(f, "edt_VName"), Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(a.zoomfaktor, 1);
-    lasse(f->edt_VName, Qt::Key_A, Qt::ControlModifier);
-    lasse(f->edt_VName, Qt::Key_Control, Qt::NoModifier);
+    lasse(kind<QLineEdit>(f, "edt_VName"), Qt::Key_A, Qt::ControlModifier);
+    lasse(kind<QLineEdit>(f, "edt_VName"), Qt::Key_Control, Qt::NoModifier);
 
     // the pointer elsewhere
     cad->setFocus();

@@ -282,15 +282,19 @@ TEST(Tabelle, WahrheitswerteZeigenDieAnzeigewerte)
     EXPECT_EQ(oben.DisplayText(), "");
 }
 
-TEST(Tabelle, HooksUndSignaleMeldenJedeAenderung)
+TEST(Tabelle, SignaleMeldenJedeAenderung)
 {
     TBClientDataSet t;
     t.FieldDefs = lastbibFelder();
     int geoeffnet = 0, gespeichert = 0, geloescht = 0;
-    t.AfterOpen = [&](TBClientDataSet&) { ++geoeffnet; };
-    t.AfterPost = [&](TBClientDataSet&) { ++gespeichert; };
-    t.AfterDelete = [&](TBClientDataSet&) { ++geloescht; };
     int daten = 0, zeile = 0, position = 0;
+    int datenBeimPost = -1; // what a listener of NachPost sees: the row change already told
+    QObject::connect(&t, &TBClientDataSet::NachOeffnen, [&] { ++geoeffnet; });
+    QObject::connect(&t, &TBClientDataSet::NachPost, [&] {
+        ++gespeichert;
+        datenBeimPost = daten;
+    });
+    QObject::connect(&t, &TBClientDataSet::NachLoeschen, [&] { ++geloescht; });
     QObject::connect(&t, &TBClientDataSet::DatenGeaendert, [&] { ++daten; });
     QObject::connect(&t, &TBClientDataSet::ZeileGeaendert, [&] { ++zeile; });
     QObject::connect(&t, &TBClientDataSet::PositionGeaendert, [&] { ++position; });
@@ -301,6 +305,7 @@ TEST(Tabelle, HooksUndSignaleMeldenJedeAenderung)
     neueLast(t, "B");
     EXPECT_EQ(gespeichert, 2);
     EXPECT_EQ(daten, 3);
+    EXPECT_EQ(datenBeimPost, 3);
     EXPECT_GE(zeile, 4);
     t.First();
     const int positionen = position;
@@ -317,6 +322,7 @@ TEST(Tabelle, HooksUndSignaleMeldenJedeAenderung)
     t.First();
     EXPECT_EQ(daten, 0);
     EXPECT_EQ(position, 0);
+    EXPECT_EQ(gespeichert, 3); // a post is told even then: a model stays in step with its rows
     t.EnableControls();
     EXPECT_EQ(daten, 1);
 }

@@ -559,3 +559,33 @@ TEST(Traversenfenster, JedeTextidDerFensterHatEineEnglischeZeile)
         EXPECT_EQ(texte.count(id), 1u) << id;
     EXPECT_EQ(texte.at(2101), QStringLiteral("Truss \"%s %s\" already exists."));
 }
+
+// Only what the user does marks the truss changed: reading its file again and a language switch
+// fill the controls without setting the mark; typing a stored value sets it.
+TEST(Traversenfenster, NurEineEingabeSetztDieMarke)
+{
+    Umgebung u;
+    Tfrm_traverse* f = u.neu();
+    waehle(f, "cmbMaterial", 1);
+    tippe(f, "edtQuerkraft", QStringLiteral("12345,5"));
+    const QString pfad = u.ordner.pfad(QStringLiteral("Traversen/t.prt"));
+    ASSERT_TRUE(f->SpeichernUnter(pfad));
+    ASSERT_FALSE(f->Geaendert());
+
+    tippe(f, "edtQuerkraft", QStringLiteral("1"));
+    ASSERT_TRUE(f->Laden(pfad));
+    EXPECT_EQ(kind<QLineEdit>(f, "edtQuerkraft")->text(), QStringLiteral("12345,5"));
+    EXPECT_FALSE(f->Geaendert());
+    setzeUebersetzer([](int id, QString& text) {
+        if (id == 1000)
+            text = QStringLiteral("Truss");
+    });
+    f->TexteSetzen();
+    setzeUebersetzer({});
+    EXPECT_FALSE(f->Geaendert());
+
+    tippe(f, "edtBiegemoment", QStringLiteral("8000"));
+    EXPECT_TRUE(f->Geaendert());
+    f->setzeGeaendert(false);
+    EXPECT_TRUE(u.skript.unerwartet.isEmpty());
+}
