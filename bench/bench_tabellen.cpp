@@ -92,9 +92,9 @@ QByteArray grossesProjekt()
     traversen.FieldDefs = {feld("Nummer", TFieldType::AutoInc), feld("Name", TFieldType::String, 30),
                            feld("X1", TFieldType::Float), feld("Y1", TFieldType::Float), variante};
     traversen.CreateDataSet();
-    varianten.SetDataSetField(traversen, "Variante");
-    lagerTabelle.SetDataSetField(varianten, "Lager");
-    lastTabelle.SetDataSetField(varianten, "Lasten");
+    varianten.SetDataSetField(traversen, Feldname(u"Variante"));
+    lagerTabelle.SetDataSetField(varianten, Feldname(u"Lager"));
+    lastTabelle.SetDataSetField(varianten, Feldname(u"Lasten"));
     for (int t = 0; t < 200; ++t) {
         traversen.Append();
         traversen.Fields(1).SetAsString(QStringLiteral("Traverse %1").arg(t));

@@ -18,12 +18,14 @@
 // master first posts the pending rows of its details. Cancelling a master edit does not take back
 // the detail rows already posted. Auto-increment fields are read-only; a nested table's counter
 // is shared by the nested rows under all master rows.
+#include "tables/u_feldname.h"
 #include <QIODevice>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -37,6 +39,9 @@ struct TFieldDef {
     bool calculated = false; // part of the field list, never stored
     std::vector<TFieldDef> children; // of a nested-table field
 };
+
+// The definition of a layout's named field; required and children are set on the result.
+TFieldDef Felddef(Feldname name, TFieldType typ, int groesse = 0, bool berechnet = false);
 
 class TBClientDataSet;
 struct TTabellenDaten; // rows, counters and change state; shared by a master and its details
@@ -109,7 +114,7 @@ public:
     // Binds this table as detail of master's nested field; its structure comes from the master,
     // its calculated fields from its own FieldDefs (set them before binding). One detail per
     // nested field. The detail opens and closes with the master.
-    void SetDataSetField(TBClientDataSet& master, const QString& feldname);
+    void SetDataSetField(TBClientDataSet& master, Feldname feldname);
 
     QString IndexFieldNames() const;
     void SetIndexFieldNames(const QString& namen);
@@ -129,7 +134,7 @@ public:
     void SetRecNo(int nummer);
 
     // Search
-    bool Locate(const QString& feldnamen, const QVariantList& werte);
+    bool Locate(std::initializer_list<Feldname> felder, const QVariantList& werte);
     bool FindKey(const QVariantList& werte);
 
     // Changing
@@ -143,8 +148,8 @@ public:
     // Fields of the current row
     int FieldCount() const;
     TField& Fields(int index);
-    TField& FieldByName(const QString& name); // "Das Feld '%s' wurde nicht gefunden"
-    TField* FindField(const QString& name);
+    TField& FieldByName(Feldname name); // "Das Feld '%s' wurde nicht gefunden"
+    TField* FindField(Feldname name);
 
     // Hooks
     std::function<void(TBClientDataSet&)> AfterOpen;

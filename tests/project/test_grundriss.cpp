@@ -1,10 +1,12 @@
 // Floor plan without widgets: snapping, the tools on the wall and truss tables, selecting,
 // moving, deleting with its questions, fitting, and the painted pixels.
 #include "beam/u_balkenmodell.h"
+#include "beam/u_balkenfelder.h"
 #include "platform/u_dialoge_skript.h"
 #include "platform/u_fehler.h"
 #include "project/g_grundriss.h"
 #include "project/u_grundrisswerkzeuge.h"
+#include "project/u_projektfelder.h"
 #include "project/u_projektmodell.h"
 #include "u_testhilfen.h"
 #include <QImage>
@@ -13,7 +15,7 @@
 
 namespace {
 
-TField& f(TBClientDataSet& t, const char* name) { return t.FieldByName(QString::fromUtf8(name)); }
+TField& f(TBClientDataSet& t, Feldname name) { return t.FieldByName(name); }
 
 class Grundriss : public ::testing::Test {
 protected:
@@ -155,8 +157,8 @@ TEST_F(Grundriss, TraverseOhneZweitenKlickWirdNichtGezeichnetUndZaehltBeimEinpas
     g.WerkzeugSetzen(WerkzeugSelektieren);
     ASSERT_EQ(g.Traversen().size(), 1u);
     EXPECT_FALSE(g.Traversen()[0].ende2.has_value());
-    EXPECT_TRUE(f(p.cds_projekt, "Position_X2").IsNull());
-    EXPECT_EQ(f(p.cds_projekt, "Sortierung").AsInteger(), 0);
+    EXPECT_TRUE(f(p.cds_projekt, Projektfeld::Position_X2).IsNull());
+    EXPECT_EQ(f(p.cds_projekt, Projektfeld::Sortierung).AsInteger(), 0);
 
     const QImage b = bild();
     int blau = 0;
@@ -284,7 +286,7 @@ TEST_F(Grundriss, LoeschenEinerTraverseFragtNachIhrUndNeinBehaeltSie)
     linie(0, 0, 2, 0);
     traverse(0, 1, 3, 1);
     p.cds_projekt.Edit();
-    f(p.cds_projekt, "Name").SetAsString(QStringLiteral("Front"));
+    f(p.cds_projekt, Projektfeld::Name).SetAsString(QStringLiteral("Front"));
     p.cds_projekt.Post();
     ASSERT_TRUE(p.NeueVariante(QStringLiteral("V1"), {}));
     traverse(0, 20, 3, 20); // outside the rectangle below
@@ -305,7 +307,7 @@ TEST_F(Grundriss, LoeschenEinerTraverseFragtNachIhrUndNeinBehaeltSie)
     EXPECT_TRUE(d.allesBeantwortet());
     EXPECT_TRUE(d.unerwartet.isEmpty()) << d.unerwartet.join(u'|').toStdString();
     ASSERT_EQ(p.cds_projekt.RecordCount(), 1);
-    EXPECT_EQ(f(p.cds_projekt, "Nummer").AsInteger(), 2);
+    EXPECT_EQ(f(p.cds_projekt, Projektfeld::Nummer).AsInteger(), 2);
 }
 
 TEST_F(Grundriss, LoeschenMehrererTraversenFragtEinmalMitIhrerAnzahl)
@@ -341,9 +343,9 @@ TEST_F(Grundriss, LoeschenMehrererTraversenWarntEinmalVorAllenVerweisenVonAussen
 {
     const auto kraftlast = [&](int nummer, const char* ziel) {
         p.cds_lasten.Append();
-        f(p.cds_lasten, "Nummer").SetAsInteger(nummer);
-        f(p.cds_lasten, "Name").SetAsString(QString::fromLatin1(ziel));
-        f(p.cds_lasten, "Type").SetAsInteger(ArtTraversenkraft);
+        f(p.cds_lasten, Lastfeld::Nummer).SetAsInteger(nummer);
+        f(p.cds_lasten, Lastfeld::Name).SetAsString(QString::fromLatin1(ziel));
+        f(p.cds_lasten, Lastfeld::Type).SetAsInteger(ArtTraversenkraft);
         p.cds_lasten.Post();
     };
     linie(0, 0, 2, 0);
@@ -354,7 +356,7 @@ TEST_F(Grundriss, LoeschenMehrererTraversenWarntEinmalVorAllenVerweisenVonAussen
     kraftlast(1, "T1|V1|L1|");
     traverse(0, 20, 3, 20);
     p.cds_projekt.Edit();
-    f(p.cds_projekt, "Name").SetAsString(QStringLiteral("Hinten"));
+    f(p.cds_projekt, Projektfeld::Name).SetAsString(QStringLiteral("Hinten"));
     p.cds_projekt.Post();
     ASSERT_TRUE(p.NeueVariante(QStringLiteral("H"), {}));
     kraftlast(5, "T1|V1|L2|");
@@ -380,7 +382,7 @@ TEST_F(Grundriss, LoeschenMehrererTraversenWarntEinmalVorAllenVerweisenVonAussen
     EXPECT_TRUE(d.unerwartet.isEmpty()) << d.unerwartet.join(u'|').toStdString();
     EXPECT_EQ(p.cds_mauern.RecordCount(), 0);
     ASSERT_EQ(p.cds_projekt.RecordCount(), 1);
-    EXPECT_EQ(f(p.cds_projekt, "Name").AsString(), QStringLiteral("Hinten"));
+    EXPECT_EQ(f(p.cds_projekt, Projektfeld::Name).AsString(), QStringLiteral("Hinten"));
 }
 
 TEST_F(Grundriss, LoeschenMitNeinAufDieErsteFrageLaesstAllesStehen)
