@@ -83,14 +83,14 @@ TEST(DurchlaufDaten, EinzelprojektMitUndOhneSchluesselWirdGleichGeschrieben)
 TEST(DurchlaufDaten, TraverseAusDerBibliothekBringtIhrEIMit)
 {
     TBClientDataSet bib;
-    auto zahl = [](const char* name) { return TFieldDef{QString::fromUtf8(name), TFieldType::Float, 0, false, false, {}}; };
-    auto text = [](const char* name) { return TFieldDef{QString::fromUtf8(name), TFieldType::String, 30, false, false, {}}; };
-    bib.FieldDefs = {text("Hersteller"), text("Name"), zahl("Eigenlast"), zahl("Querkraft"), zahl("Biegemoment"),
-                     zahl("Höhe"), zahl("Breite"), TFieldDef{QStringLiteral("Gurtzahl"), TFieldType::Integer, 0, false, false, {}},
-                     zahl("EI")};
+    using namespace Travbibfeld;
+    auto zahl = [](Feldname name) { return Felddef(name, TFieldType::Float); };
+    auto text = [](Feldname name) { return Felddef(name, TFieldType::String, 30); };
+    bib.FieldDefs = {text(Hersteller), text(Name), zahl(Eigenlast), zahl(Querkraft), zahl(Biegemoment),
+                     zahl(Hoehe), zahl(Breite), Felddef(Gurtzahl, TFieldType::Integer), zahl(EI)};
     bib.CreateDataSet();
     bib.Append();
-    bib.FieldByName(Balkenfeld::Name).SetAsString(QStringLiteral("F34"));
+    bib.FieldByName(Name).SetAsString(QStringLiteral("F34"));
     bib.FieldByName(Travbibfeld::EI).SetAsFloat(1500);
     bib.Post();
     Balkenmodell m;

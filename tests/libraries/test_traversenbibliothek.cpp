@@ -39,12 +39,16 @@ BibliotheksEintrag eintrag(const QString& hersteller, const QString& name)
 // The ten fields of a library written before the bending stiffness was kept.
 void richteAlteBibliothekEin(TBClientDataSet& alt)
 {
-    auto zahl = [](const char* name) { return TFieldDef{QString::fromUtf8(name), TFieldType::Float, 0, false, false, {}}; };
-    auto text = [](const char* name) { return TFieldDef{QString::fromUtf8(name), TFieldType::String, 30, true, false, {}}; };
-    alt.FieldDefs = {TFieldDef{QStringLiteral("Nummer"), TFieldType::AutoInc, 0, false, false, {}},
-                     text("Hersteller"), text("Name"), text("Bearbeiter"), zahl("Eigenlast"), zahl("Querkraft"),
-                     zahl("Biegemoment"), zahl("Höhe"), zahl("Breite"),
-                     TFieldDef{QStringLiteral("Gurtzahl"), TFieldType::Integer, 0, false, false, {}}};
+    using namespace Travbibfeld;
+    auto zahl = [](Feldname name) { return Felddef(name, TFieldType::Float); };
+    auto text = [](Feldname name) {
+        TFieldDef def = Felddef(name, TFieldType::String, 30);
+        def.required = true;
+        return def;
+    };
+    alt.FieldDefs = {Felddef(Nummer, TFieldType::AutoInc), text(Hersteller), text(Name), text(Bearbeiter),
+                     zahl(Eigenlast), zahl(Querkraft), zahl(Biegemoment), zahl(Hoehe), zahl(Breite),
+                     Felddef(Gurtzahl, TFieldType::Integer)};
     alt.CreateDataSet();
 }
 
