@@ -97,7 +97,7 @@ std::vector<TFieldDef> LastenFelder()
 
 void FormatiereLagertabelle(TBClientDataSet& t)
 {
-    t.SetIndexFieldNames(QStringLiteral("Nummer"));
+    t.SetIndexFieldNames({Lagerfeld::Nummer});
     setzeFormat(t, Lagerfeld::Eigenlast, "0.00");
     setzeFormat(t, Lagerfeld::Maximallast, "0.0");
     setzeFormat(t, Lagerfeld::Minimalkraft, "0.0");
@@ -123,7 +123,7 @@ void FormatiereLagertabelle(TBClientDataSet& t)
 
 void FormatiereLastentabelle(TBClientDataSet& t)
 {
-    t.SetIndexFieldNames(QStringLiteral("Nummer"));
+    t.SetIndexFieldNames({Lastfeld::Nummer});
     for (const Feldname name : {Lastfeld::Pos1, Lastfeld::Pos2, Lastfeld::Groesse, Lastfeld::Last, Lastfeld::Lastkg})
         setzeFormat(t, name, "0.00");
     t.FieldByName(Lastfeld::oben).DisplayValues = QStringLiteral("oben;unten");

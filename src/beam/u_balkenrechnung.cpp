@@ -143,9 +143,9 @@ void Balkenrechnung::legeErgebnistabellenAn()
                                 Felddef(F::MaximalesBiegemoment, T::Float), Felddef(F::MaxQProz, T::Float, 0, true),
                                 Felddef(F::MaxMProz, T::Float, 0, true), positionen};
     cds_tragfaelle.CreateDataSet();
-    cds_tragfaelle.SetIndexFieldNames(QStringLiteral("Nummer"));
+    cds_tragfaelle.SetIndexFieldNames({F::Nummer});
     cds_positionen.SetDataSetField(cds_tragfaelle, F::Positionen);
-    cds_positionen.SetIndexFieldNames(QStringLiteral("X"));
+    cds_positionen.SetIndexFieldNames({P::X});
 
     cds_maxima.Close();
     cds_maxima.FieldDefs = {Felddef(M::X, T::Float),     Felddef(M::Q_min, T::Float),
@@ -154,7 +154,7 @@ void Balkenrechnung::legeErgebnistabellenAn()
                             Felddef(M::Q_maxProz, T::Float, 0, true), Felddef(M::M_minProz, T::Float, 0, true),
                             Felddef(M::M_maxProz, T::Float, 0, true)};
     cds_maxima.CreateDataSet();
-    cds_maxima.SetIndexFieldNames(QStringLiteral("X"));
+    cds_maxima.SetIndexFieldNames({M::X});
 
     for (TBClientDataSet* t : {&cds_tragfaelle, &cds_positionen, &cds_maxima})
         for (int i = 0; i < t->FieldCount(); ++i)

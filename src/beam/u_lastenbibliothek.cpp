@@ -26,7 +26,7 @@ void Lastenbibliothek::BibliothekLaden(const QString& programmverzeichnis)
     LadeBibliothek(m_datei, Kopf(), felder,
                    Uebersetzt(2201, QStringLiteral("keine gültige Lastenbibliothek")), cds_lastbib,
                    [this] { BibliothekNeu(); });
-    cds_lastbib.SetIndexFieldNames(QStringLiteral("Nummer"));
+    cds_lastbib.SetIndexFieldNames({Lastbibfeld::Nummer});
     setzeAnzeigeformate();
 }
 
@@ -46,7 +46,7 @@ void Lastenbibliothek::BibliothekNeu()
         Felddef(Einheit, TFieldType::String, 10),
     };
     cds_lastbib.CreateDataSet();
-    cds_lastbib.SetIndexFieldNames(QStringLiteral("Nummer"));
+    cds_lastbib.SetIndexFieldNames({Lastbibfeld::Nummer});
     setzeAnzeigeformate();
 }
 

@@ -83,7 +83,7 @@ void Belastungstabelle::TabelleNeu()
         feld(querkraft_s, true),    feld(biegemoment_s, true),
     };
     cds_traverse.CreateDataSet();
-    cds_traverse.SetIndexFieldNames(QStringLiteral("laenge"));
+    cds_traverse.SetIndexFieldNames({Belastungsfeld::laenge});
     for (int i = 1; i < cds_traverse.FieldCount(); ++i)
         cds_traverse.Fields(i).DisplayFormat = maske();
 }

@@ -112,11 +112,11 @@ void Projektmodell::setzeHaken()
 
 void Projektmodell::bindeUndOrdne()
 {
-    cds_projekt.SetIndexFieldNames(QStringLiteral("Sortierung;Nummer"));
+    cds_projekt.SetIndexFieldNames({Projektfeld::Sortierung, Projektfeld::Nummer});
     cds_varianten.SetDataSetField(cds_projekt, Projektfeld::Varianten);
-    cds_varianten.SetIndexFieldNames(QStringLiteral("Nummer"));
+    cds_varianten.SetIndexFieldNames({Variantenfeld::Nummer});
     cds_varianten.FieldByName(Variantenfeld::Auslastung).DisplayFormat = QStringLiteral("0.00");
-    cds_mauern.SetIndexFieldNames(QStringLiteral("Nummer"));
+    cds_mauern.SetIndexFieldNames({Mauerfeld::Nummer});
     cds_punkte.SetDataSetField(cds_mauern, Mauerfeld::Punkte);
     if (cds_lager.FieldDefs.empty())
         cds_lager.FieldDefs = LagerFelder();

@@ -134,8 +134,12 @@ void TBClientDataSet::SetDataSetField(TBClientDataSet& master, Feldname feldname
 
 QString TBClientDataSet::IndexFieldNames() const { return d->indexFeldnamen; }
 
-void TBClientDataSet::SetIndexFieldNames(const QString& namen)
+void TBClientDataSet::SetIndexFieldNames(std::initializer_list<Feldname> felder)
 {
+    QStringList teile;
+    for (const Feldname feld : felder)
+        teile << feld.toString();
+    const QString namen = teile.join(u';');
     if (Active()) {
         CheckBrowseMode();
         d->sortFelder = d->sortFelderFuer(namen);
@@ -160,7 +164,7 @@ void TBClientDataSet::AddIndex(const TIndexDef& index)
 void TBClientDataSet::SetIndexName(const QString& name)
 {
     if (name.isEmpty()) {
-        SetIndexFieldNames(QString());
+        SetIndexFieldNames({});
         return;
     }
     const auto index = std::find_if(d->indexDefs.begin(), d->indexDefs.end(), [&](auto& i) {

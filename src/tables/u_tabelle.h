@@ -116,8 +116,8 @@ public:
     // nested field. The detail opens and closes with the master.
     void SetDataSetField(TBClientDataSet& master, Feldname feldname);
 
-    QString IndexFieldNames() const;
-    void SetIndexFieldNames(const QString& namen);
+    QString IndexFieldNames() const; // "Sortierung;Nummer"
+    void SetIndexFieldNames(std::initializer_list<Feldname> felder); // none: the order of adding
     void AddIndex(const TIndexDef& index);
     void SetIndexName(const QString& name); // makes a named index current
     const std::vector<TIndexDef>& IndexDefs() const;

@@ -28,7 +28,7 @@ void ergaenzeSteifigkeit(TBClientDataSet& tabelle, const std::function<void()>& 
         return;
     TBClientDataSet alt;
     alt.AusPaket(tabelle.Paket());
-    alt.SetIndexFieldNames(QStringLiteral("Nummer"));
+    alt.SetIndexFieldNames({Nummer});
     const qint32 naechste = alt.AutoIncValue();
     const auto nachPost = std::move(tabelle.AfterPost), nachDelete = std::move(tabelle.AfterDelete);
     tabelle.AfterPost = tabelle.AfterDelete = nullptr;
@@ -174,7 +174,7 @@ void Traversenbibliothek::BibliothekLaden(const QString& programmverzeichnis)
                    Uebersetzt(1601, QStringLiteral("keine gültige Traversenbibliothek")), cds_travbib,
                    [this] { BibliothekNeu(); });
     ergaenzeSteifigkeit(cds_travbib, [this] { BibliothekNeu(); });
-    cds_travbib.SetIndexFieldNames(QStringLiteral("Nummer"));
+    cds_travbib.SetIndexFieldNames({Nummer});
     setzeAnzeigeformate();
 }
 
@@ -185,7 +185,7 @@ bool Traversenbibliothek::BibliothekLesen(const QString& datei)
         return false;
     }
     ergaenzeSteifigkeit(cds_travbib, [this] { BibliothekNeu(); });
-    cds_travbib.SetIndexFieldNames(QStringLiteral("Nummer"));
+    cds_travbib.SetIndexFieldNames({Nummer});
     setzeAnzeigeformate();
     return true;
 }
@@ -213,7 +213,7 @@ void Traversenbibliothek::BibliothekNeu()
         zahl(EI),
     };
     cds_travbib.CreateDataSet();
-    cds_travbib.SetIndexFieldNames(QStringLiteral("Nummer"));
+    cds_travbib.SetIndexFieldNames({Nummer});
     setzeAnzeigeformate();
 }
 

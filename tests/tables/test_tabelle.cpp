@@ -162,7 +162,7 @@ TEST(Tabelle, SortierungNachSortierungUndNummer)
     t.FieldDefs = {feld("Nummer", TFieldType::Integer), feld("Sortierung", TFieldType::Integer),
                    feld("Name", TFieldType::String, 30)};
     t.CreateDataSet();
-    t.SetIndexFieldNames("Sortierung;Nummer");
+    t.SetIndexFieldNames({Feld::Sortierung, Feld::Nummer});
     const auto zeile = [&](int nummer, int sortierung, const char* name) {
         t.Append();
         t.FieldByName(Feld::Nummer).SetAsInteger(nummer);
@@ -186,9 +186,9 @@ TEST(Tabelle, SortierungNachSortierungUndNummer)
     EXPECT_TRUE(t.FindKey({1, 3}));
     EXPECT_EQ(t.FieldByName(Feld::Name).AsString(), "c");
     EXPECT_FALSE(t.FindKey({7}));
-    t.SetIndexFieldNames("");
+    t.SetIndexFieldNames({});
     EXPECT_EQ(namen(t), QStringList({"a", "b", "c", "neu"}));
-    EXPECT_EQ(fehlerVon([&] { t.SetIndexFieldNames("Gibtsnicht"); }),
+    EXPECT_EQ(fehlerVon([&] { t.SetIndexFieldNames({Feldname::Aus(u"Gibtsnicht")}); }),
               "Das Feld 'Gibtsnicht' wurde nicht gefunden");
 }
 

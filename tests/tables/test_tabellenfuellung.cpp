@@ -20,9 +20,9 @@ struct Ergebnis {
                 t.FieldByName(Feld::Doppelt).SetAsFloat(2 * t.FieldByName(Feld::Kraft).AsFloat());
         };
         faelle.CreateDataSet();
-        faelle.SetIndexFieldNames("Lager");
+        faelle.SetIndexFieldNames({Feld::Lager});
         positionen.SetDataSetField(faelle, Feld::Positionen);
-        positionen.SetIndexFieldNames("X");
+        positionen.SetIndexFieldNames({Feld::X});
         QObject::connect(&faelle, &TBClientDataSet::DatenGeaendert, [this] { ++daten; });
         QObject::connect(&faelle, &TBClientDataSet::ZeileGeaendert, [this] { ++zeile; });
         QObject::connect(&faelle, &TBClientDataSet::PositionGeaendert, [this] { ++position; });

@@ -179,7 +179,7 @@ TEST(Textwert, GelesenOrdnetWieQString)
     }
     TBClientDataSet gelesen;
     gelesen.AusPaket(t.Paket());
-    gelesen.SetIndexFieldNames(QStringLiteral("Name"));
+    gelesen.SetIndexFieldNames({Feld::Name});
     QList<QString> erwartet;
     for (const QString& text : texte)
         erwartet.append(ueberCodepage(text));
