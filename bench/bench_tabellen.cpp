@@ -3,6 +3,7 @@
 // per variant) written and read back (target: at most 10 ms), a packet of 60 000 integer columns
 // read (target: below 1 s, time linear in the columns) and a language table built row by row
 // (time linear in the rows).
+#include "beam/u_balkenmodell.h"
 #include "language/u_sprachtabelle.h"
 #include "tables/u_tabelle.h"
 #include <benchmark/benchmark.h>
@@ -163,4 +164,21 @@ void SprachtabelleAufbauen(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * zeilen);
 }
 BENCHMARK(SprachtabelleAufbauen)->Arg(40000)->Arg(300000)->Unit(benchmark::kMillisecond);
+
+// Every field of a support row found by its name, as code reads a row: no allocation per lookup.
+void FelderNachNamen(benchmark::State& state)
+{
+    TBClientDataSet t;
+    t.FieldDefs = LagerFelder();
+    t.CreateDataSet();
+    using namespace Lagerfeld;
+    const Feldname namen[] = {Nummer,      Name,      Type,        Position,         oben,
+                              Groesse,     Eigenlast, Maximallast, Minimalkraft,     Berechnet,
+                              Berechnetkg, BerechnetProzent, markiert};
+    for (auto _ : state)
+        for (const Feldname name : namen)
+            benchmark::DoNotOptimize(&t.FieldByName(name));
+    state.SetItemsProcessed(state.iterations() * std::ssize(namen));
+}
+BENCHMARK(FelderNachNamen);
 } // namespace
