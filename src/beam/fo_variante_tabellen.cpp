@@ -160,7 +160,8 @@ void Tfrm_variante::legeErgebnisgitterAn()
     sgMaxima->setModel(nullptr);
     m_tragModell = std::make_unique<Ergebnismodell>(rechnung.cds_tragfaelle, Tragfallspalten, QList<int>{});
     m_positionsModell = std::make_unique<Ergebnismodell>(
-        rechnung.cds_positionen, std::vector<Feldname>{Positionsfeld::X, Positionsfeld::Q, Positionsfeld::M}, QList<int>{});
+        rechnung.cds_positionen, std::vector<Feldname>{Positionsfeld::X, Positionsfeld::Q, Positionsfeld::M},
+        QList<int>{});
     m_maximaModell = std::make_unique<Ergebnismodell>(rechnung.cds_maxima, std::vector<Feldname>{}, QList<int>{});
     for (Tabellenmodell* m : {m_tragModell.get(), m_positionsModell.get(), m_maximaModell.get()})
         for (int i = 0; i < m->columnCount(); ++i)

@@ -155,24 +155,27 @@ Traversenwerte Bibliothekswerte(TBClientDataSet& b, const QString& name)
 
 void fuelleVariante(Balkenmodell& m, const Buehnentraverse& t)
 {
+    namespace L = Lagerfeld;
+    namespace S = Lastfeld;
     for (const auto& [art, x] : t.lager) {
         const bool motor = art == ArtMotorzug;
-        fuegeZeileHinzu(m.cds_lager, {{Lagerfeld::Nummer, m.NeueLagernummer()}, {Lagerfeld::Name, Artname(art)}, {Lagerfeld::Type, art},
-                                      {Lagerfeld::Position, x}, {Lagerfeld::oben, motor}, {Lagerfeld::Groesse, 0.35},
-                                      {Lagerfeld::Eigenlast, motor ? 62 * NproKg : 0.0}, {Lagerfeld::Maximallast, motor ? 1000 * NproKg : 0.0}});
+        fuegeZeileHinzu(m.cds_lager, {{L::Nummer, m.NeueLagernummer()}, {L::Name, Artname(art)}, {L::Type, art},
+                                      {L::Position, x}, {L::oben, motor}, {L::Groesse, 0.35},
+                                      {L::Eigenlast, motor ? 62 * NproKg : 0.0},
+                                      {L::Maximallast, motor ? 1000 * NproKg : 0.0}});
     }
     for (const auto& [art, x] : t.lasten) {
         const double kg = art == ArtMHSpot ? 28 : art == ArtMHWash ? 22 : art == ArtPAR ? 1.5 : 5.5;
-        fuegeZeileHinzu(m.cds_lasten, {{Lastfeld::Nummer, m.NeueLastnummer()}, {Lastfeld::Name, Artname(art)}, {Lastfeld::Type, art},
-                                       {Lastfeld::Pos1, x}, {Lastfeld::Pos2, x}, {Lastfeld::oben, false}, {Lastfeld::Groesse, 0.5},
-                                       {Lastfeld::Last, kg * NproKg}, {Lastfeld::Aequivalenzflaeche, StandardWindflaeche(art, 0.5)}});
+        fuegeZeileHinzu(m.cds_lasten, {{S::Nummer, m.NeueLastnummer()}, {S::Name, Artname(art)}, {S::Type, art},
+                                       {S::Pos1, x}, {S::Pos2, x}, {S::oben, false}, {S::Groesse, 0.5},
+                                       {S::Last, kg * NproKg}, {S::Aequivalenzflaeche, StandardWindflaeche(art, 0.5)}});
     }
     const QStringList kraefte = QString::fromLatin1(t.traversenkraefte).split(QLatin1Char(','), Qt::SkipEmptyParts);
     for (qsizetype i = 0; i < kraefte.size(); ++i) {
         const double x = (i % 2 == 0 ? -1 : 1) * (m.traverse.laenge / 2 - 0.15);
-        fuegeZeileHinzu(m.cds_lasten, {{Lastfeld::Nummer, m.NeueLastnummer()}, {Lastfeld::Name, kraefte[i]},
-                                       {Lastfeld::Type, int(ArtTraversenkraft)}, {Lastfeld::Pos1, x}, {Lastfeld::Pos2, x}, {Lastfeld::oben, true},
-                                       {Lastfeld::Groesse, 0.3}, {Lastfeld::Last, 0.0}, {Lastfeld::Aequivalenzflaeche, 0.0}});
+        fuegeZeileHinzu(m.cds_lasten, {{S::Nummer, m.NeueLastnummer()}, {S::Name, kraefte[i]},
+                                       {S::Type, int(ArtTraversenkraft)}, {S::Pos1, x}, {S::Pos2, x}, {S::oben, true},
+                                       {S::Groesse, 0.3}, {S::Last, 0.0}, {S::Aequivalenzflaeche, 0.0}});
     }
 }
 
@@ -201,7 +204,8 @@ void schreibeBeispielprojekt(const QString& datei, Traversenbibliothek& biblioth
     std::vector<Variantenverweis> verweise;
     int sortierung = 0;
     for (const Buehnentraverse& t : traversen) {
-        fuegeZeileHinzu(p.cds_projekt, {{Projektfeld::Name, QString::fromUtf8(t.name)}, {Projektfeld::Sortierung, ++sortierung},
+        fuegeZeileHinzu(p.cds_projekt, {{Projektfeld::Name, QString::fromUtf8(t.name)},
+                                        {Projektfeld::Sortierung, ++sortierung},
                                         {Projektfeld::Position_X1, t.x1}, {Projektfeld::Position_Y1, t.y1},
                                         {Projektfeld::Position_X2, t.x2}, {Projektfeld::Position_Y2, t.y2}});
         p.NeueVariante(QStringLiteral("Hauptvariante"), QStringLiteral("Kelvara VLX"));

@@ -15,7 +15,7 @@ void sorgeFuerIndex(TBClientDataSet& tabelle)
 {
     if (!tabelle.IndexDefs().empty() || !tabelle.IndexFieldNames().isEmpty())
         return;
-    tabelle.AddIndex({QStringLiteral("primary"), QStringLiteral("Nummer"), true});
+    tabelle.AddIndex({QStringLiteral("primary"), Sprachfeld::Nummer.toString(), true});
     tabelle.SetIndexName(QStringLiteral("primary"));
 }
 } // namespace
@@ -27,7 +27,7 @@ void ErzeugeSprachtabelle(TBClientDataSet& tabelle)
     nummer.required = true;
     tabelle.FieldDefs = {nummer, Felddef(Sprachfeld::Name, TFieldType::String, SprachtextLaenge)};
     tabelle.CreateDataSet();
-    tabelle.AddIndex({QStringLiteral("primary"), QStringLiteral("Nummer"), true});
+    tabelle.AddIndex({QStringLiteral("primary"), Sprachfeld::Nummer.toString(), true});
     tabelle.SetIndexName(QStringLiteral("primary"));
 }
 

@@ -189,7 +189,9 @@ void Tfrm_projekt::zeigeTraverse()
     lblTravNummer->setText(nummer);
     edtTravName->setText(name);
     lblTraverseWert->setText(da ? nummer + QStringLiteral("  ") + name : QString());
-    const QString notiz = da ? t.FieldByName(Projektfeld::Anmerkung).AsString().replace(QStringLiteral("\r\n"), QStringLiteral("\n")) : QString();
+    const QString notiz = da
+        ? t.FieldByName(Projektfeld::Anmerkung).AsString().replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        : QString();
     if (!m_notizGetippt && memTravAnmerkung->toPlainText() != notiz)
         memTravAnmerkung->setPlainText(notiz);
     memTravAnmerkung->setEnabled(da);
@@ -210,8 +212,9 @@ void Tfrm_projekt::nbTravDeleteClick()
     TBClientDataSet& t = m_projekt.cds_projekt;
     if (t.RecordCount() == 0)
         return;
-    const QString frage = Format(Uebersetzt(1802, QStringLiteral("Soll Traverse %d (%s) gelöscht werden?")),
-                                 {t.FieldByName(Projektfeld::Nummer).AsInteger(), t.FieldByName(Projektfeld::Name).AsString()});
+    const QString frage
+        = Format(Uebersetzt(1802, QStringLiteral("Soll Traverse %d (%s) gelöscht werden?")),
+                 {t.FieldByName(Projektfeld::Nummer).AsInteger(), t.FieldByName(Projektfeld::Name).AsString()});
     if (dialoge().FrageJaNein(frage) != Antwort::Ja
         || !TrotzVerweisenLoeschen(m_projekt.Kraftverweise(t.FieldByName(Projektfeld::Nummer).AsInteger())))
         return;

@@ -199,7 +199,8 @@ void Tfrm_projekt::btnDeleteClick()
     TBClientDataSet& v = m_projekt.cds_varianten;
     if (v.RecordCount() > 0
         && !TrotzVerweisenLoeschen(
-            m_projekt.Kraftverweise(m_projekt.cds_projekt.FieldByName(Projektfeld::Nummer).AsInteger(), v.FieldByName(Variantenfeld::Nummer).AsInteger())))
+            m_projekt.Kraftverweise(m_projekt.cds_projekt.FieldByName(Projektfeld::Nummer).AsInteger(),
+                                    v.FieldByName(Variantenfeld::Nummer).AsInteger())))
         return;
     m_projekt.VarianteLoeschen();
 }

@@ -363,8 +363,10 @@ void Grundrisswerkzeuge::markiereTraversen(const auto& drinnen)
 {
     TBClientDataSet& traversen = m_projekt.cds_projekt;
     jedeZeile(traversen, [&] {
-        const QPointF ende1(traversen.FieldByName(Projektfeld::Position_X1).AsFloat(), traversen.FieldByName(Projektfeld::Position_Y1).AsFloat());
-        const QPointF ende2(traversen.FieldByName(Projektfeld::Position_X2).AsFloat(), traversen.FieldByName(Projektfeld::Position_Y2).AsFloat());
+        const QPointF ende1(traversen.FieldByName(Projektfeld::Position_X1).AsFloat(),
+                            traversen.FieldByName(Projektfeld::Position_Y1).AsFloat());
+        const QPointF ende2(traversen.FieldByName(Projektfeld::Position_X2).AsFloat(),
+                            traversen.FieldByName(Projektfeld::Position_Y2).AsFloat());
         traversen.Edit();
         traversen.FieldByName(Projektfeld::markiert).SetAsBoolean(drinnen(ende1) || drinnen(ende2));
         traversen.Post();
@@ -461,9 +463,11 @@ void Grundrisswerkzeuge::Loeschen()
             return;
         if (!zusammen) {
             const QString frage = Format(Uebersetzt(1802, QStringLiteral("Soll Traverse %d (%s) gelöscht werden?")),
-                                         {traversen.FieldByName(Projektfeld::Nummer).AsInteger(), traversen.FieldByName(Projektfeld::Name).AsString()});
+                                         {traversen.FieldByName(Projektfeld::Nummer).AsInteger(),
+                                          traversen.FieldByName(Projektfeld::Name).AsString()});
             if (dialoge().FrageJaNein(frage) != Antwort::Ja
-                || !TrotzVerweisenLoeschen(m_projekt.Kraftverweise(traversen.FieldByName(Projektfeld::Nummer).AsInteger())))
+                || !TrotzVerweisenLoeschen(
+                    m_projekt.Kraftverweise(traversen.FieldByName(Projektfeld::Nummer).AsInteger())))
                 return;
         }
         m_projekt.TraverseLoeschen();
@@ -554,7 +558,8 @@ std::vector<Traversenbild> Grundrisswerkzeuge::Traversen() const
 {
     std::vector<Traversenbild> liste;
     TBClientDataSet& t = m_projekt.cds_projekt;
-    const int nummer = t.FieldByName(Projektfeld::Nummer).Index(), markiert = t.FieldByName(Projektfeld::markiert).Index();
+    const int nummer = t.FieldByName(Projektfeld::Nummer).Index(),
+              markiert = t.FieldByName(Projektfeld::markiert).Index();
     const int x1 = t.FieldByName(Projektfeld::Position_X1).Index(), y1 = t.FieldByName(Projektfeld::Position_Y1).Index();
     const int x2 = t.FieldByName(Projektfeld::Position_X2).Index(), y2 = t.FieldByName(Projektfeld::Position_Y2).Index();
     for (int i = 1; i <= t.RecordCount(); ++i) {

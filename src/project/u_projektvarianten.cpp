@@ -77,8 +77,9 @@ Lastverweise Projektmodell::Kraftverweise(int traverse, std::optional<int> varia
                         continue;
                     const auto ziel = LeseLagerverweis(cds_lasten.FieldByName(Lastfeld::Name).AsString());
                     if (ziel && betroffen(ziel->traverse, ziel->variante) && (!lager || ziel->lager == *lager))
-                        gefunden.push_back({t, cds_projekt.FieldByName(Projektfeld::Name).AsString(), v, cds_lasten.FieldByName(Lastfeld::Nummer).AsInteger(),
-                                            ziel->traverse, ziel->variante, ziel->lager, 0});
+                        gefunden.push_back({t, cds_projekt.FieldByName(Projektfeld::Name).AsString(), v,
+                                            cds_lasten.FieldByName(Lastfeld::Nummer).AsInteger(), ziel->traverse,
+                                            ziel->variante, ziel->lager, 0});
                 }
             }
         }
@@ -109,8 +110,10 @@ bool Projektmodell::NeueVariante(const QString& variantenname, const QString& va
 {
     if (cds_projekt.RecordCount() == 0)
         return false;
-    const double dx = cds_projekt.FieldByName(Projektfeld::Position_X2).AsFloat() - cds_projekt.FieldByName(Projektfeld::Position_X1).AsFloat();
-    const double dy = cds_projekt.FieldByName(Projektfeld::Position_Y2).AsFloat() - cds_projekt.FieldByName(Projektfeld::Position_Y1).AsFloat();
+    const double dx = cds_projekt.FieldByName(Projektfeld::Position_X2).AsFloat()
+        - cds_projekt.FieldByName(Projektfeld::Position_X1).AsFloat();
+    const double dy = cds_projekt.FieldByName(Projektfeld::Position_Y2).AsFloat()
+        - cds_projekt.FieldByName(Projektfeld::Position_Y1).AsFloat();
     cds_varianten.Append();
     cds_varianten.FieldByName(Variantenfeld::Name).SetAsString(variantenname);
     cds_varianten.FieldByName(Variantenfeld::Bearbeiter).SetAsString(variantenbearbeiter);
@@ -132,7 +135,8 @@ bool Projektmodell::VarianteLoeschen()
     if (cds_varianten.RecordCount() == 0)
         return false;
     const QString frage = Format(Uebersetzt(1809, QStringLiteral("Soll die Variante %d (%s) gelöscht werden?")),
-                                 {cds_varianten.FieldByName(Variantenfeld::Nummer).AsInteger(), cds_varianten.FieldByName(Variantenfeld::Name).AsString()});
+                                 {cds_varianten.FieldByName(Variantenfeld::Nummer).AsInteger(),
+                                  cds_varianten.FieldByName(Variantenfeld::Name).AsString()});
     if (dialoge().FrageJaNein(frage) != Antwort::Ja)
         return false;
     leere(cds_lasten);
@@ -245,7 +249,8 @@ double Projektmodell::Lagerkraft(int traverse, int variante, int lager)
 
 Variantenverweis Projektmodell::AktuellerVerweis()
 {
-    return {cds_projekt.FieldByName(Projektfeld::Sortierung).Value(), cds_projekt.FieldByName(Projektfeld::Nummer).AsInteger(),
+    return {cds_projekt.FieldByName(Projektfeld::Sortierung).Value(),
+            cds_projekt.FieldByName(Projektfeld::Nummer).AsInteger(),
             cds_varianten.FieldByName(Variantenfeld::Nummer).AsInteger()};
 }
 
@@ -266,7 +271,8 @@ bool Projektmodell::VarianteInEditor(const Variantenverweis& verweis, Balkenmode
 {
     if (!findeVerweis(verweis))
         return false;
-    editor.LeseEinstellungen(cds_varianten.FieldByName(Variantenfeld::Einstellungen).AsString()); // may refuse the variant
+    editor.LeseEinstellungen(
+        cds_varianten.FieldByName(Variantenfeld::Einstellungen).AsString()); // may refuse the variant
     editor.traversenname = cds_varianten.FieldByName(Variantenfeld::Traverse).AsString();
     editor.variantenname = cds_varianten.FieldByName(Variantenfeld::Name).AsString();
     editor.bearbeiter = cds_varianten.FieldByName(Variantenfeld::Bearbeiter).AsString();
