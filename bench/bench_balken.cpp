@@ -44,7 +44,7 @@ Rechenvorgabe vorgabe(int lager, double laenge, int lasten)
 
 constexpr double BenchEI = 1500; // kN·m²
 
-void setze(TBClientDataSet& t, const char* name, double wert) { t.FieldByName(QString::fromUtf8(name)).SetAsFloat(wert); }
+void setze(TBClientDataSet& t, Feldname name, double wert) { t.FieldByName(name).SetAsFloat(wert); }
 
 void fuelleModell(Balkenmodell& m, const Rechenvorgabe& v)
 {
@@ -54,21 +54,21 @@ void fuelleModell(Balkenmodell& m, const Rechenvorgabe& v)
     m.travEI = BenchEI;
     for (const Rechenlager& l : v.lager) {
         m.cds_lager.Append();
-        m.cds_lager.FieldByName(QStringLiteral("Nummer")).SetAsInteger(m.NeueLagernummer());
-        m.cds_lager.FieldByName(QStringLiteral("Type")).SetAsInteger(ArtMotorzug);
-        setze(m.cds_lager, "Position", l.position);
-        setze(m.cds_lager, "Maximallast", l.maximallast);
-        setze(m.cds_lager, "Minimalkraft", l.minimalkraft);
+        m.cds_lager.FieldByName(Lagerfeld::Nummer).SetAsInteger(m.NeueLagernummer());
+        m.cds_lager.FieldByName(Lagerfeld::Type).SetAsInteger(ArtMotorzug);
+        setze(m.cds_lager, Lagerfeld::Position, l.position);
+        setze(m.cds_lager, Lagerfeld::Maximallast, l.maximallast);
+        setze(m.cds_lager, Lagerfeld::Minimalkraft, l.minimalkraft);
         m.cds_lager.Post();
     }
     for (const Rechenlast& l : v.lasten) {
         m.cds_lasten.Append();
-        m.cds_lasten.FieldByName(QStringLiteral("Nummer")).SetAsInteger(m.NeueLastnummer());
-        m.cds_lasten.FieldByName(QStringLiteral("Type")).SetAsInteger(l.type);
-        setze(m.cds_lasten, "Pos1", l.pos1);
-        setze(m.cds_lasten, "Pos2", l.pos2);
-        setze(m.cds_lasten, "Last", l.last);
-        setze(m.cds_lasten, "Aequivalenzflaeche", l.aequivalenzflaeche);
+        m.cds_lasten.FieldByName(Lastfeld::Nummer).SetAsInteger(m.NeueLastnummer());
+        m.cds_lasten.FieldByName(Lastfeld::Type).SetAsInteger(l.type);
+        setze(m.cds_lasten, Lastfeld::Pos1, l.pos1);
+        setze(m.cds_lasten, Lastfeld::Pos2, l.pos2);
+        setze(m.cds_lasten, Lastfeld::Last, l.last);
+        setze(m.cds_lasten, Lastfeld::Aequivalenzflaeche, l.aequivalenzflaeche);
         m.cds_lasten.Post();
     }
 }

@@ -3,6 +3,7 @@
 // per variant) written and read back (target: at most 10 ms), a packet of 60 000 integer columns
 // read (target: below 1 s, time linear in the columns) and a language table built row by row
 // (time linear in the rows).
+#include "beam/u_balkenmodell.h"
 #include "language/u_sprachtabelle.h"
 #include "tables/u_tabelle.h"
 #include <benchmark/benchmark.h>
@@ -92,9 +93,9 @@ QByteArray grossesProjekt()
     traversen.FieldDefs = {feld("Nummer", TFieldType::AutoInc), feld("Name", TFieldType::String, 30),
                            feld("X1", TFieldType::Float), feld("Y1", TFieldType::Float), variante};
     traversen.CreateDataSet();
-    varianten.SetDataSetField(traversen, "Variante");
-    lagerTabelle.SetDataSetField(varianten, "Lager");
-    lastTabelle.SetDataSetField(varianten, "Lasten");
+    varianten.SetDataSetField(traversen, Feldname(u"Variante"));
+    lagerTabelle.SetDataSetField(varianten, Feldname(u"Lager"));
+    lastTabelle.SetDataSetField(varianten, Feldname(u"Lasten"));
     for (int t = 0; t < 200; ++t) {
         traversen.Append();
         traversen.Fields(1).SetAsString(QStringLiteral("Traverse %1").arg(t));
@@ -163,4 +164,21 @@ void SprachtabelleAufbauen(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * zeilen);
 }
 BENCHMARK(SprachtabelleAufbauen)->Arg(40000)->Arg(300000)->Unit(benchmark::kMillisecond);
+
+// Every field of a support row found by its name, as code reads a row: no allocation per lookup.
+void FelderNachNamen(benchmark::State& state)
+{
+    TBClientDataSet t;
+    t.FieldDefs = LagerFelder();
+    t.CreateDataSet();
+    using namespace Lagerfeld;
+    const Feldname namen[] = {Nummer,      Name,      Type,        Position,         oben,
+                              Groesse,     Eigenlast, Maximallast, Minimalkraft,     Berechnet,
+                              Berechnetkg, BerechnetProzent, markiert};
+    for (auto _ : state)
+        for (const Feldname name : namen)
+            benchmark::DoNotOptimize(&t.FieldByName(name));
+    state.SetItemsProcessed(state.iterations() * std::ssize(namen));
+}
+BENCHMARK(FelderNachNamen);
 } // namespace

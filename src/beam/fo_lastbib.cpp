@@ -27,7 +27,10 @@ Tfrm_lastbib::Tfrm_lastbib(QWidget* eltern)
     ZeigeMeldungen(m_bibliothek.BibliothekLaden(Programmverzeichnis()));
 
     m_modell = new Tabellenmodell(m_bibliothek.cds_lastbib,
-                                  {"Nummer", "Werkzeug", "Name", "Breite", "Flaeche", "Last", "Einheit"}, this);
+                                  {Lastbibfeld::Nummer, Lastbibfeld::Werkzeug, Lastbibfeld::Name,
+                                   Lastbibfeld::Breite, Lastbibfeld::Flaeche, Lastbibfeld::Last,
+                                   Lastbibfeld::Einheit},
+                                  this);
     for (int i = 0; i < 7; ++i)
         m_modell->setzeSpaltentitel(i, QString::fromUtf8(spalten[i]));
     m_grid->setObjectName(QStringLiteral("DBGrid1"));

@@ -448,28 +448,27 @@ void Tfrm_variante::baueZeilenpanele(QWidget* eltern)
     struct Zeile {
         QLabel** beschriftung;
         const char* name;
-        const char* feld;
+        Feldname feld;
     };
     const auto baue = [&](TBClientDataSet& tabelle, const char* name, std::initializer_list<Zeile> zeilen) {
         auto* panel = benannt(new Zeilenpanel(tabelle, eltern), name);
         for (const Zeile& z : zeilen) {
             *z.beschriftung = beschriftung(z.name);
-            const QString feld = QString::fromLatin1(z.feld);
-            panel->Feld(*z.beschriftung, feld, feld == QStringLiteral("Nummer"));
+            panel->Feld(*z.beschriftung, z.feld, z.feld.text() == Balkenfeld::Nummer.text());
         }
         panel->hide();
         return panel;
     };
     pnlLast = baue(modell.cds_lasten, "pnlLast",
-                   {{&lblNummer, "lblNummer", "Nummer"}, {&lblName2, "lblName2", "Name"},
-                    {&lblPos1, "lblPos1", "Pos1"}, {&lblPos2, "lblPos2", "Pos2"},
-                    {&lblBreite2, "lblBreite2", "Groesse"}, {&lblLast2, "lblLast2", "Last"}});
+                   {{&lblNummer, "lblNummer", Lastfeld::Nummer}, {&lblName2, "lblName2", Lastfeld::Name},
+                    {&lblPos1, "lblPos1", Lastfeld::Pos1}, {&lblPos2, "lblPos2", Lastfeld::Pos2},
+                    {&lblBreite2, "lblBreite2", Lastfeld::Groesse}, {&lblLast2, "lblLast2", Lastfeld::Last}});
     pnlLager = baue(modell.cds_lager, "pnlLager",
-                    {{&lbldbNummer, "lbldbNummer", "Nummer"}, {&lbldbName, "lbldbName", "Name"},
-                     {&lbldbPos, "lbldbPos", "Position"}, {&lbldbBreite, "lbldbBreite", "Groesse"},
-                     {&lblEigenlast, "lblEigenlast", "Eigenlast"},
-                     {&lbldbMaximallast, "lbldbMaximallast", "Maximallast"},
-                     {&lbldbMinimalkraft, "lbldbMinimalkraft", "Minimalkraft"}});
+                    {{&lbldbNummer, "lbldbNummer", Lagerfeld::Nummer}, {&lbldbName, "lbldbName", Lagerfeld::Name},
+                     {&lbldbPos, "lbldbPos", Lagerfeld::Position}, {&lbldbBreite, "lbldbBreite", Lagerfeld::Groesse},
+                     {&lblEigenlast, "lblEigenlast", Lagerfeld::Eigenlast},
+                     {&lbldbMaximallast, "lbldbMaximallast", Lagerfeld::Maximallast},
+                     {&lbldbMinimalkraft, "lbldbMinimalkraft", Lagerfeld::Minimalkraft}});
 }
 
 void Tfrm_variante::TexteSetzenPanele()

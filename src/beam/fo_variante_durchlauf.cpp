@@ -4,6 +4,7 @@
 #include "beam/fo_variante.h"
 #include "beam/fo_malflaeche.h"
 #include "beam/g_durchlaufbild.h"
+#include "beam/u_balkenfelder.h"
 #include "language/u_uebersetzung.h"
 #include "platform/u_zahlen.h"
 #include <QGridLayout>
@@ -145,7 +146,7 @@ void Tfrm_variante::zeigeDurchlauf()
     TBClientDataSet& l = modell.cds_lager;
     l.CheckBrowseMode();
     for (l.First(); !l.Eof(); l.Next())
-        paarweise.push_back(l.FieldByName(QStringLiteral("Berechnet")).AsFloat());
+        paarweise.push_back(l.FieldByName(Lagerfeld::Berechnet).AsFloat());
     l.First();
     for (int i = 0; i < int(e->lager.size()); ++i) {
         const Durchlauflager& s = e->lager[std::size_t(i)];

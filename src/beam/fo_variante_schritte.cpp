@@ -2,6 +2,7 @@
 // CAD tools, the buttons and the inputs make.
 #include "beam/fo_cadflaeche.h"
 #include "beam/fo_variante.h"
+#include "beam/u_balkenfelder.h"
 #include "language/u_uebersetzung.h"
 #include "platform/u_zahlen.h"
 #include <QAction>
@@ -37,8 +38,8 @@ QString schrittname(QString beschriftung)
 // The kind of the one marked element of a table; 0 when none, -1 when several.
 int markierteArt(TBClientDataSet& tabelle)
 {
-    const int markiert = tabelle.FieldByName(QStringLiteral("markiert")).Index();
-    const int art = tabelle.FieldByName(QStringLiteral("Type")).Index();
+    const int markiert = tabelle.FieldByName(Balkenfeld::markiert).Index();
+    const int art = tabelle.FieldByName(Balkenfeld::Type).Index();
     int gefunden = 0;
     for (int zeile = 1; zeile <= tabelle.RecordCount(); ++zeile) // rows count from 1
         if (tabelle.WertBei(zeile, markiert).toBool())

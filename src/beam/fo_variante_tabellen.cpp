@@ -15,8 +15,8 @@ namespace {
 // Result columns are read-only on a light grey background.
 class Ergebnismodell : public Tabellenmodell {
 public:
-    Ergebnismodell(TBClientDataSet& tabelle, QStringList felder, QList<int> grau)
-        : Tabellenmodell(tabelle, std::move(felder)), m_grau(std::move(grau))
+    Ergebnismodell(TBClientDataSet& tabelle, const std::vector<Feldname>& felder, QList<int> grau)
+        : Tabellenmodell(tabelle, felder), m_grau(std::move(grau))
     {
         for (int spalte : m_grau)
             setzeNurLesen(spalte, true);
@@ -40,19 +40,25 @@ QStringList namen(std::initializer_list<const char*> liste)
     return l;
 }
 
-const QStringList Lagerspalten = namen({"Nummer", "Name", "Type", "Position", "oben", "Groesse", "Eigenlast",
-                                         "Maximallast", "Minimalkraft", "Berechnet", "Berechnetkg", "berechnet [%]",
-                                         "markiert"});
+const std::vector<Feldname> Lagerspalten = {
+    Lagerfeld::Nummer, Lagerfeld::Name, Lagerfeld::Type, Lagerfeld::Position, Lagerfeld::oben,
+    Lagerfeld::Groesse, Lagerfeld::Eigenlast, Lagerfeld::Maximallast, Lagerfeld::Minimalkraft,
+    Lagerfeld::Berechnet, Lagerfeld::Berechnetkg, Lagerfeld::BerechnetProzent,
+    Lagerfeld::markiert};
 const QStringList Lagertitel = namen({"Nr.", "Name", "Type", "Position", "Oben", "Größe", "Eigenlast [N]",
                                        "Maximallast [N]", "Minimalkraft [N]", "berechnet [N]", "berechnet [kg]",
                                        "berechnet [%]", "markiert"});
-const QStringList Lastenspalten = namen({"Nummer", "Name", "Type", "Pos1", "Pos2", "oben", "Groesse", "Last",
-                                          "Lastkg", "Aequivalenzflaeche", "markiert"});
+const std::vector<Feldname> Lastenspalten = {
+    Lastfeld::Nummer, Lastfeld::Name, Lastfeld::Type, Lastfeld::Pos1, Lastfeld::Pos2,
+    Lastfeld::oben, Lastfeld::Groesse, Lastfeld::Last, Lastfeld::Lastkg,
+    Lastfeld::Aequivalenzflaeche, Lastfeld::markiert};
 const QStringList Lastentitel = namen({"Nr.", "Name", "Type", "Pos1", "Pos2", "oben", "Breite [m]", "Last [N]",
                                         "Last [kg]", "Äquivalenzfläche [m²]", "markiert"});
-const QStringList Tragfallspalten = namen({"Nummer", "Lager_1", "Lager_2", "Lagerpos_1", "Lagerpos_2",
-                                            "Lagerkraft_1", "Lagerkraft_2", "maximale Querkraft",
-                                            "maximales Biegemoment", "MaxQProz", "MaxMProz"});
+const std::vector<Feldname> Tragfallspalten = {
+    Tragfallfeld::Nummer, Tragfallfeld::Lager_1, Tragfallfeld::Lager_2,
+    Tragfallfeld::Lagerpos_1, Tragfallfeld::Lagerpos_2, Tragfallfeld::Lagerkraft_1,
+    Tragfallfeld::Lagerkraft_2, Tragfallfeld::MaximaleQuerkraft,
+    Tragfallfeld::MaximalesBiegemoment, Tragfallfeld::MaxQProz, Tragfallfeld::MaxMProz};
 const QStringList Tragfalltitel = namen({"Nr.", "Lg 1", "Lg 2", "Pos 1", "Pos 2", "Kraft Lg 1", "Kraft Lg 2",
                                           "max Q [N]", "max M [Nm]", "Max Q [%]", "Max M [%]"});
 
@@ -153,8 +159,10 @@ void Tfrm_variante::legeErgebnisgitterAn()
     sgPositionen->setModel(nullptr);
     sgMaxima->setModel(nullptr);
     m_tragModell = std::make_unique<Ergebnismodell>(rechnung.cds_tragfaelle, Tragfallspalten, QList<int>{});
-    m_positionsModell = std::make_unique<Ergebnismodell>(rechnung.cds_positionen, namen({"X", "Q", "M"}), QList<int>{});
-    m_maximaModell = std::make_unique<Ergebnismodell>(rechnung.cds_maxima, QStringList{}, QList<int>{});
+    m_positionsModell = std::make_unique<Ergebnismodell>(
+        rechnung.cds_positionen, std::vector<Feldname>{Positionsfeld::X, Positionsfeld::Q, Positionsfeld::M},
+        QList<int>{});
+    m_maximaModell = std::make_unique<Ergebnismodell>(rechnung.cds_maxima, std::vector<Feldname>{}, QList<int>{});
     for (Tabellenmodell* m : {m_tragModell.get(), m_positionsModell.get(), m_maximaModell.get()})
         for (int i = 0; i < m->columnCount(); ++i)
             m->setzeNurLesen(i, true);

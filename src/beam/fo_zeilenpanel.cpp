@@ -1,4 +1,5 @@
 #include "beam/fo_zeilenpanel.h"
+#include "beam/u_balkenfelder.h"
 #include "beam/u_balkenmodell.h"
 #include "language/u_uebersetzung.h"
 #include "platform/u_dialoge.h"
@@ -52,10 +53,10 @@ Zeilenpanel::Zeilenpanel(TBClientDataSet& tabelle, QWidget* eltern)
         connect(&m_tabelle, signal, this, &Zeilenpanel::Aktualisieren);
 }
 
-QLineEdit* Zeilenpanel::Feld(QLabel* beschriftung, const QString& feldname, bool nurLesen)
+QLineEdit* Zeilenpanel::Feld(QLabel* beschriftung, Feldname feldname, bool nurLesen)
 {
     auto* edit = new QLineEdit(this);
-    edit->setObjectName(QStringLiteral("edt") + feldname);
+    edit->setObjectName(QStringLiteral("edt") + feldname.toString());
     edit->setReadOnly(nurLesen);
     // Two columns of captioned fields, filled row by row.
     const int n = int(m_bindungen.size());
@@ -84,7 +85,7 @@ void Zeilenpanel::Aktualisieren()
             b.gezeigt = leer ? QString() : m_tabelle.Fields(b.feld).DisplayText();
             b.edit->setText(b.gezeigt);
         }
-        const int art = leer ? 0 : m_tabelle.FieldByName(QStringLiteral("Type")).AsInteger();
+        const int art = leer ? 0 : m_tabelle.FieldByName(Balkenfeld::Type).AsInteger();
         lblArt->setText(Artname(art));
     }
     faerbe();

@@ -2,6 +2,7 @@
 // A panel of edit fields bound to the current row of a table, with a navigator (delete, edit,
 // post, cancel): the selected support or load of the beam editor. Typing puts the row into edit,
 // Enter in any field posts it; while the row is edited the fields show the window colour.
+#include "tables/u_feldname.h"
 #include <QFrame>
 #include <functional>
 #include <vector>
@@ -18,7 +19,7 @@ public:
     Zeilenpanel(TBClientDataSet& tabelle, QWidget* eltern = nullptr);
 
     // Adds a captioned field; read-only fields are shown but never written.
-    QLineEdit* Feld(QLabel* beschriftung, const QString& feldname, bool nurLesen = false);
+    QLineEdit* Feld(QLabel* beschriftung, Feldname feldname, bool nurLesen = false);
     QLabel* lblArt = nullptr; // the kind name of the row's Type
     QToolButton* btnLoeschen = nullptr;
     QToolButton* btnBearbeiten = nullptr;

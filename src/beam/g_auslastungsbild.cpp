@@ -1,4 +1,5 @@
 #include "beam/g_auslastungsbild.h"
+#include "beam/u_balkenfelder.h"
 #include "platform/u_bildpunkt.h"
 #include "tables/u_tabelle.h"
 #include <QPolygon>
@@ -31,8 +32,9 @@ struct Huellenspalten {
 
 Huellenspalten spalten(TBClientDataSet& t)
 {
-    const auto nummer = [&t](const char* name) { return t.FieldByName(QString::fromUtf8(name)).Index(); };
-    return {nummer("X"), nummer("Q_minProz"), nummer("Q_maxProz"), nummer("M_minProz"), nummer("M_maxProz")};
+    using namespace Maximafeld;
+    const auto nummer = [&t](Feldname name) { return t.FieldByName(name).Index(); };
+    return {nummer(X), nummer(Q_minProz), nummer(Q_maxProz), nummer(M_minProz), nummer(M_maxProz)};
 }
 
 // An empty percentage (permissible value 0.01 or less) reads as 0.

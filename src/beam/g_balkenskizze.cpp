@@ -1,4 +1,5 @@
 #include "beam/g_balkenskizze.h"
+#include "beam/u_balkenfelder.h"
 #include "beam/u_balkenmodell.h"
 #include "beam/u_balkenrechnung.h"
 #include "platform/u_bildpunkt.h"
@@ -9,17 +10,17 @@
 
 namespace {
 
-int zahl(TBClientDataSet& t, int zeile, const char* feld)
+int zahl(TBClientDataSet& t, int zeile, Feldname feld)
 {
-    return t.WertBei(zeile, t.FieldByName(QString::fromUtf8(feld)).Index()).toInt();
+    return t.WertBei(zeile, t.FieldByName(feld).Index()).toInt();
 }
 
-double wert(TBClientDataSet& t, int zeile, const char* feld)
+double wert(TBClientDataSet& t, int zeile, Feldname feld)
 {
-    return t.WertBei(zeile, t.FieldByName(QString::fromUtf8(feld)).Index()).toDouble();
+    return t.WertBei(zeile, t.FieldByName(feld).Index()).toDouble();
 }
 
-bool oben(TBClientDataSet& t, int zeile) { return t.WertBei(zeile, t.FieldByName(QStringLiteral("oben")).Index()).toBool(); }
+bool oben(TBClientDataSet& t, int zeile) { return t.WertBei(zeile, t.FieldByName(Balkenfeld::oben).Index()).toBool(); }
 
 void lineal(QPainter& p, const QRect& r, const CadAbbildung& a)
 {
@@ -87,7 +88,7 @@ Balkenzeichner Balkenskizze(Balkenmodell& modell, const CadAbbildung& abbildung)
 
         TBClientDataSet& lager = modell.cds_lager;
         for (int z = 1; z <= lager.RecordCount(); ++z) {
-            const int x = abbildung.spalte(wert(lager, z, "Position"));
+            const int x = abbildung.spalte(wert(lager, z, Lagerfeld::Position));
             const bool darueber = oben(lager, z);
             const int basis = darueber ? oberkante - 2 : unterkante + 2;
             const int richtung = darueber ? -1 : 1;
@@ -95,7 +96,7 @@ Balkenzeichner Balkenskizze(Balkenmodell& modell, const CadAbbildung& abbildung)
             p.drawPolygon(QPolygon({QPoint(x, basis), QPoint(x - gross / 2, basis + richtung * gross),
                                     QPoint(x + gross / 2, basis + richtung * gross)}));
             const QRect feld(x - 20, darueber ? basis - 2 * gross - 2 : basis + gross + 2, 40, gross);
-            p.drawText(feld, Qt::AlignCenter, QString::number(zahl(lager, z, "Nummer")));
+            p.drawText(feld, Qt::AlignCenter, QString::number(zahl(lager, z, Lagerfeld::Nummer)));
         }
 
         TBClientDataSet& lasten = modell.cds_lasten;
@@ -103,8 +104,8 @@ Balkenzeichner Balkenskizze(Balkenmodell& modell, const CadAbbildung& abbildung)
             const bool darueber = oben(lasten, z);
             const int basis = darueber ? oberkante - 2 : unterkante + 2;
             const int richtung = darueber ? -1 : 1;
-            const int x1 = abbildung.spalte(wert(lasten, z, "Pos1")), x2 = abbildung.spalte(wert(lasten, z, "Pos2"));
-            p.setPen(QPen(zahl(lasten, z, "Type") == ArtStreckenlast ? QColor(0, 128, 0) : QColor(Qt::red), 2));
+            const int x1 = abbildung.spalte(wert(lasten, z, Lastfeld::Pos1)), x2 = abbildung.spalte(wert(lasten, z, Lastfeld::Pos2));
+            p.setPen(QPen(zahl(lasten, z, Lastfeld::Type) == ArtStreckenlast ? QColor(0, 128, 0) : QColor(Qt::red), 2));
             // Loads act downwards: the head sits at the lower end of the shaft.
             const int fern = basis + richtung * gross;
             const int spitze = std::max(basis, fern);
@@ -119,7 +120,7 @@ Balkenzeichner Balkenskizze(Balkenmodell& modell, const CadAbbildung& abbildung)
                 p.drawLine(x1, fern, x2, fern);
             const int mitte = (x1 + x2) / 2;
             const QRect feld(mitte - 20, darueber ? basis - 2 * gross - 2 : basis + gross + 2, 40, gross);
-            p.drawText(feld, Qt::AlignCenter, QString::number(zahl(lasten, z, "Nummer")));
+            p.drawText(feld, Qt::AlignCenter, QString::number(zahl(lasten, z, Lastfeld::Nummer)));
         }
     };
 }

@@ -1,4 +1,5 @@
 #include "beam/g_bericht_variante.h"
+#include "beam/u_balkenfelder.h"
 #include "beam/u_balkenmodell.h"
 #include "beam/g_durchlaufbild.h"
 #include "beam/u_balkenrechnung.h"
@@ -19,36 +20,36 @@ const Schrift zeilenschrift{8};
 // column is right-aligned and ends at x.
 struct Spalte {
     const char* titel;
-    const char* feld;
+    Feldname feld;
     double x;
     double breite = 0;
 };
 
 const Spalte Lagerspalten[] = {
-    {"Nr", "Nummer", 2.1, 7.7},          {"Name", "Name", 12.7, 28.8},
-    {"Position [m]", "Position", 55.3},  {"Eigenlast [N]", "Eigenlast", 76.5},
-    {"Maximallast [N]", "Maximallast", 97.6}, {"Minimalkraft [N]", "Minimalkraft", 118.8},
-    {"berechnet [N]", "Berechnet", 144.5}, {"berechnet [%]", "berechnet [%]", 164.3},
+    {"Nr", Lagerfeld::Nummer, 2.1, 7.7},          {"Name", Lagerfeld::Name, 12.7, 28.8},
+    {"Position [m]", Lagerfeld::Position, 55.3},  {"Eigenlast [N]", Lagerfeld::Eigenlast, 76.5},
+    {"Maximallast [N]", Lagerfeld::Maximallast, 97.6}, {"Minimalkraft [N]", Lagerfeld::Minimalkraft, 118.8},
+    {"berechnet [N]", Lagerfeld::Berechnet, 144.5}, {"berechnet [%]", Lagerfeld::BerechnetProzent, 164.3},
 };
 
 const Spalte Lastenspalten[] = {
-    {"Nr", "Nummer", 2.1, 7.7},           {"Name", "Name", 12.7, 50.0},
-    {"Position 1 [m]", "Pos1", 81.8},     {"Position 2 [m]", "Pos2", 100.8},
-    {"Last [N]", "Last", 123.3},          {"Last [kg]", "Lastkg", 143.1},
+    {"Nr", Lastfeld::Nummer, 2.1, 7.7},           {"Name", Lastfeld::Name, 12.7, 50.0},
+    {"Position 1 [m]", Lastfeld::Pos1, 81.8},     {"Position 2 [m]", Lastfeld::Pos2, 100.8},
+    {"Last [N]", Lastfeld::Last, 123.3},          {"Last [kg]", Lastfeld::Lastkg, 143.1},
 };
 
 const Spalte Tragfallspalten[] = {
-    {"Nr", "Nummer", 2.1, 7.7},
-    {"Lager 1", "Lager_1", 11.6, 11.0},
-    {"Lager 2", "Lager_2", 23.3, 11.0},
-    {"Pos 1 [m]", "Lagerpos_1", 46.8},
-    {"Pos 2 [m]", "Lagerpos_2", 60.6},
-    {"Kraft 1 [N]", "Lagerkraft_1", 78.6},
-    {"Kraft 2 [N]", "Lagerkraft_2", 93.4},
-    {"max Q [N]", "maximale Querkraft", 111.4},
-    {"max M [Nm]", "maximales Biegemoment", 130.4},
-    {"max Q [%]", "MaxQProz", 148.4},
-    {"max M [%]", "MaxMProz", 164.3},
+    {"Nr", Tragfallfeld::Nummer, 2.1, 7.7},
+    {"Lager 1", Tragfallfeld::Lager_1, 11.6, 11.0},
+    {"Lager 2", Tragfallfeld::Lager_2, 23.3, 11.0},
+    {"Pos 1 [m]", Tragfallfeld::Lagerpos_1, 46.8},
+    {"Pos 2 [m]", Tragfallfeld::Lagerpos_2, 60.6},
+    {"Kraft 1 [N]", Tragfallfeld::Lagerkraft_1, 78.6},
+    {"Kraft 2 [N]", Tragfallfeld::Lagerkraft_2, 93.4},
+    {"max Q [N]", Tragfallfeld::MaximaleQuerkraft, 111.4},
+    {"max M [Nm]", Tragfallfeld::MaximalesBiegemoment, 130.4},
+    {"max Q [%]", Tragfallfeld::MaxQProz, 148.4},
+    {"max M [%]", Tragfallfeld::MaxMProz, 164.3},
 };
 
 void setze(Band& band, const Spalte& s, double oben, const Inhalt& inhalt, Schrift schrift)
@@ -63,11 +64,11 @@ template <std::size_t N>
 Abschnitt abschnitt(TBClientDataSet& tabelle, const Spalte (&spalten)[N], Band kopf, double kopfzeile)
 {
     Abschnitt a;
-    QStringList felder;
+    std::vector<Feldname> felder;
     for (std::size_t i = 0; i < N; ++i) {
         setze(kopf, spalten[i], kopfzeile, spalten[i].titel, spaltenschrift);
         setze(a.detail, spalten[i], 0.3, Inhalt::Feld(int(i)), zeilenschrift);
-        felder.append(QString::fromUtf8(spalten[i].feld));
+        felder.push_back(spalten[i].feld);
     }
     a.detail.hoehe = 5.3;
     a.kopf = std::move(kopf);
@@ -144,12 +145,14 @@ Band zusammenfassung(const QImage& bild, const QStringList& warnungen)
 
 // The continuous beam beside the load cases: its heading with the method's limits, the result
 // in words and the messages, then one line per support with the pairwise maximum beside it.
+// Its rows come from the calculation, not from a table: the columns name no field.
+constexpr Feldname OhneFeld = Feldname::Aus(u"");
 const Spalte Durchlaufspalten[] = {
-    {"Nr", "", 2.1, 7.7},
-    {"Position [m]", "", 40.0},
-    {"Kraft [N]", "", 70.0},
-    {"Kraft [kg]", "", 95.0},
-    {"paarweise max. [N]", "", 130.0},
+    {"Nr", OhneFeld, 2.1, 7.7},
+    {"Position [m]", OhneFeld, 40.0},
+    {"Kraft [N]", OhneFeld, 70.0},
+    {"Kraft [kg]", OhneFeld, 95.0},
+    {"paarweise max. [N]", OhneFeld, 130.0},
 };
 
 Abschnitt durchlaufabschnitt(Balkenmodell& m, const Durchlaufergebnis& e)
@@ -185,7 +188,7 @@ Abschnitt durchlaufabschnitt(Balkenmodell& m, const Durchlaufergebnis& e)
     l.CheckBrowseMode();
     l.First();
     for (const Durchlauflager& s : e.lager) {
-        const QString paarweise = l.Eof() ? QString() : l.FieldByName(QStringLiteral("Berechnet")).DisplayText();
+        const QString paarweise = l.Eof() ? QString() : l.FieldByName(Lagerfeld::Berechnet).DisplayText();
         zeilen->anhaengen({QString::number(s.nummer), FormatFloat(zwei, s.position).trimmed(),
                            e.stabil ? FormatFloat(zwei, s.kraft).trimmed() : QStringLiteral("—"),
                            e.stabil ? FormatFloat(zwei, s.kraft / NproKg).trimmed() : QStringLiteral("—"),

@@ -18,12 +18,13 @@ struct Zeilenfelder {
     int art, pos1, pos2, oben, groesse, markiert, nummer, last, berechnet;
 };
 
-Zeilenfelder felder(TBClientDataSet& t, const char* pos1, const char* pos2, const char* last)
+// A support has one position and no load; a load has no calculated force.
+Zeilenfelder felder(TBClientDataSet& t, Feldname pos1, Feldname pos2, const Feldname* last)
 {
-    const auto i = [&](const char* n) { return t.FieldByName(QString::fromUtf8(n)).Index(); };
-    const bool lager = !last;
-    return {i("Type"), i(pos1), i(pos2), i("oben"), i("Groesse"), i("markiert"), i("Nummer"),
-            lager ? -1 : i(last), lager ? i("Berechnet") : -1};
+    using namespace Balkenfeld;
+    const auto i = [&](Feldname n) { return t.FieldByName(n).Index(); };
+    return {i(Type), i(pos1), i(pos2), i(oben), i(Groesse), i(markiert), i(Nummer),
+            last ? i(*last) : -1, last ? -1 : i(Lagerfeld::Berechnet)};
 }
 
 // One support or load as the drawing shows it.
@@ -179,8 +180,8 @@ std::vector<Beschriftung> ZeichneBalken(QPainter& p, const QRect& r, const QColo
     m.cds_lager.CheckBrowseMode();
     m.cds_lasten.CheckBrowseMode();
     std::vector<Eintrag> eintraege;
-    sammle(eintraege, m.cds_lager, felder(m.cds_lager, "Position", "Position", nullptr), a, hoehe, m.kraefteAktuell);
-    sammle(eintraege, m.cds_lasten, felder(m.cds_lasten, "Pos1", "Pos2", "Last"), a, hoehe, false);
+    sammle(eintraege, m.cds_lager, felder(m.cds_lager, Lagerfeld::Position, Lagerfeld::Position, nullptr), a, hoehe, m.kraefteAktuell);
+    sammle(eintraege, m.cds_lasten, felder(m.cds_lasten, Lastfeld::Pos1, Lastfeld::Pos2, &Lastfeld::Last), a, hoehe, false);
 
     for (const Eintrag& e : eintraege)
         if (spanntBand(e.s))

@@ -1,4 +1,5 @@
 #include "beam/u_balkenmodell.h"
+#include "beam/u_balkenfelder.h"
 #include "beam/u_durchlauftraeger.h"
 #include "beam/u_tragfaelle.h"
 #include "language/u_uebersetzung.h"
@@ -60,61 +61,55 @@ double EingabeZuKraft(const QString& text, int art, const QString& einheit, doub
 }
 
 namespace {
-TFieldDef feld(const char* name, TFieldType typ, int groesse = 0, bool berechnet = false)
+void setzeFormat(TBClientDataSet& t, Feldname name, const char* maske)
 {
-    TFieldDef f;
-    f.name = QString::fromUtf8(name);
-    f.type = typ;
-    f.size = groesse;
-    f.calculated = berechnet;
-    return f;
+    t.FieldByName(name).DisplayFormat = QString::fromUtf8(maske);
 }
 
-void setzeFormat(TBClientDataSet& t, const char* name, const char* maske)
+void setzeJaNein(TBClientDataSet& t, Feldname name)
 {
-    t.FieldByName(QString::fromUtf8(name)).DisplayFormat = QString::fromUtf8(maske);
-}
-
-void setzeJaNein(TBClientDataSet& t, const char* name)
-{
-    t.FieldByName(QString::fromUtf8(name)).DisplayValues = QStringLiteral("ja;nein");
+    t.FieldByName(name).DisplayValues = QStringLiteral("ja;nein");
 }
 } // namespace
 
 std::vector<TFieldDef> LagerFelder()
 {
     using T = TFieldType;
-    return {feld("Nummer", T::Integer), feld("Name", T::String, 30), feld("Type", T::Integer),
-            feld("Position", T::Float), feld("oben", T::Boolean), feld("Groesse", T::Float),
-            feld("Eigenlast", T::Float), feld("Maximallast", T::Float), feld("Minimalkraft", T::Float),
-            feld("Berechnet", T::Float), feld("Berechnetkg", T::Float, 0, true),
-            feld("berechnet [%]", T::Float, 0, true), feld("markiert", T::Boolean)};
+    using namespace Lagerfeld;
+    return {Felddef(Nummer, T::Integer),        Felddef(Name, T::String, 30),
+            Felddef(Type, T::Integer),          Felddef(Position, T::Float),
+            Felddef(oben, T::Boolean),          Felddef(Groesse, T::Float),
+            Felddef(Eigenlast, T::Float),       Felddef(Maximallast, T::Float),
+            Felddef(Minimalkraft, T::Float),    Felddef(Berechnet, T::Float),
+            Felddef(Berechnetkg, T::Float, 0, true), Felddef(BerechnetProzent, T::Float, 0, true),
+            Felddef(markiert, T::Boolean)};
 }
 
 std::vector<TFieldDef> LastenFelder()
 {
     using T = TFieldType;
-    return {feld("Nummer", T::Integer), feld("Name", T::String, 30), feld("Type", T::Integer),
-            feld("Pos1", T::Float), feld("Pos2", T::Float), feld("oben", T::Boolean),
-            feld("Groesse", T::Float), feld("Last", T::Float), feld("Lastkg", T::Float, 0, true),
-            feld("Aequivalenzflaeche", T::Float), feld("markiert", T::Boolean)};
+    using namespace Lastfeld;
+    return {Felddef(Nummer, T::Integer),  Felddef(Name, T::String, 30),   Felddef(Type, T::Integer),
+            Felddef(Pos1, T::Float),      Felddef(Pos2, T::Float),        Felddef(oben, T::Boolean),
+            Felddef(Groesse, T::Float),   Felddef(Last, T::Float),        Felddef(Lastkg, T::Float, 0, true),
+            Felddef(Aequivalenzflaeche, T::Float), Felddef(markiert, T::Boolean)};
 }
 
 void FormatiereLagertabelle(TBClientDataSet& t)
 {
-    t.SetIndexFieldNames(QStringLiteral("Nummer"));
-    setzeFormat(t, "Eigenlast", "0.00");
-    setzeFormat(t, "Maximallast", "0.0");
-    setzeFormat(t, "Minimalkraft", "0.0");
-    setzeFormat(t, "Berechnet", "### ##0.00");
-    setzeFormat(t, "Berechnetkg", "### ##0.00");
-    setzeFormat(t, "berechnet [%]", "### ##0.00");
-    t.FieldByName(QStringLiteral("oben")).DisplayValues = QStringLiteral("oben;unten");
-    setzeJaNein(t, "markiert");
-    const int berechnet = t.FieldByName(QStringLiteral("Berechnet")).Index();
-    const int maximallast = t.FieldByName(QStringLiteral("Maximallast")).Index();
-    const int kg = t.FieldByName(QStringLiteral("Berechnetkg")).Index();
-    const int prozent = t.FieldByName(QStringLiteral("berechnet [%]")).Index();
+    t.SetIndexFieldNames({Lagerfeld::Nummer});
+    setzeFormat(t, Lagerfeld::Eigenlast, "0.00");
+    setzeFormat(t, Lagerfeld::Maximallast, "0.0");
+    setzeFormat(t, Lagerfeld::Minimalkraft, "0.0");
+    setzeFormat(t, Lagerfeld::Berechnet, "### ##0.00");
+    setzeFormat(t, Lagerfeld::Berechnetkg, "### ##0.00");
+    setzeFormat(t, Lagerfeld::BerechnetProzent, "### ##0.00");
+    t.FieldByName(Lagerfeld::oben).DisplayValues = QStringLiteral("oben;unten");
+    setzeJaNein(t, Lagerfeld::markiert);
+    const int berechnet = t.FieldByName(Lagerfeld::Berechnet).Index();
+    const int maximallast = t.FieldByName(Lagerfeld::Maximallast).Index();
+    const int kg = t.FieldByName(Lagerfeld::Berechnetkg).Index();
+    const int prozent = t.FieldByName(Lagerfeld::BerechnetProzent).Index();
     t.OnCalcFields = [=](TBClientDataSet& z) {
         const double b = z.Fields(berechnet).AsFloat();
         const double max = z.Fields(maximallast).AsFloat();
@@ -128,13 +123,13 @@ void FormatiereLagertabelle(TBClientDataSet& t)
 
 void FormatiereLastentabelle(TBClientDataSet& t)
 {
-    t.SetIndexFieldNames(QStringLiteral("Nummer"));
-    for (const char* name : {"Pos1", "Pos2", "Groesse", "Last", "Lastkg"})
+    t.SetIndexFieldNames({Lastfeld::Nummer});
+    for (const Feldname name : {Lastfeld::Pos1, Lastfeld::Pos2, Lastfeld::Groesse, Lastfeld::Last, Lastfeld::Lastkg})
         setzeFormat(t, name, "0.00");
-    t.FieldByName(QStringLiteral("oben")).DisplayValues = QStringLiteral("oben;unten");
-    setzeJaNein(t, "markiert");
-    const int last = t.FieldByName(QStringLiteral("Last")).Index();
-    const int kg = t.FieldByName(QStringLiteral("Lastkg")).Index();
+    t.FieldByName(Lastfeld::oben).DisplayValues = QStringLiteral("oben;unten");
+    setzeJaNein(t, Lastfeld::markiert);
+    const int last = t.FieldByName(Lastfeld::Last).Index();
+    const int kg = t.FieldByName(Lastfeld::Lastkg).Index();
     t.OnCalcFields = [=](TBClientDataSet& z) { z.Fields(kg).SetAsFloat(z.Fields(last).AsFloat() / NproKg); };
 }
 
@@ -190,7 +185,7 @@ int letzteNummer(TBClientDataSet& t)
     if (t.RecordCount() == 0)
         return 0;
     t.Last();
-    return t.FieldByName(QStringLiteral("Nummer")).AsInteger();
+    return t.FieldByName(Balkenfeld::Nummer).AsInteger();
 }
 } // namespace
 
@@ -284,10 +279,10 @@ double Balkenmodell::Durchbiegungsgrenze() const { return durchbiegungsgrenze.va
 
 bool OrdneStreckenlast(TBClientDataSet& lasten)
 {
-    TField& pos1 = lasten.FieldByName(QStringLiteral("Pos1"));
-    TField& pos2 = lasten.FieldByName(QStringLiteral("Pos2"));
+    TField& pos1 = lasten.FieldByName(Lastfeld::Pos1);
+    TField& pos2 = lasten.FieldByName(Lastfeld::Pos2);
     const double x1 = pos1.AsFloat(), x2 = pos2.AsFloat();
-    if (lasten.FieldByName(QStringLiteral("Type")).AsInteger() != ArtStreckenlast || !(x1 > x2))
+    if (lasten.FieldByName(Lastfeld::Type).AsInteger() != ArtStreckenlast || !(x1 > x2))
         return false;
     lasten.Edit();
     pos1.SetAsFloat(x2);

@@ -2,6 +2,7 @@
 // The beam model of one variant: truss values, calculation options, the support table cds_lager
 // and the load table cds_lasten, the kinds of support and load, input conversion to N and the
 // settings text that carries truss values and options.
+#include "beam/u_balkenfelder.h"
 #include "beam/u_tragfaelle.h"
 #include "tables/u_auswahl.h"
 #include "tables/u_tabelle.h"

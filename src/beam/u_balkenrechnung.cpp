@@ -1,4 +1,5 @@
 #include "beam/u_balkenrechnung.h"
+#include "beam/u_balkenfelder.h"
 #include "beam/u_lagerkraft.h"
 #include "beam/u_tragfaelle.h"
 #include "language/u_uebersetzung.h"
@@ -7,16 +8,7 @@
 
 namespace {
 
-TFieldDef feld(const char* name, TFieldType typ, bool berechnet = false)
-{
-    TFieldDef f;
-    f.name = QString::fromUtf8(name);
-    f.type = typ;
-    f.calculated = berechnet;
-    return f;
-}
-
-int index(TBClientDataSet& t, const char* name) { return t.FieldByName(QString::fromUtf8(name)).Index(); }
+int index(TBClientDataSet& t, Feldname name) { return t.FieldByName(name).Index(); }
 
 void setzeProzent(TField& ziel, const TField& wert, double zulaessig, bool betrag)
 {
@@ -38,8 +30,8 @@ Rechenvorgabe leseVorgabe(Balkenmodell& m)
 
     TBClientDataSet& l = m.cds_lager;
     l.CheckBrowseMode();
-    const int nummer = index(l, "Nummer"), position = index(l, "Position");
-    const int minimal = index(l, "Minimalkraft"), maximal = index(l, "Maximallast");
+    const int nummer = index(l, Lagerfeld::Nummer), position = index(l, Lagerfeld::Position);
+    const int minimal = index(l, Lagerfeld::Minimalkraft), maximal = index(l, Lagerfeld::Maximallast);
     v.lager.reserve(std::size_t(l.RecordCount()));
     for (l.First(); !l.Eof(); l.Next())
         v.lager.push_back({l.Fields(nummer).AsInteger(), l.Fields(position).AsFloat(),
@@ -47,8 +39,8 @@ Rechenvorgabe leseVorgabe(Balkenmodell& m)
 
     TBClientDataSet& s = m.cds_lasten;
     s.CheckBrowseMode();
-    const int type = index(s, "Type"), pos1 = index(s, "Pos1"), pos2 = index(s, "Pos2");
-    const int last = index(s, "Last"), flaeche = index(s, "Aequivalenzflaeche");
+    const int type = index(s, Lastfeld::Type), pos1 = index(s, Lastfeld::Pos1), pos2 = index(s, Lastfeld::Pos2);
+    const int last = index(s, Lastfeld::Last), flaeche = index(s, Lastfeld::Aequivalenzflaeche);
     v.lasten.reserve(std::size_t(s.RecordCount()));
     for (s.First(); !s.Eof(); s.Next())
         v.lasten.push_back({s.Fields(type).AsInteger(), s.Fields(pos1).AsFloat(), s.Fields(pos2).AsFloat(),
@@ -110,7 +102,7 @@ void Balkenrechnung::aktualisiereTraversenkraefte()
 {
     TBClientDataSet& s = m.cds_lasten;
     s.CheckBrowseMode();
-    const int type = index(s, "Type"), name = index(s, "Name"), last = index(s, "Last");
+    const int type = index(s, Lastfeld::Type), name = index(s, Lastfeld::Name), last = index(s, Lastfeld::Last);
     for (s.First(); !s.Eof(); s.Next()) {
         if (s.Fields(type).AsInteger() != ArtTraversenkraft)
             continue;
@@ -130,27 +122,32 @@ void Balkenrechnung::aktualisiereTraversenkraefte()
 void Balkenrechnung::legeErgebnistabellenAn()
 {
     using T = TFieldType;
-    TFieldDef positionen = feld("Positionen", T::DataSet);
-    positionen.children = {feld("X", T::Float), feld("Q", T::Float), feld("M", T::Float)};
+    namespace F = Tragfallfeld;
+    namespace P = Positionsfeld;
+    namespace M = Maximafeld;
+    TFieldDef positionen = Felddef(F::Positionen, T::DataSet);
+    positionen.children = {Felddef(P::X, T::Float), Felddef(P::Q, T::Float), Felddef(P::M, T::Float)};
     cds_positionen.Close();
     cds_tragfaelle.Close();
-    cds_tragfaelle.FieldDefs = {feld("Nummer", T::AutoInc), feld("Lager_1", T::Integer), feld("Lager_2", T::Integer),
-                                feld("Lagerpos_1", T::Float), feld("Lagerpos_2", T::Float),
-                                feld("Lagerkraft_1", T::Float), feld("Lagerkraft_2", T::Float),
-                                feld("maximale Querkraft", T::Float), feld("maximales Biegemoment", T::Float),
-                                feld("MaxQProz", T::Float, true), feld("MaxMProz", T::Float, true), positionen};
+    cds_tragfaelle.FieldDefs = {Felddef(F::Nummer, T::AutoInc), Felddef(F::Lager_1, T::Integer),
+                                Felddef(F::Lager_2, T::Integer), Felddef(F::Lagerpos_1, T::Float),
+                                Felddef(F::Lagerpos_2, T::Float), Felddef(F::Lagerkraft_1, T::Float),
+                                Felddef(F::Lagerkraft_2, T::Float), Felddef(F::MaximaleQuerkraft, T::Float),
+                                Felddef(F::MaximalesBiegemoment, T::Float), Felddef(F::MaxQProz, T::Float, 0, true),
+                                Felddef(F::MaxMProz, T::Float, 0, true), positionen};
     cds_tragfaelle.CreateDataSet();
-    cds_tragfaelle.SetIndexFieldNames(QStringLiteral("Nummer"));
-    cds_positionen.SetDataSetField(cds_tragfaelle, QStringLiteral("Positionen"));
-    cds_positionen.SetIndexFieldNames(QStringLiteral("X"));
+    cds_tragfaelle.SetIndexFieldNames({F::Nummer});
+    cds_positionen.SetDataSetField(cds_tragfaelle, F::Positionen);
+    cds_positionen.SetIndexFieldNames({P::X});
 
     cds_maxima.Close();
-    cds_maxima.FieldDefs = {feld("X", T::Float), feld("Q_min", T::Float), feld("Q_max", T::Float),
-                            feld("M_min", T::Float), feld("M_max", T::Float),
-                            feld("Q_minProz", T::Float, true), feld("Q_maxProz", T::Float, true),
-                            feld("M_minProz", T::Float, true), feld("M_maxProz", T::Float, true)};
+    cds_maxima.FieldDefs = {Felddef(M::X, T::Float),     Felddef(M::Q_min, T::Float),
+                            Felddef(M::Q_max, T::Float), Felddef(M::M_min, T::Float),
+                            Felddef(M::M_max, T::Float), Felddef(M::Q_minProz, T::Float, 0, true),
+                            Felddef(M::Q_maxProz, T::Float, 0, true), Felddef(M::M_minProz, T::Float, 0, true),
+                            Felddef(M::M_maxProz, T::Float, 0, true)};
     cds_maxima.CreateDataSet();
-    cds_maxima.SetIndexFieldNames(QStringLiteral("X"));
+    cds_maxima.SetIndexFieldNames({M::X});
 
     for (TBClientDataSet* t : {&cds_tragfaelle, &cds_positionen, &cds_maxima})
         for (int i = 0; i < t->FieldCount(); ++i)
@@ -158,8 +155,8 @@ void Balkenrechnung::legeErgebnistabellenAn()
                 t->Fields(i).DisplayFormat = QStringLiteral("0.00");
 
     const double qZul = m.traverse.maxQuer, mZul = m.traverse.maxBiege;
-    const int maxQ = index(cds_tragfaelle, "maximale Querkraft"), maxM = index(cds_tragfaelle, "maximales Biegemoment");
-    const int qProz = index(cds_tragfaelle, "MaxQProz"), mProz = index(cds_tragfaelle, "MaxMProz");
+    const int maxQ = index(cds_tragfaelle, F::MaximaleQuerkraft), maxM = index(cds_tragfaelle, F::MaximalesBiegemoment);
+    const int qProz = index(cds_tragfaelle, F::MaxQProz), mProz = index(cds_tragfaelle, F::MaxMProz);
     cds_tragfaelle.OnCalcFields = [=](TBClientDataSet& t) {
         setzeProzent(t.Fields(qProz), t.Fields(maxQ), qZul, true);
         setzeProzent(t.Fields(mProz), t.Fields(maxM), mZul, true);
@@ -176,9 +173,9 @@ QStringList Balkenrechnung::fuelleErgebnistabellen(const Rechenergebnis& e)
 {
     TBClientDataSet& t = cds_tragfaelle;
     TBClientDataSet& p = cds_positionen;
-    const int lager1 = index(t, "Lager_1");
-    const int maxQ = index(t, "maximale Querkraft");
-    const int px = index(p, "X"), pq = index(p, "Q"), pm = index(p, "M");
+    const int lager1 = index(t, Tragfallfeld::Lager_1);
+    const int maxQ = index(t, Tragfallfeld::MaximaleQuerkraft);
+    const int px = index(p, Positionsfeld::X), pq = index(p, Positionsfeld::Q), pm = index(p, Positionsfeld::M);
     Tabellenfuellung tragfaelle(t);
     Tabellenfuellung positionen(tragfaelle, p);
     tragfaelle.Reserviere(int(e.tragfaelle.size()));
@@ -257,7 +254,7 @@ Meldungen Balkenrechnung::Berechnen()
     const QStringList ohneErgebnis = fuelleErgebnistabellen(e);
 
     TBClientDataSet& l = m.cds_lager;
-    const int berechnetFeld = index(l, "Berechnet");
+    const int berechnetFeld = index(l, Lagerfeld::Berechnet);
     std::size_t s = 0;
     for (l.First(); !l.Eof() && s < e.berechnet.size(); l.Next(), ++s) {
         l.Edit();
@@ -300,7 +297,7 @@ void Balkenrechnung::VersetzeLager(double schritt)
 {
     TBClientDataSet& l = m.cds_lager;
     l.CheckBrowseMode();
-    const int position = index(l, "Position");
+    const int position = index(l, Lagerfeld::Position);
     const double halbe = m.traverse.laenge / 2;
     for (l.First(); !l.Eof(); l.Next()) {
         double x = l.Fields(position).AsFloat();

@@ -1,11 +1,14 @@
 #include "beam/u_cadwerkzeuge.h"
+#include "beam/u_balkenfelder.h"
 #include "beam/u_balkenmodell.h"
 #include "beam/u_lagerkraft.h"
+#include "beam/u_lastbibfelder.h"
 #include "beam/u_lastenbibliothek.h"
 #include "language/u_uebersetzung.h"
 #include "platform/u_bildpunkt.h"
 #include "platform/u_fehler.h"
 #include "platform/u_zahlen.h"
+#include "truss/u_travbibfelder.h"
 #include <QPointF>
 #include <QScopedValueRollback>
 #include <algorithm>
@@ -14,7 +17,7 @@
 
 namespace {
 
-int feld(TBClientDataSet& t, const char* name) { return t.FieldByName(QString::fromUtf8(name)).Index(); }
+int feld(TBClientDataSet& t, Feldname name) { return t.FieldByName(name).Index(); }
 
 QString standardflaeche(int art, const QString& groesse)
 {
@@ -241,8 +244,8 @@ int Cadwerkzeuge::LastFuerMarkierte(const QString& text)
     }
     TBClientDataSet& s = m.cds_lasten;
     s.CheckBrowseMode();
-    const int markiert = feld(s, "markiert"), art = feld(s, "Type"), last = feld(s, "Last");
-    const int pos1 = feld(s, "Pos1"), pos2 = feld(s, "Pos2");
+    const int markiert = feld(s, Lastfeld::markiert), art = feld(s, Lastfeld::Type), last = feld(s, Lastfeld::Last);
+    const int pos1 = feld(s, Lastfeld::Pos1), pos2 = feld(s, Lastfeld::Pos2);
     int anzahl = 0;
     for (s.First(); !s.Eof(); s.Next()) {
         const int k = s.Fields(art).AsInteger();
@@ -320,14 +323,14 @@ bool Cadwerkzeuge::haengeAn(TBClientDataSet& t, const std::function<void(TBClien
     t.Append();
     try {
         fuellen(t);
-        t.FieldByName(QStringLiteral("markiert")).SetAsBoolean(false);
+        t.FieldByName(Balkenfeld::markiert).SetAsBoolean(false);
     } catch (const Fehler& fehler) {
         // A value the field refuses (a size that is no number) leaves no half row behind.
         t.Cancel();
         Q_EMIT meldung(fehler.meldung());
         return false;
     }
-    t.FieldByName(QStringLiteral("Nummer")).SetAsInteger((m.*nummer)());
+    t.FieldByName(Balkenfeld::Nummer).SetAsInteger((m.*nummer)());
     t.Post();
     return true;
 }
@@ -337,28 +340,28 @@ bool Cadwerkzeuge::setzeLager(double x, bool oben)
     return haengeAn(m.cds_lager, [&](TBClientDataSet& t) {
         const QString& einheit = eingaben.einheitKraft;
         const auto kraft = [&](const QString& text) { return EingabeZuKraft(text, a.werkzeug, einheit, 0); };
-        t.FieldByName(QStringLiteral("Name")).SetAsString(eingaben.name);
-        t.FieldByName(QStringLiteral("Type")).SetAsInteger(a.werkzeug);
-        t.FieldByName(QStringLiteral("Position")).SetAsFloat(x);
-        t.FieldByName(QStringLiteral("oben")).SetAsBoolean(oben);
-        t.FieldByName(QStringLiteral("Groesse")).SetAsString(eingaben.groesse);
-        t.FieldByName(QStringLiteral("Eigenlast")).SetAsFloat(kraft(eingaben.last));
-        t.FieldByName(QStringLiteral("Maximallast")).SetAsFloat(kraft(eingaben.maximal));
-        t.FieldByName(QStringLiteral("Minimalkraft")).SetAsFloat(kraft(eingaben.minimal));
+        t.FieldByName(Lagerfeld::Name).SetAsString(eingaben.name);
+        t.FieldByName(Lagerfeld::Type).SetAsInteger(a.werkzeug);
+        t.FieldByName(Lagerfeld::Position).SetAsFloat(x);
+        t.FieldByName(Lagerfeld::oben).SetAsBoolean(oben);
+        t.FieldByName(Lagerfeld::Groesse).SetAsString(eingaben.groesse);
+        t.FieldByName(Lagerfeld::Eigenlast).SetAsFloat(kraft(eingaben.last));
+        t.FieldByName(Lagerfeld::Maximallast).SetAsFloat(kraft(eingaben.maximal));
+        t.FieldByName(Lagerfeld::Minimalkraft).SetAsFloat(kraft(eingaben.minimal));
     }, &Balkenmodell::NeueLagernummer);
 }
 
 bool Cadwerkzeuge::setzeLast(int art, double pos1, double pos2, bool oben, double laenge)
 {
     return haengeAn(m.cds_lasten, [&](TBClientDataSet& t) {
-        t.FieldByName(QStringLiteral("Name")).SetAsString(eingaben.name);
-        t.FieldByName(QStringLiteral("Type")).SetAsInteger(art);
-        t.FieldByName(QStringLiteral("Pos1")).SetAsFloat(pos1);
-        t.FieldByName(QStringLiteral("Pos2")).SetAsFloat(pos2);
-        t.FieldByName(QStringLiteral("oben")).SetAsBoolean(oben);
-        t.FieldByName(QStringLiteral("Groesse")).SetAsString(eingaben.groesse);
-        t.FieldByName(QStringLiteral("Aequivalenzflaeche")).SetAsString(eingaben.flaeche);
-        t.FieldByName(QStringLiteral("Last")).SetAsFloat(EingabeZuKraft(eingaben.last, art, Einheit(), laenge));
+        t.FieldByName(Lastfeld::Name).SetAsString(eingaben.name);
+        t.FieldByName(Lastfeld::Type).SetAsInteger(art);
+        t.FieldByName(Lastfeld::Pos1).SetAsFloat(pos1);
+        t.FieldByName(Lastfeld::Pos2).SetAsFloat(pos2);
+        t.FieldByName(Lastfeld::oben).SetAsBoolean(oben);
+        t.FieldByName(Lastfeld::Groesse).SetAsString(eingaben.groesse);
+        t.FieldByName(Lastfeld::Aequivalenzflaeche).SetAsString(eingaben.flaeche);
+        t.FieldByName(Lastfeld::Last).SetAsFloat(EingabeZuKraft(eingaben.last, art, Einheit(), laenge));
     }, &Balkenmodell::NeueLastnummer);
 }
 
@@ -370,14 +373,14 @@ bool Cadwerkzeuge::setzeTraversenkraft(double x, bool oben)
     }
     return haengeAn(m.cds_lasten, [&](TBClientDataSet& t) {
         const int tr = *travTraverse, va = *travVariante, la = *travLager;
-        t.FieldByName(QStringLiteral("Name")).SetAsString(Format(QStringLiteral("T%d|V%d|L%d|"), {tr, va, la}));
-        t.FieldByName(QStringLiteral("Type")).SetAsInteger(ArtTraversenkraft);
-        t.FieldByName(QStringLiteral("Pos1")).SetAsFloat(x);
-        t.FieldByName(QStringLiteral("Pos2")).SetAsFloat(x);
-        t.FieldByName(QStringLiteral("oben")).SetAsBoolean(oben);
-        t.FieldByName(QStringLiteral("Groesse")).SetAsString(eingaben.travKraftBreite);
+        t.FieldByName(Lastfeld::Name).SetAsString(Format(QStringLiteral("T%d|V%d|L%d|"), {tr, va, la}));
+        t.FieldByName(Lastfeld::Type).SetAsInteger(ArtTraversenkraft);
+        t.FieldByName(Lastfeld::Pos1).SetAsFloat(x);
+        t.FieldByName(Lastfeld::Pos2).SetAsFloat(x);
+        t.FieldByName(Lastfeld::oben).SetAsBoolean(oben);
+        t.FieldByName(Lastfeld::Groesse).SetAsString(eingaben.travKraftBreite);
         const double kraft = projekt ? projekt->Lagerkraft(tr, va, la) : 0;
-        t.FieldByName(QStringLiteral("Last")).SetAsFloat(std::isfinite(kraft) ? kraft : 0);
+        t.FieldByName(Lastfeld::Last).SetAsFloat(std::isfinite(kraft) ? kraft : 0);
     }, &Balkenmodell::NeueLastnummer);
 }
 
@@ -385,7 +388,7 @@ void Cadwerkzeuge::verschiebe(double d)
 {
     TBClientDataSet& l = m.cds_lager;
     l.CheckBrowseMode();
-    const int markiertL = feld(l, "markiert"), position = feld(l, "Position");
+    const int markiertL = feld(l, Lagerfeld::markiert), position = feld(l, Lagerfeld::Position);
     for (l.First(); !l.Eof(); l.Next())
         if (l.Fields(markiertL).AsBoolean()) {
             l.Edit();
@@ -394,7 +397,7 @@ void Cadwerkzeuge::verschiebe(double d)
         }
     TBClientDataSet& s = m.cds_lasten;
     s.CheckBrowseMode();
-    const int markiertS = feld(s, "markiert"), pos1 = feld(s, "Pos1"), pos2 = feld(s, "Pos2");
+    const int markiertS = feld(s, Lastfeld::markiert), pos1 = feld(s, Lastfeld::Pos1), pos2 = feld(s, Lastfeld::Pos2);
     for (s.First(); !s.Eof(); s.Next())
         if (s.Fields(markiertS).AsBoolean()) {
             s.Edit();
@@ -430,10 +433,11 @@ void Cadwerkzeuge::Markieren(bool oben, bool unten, double a1, double b1)
     letzteTabelle = Auswahltabelle::Keine;
     QVariant letzteNummer;
     const QScopedValueRollback still(m_stumm, true);
-    const auto markiere = [&](TBClientDataSet& t, const char* positionsfeld, Auswahltabelle art) {
+    const auto markiere = [&](TBClientDataSet& t, Feldname positionsfeld, Auswahltabelle art) {
         t.CheckBrowseMode();
-        const int p = feld(t, positionsfeld), obenFeld = feld(t, "oben"), markiert = feld(t, "markiert");
-        const int nummer = feld(t, "Nummer");
+        const int p = feld(t, positionsfeld), obenFeld = feld(t, Balkenfeld::oben);
+        const int markiert = feld(t, Balkenfeld::markiert);
+        const int nummer = feld(t, Balkenfeld::Nummer);
         for (t.First(); !t.Eof(); t.Next()) {
             const double x = t.Fields(p).AsFloat();
             const bool ob = t.Fields(obenFeld).AsBoolean();
@@ -451,12 +455,12 @@ void Cadwerkzeuge::Markieren(bool oben, bool unten, double a1, double b1)
             }
         }
     };
-    markiere(m.cds_lager, "Position", Auswahltabelle::Lager);
-    markiere(m.cds_lasten, "Pos1", Auswahltabelle::Lasten);
+    markiere(m.cds_lager, Lagerfeld::Position, Auswahltabelle::Lager);
+    markiere(m.cds_lasten, Lastfeld::Pos1, Auswahltabelle::Lasten);
     textInfo = QString::number(auswahlAnzahl) + Uebersetzt(2001, QStringLiteral(" Elemente gewählt"));
     if (auswahlAnzahl == 1) {
         TBClientDataSet& t = letzteTabelle == Auswahltabelle::Lager ? m.cds_lager : m.cds_lasten;
-        t.Locate(QStringLiteral("Nummer"), {letzteNummer});
+        t.Locate({Balkenfeld::Nummer}, {letzteNummer});
     }
     Q_EMIT auswahlGeaendert();
 }
@@ -469,7 +473,7 @@ bool Cadwerkzeuge::Loeschen(const Rueckfrage& frage)
         std::vector<int> lager;
         TBClientDataSet& l = m.cds_lager;
         l.CheckBrowseMode();
-        const int markiert = feld(l, "markiert"), nummer = feld(l, "Nummer");
+        const int markiert = feld(l, Balkenfeld::markiert), nummer = feld(l, Balkenfeld::Nummer);
         for (l.First(); !l.Eof(); l.Next())
             if (l.Fields(markiert).AsBoolean())
                 lager.push_back(l.Fields(nummer).AsInteger());
@@ -478,7 +482,7 @@ bool Cadwerkzeuge::Loeschen(const Rueckfrage& frage)
     }
     for (TBClientDataSet* t : {&m.cds_lager, &m.cds_lasten}) {
         t->CheckBrowseMode();
-        const int markiert = feld(*t, "markiert");
+        const int markiert = feld(*t, Balkenfeld::markiert);
         t->First();
         while (!t->Eof()) {
             if (t->Fields(markiert).AsBoolean())
@@ -497,7 +501,7 @@ void Cadwerkzeuge::Umschalten(bool nachOben)
 {
     for (TBClientDataSet* t : {&m.cds_lager, &m.cds_lasten}) {
         t->CheckBrowseMode();
-        const int markiert = feld(*t, "markiert"), oben = feld(*t, "oben");
+        const int markiert = feld(*t, Balkenfeld::markiert), oben = feld(*t, Balkenfeld::oben);
         for (t->First(); !t->Eof(); t->Next())
             if (t->Fields(markiert).AsBoolean()) {
                 t->Edit();
@@ -540,11 +544,11 @@ bool Cadwerkzeuge::LastAusBibliothek(Lastenbibliothek& bibliothek, int nummer, c
         return false;
     }
     TBClientDataSet& t = bibliothek.cds_lastbib;
-    eingaben.name = t.FieldByName(QStringLiteral("Name")).DisplayText();
-    eingaben.groesse = t.FieldByName(QStringLiteral("Breite")).DisplayText();
-    eingaben.flaeche = t.FieldByName(QStringLiteral("Flaeche")).DisplayText();
-    eingaben.last = t.FieldByName(QStringLiteral("Last")).DisplayText();
-    const QString einheit = t.FieldByName(QStringLiteral("Einheit")).AsString();
+    eingaben.name = t.FieldByName(Lastbibfeld::Name).DisplayText();
+    eingaben.groesse = t.FieldByName(Lastbibfeld::Breite).DisplayText();
+    eingaben.flaeche = t.FieldByName(Lastbibfeld::Flaeche).DisplayText();
+    eingaben.last = t.FieldByName(Lastbibfeld::Last).DisplayText();
+    const QString einheit = t.FieldByName(Lastbibfeld::Einheit).AsString();
     if (einheiten.contains(einheit))
         Einheit() = einheit;
     return true;
@@ -560,17 +564,17 @@ void Cadwerkzeuge::LastInBibliothek(Lastenbibliothek& bibliothek)
 
 void UebernimmTraverse(Balkenmodell& m, TBClientDataSet& b)
 {
-    const auto wert = [&](const char* name) { return b.FieldByName(QString::fromUtf8(name)).AsFloat(); };
-    m.traversenname = b.FieldByName(QStringLiteral("Name")).AsString() + QLatin1Char('(')
-        + b.FieldByName(QStringLiteral("Hersteller")).AsString() + QLatin1Char(')');
-    m.traverse.eigenlast = wert("Eigenlast");
-    m.traverse.maxQuer = wert("Querkraft");
-    m.traverse.maxBiege = wert("Biegemoment");
-    m.traverse.hoehe = wert("Höhe");
-    m.traverse.breite = wert("Breite");
-    m.traverse.gurtzahl = b.FieldByName(QStringLiteral("Gurtzahl")).AsInteger();
+    const auto wert = [&](Feldname name) { return b.FieldByName(name).AsFloat(); };
+    m.traversenname = b.FieldByName(Travbibfeld::Name).AsString() + QLatin1Char('(')
+        + b.FieldByName(Travbibfeld::Hersteller).AsString() + QLatin1Char(')');
+    m.traverse.eigenlast = wert(Travbibfeld::Eigenlast);
+    m.traverse.maxQuer = wert(Travbibfeld::Querkraft);
+    m.traverse.maxBiege = wert(Travbibfeld::Biegemoment);
+    m.traverse.hoehe = wert(Travbibfeld::Hoehe);
+    m.traverse.breite = wert(Travbibfeld::Breite);
+    m.traverse.gurtzahl = b.FieldByName(Travbibfeld::Gurtzahl).AsInteger();
     // the bending stiffness goes with the truss: unknown when the row has none
-    const TField* ei = b.FindField(QStringLiteral("EI"));
+    const TField* ei = b.FindField(Travbibfeld::EI);
     m.travEI.reset();
     if (ei && !ei->IsNull() && ei->AsFloat() > 0)
         m.travEI = ei->AsFloat();

@@ -27,7 +27,7 @@ void uebernimmNachNamen(TBClientDataSet& gelesen, TBClientDataSet& ziel)
 {
     std::vector<std::pair<int, int>> paare; // field in gelesen, field in ziel
     for (int i = 0; i < gelesen.FieldCount(); ++i)
-        if (TField* f = ziel.FindField(gelesen.Fields(i).FieldName()); f && !f->Calculated())
+        if (TField* f = ziel.FindField(Feldname::Aus(gelesen.Fields(i).FieldName())); f && !f->Calculated())
             paare.emplace_back(i, f->Index());
     for (gelesen.First(); !gelesen.Eof(); gelesen.Next()) {
         ziel.Append();

@@ -19,42 +19,42 @@ QString Lastenbibliothek::Dateiname(const QString& programmverzeichnis)
 
 Meldungen Lastenbibliothek::BibliothekLaden(const QString& programmverzeichnis)
 {
-    static const QStringList felder{QStringLiteral("Nummer"), QStringLiteral("Werkzeug"),
-                                    QStringLiteral("Name"),   QStringLiteral("Breite"),
-                                    QStringLiteral("Flaeche"), QStringLiteral("Last"),
-                                    QStringLiteral("Einheit")};
+    using namespace Lastbibfeld;
+    constexpr Feldname felder[] = {Nummer, Werkzeug, Name, Breite, Flaeche, Last, Einheit};
     m_datei = Dateiname(programmverzeichnis);
     const Meldungen meldungen = LadeBibliothek(m_datei, Kopf(), felder,
                                                Uebersetzt(2201, QStringLiteral("keine gültige Lastenbibliothek")),
                                                cds_lastbib, [this] { BibliothekNeu(); });
-    cds_lastbib.SetIndexFieldNames(QStringLiteral("Nummer"));
+    cds_lastbib.SetIndexFieldNames({Lastbibfeld::Nummer});
     setzeAnzeigeformate();
     return meldungen;
 }
 
 void Lastenbibliothek::BibliothekNeu()
 {
-    auto zahl = [](const QString& name) { return TFieldDef{name, TFieldType::Float, 0, false, false, {}}; };
+    using namespace Lastbibfeld;
+    TFieldDef name = Felddef(Name, TFieldType::String, 30);
+    name.required = true;
     cds_lastbib.Close();
     cds_lastbib.FieldDefs = {
-        TFieldDef{QStringLiteral("Nummer"), TFieldType::AutoInc, 0, false, false, {}},
-        TFieldDef{QStringLiteral("Werkzeug"), TFieldType::Integer, 0, false, false, {}},
-        TFieldDef{QStringLiteral("Name"), TFieldType::String, 30, true, false, {}},
-        zahl(QStringLiteral("Breite")),
-        zahl(QStringLiteral("Flaeche")),
-        zahl(QStringLiteral("Last")),
-        TFieldDef{QStringLiteral("Einheit"), TFieldType::String, 10, false, false, {}},
+        Felddef(Nummer, TFieldType::AutoInc),
+        Felddef(Werkzeug, TFieldType::Integer),
+        name,
+        Felddef(Breite, TFieldType::Float),
+        Felddef(Flaeche, TFieldType::Float),
+        Felddef(Last, TFieldType::Float),
+        Felddef(Einheit, TFieldType::String, 10),
     };
     cds_lastbib.CreateDataSet();
-    cds_lastbib.SetIndexFieldNames(QStringLiteral("Nummer"));
+    cds_lastbib.SetIndexFieldNames({Lastbibfeld::Nummer});
     setzeAnzeigeformate();
 }
 
 void Lastenbibliothek::setzeAnzeigeformate()
 {
-    cds_lastbib.FieldByName(QStringLiteral("Breite")).DisplayFormat = QStringLiteral("0.0");
-    cds_lastbib.FieldByName(QStringLiteral("Flaeche")).DisplayFormat = QStringLiteral("0.000");
-    cds_lastbib.FieldByName(QStringLiteral("Last")).DisplayFormat = QStringLiteral("0.00");
+    cds_lastbib.FieldByName(Lastbibfeld::Breite).DisplayFormat = QStringLiteral("0.0");
+    cds_lastbib.FieldByName(Lastbibfeld::Flaeche).DisplayFormat = QStringLiteral("0.000");
+    cds_lastbib.FieldByName(Lastbibfeld::Last).DisplayFormat = QStringLiteral("0.00");
 }
 
 void Lastenbibliothek::BibliothekSchreiben() { SchreibeBibliotheksdatei(m_datei, Kopf(), cds_lastbib); }
@@ -66,9 +66,9 @@ void Lastenbibliothek::LastenAuflisten(qint32 werkzeug, std::vector<Lasteintrag>
     t.CheckBrowseMode();
     const int aktuell = t.RecNo();
     for (t.First(); !t.Eof(); t.Next())
-        if (t.FieldByName(QStringLiteral("Werkzeug")).AsInteger() == werkzeug)
-            liste.push_back({t.FieldByName(QStringLiteral("Name")).AsString(),
-                             t.FieldByName(QStringLiteral("Nummer")).AsInteger()});
+        if (t.FieldByName(Lastbibfeld::Werkzeug).AsInteger() == werkzeug)
+            liste.push_back({t.FieldByName(Lastbibfeld::Name).AsString(),
+                             t.FieldByName(Lastbibfeld::Nummer).AsInteger()});
     if (aktuell > 0)
         t.SetRecNo(aktuell);
 }
@@ -84,16 +84,16 @@ void Lastenbibliothek::LastHinzufuegen(qint32 werkzeug, const QString& name, dou
 {
     auto& t = cds_lastbib;
     t.CheckBrowseMode();
-    if (t.Locate(QStringLiteral("Werkzeug;Name"), {werkzeug, name}))
+    if (t.Locate({Lastbibfeld::Werkzeug, Lastbibfeld::Name}, {werkzeug, name}))
         throw Fehler(Uebersetzt(2202, QStringLiteral("Eine Last dieses Namens existiert bereits.")));
     t.Append();
     try {
-        t.FieldByName(QStringLiteral("Werkzeug")).SetAsInteger(werkzeug);
-        SetzeTextOderNull(t.FieldByName(QStringLiteral("Name")), name);
-        t.FieldByName(QStringLiteral("Breite")).SetAsFloat(breite);
-        t.FieldByName(QStringLiteral("Flaeche")).SetAsFloat(flaeche);
-        t.FieldByName(QStringLiteral("Last")).SetAsFloat(last);
-        t.FieldByName(QStringLiteral("Einheit")).SetAsString(einheit);
+        t.FieldByName(Lastbibfeld::Werkzeug).SetAsInteger(werkzeug);
+        SetzeTextOderNull(t.FieldByName(Lastbibfeld::Name), name);
+        t.FieldByName(Lastbibfeld::Breite).SetAsFloat(breite);
+        t.FieldByName(Lastbibfeld::Flaeche).SetAsFloat(flaeche);
+        t.FieldByName(Lastbibfeld::Last).SetAsFloat(last);
+        t.FieldByName(Lastbibfeld::Einheit).SetAsString(einheit);
         t.Post();
     } catch (const Fehler&) {
         t.Cancel();

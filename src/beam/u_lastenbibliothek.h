@@ -1,6 +1,7 @@
 #pragma once
 // The load library: named loads of the beam window, one table written to
 // "Traversen/Lasten-Bibliothek.cds" beside the program after every post and every delete.
+#include "beam/u_lastbibfelder.h"
 #include "platform/u_meldungen.h"
 #include "tables/u_tabelle.h"
 #include <QString>

@@ -2,6 +2,7 @@
 #include "language/u_uebersetzung.h"
 #include "platform/u_einheiten.h"
 #include "platform/u_zahlen.h"
+#include "truss/u_travbibfelder.h"
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -163,19 +164,19 @@ Zeilenfarbe TTravLaenge::Farbe() const
 
 Kalkulatortraverse AktuelleTraverse(TBClientDataSet& t)
 {
-    auto text = [&t](const QString& name) { return t.FieldByName(name).AsString(); };
-    auto zahl = [&t](const QString& name) { return t.FieldByName(name).AsFloat(); };
+    auto text = [&t](Feldname name) { return t.FieldByName(name).AsString(); };
+    auto zahl = [&t](Feldname name) { return t.FieldByName(name).AsFloat(); };
     Kalkulatortraverse w;
-    w.hersteller = text(QStringLiteral("Hersteller"));
-    w.name = text(QStringLiteral("Name"));
-    w.bearbeiter = text(QStringLiteral("Bearbeiter"));
-    w.eigenlastText = text(QStringLiteral("Eigenlast"));
-    w.querkraftText = text(QStringLiteral("Querkraft"));
-    w.biegemomentText = text(QStringLiteral("Biegemoment"));
-    w.eigenlast = zahl(QStringLiteral("Eigenlast"));
-    w.querkraft = zahl(QStringLiteral("Querkraft"));
-    w.biegemoment = zahl(QStringLiteral("Biegemoment"));
-    const TField* ei = t.FindField(QStringLiteral("EI"));
+    w.hersteller = text(Travbibfeld::Hersteller);
+    w.name = text(Travbibfeld::Name);
+    w.bearbeiter = text(Travbibfeld::Bearbeiter);
+    w.eigenlastText = text(Travbibfeld::Eigenlast);
+    w.querkraftText = text(Travbibfeld::Querkraft);
+    w.biegemomentText = text(Travbibfeld::Biegemoment);
+    w.eigenlast = zahl(Travbibfeld::Eigenlast);
+    w.querkraft = zahl(Travbibfeld::Querkraft);
+    w.biegemoment = zahl(Travbibfeld::Biegemoment);
+    const TField* ei = t.FindField(Travbibfeld::EI);
     if (ei && !ei->IsNull() && ei->AsFloat() > 0 && std::isfinite(ei->AsFloat()))
         w.ei = ei->AsFloat();
     return w;

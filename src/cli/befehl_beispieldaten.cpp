@@ -12,6 +12,7 @@
 #include "platform/u_zahlen.h"
 #include "project/u_projektmodell.h"
 #include "truss/u_alu.h"
+#include "truss/u_travbibfelder.h"
 #include "truss/u_traversenbibliothek.h"
 #include "truss/u_traversendatei.h"
 #include <QDir>
@@ -132,48 +133,51 @@ struct Buehnentraverse {
     const char* traversenkraefte = ""; // "T3|V3|L1|" at the truss ends, comma-separated
 };
 
-void fuegeZeileHinzu(TBClientDataSet& t, const std::vector<std::pair<const char*, QVariant>>& werte)
+void fuegeZeileHinzu(TBClientDataSet& t, const std::vector<std::pair<Feldname, QVariant>>& werte)
 {
     t.Append();
     for (const auto& [feld, wert] : werte)
-        t.FieldByName(QString::fromLatin1(feld)).SetValue(wert);
+        t.FieldByName(feld).SetValue(wert);
     t.Post();
 }
 
 Traversenwerte Bibliothekswerte(TBClientDataSet& b, const QString& name)
 {
-    if (!b.Locate(QStringLiteral("Name"), {name}))
+    if (!b.Locate({Travbibfeld::Name}, {name}))
         throw Fehler(QStringLiteral("Die Beispieltraverse %1 fehlt in der Bibliothek").arg(name));
     Traversenwerte t;
-    t.hoehe = b.FieldByName(QStringLiteral("Höhe")).AsFloat();
-    t.breite = b.FieldByName(QStringLiteral("Breite")).AsFloat();
-    t.gurtzahl = b.FieldByName(QStringLiteral("Gurtzahl")).AsInteger();
-    t.eigenlast = b.FieldByName(QStringLiteral("Eigenlast")).AsFloat();
-    t.maxQuer = b.FieldByName(QStringLiteral("Querkraft")).AsFloat();
-    t.maxBiege = b.FieldByName(QStringLiteral("Biegemoment")).AsFloat();
+    t.hoehe = b.FieldByName(Travbibfeld::Hoehe).AsFloat();
+    t.breite = b.FieldByName(Travbibfeld::Breite).AsFloat();
+    t.gurtzahl = b.FieldByName(Travbibfeld::Gurtzahl).AsInteger();
+    t.eigenlast = b.FieldByName(Travbibfeld::Eigenlast).AsFloat();
+    t.maxQuer = b.FieldByName(Travbibfeld::Querkraft).AsFloat();
+    t.maxBiege = b.FieldByName(Travbibfeld::Biegemoment).AsFloat();
     return t;
 }
 
 void fuelleVariante(Balkenmodell& m, const Buehnentraverse& t)
 {
+    namespace L = Lagerfeld;
+    namespace S = Lastfeld;
     for (const auto& [art, x] : t.lager) {
         const bool motor = art == ArtMotorzug;
-        fuegeZeileHinzu(m.cds_lager, {{"Nummer", m.NeueLagernummer()}, {"Name", Artname(art)}, {"Type", art},
-                                      {"Position", x}, {"oben", motor}, {"Groesse", 0.35},
-                                      {"Eigenlast", motor ? 62 * NproKg : 0.0}, {"Maximallast", motor ? 1000 * NproKg : 0.0}});
+        fuegeZeileHinzu(m.cds_lager, {{L::Nummer, m.NeueLagernummer()}, {L::Name, Artname(art)}, {L::Type, art},
+                                      {L::Position, x}, {L::oben, motor}, {L::Groesse, 0.35},
+                                      {L::Eigenlast, motor ? 62 * NproKg : 0.0},
+                                      {L::Maximallast, motor ? 1000 * NproKg : 0.0}});
     }
     for (const auto& [art, x] : t.lasten) {
         const double kg = art == ArtMHSpot ? 28 : art == ArtMHWash ? 22 : art == ArtPAR ? 1.5 : 5.5;
-        fuegeZeileHinzu(m.cds_lasten, {{"Nummer", m.NeueLastnummer()}, {"Name", Artname(art)}, {"Type", art},
-                                       {"Pos1", x}, {"Pos2", x}, {"oben", false}, {"Groesse", 0.5},
-                                       {"Last", kg * NproKg}, {"Aequivalenzflaeche", StandardWindflaeche(art, 0.5)}});
+        fuegeZeileHinzu(m.cds_lasten, {{S::Nummer, m.NeueLastnummer()}, {S::Name, Artname(art)}, {S::Type, art},
+                                       {S::Pos1, x}, {S::Pos2, x}, {S::oben, false}, {S::Groesse, 0.5},
+                                       {S::Last, kg * NproKg}, {S::Aequivalenzflaeche, StandardWindflaeche(art, 0.5)}});
     }
     const QStringList kraefte = QString::fromLatin1(t.traversenkraefte).split(QLatin1Char(','), Qt::SkipEmptyParts);
     for (qsizetype i = 0; i < kraefte.size(); ++i) {
         const double x = (i % 2 == 0 ? -1 : 1) * (m.traverse.laenge / 2 - 0.15);
-        fuegeZeileHinzu(m.cds_lasten, {{"Nummer", m.NeueLastnummer()}, {"Name", kraefte[i]},
-                                       {"Type", int(ArtTraversenkraft)}, {"Pos1", x}, {"Pos2", x}, {"oben", true},
-                                       {"Groesse", 0.3}, {"Last", 0.0}, {"Aequivalenzflaeche", 0.0}});
+        fuegeZeileHinzu(m.cds_lasten, {{S::Nummer, m.NeueLastnummer()}, {S::Name, kraefte[i]},
+                                       {S::Type, int(ArtTraversenkraft)}, {S::Pos1, x}, {S::Pos2, x}, {S::oben, true},
+                                       {S::Groesse, 0.3}, {S::Last, 0.0}, {S::Aequivalenzflaeche, 0.0}});
     }
 }
 
@@ -203,9 +207,10 @@ void schreibeBeispielprojekt(const QString& datei, Traversenbibliothek& biblioth
     Meldungen meldungen;
     int sortierung = 0;
     for (const Buehnentraverse& t : traversen) {
-        fuegeZeileHinzu(p.cds_projekt, {{"Name", QString::fromUtf8(t.name)}, {"Sortierung", ++sortierung},
-                                        {"Position_X1", t.x1}, {"Position_Y1", t.y1},
-                                        {"Position_X2", t.x2}, {"Position_Y2", t.y2}});
+        fuegeZeileHinzu(p.cds_projekt, {{Projektfeld::Name, QString::fromUtf8(t.name)},
+                                        {Projektfeld::Sortierung, ++sortierung},
+                                        {Projektfeld::Position_X1, t.x1}, {Projektfeld::Position_Y1, t.y1},
+                                        {Projektfeld::Position_X2, t.x2}, {Projektfeld::Position_Y2, t.y2}});
         p.NeueVariante(QStringLiteral("Hauptvariante"), QStringLiteral("Kelvara VLX"));
         verweise.push_back(p.AktuellerVerweis());
         Balkenmodell m;
@@ -229,18 +234,18 @@ void schreibeBeispielprojekt(const QString& datei, Traversenbibliothek& biblioth
     }
     // the stage outline and the podium in front of the back truss
     auto rechteck = [&p](double x1, double y1, double x2, double y2, double breite) {
-        fuegeZeileHinzu(p.cds_mauern, {{"Symbol", 3}, {"Breite", breite}});
+        fuegeZeileHinzu(p.cds_mauern, {{Mauerfeld::Symbol, 3}, {Mauerfeld::Breite, breite}});
         p.cds_mauern.Edit();
         for (const auto& [x, y] : {std::pair{x1, y1}, {x2, y2}}) // two opposite corners
-            fuegeZeileHinzu(p.cds_punkte, {{"X", x}, {"Y", y}});
+            fuegeZeileHinzu(p.cds_punkte, {{Punktfeld::X, x}, {Punktfeld::Y, y}});
         p.cds_mauern.Post();
     };
     rechteck(-0.5, -0.5, 12.5, 8.5, 0.05);
     rechteck(3, 5, 9, 7, 0.02);
-    fuegeZeileHinzu(p.cds_mauern, {{"Symbol", 1}, {"Breite", 0.24}});
+    fuegeZeileHinzu(p.cds_mauern, {{Mauerfeld::Symbol, 1}, {Mauerfeld::Breite, 0.24}});
     p.cds_mauern.Edit();
-    fuegeZeileHinzu(p.cds_punkte, {{"X", -2.0}, {"Y", 9.5}});
-    fuegeZeileHinzu(p.cds_punkte, {{"X", 14.0}, {"Y", 9.5}});
+    fuegeZeileHinzu(p.cds_punkte, {{Punktfeld::X, -2.0}, {Punktfeld::Y, 9.5}});
+    fuegeZeileHinzu(p.cds_punkte, {{Punktfeld::X, 14.0}, {Punktfeld::Y, 9.5}});
     p.cds_mauern.Post();
     meldungenAusgeben(meldungen);
     p.Speichern(datei);

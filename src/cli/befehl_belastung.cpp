@@ -12,10 +12,7 @@
 
 namespace {
 
-// In the order of the window's grid, with its column titles (ids 1520 to 1528).
-const char* const Felder[] = {"laenge",          "einzellast",  "einzellast_N",
-                              "streckenlast",    "streckenlast_Nm", "querkraft_e",
-                              "biegemoment_e",   "querkraft_s", "biegemoment_s"};
+// The titles of the window's grid columns (ids 1520 to 1528).
 const char* const Titel[] = {"Länge",         "Einzellast",     "Einzellast [N]",
                              "Streckenlast",  "Streckenlast [N/m]", "Querkraft [N]",
                              "Biegemoment [Nm]", "Querkraft [N]", "Biegemoment [Nm]"};
@@ -32,8 +29,8 @@ QString alsJson(Belastungstabelle& b, const QStringList& meldungen)
     if (t.Active())
         for (t.First(); !t.Eof(); t.Next()) {
             QJsonObject zeile;
-            for (const char* feld : Felder)
-                zeile.insert(QLatin1String(feld), jsonWert(t.FieldByName(QLatin1String(feld)).Value()));
+            for (const Feldname feld : Belastungsfeld::Spalten)
+                zeile.insert(feld.text(), jsonWert(t.FieldByName(feld).Value()));
             zeilen.append(zeile);
         }
     QJsonObject o{{QStringLiteral("eigenlast"), b.ergebnisse.eigenlast},
@@ -74,8 +71,8 @@ QString alsText(Belastungstabelle& b, const QStringList& meldungen)
         text += kopf.join(QString()) + u'\n';
         for (t.First(); !t.Eof(); t.Next()) {
             QStringList werte;
-            for (const char* feld : Felder)
-                werte.append(t.FieldByName(QLatin1String(feld)).DisplayText().rightJustified(20));
+            for (const Feldname feld : Belastungsfeld::Spalten)
+                werte.append(t.FieldByName(feld).DisplayText().rightJustified(20));
             text += werte.join(QString()) + u'\n';
         }
         text += u'\n';

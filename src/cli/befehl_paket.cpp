@@ -106,7 +106,7 @@ QJsonArray zeilenAlsJson(TBClientDataSet& tabelle)
     for (int i = 0; i < tabelle.FieldCount(); ++i)
         if (tabelle.Fields(i).DataType() == TFieldType::DataSet) {
             auto detail = std::make_unique<TBClientDataSet>();
-            detail->SetDataSetField(tabelle, tabelle.Fields(i).FieldName());
+            detail->SetDataSetField(tabelle, Feldname::Aus(tabelle.Fields(i).FieldName()));
             details.emplace_back(i, std::move(detail));
         }
     QJsonArray zeilen;

@@ -3,6 +3,7 @@
 #include "cli/u_befehle.h"
 #include "platform/u_dialoge.h"
 #include "platform/u_fehler.h"
+#include "truss/u_travbibfelder.h"
 #include "truss/u_traversenbibliothek.h"
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -81,11 +82,11 @@ QString leseOptionen(const QStringList& a, Optionen& o, KalkulatorEinstellungen&
 bool findeZeile(Traversenbibliothek& bib, const Optionen& o)
 {
     if (o.zeile)
-        return bib.cds_travbib.Locate(QStringLiteral("Nummer"), {*o.zeile});
+        return bib.cds_travbib.Locate({Travbibfeld::Nummer}, {*o.zeile});
     const qsizetype strich = o.traverse->indexOf(u'|');
     if (strich < 0)
         return false;
-    return bib.cds_travbib.Locate(QStringLiteral("Hersteller;Name"),
+    return bib.cds_travbib.Locate({Travbibfeld::Hersteller, Travbibfeld::Name}, 
                                   {o.traverse->left(strich), o.traverse->mid(strich + 1)});
 }
 

@@ -12,16 +12,18 @@
 
 namespace {
 
-const char* const Tragfallfelder[] = {"Nummer", "Lager_1", "Lager_2", "Lagerpos_1", "Lagerpos_2", "Lagerkraft_1",
-                                      "Lagerkraft_2", "maximale Querkraft", "maximales Biegemoment", "MaxQProz",
-                                      "MaxMProz"};
+using namespace Tragfallfeld;
+const Feldname Tragfallfelder[] = {Nummer,       Lager_1,           Lager_2,  Lagerpos_1,
+                                   Lagerpos_2,   Lagerkraft_1,      Lagerkraft_2, MaximaleQuerkraft,
+                                   MaximalesBiegemoment, MaxQProz,  MaxMProz};
 const char* const Tragfallspalten[] = {"Nr.", "Lg 1", "Lg 2", "Pos 1", "Pos 2", "Kraft Lg 1", "Kraft Lg 2",
                                        "max Q [N]", "max M [Nm]", "Max Q [%]", "Max M [%]"};
 const char* const Tragfallschluessel[] = {"Nummer", "Lager_1", "Lager_2", "Lagerpos_1", "Lagerpos_2", "Lagerkraft_1",
                                           "Lagerkraft_2", "maxQ", "maxM", "MaxQProz", "MaxMProz"};
-const char* const Maximafelder[] = {"X", "Q_min", "Q_max", "M_min", "M_max"};
-const char* const Positionsfelder[] = {"X", "Q", "M"};
-const char* const Lagerfelder[] = {"Nummer", "Berechnet"};
+const Feldname Maximafelder[] = {Maximafeld::X, Maximafeld::Q_min, Maximafeld::Q_max, Maximafeld::M_min,
+                                 Maximafeld::M_max};
+const Feldname Positionsfelder[] = {Positionsfeld::X, Positionsfeld::Q, Positionsfeld::M};
+const Feldname Lagerfelder[] = {Lagerfeld::Nummer, Lagerfeld::Berechnet};
 
 QJsonValue zahl(const TField& f)
 {
@@ -33,11 +35,11 @@ QJsonValue zahl(const TField& f)
 }
 
 template <std::size_t N>
-QString zeile(TBClientDataSet& t, const char* const (&felder)[N])
+QString zeile(TBClientDataSet& t, const Feldname (&felder)[N])
 {
     QStringList werte;
-    for (const char* name : felder)
-        werte.append(t.FieldByName(QString::fromUtf8(name)).DisplayText().trimmed());
+    for (const Feldname name : felder)
+        werte.append(t.FieldByName(name).DisplayText().trimmed());
     return werte.join(u'\t') + u'\n';
 }
 
@@ -46,8 +48,8 @@ QJsonArray positionen(TBClientDataSet& p)
     QJsonArray liste;
     for (p.First(); !p.Eof(); p.Next()) {
         QJsonObject o;
-        for (const char* name : Positionsfelder)
-            o.insert(QString::fromUtf8(name), zahl(p.FieldByName(QString::fromUtf8(name))));
+        for (const Feldname name : Positionsfelder)
+            o.insert(name.text(), zahl(p.FieldByName(name)));
         liste.append(o);
     }
     return liste;
@@ -80,20 +82,20 @@ QString alsJson(Balkenmodell& m, Balkenrechnung& r, bool mitPositionen)
         QJsonObject o;
         for (std::size_t i = 0; i < std::size(Tragfallfelder); ++i)
             o.insert(QString::fromUtf8(Tragfallschluessel[i]),
-                     zahl(r.cds_tragfaelle.FieldByName(QString::fromUtf8(Tragfallfelder[i]))));
+                     zahl(r.cds_tragfaelle.FieldByName(Tragfallfelder[i])));
         if (mitPositionen)
             o.insert(QStringLiteral("Positionen"), positionen(r.cds_positionen));
         tragfaelle.append(o);
     }
     QJsonArray lager;
     for (m.cds_lager.First(); !m.cds_lager.Eof(); m.cds_lager.Next())
-        lager.append(QJsonObject{{"Nummer", zahl(m.cds_lager.FieldByName(QStringLiteral("Nummer")))},
-                                 {"Berechnet", zahl(m.cds_lager.FieldByName(QStringLiteral("Berechnet")))}});
+        lager.append(QJsonObject{{"Nummer", zahl(m.cds_lager.FieldByName(Lagerfeld::Nummer))},
+                                 {"Berechnet", zahl(m.cds_lager.FieldByName(Lagerfeld::Berechnet))}});
     QJsonArray maxima;
     for (r.cds_maxima.First(); !r.cds_maxima.Eof(); r.cds_maxima.Next()) {
         QJsonObject o;
-        for (const char* name : Maximafelder)
-            o.insert(QString::fromUtf8(name), zahl(r.cds_maxima.FieldByName(QString::fromUtf8(name))));
+        for (const Feldname name : Maximafelder)
+            o.insert(name.text(), zahl(r.cds_maxima.FieldByName(name)));
         maxima.append(o);
     }
     const QJsonObject gesamt{{"tragfaelle", tragfaelle},

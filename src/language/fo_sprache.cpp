@@ -1,4 +1,5 @@
 #include "language/fo_sprache.h"
+#include "language/u_sprachfelder.h"
 #include "language/u_sprachtabelle.h"
 #include "language/u_uebersetze_qt.h"
 #include "language/u_uebersetzung.h"
@@ -141,7 +142,7 @@ void Tfrm_sprache::Suchen()
     const QString begriff = grossAz(m_suchbegriff);
     while (!cds_sprache.Eof()) {
         cds_sprache.Next();
-        if (passt(grossAz(cds_sprache.FieldByName(QStringLiteral("Name")).AsString()), begriff))
+        if (passt(grossAz(cds_sprache.FieldByName(Sprachfeld::Name).AsString()), begriff))
             return;
     }
 }

@@ -1,4 +1,5 @@
 #include "language/u_sprachquelle.h"
+#include "language/u_sprachfelder.h"
 #include "language/u_sprachtabelle.h"
 #include "platform/u_dateifehler.h"
 #include "platform/u_fehler.h"
@@ -43,8 +44,8 @@ void SchreibeSprachdatei(const std::map<int, QString>& texte, const QString& pfa
     ErzeugeSprachtabelle(tabelle);
     for (const auto& [id, text] : texte) {
         tabelle.Append();
-        tabelle.FieldByName(QStringLiteral("Nummer")).SetAsInteger(id);
-        tabelle.FieldByName(QStringLiteral("Name")).SetAsString(text);
+        tabelle.FieldByName(Sprachfeld::Nummer).SetAsInteger(id);
+        tabelle.FieldByName(Sprachfeld::Name).SetAsString(text);
         tabelle.Post();
     }
     SpeichereSprachdatei(tabelle, pfad);

@@ -1,5 +1,6 @@
 #include "language/u_sprachtabelle.h"
 #include "language/u_meldungstexte.h"
+#include "language/u_sprachfelder.h"
 #include "language/u_uebersetzung.h"
 #include "platform/u_programm.h"
 #include "tables/u_stream.h"
@@ -13,7 +14,7 @@ void sorgeFuerIndex(TBClientDataSet& tabelle)
 {
     if (!tabelle.IndexDefs().empty() || !tabelle.IndexFieldNames().isEmpty())
         return;
-    tabelle.AddIndex({QStringLiteral("primary"), QStringLiteral("Nummer"), true});
+    tabelle.AddIndex({QStringLiteral("primary"), Sprachfeld::Nummer.toString(), true});
     tabelle.SetIndexName(QStringLiteral("primary"));
 }
 } // namespace
@@ -21,10 +22,11 @@ void sorgeFuerIndex(TBClientDataSet& tabelle)
 void ErzeugeSprachtabelle(TBClientDataSet& tabelle)
 {
     tabelle.Close();
-    tabelle.FieldDefs = {{QStringLiteral("Nummer"), TFieldType::Integer, 0, true},
-                         {QStringLiteral("Name"), TFieldType::String, SprachtextLaenge}};
+    TFieldDef nummer = Felddef(Sprachfeld::Nummer, TFieldType::Integer);
+    nummer.required = true;
+    tabelle.FieldDefs = {nummer, Felddef(Sprachfeld::Name, TFieldType::String, SprachtextLaenge)};
     tabelle.CreateDataSet();
-    tabelle.AddIndex({QStringLiteral("primary"), QStringLiteral("Nummer"), true});
+    tabelle.AddIndex({QStringLiteral("primary"), Sprachfeld::Nummer.toString(), true});
     tabelle.SetIndexName(QStringLiteral("primary"));
 }
 
@@ -58,13 +60,13 @@ void SpeichereSprachdatei(TBClientDataSet& tabelle, const QString& pfad)
 
 void SucheOderLerne(TBClientDataSet& tabelle, int id, QString& text)
 {
-    if (tabelle.Locate(QStringLiteral("Nummer"), {id})) {
-        text = tabelle.FieldByName(QStringLiteral("Name")).AsString();
+    if (tabelle.Locate({Sprachfeld::Nummer}, {id})) {
+        text = tabelle.FieldByName(Sprachfeld::Name).AsString();
         return;
     }
     tabelle.Append();
-    tabelle.FieldByName(QStringLiteral("Nummer")).SetAsInteger(id);
-    tabelle.FieldByName(QStringLiteral("Name")).SetAsString(text.left(SprachtextLaenge));
+    tabelle.FieldByName(Sprachfeld::Nummer).SetAsInteger(id);
+    tabelle.FieldByName(Sprachfeld::Name).SetAsString(text.left(SprachtextLaenge));
     tabelle.Post();
 }
 

@@ -29,9 +29,6 @@
 
 namespace {
 
-const char* const Spaltenfelder[] = {"laenge",          "einzellast",  "einzellast_N",
-                                     "streckenlast",    "streckenlast_Nm", "querkraft_e",
-                                     "biegemoment_e",   "querkraft_s", "biegemoment_s"};
 const char* const Spaltentitelvorgaben[] = {"Länge",         "Einzellast",       "Einzellast [N]",
                                     "Streckenlast",  "Streckenlast [N/m]", "Querkraft [N]",
                                     "Biegemoment [Nm]", "Querkraft [N]",  "Biegemoment [Nm]"};
@@ -65,7 +62,7 @@ QLineEdit* neuesFeld(const char* name, QWidget* eltern, int breite = 0)
 class Belastungsmodell : public Tabellenmodell {
 public:
     Belastungsmodell(TBClientDataSet& tabelle, QObject* eltern)
-        : Tabellenmodell(tabelle, feldnamen(), eltern)
+        : Tabellenmodell(tabelle, {std::begin(Belastungsfeld::Spalten), std::end(Belastungsfeld::Spalten)}, eltern)
     {
         for (int spalte = 0; spalte < Spaltenzahl; ++spalte) {
             setzeSpaltentitel(spalte, QString::fromUtf8(Spaltentitelvorgaben[spalte]));
@@ -119,20 +116,12 @@ private:
         try {
             t.CheckBrowseMode();
             t.Append();
-            t.FieldByName(QString::fromLatin1(Spaltenfelder[spalte])).SetAsString(wert.toString());
+            t.FieldByName(Belastungsfeld::Spalten[spalte]).SetAsString(wert.toString());
             t.Post();
         } catch (const Fehler& fehler) {
             t.Cancel();
             dialoge().Meldung(fehler.meldung());
         }
-    }
-
-    static QStringList feldnamen()
-    {
-        QStringList namen;
-        for (const char* f : Spaltenfelder)
-            namen << QString::fromLatin1(f);
-        return namen;
     }
 };
 

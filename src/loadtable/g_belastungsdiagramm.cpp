@@ -1,5 +1,6 @@
 #include "loadtable/g_belastungsdiagramm.h"
 #include "language/u_uebersetzung.h"
+#include "loadtable/u_belastungsfelder.h"
 #include "loadtable/u_belastungstabelle.h"
 #include "platform/u_bildpunkt.h"
 #include "platform/u_zahlen.h"
@@ -10,7 +11,7 @@
 namespace {
 
 struct Kurve {
-    const char* feld;
+    Feldname feld;
     bool querkraft; // reference Q_max, else M_max
     QColor farbe;
     int id;
@@ -18,10 +19,10 @@ struct Kurve {
 };
 
 const Kurve Kurven[] = {
-    {"querkraft_e", true, QColor(128, 128, 0), 1557, "Querkraft aus Einzellast"},
-    {"querkraft_s", true, QColor(0, 128, 0), 1558, "Querkraft aus Streckenlast"},
-    {"biegemoment_e", false, QColor(0, 128, 128), 1559, "Biegemoment aus Einzellast"},
-    {"biegemoment_s", false, QColor(0, 0, 255), 1560, "Biegemoment aus Streckenlast"},
+    {Belastungsfeld::querkraft_e, true, QColor(128, 128, 0), 1557, "Querkraft aus Einzellast"},
+    {Belastungsfeld::querkraft_s, true, QColor(0, 128, 0), 1558, "Querkraft aus Streckenlast"},
+    {Belastungsfeld::biegemoment_e, false, QColor(0, 128, 128), 1559, "Biegemoment aus Einzellast"},
+    {Belastungsfeld::biegemoment_s, false, QColor(0, 0, 255), 1560, "Biegemoment aus Streckenlast"},
 };
 
 QPen stift(int breite) { return QPen(Qt::black, breite, Qt::SolidLine, Qt::FlatCap); }
@@ -37,7 +38,7 @@ void BelastungsdiagrammMalen(QPainter& p, QSize groesse, Belastungstabelle& tabe
     TBClientDataSet& t = tabelle.cds_traverse;
     const double qMax = tabelle.ergebnisse.querkraft, mMax = tabelle.ergebnisse.biegemoment;
     const int zeilen = t.Active() ? t.RecordCount() : 0;
-    const int laenge = t.Active() ? t.FieldByName(QStringLiteral("laenge")).Index() : -1;
+    const int laenge = t.Active() ? t.FieldByName(Belastungsfeld::laenge).Index() : -1;
     const int n = zeilen > 0 ? t.WertBei(zeilen, laenge).toInt() : 0;
     if (qMax < 1 || mMax < 1 || n <= 0) {
         p.restore();
@@ -79,7 +80,7 @@ void BelastungsdiagrammMalen(QPainter& p, QSize groesse, Belastungstabelle& tabe
     int k = 0;
     for (const Kurve& kurve : Kurven) {
         ++k;
-        const int feld = t.FieldByName(QString::fromUtf8(kurve.feld)).Index();
+        const int feld = t.FieldByName(kurve.feld).Index();
         const double bezug = kurve.querkraft ? qMax : mMax;
         QPolygon linie;
         for (int z = 1; z <= zeilen; ++z) {

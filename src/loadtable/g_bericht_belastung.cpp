@@ -63,10 +63,9 @@ Abschnitt zeilen(Belastungstabelle& t)
     a.detail.kasten(18.0, 21.2, 1.1, Inhalt::Feld(1), Ausrichtung::Links, textschrift);
     for (int s = 2; s < 7; ++s)
         a.detail.ab(Spaltenpositionen[s], 1.1, Inhalt::Feld(s), textschrift);
-    a.daten = Anzeigezeilen(t.cds_traverse, {QStringLiteral("laenge"), QStringLiteral("einzellast"),
-                                             QStringLiteral("streckenlast"), QStringLiteral("querkraft_e"),
-                                             QStringLiteral("biegemoment_e"), QStringLiteral("querkraft_s"),
-                                             QStringLiteral("biegemoment_s")});
+    using namespace Belastungsfeld;
+    a.daten = Anzeigezeilen(t.cds_traverse, {laenge, einzellast, streckenlast, querkraft_e, biegemoment_e,
+                                             querkraft_s, biegemoment_s});
     return a;
 }
 

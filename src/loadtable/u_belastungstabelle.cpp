@@ -63,34 +63,34 @@ void Belastungstabelle::meldeDurchlauf()
 
 void Belastungstabelle::TabelleNeu()
 {
-    auto feld = [](const char* name, bool berechnet) {
-        return TFieldDef{QString::fromLatin1(name), TFieldType::Float, 0, false, berechnet, {}};
-    };
+    using namespace Belastungsfeld;
+    auto feld = [](Feldname name, bool berechnet) { return Felddef(name, TFieldType::Float, 0, berechnet); };
+    TFieldDef laengenfeld = Felddef(laenge, TFieldType::Integer);
+    laengenfeld.required = true;
     cds_traverse.Close();
     cds_traverse.FieldDefs = {
-        TFieldDef{QStringLiteral("laenge"), TFieldType::Integer, 0, true, false, {}},
-        feld("einzellast", false),    feld("streckenlast", false), feld("einzellast_N", true),
-        feld("streckenlast_Nm", true), feld("querkraft_e", true),  feld("biegemoment_e", true),
-        feld("querkraft_s", true),    feld("biegemoment_s", true),
+        laengenfeld,
+        feld(einzellast, false),    feld(streckenlast, false), feld(einzellast_N, true),
+        feld(streckenlast_Nm, true), feld(querkraft_e, true),  feld(biegemoment_e, true),
+        feld(querkraft_s, true),    feld(biegemoment_s, true),
     };
     cds_traverse.CreateDataSet();
-    cds_traverse.SetIndexFieldNames(QStringLiteral("laenge"));
+    cds_traverse.SetIndexFieldNames({Belastungsfeld::laenge});
     for (int i = 1; i < cds_traverse.FieldCount(); ++i)
         cds_traverse.Fields(i).DisplayFormat = maske();
 }
 
 void Belastungstabelle::UebernimmZeilen(TBClientDataSet& quelle)
 {
-    const char* felder[] = {"laenge", "einzellast", "streckenlast"};
-    for (const char* name : felder)
-        quelle.FieldByName(QString::fromLatin1(name)); // a missing field throws before anything changes
+    const Feldname felder[] = {Belastungsfeld::laenge, Belastungsfeld::einzellast, Belastungsfeld::streckenlast};
+    for (const Feldname name : felder)
+        quelle.FieldByName(name); // a missing field throws before anything changes
     TabelleNeu();
     Abgekoppelt ab(cds_traverse);
     for (quelle.First(); !quelle.Eof(); quelle.Next()) {
         cds_traverse.Append();
-        for (const char* name : felder)
-            cds_traverse.FieldByName(QString::fromLatin1(name))
-                .SetValue(quelle.FieldByName(QString::fromLatin1(name)).Value());
+        for (const Feldname name : felder)
+            cds_traverse.FieldByName(name).SetValue(quelle.FieldByName(name).Value());
         cds_traverse.Post();
     }
     cds_traverse.First();
@@ -112,7 +112,7 @@ Zeilenergebnis Belastungstabelle::ZeileBerechnen()
 {
     auto& t = cds_traverse;
     const double g = ergebnisse.eigenlast;
-    TField& laenge = t.FieldByName(QStringLiteral("laenge"));
+    TField& laenge = t.FieldByName(Belastungsfeld::laenge);
 
     // Without a length unit the number is taken as metres.
     Zeilenergebnis z;
@@ -125,7 +125,7 @@ Zeilenergebnis Belastungstabelle::ZeileBerechnen()
             z.meldungen << Uebersetzt(1551, QStringLiteral("Keine Einheit für die Länge gewählt!"));
     }
 
-    const double e = t.FieldByName(QStringLiteral("einzellast")).AsFloat();
+    const double e = t.FieldByName(Belastungsfeld::einzellast).AsFloat();
     if (const auto einheit = KrafteinheitAn(eingaben.cmbEinzellast.gewaehlt()))
         z.einzellastN = e * NewtonJe(*einheit);
     else
@@ -133,7 +133,7 @@ Zeilenergebnis Belastungstabelle::ZeileBerechnen()
 
     // A total load on a span of length 0 is spread over nothing: that row carries no
     // distributed load rather than an infinite one.
-    const double s = t.FieldByName(QStringLiteral("streckenlast")).AsFloat();
+    const double s = t.FieldByName(Belastungsfeld::streckenlast).AsFloat();
     const auto jeSpannweite = [&](double faktor) { return l == 0 ? 0.0 : s * faktor / l; };
     if (const auto einheit = TabellenStreckenlastAn(eingaben.cmbStreckenlast.gewaehlt())) {
         const double n = NewtonJe(einheit->kraft);
@@ -159,12 +159,12 @@ Zeilenergebnis Belastungstabelle::ZeileBerechnen()
 void Belastungstabelle::setzeFelder(const Zeilenergebnis& z)
 {
     auto& t = cds_traverse;
-    t.FieldByName(QStringLiteral("einzellast_N")).SetValue(z.einzellastN);
-    t.FieldByName(QStringLiteral("streckenlast_Nm")).SetValue(z.streckenlastNm);
-    t.FieldByName(QStringLiteral("querkraft_e")).SetAsFloat(z.querkraftE);
-    t.FieldByName(QStringLiteral("biegemoment_e")).SetAsFloat(z.biegemomentE);
-    t.FieldByName(QStringLiteral("querkraft_s")).SetAsFloat(z.querkraftS);
-    t.FieldByName(QStringLiteral("biegemoment_s")).SetAsFloat(z.biegemomentS);
+    t.FieldByName(Belastungsfeld::einzellast_N).SetValue(z.einzellastN);
+    t.FieldByName(Belastungsfeld::streckenlast_Nm).SetValue(z.streckenlastNm);
+    t.FieldByName(Belastungsfeld::querkraft_e).SetAsFloat(z.querkraftE);
+    t.FieldByName(Belastungsfeld::biegemoment_e).SetAsFloat(z.biegemomentE);
+    t.FieldByName(Belastungsfeld::querkraft_s).SetAsFloat(z.querkraftS);
+    t.FieldByName(Belastungsfeld::biegemoment_s).SetAsFloat(z.biegemomentS);
 }
 
 Meldungen Belastungstabelle::Neuberechnen()
@@ -173,7 +173,7 @@ Meldungen Belastungstabelle::Neuberechnen()
     if (!t.Active())
         return {};
     Meldungen meldungen;
-    const QVariant gemerkt = t.RecordCount() > 0 ? t.FieldByName(QStringLiteral("laenge")).Value() : QVariant();
+    const QVariant gemerkt = t.RecordCount() > 0 ? t.FieldByName(Belastungsfeld::laenge).Value() : QVariant();
     {
         Abgekoppelt ab(t);
         t.CheckBrowseMode();
@@ -202,7 +202,7 @@ Meldungen Belastungstabelle::Neuberechnen()
         ergebnisse.breite = inMetern(eingaben.breite);
         ergebnisse.normalkraft = ergebnisse.hoehe <= 0.001 ? 0 : mMax / ergebnisse.hoehe;
     }
-    if (!gemerkt.isValid() || !t.Locate(QStringLiteral("laenge"), {gemerkt}))
+    if (!gemerkt.isValid() || !t.Locate({Belastungsfeld::laenge}, {gemerkt}))
         t.First();
     // The row the window shows after the pass tells its missing units once more.
     if (t.RecordCount() > 0)

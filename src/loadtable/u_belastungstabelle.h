@@ -2,6 +2,7 @@
 // The load table calculation: from a maker's table of permissible point and distributed loads
 // per span, the truss's self-weight per metre, permissible shear force, bending moment and chord
 // force. Inside, everything is N, m, N/m and Nm.
+#include "loadtable/u_belastungsfelder.h"
 #include "platform/u_meldungen.h"
 #include "tables/u_auswahl.h"
 #include "tables/u_tabelle.h"

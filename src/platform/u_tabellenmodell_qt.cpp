@@ -10,9 +10,11 @@
 #include <QStyledItemDelegate>
 #include <QTableView>
 
-Tabellenmodell::Tabellenmodell(TBClientDataSet& tabelle, QStringList feldnamen, QObject* eltern)
-    : QAbstractTableModel(eltern), m_tabelle(tabelle), m_feldnamen(std::move(feldnamen))
+Tabellenmodell::Tabellenmodell(TBClientDataSet& tabelle, const std::vector<Feldname>& felder, QObject* eltern)
+    : QAbstractTableModel(eltern), m_tabelle(tabelle)
 {
+    for (const Feldname feld : felder)
+        m_feldnamen << feld.toString();
     neuAufbauen();
     auto zuruecksetzen = [this] {
         beginResetModel();
@@ -41,7 +43,7 @@ void Tabellenmodell::neuAufbauen()
                 m_felder.push_back(i);
     } else {
         for (const QString& name : m_feldnamen)
-            if (TField* feld = m_tabelle.FindField(name))
+            if (TField* feld = m_tabelle.FindField(Feldname::Aus(name)))
                 m_felder.push_back(feld->Index());
     }
     while (m_titel.size() < qsizetype(m_felder.size()))

@@ -14,7 +14,8 @@ class Tabellenmodell : public QAbstractTableModel {
     Q_OBJECT
 public:
     // An empty list of field names shows every field of the table.
-    explicit Tabellenmodell(TBClientDataSet& tabelle, QStringList feldnamen = {}, QObject* eltern = nullptr);
+    explicit Tabellenmodell(TBClientDataSet& tabelle, const std::vector<Feldname>& felder = {},
+                            QObject* eltern = nullptr);
 
     TBClientDataSet& Tabelle() const { return m_tabelle; }
     void setzeSpaltentitel(int spalte, const QString& titel);

@@ -7,6 +7,7 @@
 #include "project/fo_projekt.h"
 #include "project/g_riggingplan.h"
 #include "project/u_projektberechnung.h"
+#include "project/u_projektfelder.h"
 #include "report/fo_vorschau.h"
 #include <QComboBox>
 #include <QMenu>
@@ -17,11 +18,11 @@ namespace {
 // had them.
 template <typename F> auto ohneCursorwechsel(Projektmodell& p, F arbeit)
 {
-    const QVariant traverse = p.cds_projekt.FieldByName(QStringLiteral("Nummer")).Value();
-    const QVariant variante = p.cds_varianten.Active() ? p.cds_varianten.FieldByName(QStringLiteral("Nummer")).Value() : QVariant();
+    const QVariant traverse = p.cds_projekt.FieldByName(Projektfeld::Nummer).Value();
+    const QVariant variante = p.cds_varianten.Active() ? p.cds_varianten.FieldByName(Variantenfeld::Nummer).Value() : QVariant();
     auto ergebnis = arbeit();
-    if (traverse.isValid() && p.cds_projekt.Locate(QStringLiteral("Nummer"), {traverse}) && variante.isValid())
-        p.cds_varianten.Locate(QStringLiteral("Nummer"), {variante});
+    if (traverse.isValid() && p.cds_projekt.Locate({Projektfeld::Nummer}, {traverse}) && variante.isValid())
+        p.cds_varianten.Locate({Variantenfeld::Nummer}, {variante});
     return ergebnis;
 }
 } // namespace

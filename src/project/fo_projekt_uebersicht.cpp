@@ -5,6 +5,7 @@
 #include "platform/u_tabellenmodell_qt.h"
 #include "platform/u_zahlen.h"
 #include "project/fo_projekt.h"
+#include "project/u_projektfelder.h"
 #include "tables/u_werteliste.h"
 #include <QAbstractItemView>
 #include <QGridLayout>
@@ -19,10 +20,6 @@
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
-
-namespace {
-TField& f(TBClientDataSet& t, const char* name) { return t.FieldByName(QString::fromUtf8(name)); }
-} // namespace
 
 QWidget* Tfrm_projekt::baueUebersicht()
 {
@@ -101,9 +98,9 @@ QWidget* Tfrm_projekt::baueUebersicht()
 
     TBClientDataSet& t = m_projekt.cds_projekt;
     m_traversenModell = std::make_unique<Tabellenmodell>(
-        t, QStringList{QStringLiteral("Nummer"), QStringLiteral("Sortierung"), QStringLiteral("Name"),
-                       QStringLiteral("Position_X1"), QStringLiteral("Position_Y1"), QStringLiteral("Position_X2"),
-                       QStringLiteral("Position_Y2"), QStringLiteral("Variante")});
+        t, std::vector<Feldname>{Projektfeld::Nummer, Projektfeld::Sortierung, Projektfeld::Name,
+                                 Projektfeld::Position_X1, Projektfeld::Position_Y1, Projektfeld::Position_X2,
+                                 Projektfeld::Position_Y2, Projektfeld::Variante});
     setzeTitel(*m_traversenModell, {QStringLiteral("Nr."), QStringLiteral("Sort"), QStringLiteral("Name"),
                                     QStringLiteral("Position x1"), QStringLiteral("Position y1"),
                                     QStringLiteral("Position x2"), QStringLiteral("Position y2"),
@@ -112,7 +109,7 @@ QWidget* Tfrm_projekt::baueUebersicht()
     dbgTraversen->setModel(m_traversenModell.get());
     BindeAuswahl(dbgTraversen, *m_traversenModell);
     m_travVariantenModell = std::make_unique<Tabellenmodell>(
-        m_projekt.cds_varianten, QStringList{QStringLiteral("Nummer"), QStringLiteral("Name")});
+        m_projekt.cds_varianten, std::vector<Feldname>{Variantenfeld::Nummer, Variantenfeld::Name});
     setzeTitel(*m_travVariantenModell, {QStringLiteral("Nummer"), QStringLiteral("Name")}, true);
     dbgTravVarianten->setModel(m_travVariantenModell.get());
     BindeAuswahl(dbgTravVarianten, *m_travVariantenModell);
@@ -126,13 +123,13 @@ QWidget* Tfrm_projekt::baueUebersicht()
         if (t.RecordCount() == 0)
             return;
         const QString text = memTravAnmerkung->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
-        if (text == f(t, "Anmerkung").AsString())
+        if (text == t.FieldByName(Projektfeld::Anmerkung).AsString())
             return;
         // The row's change signals must not refill the memo, which would move its cursor.
         const QScopedValueRollback<bool> getippt(m_notizGetippt, true);
         ausfuehren([&] {
             t.Edit();
-            f(t, "Anmerkung").SetAsString(text);
+            t.FieldByName(Projektfeld::Anmerkung).SetAsString(text);
         });
     });
     connect(nbTravDelete, &QToolButton::clicked, this, [this] { ausfuehren([this] { nbTravDeleteClick(); }); });
@@ -185,12 +182,14 @@ void Tfrm_projekt::zeigeTraverse()
 {
     TBClientDataSet& t = m_projekt.cds_projekt;
     const bool da = t.Active() && t.RecordCount() > 0;
-    const QString nummer = da ? f(t, "Nummer").DisplayText() : QString();
-    const QString name = da ? f(t, "Name").AsString() : QString();
+    const QString nummer = da ? t.FieldByName(Projektfeld::Nummer).DisplayText() : QString();
+    const QString name = da ? t.FieldByName(Projektfeld::Name).AsString() : QString();
     lblTravNummer->setText(nummer);
     edtTravName->setText(name);
     lblTraverseWert->setText(da ? nummer + QStringLiteral("  ") + name : QString());
-    const QString notiz = da ? f(t, "Anmerkung").AsString().replace(QStringLiteral("\r\n"), QStringLiteral("\n")) : QString();
+    const QString notiz = da
+        ? t.FieldByName(Projektfeld::Anmerkung).AsString().replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        : QString();
     if (!m_notizGetippt && memTravAnmerkung->toPlainText() != notiz) {
         const QSignalBlocker still(memTravAnmerkung);
         memTravAnmerkung->setPlainText(notiz);
@@ -212,10 +211,12 @@ void Tfrm_projekt::nbTravDeleteClick()
     TBClientDataSet& t = m_projekt.cds_projekt;
     if (t.RecordCount() == 0)
         return;
-    const QString frage = Format(Uebersetzt(1802, QStringLiteral("Soll Traverse %d (%s) gelöscht werden?")),
-                                 {f(t, "Nummer").AsInteger(), f(t, "Name").AsString()});
+    const QString frage
+        = Format(Uebersetzt(1802, QStringLiteral("Soll Traverse %d (%s) gelöscht werden?")),
+                 {t.FieldByName(Projektfeld::Nummer).AsInteger(), t.FieldByName(Projektfeld::Name).AsString()});
     if (dialoge().FrageJaNein(frage) != Antwort::Ja
-        || !TrotzVerweisenLoeschen(m_projekt.Kraftverweise(f(t, "Nummer").AsInteger()), FrageBejaht))
+        || !TrotzVerweisenLoeschen(m_projekt.Kraftverweise(t.FieldByName(Projektfeld::Nummer).AsInteger()),
+                                   FrageBejaht))
         return;
     m_projekt.TraverseLoeschen();
     GrundrissNeuzeichnen();

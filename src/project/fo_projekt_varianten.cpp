@@ -6,6 +6,7 @@
 #include "project/fo_memoDialog.h"
 #include "project/fo_projekt.h"
 #include "project/fo_zweiDialog.h"
+#include "project/u_projektfelder.h"
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -17,7 +18,6 @@
 #include <QVBoxLayout>
 
 namespace {
-TField& f(TBClientDataSet& t, const char* name) { return t.FieldByName(QString::fromUtf8(name)); }
 
 QLabel* beschriftung(const char* name, const QString& text, QWidget* eltern)
 {
@@ -120,8 +120,8 @@ QWidget* Tfrm_projekt::baueVarianten()
 
     m_variantenModell = std::make_unique<Tabellenmodell>(
         m_projekt.cds_varianten,
-        QStringList{QStringLiteral("Nummer"), QStringLiteral("Name"), QStringLiteral("Status"),
-                    QStringLiteral("Auslastung"), QStringLiteral("Bearbeiter"), QStringLiteral("Traverse")});
+        std::vector<Feldname>{Variantenfeld::Nummer, Variantenfeld::Name, Variantenfeld::Status,
+                              Variantenfeld::Auslastung, Variantenfeld::Bearbeiter, Variantenfeld::Traverse});
     setzeTitel(*m_variantenModell,
                {QStringLiteral("Nummer"), QStringLiteral("Name"), QStringLiteral("Status"),
                 QStringLiteral("Auslastung [%]"), QStringLiteral("Bearbeiter"), QStringLiteral("Traverse")},
@@ -165,14 +165,15 @@ void Tfrm_projekt::zeigeVariante()
 {
     TBClientDataSet& v = m_projekt.cds_varianten;
     const bool da = v.Active() && v.RecordCount() > 0;
-    const auto text = [&](const char* feld) { return da ? f(v, feld).DisplayText() : QString(); };
-    lblVarianteWert->setText(text("Nummer"));
-    lblNameWert->setText(text("Name"));
-    lblBearbeiterWert->setText(text("Bearbeiter"));
-    lblAuslastungWert->setText(text("Auslastung"));
-    lblStatusWert->setText(text("Status"));
-    memBemerkung->setPlainText(text("Anmerkung").replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    memEinstellungen->setPlainText(text("Einstellungen").replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    using namespace Variantenfeld;
+    const auto text = [&](Feldname feld) { return da ? v.FieldByName(feld).DisplayText() : QString(); };
+    lblVarianteWert->setText(text(Nummer));
+    lblNameWert->setText(text(Name));
+    lblBearbeiterWert->setText(text(Bearbeiter));
+    lblAuslastungWert->setText(text(Auslastung));
+    lblStatusWert->setText(text(Status));
+    memBemerkung->setPlainText(text(Anmerkung).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    memEinstellungen->setPlainText(text(Einstellungen).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     KnoepfeAktualisieren();
 }
 
@@ -198,7 +199,8 @@ void Tfrm_projekt::btnDeleteClick()
     TBClientDataSet& v = m_projekt.cds_varianten;
     if (v.RecordCount() > 0
         && !TrotzVerweisenLoeschen(
-            m_projekt.Kraftverweise(f(m_projekt.cds_projekt, "Nummer").AsInteger(), f(v, "Nummer").AsInteger()),
+            m_projekt.Kraftverweise(m_projekt.cds_projekt.FieldByName(Projektfeld::Nummer).AsInteger(),
+                                    v.FieldByName(Variantenfeld::Nummer).AsInteger()),
             FrageBejaht))
         return;
     m_projekt.VarianteLoeschen(FrageBejaht);
@@ -206,7 +208,7 @@ void Tfrm_projekt::btnDeleteClick()
 
 void Tfrm_projekt::btnAnmerkungClick()
 {
-    QString text = f(m_projekt.cds_varianten, "Anmerkung").AsString();
+    QString text = m_projekt.cds_varianten.FieldByName(Variantenfeld::Anmerkung).AsString();
     if (TextAbfragen(Uebersetzt(1808, QStringLiteral("Anmerkung")), text))
         m_projekt.VariantenanmerkungSetzen(text);
 }
@@ -229,6 +231,6 @@ void Tfrm_projekt::dbgVariantenDblClick()
 void Tfrm_projekt::varianteOeffnen()
 {
     if (oeffneVariante)
-        oeffneVariante(*this, f(m_projekt.cds_projekt, "Nummer").AsInteger(),
-                       f(m_projekt.cds_varianten, "Nummer").AsInteger());
+        oeffneVariante(*this, m_projekt.cds_projekt.FieldByName(Projektfeld::Nummer).AsInteger(),
+                       m_projekt.cds_varianten.FieldByName(Variantenfeld::Nummer).AsInteger());
 }

@@ -2,6 +2,7 @@
 #include "language/u_uebersetzung.h"
 #include "platform/u_bildpunkt.h"
 #include "platform/u_zahlen.h"
+#include "project/u_projektfelder.h"
 #include "project/u_projektmodell.h"
 #include <QRectF>
 #include <algorithm>
@@ -13,7 +14,6 @@
 namespace {
 constexpr double Massstaebe[MassstabStufen] = {1, 0.5, 0.2, 0.1, 0.05, 0.02, 0.01, 0.005, 0.002, 0.001};
 
-TField& f(TBClientDataSet& t, const char* name) { return t.FieldByName(QString::fromUtf8(name)); }
 
 
 QString meter(const char* vorsatz, double wert)
@@ -148,8 +148,8 @@ void Grundrisswerkzeuge::neueMauer(int symbol)
     TBClientDataSet& mauern = m_projekt.cds_mauern;
     mauern.Append();
     try {
-        f(mauern, "Symbol").SetAsInteger(symbol);
-        f(mauern, "Breite").SetAsString(breite);
+        mauern.FieldByName(Mauerfeld::Symbol).SetAsInteger(symbol);
+        mauern.FieldByName(Mauerfeld::Breite).SetAsString(breite);
     } catch (...) {
         mauern.Cancel(); // a refused width leaves no half row behind
         throw;
@@ -168,14 +168,14 @@ void Grundrisswerkzeuge::podeste(QPointF p)
     for (int i = 1; i <= anzahlX; ++i)
         for (int j = 1; j <= anzahlY; ++j) {
             mauern.Append();
-            f(mauern, "Symbol").SetAsInteger(SymbolRechteck);
-            f(mauern, "Breite").SetAsFloat(0.1);
+            mauern.FieldByName(Mauerfeld::Symbol).SetAsInteger(SymbolRechteck);
+            mauern.FieldByName(Mauerfeld::Breite).SetAsFloat(0.1);
             mauern.Post();
             for (const QPointF& ecke : {QPointF(p.x() + bx * (i - 1), p.y() + by * (j - 1)),
                                         QPointF(p.x() + bx * i, p.y() + by * j)}) {
                 punkte.Append();
-                f(punkte, "X").SetAsFloat(ecke.x());
-                f(punkte, "Y").SetAsFloat(ecke.y());
+                punkte.FieldByName(Punktfeld::X).SetAsFloat(ecke.x());
+                punkte.FieldByName(Punktfeld::Y).SetAsFloat(ecke.y());
                 punkte.Post();
             }
             mauern.CheckBrowseMode();
@@ -187,29 +187,32 @@ void Grundrisswerkzeuge::verschiebe(QPointF d)
     TBClientDataSet& mauern = m_projekt.cds_mauern;
     TBClientDataSet& punkte = m_projekt.cds_punkte;
     jedeZeile(mauern, [&] {
-        if (!f(mauern, "markiert").AsBoolean())
+        if (!mauern.FieldByName(Mauerfeld::markiert).AsBoolean())
             return;
         for (int i = 1; i <= punkte.RecordCount(); ++i) {
             punkte.SetRecNo(i);
             punkte.Edit();
-            f(punkte, "X").SetAsFloat(f(punkte, "X").AsFloat() + d.x());
-            f(punkte, "Y").SetAsFloat(f(punkte, "Y").AsFloat() + d.y());
+            punkte.FieldByName(Punktfeld::X).SetAsFloat(punkte.FieldByName(Punktfeld::X).AsFloat() + d.x());
+            punkte.FieldByName(Punktfeld::Y).SetAsFloat(punkte.FieldByName(Punktfeld::Y).AsFloat() + d.y());
             punkte.Post();
         }
         mauern.CheckBrowseMode();
     }, true);
     TBClientDataSet& traversen = m_projekt.cds_projekt;
     jedeZeile(traversen, [&] {
-        if (!f(traversen, "markiert").AsBoolean())
+        if (!traversen.FieldByName(Projektfeld::markiert).AsBoolean())
             return;
         traversen.Edit();
         // A missing second end stays missing: moving must not invent one.
-        for (const char* feld : {"Position_X1", "Position_X2"})
-            if (!f(traversen, feld).IsNull())
-                f(traversen, feld).SetAsFloat(f(traversen, feld).AsFloat() + d.x());
-        for (const char* feld : {"Position_Y1", "Position_Y2"})
-            if (!f(traversen, feld).IsNull())
-                f(traversen, feld).SetAsFloat(f(traversen, feld).AsFloat() + d.y());
+        const auto verschiebe = [&traversen](Feldname name, double um) {
+            TField& feld = traversen.FieldByName(name);
+            if (!feld.IsNull())
+                feld.SetAsFloat(feld.AsFloat() + um);
+        };
+        verschiebe(Projektfeld::Position_X1, d.x());
+        verschiebe(Projektfeld::Position_X2, d.x());
+        verschiebe(Projektfeld::Position_Y1, d.y());
+        verschiebe(Projektfeld::Position_Y2, d.y());
         traversen.Post();
     }, true);
 }
@@ -222,8 +225,8 @@ void Grundrisswerkzeuge::LinksGedrueckt(QPoint pixel)
     TBClientDataSet& traversen = m_projekt.cds_projekt;
     const auto punkt = [&] {
         punkte.Append();
-        f(punkte, "X").SetAsFloat(p.x());
-        f(punkte, "Y").SetAsFloat(p.y());
+        punkte.FieldByName(Punktfeld::X).SetAsFloat(p.x());
+        punkte.FieldByName(Punktfeld::Y).SetAsFloat(p.y());
         punkte.Post();
     };
     switch (m_werkzeug) {
@@ -231,13 +234,13 @@ void Grundrisswerkzeuge::LinksGedrueckt(QPoint pixel)
     case WerkzeugRechteck:
         if (!m_ersterPunkt) {
             neueMauer(m_werkzeug == WerkzeugLinie ? SymbolLinie : SymbolRechteck);
-            m_offeneNummer = f(mauern, "Nummer").AsInteger();
+            m_offeneNummer = mauern.FieldByName(Mauerfeld::Nummer).AsInteger();
             punkt();
             m_anker = p;
             m_ersterPunkt = true;
         } else {
             m_ersterPunkt = false;
-            if (!mauern.Locate(QStringLiteral("Nummer"), {m_offeneNummer}))
+            if (!mauern.Locate({Mauerfeld::Nummer}, {m_offeneNummer}))
                 return; // the wall was deleted meanwhile
             punkt();
             mauern.CheckBrowseMode();
@@ -260,20 +263,20 @@ void Grundrisswerkzeuge::LinksGedrueckt(QPoint pixel)
     case WerkzeugTraverse:
         if (!m_ersterPunkt) {
             traversen.Append();
-            f(traversen, "Position_X1").SetAsFloat(p.x());
-            f(traversen, "Position_Y1").SetAsFloat(p.y());
-            f(traversen, "Sortierung").SetAsInteger(0);
+            traversen.FieldByName(Projektfeld::Position_X1).SetAsFloat(p.x());
+            traversen.FieldByName(Projektfeld::Position_Y1).SetAsFloat(p.y());
+            traversen.FieldByName(Projektfeld::Sortierung).SetAsInteger(0);
             traversen.Post();
-            m_offeneNummer = f(traversen, "Nummer").AsInteger();
+            m_offeneNummer = traversen.FieldByName(Projektfeld::Nummer).AsInteger();
             m_anker = p;
             m_ersterPunkt = true;
         } else {
             m_ersterPunkt = false;
-            if (!traversen.Locate(QStringLiteral("Nummer"), {m_offeneNummer}))
+            if (!traversen.Locate({Projektfeld::Nummer}, {m_offeneNummer}))
                 return;
             traversen.Edit();
-            f(traversen, "Position_X2").SetAsFloat(p.x());
-            f(traversen, "Position_Y2").SetAsFloat(p.y());
+            traversen.FieldByName(Projektfeld::Position_X2).SetAsFloat(p.x());
+            traversen.FieldByName(Projektfeld::Position_Y2).SetAsFloat(p.y());
             traversen.Post();
         }
         break;
@@ -315,10 +318,10 @@ void Grundrisswerkzeuge::Abbrechen()
         return;
     const int nummer = std::exchange(m_offeneNummer, 0);
     if (m_werkzeug == WerkzeugTraverse) {
-        if (m_projekt.cds_projekt.Locate(QStringLiteral("Nummer"), {nummer}))
+        if (m_projekt.cds_projekt.Locate({Projektfeld::Nummer}, {nummer}))
             m_projekt.TraverseLoeschen();
     } else if (m_werkzeug == WerkzeugLinie || m_werkzeug == WerkzeugRechteck) {
-        if (m_projekt.cds_mauern.Locate(QStringLiteral("Nummer"), {nummer})) {
+        if (m_projekt.cds_mauern.Locate({Mauerfeld::Nummer}, {nummer})) {
             leere(m_projekt.cds_punkte);
             m_projekt.cds_mauern.Delete();
         }
@@ -347,10 +350,10 @@ void Grundrisswerkzeuge::markiereMauern(const auto& drinnen)
         bool markiert = false;
         for (int i = 1; i <= punkte.RecordCount(); ++i)
             markiert = markiert
-                || drinnen(QPointF(punkte.WertBei(i, f(punkte, "X").Index()).toDouble(),
-                                   punkte.WertBei(i, f(punkte, "Y").Index()).toDouble()));
+                || drinnen(QPointF(punkte.WertBei(i, punkte.FieldByName(Punktfeld::X).Index()).toDouble(),
+                                   punkte.WertBei(i, punkte.FieldByName(Punktfeld::Y).Index()).toDouble()));
         mauern.Edit();
-        f(mauern, "markiert").SetAsBoolean(markiert);
+        mauern.FieldByName(Mauerfeld::markiert).SetAsBoolean(markiert);
         mauern.Post();
     });
 }
@@ -359,10 +362,12 @@ void Grundrisswerkzeuge::markiereTraversen(const auto& drinnen)
 {
     TBClientDataSet& traversen = m_projekt.cds_projekt;
     jedeZeile(traversen, [&] {
-        const QPointF ende1(f(traversen, "Position_X1").AsFloat(), f(traversen, "Position_Y1").AsFloat());
-        const QPointF ende2(f(traversen, "Position_X2").AsFloat(), f(traversen, "Position_Y2").AsFloat());
+        const QPointF ende1(traversen.FieldByName(Projektfeld::Position_X1).AsFloat(),
+                            traversen.FieldByName(Projektfeld::Position_Y1).AsFloat());
+        const QPointF ende2(traversen.FieldByName(Projektfeld::Position_X2).AsFloat(),
+                            traversen.FieldByName(Projektfeld::Position_Y2).AsFloat());
         traversen.Edit();
-        f(traversen, "markiert").SetAsBoolean(drinnen(ende1) || drinnen(ende2));
+        traversen.FieldByName(Projektfeld::markiert).SetAsBoolean(drinnen(ende1) || drinnen(ende2));
         traversen.Post();
     });
 }
@@ -399,9 +404,9 @@ void Grundrisswerkzeuge::markiereNaechsteTraverse(QPointF p, double hoechstens)
     if (!naechste)
         return;
     const int gemerkt = traversen.RecNo();
-    if (traversen.Locate(QStringLiteral("Nummer"), {*naechste})) {
+    if (traversen.Locate({Projektfeld::Nummer}, {*naechste})) {
         traversen.Edit();
-        f(traversen, "markiert").SetAsBoolean(true);
+        traversen.FieldByName(Projektfeld::markiert).SetAsBoolean(true);
         traversen.Post();
     }
     traversen.SetRecNo(gemerkt);
@@ -445,19 +450,22 @@ void Grundrisswerkzeuge::Loeschen(const Rueckfrage& bejaht)
         return;
     TBClientDataSet& mauern = m_projekt.cds_mauern;
     vonHintenLoeschend(mauern, [&] {
-        if (!f(mauern, "markiert").AsBoolean())
+        if (!mauern.FieldByName(Mauerfeld::markiert).AsBoolean())
             return;
         leere(m_projekt.cds_punkte);
         mauern.Delete();
     });
     TBClientDataSet& traversen = m_projekt.cds_projekt;
     vonHintenLoeschend(traversen, [&] {
-        if (!f(traversen, "markiert").AsBoolean())
+        if (!traversen.FieldByName(Projektfeld::markiert).AsBoolean())
             return;
         if (!zusammen) {
             const QString frage = Format(Uebersetzt(1802, QStringLiteral("Soll Traverse %d (%s) gelöscht werden?")),
-                                         {f(traversen, "Nummer").AsInteger(), f(traversen, "Name").AsString()});
-            if (!bejaht(frage) || !TrotzVerweisenLoeschen(m_projekt.Kraftverweise(f(traversen, "Nummer").AsInteger()), bejaht))
+                                         {traversen.FieldByName(Projektfeld::Nummer).AsInteger(),
+                                          traversen.FieldByName(Projektfeld::Name).AsString()});
+            if (!bejaht(frage)
+                || !TrotzVerweisenLoeschen(
+                    m_projekt.Kraftverweise(traversen.FieldByName(Projektfeld::Nummer).AsInteger()), bejaht))
                 return;
         }
         m_projekt.TraverseLoeschen();
@@ -531,12 +539,12 @@ std::vector<Mauerbild> Grundrisswerkzeuge::Mauern() const
     std::vector<Mauerbild> liste;
     TBClientDataSet& mauern = m_projekt.cds_mauern;
     TBClientDataSet& punkte = m_projekt.cds_punkte;
-    const int x = f(punkte, "X").Index(), y = f(punkte, "Y").Index();
+    const int x = punkte.FieldByName(Punktfeld::X).Index(), y = punkte.FieldByName(Punktfeld::Y).Index();
     jedeZeile(mauern, [&] {
         Mauerbild m;
-        m.symbol = f(mauern, "Symbol").AsInteger();
-        m.breite = f(mauern, "Breite").AsFloat();
-        m.markiert = f(mauern, "markiert").AsBoolean();
+        m.symbol = mauern.FieldByName(Mauerfeld::Symbol).AsInteger();
+        m.breite = mauern.FieldByName(Mauerfeld::Breite).AsFloat();
+        m.markiert = mauern.FieldByName(Mauerfeld::markiert).AsBoolean();
         for (int i = 1; i <= punkte.RecordCount(); ++i)
             m.punkte.emplace_back(punkte.WertBei(i, x).toDouble(), punkte.WertBei(i, y).toDouble());
         liste.push_back(std::move(m));
@@ -548,9 +556,10 @@ std::vector<Traversenbild> Grundrisswerkzeuge::Traversen() const
 {
     std::vector<Traversenbild> liste;
     TBClientDataSet& t = m_projekt.cds_projekt;
-    const int nummer = f(t, "Nummer").Index(), markiert = f(t, "markiert").Index();
-    const int x1 = f(t, "Position_X1").Index(), y1 = f(t, "Position_Y1").Index();
-    const int x2 = f(t, "Position_X2").Index(), y2 = f(t, "Position_Y2").Index();
+    const int nummer = t.FieldByName(Projektfeld::Nummer).Index(),
+              markiert = t.FieldByName(Projektfeld::markiert).Index();
+    const int x1 = t.FieldByName(Projektfeld::Position_X1).Index(), y1 = t.FieldByName(Projektfeld::Position_Y1).Index();
+    const int x2 = t.FieldByName(Projektfeld::Position_X2).Index(), y2 = t.FieldByName(Projektfeld::Position_Y2).Index();
     for (int i = 1; i <= t.RecordCount(); ++i) {
         Traversenbild b;
         b.nummer = t.WertBei(i, nummer).toInt();

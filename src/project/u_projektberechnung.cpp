@@ -4,6 +4,7 @@
 #include "language/u_uebersetzung.h"
 #include "platform/u_fehler.h"
 #include "platform/u_zahlen.h"
+#include "project/u_projektfelder.h"
 #include <functional>
 #include <map>
 #include <set>
@@ -29,8 +30,8 @@ Meldungen rechneIn(Projektmodell& p, Variantenzeile& w, bool speichern)
         w.warnungen = r.warnungen;
         TBClientDataSet& l = m.cds_lager;
         for (l.First(); !l.Eof(); l.Next())
-            w.lager.push_back({l.FieldByName(QStringLiteral("Nummer")).AsInteger(),
-                               l.FieldByName(QStringLiteral("Berechnet")).AsFloat()});
+            w.lager.push_back({l.FieldByName(Lagerfeld::Nummer).AsInteger(),
+                               l.FieldByName(Lagerfeld::Berechnet).AsFloat()});
         if (speichern)
             p.EditorInVariante(w.verweis, m, r.auslastung, meldungen);
     } catch (const Fehler& f) {
@@ -53,8 +54,8 @@ std::set<int> bezuege(Projektmodell& p, const Variantenverweis& v)
     }
     TBClientDataSet& s = m.cds_lasten;
     for (s.First(); !s.Eof(); s.Next())
-        if (s.FieldByName(QStringLiteral("Type")).AsInteger() == ArtTraversenkraft)
-            if (const auto verweis = LeseLagerverweis(s.FieldByName(QStringLiteral("Name")).AsString()))
+        if (s.FieldByName(Lastfeld::Type).AsInteger() == ArtTraversenkraft)
+            if (const auto verweis = LeseLagerverweis(s.FieldByName(Lastfeld::Name).AsString()))
                 ziele.insert(verweis->variante);
     return ziele;
 }
@@ -66,16 +67,16 @@ std::vector<Traversenzeile> LiesTraversen(Projektmodell& p)
     TBClientDataSet& t = p.cds_projekt;
     TBClientDataSet& v = p.cds_varianten;
     for (t.First(); !t.Eof(); t.Next()) {
-        Traversenzeile z{t.FieldByName(QStringLiteral("Nummer")).AsInteger(),
-                         t.FieldByName(QStringLiteral("Name")).AsString(),
-                         t.FieldByName(QStringLiteral("Variante")).Value(),
+        Traversenzeile z{t.FieldByName(Projektfeld::Nummer).AsInteger(),
+                         t.FieldByName(Projektfeld::Name).AsString(),
+                         t.FieldByName(Projektfeld::Variante).Value(),
                          {}};
         for (v.First(); !v.Eof(); v.Next()) {
             Variantenzeile w;
             w.verweis = p.AktuellerVerweis();
-            w.name = v.FieldByName(QStringLiteral("Name")).AsString();
-            w.status = v.FieldByName(QStringLiteral("Status")).AsString();
-            w.auslastung = v.FieldByName(QStringLiteral("Auslastung")).Value();
+            w.name = v.FieldByName(Variantenfeld::Name).AsString();
+            w.status = v.FieldByName(Variantenfeld::Status).AsString();
+            w.auslastung = v.FieldByName(Variantenfeld::Auslastung).Value();
             z.varianten.push_back(std::move(w));
         }
         traversen.push_back(std::move(z));

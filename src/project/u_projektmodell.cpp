@@ -12,15 +12,6 @@
 const QString ProjektKopf = QStringLiteral("Kelvara VLX Projektdatei 1.0");
 
 namespace {
-TFieldDef feld(const char* name, TFieldType typ, int groesse = 0)
-{
-    TFieldDef f;
-    f.name = QString::fromUtf8(name);
-    f.type = typ;
-    f.size = groesse;
-    return f;
-}
-
 // Nested fields list stored fields only; the detail tables bring their calculated ones.
 std::vector<TFieldDef> gespeicherte(std::vector<TFieldDef> felder)
 {
@@ -28,9 +19,9 @@ std::vector<TFieldDef> gespeicherte(std::vector<TFieldDef> felder)
     return felder;
 }
 
-TFieldDef tabelle(const char* name, std::vector<TFieldDef> kinder)
+TFieldDef tabelle(Feldname name, std::vector<TFieldDef> kinder)
 {
-    TFieldDef f = feld(name, TFieldType::DataSet);
+    TFieldDef f = Felddef(name, TFieldType::DataSet);
     f.children = std::move(kinder);
     return f;
 }
@@ -67,23 +58,26 @@ void lesePaket(DokumentLeser& l, TBClientDataSet& ziel, const std::vector<TField
 std::vector<TFieldDef> ProjektFelder()
 {
     using T = TFieldType;
+    namespace V = Variantenfeld;
     const std::vector<TFieldDef> varianten = {
-        feld("Nummer", T::AutoInc), feld("Name", T::String, 30), feld("Bearbeiter", T::String, 30),
-        feld("Traverse", T::String, 30), feld("Einstellungen", T::Memo, 250), feld("Status", T::String, 15),
-        feld("Auslastung", T::Float), feld("Anmerkung", T::Memo, 250), tabelle("Lager", gespeicherte(LagerFelder())),
-        tabelle("Lasten", gespeicherte(LastenFelder()))};
-    return {feld("Nummer", T::AutoInc),     feld("Sortierung", T::Integer),  feld("Name", T::String, 30),
-            feld("Position_X1", T::Float),  feld("Position_Y1", T::Float),   feld("Position_X2", T::Float),
-            feld("Position_Y2", T::Float),  feld("markiert", T::Boolean),    feld("Anmerkung", T::Memo, 250),
-            feld("Variante", T::Integer),   tabelle("Varianten", varianten)};
+        Felddef(V::Nummer, T::AutoInc), Felddef(V::Name, T::String, 30), Felddef(V::Bearbeiter, T::String, 30),
+        Felddef(V::Traverse, T::String, 30), Felddef(V::Einstellungen, T::Memo, 250),
+        Felddef(V::Status, T::String, 15), Felddef(V::Auslastung, T::Float), Felddef(V::Anmerkung, T::Memo, 250),
+        tabelle(V::Lager, gespeicherte(LagerFelder())), tabelle(V::Lasten, gespeicherte(LastenFelder()))};
+    using namespace Projektfeld;
+    return {Felddef(Nummer, T::AutoInc),     Felddef(Sortierung, T::Integer),  Felddef(Name, T::String, 30),
+            Felddef(Position_X1, T::Float),  Felddef(Position_Y1, T::Float),   Felddef(Position_X2, T::Float),
+            Felddef(Position_Y2, T::Float),  Felddef(markiert, T::Boolean),    Felddef(Anmerkung, T::Memo, 250),
+            Felddef(Variante, T::Integer),   tabelle(Varianten, varianten)};
 }
 
 std::vector<TFieldDef> MauerFelder()
 {
     using T = TFieldType;
-    return {feld("Nummer", T::AutoInc), feld("Symbol", T::Integer), feld("Breite", T::Float),
-            feld("markiert", T::Boolean),
-            tabelle("Punkte", {feld("X", T::Float), feld("Y", T::Float)})};
+    using namespace Mauerfeld;
+    return {Felddef(Nummer, T::AutoInc), Felddef(Symbol, T::Integer), Felddef(Breite, T::Float),
+            Felddef(markiert, T::Boolean),
+            tabelle(Punkte, {Felddef(Punktfeld::X, T::Float), Felddef(Punktfeld::Y, T::Float)})};
 }
 
 Projektmodell::Projektmodell()
@@ -116,19 +110,19 @@ void Projektmodell::setzeHaken()
 
 void Projektmodell::bindeUndOrdne()
 {
-    cds_projekt.SetIndexFieldNames(QStringLiteral("Sortierung;Nummer"));
-    cds_varianten.SetDataSetField(cds_projekt, QStringLiteral("Varianten"));
-    cds_varianten.SetIndexFieldNames(QStringLiteral("Nummer"));
-    cds_varianten.FieldByName(QStringLiteral("Auslastung")).DisplayFormat = QStringLiteral("0.00");
-    cds_mauern.SetIndexFieldNames(QStringLiteral("Nummer"));
-    cds_punkte.SetDataSetField(cds_mauern, QStringLiteral("Punkte"));
+    cds_projekt.SetIndexFieldNames({Projektfeld::Sortierung, Projektfeld::Nummer});
+    cds_varianten.SetDataSetField(cds_projekt, Projektfeld::Varianten);
+    cds_varianten.SetIndexFieldNames({Variantenfeld::Nummer});
+    cds_varianten.FieldByName(Variantenfeld::Auslastung).DisplayFormat = QStringLiteral("0.00");
+    cds_mauern.SetIndexFieldNames({Mauerfeld::Nummer});
+    cds_punkte.SetDataSetField(cds_mauern, Mauerfeld::Punkte);
     if (cds_lager.FieldDefs.empty())
         cds_lager.FieldDefs = LagerFelder();
     if (cds_lasten.FieldDefs.empty())
         cds_lasten.FieldDefs = LastenFelder();
-    cds_lager.SetDataSetField(cds_varianten, QStringLiteral("Lager"));
+    cds_lager.SetDataSetField(cds_varianten, Variantenfeld::Lager);
     FormatiereLagertabelle(cds_lager);
-    cds_lasten.SetDataSetField(cds_varianten, QStringLiteral("Lasten"));
+    cds_lasten.SetDataSetField(cds_varianten, Variantenfeld::Lasten);
     FormatiereLastentabelle(cds_lasten);
 }
 
@@ -244,7 +238,7 @@ QByteArray Projektmodell::OhneMarken(const QByteArray& stand)
     const auto ohneMarken = [](const QByteArray& paket) {
         TBClientDataSet t;
         t.AusPaket(paket);
-        TField& markiert = t.FieldByName(QStringLiteral("markiert"));
+        TField& markiert = t.FieldByName(Projektfeld::markiert);
         for (t.First(); !t.Eof(); t.Next()) {
             t.Edit();
             markiert.SetAsBoolean(false);
@@ -263,7 +257,7 @@ void Projektmodell::StandHerstellen(const QByteArray& stand)
     QDataStream s(stand);
     QByteArray traversen, mauern;
     s >> name >> bearbeiter >> anmerkungen >> traversen >> mauern;
-    const QVariant traverse = cds_projekt.RecordCount() > 0 ? cds_projekt.FieldByName(QStringLiteral("Nummer")).Value()
+    const QVariant traverse = cds_projekt.RecordCount() > 0 ? cds_projekt.FieldByName(Projektfeld::Nummer).Value()
                                                             : QVariant();
     cds_projekt.AusPaket(traversen);
     cds_mauern.AusPaket(mauern);
@@ -271,12 +265,12 @@ void Projektmodell::StandHerstellen(const QByteArray& stand)
     cds_projekt.First();
     cds_mauern.First();
     if (traverse.isValid())
-        cds_projekt.Locate(QStringLiteral("Nummer"), {traverse});
+        cds_projekt.Locate({Projektfeld::Nummer}, {traverse});
 }
 
 bool Projektmodell::HauptvarianteWaehlen()
 {
-    const TField& hauptvariante = cds_projekt.FieldByName(QStringLiteral("Variante"));
+    const TField& hauptvariante = cds_projekt.FieldByName(Projektfeld::Variante);
     if (cds_projekt.RecordCount() == 0 || hauptvariante.IsNull())
         return false;
     return cds_varianten.FindKey({hauptvariante.AsInteger()});

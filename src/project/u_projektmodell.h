@@ -4,6 +4,7 @@
 // file ".prp". Also the variant operations of the variant tab, the truss-force lists of the beam
 // editor and the exchange of a variant with an editor, all without widgets.
 #include "beam/u_variantenprojekt.h" // Verweisliste
+#include "project/u_projektfelder.h"
 #include "tables/u_tabelle.h"
 #include <QStringList>
 #include <functional>

@@ -1,15 +1,16 @@
 // The variants of a project truss: new, delete, notes, duplicate, the truss-force lists and the
 // exchange with a beam editor.
 #include "beam/u_balkenmodell.h"
+#include "beam/u_balkenfelder.h"
 #include "beam/u_balkenrechnung.h"
 #include "language/u_uebersetzung.h"
 #include "platform/u_zahlen.h"
+#include "project/u_projektfelder.h"
 #include "project/u_projektmodell.h"
 #include <cmath>
 
 namespace {
-TField& f(TBClientDataSet& t, const char* name) { return t.FieldByName(QString::fromUtf8(name)); }
-int spalte(TBClientDataSet& t, const char* name) { return f(t, name).Index(); }
+int spalte(TBClientDataSet& t, Feldname name) { return t.FieldByName(name).Index(); }
 
 QString eintragstext(const QVariant& nummer, const QVariant& name)
 {
@@ -65,18 +66,19 @@ Lastverweise Projektmodell::Kraftverweise(int traverse, std::optional<int> varia
         Zeilenstand stand(*this);
         const auto betroffen = [&](int t, int v) { return t == traverse && (!variante || v == *variante); };
         for (cds_projekt.First(); !cds_projekt.Eof(); cds_projekt.Next()) {
-            const int t = f(cds_projekt, "Nummer").AsInteger();
+            const int t = cds_projekt.FieldByName(Projektfeld::Nummer).AsInteger();
             for (cds_varianten.First(); !cds_varianten.Eof(); cds_varianten.Next()) {
-                const int v = f(cds_varianten, "Nummer").AsInteger();
+                const int v = cds_varianten.FieldByName(Variantenfeld::Nummer).AsInteger();
                 if (betroffen(t, v))
                     continue;
                 for (cds_lasten.First(); !cds_lasten.Eof(); cds_lasten.Next()) {
-                    if (f(cds_lasten, "Type").AsInteger() != ArtTraversenkraft)
+                    if (cds_lasten.FieldByName(Lastfeld::Type).AsInteger() != ArtTraversenkraft)
                         continue;
-                    const auto ziel = LeseLagerverweis(f(cds_lasten, "Name").AsString());
+                    const auto ziel = LeseLagerverweis(cds_lasten.FieldByName(Lastfeld::Name).AsString());
                     if (ziel && betroffen(ziel->traverse, ziel->variante) && (!lager || ziel->lager == *lager))
-                        gefunden.push_back({t, f(cds_projekt, "Name").AsString(), v, f(cds_lasten, "Nummer").AsInteger(),
-                                            ziel->traverse, ziel->variante, ziel->lager, 0});
+                        gefunden.push_back({t, cds_projekt.FieldByName(Projektfeld::Name).AsString(), v,
+                                            cds_lasten.FieldByName(Lastfeld::Nummer).AsInteger(), ziel->traverse,
+                                            ziel->variante, ziel->lager, 0});
                 }
             }
         }
@@ -93,10 +95,10 @@ bool Projektmodell::VeraltetMarkieren(const Lastverweise& verweise)
     bool markiert = false;
     for (const Lastverweis& v : verweise) {
         if (Lagerkraft(v.zielTraverse, v.zielVariante, v.zielLager) == v.kraft || !findeVariante(v.traverse, v.variante)
-            || f(cds_varianten, "Auslastung").IsNull())
+            || cds_varianten.FieldByName(Variantenfeld::Auslastung).IsNull())
             continue;
         cds_varianten.Edit();
-        f(cds_varianten, "Auslastung").Clear();
+        cds_varianten.FieldByName(Variantenfeld::Auslastung).Clear();
         cds_varianten.Post();
         markiert = true;
     }
@@ -107,19 +109,21 @@ bool Projektmodell::NeueVariante(const QString& variantenname, const QString& va
 {
     if (cds_projekt.RecordCount() == 0)
         return false;
-    const double dx = f(cds_projekt, "Position_X2").AsFloat() - f(cds_projekt, "Position_X1").AsFloat();
-    const double dy = f(cds_projekt, "Position_Y2").AsFloat() - f(cds_projekt, "Position_Y1").AsFloat();
+    const double dx = cds_projekt.FieldByName(Projektfeld::Position_X2).AsFloat()
+        - cds_projekt.FieldByName(Projektfeld::Position_X1).AsFloat();
+    const double dy = cds_projekt.FieldByName(Projektfeld::Position_Y2).AsFloat()
+        - cds_projekt.FieldByName(Projektfeld::Position_Y1).AsFloat();
     cds_varianten.Append();
-    f(cds_varianten, "Name").SetAsString(variantenname);
-    f(cds_varianten, "Bearbeiter").SetAsString(variantenbearbeiter);
-    f(cds_varianten, "Status").SetAsString(QStringLiteral("neu angelegt"));
-    f(cds_varianten, "Einstellungen")
+    cds_varianten.FieldByName(Variantenfeld::Name).SetAsString(variantenname);
+    cds_varianten.FieldByName(Variantenfeld::Bearbeiter).SetAsString(variantenbearbeiter);
+    cds_varianten.FieldByName(Variantenfeld::Status).SetAsString(QStringLiteral("neu angelegt"));
+    cds_varianten.FieldByName(Variantenfeld::Einstellungen)
         .SetAsString(QStringLiteral("TravLaenge=") + FormatFloat(QStringLiteral("0.00"), std::sqrt(dx * dx + dy * dy)));
     cds_varianten.Post();
-    if (f(cds_projekt, "Variante").IsNull()) {
-        const int nummer = f(cds_varianten, "Nummer").AsInteger();
+    if (cds_projekt.FieldByName(Projektfeld::Variante).IsNull()) {
+        const int nummer = cds_varianten.FieldByName(Variantenfeld::Nummer).AsInteger();
         cds_projekt.Edit();
-        f(cds_projekt, "Variante").SetAsInteger(nummer);
+        cds_projekt.FieldByName(Projektfeld::Variante).SetAsInteger(nummer);
         cds_projekt.Post();
     }
     return true;
@@ -130,7 +134,8 @@ bool Projektmodell::VarianteLoeschen(const Rueckfrage& bejaht)
     if (cds_varianten.RecordCount() == 0)
         return false;
     const QString frage = Format(Uebersetzt(1809, QStringLiteral("Soll die Variante %d (%s) gelöscht werden?")),
-                                 {f(cds_varianten, "Nummer").AsInteger(), f(cds_varianten, "Name").AsString()});
+                                 {cds_varianten.FieldByName(Variantenfeld::Nummer).AsInteger(),
+                                  cds_varianten.FieldByName(Variantenfeld::Name).AsString()});
     if (!bejaht(frage))
         return false;
     leere(cds_lasten);
@@ -152,7 +157,7 @@ bool Projektmodell::VariantenanmerkungSetzen(const QString& text)
     if (cds_projekt.RecordCount() == 0)
         return false;
     cds_varianten.Edit(); // on a truss without variants this starts a variant holding the note
-    f(cds_varianten, "Anmerkung").SetAsString(text);
+    cds_varianten.FieldByName(Variantenfeld::Anmerkung).SetAsString(text);
     cds_varianten.Post();
     return true;
 }
@@ -167,14 +172,14 @@ bool Projektmodell::VarianteDuplizieren(const QString& variantenname, const QStr
     RichteLastentabelleEin(cds_dupli_lasten);
     KopiereZeilen(cds_lager, cds_dupli_lager);
     KopiereZeilen(cds_lasten, cds_dupli_lasten);
-    const QVariant traverse = f(cds_varianten, "Traverse").Value();
-    const QVariant einstellungen = f(cds_varianten, "Einstellungen").Value();
+    const QVariant traverse = cds_varianten.FieldByName(Variantenfeld::Traverse).Value();
+    const QVariant einstellungen = cds_varianten.FieldByName(Variantenfeld::Einstellungen).Value();
     cds_varianten.Append();
-    f(cds_varianten, "Name").SetAsString(variantenname);
-    f(cds_varianten, "Bearbeiter").SetAsString(variantenbearbeiter);
-    f(cds_varianten, "Status").SetAsString(QStringLiteral("dupliziert"));
-    f(cds_varianten, "Traverse").SetValue(traverse);
-    f(cds_varianten, "Einstellungen").SetValue(einstellungen);
+    cds_varianten.FieldByName(Variantenfeld::Name).SetAsString(variantenname);
+    cds_varianten.FieldByName(Variantenfeld::Bearbeiter).SetAsString(variantenbearbeiter);
+    cds_varianten.FieldByName(Variantenfeld::Status).SetAsString(QStringLiteral("dupliziert"));
+    cds_varianten.FieldByName(Variantenfeld::Traverse).SetValue(traverse);
+    cds_varianten.FieldByName(Variantenfeld::Einstellungen).SetValue(einstellungen);
     cds_varianten.Post();
     KopiereZeilen(cds_dupli_lager, cds_lager);
     KopiereZeilen(cds_dupli_lasten, cds_lasten);
@@ -185,8 +190,8 @@ bool Projektmodell::VarianteDuplizieren(const QString& variantenname, const QStr
 Verweisliste Projektmodell::TraversenAuflisten(int eigeneTraverse)
 {
     Verweisliste liste;
-    const int nummer = spalte(cds_projekt, "Nummer"), name = spalte(cds_projekt, "Name");
-    const int variante = spalte(cds_projekt, "Variante");
+    const int nummer = spalte(cds_projekt, Projektfeld::Nummer), name = spalte(cds_projekt, Projektfeld::Name);
+    const int variante = spalte(cds_projekt, Projektfeld::Variante);
     for (int i = 1; i <= cds_projekt.RecordCount(); ++i) {
         const QVariant n = cds_projekt.WertBei(i, nummer);
         if (n.toInt() == eigeneTraverse || !cds_projekt.WertBei(i, variante).isValid())
@@ -199,10 +204,10 @@ Verweisliste Projektmodell::TraversenAuflisten(int eigeneTraverse)
 Verweisliste Projektmodell::VariantenAuflisten(int traverse)
 {
     Verweisliste liste;
-    if (!cds_projekt.Locate(QStringLiteral("Nummer"), {traverse}))
+    if (!cds_projekt.Locate({Projektfeld::Nummer}, {traverse}))
         return liste;
-    const int nummer = spalte(cds_varianten, "Nummer"), name = spalte(cds_varianten, "Name");
-    const int auslastung = spalte(cds_varianten, "Auslastung");
+    const int nummer = spalte(cds_varianten, Variantenfeld::Nummer), name = spalte(cds_varianten, Variantenfeld::Name);
+    const int auslastung = spalte(cds_varianten, Variantenfeld::Auslastung);
     for (int i = 1; i <= cds_varianten.RecordCount(); ++i) {
         if (!cds_varianten.WertBei(i, auslastung).isValid())
             continue;
@@ -214,8 +219,8 @@ Verweisliste Projektmodell::VariantenAuflisten(int traverse)
 
 bool Projektmodell::findeVariante(int traverse, int variante)
 {
-    return cds_projekt.Locate(QStringLiteral("Nummer"), {traverse})
-        && cds_varianten.Locate(QStringLiteral("Nummer"), {variante});
+    return cds_projekt.Locate({Projektfeld::Nummer}, {traverse})
+        && cds_varianten.Locate({Variantenfeld::Nummer}, {variante});
 }
 
 Verweisliste Projektmodell::LagerAuflisten(int traverse, int variante)
@@ -223,8 +228,8 @@ Verweisliste Projektmodell::LagerAuflisten(int traverse, int variante)
     Verweisliste liste;
     if (!findeVariante(traverse, variante))
         return liste;
-    const int nummer = spalte(cds_lager, "Nummer"), name = spalte(cds_lager, "Name");
-    const int kg = spalte(cds_lager, "Berechnetkg");
+    const int nummer = spalte(cds_lager, Lagerfeld::Nummer), name = spalte(cds_lager, Lagerfeld::Name);
+    const int kg = spalte(cds_lager, Lagerfeld::Berechnetkg);
     for (int i = 1; i <= cds_lager.RecordCount(); ++i) {
         const QVariant n = cds_lager.WertBei(i, nummer);
         liste.push_back({eintragstext(n, cds_lager.WertBei(i, name)) + u' '
@@ -236,15 +241,16 @@ Verweisliste Projektmodell::LagerAuflisten(int traverse, int variante)
 
 double Projektmodell::Lagerkraft(int traverse, int variante, int lager)
 {
-    if (!findeVariante(traverse, variante) || !cds_lager.Locate(QStringLiteral("Nummer"), {lager}))
+    if (!findeVariante(traverse, variante) || !cds_lager.Locate({Lagerfeld::Nummer}, {lager}))
         return 0;
-    return f(cds_lager, "Berechnet").AsFloat() + f(cds_lager, "Eigenlast").AsFloat();
+    return cds_lager.FieldByName(Lagerfeld::Berechnet).AsFloat() + cds_lager.FieldByName(Lagerfeld::Eigenlast).AsFloat();
 }
 
 Variantenverweis Projektmodell::AktuellerVerweis()
 {
-    return {f(cds_projekt, "Sortierung").Value(), f(cds_projekt, "Nummer").AsInteger(),
-            f(cds_varianten, "Nummer").AsInteger()};
+    return {cds_projekt.FieldByName(Projektfeld::Sortierung).Value(),
+            cds_projekt.FieldByName(Projektfeld::Nummer).AsInteger(),
+            cds_varianten.FieldByName(Variantenfeld::Nummer).AsInteger()};
 }
 
 bool Projektmodell::findeVerweis(const Variantenverweis& verweis, Meldungen& meldungen)
@@ -264,10 +270,11 @@ bool Projektmodell::VarianteInEditor(const Variantenverweis& verweis, Balkenmode
 {
     if (!findeVerweis(verweis, meldungen))
         return false;
-    editor.LeseEinstellungen(f(cds_varianten, "Einstellungen").AsString()); // may refuse the variant
-    editor.traversenname = f(cds_varianten, "Traverse").AsString();
-    editor.variantenname = f(cds_varianten, "Name").AsString();
-    editor.bearbeiter = f(cds_varianten, "Bearbeiter").AsString();
+    editor.LeseEinstellungen(
+        cds_varianten.FieldByName(Variantenfeld::Einstellungen).AsString()); // may refuse the variant
+    editor.traversenname = cds_varianten.FieldByName(Variantenfeld::Traverse).AsString();
+    editor.variantenname = cds_varianten.FieldByName(Variantenfeld::Name).AsString();
+    editor.bearbeiter = cds_varianten.FieldByName(Variantenfeld::Bearbeiter).AsString();
     KopiereZeilen(cds_lager, editor.cds_lager);
     KopiereZeilen(cds_lasten, editor.cds_lasten);
     return true;
@@ -281,18 +288,18 @@ bool Projektmodell::EditorInVariante(const Variantenverweis& verweis, Balkenmode
     if (!findeVerweis(verweis, meldungen))
         return false;
     cds_varianten.Edit();
-    f(cds_varianten, "Traverse").SetAsString(editor.traversenname);
-    f(cds_varianten, "Name").SetAsString(editor.variantenname);
-    f(cds_varianten, "Bearbeiter").SetAsString(editor.bearbeiter);
-    f(cds_varianten, "Einstellungen").SetAsString(editor.Einstellungen());
+    cds_varianten.FieldByName(Variantenfeld::Traverse).SetAsString(editor.traversenname);
+    cds_varianten.FieldByName(Variantenfeld::Name).SetAsString(editor.variantenname);
+    cds_varianten.FieldByName(Variantenfeld::Bearbeiter).SetAsString(editor.bearbeiter);
+    cds_varianten.FieldByName(Variantenfeld::Einstellungen).SetAsString(editor.Einstellungen());
     cds_varianten.Post();
     KopiereZeilen(editor.cds_lager, cds_lager);
     KopiereZeilen(editor.cds_lasten, cds_lasten);
     cds_varianten.Edit();
     if (auslastung)
-        f(cds_varianten, "Auslastung").SetAsFloat(*auslastung);
+        cds_varianten.FieldByName(Variantenfeld::Auslastung).SetAsFloat(*auslastung);
     else
-        f(cds_varianten, "Auslastung").Clear();
+        cds_varianten.FieldByName(Variantenfeld::Auslastung).Clear();
     cds_varianten.Post();
     return true;
 }

@@ -1,16 +1,17 @@
 #include "project/u_riggingplan.h"
+#include "beam/u_balkenfelder.h"
 #include "beam/u_balkenmodell.h"
 #include "language/u_meldungstexte.h"
 #include "language/u_uebersetzung.h"
 #include "platform/u_fehler.h"
 #include "platform/u_zahlen.h"
 #include "project/u_projektberechnung.h"
+#include "project/u_projektfelder.h"
 #include "spreadsheet/u_xls.h"
 #include <QFileInfo>
 #include <cmath>
 
 namespace {
-const TField& f(TBClientDataSet& t, const char* name) { return t.FieldByName(QString::fromUtf8(name)); }
 
 std::optional<double> zahlOderNichts(const QVariant& wert)
 {
@@ -41,13 +42,13 @@ Ergebnisstand vergleiche(const Riggingtraverse& t, const std::vector<double>& ge
 void leseVariante(Projektmodell& p, Riggingtraverse& t, const Variantenverweis& verweis)
 {
     t.variante = verweis.variante;
-    t.variantenname = f(p.cds_varianten, "Name").AsString();
-    t.status = f(p.cds_varianten, "Status").AsString();
-    t.traversentyp = f(p.cds_varianten, "Traverse").AsString();
-    t.auslastung = zahlOderNichts(f(p.cds_varianten, "Auslastung").Value());
+    t.variantenname = p.cds_varianten.FieldByName(Variantenfeld::Name).AsString();
+    t.status = p.cds_varianten.FieldByName(Variantenfeld::Status).AsString();
+    t.traversentyp = p.cds_varianten.FieldByName(Variantenfeld::Traverse).AsString();
+    t.auslastung = zahlOderNichts(p.cds_varianten.FieldByName(Variantenfeld::Auslastung).Value());
     Balkenmodell m;
     try {
-        m.LeseEinstellungen(f(p.cds_varianten, "Einstellungen").AsString());
+        m.LeseEinstellungen(p.cds_varianten.FieldByName(Variantenfeld::Einstellungen).AsString());
         t.variantenlaenge = m.traverse.laenge;
     } catch (const Fehler& fehler) {
         t.fehler = fehler.meldung();
@@ -55,14 +56,14 @@ void leseVariante(Projektmodell& p, Riggingtraverse& t, const Variantenverweis& 
     TBClientDataSet& l = p.cds_lager;
     for (l.First(); !l.Eof(); l.Next()) {
         Riggingpunkt r;
-        r.lager = f(l, "Nummer").AsInteger();
-        r.name = f(l, "Name").AsString();
-        r.art = f(l, "Type").AsInteger();
-        r.position = f(l, "Position").AsFloat();
+        r.lager = l.FieldByName(Lagerfeld::Nummer).AsInteger();
+        r.name = l.FieldByName(Lagerfeld::Name).AsString();
+        r.art = l.FieldByName(Lagerfeld::Type).AsInteger();
+        r.position = l.FieldByName(Lagerfeld::Position).AsFloat();
         r.plan = Planpunkt(t.ende1, t.ende2, r.position);
-        r.berechnet = f(l, "Berechnet").AsFloat();
-        r.kraft = r.berechnet + f(l, "Eigenlast").AsFloat();
-        r.maximallast = f(l, "Maximallast").AsFloat();
+        r.berechnet = l.FieldByName(Lagerfeld::Berechnet).AsFloat();
+        r.kraft = r.berechnet + l.FieldByName(Lagerfeld::Eigenlast).AsFloat();
+        r.maximallast = l.FieldByName(Lagerfeld::Maximallast).AsFloat();
         if (r.maximallast > 1)
             r.anteil = r.kraft * 100.0 / r.maximallast;
         t.punkte.push_back(r);
@@ -110,15 +111,15 @@ Riggingplan ErstelleRiggingplan(Projektmodell& p)
     TBClientDataSet& tr = p.cds_projekt;
     for (tr.First(); !tr.Eof(); tr.Next()) {
         Riggingtraverse t;
-        t.nummer = f(tr, "Nummer").AsInteger();
-        t.name = f(tr, "Name").AsString();
-        t.ende1 = QPointF(f(tr, "Position_X1").AsFloat(), f(tr, "Position_Y1").AsFloat());
-        if (!f(tr, "Position_X2").IsNull())
-            t.ende2 = QPointF(f(tr, "Position_X2").AsFloat(), f(tr, "Position_Y2").AsFloat());
+        t.nummer = tr.FieldByName(Projektfeld::Nummer).AsInteger();
+        t.name = tr.FieldByName(Projektfeld::Name).AsString();
+        t.ende1 = QPointF(tr.FieldByName(Projektfeld::Position_X1).AsFloat(), tr.FieldByName(Projektfeld::Position_Y1).AsFloat());
+        if (!tr.FieldByName(Projektfeld::Position_X2).IsNull())
+            t.ende2 = QPointF(tr.FieldByName(Projektfeld::Position_X2).AsFloat(), tr.FieldByName(Projektfeld::Position_Y2).AsFloat());
         if (t.ende2)
             t.planlaenge = std::hypot(t.ende2->x() - t.ende1.x(), t.ende2->y() - t.ende1.y());
-        if (!f(tr, "Variante").IsNull()
-            && p.cds_varianten.Locate(QStringLiteral("Nummer"), {f(tr, "Variante").AsInteger()})) {
+        if (!tr.FieldByName(Projektfeld::Variante).IsNull()
+            && p.cds_varianten.Locate({Variantenfeld::Nummer}, {tr.FieldByName(Projektfeld::Variante).AsInteger()})) {
             verweise.push_back(p.AktuellerVerweis());
             mitVariante.push_back(plan.traversen.size());
             leseVariante(p, t, verweise.back());

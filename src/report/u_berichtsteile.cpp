@@ -2,13 +2,13 @@
 #include "platform/u_zahlen.h"
 #include "tables/u_tabelle.h"
 
-std::shared_ptr<Zeilendaten> Anzeigezeilen(TBClientDataSet& tabelle, const QStringList& felder)
+std::shared_ptr<Zeilendaten> Anzeigezeilen(TBClientDataSet& tabelle, const std::vector<Feldname>& felder)
 {
     auto daten = std::make_shared<Zeilendaten>();
     if (!tabelle.Active())
         return daten;
     std::vector<int> spalten;
-    for (const QString& name : felder)
+    for (const Feldname name : felder)
         spalten.push_back(tabelle.FieldByName(name).Index());
     for (int zeile = 1; zeile <= tabelle.RecordCount(); ++zeile) {
         QStringList werte;

@@ -89,7 +89,7 @@ void pruefeZahlen(TBClientDataSet& t)
     for (int i = 0; i < t.FieldCount(); ++i)
         if (t.Fields(i).DataType() == TFieldType::DataSet) {
             details.push_back(std::make_unique<TBClientDataSet>());
-            details.back()->SetDataSetField(t, t.Fields(i).FieldName());
+            details.back()->SetDataSetField(t, Feldname::Aus(t.Fields(i).FieldName()));
         }
     for (t.First(); !t.Eof(); t.Next()) {
         for (int i = 0; i < t.FieldCount(); ++i) {

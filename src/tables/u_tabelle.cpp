@@ -39,6 +39,16 @@ void pruefeDefs(const std::vector<TFieldDef>& defs)
 }
 } // namespace
 
+TFieldDef Felddef(Feldname name, TFieldType typ, int groesse, bool berechnet)
+{
+    TFieldDef def;
+    def.name = name.toString();
+    def.type = typ;
+    def.size = groesse;
+    def.calculated = berechnet;
+    return def;
+}
+
 // ---------------------------------------------------------------------------------------------
 // TBClientDataSet
 
@@ -103,29 +113,33 @@ qint32 TBClientDataSet::AutoIncValue() const { return d->ebene ? d->ebene->naech
 
 TDataSetState TBClientDataSet::State() const { return d->zustand; }
 
-void TBClientDataSet::SetDataSetField(TBClientDataSet& master, const QString& feldname)
+void TBClientDataSet::SetDataSetField(TBClientDataSet& master, Feldname feldname)
 {
     for (TBClientDataSet* m = &master; m; m = m->d->master)
         if (m == this)
             throw Fehler(QStringLiteral("Eine Tabelle kann nicht ihre eigene Detailtabelle sein"));
     for (TBClientDataSet* andere : master.d->details)
-        if (andere != this && andere->d->masterFeldname.compare(feldname, Qt::CaseInsensitive) == 0)
-            throw Fehler(QStringLiteral("Das Feld '%1' hat schon eine Detailtabelle").arg(feldname));
+        if (andere != this && andere->d->masterFeldname.compare(feldname.text(), Qt::CaseInsensitive) == 0)
+            throw Fehler(QStringLiteral("Das Feld '%1' hat schon eine Detailtabelle").arg(feldname.text()));
     Close();
     if (d->master) {
         auto& liste = d->master->d->details;
         liste.erase(std::remove(liste.begin(), liste.end(), this), liste.end());
     }
     d->master = &master;
-    d->masterFeldname = feldname;
+    d->masterFeldname = feldname.toString();
     master.d->details.push_back(this);
     d->oeffneDetail();
 }
 
 QString TBClientDataSet::IndexFieldNames() const { return d->indexFeldnamen; }
 
-void TBClientDataSet::SetIndexFieldNames(const QString& namen)
+void TBClientDataSet::SetIndexFieldNames(std::initializer_list<Feldname> felder)
 {
+    QStringList teile;
+    for (const Feldname feld : felder)
+        teile << feld.toString();
+    const QString namen = teile.join(u';');
     if (Active()) {
         CheckBrowseMode();
         d->sortFelder = d->sortFelderFuer(namen);
@@ -150,7 +164,7 @@ void TBClientDataSet::AddIndex(const TIndexDef& index)
 void TBClientDataSet::SetIndexName(const QString& name)
 {
     if (name.isEmpty()) {
-        SetIndexFieldNames(QString());
+        SetIndexFieldNames({});
         return;
     }
     const auto index = std::find_if(d->indexDefs.begin(), d->indexDefs.end(), [&](auto& i) {
@@ -250,13 +264,13 @@ void TBClientDataSet::SetRecNo(int nummer)
 
 // Search
 
-bool TBClientDataSet::Locate(const QString& feldnamen, const QVariantList& werte)
+bool TBClientDataSet::Locate(std::initializer_list<Feldname> feldnamen, const QVariantList& werte)
 {
     d->pruefeAktiv();
     CheckBrowseMode();
     std::vector<int> felder;
-    for (const QString& name : feldnamen.split(QLatin1Char(';'), Qt::SkipEmptyParts))
-        felder.push_back(FieldByName(name.trimmed()).Index());
+    for (const Feldname name : feldnamen)
+        felder.push_back(FieldByName(name).Index());
     if (felder.size() != size_t(werte.size()))
         throw Fehler(QStringLiteral("Locate erwartet %1 Werte").arg(felder.size()));
     std::vector<Wert> gesucht;
@@ -463,16 +477,16 @@ TField& TBClientDataSet::Fields(int index)
     return *d->felder[index];
 }
 
-TField& TBClientDataSet::FieldByName(const QString& name)
+TField& TBClientDataSet::FieldByName(Feldname name)
 {
     if (TField* feld = FindField(name))
         return *feld;
-    throw Fehler(QStringLiteral("Das Feld '%1' wurde nicht gefunden").arg(name));
+    throw Fehler(QStringLiteral("Das Feld '%1' wurde nicht gefunden").arg(name.text()));
 }
 
-TField* TBClientDataSet::FindField(const QString& name)
+TField* TBClientDataSet::FindField(Feldname name)
 {
-    const int index = d->feldIndex(name);
+    const int index = d->feldIndex(name.text());
     return index >= 0 ? d->felder[index] : nullptr;
 }
 

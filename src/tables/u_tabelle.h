@@ -18,6 +18,7 @@
 // master first posts the pending rows of its details. Cancelling a master edit does not take back
 // the detail rows already posted. Auto-increment fields are read-only; a nested table's counter
 // is shared by the nested rows under all master rows.
+#include "tables/u_feldname.h"
 #include <QIODevice>
 #include <QObject>
 #include <QSignalBlocker>
@@ -25,6 +26,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -38,6 +40,9 @@ struct TFieldDef {
     bool calculated = false; // part of the field list, never stored
     std::vector<TFieldDef> children; // of a nested-table field
 };
+
+// The definition of a layout's named field; required and children are set on the result.
+TFieldDef Felddef(Feldname name, TFieldType typ, int groesse = 0, bool berechnet = false);
 
 class TBClientDataSet;
 struct TTabellenDaten; // rows, counters and change state; shared by a master and its details
@@ -110,10 +115,10 @@ public:
     // Binds this table as detail of master's nested field; its structure comes from the master,
     // its calculated fields from its own FieldDefs (set them before binding). One detail per
     // nested field. The detail opens and closes with the master.
-    void SetDataSetField(TBClientDataSet& master, const QString& feldname);
+    void SetDataSetField(TBClientDataSet& master, Feldname feldname);
 
-    QString IndexFieldNames() const;
-    void SetIndexFieldNames(const QString& namen);
+    QString IndexFieldNames() const; // "Sortierung;Nummer"
+    void SetIndexFieldNames(std::initializer_list<Feldname> felder); // none: the order of adding
     void AddIndex(const TIndexDef& index);
     void SetIndexName(const QString& name); // makes a named index current
     const std::vector<TIndexDef>& IndexDefs() const;
@@ -130,7 +135,7 @@ public:
     void SetRecNo(int nummer);
 
     // Search
-    bool Locate(const QString& feldnamen, const QVariantList& werte);
+    bool Locate(std::initializer_list<Feldname> felder, const QVariantList& werte);
     bool FindKey(const QVariantList& werte);
 
     // Changing
@@ -144,8 +149,8 @@ public:
     // Fields of the current row
     int FieldCount() const;
     TField& Fields(int index);
-    TField& FieldByName(const QString& name); // "Das Feld '%s' wurde nicht gefunden"
-    TField* FindField(const QString& name);
+    TField& FieldByName(Feldname name); // "Das Feld '%s' wurde nicht gefunden"
+    TField* FindField(Feldname name);
 
     // One calculator per table; what follows opening, posting and deleting are the signals below.
     std::function<void(TBClientDataSet&)> OnCalcFields; // sets the calculated fields of the row

@@ -81,9 +81,24 @@ void TBClientDataSet::Impl::pruefeAktiv() const
         throw Fehler(QStringLiteral("Operation bei geschlossener Datenmenge nicht ausführbar"));
 }
 
-int TBClientDataSet::Impl::feldIndex(const QString& name) const
+size_t FeldnamenHash::operator()(QStringView name) const noexcept
 {
-    return feldnummern.value(name.toCaseFolded(), -1);
+    // Surrogates are left out: a pair is folded as one character by the comparison.
+    size_t h = 0;
+    for (const QChar c : name) {
+        const char16_t u = c.unicode();
+        if (u < 0x80)
+            h = h * 31 + (u >= 'A' && u <= 'Z' ? u + 32 : u);
+        else if (!c.isSurrogate())
+            h = h * 31 + QChar::toCaseFolded(char32_t(u));
+    }
+    return h;
+}
+
+int TBClientDataSet::Impl::feldIndex(QStringView name) const
+{
+    const auto gefunden = feldnummern.find(name);
+    return gefunden != feldnummern.end() ? gefunden->second : -1;
 }
 
 void TBClientDataSet::Impl::felderSetzen(std::vector<TFieldDef> neueListe)
@@ -111,7 +126,7 @@ void TBClientDataSet::Impl::felderSetzen(std::vector<TFieldDef> neueListe)
         feld->m_index = int(i);
         feld->m_name = def.name;
         felder.push_back(feld);
-        feldnummern.insert(schluessel, int(i));
+        feldnummern.insert_or_assign(def.name, int(i));
         gespeichert.push_back(def.calculated ? -1 : naechsterGespeichert++);
         berechnet.push_back(def.calculated ? anzahlBerechnet++ : -1);
     }

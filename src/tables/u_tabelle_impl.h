@@ -3,6 +3,21 @@
 #include "tables/u_tabellendaten.h"
 #include "tables/u_tabelle.h"
 #include <QHash>
+#include <unordered_map>
+
+// Field names match without regard to letter case. The lookup takes a view, so finding a field
+// allocates nothing.
+struct FeldnamenHash {
+    using is_transparent = void;
+    size_t operator()(QStringView name) const noexcept;
+};
+struct FeldnamenGleich {
+    using is_transparent = void;
+    bool operator()(QStringView a, QStringView b) const noexcept
+    {
+        return a.compare(b, Qt::CaseInsensitive) == 0;
+    }
+};
 
 struct TBClientDataSet::Impl {
     explicit Impl(TBClientDataSet& tabelle) : q(tabelle) {}
@@ -16,7 +31,7 @@ struct TBClientDataSet::Impl {
     // Field list
     std::vector<TFieldDef> liste;
     std::vector<TField*> felder;
-    QHash<QString, int> feldnummern; // case-folded name -> index in liste
+    std::unordered_map<QString, int, FeldnamenHash, FeldnamenGleich> feldnummern; // -> index in liste
     std::vector<std::unique_ptr<TField>> alleFelder; // a field object lives while its name does
     std::vector<int> gespeichert; // per field: index of its value in the row, -1 when calculated
     std::vector<int> berechnet;   // per field: index among the calculated values, or -1
@@ -102,7 +117,7 @@ struct TBClientDataSet::Impl {
     void zeile_geaendert();
     void position_geaendert();
 
-    int feldIndex(const QString& name) const; // -1 when absent
+    int feldIndex(QStringView name) const; // -1 when absent
 };
 
 // The value a field of def's type holds for wert; a text on a number field is read as a number

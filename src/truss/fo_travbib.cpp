@@ -4,6 +4,7 @@
 #include "platform/u_fehler.h"
 #include "platform/u_programm.h"
 #include "platform/u_tabellenmodell_qt.h"
+#include "truss/u_travbibfelder.h"
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -134,17 +135,17 @@ std::optional<BibliotheksEintrag> Tfrm_travbib::WaehleTraverse()
 BibliotheksEintrag Tfrm_travbib::AktuelleZeile()
 {
     TBClientDataSet& t = m_bibliothek.cds_travbib;
-    auto feld = [&t](const char* name) -> TField& { return t.FieldByName(QString::fromUtf8(name)); };
+    auto feld = [&t](Feldname name) -> TField& { return t.FieldByName(name); };
     BibliotheksEintrag e;
-    e.hersteller = feld("Hersteller").AsString();
-    e.name = feld("Name").AsString();
-    e.bearbeiter = feld("Bearbeiter").AsString();
-    e.eigenlast = feld("Eigenlast").AsFloat();
-    e.querkraft = feld("Querkraft").AsFloat();
-    e.biegemoment = feld("Biegemoment").AsFloat();
-    e.hoehe = feld("Höhe").AsFloat();
-    e.breite = feld("Breite").AsFloat();
-    e.gurtzahl = feld("Gurtzahl").AsInteger();
+    e.hersteller = feld(Travbibfeld::Hersteller).AsString();
+    e.name = feld(Travbibfeld::Name).AsString();
+    e.bearbeiter = feld(Travbibfeld::Bearbeiter).AsString();
+    e.eigenlast = feld(Travbibfeld::Eigenlast).AsFloat();
+    e.querkraft = feld(Travbibfeld::Querkraft).AsFloat();
+    e.biegemoment = feld(Travbibfeld::Biegemoment).AsFloat();
+    e.hoehe = feld(Travbibfeld::Hoehe).AsFloat();
+    e.breite = feld(Travbibfeld::Breite).AsFloat();
+    e.gurtzahl = feld(Travbibfeld::Gurtzahl).AsInteger();
     return e;
 }
 

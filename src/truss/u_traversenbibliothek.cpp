@@ -7,17 +7,13 @@
 #include <QFileInfo>
 #include <cmath>
 
+using namespace Travbibfeld;
+
 namespace {
 
-const QStringList& felder()
-{
-    static const QStringList namen{
-        QStringLiteral("Nummer"),    QStringLiteral("Hersteller"),  QStringLiteral("Name"),
-        QStringLiteral("Bearbeiter"), QStringLiteral("Eigenlast"),  QStringLiteral("Querkraft"),
-        QStringLiteral("Biegemoment"), QStringLiteral("Höhe"),      QStringLiteral("Breite"),
-        QStringLiteral("Gurtzahl")};
-    return namen;
-}
+// The fields every library file has; EI may be missing.
+constexpr Feldname felder[] = {Nummer,      Hersteller, Name,  Bearbeiter, Eigenlast,
+                               Querkraft,   Biegemoment, Hoehe, Breite,     Gurtzahl};
 
 // No real library left this many numbers free; a damaged one may claim billions.
 constexpr int MaxFreieNummern = 10000;
@@ -27,11 +23,11 @@ constexpr int MaxFreieNummern = 10000;
 // MaxFreieNummern of them; beyond that the numbers simply go on.
 void ergaenzeSteifigkeit(TBClientDataSet& tabelle, const std::function<void()>& neu)
 {
-    if (tabelle.FindField(QStringLiteral("EI")))
+    if (tabelle.FindField(EI))
         return;
     TBClientDataSet alt;
     alt.AusPaket(tabelle.Paket());
-    alt.SetIndexFieldNames(QStringLiteral("Nummer"));
+    alt.SetIndexFieldNames({Nummer});
     const qint32 naechste = alt.AutoIncValue();
     const StilleTabelle still(tabelle); // the rebuild is no change to write
     neu();
@@ -39,14 +35,14 @@ void ergaenzeSteifigkeit(TBClientDataSet& tabelle, const std::function<void()>& 
     auto ueberspringeBis = [&tabelle, &frei](qint32 nummer) {
         while (tabelle.AutoIncValue() < nummer && frei++ < MaxFreieNummern) {
             tabelle.Append();
-            for (const char* name : {"Hersteller", "Name", "Bearbeiter"})
-                tabelle.FieldByName(QString::fromLatin1(name)).SetAsString(QStringLiteral("-"));
+            for (const Feldname name : {Hersteller, Name, Bearbeiter})
+                tabelle.FieldByName(name).SetAsString(QStringLiteral("-"));
             tabelle.Post();
             tabelle.Delete();
         }
     };
     for (alt.First(); !alt.Eof(); alt.Next()) {
-        ueberspringeBis(alt.FieldByName(QStringLiteral("Nummer")).AsInteger());
+        ueberspringeBis(alt.FieldByName(Nummer).AsInteger());
         tabelle.Append();
         for (int i = 1; i < alt.FieldCount(); ++i)
             tabelle.Fields(i).SetValue(alt.Fields(i).Value());
@@ -75,7 +71,7 @@ void SetzeTextOderNull(TField& feld, const QString& text)
         feld.SetAsString(text);
 }
 
-bool LeseBibliotheksdatei(const QString& datei, const QString& kopf, const QStringList& felder,
+bool LeseBibliotheksdatei(const QString& datei, const QString& kopf, std::span<const Feldname> felder,
                           TBClientDataSet& tabelle)
 {
     DokumentLeser leser(datei);
@@ -83,7 +79,7 @@ bool LeseBibliotheksdatei(const QString& datei, const QString& kopf, const QStri
         return false;
     TBClientDataSet gelesen;
     leser.Tabelle(gelesen);
-    for (const QString& name : felder)
+    for (const Feldname name : felder)
         if (!gelesen.FindField(name))
             return false;
     tabelle.AusPaket(gelesen.Paket());
@@ -98,7 +94,7 @@ void SchreibeBibliotheksdatei(const QString& datei, const QString& kopf, TBClien
     schreiber.Abschliessen();
 }
 
-Meldungen LadeBibliothek(const QString& datei, const QString& kopf, const QStringList& felder,
+Meldungen LadeBibliothek(const QString& datei, const QString& kopf, std::span<const Feldname> felder,
                          const QString& ungueltig, TBClientDataSet& tabelle, const std::function<void()>& neu)
 {
     if (!QFileInfo::exists(datei)) {
@@ -178,54 +174,56 @@ QString ungueltigeBibliothek() { return Uebersetzt(1601, QStringLiteral("keine g
 Meldungen Traversenbibliothek::BibliothekLaden(const QString& programmverzeichnis)
 {
     m_datei = Dateiname(programmverzeichnis);
-    const Meldungen meldungen = LadeBibliothek(m_datei, Kopf(), felder(), ungueltigeBibliothek(), cds_travbib,
+    const Meldungen meldungen = LadeBibliothek(m_datei, Kopf(), felder, ungueltigeBibliothek(), cds_travbib,
                                                [this] { BibliothekNeu(); });
     ergaenzeSteifigkeit(cds_travbib, [this] { BibliothekNeu(); });
-    cds_travbib.SetIndexFieldNames(QStringLiteral("Nummer"));
+    cds_travbib.SetIndexFieldNames({Nummer});
     setzeAnzeigeformate();
     return meldungen;
 }
 
 void Traversenbibliothek::BibliothekLesen(const QString& datei)
 {
-    if (!LeseBibliotheksdatei(datei, Kopf(), felder(), cds_travbib))
+    if (!LeseBibliotheksdatei(datei, Kopf(), felder, cds_travbib))
         throw Fehler(ungueltigeBibliothek());
     ergaenzeSteifigkeit(cds_travbib, [this] { BibliothekNeu(); });
-    cds_travbib.SetIndexFieldNames(QStringLiteral("Nummer"));
+    cds_travbib.SetIndexFieldNames({Nummer});
     setzeAnzeigeformate();
 }
 
 void Traversenbibliothek::BibliothekNeu()
 {
-    auto text = [](const QString& name) {
-        return TFieldDef{name, TFieldType::String, 30, true, false, {}};
+    auto text = [](Feldname name) {
+        TFieldDef def = Felddef(name, TFieldType::String, 30);
+        def.required = true;
+        return def;
     };
-    auto zahl = [](const QString& name) { return TFieldDef{name, TFieldType::Float, 0, false, false, {}}; };
+    auto zahl = [](Feldname name) { return Felddef(name, TFieldType::Float); };
     cds_travbib.Close();
     cds_travbib.FieldDefs = {
-        TFieldDef{QStringLiteral("Nummer"), TFieldType::AutoInc, 0, false, false, {}},
-        text(QStringLiteral("Hersteller")),
-        text(QStringLiteral("Name")),
-        text(QStringLiteral("Bearbeiter")),
-        zahl(QStringLiteral("Eigenlast")),
-        zahl(QStringLiteral("Querkraft")),
-        zahl(QStringLiteral("Biegemoment")),
-        zahl(QStringLiteral("Höhe")),
-        zahl(QStringLiteral("Breite")),
-        TFieldDef{QStringLiteral("Gurtzahl"), TFieldType::Integer, 0, false, false, {}},
-        zahl(QStringLiteral("EI")),
+        Felddef(Nummer, TFieldType::AutoInc),
+        text(Hersteller),
+        text(Name),
+        text(Bearbeiter),
+        zahl(Eigenlast),
+        zahl(Querkraft),
+        zahl(Biegemoment),
+        zahl(Hoehe),
+        zahl(Breite),
+        Felddef(Gurtzahl, TFieldType::Integer),
+        zahl(EI),
     };
     cds_travbib.CreateDataSet();
-    cds_travbib.SetIndexFieldNames(QStringLiteral("Nummer"));
+    cds_travbib.SetIndexFieldNames({Nummer});
     setzeAnzeigeformate();
 }
 
 void Traversenbibliothek::setzeAnzeigeformate()
 {
-    for (const char* name : {"Eigenlast", "Querkraft", "Biegemoment"})
-        cds_travbib.FieldByName(QString::fromLatin1(name)).DisplayFormat = QStringLiteral("### ### ##0.00");
-    cds_travbib.FieldByName(QStringLiteral("EI")).DisplayFormat = QStringLiteral("### ### ##0.0");
-    for (const QString& name : {QStringLiteral("Höhe"), QStringLiteral("Breite")})
+    for (const Feldname name : {Eigenlast, Querkraft, Biegemoment})
+        cds_travbib.FieldByName(name).DisplayFormat = QStringLiteral("### ### ##0.00");
+    cds_travbib.FieldByName(EI).DisplayFormat = QStringLiteral("### ### ##0.0");
+    for (const Feldname name : {Hoehe, Breite})
         cds_travbib.FieldByName(name).DisplayFormat = QStringLiteral("0.000");
 }
 
@@ -236,7 +234,7 @@ bool Traversenbibliothek::InBibliothek(const BibliotheksEintrag& eintrag, const 
 {
     auto& t = cds_travbib;
     t.CheckBrowseMode();
-    if (t.Locate(QStringLiteral("Hersteller;Name"), {eintrag.hersteller, eintrag.name})) {
+    if (t.Locate({Hersteller, Name}, {eintrag.hersteller, eintrag.name})) {
         const QString frage = Format(existiertMuster, {eintrag.hersteller, eintrag.name})
                               + QStringLiteral("\r\n") + Uebersetzt(3, QStringLiteral("Überschreiben?"));
         if (!bejaht(frage))
@@ -246,16 +244,16 @@ bool Traversenbibliothek::InBibliothek(const BibliotheksEintrag& eintrag, const 
         t.Append();
     }
     try {
-        SetzeTextOderNull(t.FieldByName(QStringLiteral("Hersteller")), eintrag.hersteller);
-        SetzeTextOderNull(t.FieldByName(QStringLiteral("Name")), eintrag.name);
-        SetzeTextOderNull(t.FieldByName(QStringLiteral("Bearbeiter")), eintrag.bearbeiter);
-        setzeZahl(t.FieldByName(QStringLiteral("Eigenlast")), eintrag.eigenlast);
-        setzeZahl(t.FieldByName(QStringLiteral("Querkraft")), eintrag.querkraft);
-        setzeZahl(t.FieldByName(QStringLiteral("Biegemoment")), eintrag.biegemoment);
-        t.FieldByName(QStringLiteral("Höhe")).SetAsFloat(eintrag.hoehe);
-        t.FieldByName(QStringLiteral("Breite")).SetAsFloat(eintrag.breite);
-        t.FieldByName(QStringLiteral("Gurtzahl")).SetAsInteger(eintrag.gurtzahl);
-        setzeZahl(t.FieldByName(QStringLiteral("EI")), eintrag.ei);
+        SetzeTextOderNull(t.FieldByName(Hersteller), eintrag.hersteller);
+        SetzeTextOderNull(t.FieldByName(Name), eintrag.name);
+        SetzeTextOderNull(t.FieldByName(Bearbeiter), eintrag.bearbeiter);
+        setzeZahl(t.FieldByName(Eigenlast), eintrag.eigenlast);
+        setzeZahl(t.FieldByName(Querkraft), eintrag.querkraft);
+        setzeZahl(t.FieldByName(Biegemoment), eintrag.biegemoment);
+        t.FieldByName(Hoehe).SetAsFloat(eintrag.hoehe);
+        t.FieldByName(Breite).SetAsFloat(eintrag.breite);
+        t.FieldByName(Gurtzahl).SetAsInteger(eintrag.gurtzahl);
+        setzeZahl(t.FieldByName(EI), eintrag.ei);
         t.Post();
     } catch (const Fehler&) {
         t.Cancel();

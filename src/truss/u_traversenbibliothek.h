@@ -4,22 +4,24 @@
 // The file helpers below serve the load library as well.
 #include "platform/u_meldungen.h"
 #include "tables/u_tabelle.h"
+#include "truss/u_travbibfelder.h"
 #include <QString>
 #include <QStringList>
 #include <QVariant>
 #include <functional>
+#include <span>
 
 // Reads a library file (header text value, then one sized packet) into tabelle. False, with the
 // table untouched, when the header differs or a field of `felder` is missing; a damaged file
 // throws Fehler, again with the table untouched.
-bool LeseBibliotheksdatei(const QString& datei, const QString& kopf, const QStringList& felder,
+bool LeseBibliotheksdatei(const QString& datei, const QString& kopf, std::span<const Feldname> felder,
                           TBClientDataSet& tabelle);
 // Writes the whole library file anew; the old file stays when writing fails (Fehler).
 void SchreibeBibliotheksdatei(const QString& datei, const QString& kopf, TBClientDataSet& tabelle);
 // Loading at program start: keeps the file's rows when it is a valid library; otherwise `neu`
 // runs, and the message is `ungueltig` (wrong header) or the error text (damaged file). A missing
 // file gives `neu` without a message.
-Meldungen LadeBibliothek(const QString& datei, const QString& kopf, const QStringList& felder,
+Meldungen LadeBibliothek(const QString& datei, const QString& kopf, std::span<const Feldname> felder,
                          const QString& ungueltig, TBClientDataSet& tabelle, const std::function<void()>& neu);
 // Every post and delete on tabelle runs `schreiben`; a write error goes to `melden` (as it is set
 // then; it outlives the table) and the change stays in the table.

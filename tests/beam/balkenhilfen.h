@@ -1,5 +1,6 @@
 #pragma once
 // Rows for the beam tests, typed as the editor stores them.
+#include "beam/u_balkenfelder.h"
 #include "beam/u_balkenmodell.h"
 
 inline void fuegeLagerHinzu(Balkenmodell& m, double position, double minimalkraft = 0, double maximallast = 0,
@@ -7,16 +8,16 @@ inline void fuegeLagerHinzu(Balkenmodell& m, double position, double minimalkraf
 {
     TBClientDataSet& t = m.cds_lager;
     t.Append();
-    t.FieldByName(QStringLiteral("Nummer")).SetAsInteger(m.NeueLagernummer());
-    t.FieldByName(QStringLiteral("Name")).SetAsString(QStringLiteral("L%1").arg(m.lagerzaehler));
-    t.FieldByName(QStringLiteral("Type")).SetAsInteger(ArtLager);
-    t.FieldByName(QStringLiteral("Position")).SetAsFloat(position);
-    t.FieldByName(QStringLiteral("oben")).SetAsBoolean(false);
-    t.FieldByName(QStringLiteral("Groesse")).SetAsFloat(1);
-    t.FieldByName(QStringLiteral("Eigenlast")).SetAsFloat(eigenlast);
-    t.FieldByName(QStringLiteral("Maximallast")).SetAsFloat(maximallast);
-    t.FieldByName(QStringLiteral("Minimalkraft")).SetAsFloat(minimalkraft);
-    t.FieldByName(QStringLiteral("markiert")).SetAsBoolean(false);
+    t.FieldByName(Balkenfeld::Nummer).SetAsInteger(m.NeueLagernummer());
+    t.FieldByName(Balkenfeld::Name).SetAsString(QStringLiteral("L%1").arg(m.lagerzaehler));
+    t.FieldByName(Balkenfeld::Type).SetAsInteger(ArtLager);
+    t.FieldByName(Lagerfeld::Position).SetAsFloat(position);
+    t.FieldByName(Balkenfeld::oben).SetAsBoolean(false);
+    t.FieldByName(Balkenfeld::Groesse).SetAsFloat(1);
+    t.FieldByName(Lagerfeld::Eigenlast).SetAsFloat(eigenlast);
+    t.FieldByName(Lagerfeld::Maximallast).SetAsFloat(maximallast);
+    t.FieldByName(Lagerfeld::Minimalkraft).SetAsFloat(minimalkraft);
+    t.FieldByName(Balkenfeld::markiert).SetAsBoolean(false);
     t.Post();
 }
 
@@ -25,17 +26,17 @@ inline void fuegeLastHinzu(Balkenmodell& m, int art, double pos1, double pos2, d
 {
     TBClientDataSet& t = m.cds_lasten;
     t.Append();
-    t.FieldByName(QStringLiteral("Nummer")).SetAsInteger(m.NeueLastnummer());
-    t.FieldByName(QStringLiteral("Name")).SetAsString(name);
-    t.FieldByName(QStringLiteral("Type")).SetAsInteger(art);
-    t.FieldByName(QStringLiteral("Pos1")).SetAsFloat(pos1);
-    t.FieldByName(QStringLiteral("Pos2")).SetAsFloat(pos2);
-    t.FieldByName(QStringLiteral("oben")).SetAsBoolean(true);
-    t.FieldByName(QStringLiteral("Groesse")).SetAsFloat(1);
-    t.FieldByName(QStringLiteral("Last")).SetAsFloat(last);
-    t.FieldByName(QStringLiteral("Aequivalenzflaeche")).SetAsFloat(flaeche);
-    t.FieldByName(QStringLiteral("markiert")).SetAsBoolean(false);
+    t.FieldByName(Balkenfeld::Nummer).SetAsInteger(m.NeueLastnummer());
+    t.FieldByName(Balkenfeld::Name).SetAsString(name);
+    t.FieldByName(Balkenfeld::Type).SetAsInteger(art);
+    t.FieldByName(Lastfeld::Pos1).SetAsFloat(pos1);
+    t.FieldByName(Lastfeld::Pos2).SetAsFloat(pos2);
+    t.FieldByName(Balkenfeld::oben).SetAsBoolean(true);
+    t.FieldByName(Balkenfeld::Groesse).SetAsFloat(1);
+    t.FieldByName(Lastfeld::Last).SetAsFloat(last);
+    t.FieldByName(Lastfeld::Aequivalenzflaeche).SetAsFloat(flaeche);
+    t.FieldByName(Balkenfeld::markiert).SetAsBoolean(false);
     t.Post();
 }
 
-inline double feld(TBClientDataSet& t, const char* name) { return t.FieldByName(QString::fromUtf8(name)).AsFloat(); }
+inline double feld(TBClientDataSet& t, Feldname name) { return t.FieldByName(name).AsFloat(); }

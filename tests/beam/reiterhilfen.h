@@ -1,5 +1,6 @@
 #pragma once
 // A beam editor shown on one of its tabs, for the tests of that tab, with hoists placed by code.
+#include "beam/u_balkenfelder.h"
 #include "editorhilfen.h"
 #include <QApplication>
 #include <QTabWidget>
@@ -19,10 +20,10 @@ struct Editorreiter {
     {
         TBClientDataSet& l = f.modell.cds_lager;
         l.Append();
-        l.FieldByName(QStringLiteral("Nummer")).SetAsInteger(f.modell.NeueLagernummer());
-        l.FieldByName(QStringLiteral("Type")).SetAsInteger(ArtMotorzug);
-        l.FieldByName(QStringLiteral("Position")).SetAsFloat(x);
-        l.FieldByName(QStringLiteral("oben")).SetAsBoolean(true);
+        l.FieldByName(Balkenfeld::Nummer).SetAsInteger(f.modell.NeueLagernummer());
+        l.FieldByName(Balkenfeld::Type).SetAsInteger(ArtMotorzug);
+        l.FieldByName(Lagerfeld::Position).SetAsFloat(x);
+        l.FieldByName(Balkenfeld::oben).SetAsBoolean(true);
         l.Post();
     }
 };

@@ -3,6 +3,7 @@
 // reference lines before the first calculation and the shear bars after it.
 #include "beam/fo_cadflaeche.h"
 #include "beam/fo_variante.h"
+#include "beam/u_balkenfelder.h"
 #include "reiterhilfen.h"
 #include <QApplication>
 #include <QCheckBox>
@@ -23,7 +24,7 @@ struct Reiter : Editorreiter {
         std::vector<double> x;
         TBClientDataSet& l = f.modell.cds_lager;
         for (l.First(); !l.Eof(); l.Next())
-            x.push_back(l.FieldByName(QStringLiteral("Position")).AsFloat());
+            x.push_back(l.FieldByName(Lagerfeld::Position).AsFloat());
         return x;
     }
     void traverse(double laenge)

@@ -1,6 +1,7 @@
 // The beam model: kinds, input conversion, wind areas, calculated fields, numbering and the
 // settings text in its key order with its read defaults.
 #include "balkenhilfen.h"
+#include "beam/u_balkenfelder.h"
 #include "language/u_uebersetzung.h"
 #include "platform/u_fehler.h"
 #include "tables/u_werteliste.h"
@@ -40,21 +41,21 @@ TEST(Balkenmodell, BerechneteFelderDerLagerUndLasten)
     fuegeLagerHinzu(m, 0, 0, 1000);
     TBClientDataSet& l = m.cds_lager;
     l.Edit();
-    l.FieldByName(QStringLiteral("Berechnet")).SetAsFloat(250);
+    l.FieldByName(Lagerfeld::Berechnet).SetAsFloat(250);
     l.Post();
-    EXPECT_DOUBLE_EQ(feld(l, "berechnet [%]"), 25);
-    EXPECT_NEAR(feld(l, "Berechnetkg"), 250 / 9.81, 1e-12);
-    EXPECT_EQ(l.FieldByName(QStringLiteral("berechnet [%]")).DisplayText().trimmed(), QStringLiteral("25,00"));
+    EXPECT_DOUBLE_EQ(feld(l, Lagerfeld::BerechnetProzent), 25);
+    EXPECT_NEAR(feld(l, Lagerfeld::Berechnetkg), 250 / 9.81, 1e-12);
+    EXPECT_EQ(l.FieldByName(Lagerfeld::BerechnetProzent).DisplayText().trimmed(), QStringLiteral("25,00"));
     l.Edit();
-    l.FieldByName(QStringLiteral("Maximallast")).SetAsFloat(1);
+    l.FieldByName(Lagerfeld::Maximallast).SetAsFloat(1);
     l.Post();
-    EXPECT_TRUE(l.FieldByName(QStringLiteral("berechnet [%]")).IsNull());
+    EXPECT_TRUE(l.FieldByName(Lagerfeld::BerechnetProzent).IsNull());
     // calculated fields sit at the places the project copies by position
-    EXPECT_EQ(l.FieldByName(QStringLiteral("Berechnetkg")).Index(), 10);
-    EXPECT_EQ(l.FieldByName(QStringLiteral("berechnet [%]")).Index(), 11);
-    EXPECT_EQ(m.cds_lasten.FieldByName(QStringLiteral("Lastkg")).Index(), 8);
+    EXPECT_EQ(l.FieldByName(Lagerfeld::Berechnetkg).Index(), 10);
+    EXPECT_EQ(l.FieldByName(Lagerfeld::BerechnetProzent).Index(), 11);
+    EXPECT_EQ(m.cds_lasten.FieldByName(Lastfeld::Lastkg).Index(), 8);
     fuegeLastHinzu(m, ArtKraft, 0, 0, 98.1);
-    EXPECT_NEAR(feld(m.cds_lasten, "Lastkg"), 10, 1e-12);
+    EXPECT_NEAR(feld(m.cds_lasten, Lastfeld::Lastkg), 10, 1e-12);
 }
 
 TEST(Balkenmodell, ZaehlerFolgenDerHoechstenNummer)
@@ -66,7 +67,7 @@ TEST(Balkenmodell, ZaehlerFolgenDerHoechstenNummer)
     fuegeLagerHinzu(m, 1);
     m.cds_lager.First();
     m.cds_lager.Edit();
-    m.cds_lager.FieldByName(QStringLiteral("Nummer")).SetAsInteger(7);
+    m.cds_lager.FieldByName(Lagerfeld::Nummer).SetAsInteger(7);
     m.cds_lager.Post();
     m.ZaehlerSetzen();
     EXPECT_EQ(m.lagerzaehler, 7);

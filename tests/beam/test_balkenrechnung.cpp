@@ -1,6 +1,7 @@
 // Berechnen on the model's tables: result tables with their calculated fields, support results,
 // status texts, truss-force loads through the project interface, messages, support shifting.
 #include "balkenhilfen.h"
+#include "beam/u_balkenfelder.h"
 #include "beam/u_balkenrechnung.h"
 #include "beam/u_lagerkraft.h"
 #include "platform/u_fehler.h"
@@ -42,7 +43,7 @@ struct Projektattrappe : Lagerkraftquelle {
     mutable QStringList gefragt;
 };
 
-QList<double> positionen(TBClientDataSet& p, const char* feldname)
+QList<double> positionen(TBClientDataSet& p, Feldname feldname)
 {
     QList<double> werte;
     for (p.First(); !p.Eof(); p.Next())
@@ -70,24 +71,24 @@ TEST(Balkenrechnung, FuelltTragfaellePositionenUndMaximaDesBeispiels)
     TBClientDataSet& t = r.cds_tragfaelle;
     ASSERT_EQ(t.RecordCount(), 1);
     t.First();
-    EXPECT_EQ(t.FieldByName(QStringLiteral("Nummer")).AsInteger(), 1);
-    EXPECT_DOUBLE_EQ(feld(t, "Lagerkraft_1"), 500);
-    EXPECT_DOUBLE_EQ(feld(t, "Lagerpos_2"), 5);
-    EXPECT_DOUBLE_EQ(feld(t, "maximale Querkraft"), 500);
-    EXPECT_DOUBLE_EQ(feld(t, "MaxQProz"), 50);
-    EXPECT_NEAR(feld(t, "MaxMProz"), 25, 1e-9);
+    EXPECT_EQ(t.FieldByName(Balkenfeld::Nummer).AsInteger(), 1);
+    EXPECT_DOUBLE_EQ(feld(t, Tragfallfeld::Lagerkraft_1), 500);
+    EXPECT_DOUBLE_EQ(feld(t, Tragfallfeld::Lagerpos_2), 5);
+    EXPECT_DOUBLE_EQ(feld(t, Tragfallfeld::MaximaleQuerkraft), 500);
+    EXPECT_DOUBLE_EQ(feld(t, Tragfallfeld::MaxQProz), 50);
+    EXPECT_NEAR(feld(t, Tragfallfeld::MaxMProz), 25, 1e-9);
     EXPECT_EQ(r.cds_positionen.RecordCount(), 101);
-    const QList<double> q = positionen(r.cds_positionen, "Q");
+    const QList<double> q = positionen(r.cds_positionen, Positionsfeld::Q);
     EXPECT_DOUBLE_EQ(q.first(), 500);
     EXPECT_NEAR(q.last(), -500, 1e-9);
     ASSERT_EQ(r.cds_maxima.RecordCount(), 101);
     r.cds_maxima.First();
-    EXPECT_DOUBLE_EQ(feld(r.cds_maxima, "Q_maxProz"), 50);
+    EXPECT_DOUBLE_EQ(feld(r.cds_maxima, Maximafeld::Q_maxProz), 50);
     r.cds_maxima.Last();
-    EXPECT_NEAR(feld(r.cds_maxima, "Q_minProz"), -50, 1e-9);
+    EXPECT_NEAR(feld(r.cds_maxima, Maximafeld::Q_minProz), -50, 1e-9);
 
     m.cds_lager.First();
-    EXPECT_DOUBLE_EQ(feld(m.cds_lager, "Berechnet"), 500);
+    EXPECT_DOUBLE_EQ(feld(m.cds_lager, Lagerfeld::Berechnet), 500);
     EXPECT_DOUBLE_EQ(r.auslastung.value_or(-1), 50);
     EXPECT_EQ(r.statusAuslastung, QStringLiteral("50,00 %"));
     EXPECT_EQ(r.statusGesamtlast, QStringLiteral("Gesamtlast (nur Gewichtslasten): ") + QStringLiteral("     1000,00") + QStringLiteral(" N    ") + QStringLiteral("      101,94") + QStringLiteral(" kg"));
@@ -106,19 +107,19 @@ TEST(Balkenrechnung, NegativerTragfallLaesstMaximaUndProzenteLeer)
     Balkenrechnung r(m);
     r.Berechnen();
     r.cds_tragfaelle.First();
-    EXPECT_NEAR(feld(r.cds_tragfaelle, "Lagerkraft_1"), -900, 1e-9);
-    EXPECT_TRUE(r.cds_tragfaelle.FieldByName(QStringLiteral("maximale Querkraft")).IsNull());
-    EXPECT_TRUE(r.cds_tragfaelle.FieldByName(QStringLiteral("MaxQProz")).IsNull());
+    EXPECT_NEAR(feld(r.cds_tragfaelle, Tragfallfeld::Lagerkraft_1), -900, 1e-9);
+    EXPECT_TRUE(r.cds_tragfaelle.FieldByName(Tragfallfeld::MaximaleQuerkraft).IsNull());
+    EXPECT_TRUE(r.cds_tragfaelle.FieldByName(Tragfallfeld::MaxQProz).IsNull());
     EXPECT_EQ(r.cds_positionen.RecordCount(), 0);
     EXPECT_EQ(r.cds_maxima.RecordCount(), 0);
     for (m.cds_lager.First(); !m.cds_lager.Eof(); m.cds_lager.Next())
-        EXPECT_EQ(feld(m.cds_lager, "Berechnet"), 0);
+        EXPECT_EQ(feld(m.cds_lager, Lagerfeld::Berechnet), 0);
 
     m.negativ = true;
     r.Berechnen();
     EXPECT_EQ(r.cds_positionen.RecordCount(), 101);
     m.cds_lager.First();
-    EXPECT_NEAR(feld(m.cds_lager, "Berechnet"), -900, 1e-9);
+    EXPECT_NEAR(feld(m.cds_lager, Lagerfeld::Berechnet), -900, 1e-9);
 }
 
 TEST(Balkenrechnung, GleicheLagerpositionMeldetSichUndRechnetDieAnderenTragfaelle)
@@ -131,11 +132,11 @@ TEST(Balkenrechnung, GleicheLagerpositionMeldetSichUndRechnetDieAnderenTragfaell
     EXPECT_EQ(r.meldungen.size(), 1);
     ASSERT_EQ(r.cds_tragfaelle.RecordCount(), 3);
     r.cds_tragfaelle.Last();
-    EXPECT_TRUE(r.cds_tragfaelle.FieldByName(QStringLiteral("Lagerkraft_1")).IsNull());
+    EXPECT_TRUE(r.cds_tragfaelle.FieldByName(Tragfallfeld::Lagerkraft_1).IsNull());
     EXPECT_EQ(r.cds_positionen.RecordCount(), 0);
     r.cds_tragfaelle.First();
     EXPECT_EQ(r.cds_positionen.RecordCount(), 101);
-    EXPECT_DOUBLE_EQ(feld(r.cds_tragfaelle, "Lagerkraft_2"), 500);
+    EXPECT_DOUBLE_EQ(feld(r.cds_tragfaelle, Tragfallfeld::Lagerkraft_2), 500);
 }
 
 TEST(Balkenrechnung, UngueltigeEingabeBrichtAbUndLaesstDieErgebnisseStehen)
@@ -148,7 +149,7 @@ TEST(Balkenrechnung, UngueltigeEingabeBrichtAbUndLaesstDieErgebnisseStehen)
     EXPECT_THROW(r.Berechnen(), Fehler);
     EXPECT_EQ(r.cds_tragfaelle.RecordCount(), 1);
     m.cds_lager.First();
-    EXPECT_DOUBLE_EQ(feld(m.cds_lager, "Berechnet"), 500);
+    EXPECT_DOUBLE_EQ(feld(m.cds_lager, Lagerfeld::Berechnet), 500);
 }
 
 TEST(Balkenrechnung, StaudruckOhneZahlWirdNurMitWindGenannt)
@@ -175,13 +176,13 @@ TEST(Balkenrechnung, TraversenkraefteKommenAusDemProjektOderSindNull)
     r.projekt = &projekt;
     rechneMitMeldung(r, QStringLiteral("Fehler: Lager nicht gefunden! (T3|X1|L2|)"));
     EXPECT_EQ(projekt.gefragt, (QStringList{QStringLiteral("3/1/2"), QStringLiteral("4/1/2")}));
-    const QList<double> lasten = positionen(m.cds_lasten, "Last");
+    const QList<double> lasten = positionen(m.cds_lasten, Lastfeld::Last);
     EXPECT_EQ(lasten, (QList<double>{1050, 88, 0}));
     EXPECT_DOUBLE_EQ(r.gesamtlast, 1000 + 1050 + 88);
 
     r.projekt = nullptr;
     EXPECT_EQ(r.Berechnen().size(), 1); // the same reference, told again
-    EXPECT_EQ(positionen(m.cds_lasten, "Last"), (QList<double>{0, 88, 0}));
+    EXPECT_EQ(positionen(m.cds_lasten, Lastfeld::Last), (QList<double>{0, 88, 0}));
 }
 
 TEST(Balkenrechnung, LiestLagerverweise)
@@ -209,7 +210,7 @@ TEST(Balkenrechnung, LagerVersetzenSchiebtNachAussenBisZumEndeUndRechnet)
     fuegeLagerHinzu(m, 3);
     Balkenrechnung r(m);
     r.LagerVersetzen(Versetzschritt(true, true, false));
-    QList<double> x = positionen(m.cds_lager, "Position");
+    QList<double> x = positionen(m.cds_lager, Lagerfeld::Position);
     EXPECT_NEAR(x[0], -3.3, 1e-12);
     EXPECT_EQ(x[1], 0);
     EXPECT_NEAR(x[2], 3.3, 1e-12);
@@ -222,19 +223,19 @@ TEST(Balkenrechnung, LagerVersetzenSchiebtNachAussenBisZumEndeUndRechnet)
     fuegeLagerHinzu(n, 0.05);
     Balkenrechnung s(n);
     s.LagerVersetzen(Versetzschritt(true, true, true));
-    x = positionen(n.cds_lager, "Position");
+    x = positionen(n.cds_lager, Lagerfeld::Position);
     EXPECT_EQ(x[0], -5);
     EXPECT_EQ(x[1], 5);
     EXPECT_EQ(x[2], 3.05);
     s.LagerVersetzen(Versetzschritt(false, false, false));
-    EXPECT_NEAR(positionen(n.cds_lager, "Position")[2], 2.95, 1e-12);
+    EXPECT_NEAR(positionen(n.cds_lager, Lagerfeld::Position)[2], 2.95, 1e-12);
 
     Balkenmodell o;
     o.traverse.laenge = 10;
     fuegeLagerHinzu(o, 0.05);
     Balkenrechnung u(o);
     u.LagerVersetzen(Versetzschritt(false, false, false));
-    EXPECT_NEAR(positionen(o.cds_lager, "Position")[0], 0.05, 1e-12);
+    EXPECT_NEAR(positionen(o.cds_lager, Lagerfeld::Position)[0], 0.05, 1e-12);
 }
 
 TEST(Balkenrechnung, WenigerAlsZweiLagerGebenKeineTragfaelleAberDieGesamtlast)
@@ -321,10 +322,10 @@ TEST(Balkenrechnung, StreckenlastWirdVonDerKleinerenZurGroesserenPositionGespeic
     Balkenmodell m;
     fuegeLastHinzu(m, ArtStreckenlast, 3, -1, 1000);
     EXPECT_TRUE(OrdneStreckenlast(m.cds_lasten));
-    EXPECT_DOUBLE_EQ(feld(m.cds_lasten, "Pos1"), -1);
-    EXPECT_DOUBLE_EQ(feld(m.cds_lasten, "Pos2"), 3);
+    EXPECT_DOUBLE_EQ(feld(m.cds_lasten, Lastfeld::Pos1), -1);
+    EXPECT_DOUBLE_EQ(feld(m.cds_lasten, Lastfeld::Pos2), 3);
     EXPECT_FALSE(OrdneStreckenlast(m.cds_lasten));
     fuegeLastHinzu(m, ArtKraft, 2, 1, 1000); // a two-point load keeps its order
     EXPECT_FALSE(OrdneStreckenlast(m.cds_lasten));
-    EXPECT_DOUBLE_EQ(feld(m.cds_lasten, "Pos1"), 2);
+    EXPECT_DOUBLE_EQ(feld(m.cds_lasten, Lastfeld::Pos1), 2);
 }

@@ -7,6 +7,7 @@
 #include "beam/fo_print_variante.h"
 #include "beam/g_balkenskizze.h"
 #include "beam/g_bericht_variante.h"
+#include "beam/u_balkenfelder.h"
 #include "beam/u_balkenrechnung.h"
 #include "beam/u_einzelprojekt.h"
 #include "language/u_uebersetzung.h"
@@ -71,9 +72,9 @@ TEST(BerichtVariante, ZeilenZeigenDieWerteWieIhreFelder)
     const auto lager = baender(l, Bandart::Detail, 0);
     ASSERT_EQ(lager.size(), 2u);
     EXPECT_EQ(texte(*lager[0]).mid(0, 6), (QStringList{"1", "L1", "-4,5", "50,00", "2000,0", "0,0"}));
-    const QString berechnet = v.m.cds_lager.AnzeigeTextBei(1, v.m.cds_lager.FieldByName("Berechnet").Index());
+    const QString berechnet = v.m.cds_lager.AnzeigeTextBei(1, v.m.cds_lager.FieldByName(Lagerfeld::Berechnet).Index());
     EXPECT_EQ(texte(*lager[0]).at(6), berechnet);
-    EXPECT_EQ(texte(*lager[0]).at(7), v.m.cds_lager.AnzeigeTextBei(1, v.m.cds_lager.FieldByName("berechnet [%]").Index()));
+    EXPECT_EQ(texte(*lager[0]).at(7), v.m.cds_lager.AnzeigeTextBei(1, v.m.cds_lager.FieldByName(Lagerfeld::BerechnetProzent).Index()));
     EXPECT_EQ(texte(*lager[1]).size(), 7); // Maximallast 0: the percentage prints as nothing
 
     const auto lasten = baender(l, Bandart::Detail, 1);

@@ -4,6 +4,7 @@
 // editor shows after "&Berechnen" against the lever rule.
 #include "beam/fo_cadflaeche.h"
 #include "beam/g_cadansicht.h"
+#include "beam/u_balkenfelder.h"
 #include "beam/u_cadwerkzeuge.h"
 #include "balkenhilfen.h"
 #include "reiterhilfen.h"
@@ -88,8 +89,8 @@ void setzeArt(TBClientDataSet& t, int art, bool oben)
 {
     t.Last();
     t.Edit();
-    t.FieldByName(QStringLiteral("Type")).SetAsInteger(art);
-    t.FieldByName(QStringLiteral("oben")).SetAsBoolean(oben);
+    t.FieldByName(Balkenfeld::Type).SetAsInteger(art);
+    t.FieldByName(Balkenfeld::oben).SetAsBoolean(oben);
     t.Post();
 }
 
@@ -151,7 +152,7 @@ TEST(Balkenbeschriftung, EinBandUeberEinerPunktlastVerdecktWederSieNochIhreNumme
     TBClientDataSet& t = m.cds_lasten;
     t.Last();
     t.Edit();
-    t.FieldByName(QStringLiteral("Groesse")).SetAsFloat(0.5);
+    t.FieldByName(Balkenfeld::Groesse).SetAsFloat(0.5);
     t.Post();
     const Cadansicht a = ansicht(0.01);
     const Zeichnung z = zeichne(a, m);
@@ -219,7 +220,7 @@ TEST(Balkenbeschriftung, MarkierteSymboleUndIhreNummernInDerMarkierfarbe)
     for (TBClientDataSet* t : {&m.cds_lasten, &m.cds_lager}) {
         t->First();
         t->Edit();
-        t->FieldByName(QStringLiteral("markiert")).SetAsBoolean(true);
+        t->FieldByName(Balkenfeld::markiert).SetAsBoolean(true);
         t->Post();
     }
     const Cadansicht a = ansicht(0.02);

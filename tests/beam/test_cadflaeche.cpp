@@ -3,6 +3,7 @@
 // drag the beam, a middle double click shows the whole truss, Esc cancels a tool half-way.
 #include "beam/fo_cadflaeche.h"
 #include "beam/fo_zeilenpanel.h"
+#include "beam/u_balkenfelder.h"
 #include "project/fensterhilfen.h"
 #include "reiterhilfen.h"
 #include <QGroupBox>
@@ -113,7 +114,7 @@ TEST(Cadnavigation, MittlereTasteUndLeertasteZiehenDieAnsicht)
 
     e.klick(3);
     ASSERT_EQ(e.f.modell.cds_lager.RecordCount(), 1);
-    EXPECT_DOUBLE_EQ(e.f.modell.cds_lager.FieldByName(QStringLiteral("Position")).AsFloat(), 3);
+    EXPECT_DOUBLE_EQ(e.f.modell.cds_lager.FieldByName(Lagerfeld::Position).AsFloat(), 3);
 }
 
 TEST(Cadnavigation, DoppelklickDerMittlerenTasteZeigtDieGanzeTraverse)
@@ -146,15 +147,15 @@ TEST(Cadnavigation, EscBrichtEinZweiKlickWerkzeugUndDenAuswahlrahmenAb)
     EXPECT_EQ(e.f.modell.cds_lasten.RecordCount(), 0);
     e.klick(3);
     ASSERT_EQ(e.f.modell.cds_lasten.RecordCount(), 1);
-    EXPECT_DOUBLE_EQ(e.f.modell.cds_lasten.FieldByName(QStringLiteral("Pos1")).AsFloat(), -1);
-    EXPECT_DOUBLE_EQ(e.f.modell.cds_lasten.FieldByName(QStringLiteral("Pos2")).AsFloat(), 3);
+    EXPECT_DOUBLE_EQ(e.f.modell.cds_lasten.FieldByName(Lastfeld::Pos1).AsFloat(), -1);
+    EXPECT_DOUBLE_EQ(e.f.modell.cds_lasten.FieldByName(Lastfeld::Pos2).AsFloat(), 3);
 
     e.werkzeug(ArtSelektieren);
     maus(e.cad(), QEvent::MouseButtonPress, e.bei(-3), Qt::LeftButton, Qt::LeftButton);
     maus(e.cad(), QEvent::MouseMove, e.bei(4, -1), Qt::NoButton, Qt::LeftButton);
     e.taste(QEvent::KeyPress, Qt::Key_Escape);
     maus(e.cad(), QEvent::MouseButtonRelease, e.bei(4, -1), Qt::LeftButton, Qt::NoButton);
-    EXPECT_FALSE(e.f.modell.cds_lasten.FieldByName(QStringLiteral("markiert")).AsBoolean());
+    EXPECT_FALSE(e.f.modell.cds_lasten.FieldByName(Lastfeld::markiert).AsBoolean());
     EXPECT_TRUE(kind<QToolButton>(&e.f, "sbDelete")->isHidden());
 }
 
@@ -233,8 +234,8 @@ TEST(Cadlayout, FokusLandetNachWaehlenUndLoeschenInDerAnsicht)
 }
 
 namespace {
-double wertVon(TBClientDataSet& t, const char* feld) { return t.FieldByName(QString::fromUtf8(feld)).AsFloat(); }
-bool zeile(TBClientDataSet& t, int nummer) { return t.Locate(QStringLiteral("Nummer"), {nummer}); }
+double wertVon(TBClientDataSet& t, Feldname feld) { return t.FieldByName(feld).AsFloat(); }
+bool zeile(TBClientDataSet& t, int nummer) { return t.Locate({Balkenfeld::Nummer}, {nummer}); }
 } // namespace
 
 // A digit typed in the view starts the position x1; Enter places the point load exactly there,
@@ -254,10 +255,10 @@ TEST(Eintippen, GetipptePositionSetztDieLastGenau)
     TBClientDataSet& l = e.f.modell.cds_lasten;
     ASSERT_EQ(l.RecordCount(), 1);
     l.First();
-    EXPECT_DOUBLE_EQ(wertVon(l, "Pos1"), 3.37);
-    EXPECT_DOUBLE_EQ(wertVon(l, "Pos2"), 3.37);
-    EXPECT_TRUE(l.FieldByName(QStringLiteral("oben")).AsBoolean());
-    EXPECT_NEAR(wertVon(l, "Last"), 20 * 9.81, 1e-9);
+    EXPECT_DOUBLE_EQ(wertVon(l, Lastfeld::Pos1), 3.37);
+    EXPECT_DOUBLE_EQ(wertVon(l, Lastfeld::Pos2), 3.37);
+    EXPECT_TRUE(l.FieldByName(Balkenfeld::oben).AsBoolean());
+    EXPECT_NEAR(wertVon(l, Lastfeld::Last), 20 * 9.81, 1e-9);
     EXPECT_TRUE(e.f.Geaendert());
 }
 
@@ -276,17 +277,17 @@ TEST(Eintippen, ZweiKlickLastMitGetipptemEnde)
     TBClientDataSet& l = e.f.modell.cds_lasten;
     ASSERT_EQ(l.RecordCount(), 1);
     ASSERT_TRUE(zeile(l, 1));
-    EXPECT_DOUBLE_EQ(wertVon(l, "Pos1"), -4);
-    EXPECT_DOUBLE_EQ(wertVon(l, "Pos2"), 5.25);
-    EXPECT_NEAR(wertVon(l, "Last"), 10 * 9.81 * 9.25, 1e-9);
+    EXPECT_DOUBLE_EQ(wertVon(l, Lastfeld::Pos1), -4);
+    EXPECT_DOUBLE_EQ(wertVon(l, Lastfeld::Pos2), 5.25);
+    EXPECT_NEAR(wertVon(l, Lastfeld::Last), 10 * 9.81 * 9.25, 1e-9);
     EXPECT_FALSE(e.a().ErsterPunktGesetzt());
 
     kind<QLineEdit>(&e.f, "edtPosX1")->setText(QStringLiteral("2"));
     kind<QLineEdit>(&e.f, "edtPosX2")->setText(QStringLiteral("-1,5"));
     kind<QToolButton>(&e.f, "btnSetzen")->click();
     ASSERT_TRUE(zeile(l, 2));
-    EXPECT_DOUBLE_EQ(wertVon(l, "Pos1"), -1.5);
-    EXPECT_DOUBLE_EQ(wertVon(l, "Pos2"), 2);
+    EXPECT_DOUBLE_EQ(wertVon(l, Lastfeld::Pos1), -1.5);
+    EXPECT_DOUBLE_EQ(wertVon(l, Lastfeld::Pos2), 2);
 
     kind<QLineEdit>(&e.f, "edtPosX1")->clear();
     e.skript.erwarteMeldung(QStringLiteral("Bitte die Position x1 eingeben."));
@@ -311,10 +312,10 @@ TEST(Eintippen, NGleicheLastenZwischenX1UndX2)
     for (int i = 0; i < 5; ++i) {
         ASSERT_TRUE(zeile(l, i + 1));
         const double x = -6 + i * (6 - -6) / 4.0;
-        EXPECT_DOUBLE_EQ(wertVon(l, "Pos1"), x);
-        EXPECT_DOUBLE_EQ(wertVon(l, "Pos2"), x);
-        EXPECT_EQ(l.FieldByName(QStringLiteral("Type")).AsInteger(), ArtScheinwerfer);
-        EXPECT_NEAR(wertVon(l, "Last"), 12 * 9.81, 1e-9);
+        EXPECT_DOUBLE_EQ(wertVon(l, Lastfeld::Pos1), x);
+        EXPECT_DOUBLE_EQ(wertVon(l, Lastfeld::Pos2), x);
+        EXPECT_EQ(l.FieldByName(Balkenfeld::Type).AsInteger(), ArtScheinwerfer);
+        EXPECT_NEAR(wertVon(l, Lastfeld::Last), 12 * 9.81, 1e-9);
     }
 
     const auto verweigert = [&](const QString& x1, const QString& x2, const QString& meldung) {
@@ -361,12 +362,12 @@ TEST(Eintippen, EineLastFuerAlleMarkiertenLasten)
     TBClientDataSet& l = e.f.modell.cds_lasten;
     for (int nummer : {1, 2}) {
         ASSERT_TRUE(zeile(l, nummer));
-        EXPECT_NEAR(wertVon(l, "Last"), 7 * 9.81, 1e-9);
+        EXPECT_NEAR(wertVon(l, Lastfeld::Last), 7 * 9.81, 1e-9);
     }
     ASSERT_TRUE(zeile(l, 3));
-    EXPECT_NEAR(wertVon(l, "Last"), 7 * 9.81 * 4, 1e-9);
+    EXPECT_NEAR(wertVon(l, Lastfeld::Last), 7 * 9.81 * 4, 1e-9);
     e.f.modell.cds_lager.First();
-    EXPECT_NEAR(wertVon(e.f.modell.cds_lager, "Eigenlast"), 3 * 9.81, 1e-9);
+    EXPECT_NEAR(wertVon(e.f.modell.cds_lager, Lagerfeld::Eigenlast), 3 * 9.81, 1e-9);
     EXPECT_TRUE(e.f.Geaendert());
 
     kind<QLineEdit>(&e.f, "edtLastAlle")->setText(QStringLiteral("viel"));
@@ -374,5 +375,5 @@ TEST(Eintippen, EineLastFuerAlleMarkiertenLasten)
     kind<QToolButton>(&e.f, "btnLastAlle")->click();
     EXPECT_TRUE(e.skript.allesBeantwortet());
     ASSERT_TRUE(zeile(l, 3));
-    EXPECT_NEAR(wertVon(l, "Last"), 7 * 9.81 * 4, 1e-9);
+    EXPECT_NEAR(wertVon(l, Lastfeld::Last), 7 * 9.81 * 4, 1e-9);
 }

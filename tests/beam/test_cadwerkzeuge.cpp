@@ -2,6 +2,7 @@
 // two-click and move tools, marking with its margin and side rule, flipping, deleting, re-centring,
 // the scale from the slider and the fit button, and the remembered values per tool.
 #include "beam/u_balkenmodell.h"
+#include "beam/u_balkenfelder.h"
 #include "beam/u_cadwerkzeuge.h"
 #include "beam/u_lagerkraft.h"
 #include "beam/u_lastenbibliothek.h"
@@ -42,12 +43,12 @@ struct Werkbank {
     }
 };
 
-double wert(TBClientDataSet& t, const char* feld) { return t.FieldByName(QString::fromUtf8(feld)).AsFloat(); }
-bool ja(TBClientDataSet& t, const char* feld) { return t.FieldByName(QString::fromUtf8(feld)).AsBoolean(); }
+double wert(TBClientDataSet& t, Feldname feld) { return t.FieldByName(feld).AsFloat(); }
+bool ja(TBClientDataSet& t, Feldname feld) { return t.FieldByName(feld).AsBoolean(); }
 
 bool zeileMit(TBClientDataSet& t, int nummer)
 {
-    return t.Locate(QStringLiteral("Nummer"), {nummer});
+    return t.Locate({Balkenfeld::Nummer}, {nummer});
 }
 
 } // namespace
@@ -126,13 +127,13 @@ TEST(Cadwerkzeuge, JedeArtWirdMitIhremWerkzeugAbgelegt)
         ++lasten;
         ASSERT_EQ(b.m.cds_lasten.RecordCount(), lasten) << art;
         b.m.cds_lasten.Last();
-        EXPECT_EQ(b.m.cds_lasten.FieldByName(QStringLiteral("Type")).AsInteger(), art);
-        EXPECT_EQ(b.m.cds_lasten.FieldByName(QStringLiteral("Name")).AsString(), QStringLiteral("W%1").arg(art));
-        EXPECT_DOUBLE_EQ(wert(b.m.cds_lasten, "Pos1"), art - 8);
+        EXPECT_EQ(b.m.cds_lasten.FieldByName(Lastfeld::Type).AsInteger(), art);
+        EXPECT_EQ(b.m.cds_lasten.FieldByName(Lastfeld::Name).AsString(), QStringLiteral("W%1").arg(art));
+        EXPECT_DOUBLE_EQ(wert(b.m.cds_lasten, Lastfeld::Pos1), art - 8);
         const bool zwei = art == ArtStreckenlast || art >= Art4erBar;
-        EXPECT_DOUBLE_EQ(wert(b.m.cds_lasten, "Pos2"), zwei ? art - 7 : art - 8);
-        EXPECT_FALSE(ja(b.m.cds_lasten, "oben"));
-        EXPECT_NEAR(wert(b.m.cds_lasten, "Aequivalenzflaeche"), StandardWindflaeche(art, 1), 5e-5);
+        EXPECT_DOUBLE_EQ(wert(b.m.cds_lasten, Lastfeld::Pos2), zwei ? art - 7 : art - 8);
+        EXPECT_FALSE(ja(b.m.cds_lasten, Lastfeld::oben));
+        EXPECT_NEAR(wert(b.m.cds_lasten, Lastfeld::Aequivalenzflaeche), StandardWindflaeche(art, 1), 5e-5);
     }
     EXPECT_EQ(b.m.cds_lager.RecordCount(), 2);
     EXPECT_EQ(b.m.lagerzaehler, 2);
@@ -150,12 +151,12 @@ TEST(Cadwerkzeuge, MotorzugLiegtImmerObenLagerAufDerGeklicktenSeite)
     b.klick(-3, -2);
     TBClientDataSet& l = b.m.cds_lager;
     ASSERT_TRUE(zeileMit(l, 1));
-    EXPECT_TRUE(ja(l, "oben"));
-    EXPECT_EQ(l.FieldByName(QStringLiteral("Type")).AsInteger(), ArtMotorzug);
+    EXPECT_TRUE(ja(l, Balkenfeld::oben));
+    EXPECT_EQ(l.FieldByName(Balkenfeld::Type).AsInteger(), ArtMotorzug);
     ASSERT_TRUE(zeileMit(l, 2));
-    EXPECT_FALSE(ja(l, "oben"));
+    EXPECT_FALSE(ja(l, Balkenfeld::oben));
     ASSERT_TRUE(zeileMit(l, 3));
-    EXPECT_TRUE(ja(l, "oben"));
+    EXPECT_TRUE(ja(l, Balkenfeld::oben));
 }
 
 TEST(Cadwerkzeuge, LagerUndLastenNehmenDieEingabenInNewton)
@@ -168,16 +169,16 @@ TEST(Cadwerkzeuge, LagerUndLastenNehmenDieEingabenInNewton)
     b.w.eingaben.einheitKraft = QStringLiteral("kN");
     b.klick(1.4);
     TBClientDataSet& l = b.m.cds_lager;
-    EXPECT_DOUBLE_EQ(wert(l, "Position"), 1); // snapped to whole metres at scale 0.1
-    EXPECT_DOUBLE_EQ(wert(l, "Eigenlast"), 50000);
-    EXPECT_DOUBLE_EQ(wert(l, "Maximallast"), 1000);
-    EXPECT_DOUBLE_EQ(wert(l, "Minimalkraft"), 0);
+    EXPECT_DOUBLE_EQ(wert(l, Lagerfeld::Position), 1); // snapped to whole metres at scale 0.1
+    EXPECT_DOUBLE_EQ(wert(l, Lagerfeld::Eigenlast), 50000);
+    EXPECT_DOUBLE_EQ(wert(l, Lagerfeld::Maximallast), 1000);
+    EXPECT_DOUBLE_EQ(wert(l, Lagerfeld::Minimalkraft), 0);
 
     b.w.WerkzeugWaehlen(ArtStreckenlast);
     b.w.eingaben.last = QStringLiteral("10");
     b.klick(-1);
     b.klick(1);
-    EXPECT_NEAR(wert(b.m.cds_lasten, "Last"), 196.2, 1e-9); // 10 kg/m over 2 m
+    EXPECT_NEAR(wert(b.m.cds_lasten, Lastfeld::Last), 196.2, 1e-9); // 10 kg/m over 2 m
 }
 
 TEST(Cadwerkzeuge, StreckenlastAusZweiKlicksBeiPlusZweiUndMinusEins)
@@ -193,8 +194,8 @@ TEST(Cadwerkzeuge, StreckenlastAusZweiKlicksBeiPlusZweiUndMinusEins)
     EXPECT_EQ(b.w.textX1, QStringLiteral("X1: 2    d: -3"));
     b.klick(-1);
     ASSERT_EQ(b.m.cds_lasten.RecordCount(), 1);
-    EXPECT_DOUBLE_EQ(wert(b.m.cds_lasten, "Pos1"), -1);
-    EXPECT_DOUBLE_EQ(wert(b.m.cds_lasten, "Pos2"), 2);
+    EXPECT_DOUBLE_EQ(wert(b.m.cds_lasten, Lastfeld::Pos1), -1);
+    EXPECT_DOUBLE_EQ(wert(b.m.cds_lasten, Lastfeld::Pos2), 2);
     EXPECT_FALSE(b.a.ErsterPunktGesetzt());
 
     b.klick(4); // a pending first click ends with another tool
@@ -219,13 +220,13 @@ TEST(Cadwerkzeuge, VerschiebenMitKlicksBeiNullEinsUndDrei)
     b.klick(0);
     b.klick(1);
     b.m.cds_lager.First();
-    EXPECT_DOUBLE_EQ(wert(b.m.cds_lager, "Position"), -3);
+    EXPECT_DOUBLE_EQ(wert(b.m.cds_lager, Lagerfeld::Position), -3);
     b.klick(3);
     b.m.cds_lager.First();
-    EXPECT_DOUBLE_EQ(wert(b.m.cds_lager, "Position"), -1);
+    EXPECT_DOUBLE_EQ(wert(b.m.cds_lager, Lagerfeld::Position), -1);
     b.m.cds_lasten.First();
-    EXPECT_DOUBLE_EQ(wert(b.m.cds_lasten, "Pos1"), 8);
-    EXPECT_DOUBLE_EQ(wert(b.m.cds_lasten, "Pos2"), 8);
+    EXPECT_DOUBLE_EQ(wert(b.m.cds_lasten, Lastfeld::Pos1), 8);
+    EXPECT_DOUBLE_EQ(wert(b.m.cds_lasten, Lastfeld::Pos2), 8);
     EXPECT_GT(b.aenderungen, vorher);
 }
 
@@ -245,7 +246,7 @@ TEST(Cadwerkzeuge, KlickOhneZiehenMarkiertInnerhalbFuenfRasterschrittenAufDerGek
     EXPECT_EQ(b.w.auswahlAnzahl, 1);
     EXPECT_EQ(b.w.textInfo, QStringLiteral("1 Elemente gewählt"));
     EXPECT_EQ(b.w.letzteTabelle, Auswahltabelle::Lager);
-    EXPECT_EQ(b.m.cds_lager.FieldByName(QStringLiteral("Nummer")).AsInteger(), 1); // current row
+    EXPECT_EQ(b.m.cds_lager.FieldByName(Lagerfeld::Nummer).AsInteger(), 1); // current row
     EXPECT_EQ(b.aenderungen, vorher); // marking is no change
 
     b.w.MausGedrueckt(b.a.Spalte(0), b.a.Zeile(0), Qt::LeftButton);
@@ -283,14 +284,14 @@ TEST(Cadwerkzeuge, UmschaltenDrehtLagerUmUndSetztLastenAufDieGewaehlteSeite)
     ASSERT_EQ(b.w.auswahlAnzahl, 2);
     b.w.Umschalten(false); // sbSwitchDown
     b.m.cds_lager.First();
-    EXPECT_TRUE(ja(b.m.cds_lager, "oben"));
+    EXPECT_TRUE(ja(b.m.cds_lager, Lagerfeld::oben));
     b.m.cds_lasten.First();
-    EXPECT_FALSE(ja(b.m.cds_lasten, "oben"));
+    EXPECT_FALSE(ja(b.m.cds_lasten, Lastfeld::oben));
     b.w.Umschalten(true);
     b.m.cds_lager.First();
-    EXPECT_FALSE(ja(b.m.cds_lager, "oben"));
+    EXPECT_FALSE(ja(b.m.cds_lager, Lagerfeld::oben));
     b.m.cds_lasten.First();
-    EXPECT_TRUE(ja(b.m.cds_lasten, "oben"));
+    EXPECT_TRUE(ja(b.m.cds_lasten, Lastfeld::oben));
 }
 
 TEST(Cadwerkzeuge, LoeschenFragtUndEntferntNurDasGewaehlte)
@@ -309,13 +310,13 @@ TEST(Cadwerkzeuge, LoeschenFragtUndEntferntNurDasGewaehlte)
     EXPECT_EQ(gefragt, QStringList(2, QStringLiteral("gewählte Elemente löschen?")));
     ASSERT_EQ(b.m.cds_lager.RecordCount(), 1);
     b.m.cds_lager.First();
-    EXPECT_DOUBLE_EQ(wert(b.m.cds_lager, "Position"), 2);
+    EXPECT_DOUBLE_EQ(wert(b.m.cds_lager, Lagerfeld::Position), 2);
     EXPECT_EQ(b.w.auswahlAnzahl, 0);
     // Numbers of deleted rows are not given again.
     b.w.WerkzeugWaehlen(ArtLager);
     b.klick(5);
     b.m.cds_lager.Last();
-    EXPECT_EQ(b.m.cds_lager.FieldByName(QStringLiteral("Nummer")).AsInteger(), 3);
+    EXPECT_EQ(b.m.cds_lager.FieldByName(Lagerfeld::Nummer).AsInteger(), 3);
 }
 
 TEST(Cadwerkzeuge, EineGroesseDieKeineZahlIstVerweigertDasAblegenOhneHalbeZeile)
@@ -361,11 +362,11 @@ TEST(Cadwerkzeuge, TraversenkraftNurMitGewaehltemLager)
     b.klick(2, -1);
     ASSERT_EQ(b.m.cds_lasten.RecordCount(), 1);
     TBClientDataSet& s = b.m.cds_lasten;
-    EXPECT_EQ(s.FieldByName(QStringLiteral("Name")).AsString(), QStringLiteral("T3|V1|L2|"));
-    EXPECT_DOUBLE_EQ(wert(s, "Last"), 1050);
-    EXPECT_DOUBLE_EQ(wert(s, "Groesse"), 0.5);
-    EXPECT_TRUE(ja(s, "oben"));
-    EXPECT_TRUE(s.FieldByName(QStringLiteral("Aequivalenzflaeche")).IsNull());
+    EXPECT_EQ(s.FieldByName(Balkenfeld::Name).AsString(), QStringLiteral("T3|V1|L2|"));
+    EXPECT_DOUBLE_EQ(wert(s, Lastfeld::Last), 1050);
+    EXPECT_DOUBLE_EQ(wert(s, Balkenfeld::Groesse), 0.5);
+    EXPECT_TRUE(ja(s, Balkenfeld::oben));
+    EXPECT_TRUE(s.FieldByName(Lastfeld::Aequivalenzflaeche).IsNull());
     EXPECT_EQ(b.gemeldet.size(), 1);
 }
 
@@ -531,12 +532,12 @@ TEST(Cadwerkzeuge, StreckenlastVonRechtsNachLinksWirdGeordnetGespeichert)
     Werkbank b;
     TBClientDataSet& t = b.m.cds_lasten;
     t.Append();
-    t.FieldByName(QStringLiteral("Nummer")).SetAsInteger(b.m.NeueLastnummer());
-    t.FieldByName(QStringLiteral("Type")).SetAsInteger(ArtStreckenlast);
-    t.FieldByName(QStringLiteral("Pos1")).SetAsFloat(3);
-    t.FieldByName(QStringLiteral("Pos2")).SetAsFloat(-1);
+    t.FieldByName(Balkenfeld::Nummer).SetAsInteger(b.m.NeueLastnummer());
+    t.FieldByName(Balkenfeld::Type).SetAsInteger(ArtStreckenlast);
+    t.FieldByName(Lastfeld::Pos1).SetAsFloat(3);
+    t.FieldByName(Lastfeld::Pos2).SetAsFloat(-1);
     t.Post();
-    EXPECT_DOUBLE_EQ(t.FieldByName(QStringLiteral("Pos1")).AsFloat(), -1);
-    EXPECT_DOUBLE_EQ(t.FieldByName(QStringLiteral("Pos2")).AsFloat(), 3);
+    EXPECT_DOUBLE_EQ(t.FieldByName(Lastfeld::Pos1).AsFloat(), -1);
+    EXPECT_DOUBLE_EQ(t.FieldByName(Lastfeld::Pos2).AsFloat(), 3);
     EXPECT_EQ(b.aenderungen, 1);
 }

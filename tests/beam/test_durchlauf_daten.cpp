@@ -2,10 +2,12 @@
 // keys (absent keys rewrite byte for byte), EI taken from the truss library's row, and Berechnen
 // running the continuous beam beside the load cases.
 #include "balkenhilfen.h"
+#include "beam/u_balkenfelder.h"
 #include "beam/u_balkenrechnung.h"
 #include "beam/u_cadwerkzeuge.h"
 #include "beam/u_einzelprojekt.h"
 #include "tables/u_werteliste.h"
+#include "truss/u_travbibfelder.h"
 #include <QFile>
 #include <QTemporaryDir>
 #include <cmath>
@@ -82,22 +84,22 @@ TEST(DurchlaufDaten, EinzelprojektMitUndOhneSchluesselWirdGleichGeschrieben)
 TEST(DurchlaufDaten, TraverseAusDerBibliothekBringtIhrEIMit)
 {
     TBClientDataSet bib;
-    auto zahl = [](const char* name) { return TFieldDef{QString::fromUtf8(name), TFieldType::Float, 0, false, false, {}}; };
-    auto text = [](const char* name) { return TFieldDef{QString::fromUtf8(name), TFieldType::String, 30, false, false, {}}; };
-    bib.FieldDefs = {text("Hersteller"), text("Name"), zahl("Eigenlast"), zahl("Querkraft"), zahl("Biegemoment"),
-                     zahl("Höhe"), zahl("Breite"), TFieldDef{QStringLiteral("Gurtzahl"), TFieldType::Integer, 0, false, false, {}},
-                     zahl("EI")};
+    using namespace Travbibfeld;
+    auto zahl = [](Feldname name) { return Felddef(name, TFieldType::Float); };
+    auto text = [](Feldname name) { return Felddef(name, TFieldType::String, 30); };
+    bib.FieldDefs = {text(Hersteller), text(Name), zahl(Eigenlast), zahl(Querkraft), zahl(Biegemoment),
+                     zahl(Hoehe), zahl(Breite), Felddef(Gurtzahl, TFieldType::Integer), zahl(EI)};
     bib.CreateDataSet();
     bib.Append();
-    bib.FieldByName(QStringLiteral("Name")).SetAsString(QStringLiteral("F34"));
-    bib.FieldByName(QStringLiteral("EI")).SetAsFloat(1500);
+    bib.FieldByName(Name).SetAsString(QStringLiteral("F34"));
+    bib.FieldByName(Travbibfeld::EI).SetAsFloat(1500);
     bib.Post();
     Balkenmodell m;
     UebernimmTraverse(m, bib);
     ASSERT_TRUE(m.travEI);
     EXPECT_EQ(*m.travEI, 1500);
     bib.Edit();
-    bib.FieldByName(QStringLiteral("EI")).Clear();
+    bib.FieldByName(Travbibfeld::EI).Clear();
     bib.Post();
     UebernimmTraverse(m, bib);
     EXPECT_FALSE(m.travEI); // a row without EI makes it unknown, not the previous truss's
@@ -120,7 +122,7 @@ TEST(DurchlaufDaten, BerechnenRechnetDenDurchlauftraegerNebenDenTragfaellen)
     // the envelope stays as it was: the middle support alone carries up to the whole truss
     m.cds_lager.First();
     m.cds_lager.Next();
-    EXPECT_NEAR(m.cds_lager.FieldByName(QStringLiteral("Berechnet")).AsFloat(), 1200, 1e-9);
+    EXPECT_NEAR(m.cds_lager.FieldByName(Lagerfeld::Berechnet).AsFloat(), 1200, 1e-9);
     // EI in kN·m², the limit from the variant
     m.travEI = 500;
     m.durchbiegungsgrenze = 400;

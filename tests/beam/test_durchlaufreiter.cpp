@@ -2,6 +2,7 @@
 // the result in words, "EI unbekannt" without a stiffness, the stiffness typed in the truss group
 // and the deflection limit typed in the tab, both stored with the variant, and the picture.
 #include "beam/fo_variante.h"
+#include "beam/u_balkenfelder.h"
 #include "reiterhilfen.h"
 #include <QApplication>
 #include <QLabel>
@@ -91,11 +92,11 @@ TEST(Durchlaufreiter, ZiehendesLagerUndInstabilerTraegerStehenInRot)
     r.lager(-4);
     TBClientDataSet& s = r.f.modell.cds_lasten;
     s.Append();
-    s.FieldByName(QStringLiteral("Nummer")).SetAsInteger(r.f.modell.NeueLastnummer());
-    s.FieldByName(QStringLiteral("Type")).SetAsInteger(ArtKraft);
-    s.FieldByName(QStringLiteral("Pos1")).SetAsFloat(5);
-    s.FieldByName(QStringLiteral("Pos2")).SetAsFloat(5);
-    s.FieldByName(QStringLiteral("Last")).SetAsFloat(1000);
+    s.FieldByName(Balkenfeld::Nummer).SetAsInteger(r.f.modell.NeueLastnummer());
+    s.FieldByName(Balkenfeld::Type).SetAsInteger(ArtKraft);
+    s.FieldByName(Lastfeld::Pos1).SetAsFloat(5);
+    s.FieldByName(Lastfeld::Pos2).SetAsFloat(5);
+    s.FieldByName(Lastfeld::Last).SetAsFloat(1000);
     s.Post();
     r.skript.erwarteMeldung(); // the pairwise method reports that nothing carries
     kind<QAction>(&r.f, "actBerechnen")->trigger();

@@ -1,6 +1,7 @@
 // The single-project file: round trip, packets after the settings text, wrong header, damaged
 // streams that leave the model as it was.
 #include "balkenhilfen.h"
+#include "beam/u_balkenfelder.h"
 #include "beam/u_einzelprojekt.h"
 #include "platform/u_fehler.h"
 #include "tables/u_stream.h"
@@ -55,13 +56,13 @@ TEST(Einzelprojekt, SchreibenUndLesenGibtDasGleicheModell)
     EXPECT_EQ(n.Modus(), 1);
     ASSERT_EQ(n.cds_lager.RecordCount(), 2);
     n.cds_lager.First();
-    EXPECT_DOUBLE_EQ(feld(n.cds_lager, "Position"), -5);
-    EXPECT_DOUBLE_EQ(feld(n.cds_lager, "Eigenlast"), 50);
-    EXPECT_DOUBLE_EQ(feld(n.cds_lager, "Minimalkraft"), 10);
-    EXPECT_EQ(n.cds_lager.FieldByName(QStringLiteral("Name")).AsString(), QStringLiteral("L1"));
+    EXPECT_DOUBLE_EQ(feld(n.cds_lager, Lagerfeld::Position), -5);
+    EXPECT_DOUBLE_EQ(feld(n.cds_lager, Lagerfeld::Eigenlast), 50);
+    EXPECT_DOUBLE_EQ(feld(n.cds_lager, Lagerfeld::Minimalkraft), 10);
+    EXPECT_EQ(n.cds_lager.FieldByName(Lagerfeld::Name).AsString(), QStringLiteral("L1"));
     ASSERT_EQ(n.cds_lasten.RecordCount(), 1);
-    EXPECT_NEAR(feld(n.cds_lasten, "Lastkg"), 20, 1e-12);
-    EXPECT_EQ(n.cds_lasten.FieldByName(QStringLiteral("Name")).AsString(), QStringLiteral("Vorhang"));
+    EXPECT_NEAR(feld(n.cds_lasten, Lastfeld::Lastkg), 20, 1e-12);
+    EXPECT_EQ(n.cds_lasten.FieldByName(Lastfeld::Name).AsString(), QStringLiteral("Vorhang"));
     n.ZaehlerSetzen();
     EXPECT_EQ(n.lagerzaehler, 2);
     EXPECT_EQ(n.lastenzaehler, 1);
@@ -141,7 +142,7 @@ TEST(Einzelprojekt, LesefehlerImStromLaesstDasModellUnveraendert)
         EXPECT_DOUBLE_EQ(alt.traverse.laenge, 24);
         ASSERT_EQ(alt.cds_lager.RecordCount(), 1);
         alt.cds_lager.First();
-        EXPECT_DOUBLE_EQ(feld(alt.cds_lager, "Position"), 1);
+        EXPECT_DOUBLE_EQ(feld(alt.cds_lager, Lagerfeld::Position), 1);
         EXPECT_EQ(alt.cds_lasten.RecordCount(), 0);
     }
 }

@@ -5,6 +5,7 @@
 #include "beam/fo_variante.h"
 #include "balkenhilfen.h"
 #include "beam/fo_zeilenpanel.h"
+#include "beam/u_balkenfelder.h"
 #include "beam/u_einzelprojekt.h"
 #include "beam/u_lastenbibliothek.h"
 #include "beam/u_variantenprojekt.h"
@@ -88,7 +89,7 @@ struct Editor {
     }
 };
 
-double wert(TBClientDataSet& t, const char* feld) { return t.FieldByName(QString::fromUtf8(feld)).AsFloat(); }
+double wert(TBClientDataSet& t, Feldname feld) { return t.FieldByName(feld).AsFloat(); }
 
 // Two supports, a hoist and equipment on the 24 m truss of a new single project.
 void baueSpannweite(Editor& e)
@@ -218,10 +219,10 @@ TEST(Variantenfenster, JedeArtPerMausklickAufDerCadFlaeche)
     EXPECT_EQ(f.modell.cds_lasten.RecordCount(), 12);
     EXPECT_EQ(e.status(0), QStringLiteral("geändert"));
     TBClientDataSet& s = f.modell.cds_lasten;
-    ASSERT_TRUE(s.Locate(QStringLiteral("Type"), {ArtStreckenlast}));
-    EXPECT_DOUBLE_EQ(wert(s, "Pos1"), -5);
-    EXPECT_DOUBLE_EQ(wert(s, "Pos2"), -4);
-    EXPECT_TRUE(s.FieldByName(QStringLiteral("oben")).AsBoolean());
+    ASSERT_TRUE(s.Locate({Balkenfeld::Type}, {ArtStreckenlast}));
+    EXPECT_DOUBLE_EQ(wert(s, Lastfeld::Pos1), -5);
+    EXPECT_DOUBLE_EQ(wert(s, Lastfeld::Pos2), -4);
+    EXPECT_TRUE(s.FieldByName(Balkenfeld::oben).AsBoolean());
 }
 
 TEST(Variantenfenster, StreckenlastZweiKlicksUndMausanzeige)
@@ -238,8 +239,8 @@ TEST(Variantenfenster, StreckenlastZweiKlicksUndMausanzeige)
     e.klick(-1);
     ASSERT_EQ(f.modell.cds_lasten.RecordCount(), 1);
     f.modell.cds_lasten.First();
-    EXPECT_DOUBLE_EQ(wert(f.modell.cds_lasten, "Pos1"), -1);
-    EXPECT_DOUBLE_EQ(wert(f.modell.cds_lasten, "Pos2"), 2);
+    EXPECT_DOUBLE_EQ(wert(f.modell.cds_lasten, Lastfeld::Pos1), -1);
+    EXPECT_DOUBLE_EQ(wert(f.modell.cds_lasten, Lastfeld::Pos2), 2);
 }
 
 TEST(Variantenfenster, MarkierenZeigtDasPanelDerZeileUndEnterPostet)
@@ -276,8 +277,8 @@ TEST(Variantenfenster, MarkierenZeigtDasPanelDerZeileUndEnterPostet)
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
     QApplication::sendEvent(pos1, &enter);
     EXPECT_EQ(f.modell.cds_lasten.State(), TDataSetState::Browse);
-    EXPECT_DOUBLE_EQ(wert(f.modell.cds_lasten, "Pos1"), 4);
-    EXPECT_DOUBLE_EQ(wert(f.modell.cds_lasten, "Pos2"), 3); // untouched fields keep their value
+    EXPECT_DOUBLE_EQ(wert(f.modell.cds_lasten, Lastfeld::Pos1), 4);
+    EXPECT_DOUBLE_EQ(wert(f.modell.cds_lasten, Lastfeld::Pos2), 3); // untouched fields keep their value
     EXPECT_EQ(e.status(0), QStringLiteral("geändert"));
 
     e.klick(0, 0); // on the axis: nothing
@@ -297,15 +298,15 @@ TEST(Variantenfenster, UmschaltenUndLoeschenUeberDieKnoepfe)
     e.klick(2, 0.5);
     ASSERT_FALSE(kind<Zeilenpanel>(&f, "pnlLager")->isHidden());
     kind<QToolButton>(&f, "sbSwitchDown")->click(); // a support below goes above
-    ASSERT_TRUE(f.modell.cds_lager.Locate(QStringLiteral("Nummer"), {1}));
-    EXPECT_TRUE(f.modell.cds_lager.FieldByName(QStringLiteral("oben")).AsBoolean());
+    ASSERT_TRUE(f.modell.cds_lager.Locate({Lagerfeld::Nummer}, {1}));
+    EXPECT_TRUE(f.modell.cds_lager.FieldByName(Lagerfeld::oben).AsBoolean());
 
     SkriptDialoge d;
     d.erwarteFrage(Antwort::Ja, QStringLiteral("gewählte Elemente löschen?"));
     kind<QToolButton>(&f, "sbDelete")->click();
     ASSERT_EQ(f.modell.cds_lager.RecordCount(), 1);
     f.modell.cds_lager.First();
-    EXPECT_DOUBLE_EQ(wert(f.modell.cds_lager, "Position"), -2);
+    EXPECT_DOUBLE_EQ(wert(f.modell.cds_lager, Lagerfeld::Position), -2);
     EXPECT_TRUE(kind<QToolButton>(&f, "sbDelete")->isHidden());
     EXPECT_TRUE(d.unerwartet.isEmpty());
 }
@@ -368,10 +369,10 @@ TEST(Variantenfenster, MerkwerteJeWerkzeugUeberDieEingaben)
     EXPECT_EQ(kind<QLineEdit>(&f, "edtLast")->text(), QStringLiteral("3,5"));
     e.klick(1);
     TBClientDataSet& s = f.modell.cds_lasten;
-    EXPECT_EQ(s.FieldByName(QStringLiteral("Name")).AsString(), QStringLiteral("PAR 64"));
-    EXPECT_NEAR(wert(s, "Last"), 3.5 * 9.81, 1e-9);
-    EXPECT_DOUBLE_EQ(wert(s, "Groesse"), 0.5);
-    EXPECT_DOUBLE_EQ(wert(s, "Aequivalenzflaeche"), 0.9);
+    EXPECT_EQ(s.FieldByName(Balkenfeld::Name).AsString(), QStringLiteral("PAR 64"));
+    EXPECT_NEAR(wert(s, Lastfeld::Last), 3.5 * 9.81, 1e-9);
+    EXPECT_DOUBLE_EQ(wert(s, Balkenfeld::Groesse), 0.5);
+    EXPECT_DOUBLE_EQ(wert(s, Lastfeld::Aequivalenzflaeche), 0.9);
 }
 
 TEST(Variantenfenster, EineBreiteDieKeineZahlIstLegtNichtsAb)
@@ -751,8 +752,8 @@ TEST(Variantenfenster, TraversenkraftUeberDasPanel)
     EXPECT_EQ(kind<QLineEdit>(&f, "edtTravKraftLast")->text(), QStringLiteral("1050,00"));
     e.klick(1);
     ASSERT_EQ(f.modell.cds_lasten.RecordCount(), 1);
-    EXPECT_EQ(f.modell.cds_lasten.FieldByName(QStringLiteral("Name")).AsString(), QStringLiteral("T3|V1|L2|"));
-    EXPECT_DOUBLE_EQ(wert(f.modell.cds_lasten, "Last"), 1050);
+    EXPECT_EQ(f.modell.cds_lasten.FieldByName(Lastfeld::Name).AsString(), QStringLiteral("T3|V1|L2|"));
+    EXPECT_DOUBLE_EQ(wert(f.modell.cds_lasten, Lastfeld::Last), 1050);
 }
 
 TEST(Variantenfenster, ImportInDieVarianteFragtUndMarkiertNichtsGeaendert)
@@ -893,9 +894,9 @@ TEST(Variantenfenster, LastenbibliothekDesWerkzeugs)
     // placed, the picked load keeps its weight: 36 kg = 353,16 N
     e.klick(1.0);
     TBClientDataSet& lasten = f.modell.cds_lasten;
-    ASSERT_TRUE(lasten.Locate(QStringLiteral("Name"), {QStringLiteral("Spot 700")}));
-    EXPECT_NEAR(lasten.FieldByName(QStringLiteral("Last")).AsFloat(), 36 * 9.81, 1e-9);
-    EXPECT_NEAR(lasten.FieldByName(QStringLiteral("Aequivalenzflaeche")).AsFloat(), 0.6 * 0.6 * 1.5 * 1.2, 1e-9);
+    ASSERT_TRUE(lasten.Locate({Balkenfeld::Name}, {QStringLiteral("Spot 700")}));
+    EXPECT_NEAR(lasten.FieldByName(Lastfeld::Last).AsFloat(), 36 * 9.81, 1e-9);
+    EXPECT_NEAR(lasten.FieldByName(Lastfeld::Aequivalenzflaeche).AsFloat(), 0.6 * 0.6 * 1.5 * 1.2, 1e-9);
 
     SkriptDialoge d; // the same name for the same kind is refused
     d.erwarteMeldung(QStringLiteral("Eine Last dieses Namens existiert bereits."));
@@ -975,8 +976,8 @@ TEST(Variantenfenster, GitterBearbeitenUndTragfallWaehlen)
     ASSERT_TRUE(lager->setData(lager->index(0, 3), QStringLiteral("-11"), Qt::EditRole));
     EXPECT_EQ(e.status(0), QStringLiteral("geändert"));
     EXPECT_EQ(e.status(1), QString());
-    ASSERT_TRUE(f.modell.cds_lager.Locate(QStringLiteral("Nummer"), {1}));
-    EXPECT_DOUBLE_EQ(wert(f.modell.cds_lager, "Position"), -11);
+    ASSERT_TRUE(f.modell.cds_lager.Locate({Lagerfeld::Nummer}, {1}));
+    EXPECT_DOUBLE_EQ(wert(f.modell.cds_lager, Lagerfeld::Position), -11);
 }
 
 TEST(Variantenfenster, DruckenRechnetUndZeigtDenBericht)
@@ -1015,7 +1016,7 @@ TEST(Variantenfenster, NichtTragfaehigeAnordnungIstMarkiert)
 
     f.modell.cds_lager.Last();
     f.modell.cds_lager.Edit();
-    f.modell.cds_lager.FieldByName(QStringLiteral("Position")).SetAsFloat(6);
+    f.modell.cds_lager.FieldByName(Lagerfeld::Position).SetAsFloat(6);
     f.modell.cds_lager.Post();
     // Carried now, but no truss is chosen: without permissible values the truss cannot be judged,
     // so the utilisation is unknown and said so, not 0 %.

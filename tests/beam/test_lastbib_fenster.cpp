@@ -1,5 +1,6 @@
 // The load library window: editing in the grid writes the file at once, a refused row is kept.
 #include "beam/fo_lastbib.h"
+#include "beam/u_lastbibfelder.h"
 #include "platform/u_tabellenmodell_qt.h"
 #include "shell/fo_menu.h"
 #include "shell/u_anwendung_qt.h"
@@ -37,8 +38,8 @@ TEST(Lastenbibliotheksfenster, ErsteNeueZeileLegtDieDateiMitNummerEinsAn)
     Lastenbibliothek gelesen;
     gelesen.BibliothekLaden(Programmverzeichnis());
     ASSERT_EQ(gelesen.cds_lastbib.RecordCount(), 1);
-    EXPECT_EQ(gelesen.cds_lastbib.FieldByName(QStringLiteral("Nummer")).AsInteger(), 1);
-    EXPECT_EQ(gelesen.cds_lastbib.FieldByName(QStringLiteral("Last")).AsFloat(), 12.5);
+    EXPECT_EQ(gelesen.cds_lastbib.FieldByName(Lastbibfeld::Nummer).AsInteger(), 1);
+    EXPECT_EQ(gelesen.cds_lastbib.FieldByName(Lastbibfeld::Last).AsFloat(), 12.5);
     QAbstractItemModel* m = fenster.Grid()->model();
     EXPECT_EQ(m->data(m->index(0, 5)).toString(), QStringLiteral("12,50"));
     EXPECT_TRUE(skript.gezeigt.isEmpty());
@@ -79,7 +80,7 @@ TEST(Lastenbibliotheksfenster, LoeschenSchreibtDieDateiUndNummernWerdenNichtWied
     tippe(fenster, 2, QStringLiteral("C"));
     ASSERT_TRUE(fenster.Modell().NeueZeileUebernehmen());
     b.cds_lastbib.Last();
-    EXPECT_EQ(b.cds_lastbib.FieldByName(QStringLiteral("Nummer")).AsInteger(), 3);
+    EXPECT_EQ(b.cds_lastbib.FieldByName(Lastbibfeld::Nummer).AsInteger(), 3);
 }
 
 TEST(Lastenbibliotheksfenster, F6ZeigtSieModalUndDieSpracheSetztSpalten)

@@ -3,6 +3,7 @@
 // mark and the saved file's bytes.
 #include "beam/fo_cadflaeche.h"
 #include "beam/fo_variante.h"
+#include "beam/u_balkenfelder.h"
 #include "platform/u_dialoge_skript.h"
 #include "platform/u_tabellenmodell_qt.h"
 #include "editorhilfen.h"
@@ -84,7 +85,7 @@ struct Schrittfenster {
         EXPECT_TRUE(datei.open(QIODevice::ReadOnly));
         return datei.readAll();
     }
-    double position(int zeile) { return f.modell.cds_lager.WertBei(zeile + 1, f.modell.cds_lager.FieldByName(QStringLiteral("Position")).Index()).toDouble(); }
+    double position(int zeile) { return f.modell.cds_lager.WertBei(zeile + 1, f.modell.cds_lager.FieldByName(Lagerfeld::Position).Index()).toDouble(); }
 };
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "calculator/fo_trav_calc.h"
 #include "shell/fo_menu.h"
 #include "shell/u_anwendung_qt.h"
+#include "truss/u_travbibfelder.h"
 #include "truss/u_traversenbibliothek.h"
 #include "platform/u_zahlen.h"
 #include "u_fenstertest.h"
@@ -34,12 +35,12 @@ struct Umgebung {
     {
         TBClientDataSet& t = bibliothek.cds_travbib;
         t.Append();
-        t.FieldByName(QStringLiteral("Hersteller")).SetAsString(hersteller);
-        t.FieldByName(QStringLiteral("Name")).SetAsString(name);
-        t.FieldByName(QStringLiteral("Bearbeiter")).SetAsString(QStringLiteral("Prüfer"));
-        t.FieldByName(QStringLiteral("Eigenlast")).SetAsFloat(g);
-        t.FieldByName(QStringLiteral("Querkraft")).SetAsFloat(q);
-        t.FieldByName(QStringLiteral("Biegemoment")).SetAsFloat(m);
+        t.FieldByName(Travbibfeld::Hersteller).SetAsString(hersteller);
+        t.FieldByName(Travbibfeld::Name).SetAsString(name);
+        t.FieldByName(Travbibfeld::Bearbeiter).SetAsString(QStringLiteral("Prüfer"));
+        t.FieldByName(Travbibfeld::Eigenlast).SetAsFloat(g);
+        t.FieldByName(Travbibfeld::Querkraft).SetAsFloat(q);
+        t.FieldByName(Travbibfeld::Biegemoment).SetAsFloat(m);
         t.Post();
     }
 
@@ -288,7 +289,7 @@ TEST(Rechnerfenster, MitEIBegrenztDieDurchbiegungUndMarkiertBlau)
     Tfrm_trav_calc f;
     u.traverse(QStringLiteral("Alu AG"), QStringLiteral("Q30"), 100, 5000, 10000);
     u.bibliothek.cds_travbib.Edit();
-    u.bibliothek.cds_travbib.FieldByName(QStringLiteral("EI")).SetAsFloat(500); // kN·m²
+    u.bibliothek.cds_travbib.FieldByName(Travbibfeld::EI).SetAsFloat(500); // kN·m²
     u.bibliothek.cds_travbib.Post();
     ASSERT_TRUE(f.BaueTabelle(u.bibliothek.cds_travbib));
     f.TexteSetzen();

@@ -23,19 +23,19 @@ void schreibeProjekt(const QString& pfad)
     TBClientDataSet projekt, varianten, lager, mauern;
     projekt.FieldDefs = projektFelder();
     projekt.CreateDataSet();
-    varianten.SetDataSetField(projekt, QStringLiteral("Variante"));
-    lager.SetDataSetField(varianten, QStringLiteral("Lager"));
+    varianten.SetDataSetField(projekt, Feld::Variante);
+    lager.SetDataSetField(varianten, Feld::Lager);
     projekt.Append();
-    projekt.FieldByName(QStringLiteral("Name")).SetAsString(QStringLiteral("Bühne links"));
+    projekt.FieldByName(Feld::Name).SetAsString(QStringLiteral("Bühne links"));
     projekt.Post();
     varianten.Append();
-    varianten.FieldByName(QStringLiteral("Name")).SetAsString(QStringLiteral("Hauptvariante"));
+    varianten.FieldByName(Feld::Name).SetAsString(QStringLiteral("Hauptvariante"));
     varianten.Post();
     for (int i = 1; i <= 2; ++i) {
         lager.Append();
-        lager.FieldByName(QStringLiteral("Nummer")).SetAsInteger(i);
-        lager.FieldByName(QStringLiteral("Position")).SetAsFloat(i == 1 ? -5.0 : 5.0);
-        lager.FieldByName(QStringLiteral("oben")).SetAsBoolean(true);
+        lager.FieldByName(Feld::Nummer).SetAsInteger(i);
+        lager.FieldByName(Feld::Position).SetAsFloat(i == 1 ? -5.0 : 5.0);
+        lager.FieldByName(Feld::oben).SetAsBoolean(true);
         lager.Post();
     }
     varianten.CheckBrowseMode();

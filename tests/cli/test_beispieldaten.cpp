@@ -1,8 +1,11 @@
 // The example data shipped beside the program: trusses designed by the program itself fill the
 // library with the values their own files recompute.
 #include "beam/u_balkenrechnung.h"
+#include "beam/u_balkenfelder.h"
 #include "beam/u_lastenbibliothek.h"
+#include "project/u_projektfelder.h"
 #include "project/u_projektmodell.h"
+#include "truss/u_travbibfelder.h"
 #include "truss/u_traversenbibliothek.h"
 #include "truss/u_traversendatei.h"
 #include "u_testhilfen.h"
@@ -33,22 +36,22 @@ TEST(Beispieldaten, BibliothekstraversenHabenDieWerteIhrerEigenenTraversendateie
     TBClientDataSet& t = bibliothek.cds_travbib;
     ASSERT_EQ(t.RecordCount(), 13);
     for (t.First(); !t.Eof(); t.Next()) {
-        const QString name = t.FieldByName(QStringLiteral("Name")).AsString();
+        const QString name = t.FieldByName(Projektfeld::Name).AsString();
         Traversenentwurf entwurf;
         ASSERT_TRUE(TraverseLaden(entwurf, programm + QStringLiteral("Traversen/Beispiel ") + name + QStringLiteral(".prt")))
             << name.toStdString();
-        const double moment = t.FieldByName(QStringLiteral("Biegemoment")).AsFloat();
-        const double querkraft = t.FieldByName(QStringLiteral("Querkraft")).AsFloat();
+        const double moment = t.FieldByName(Travbibfeld::Biegemoment).AsFloat();
+        const double querkraft = t.FieldByName(Travbibfeld::Querkraft).AsFloat();
         EXPECT_GT(moment, 100) << name.toStdString();
         EXPECT_GT(querkraft, 1000) << name.toStdString();
-        EXPECT_GT(t.FieldByName(QStringLiteral("Eigenlast")).AsFloat(), 10) << name.toStdString();
+        EXPECT_GT(t.FieldByName(Lagerfeld::Eigenlast).AsFloat(), 10) << name.toStdString();
         EXPECT_NEAR(wert(entwurf.ergebnisse.biegemomentNm), moment, 0.01) << name.toStdString();
         EXPECT_NEAR(wert(entwurf.ergebnisse.querkraftN), querkraft, 0.01) << name.toStdString();
-        EXPECT_EQ(t.FieldByName(QStringLiteral("Gurtzahl")).AsInteger(), name.startsWith(QLatin1String("Rohr")) ? 1 : name.left(1).toInt());
+        EXPECT_EQ(t.FieldByName(Travbibfeld::Gurtzahl).AsInteger(), name.startsWith(QLatin1String("Rohr")) ? 1 : name.left(1).toInt());
         // EI = 70 000 N/mm² · I_v, in kN·m²
         const double iv = entwurf.kennwerte().I_v;
         EXPECT_GT(iv, 0) << name.toStdString();
-        EXPECT_NEAR(t.FieldByName(QStringLiteral("EI")).AsFloat(), 70000 * iv * 1e-9, 1e-9 * 70000 * iv * 1e-9)
+        EXPECT_NEAR(t.FieldByName(Travbibfeld::EI).AsFloat(), 70000 * iv * 1e-9, 1e-9 * 70000 * iv * 1e-9)
             << name.toStdString();
     }
 }
@@ -89,7 +92,7 @@ TEST(Beispieldaten, BeispielprojektHatVierBerechneteTraversenUndDenBuehnengrundr
         EXPECT_EQ(p.cds_punkte.RecordCount(), 2); // every element has its two points
     for (p.cds_projekt.First(); !p.cds_projekt.Eof(); p.cds_projekt.Next()) {
         ASSERT_EQ(p.cds_varianten.RecordCount(), 1);
-        const double auslastung = p.cds_varianten.FieldByName(QStringLiteral("Auslastung")).AsFloat();
+        const double auslastung = p.cds_varianten.FieldByName(Variantenfeld::Auslastung).AsFloat();
         EXPECT_GT(auslastung, 1.0);
         EXPECT_LT(auslastung, 100.0); // the example must be a safe rig
         EXPECT_GE(p.cds_lager.RecordCount(), 2);
@@ -98,16 +101,16 @@ TEST(Beispieldaten, BeispielprojektHatVierBerechneteTraversenUndDenBuehnengrundr
     p.cds_projekt.First();
     int traversenkraefte = 0;
     for (p.cds_lasten.First(); !p.cds_lasten.Eof(); p.cds_lasten.Next())
-        if (p.cds_lasten.FieldByName(QStringLiteral("Type")).AsInteger() == 17) {
+        if (p.cds_lasten.FieldByName(Lastfeld::Type).AsInteger() == 17) {
             ++traversenkraefte;
-            EXPECT_EQ(p.cds_lasten.FieldByName(QStringLiteral("Name")).AsString().left(3), traversenkraefte == 1 ? "T3|" : "T4|");
-            EXPECT_GT(p.cds_lasten.FieldByName(QStringLiteral("Last")).AsFloat(), 100.0);
+            EXPECT_EQ(p.cds_lasten.FieldByName(Lastfeld::Name).AsString().left(3), traversenkraefte == 1 ? "T3|" : "T4|");
+            EXPECT_GT(p.cds_lasten.FieldByName(Lastfeld::Last).AsFloat(), 100.0);
         }
     EXPECT_EQ(traversenkraefte, 2);
     EXPECT_GT(p.Lagerkraft(3, 3, 1), 100.0);
     // a new calculation of the saved file gives the stored utilisation again
     p.cds_projekt.First();
-    const double gespeichert = p.cds_varianten.FieldByName(QStringLiteral("Auslastung")).AsFloat();
+    const double gespeichert = p.cds_varianten.FieldByName(Variantenfeld::Auslastung).AsFloat();
     const CliLauf lauf = kelvaraCli({QStringLiteral("projekt"), ordner.path() + QStringLiteral("/Projekte/Beispielprojekt.prp"),
                                      QStringLiteral("--berechnen"), QStringLiteral("--json")});
     ASSERT_EQ(lauf.code, 0);
@@ -130,7 +133,7 @@ TEST(Beispieldaten, BeispielprojektRechnetUnterJederLocaleGleich)
         ASSERT_TRUE(p.Laden(ordner.path() + QStringLiteral("/Projekte/Beispielprojekt.prp"), meldungen));
         std::vector<std::pair<Variantenverweis, double>> varianten;
         for (p.cds_projekt.First(); !p.cds_projekt.Eof(); p.cds_projekt.Next())
-            varianten.emplace_back(p.AktuellerVerweis(), p.cds_varianten.FieldByName(QStringLiteral("Auslastung")).AsFloat());
+            varianten.emplace_back(p.AktuellerVerweis(), p.cds_varianten.FieldByName(Variantenfeld::Auslastung).AsFloat());
         int gerechnet = 0;
         for (const auto& [verweis, gespeichert] : varianten) {
             Balkenmodell m;

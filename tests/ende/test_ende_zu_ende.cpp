@@ -2,9 +2,12 @@
 // English language file; every document kind is opened, calculated, saved, reopened and printed
 // to PDF through the commands of the main menu, and what is read back is compared.
 #include "beam/fo_variante.h"
+#include "beam/u_balkenfelder.h"
 #include "loadtable/fo_belastungstabelle.h"
+#include "loadtable/u_belastungsfelder.h"
 #include "project/fo_grundrisstool.h"
 #include "project/fo_projekt.h"
+#include "project/u_projektfelder.h"
 #include "report/fo_vorschau.h"
 #include "shell/fo_main.h"
 #include "shell/fo_menu.h"
@@ -61,11 +64,11 @@ int druckeAlsPdf(SkriptDialoge& skript, const QString& pdf, const std::function<
 void haengeSpotAuf(Balkenmodell& m, double x)
 {
     m.cds_lasten.Append();
-    m.cds_lasten.FieldByName(QStringLiteral("Nummer")).SetAsInteger(m.NeueLastnummer());
-    m.cds_lasten.FieldByName(QStringLiteral("Type")).SetAsInteger(ArtMHSpot);
-    m.cds_lasten.FieldByName(QStringLiteral("Pos1")).SetAsFloat(x);
-    m.cds_lasten.FieldByName(QStringLiteral("Pos2")).SetAsFloat(x);
-    m.cds_lasten.FieldByName(QStringLiteral("Last")).SetAsFloat(28 * 9.81);
+    m.cds_lasten.FieldByName(Lastfeld::Nummer).SetAsInteger(m.NeueLastnummer());
+    m.cds_lasten.FieldByName(Lastfeld::Type).SetAsInteger(ArtMHSpot);
+    m.cds_lasten.FieldByName(Lastfeld::Pos1).SetAsFloat(x);
+    m.cds_lasten.FieldByName(Lastfeld::Pos2).SetAsFloat(x);
+    m.cds_lasten.FieldByName(Lastfeld::Last).SetAsFloat(28 * 9.81);
     m.cds_lasten.Post();
 }
 
@@ -124,9 +127,9 @@ TEST(EndeZuEnde, BelastungstabelleEingebenSpeichernWiederOeffnenUndDrucken)
     TBClientDataSet& t = fenster->Tabelle().cds_traverse;
     for (const auto& [laenge, punkt, strecke] : {std::tuple{4, 900.0, 450.0}, {6, 700.0, 230.0}, {8, 520.0, 130.0}}) {
         t.Append();
-        t.FieldByName(QStringLiteral("laenge")).SetAsInteger(laenge);
-        t.FieldByName(QStringLiteral("einzellast")).SetAsFloat(punkt);
-        t.FieldByName(QStringLiteral("streckenlast")).SetAsFloat(strecke);
+        t.FieldByName(Belastungsfeld::laenge).SetAsInteger(laenge);
+        t.FieldByName(Belastungsfeld::einzellast).SetAsFloat(punkt);
+        t.FieldByName(Belastungsfeld::streckenlast).SetAsFloat(strecke);
         t.Post();
     }
     const QString querkraft = fenster->Tabelle().QuerkraftText();
@@ -154,9 +157,9 @@ TEST(EndeZuEnde, EinzelprojektBerechnenSpeichernWiederOeffnenUndDrucken)
     m.traverse = {8, 0.29, 0.29, 4, 44.68, 9018.61, 16368.76};
     for (double x : {-3.5, 3.5}) {
         m.cds_lager.Append();
-        m.cds_lager.FieldByName(QStringLiteral("Nummer")).SetAsInteger(m.NeueLagernummer());
-        m.cds_lager.FieldByName(QStringLiteral("Type")).SetAsInteger(ArtMotorzug);
-        m.cds_lager.FieldByName(QStringLiteral("Position")).SetAsFloat(x);
+        m.cds_lager.FieldByName(Lagerfeld::Nummer).SetAsInteger(m.NeueLagernummer());
+        m.cds_lager.FieldByName(Lagerfeld::Type).SetAsInteger(ArtMotorzug);
+        m.cds_lager.FieldByName(Lagerfeld::Position).SetAsFloat(x);
         m.cds_lager.Post();
     }
     haengeSpotAuf(m, 0);
@@ -233,7 +236,7 @@ TEST(EndeZuEnde, ProjektVarianteImEditorRechnenZurueckschreibenSpeichernUndWiede
     ASSERT_NE(wieder, nullptr);
     Projektmodell& w = wieder->projekt();
     w.cds_projekt.First();
-    EXPECT_NEAR(w.cds_varianten.FieldByName(QStringLiteral("Auslastung")).AsFloat(), auslastung, 1e-9);
+    EXPECT_NEAR(w.cds_varianten.FieldByName(Variantenfeld::Auslastung).AsFloat(), auslastung, 1e-9);
     EXPECT_EQ(w.cds_lasten.RecordCount(), 9); // six lights, two truss forces and the new spot
     EXPECT_TRUE(p.skript.unerwartet.isEmpty()) << p.skript.unerwartet.join(u'|').toStdString();
 }

@@ -1,6 +1,7 @@
 // The load library: loading, adding with the duplicate rule, listing by kind, finding by number,
 // and the file after every change.
 #include "beam/u_lastenbibliothek.h"
+#include "beam/u_lastbibfelder.h"
 #include "u_testhilfen.h"
 #include "tables/u_stream.h"
 #include <QDir>
@@ -45,12 +46,12 @@ TEST(Lastenbibliothek, ErsteLastLegtDieDateiMitNummerEinsAn)
     wieder.BibliothekLaden(p.ordner.path());
     ASSERT_EQ(wieder.cds_lastbib.RecordCount(), 1);
     auto& t = wieder.cds_lastbib;
-    EXPECT_EQ(t.FieldByName(QStringLiteral("Nummer")).AsInteger(), 1);
-    EXPECT_EQ(t.FieldByName(QStringLiteral("Werkzeug")).AsInteger(), 9);
-    EXPECT_EQ(t.FieldByName(QStringLiteral("Last")).DisplayText(), QStringLiteral("12,50"));
-    EXPECT_EQ(t.FieldByName(QStringLiteral("Flaeche")).DisplayText(), QStringLiteral("0,050"));
-    EXPECT_EQ(t.FieldByName(QStringLiteral("Breite")).DisplayText(), QStringLiteral("0,3"));
-    EXPECT_EQ(t.FieldByName(QStringLiteral("Einheit")).AsString(), QStringLiteral("kg"));
+    EXPECT_EQ(t.FieldByName(Lastbibfeld::Nummer).AsInteger(), 1);
+    EXPECT_EQ(t.FieldByName(Lastbibfeld::Werkzeug).AsInteger(), 9);
+    EXPECT_EQ(t.FieldByName(Lastbibfeld::Last).DisplayText(), QStringLiteral("12,50"));
+    EXPECT_EQ(t.FieldByName(Lastbibfeld::Flaeche).DisplayText(), QStringLiteral("0,050"));
+    EXPECT_EQ(t.FieldByName(Lastbibfeld::Breite).DisplayText(), QStringLiteral("0,3"));
+    EXPECT_EQ(t.FieldByName(Lastbibfeld::Einheit).AsString(), QStringLiteral("kg"));
     DokumentLeser leser(p.bib.datei());
     EXPECT_EQ(leser.Text(), QStringLiteral("Kelvara VLX Lastenbibliothek 1.0"));
 }
@@ -81,7 +82,7 @@ TEST(Lastenbibliothek, AuflistenNachArtInEintragsfolgeUndFindenNachNummer)
     EXPECT_TRUE(liste.empty());
 
     ASSERT_TRUE(p.bib.LastFinden(2));
-    EXPECT_EQ(p.bib.cds_lastbib.FieldByName(QStringLiteral("Name")).AsString(), QStringLiteral("B"));
+    EXPECT_EQ(p.bib.cds_lastbib.FieldByName(Lastbibfeld::Name).AsString(), QStringLiteral("B"));
     EXPECT_FALSE(p.bib.LastFinden(42));
 }
 
@@ -97,7 +98,7 @@ TEST(Lastenbibliothek, LoeschenSchreibtNeuUndNummernWerdenNieWiederVergeben)
         wieder.BibliothekLaden(p.ordner.path());
         EXPECT_EQ(wieder.cds_lastbib.RecordCount(), 2);
         ASSERT_NO_THROW(wieder.LastHinzufuegen(1, QStringLiteral("D"), 1, 0, 0, QStringLiteral("kg")));
-        EXPECT_EQ(wieder.cds_lastbib.FieldByName(QStringLiteral("Nummer")).AsInteger(), 4);
+        EXPECT_EQ(wieder.cds_lastbib.FieldByName(Lastbibfeld::Nummer).AsInteger(), 4);
     }
 }
 

@@ -2,6 +2,7 @@
 // the file written after every change.
 #include "platform/u_fehler.h"
 #include "tables/u_stream.h"
+#include "truss/u_travbibfelder.h"
 #include "truss/u_traversenbibliothek.h"
 #include "u_testhilfen.h"
 #include <QDir>
@@ -38,12 +39,16 @@ BibliotheksEintrag eintrag(const QString& hersteller, const QString& name)
 // The ten fields of a library written before the bending stiffness was kept.
 void richteAlteBibliothekEin(TBClientDataSet& alt)
 {
-    auto zahl = [](const char* name) { return TFieldDef{QString::fromUtf8(name), TFieldType::Float, 0, false, false, {}}; };
-    auto text = [](const char* name) { return TFieldDef{QString::fromUtf8(name), TFieldType::String, 30, true, false, {}}; };
-    alt.FieldDefs = {TFieldDef{QStringLiteral("Nummer"), TFieldType::AutoInc, 0, false, false, {}},
-                     text("Hersteller"), text("Name"), text("Bearbeiter"), zahl("Eigenlast"), zahl("Querkraft"),
-                     zahl("Biegemoment"), zahl("Höhe"), zahl("Breite"),
-                     TFieldDef{QStringLiteral("Gurtzahl"), TFieldType::Integer, 0, false, false, {}}};
+    using namespace Travbibfeld;
+    auto zahl = [](Feldname name) { return Felddef(name, TFieldType::Float); };
+    auto text = [](Feldname name) {
+        TFieldDef def = Felddef(name, TFieldType::String, 30);
+        def.required = true;
+        return def;
+    };
+    alt.FieldDefs = {Felddef(Nummer, TFieldType::AutoInc), text(Hersteller), text(Name), text(Bearbeiter),
+                     zahl(Eigenlast), zahl(Querkraft), zahl(Biegemoment), zahl(Hoehe), zahl(Breite),
+                     Felddef(Gurtzahl, TFieldType::Integer)};
     alt.CreateDataSet();
 }
 
@@ -51,10 +56,10 @@ void richteAlteBibliothekEin(TBClientDataSet& alt)
 void alteZeile(TBClientDataSet& alt, const QString& name)
 {
     alt.Append();
-    for (const char* feld : {"Hersteller", "Bearbeiter"})
-        alt.FieldByName(QString::fromLatin1(feld)).SetAsString(QStringLiteral("M"));
-    alt.FieldByName(QStringLiteral("Name")).SetAsString(name);
-    alt.FieldByName(QStringLiteral("Eigenlast")).SetAsFloat(60);
+    for (const Feldname feld : {Travbibfeld::Hersteller, Travbibfeld::Bearbeiter})
+        alt.FieldByName(feld).SetAsString(QStringLiteral("M"));
+    alt.FieldByName(Travbibfeld::Name).SetAsString(name);
+    alt.FieldByName(Travbibfeld::Eigenlast).SetAsFloat(60);
     alt.Post();
 }
 
@@ -77,11 +82,11 @@ TEST(Traversenbibliothek, EinfuegenSchreibtDieDateiUndLaedtSieWieder)
     ASSERT_TRUE(p.bib.InBibliothek(eintrag(QStringLiteral("ABC"), QStringLiteral("neue Traverse")),
                                    Traversenbibliothek::ExistiertMuster(), keineFrage));
     auto& t = p.bib.cds_travbib;
-    EXPECT_DOUBLE_EQ(t.FieldByName(QStringLiteral("Höhe")).AsFloat(), 0.3);
-    EXPECT_EQ(t.FieldByName(QStringLiteral("Höhe")).DisplayText(), QStringLiteral("0,300"));
-    EXPECT_DOUBLE_EQ(t.FieldByName(QStringLiteral("Breite")).AsFloat(), 0.29);
-    EXPECT_DOUBLE_EQ(t.FieldByName(QStringLiteral("Eigenlast")).AsFloat(), 65.5);
-    EXPECT_EQ(t.FieldByName(QStringLiteral("Nummer")).AsInteger(), 1);
+    EXPECT_DOUBLE_EQ(t.FieldByName(Travbibfeld::Hoehe).AsFloat(), 0.3);
+    EXPECT_EQ(t.FieldByName(Travbibfeld::Hoehe).DisplayText(), QStringLiteral("0,300"));
+    EXPECT_DOUBLE_EQ(t.FieldByName(Travbibfeld::Breite).AsFloat(), 0.29);
+    EXPECT_DOUBLE_EQ(t.FieldByName(Travbibfeld::Eigenlast).AsFloat(), 65.5);
+    EXPECT_EQ(t.FieldByName(Travbibfeld::Nummer).AsInteger(), 1);
 
     DokumentLeser leser(p.bib.datei());
     EXPECT_EQ(leser.Text(), QStringLiteral("Kelvara VLX Traversenbibliothek 1.0"));
@@ -89,8 +94,8 @@ TEST(Traversenbibliothek, EinfuegenSchreibtDieDateiUndLaedtSieWieder)
     Traversenbibliothek wieder;
     EXPECT_TRUE(wieder.BibliothekLaden(p.ordner.path()).isEmpty());
     ASSERT_EQ(wieder.cds_travbib.RecordCount(), 1);
-    EXPECT_EQ(wieder.cds_travbib.FieldByName(QStringLiteral("Name")).AsString(), QStringLiteral("neue Traverse"));
-    EXPECT_EQ(wieder.cds_travbib.FieldByName(QStringLiteral("Gurtzahl")).AsInteger(), 4);
+    EXPECT_EQ(wieder.cds_travbib.FieldByName(Travbibfeld::Name).AsString(), QStringLiteral("neue Traverse"));
+    EXPECT_EQ(wieder.cds_travbib.FieldByName(Travbibfeld::Gurtzahl).AsInteger(), 4);
 }
 
 TEST(Traversenbibliothek, FragtVorDemUeberschreibenUndLaesstDieDateiBeiNeinUnveraendert)
@@ -106,12 +111,12 @@ TEST(Traversenbibliothek, FragtVorDemUeberschreibenUndLaesstDieDateiBeiNeinUnver
     EXPECT_FALSE(p.bib.InBibliothek(anders, Traversenbibliothek::ExistiertMuster(), antwortet(false, gefragt)));
     EXPECT_EQ(gefragt, QStringList{QStringLiteral("Traverse \"ABC neue Traverse\" existiert bereits.\r\nÜberschreiben?")});
     EXPECT_EQ(inhalt(p.bib.datei()), vorher);
-    EXPECT_EQ(p.bib.cds_travbib.FieldByName(QStringLiteral("Bearbeiter")).AsString(), QStringLiteral("Meier"));
+    EXPECT_EQ(p.bib.cds_travbib.FieldByName(Travbibfeld::Bearbeiter).AsString(), QStringLiteral("Meier"));
 
     EXPECT_TRUE(p.bib.InBibliothek(anders, QStringLiteral("Traverse \"%s %s\" existiert bereits."), antwortet(true, gefragt)));
     EXPECT_EQ(gefragt.size(), 2);
     EXPECT_EQ(p.bib.cds_travbib.RecordCount(), 1);
-    EXPECT_EQ(p.bib.cds_travbib.FieldByName(QStringLiteral("Bearbeiter")).AsString(), QStringLiteral("Schulz"));
+    EXPECT_EQ(p.bib.cds_travbib.FieldByName(Travbibfeld::Bearbeiter).AsString(), QStringLiteral("Schulz"));
     EXPECT_NE(inhalt(p.bib.datei()), vorher);
 }
 
@@ -161,7 +166,7 @@ TEST(Traversenbibliothek, AbgelehnteZeileLaesstKeineHalbeZeileUndSchreibtNichts)
     EXPECT_FALSE(fehlerVon([&] { p.bib.InBibliothek(kaputt, Traversenbibliothek::ExistiertMuster(), antwortet(true, gefragt)); })
                      .isEmpty());
     EXPECT_EQ(gefragt.size(), 1);
-    EXPECT_DOUBLE_EQ(p.bib.cds_travbib.FieldByName(QStringLiteral("Biegemoment")).AsFloat(), 10000);
+    EXPECT_DOUBLE_EQ(p.bib.cds_travbib.FieldByName(Travbibfeld::Biegemoment).AsFloat(), 10000);
     EXPECT_EQ(inhalt(p.bib.datei()), vorher);
 }
 
@@ -171,7 +176,7 @@ TEST(Traversenbibliothek, LeereZahltexteBleibenLeer)
     auto e = eintrag(QStringLiteral("ABC"), QStringLiteral("X"));
     e.eigenlast = QString();
     ASSERT_TRUE(p.bib.InBibliothek(e, Traversenbibliothek::ExistiertMuster(), keineFrage));
-    EXPECT_TRUE(p.bib.cds_travbib.FieldByName(QStringLiteral("Eigenlast")).IsNull());
+    EXPECT_TRUE(p.bib.cds_travbib.FieldByName(Travbibfeld::Eigenlast).IsNull());
 }
 
 TEST(Traversenbibliothek, LoeschenSchreibtDieDateiSofort)
@@ -184,7 +189,7 @@ TEST(Traversenbibliothek, LoeschenSchreibtDieDateiSofort)
     Traversenbibliothek wieder;
     wieder.BibliothekLaden(p.ordner.path());
     ASSERT_EQ(wieder.cds_travbib.RecordCount(), 1);
-    EXPECT_EQ(wieder.cds_travbib.FieldByName(QStringLiteral("Name")).AsString(), QStringLiteral("2"));
+    EXPECT_EQ(wieder.cds_travbib.FieldByName(Travbibfeld::Name).AsString(), QStringLiteral("2"));
 }
 
 TEST(Traversenbibliothek, FalscherKopfMeldetUndBeginntLeerBisZurErstenAenderung)
@@ -263,17 +268,17 @@ TEST(Traversenbibliothek, DasTraversenfensterFuelltEIAusDemVertikalenTraegheitsm
                                                    QStringLiteral("290"), QStringLiteral("290"), 4, true, 2.5e7);
     ASSERT_TRUE(p.bib.InBibliothek(e, Traversenbibliothek::ExistiertMuster(), keineFrage));
     // E·I = 70 000 N/mm² · 2,5e7 mm⁴ = 1,75e12 N·mm² = 1750 kN·m²
-    EXPECT_DOUBLE_EQ(p.bib.cds_travbib.FieldByName(QStringLiteral("EI")).AsFloat(), 1750);
+    EXPECT_DOUBLE_EQ(p.bib.cds_travbib.FieldByName(Travbibfeld::EI).AsFloat(), 1750);
     // a load table (no second moment) leaves it empty
     e = TraversenfensterEintrag(QStringLiteral("ABC"), QStringLiteral("X"), QStringLiteral("M"), QStringLiteral("60"),
                                 QStringLiteral("5000"), QStringLiteral("10000"), QStringLiteral("290"),
                                 QStringLiteral("290"), 4, true);
     ASSERT_TRUE(p.bib.InBibliothek(e, Traversenbibliothek::ExistiertMuster(), keineFrage));
-    EXPECT_TRUE(p.bib.cds_travbib.FieldByName(QStringLiteral("EI")).IsNull());
+    EXPECT_TRUE(p.bib.cds_travbib.FieldByName(Travbibfeld::EI).IsNull());
     Traversenbibliothek wieder;
     wieder.BibliothekLaden(p.ordner.path());
     wieder.cds_travbib.First();
-    EXPECT_DOUBLE_EQ(wieder.cds_travbib.FieldByName(QStringLiteral("EI")).AsFloat(), 1750);
+    EXPECT_DOUBLE_EQ(wieder.cds_travbib.FieldByName(Travbibfeld::EI).AsFloat(), 1750);
 }
 
 TEST(Traversenbibliothek, AlteBibliothekOhneEIBehaeltIhreNummernUndKenntKeinEI)
@@ -299,12 +304,12 @@ TEST(Traversenbibliothek, AlteBibliothekOhneEIBehaeltIhreNummernUndKenntKeinEI)
     auto& t = bib.cds_travbib;
     ASSERT_EQ(t.RecordCount(), 2);
     t.First();
-    EXPECT_EQ(t.FieldByName(QStringLiteral("Nummer")).AsInteger(), 1);
-    EXPECT_EQ(t.FieldByName(QStringLiteral("Name")).AsString(), QStringLiteral("A"));
-    EXPECT_TRUE(t.FieldByName(QStringLiteral("EI")).IsNull());
+    EXPECT_EQ(t.FieldByName(Travbibfeld::Nummer).AsInteger(), 1);
+    EXPECT_EQ(t.FieldByName(Travbibfeld::Name).AsString(), QStringLiteral("A"));
+    EXPECT_TRUE(t.FieldByName(Travbibfeld::EI).IsNull());
     t.Next();
-    EXPECT_EQ(t.FieldByName(QStringLiteral("Nummer")).AsInteger(), 3);
-    EXPECT_DOUBLE_EQ(t.FieldByName(QStringLiteral("Eigenlast")).AsFloat(), 60);
+    EXPECT_EQ(t.FieldByName(Travbibfeld::Nummer).AsInteger(), 3);
+    EXPECT_DOUBLE_EQ(t.FieldByName(Travbibfeld::Eigenlast).AsFloat(), 60);
     EXPECT_EQ(t.AutoIncValue(), 5);
 }
 
@@ -332,8 +337,8 @@ TEST(Traversenbibliothek, AlteBibliothekMitRiesigerNummernlueckeLiestSichInBegre
     auto& t = bib.cds_travbib;
     ASSERT_EQ(t.RecordCount(), 2);
     t.First();
-    EXPECT_EQ(t.FieldByName(QStringLiteral("Nummer")).AsInteger(), 1);
+    EXPECT_EQ(t.FieldByName(Travbibfeld::Nummer).AsInteger(), 1);
     t.Next();
-    EXPECT_EQ(t.FieldByName(QStringLiteral("Name")).AsString(), QStringLiteral("12002"));
-    EXPECT_EQ(t.FieldByName(QStringLiteral("Nummer")).AsInteger(), 10002);
+    EXPECT_EQ(t.FieldByName(Travbibfeld::Name).AsString(), QStringLiteral("12002"));
+    EXPECT_EQ(t.FieldByName(Travbibfeld::Nummer).AsInteger(), 10002);
 }

@@ -1,6 +1,7 @@
 // kelvara-cli belastung on a load table written by the program.
 #include "u_testhilfen.h"
 #include "loadtable/u_belastungsdatei.h"
+#include "loadtable/u_belastungsfelder.h"
 #include "tables/u_stream.h"
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -23,9 +24,9 @@ QString beispieldatei(const QTemporaryDir& ordner)
     b.eingaben.hoehe = QStringLiteral("400");
     auto& t = b.cds_traverse;
     t.Append();
-    t.FieldByName(QStringLiteral("laenge")).SetAsInteger(6);
-    t.FieldByName(QStringLiteral("einzellast")).SetAsFloat(200);
-    t.FieldByName(QStringLiteral("streckenlast")).SetAsFloat(100);
+    t.FieldByName(Belastungsfeld::laenge).SetAsInteger(6);
+    t.FieldByName(Belastungsfeld::einzellast).SetAsFloat(200);
+    t.FieldByName(Belastungsfeld::streckenlast).SetAsFloat(100);
     t.Post();
     const QString pfad = ordner.filePath(QStringLiteral("b.prb"));
     BelastungstabelleSpeichern(b, pfad);
@@ -38,7 +39,7 @@ QString alteDatei(const QTemporaryDir& ordner)
     Belastungstabelle b;
     b.TabelleNeu();
     b.cds_traverse.Append();
-    b.cds_traverse.FieldByName(QStringLiteral("laenge")).SetAsInteger(4);
+    b.cds_traverse.FieldByName(Belastungsfeld::laenge).SetAsInteger(4);
     b.cds_traverse.Post();
     const QString pfad = ordner.filePath(QStringLiteral("alt.prb"));
     DokumentSchreiber s(pfad);

@@ -1,6 +1,7 @@
 // The load table file: version 2 written and read back, the older layout, a wrong header and a
 // damaged file.
 #include "loadtable/u_belastungsdatei.h"
+#include "loadtable/u_belastungsfelder.h"
 #include "platform/u_fehler.h"
 #include "tables/u_stream.h"
 #include "tables/u_werteliste.h"
@@ -64,9 +65,9 @@ TEST(Belastungsdatei, Version2BehaeltJedenEingabetextUndDieZeilen)
     auto& t = b.cds_traverse;
     for (auto [l, e, s] : {std::tuple{8, 120.0, 40.0}, std::tuple{4, 300.0, 150.5}}) {
         t.Append();
-        t.FieldByName(QStringLiteral("laenge")).SetAsInteger(l);
-        t.FieldByName(QStringLiteral("einzellast")).SetAsFloat(e);
-        t.FieldByName(QStringLiteral("streckenlast")).SetAsFloat(s);
+        t.FieldByName(Belastungsfeld::laenge).SetAsInteger(l);
+        t.FieldByName(Belastungsfeld::einzellast).SetAsFloat(e);
+        t.FieldByName(Belastungsfeld::streckenlast).SetAsFloat(s);
         t.Post();
     }
     b.EigenlastBerechnen();
@@ -107,9 +108,9 @@ TEST(Belastungsdatei, Version2BehaeltJedenEingabetextUndDieZeilen)
     EXPECT_NEAR(neu.ergebnisse.eigenlast, 50 * 9.81 / 0.9144, 1e-9);
     auto& n = neu.cds_traverse;
     n.First();
-    EXPECT_EQ(n.FieldByName(QStringLiteral("laenge")).AsInteger(), 4);
-    EXPECT_DOUBLE_EQ(n.FieldByName(QStringLiteral("streckenlast")).AsFloat(), 150.5);
-    EXPECT_DOUBLE_EQ(n.FieldByName(QStringLiteral("streckenlast_Nm")).AsFloat(), 150.5 * 1000 / 4);
+    EXPECT_EQ(n.FieldByName(Belastungsfeld::laenge).AsInteger(), 4);
+    EXPECT_DOUBLE_EQ(n.FieldByName(Belastungsfeld::streckenlast).AsFloat(), 150.5);
+    EXPECT_DOUBLE_EQ(n.FieldByName(Belastungsfeld::streckenlast_Nm).AsFloat(), 150.5 * 1000 / 4);
     EXPECT_DOUBLE_EQ(neu.ergebnisse.querkraft, b.ergebnisse.querkraft);
     EXPECT_GT(neu.ergebnisse.querkraft, 0);
 }
@@ -215,7 +216,7 @@ TEST(Belastungsdatei, BeschaedigteDateiWirftUndAendertWederFensterNochDatei)
     b.TabelleNeu();
     b.eingaben.hersteller = QStringLiteral("Voll");
     b.cds_traverse.Append();
-    b.cds_traverse.FieldByName(QStringLiteral("laenge")).SetAsInteger(3);
+    b.cds_traverse.FieldByName(Belastungsfeld::laenge).SetAsInteger(3);
     b.cds_traverse.Post();
     BelastungstabelleSpeichern(b, pfad);
     QByteArray bytes = inhalt(pfad);

@@ -2,11 +2,13 @@
 // saving and reopening, older files, the library insert and the close query.
 #include "loadtable/fo_belastungstabelle.h"
 #include "loadtable/u_belastungsdatei.h"
+#include "loadtable/u_belastungsfelder.h"
 #include "shell/fo_main.h"
 #include "shell/fo_menu.h"
 #include "shell/u_anwendung_qt.h"
 #include "tables/u_stream.h"
 #include "platform/u_zahlen.h"
+#include "truss/u_travbibfelder.h"
 #include "u_fenstertest.h"
 #include "u_testhilfen.h"
 #include <QCheckBox>
@@ -91,9 +93,9 @@ void zeile(Tfrm_belastungstabelle* f, int laenge, double einzellast, double stre
 {
     auto& t = f->Tabelle().cds_traverse;
     t.Append();
-    t.FieldByName(QStringLiteral("laenge")).SetAsInteger(laenge);
-    t.FieldByName(QStringLiteral("einzellast")).SetAsFloat(einzellast);
-    t.FieldByName(QStringLiteral("streckenlast")).SetAsFloat(streckenlast);
+    t.FieldByName(Belastungsfeld::laenge).SetAsInteger(laenge);
+    t.FieldByName(Belastungsfeld::einzellast).SetAsFloat(einzellast);
+    t.FieldByName(Belastungsfeld::streckenlast).SetAsFloat(streckenlast);
     t.Post();
 }
 
@@ -461,15 +463,15 @@ TEST(Belastungsfenster, InDieBibliothekFuegtEinUndFragtBeiGleichemHerstellerUndN
 
     TBClientDataSet& t = bibliothek.cds_travbib;
     ASSERT_EQ(t.RecordCount(), 1);
-    auto wert = [&t](const char* feld) { return t.FieldByName(QString::fromUtf8(feld)).Value(); };
-    EXPECT_EQ(wert("Hersteller").toString(), QStringLiteral("Alu AG"));
-    EXPECT_EQ(wert("Name").toString(), QStringLiteral("Q30"));
-    EXPECT_DOUBLE_EQ(wert("Eigenlast").toDouble(), 163.5);
-    EXPECT_DOUBLE_EQ(wert("Querkraft").toDouble(), 6000);
-    EXPECT_DOUBLE_EQ(wert("Biegemoment").toDouble(), 12500.5);
-    EXPECT_DOUBLE_EQ(wert("Höhe").toDouble(), 0.29);
-    EXPECT_DOUBLE_EQ(wert("Breite").toDouble(), 0.25);
-    EXPECT_EQ(wert("Gurtzahl").toInt(), 3);
+    auto wert = [&t](Feldname feld) { return t.FieldByName(feld).Value(); };
+    EXPECT_EQ(wert(Travbibfeld::Hersteller).toString(), QStringLiteral("Alu AG"));
+    EXPECT_EQ(wert(Travbibfeld::Name).toString(), QStringLiteral("Q30"));
+    EXPECT_DOUBLE_EQ(wert(Travbibfeld::Eigenlast).toDouble(), 163.5);
+    EXPECT_DOUBLE_EQ(wert(Travbibfeld::Querkraft).toDouble(), 6000);
+    EXPECT_DOUBLE_EQ(wert(Travbibfeld::Biegemoment).toDouble(), 12500.5);
+    EXPECT_DOUBLE_EQ(wert(Travbibfeld::Hoehe).toDouble(), 0.29);
+    EXPECT_DOUBLE_EQ(wert(Travbibfeld::Breite).toDouble(), 0.25);
+    EXPECT_EQ(wert(Travbibfeld::Gurtzahl).toInt(), 3);
     EXPECT_TRUE(QFileInfo::exists(bibliothek.datei()));
 
     // the same maker and name ask; No changes nothing
@@ -477,13 +479,13 @@ TEST(Belastungsfenster, InDieBibliothekFuegtEinUndFragtBeiGleichemHerstellerUndN
     kind<QCheckBox>(f, "cbHoriDiga")->setChecked(false);
     u.skript.erwarteFrage(Antwort::Nein, QStringLiteral("Traverse \"Alu AG Q30\" existiert bereits.\r\nÜberschreiben?"));
     QTest::mouseClick(knopf, Qt::LeftButton);
-    EXPECT_DOUBLE_EQ(wert("Breite").toDouble(), 0.25);
+    EXPECT_DOUBLE_EQ(wert(Travbibfeld::Breite).toDouble(), 0.25);
     EXPECT_EQ(dateiInhalt(bibliothek.datei()), datei);
     // Yes overwrites the row; without horizontal diagonals the width is 0
     u.skript.erwarteFrage(Antwort::Ja);
     QTest::mouseClick(knopf, Qt::LeftButton);
     EXPECT_EQ(t.RecordCount(), 1);
-    EXPECT_DOUBLE_EQ(wert("Breite").toDouble(), 0);
+    EXPECT_DOUBLE_EQ(wert(Travbibfeld::Breite).toDouble(), 0);
 
     // a shear force that is no number is refused and leaves no row behind
     tippe(f, "edtName", QStringLiteral("Q40"));
@@ -627,9 +629,9 @@ TEST(Belastungsfenster, EineHerstellertabelleGehtMitTabUndReturnOhneMausInsGrid)
     EXPECT_EQ(grid->currentIndex(), m->index(1, 3));
     TBClientDataSet& t = f->Tabelle().cds_traverse;
     t.SetRecNo(2);
-    EXPECT_DOUBLE_EQ(t.FieldByName(QStringLiteral("laenge")).AsFloat(), 8);
-    EXPECT_DOUBLE_EQ(t.FieldByName(QStringLiteral("einzellast")).AsFloat(), 150);
-    EXPECT_DOUBLE_EQ(t.FieldByName(QStringLiteral("streckenlast")).AsFloat(), 80);
+    EXPECT_DOUBLE_EQ(t.FieldByName(Belastungsfeld::laenge).AsFloat(), 8);
+    EXPECT_DOUBLE_EQ(t.FieldByName(Belastungsfeld::einzellast).AsFloat(), 150);
+    EXPECT_DOUBLE_EQ(t.FieldByName(Belastungsfeld::streckenlast).AsFloat(), 80);
 
     // Ctrl+Del asks first; No keeps the row, and the empty row has nothing to ask about
     grid->setCurrentIndex(m->index(0, 1));

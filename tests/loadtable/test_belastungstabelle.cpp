@@ -1,6 +1,8 @@
 // The load table calculation: self-weight, row forces under every unit, the pass with its maxima,
 // the current row and the missing-unit messages.
 #include "belastungshilfen.h"
+#include "loadtable/u_belastungsfelder.h"
+#include "truss/u_travbibfelder.h"
 #include "u_testhilfen.h"
 #include <QDir>
 #include <QTemporaryDir>
@@ -8,9 +10,9 @@
 
 namespace {
 
-double feld(Belastungstabelle& b, const char* name)
+double feld(Belastungstabelle& b, Feldname name)
 {
-    return b.cds_traverse.FieldByName(QString::fromLatin1(name)).AsFloat();
+    return b.cds_traverse.FieldByName(name).AsFloat();
 }
 
 double eigenlast(const QString& gewicht, int einheit, const QString& laenge, int laengeneinheit)
@@ -52,12 +54,12 @@ TEST(Belastungstabelle, ZeileMitKgUndKgJeMeterErgibtDieVierKraefte)
     b.eingaben.gewicht.clear();
     zeile(b, 6, 200, 100);
     // The pass after the post keeps g as it was computed by hand above.
-    EXPECT_DOUBLE_EQ(feld(b, "einzellast_N"), 1962);
-    EXPECT_DOUBLE_EQ(feld(b, "streckenlast_Nm"), 981);
-    EXPECT_DOUBLE_EQ(feld(b, "querkraft_e"), 1281);
-    EXPECT_DOUBLE_EQ(feld(b, "biegemoment_e"), 3393);
-    EXPECT_DOUBLE_EQ(feld(b, "querkraft_s"), 3243);
-    EXPECT_DOUBLE_EQ(feld(b, "biegemoment_s"), 4864.5);
+    EXPECT_DOUBLE_EQ(feld(b, Belastungsfeld::einzellast_N), 1962);
+    EXPECT_DOUBLE_EQ(feld(b, Belastungsfeld::streckenlast_Nm), 981);
+    EXPECT_DOUBLE_EQ(feld(b, Belastungsfeld::querkraft_e), 1281);
+    EXPECT_DOUBLE_EQ(feld(b, Belastungsfeld::biegemoment_e), 3393);
+    EXPECT_DOUBLE_EQ(feld(b, Belastungsfeld::querkraft_s), 3243);
+    EXPECT_DOUBLE_EQ(feld(b, Belastungsfeld::biegemoment_s), 4864.5);
     EXPECT_DOUBLE_EQ(b.ergebnisse.querkraft, 3243);
     EXPECT_DOUBLE_EQ(b.ergebnisse.biegemoment, 4864.5);
     EXPECT_TRUE(gemeldet.isEmpty());
@@ -69,28 +71,28 @@ TEST(Belastungstabelle, StreckenlastJeSpannweiteUndLaengeInFuss)
     b.TabelleNeu();
     b.eingaben.cmbStreckenlast.waehle(8); // kN on the span
     zeile(b, 4, 0, 6);
-    EXPECT_DOUBLE_EQ(feld(b, "streckenlast_Nm"), 1500);
+    EXPECT_DOUBLE_EQ(feld(b, Belastungsfeld::streckenlast_Nm), 1500);
 
     b.eingaben.cmbLaenge2.waehle(1); // ft
     b.eingaben.cmbStreckenlast.waehle(1); // N/m
     b.eingaben.cmbEinzellast.waehle(1);   // N
     b.cds_traverse.First();
     b.cds_traverse.Edit();
-    b.cds_traverse.FieldByName(QStringLiteral("laenge")).SetAsInteger(10);
-    b.cds_traverse.FieldByName(QStringLiteral("einzellast")).SetAsFloat(400);
+    b.cds_traverse.FieldByName(Belastungsfeld::laenge).SetAsInteger(10);
+    b.cds_traverse.FieldByName(Belastungsfeld::einzellast).SetAsFloat(400);
     b.cds_traverse.Post();
     // l = 3.048 m: F l / 4 = 304.8
-    EXPECT_NEAR(feld(b, "biegemoment_e"), 304.8, 1e-9);
-    EXPECT_NEAR(feld(b, "querkraft_s"), 6 * 3.048 / 2, 1e-9);
+    EXPECT_NEAR(feld(b, Belastungsfeld::biegemoment_e), 304.8, 1e-9);
+    EXPECT_NEAR(feld(b, Belastungsfeld::querkraft_s), 6 * 3.048 / 2, 1e-9);
 
     struct Fall { int einheit; double q; };
     for (Fall f : {Fall{0, 2 * 9.81}, Fall{2, 2000}, Fall{3, 2 * 9.81 / 0.3048}, Fall{4, 2 / 0.3048},
                    Fall{5, 2000 / 0.3048}, Fall{6, 2 * 9.81 / 3.048}, Fall{7, 2 / 3.048}}) {
         b.eingaben.cmbStreckenlast.waehle(f.einheit);
         b.cds_traverse.Edit();
-        b.cds_traverse.FieldByName(QStringLiteral("streckenlast")).SetAsFloat(2);
+        b.cds_traverse.FieldByName(Belastungsfeld::streckenlast).SetAsFloat(2);
         b.cds_traverse.Post();
-        EXPECT_NEAR(feld(b, "streckenlast_Nm"), f.q, 1e-9) << f.einheit;
+        EXPECT_NEAR(feld(b, Belastungsfeld::streckenlast_Nm), f.q, 1e-9) << f.einheit;
     }
 }
 
@@ -105,10 +107,10 @@ TEST(Belastungstabelle, LaengeNullMitLastJeSpannweiteErgibtKeineStreckenlastUndH
     zeile(b, 0, 100, 500);
     zeile(b, 5, 0, 1000);
     b.cds_traverse.First();
-    EXPECT_EQ(b.cds_traverse.FieldByName(QStringLiteral("laenge")).AsInteger(), 0);
-    EXPECT_DOUBLE_EQ(feld(b, "streckenlast_Nm"), 0);
-    EXPECT_DOUBLE_EQ(feld(b, "querkraft_s"), 0);
-    EXPECT_DOUBLE_EQ(feld(b, "querkraft_e"), 50);
+    EXPECT_EQ(b.cds_traverse.FieldByName(Belastungsfeld::laenge).AsInteger(), 0);
+    EXPECT_DOUBLE_EQ(feld(b, Belastungsfeld::streckenlast_Nm), 0);
+    EXPECT_DOUBLE_EQ(feld(b, Belastungsfeld::querkraft_s), 0);
+    EXPECT_DOUBLE_EQ(feld(b, Belastungsfeld::querkraft_e), 50);
     // The 5 m row behind it is calculated and governs.
     EXPECT_DOUBLE_EQ(b.ergebnisse.querkraft, 500);
     EXPECT_DOUBLE_EQ(b.ergebnisse.biegemoment, 625);
@@ -122,9 +124,9 @@ TEST(Belastungstabelle, ZeileOhneLaengeRechnetMitZehnHochMinusAcht)
     b.eingaben.cmbStreckenlast.waehle(7); // N on the span
     auto& t = b.cds_traverse;
     t.Append();
-    t.FieldByName(QStringLiteral("streckenlast")).SetAsFloat(1);
-    EXPECT_DOUBLE_EQ(feld(b, "streckenlast_Nm"), 1e8);
-    EXPECT_DOUBLE_EQ(feld(b, "querkraft_s"), 0.5);
+    t.FieldByName(Belastungsfeld::streckenlast).SetAsFloat(1);
+    EXPECT_DOUBLE_EQ(feld(b, Belastungsfeld::streckenlast_Nm), 1e8);
+    EXPECT_DOUBLE_EQ(feld(b, Belastungsfeld::querkraft_s), 0.5);
     t.Cancel();
 }
 
@@ -197,20 +199,20 @@ TEST(Belastungstabelle, DurchlaufStelltDieErsteZeileDerGemerktenLaengeWiederEin)
     auto& t = b.cds_traverse;
     t.Last();
     t.Prior(); // second row of length 6
-    EXPECT_DOUBLE_EQ(feld(b, "einzellast"), 3000);
+    EXPECT_DOUBLE_EQ(feld(b, Belastungsfeld::einzellast), 3000);
     b.Neuberechnen();
     // Every row takes part, the second of two equal lengths too.
     EXPECT_DOUBLE_EQ(b.ergebnisse.querkraft, 3000 * 9.81 / 2);
-    EXPECT_EQ(t.FieldByName(QStringLiteral("laenge")).AsInteger(), 6);
-    EXPECT_DOUBLE_EQ(feld(b, "einzellast"), 2);
+    EXPECT_EQ(t.FieldByName(Belastungsfeld::laenge).AsInteger(), 6);
+    EXPECT_DOUBLE_EQ(feld(b, Belastungsfeld::einzellast), 2);
 
     // After an edited row is posted, that row stays current although the pass walked all rows.
     t.Last();
     t.Edit();
-    t.FieldByName(QStringLiteral("einzellast")).SetAsFloat(40);
+    t.FieldByName(Belastungsfeld::einzellast).SetAsFloat(40);
     t.Post();
-    EXPECT_EQ(t.FieldByName(QStringLiteral("laenge")).AsInteger(), 9);
-    EXPECT_DOUBLE_EQ(feld(b, "einzellast_N"), 40 * 9.81);
+    EXPECT_EQ(t.FieldByName(Belastungsfeld::laenge).AsInteger(), 9);
+    EXPECT_DOUBLE_EQ(feld(b, Belastungsfeld::einzellast_N), 40 * 9.81);
 }
 
 TEST(Belastungstabelle, FehlendeEinheitenMeldenSichJeZeileUndDerDurchlaufGehtWeiter)
@@ -229,8 +231,8 @@ TEST(Belastungstabelle, FehlendeEinheitenMeldenSichJeZeileUndDerDurchlaufGehtWei
     // Each row of the pass once, then the current row again as it is shown.
     EXPECT_EQ(meldungen, (Meldungen{laenge, einzel, strecke, laenge, einzel, strecke, laenge, einzel, strecke}));
     // Loads without unit stay empty and count 0; the length is read as metres.
-    EXPECT_TRUE(b.cds_traverse.FieldByName(QStringLiteral("einzellast_N")).IsNull());
-    EXPECT_TRUE(b.cds_traverse.FieldByName(QStringLiteral("streckenlast_Nm")).IsNull());
+    EXPECT_TRUE(b.cds_traverse.FieldByName(Belastungsfeld::einzellast_N).IsNull());
+    EXPECT_TRUE(b.cds_traverse.FieldByName(Belastungsfeld::streckenlast_Nm).IsNull());
     EXPECT_DOUBLE_EQ(b.ergebnisse.querkraft, 0);
 }
 
@@ -255,7 +257,7 @@ TEST(Belastungstabelle, EineGeposteteZeileOhneEinheitMeldetSichEinmalUndDasZeige
     auto& t = b.cds_traverse;
     for (int mal = 0; mal < 3; ++mal)
         for (t.First(); !t.Eof(); t.Next())
-            EXPECT_TRUE(t.FieldByName(QStringLiteral("einzellast_N")).IsNull());
+            EXPECT_TRUE(t.FieldByName(Belastungsfeld::einzellast_N).IsNull());
     EXPECT_TRUE(gemeldet.isEmpty());
     // 10 kg/m on 3 m without the point load: Q = q·l/2 = 98,1 · 3 / 2
     EXPECT_DOUBLE_EQ(b.ergebnisse.querkraft, 10 * 9.81 * 3 / 2);
@@ -300,16 +302,16 @@ TEST(Belastungstabelle, InDieBibliothekMitEigenlastUndFrageBeiVorhandenerTravers
     b.EigenlastBerechnen();
     ASSERT_TRUE(b.InDieBibliothek(bib, keineFrage));
     auto& t = bib.cds_travbib;
-    EXPECT_DOUBLE_EQ(t.FieldByName(QStringLiteral("Eigenlast")).AsFloat(), 163.5);
-    EXPECT_TRUE(t.FieldByName(QStringLiteral("Querkraft")).IsNull());
-    EXPECT_DOUBLE_EQ(t.FieldByName(QStringLiteral("Biegemoment")).AsFloat(), 9000);
-    EXPECT_DOUBLE_EQ(t.FieldByName(QStringLiteral("Höhe")).AsFloat(), 0.4);
-    EXPECT_EQ(t.FieldByName(QStringLiteral("Name")).AsString(), QStringLiteral("neue Traverse"));
+    EXPECT_DOUBLE_EQ(t.FieldByName(Travbibfeld::Eigenlast).AsFloat(), 163.5);
+    EXPECT_TRUE(t.FieldByName(Travbibfeld::Querkraft).IsNull());
+    EXPECT_DOUBLE_EQ(t.FieldByName(Travbibfeld::Biegemoment).AsFloat(), 9000);
+    EXPECT_DOUBLE_EQ(t.FieldByName(Travbibfeld::Hoehe).AsFloat(), 0.4);
+    EXPECT_EQ(t.FieldByName(Travbibfeld::Name).AsString(), QStringLiteral("neue Traverse"));
 
     QStringList gefragt;
     b.eingaben.biegemoment = QStringLiteral("1");
     EXPECT_FALSE(b.InDieBibliothek(bib, antwortet(false, gefragt)));
     EXPECT_EQ(gefragt, QStringList{QStringLiteral("Traverse \"ABC neue Traverse\" existiert bereits.\r\nÜberschreiben?")});
-    EXPECT_DOUBLE_EQ(t.FieldByName(QStringLiteral("Biegemoment")).AsFloat(), 9000);
+    EXPECT_DOUBLE_EQ(t.FieldByName(Travbibfeld::Biegemoment).AsFloat(), 9000);
     EXPECT_EQ(t.RecordCount(), 1);
 }

@@ -89,11 +89,12 @@ TEST(BerichtBelastungstabelle, EineZeileJeTabellenzeileAufsteigendWieDieFelderSi
     EXPECT_EQ(texte(*zeilen[9]).at(0), QStringLiteral("20"));
     EXPECT_EQ(textBis(*zeilen[0], 7.7), QStringLiteral("2"));
     auto& c = t.b.cds_traverse;
-    const char* felder[] = {"einzellast", "streckenlast", "querkraft_e", "biegemoment_e", "querkraft_s", "biegemoment_s"};
+    using namespace Belastungsfeld;
+    const Feldname felder[] = {einzellast, streckenlast, querkraft_e, biegemoment_e, querkraft_s, biegemoment_s};
     const double links[] = {18.0, 40.2, 66.7, 90.0, 119.6, 141.8};
     for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(textAb(*zeilen[0], links[i]), c.AnzeigeTextBei(1, c.FieldByName(QString::fromUtf8(felder[i])).Index()))
-            << felder[i];
+        EXPECT_EQ(textAb(*zeilen[0], links[i]), c.AnzeigeTextBei(1, c.FieldByName(felder[i]).Index()))
+            << felder[i].toString().toStdString();
     EXPECT_EQ(textAb(*zeilen[0], 18.0), QStringLiteral(" 4 000,00")); // the mask's blanks stay, as in the grid
     EXPECT_NEAR(zeilen[0]->rahmen.height(), 6.35, 1e-9);
 }

@@ -2,6 +2,7 @@
 // stored support force, listed and computed by the command line program.
 #include "u_testhilfen.h"
 #include "beam/u_balkenmodell.h"
+#include "project/u_projektfelder.h"
 #include "project/u_projektmodell.h"
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -16,11 +17,11 @@ CliLauf lauf(const QStringList& argumente)
     return kelvaraCli(QStringList{QStringLiteral("projekt")} + argumente);
 }
 
-void zeile(TBClientDataSet& t, std::initializer_list<std::pair<const char*, QVariant>> werte)
+void zeile(TBClientDataSet& t, std::initializer_list<std::pair<Feldname, QVariant>> werte)
 {
     t.Append();
     for (const auto& [name, wert] : werte)
-        t.FieldByName(QString::fromUtf8(name)).SetValue(wert);
+        t.FieldByName(name).SetValue(wert);
     t.Post();
 }
 
@@ -33,28 +34,28 @@ QString schreibeProjekt(const QTemporaryDir& ordner)
     p.name = QStringLiteral("Halle");
     p.bearbeiter = QStringLiteral("Jörg");
     for (int t = 0; t < 2; ++t) {
-        zeile(p.cds_projekt, {{"Sortierung", 0}, {"Name", QStringLiteral("T%1").arg(t + 1)},
-                              {"Position_X1", 0.0}, {"Position_Y1", 0.0}, {"Position_X2", 10.0},
-                              {"Position_Y2", 0.0}});
+        zeile(p.cds_projekt, {{Projektfeld::Sortierung, 0}, {Projektfeld::Name, QStringLiteral("T%1").arg(t + 1)},
+                              {Projektfeld::Position_X1, 0.0}, {Projektfeld::Position_Y1, 0.0}, {Projektfeld::Position_X2, 10.0},
+                              {Projektfeld::Position_Y2, 0.0}});
         p.NeueVariante(QStringLiteral("V"), QString());
         p.cds_varianten.Edit();
         // without the mode key the settings reading picks the last mode, wind only
-        p.cds_varianten.FieldByName(QStringLiteral("Einstellungen"))
+        p.cds_varianten.FieldByName(Variantenfeld::Einstellungen)
             .SetAsString(QStringLiteral("TravLaenge=10,00\r\nTravMaxBiege=100000\r\nTravMaxQuer=100000\r\n"
                                         "Berechnung=nur Gewichtslasten\r\n"));
         p.cds_varianten.Post();
         for (int l = 1; l <= 2; ++l)
-            zeile(p.cds_lager, {{"Nummer", l}, {"Name", QStringLiteral("L%1").arg(l)}, {"Type", ArtLager},
-                                {"Position", l == 1 ? -5.0 : 5.0}, {"Eigenlast", l == 2 && t == 0 ? 50.0 : 0.0},
-                                {"Berechnet", l == 2 && t == 0 ? 1000.0 : 0.0},
-                                {"Maximallast", t == 1 ? 500.0 : 0.0}});
+            zeile(p.cds_lager, {{Lagerfeld::Nummer, l}, {Lagerfeld::Name, QStringLiteral("L%1").arg(l)}, {Lagerfeld::Type, ArtLager},
+                                {Lagerfeld::Position, l == 1 ? -5.0 : 5.0}, {Lagerfeld::Eigenlast, l == 2 && t == 0 ? 50.0 : 0.0},
+                                {Lagerfeld::Berechnet, l == 2 && t == 0 ? 1000.0 : 0.0},
+                                {Lagerfeld::Maximallast, t == 1 ? 500.0 : 0.0}});
     }
-    zeile(p.cds_lasten, {{"Nummer", 1}, {"Name", QStringLiteral("T1|V1|L2|")}, {"Type", ArtTraversenkraft},
-                         {"Pos1", 0.0}, {"Pos2", 0.0}, {"Last", 0.0}});
-    zeile(p.cds_lasten, {{"Nummer", 2}, {"Name", QStringLiteral("T1|X1|L2|")}, {"Type", ArtTraversenkraft},
-                         {"Pos1", 0.0}, {"Pos2", 0.0}, {"Last", 0.0}});
+    zeile(p.cds_lasten, {{Lastfeld::Nummer, 1}, {Lastfeld::Name, QStringLiteral("T1|V1|L2|")}, {Lastfeld::Type, ArtTraversenkraft},
+                         {Lastfeld::Pos1, 0.0}, {Lastfeld::Pos2, 0.0}, {Lastfeld::Last, 0.0}});
+    zeile(p.cds_lasten, {{Lastfeld::Nummer, 2}, {Lastfeld::Name, QStringLiteral("T1|X1|L2|")}, {Lastfeld::Type, ArtTraversenkraft},
+                         {Lastfeld::Pos1, 0.0}, {Lastfeld::Pos2, 0.0}, {Lastfeld::Last, 0.0}});
     p.cds_varianten.Edit();
-    p.cds_varianten.FieldByName(QStringLiteral("Auslastung")).SetAsFloat(3);
+    p.cds_varianten.FieldByName(Variantenfeld::Auslastung).SetAsFloat(3);
     p.cds_varianten.Post();
     const QString pfad = ordner.filePath(QStringLiteral("p.prp"));
     p.Speichern(pfad);

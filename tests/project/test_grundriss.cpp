@@ -1,9 +1,11 @@
 // Floor plan without widgets: snapping, the tools on the wall and truss tables, selecting,
 // moving, deleting with its questions and fitting (the painted pixels: test_grundrissbild.cpp).
 #include "beam/u_balkenmodell.h"
+#include "beam/u_balkenfelder.h"
 #include "platform/u_dialoge_skript.h"
 #include "platform/u_fehler.h"
 #include "project/u_grundrisswerkzeuge.h"
+#include "project/u_projektfelder.h"
 #include "project/u_projektmodell.h"
 #include "u_testhilfen.h"
 #include "grundrisshilfen.h"
@@ -12,7 +14,7 @@
 
 namespace {
 
-TField& f(TBClientDataSet& t, const char* name) { return t.FieldByName(QString::fromUtf8(name)); }
+TField& f(TBClientDataSet& t, Feldname name) { return t.FieldByName(name); }
 
 using Grundriss = Grundrissaufbau;
 
@@ -221,7 +223,7 @@ TEST_F(Grundriss, LoeschenEinerTraverseFragtNachIhrUndNeinBehaeltSie)
     linie(0, 0, 2, 0);
     traverse(0, 1, 3, 1);
     p.cds_projekt.Edit();
-    f(p.cds_projekt, "Name").SetAsString(QStringLiteral("Front"));
+    f(p.cds_projekt, Projektfeld::Name).SetAsString(QStringLiteral("Front"));
     p.cds_projekt.Post();
     ASSERT_TRUE(p.NeueVariante(QStringLiteral("V1"), {}));
     traverse(0, 20, 3, 20); // outside the rectangle below
@@ -242,7 +244,7 @@ TEST_F(Grundriss, LoeschenEinerTraverseFragtNachIhrUndNeinBehaeltSie)
     EXPECT_TRUE(d.allesBeantwortet());
     EXPECT_TRUE(d.unerwartet.isEmpty()) << d.unerwartet.join(u'|').toStdString();
     ASSERT_EQ(p.cds_projekt.RecordCount(), 1);
-    EXPECT_EQ(f(p.cds_projekt, "Nummer").AsInteger(), 2);
+    EXPECT_EQ(f(p.cds_projekt, Projektfeld::Nummer).AsInteger(), 2);
 }
 
 TEST_F(Grundriss, LoeschenMehrererTraversenFragtEinmalMitIhrerAnzahl)
@@ -278,9 +280,9 @@ TEST_F(Grundriss, LoeschenMehrererTraversenWarntEinmalVorAllenVerweisenVonAussen
 {
     const auto kraftlast = [&](int nummer, const char* ziel) {
         p.cds_lasten.Append();
-        f(p.cds_lasten, "Nummer").SetAsInteger(nummer);
-        f(p.cds_lasten, "Name").SetAsString(QString::fromLatin1(ziel));
-        f(p.cds_lasten, "Type").SetAsInteger(ArtTraversenkraft);
+        f(p.cds_lasten, Lastfeld::Nummer).SetAsInteger(nummer);
+        f(p.cds_lasten, Lastfeld::Name).SetAsString(QString::fromLatin1(ziel));
+        f(p.cds_lasten, Lastfeld::Type).SetAsInteger(ArtTraversenkraft);
         p.cds_lasten.Post();
     };
     linie(0, 0, 2, 0);
@@ -291,7 +293,7 @@ TEST_F(Grundriss, LoeschenMehrererTraversenWarntEinmalVorAllenVerweisenVonAussen
     kraftlast(1, "T1|V1|L1|");
     traverse(0, 20, 3, 20);
     p.cds_projekt.Edit();
-    f(p.cds_projekt, "Name").SetAsString(QStringLiteral("Hinten"));
+    f(p.cds_projekt, Projektfeld::Name).SetAsString(QStringLiteral("Hinten"));
     p.cds_projekt.Post();
     ASSERT_TRUE(p.NeueVariante(QStringLiteral("H"), {}));
     kraftlast(5, "T1|V1|L2|");
@@ -317,7 +319,7 @@ TEST_F(Grundriss, LoeschenMehrererTraversenWarntEinmalVorAllenVerweisenVonAussen
     EXPECT_TRUE(d.unerwartet.isEmpty()) << d.unerwartet.join(u'|').toStdString();
     EXPECT_EQ(p.cds_mauern.RecordCount(), 0);
     ASSERT_EQ(p.cds_projekt.RecordCount(), 1);
-    EXPECT_EQ(f(p.cds_projekt, "Name").AsString(), QStringLiteral("Hinten"));
+    EXPECT_EQ(f(p.cds_projekt, Projektfeld::Name).AsString(), QStringLiteral("Hinten"));
 }
 
 TEST_F(Grundriss, LoeschenMitNeinAufDieErsteFrageLaesstAllesStehen)

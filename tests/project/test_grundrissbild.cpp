@@ -2,6 +2,7 @@
 // and a whole stage plan saved for a look by eye.
 #include "grundrisshilfen.h"
 #include "project/g_grundriss.h"
+#include "project/u_projektfelder.h"
 #include "tables/u_tabelle.h"
 #include <QImage>
 #include <QPainter>
@@ -9,7 +10,7 @@
 
 namespace {
 
-TField& f(TBClientDataSet& t, const char* name) { return t.FieldByName(QString::fromUtf8(name)); }
+TField& f(TBClientDataSet& t, Feldname name) { return t.FieldByName(name); }
 
 class Grundriss : public Grundrissaufbau {
 protected:
@@ -38,8 +39,8 @@ TEST_F(Grundriss, TraverseOhneZweitenKlickWirdNichtGezeichnetUndZaehltBeimEinpas
     g.WerkzeugSetzen(WerkzeugSelektieren);
     ASSERT_EQ(g.Traversen().size(), 1u);
     EXPECT_FALSE(g.Traversen()[0].ende2.has_value());
-    EXPECT_TRUE(f(p.cds_projekt, "Position_X2").IsNull());
-    EXPECT_EQ(f(p.cds_projekt, "Sortierung").AsInteger(), 0);
+    EXPECT_TRUE(f(p.cds_projekt, Projektfeld::Position_X2).IsNull());
+    EXPECT_EQ(f(p.cds_projekt, Projektfeld::Sortierung).AsInteger(), 0);
 
     const QImage b = bild();
     int blau = 0;

@@ -9,6 +9,7 @@
 #include "project/fo_grundrisstool.h"
 #include "project/fo_projekt.h"
 #include "project/fo_zweiDialog.h"
+#include "project/u_projektfelder.h"
 #include "project/u_projektvariante.h"
 #include <QPushButton>
 #include <QTableView>
@@ -101,9 +102,9 @@ struct ProjektMitVariante {
         fenster = qobject_cast<Tfrm_projekt*>(anwendung.aktivesDokument());
         TBClientDataSet& t = fenster->projekt().cds_projekt;
         t.Append();
-        t.FieldByName(QStringLiteral("Name")).SetAsString(QStringLiteral("Front"));
-        t.FieldByName(QStringLiteral("Position_X1")).SetAsFloat(0);
-        t.FieldByName(QStringLiteral("Position_X2")).SetAsFloat(8);
+        t.FieldByName(Projektfeld::Name).SetAsString(QStringLiteral("Front"));
+        t.FieldByName(Projektfeld::Position_X1).SetAsFloat(0);
+        t.FieldByName(Projektfeld::Position_X2).SetAsFloat(8);
         t.Post();
         setzeZweiWerteAntwort([](const QString&, const QString&, const QString&, QString& a, QString& b) {
             a = QStringLiteral("Aufbau");
@@ -202,7 +203,7 @@ TEST(ProjektInAnwendung, SchliessenDesProjektsFragtZuerstSeineEditorenUndEinAbbr
     p.aufraeumen();
     ASSERT_FALSE(projekt.isNull());
     ASSERT_FALSE(editor.isNull());
-    EXPECT_EQ(p.fenster->projekt().cds_varianten.FieldByName(QStringLiteral("Name")).AsString(), QStringLiteral("Abbau"));
+    EXPECT_EQ(p.fenster->projekt().cds_varianten.FieldByName(Variantenfeld::Name).AsString(), QStringLiteral("Abbau"));
 
     p.skript.erwarteFrage3(Antwort::Nein, QStringLiteral("Projekt wurde geändert.\r\nSpeichern?"));
     EXPECT_TRUE(p.fenster->close());

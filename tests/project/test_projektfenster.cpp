@@ -2,6 +2,7 @@
 // the variant buttons with their dialogs, double clicks, saving and closing, drawing in the
 // plan with the palette's tools, and the palette following windows and tabs.
 #include "fensterhilfen.h"
+#include "beam/u_balkenfelder.h"
 #include "language/u_uebersetzung.h"
 #include "platform/u_dialoge_skript.h"
 #include "project/fo_grundrissbox.h"
@@ -22,13 +23,14 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include "project/u_projektfelder.h"
 #include "u_fenstertest.h"
 #include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace {
 
-TField& f(TBClientDataSet& t, const char* name) { return t.FieldByName(QString::fromUtf8(name)); }
+TField& f(TBClientDataSet& t, Feldname name) { return t.FieldByName(name); }
 
 // Answers the two-value and the text dialog in place of the user for one test.
 struct Eingaben {
@@ -81,12 +83,12 @@ protected:
     {
         TBClientDataSet& t = p().cds_projekt;
         t.Append();
-        f(t, "Sortierung").SetAsInteger(0);
-        f(t, "Name").SetAsString(name);
-        f(t, "Position_X1").SetAsFloat(x1);
-        f(t, "Position_Y1").SetAsFloat(y1);
-        f(t, "Position_X2").SetAsFloat(x2);
-        f(t, "Position_Y2").SetAsFloat(y2);
+        f(t, Projektfeld::Sortierung).SetAsInteger(0);
+        f(t, Projektfeld::Name).SetAsString(name);
+        f(t, Projektfeld::Position_X1).SetAsFloat(x1);
+        f(t, Projektfeld::Position_Y1).SetAsFloat(y1);
+        f(t, Projektfeld::Position_X2).SetAsFloat(x2);
+        f(t, Projektfeld::Position_Y2).SetAsFloat(y2);
         t.Post();
     }
     void doppelklick(QTableView* sicht, int zeile)
@@ -140,17 +142,17 @@ TEST_F(Projektfenster, NeueVarianteFragtUndZeigtLaengeStatusUndHauptvariante)
     EXPECT_EQ(fenster->lblStatusWert->text(), QStringLiteral("neu angelegt"));
     EXPECT_EQ(fenster->memEinstellungen->toPlainText(), QStringLiteral("TravLaenge=5,00"));
     EXPECT_TRUE(fenster->btnDelete->isEnabled());
-    EXPECT_EQ(f(p().cds_projekt, "Variante").AsInteger(), f(p().cds_varianten, "Nummer").AsInteger());
+    EXPECT_EQ(f(p().cds_projekt, Projektfeld::Variante).AsInteger(), f(p().cds_varianten, Variantenfeld::Nummer).AsInteger());
 
     // A cancelled dialog adds nothing; a second variant keeps the main variant.
     e.zweiWerte.reset();
     fenster->btnNew->click();
     EXPECT_EQ(p().cds_varianten.RecordCount(), 1);
-    const int haupt = f(p().cds_projekt, "Variante").AsInteger();
+    const int haupt = f(p().cds_projekt, Projektfeld::Variante).AsInteger();
     e.zweiWerte = {{QStringLiteral("Abbau"), QString()}};
     fenster->btnNew->click();
     EXPECT_EQ(p().cds_varianten.RecordCount(), 2);
-    EXPECT_EQ(f(p().cds_projekt, "Variante").AsInteger(), haupt);
+    EXPECT_EQ(f(p().cds_projekt, Projektfeld::Variante).AsInteger(), haupt);
     EXPECT_EQ(fenster->dbgVarianten->model()->rowCount(), 2);
 }
 
@@ -182,7 +184,7 @@ TEST_F(Projektfenster, LoeschenDerHauptvarianteUndDoppelklicksImTraversenRaster)
     Eingaben e;
     e.zweiWerte = {{QStringLiteral("V1"), QString()}};
     fenster->btnNew->click();
-    const int haupt = f(p().cds_varianten, "Nummer").AsInteger();
+    const int haupt = f(p().cds_varianten, Variantenfeld::Nummer).AsInteger();
     std::vector<std::pair<int, int>> geoeffnet;
     fenster->oeffneVariante = [&](Tfrm_projekt& w, int t, int v) {
         EXPECT_EQ(&w, fenster);
@@ -199,7 +201,7 @@ TEST_F(Projektfenster, LoeschenDerHauptvarianteUndDoppelklicksImTraversenRaster)
     d.erwarteFrage(Antwort::Ja, QStringLiteral("Soll die Variante %1 (V1) gelöscht werden?").arg(haupt));
     fenster->btnDelete->click();
     EXPECT_TRUE(d.allesBeantwortet());
-    EXPECT_EQ(f(p().cds_projekt, "Variante").AsInteger(), haupt);
+    EXPECT_EQ(f(p().cds_projekt, Projektfeld::Variante).AsInteger(), haupt);
     EXPECT_FALSE(fenster->btnDelete->isEnabled());
     doppelklick(fenster->dbgTraversen, 1);
     EXPECT_EQ(geoeffnet.size(), 1u);
@@ -218,8 +220,8 @@ TEST_F(Projektfenster, DoppelklickImVariantenrasterOeffnetDieAktuelleVariante)
     fenster->oeffneVariante = [&](Tfrm_projekt&, int, int v) { geoeffnet.push_back(v); };
     doppelklick(fenster->dbgVarianten, 0);
     ASSERT_EQ(geoeffnet.size(), 1u);
-    EXPECT_EQ(f(p().cds_varianten, "Name").AsString(), QStringLiteral("V1"));
-    EXPECT_EQ(geoeffnet[0], f(p().cds_varianten, "Nummer").AsInteger());
+    EXPECT_EQ(f(p().cds_varianten, Variantenfeld::Name).AsString(), QStringLiteral("V1"));
+    EXPECT_EQ(geoeffnet[0], f(p().cds_varianten, Variantenfeld::Nummer).AsInteger());
 }
 
 TEST_F(Projektfenster, SpeichernUndLadenZeigenTitelUndProjektdaten)
@@ -306,7 +308,7 @@ TEST_F(Projektfenster, OffeneZelleImTraversenrasterZaehltBeimSchliessen)
     d.erwarteFrage3(Antwort::Abbrechen, QStringLiteral("Projekt offen.prp wurde geändert.\r\nSpeichern?"));
     EXPECT_FALSE(fenster->close());
     EXPECT_TRUE(d.allesBeantwortet());
-    EXPECT_EQ(f(p().cds_projekt, "Name").AsString(), QStringLiteral("Rear"));
+    EXPECT_EQ(f(p().cds_projekt, Projektfeld::Name).AsString(), QStringLiteral("Rear"));
 }
 
 TEST_F(Projektfenster, GetippteTraversennotizBehaeltDieReihenfolgeDerZeichen)
@@ -316,7 +318,7 @@ TEST_F(Projektfenster, GetippteTraversennotizBehaeltDieReihenfolgeDerZeichen)
     QTest::keyClicks(fenster->memTravAnmerkung, QStringLiteral("ABC"));
     EXPECT_EQ(fenster->memTravAnmerkung->toPlainText(), QStringLiteral("ABC"));
     fenster->nbTravPost->click();
-    EXPECT_EQ(f(p().cds_projekt, "Anmerkung").AsString(), QStringLiteral("ABC"));
+    EXPECT_EQ(f(p().cds_projekt, Projektfeld::Anmerkung).AsString(), QStringLiteral("ABC"));
 }
 
 TEST_F(Projektfenster, FalscherKopfMeldetUndNimmtNichtsVonDerDatei)
@@ -374,9 +376,9 @@ TEST_F(Projektfenster, LoeschenWarntVorTraversenkraeftenAndererVariantenUndNeinB
     fenster->btnNew->click();
     TBClientDataSet& l = p().cds_lasten;
     l.Append();
-    f(l, "Nummer").SetAsInteger(3);
-    f(l, "Name").SetAsString(QStringLiteral("T1|V1|L1|"));
-    f(l, "Type").SetAsInteger(17);
+    f(l, Projektfeld::Nummer).SetAsInteger(3);
+    f(l, Projektfeld::Name).SetAsString(QStringLiteral("T1|V1|L1|"));
+    f(l, Lagerfeld::Type).SetAsInteger(17);
     l.Post();
     p().cds_projekt.First();
     const QString warnung = QStringLiteral("Diese Traversenkräfte anderer Varianten verweisen darauf:\r\n"

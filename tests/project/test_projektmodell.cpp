@@ -1,8 +1,10 @@
 // Project model: the file ".prp", the changed flag, the variant operations, the truss-force lists
 // and the exchange with a beam editor.
 #include "beam/u_balkenmodell.h"
+#include "beam/u_balkenfelder.h"
 #include "u_testhilfen.h"
 #include "platform/u_fehler.h"
+#include "project/u_projektfelder.h"
 #include "project/u_projektmodell.h"
 #include "tables/u_stream.h"
 #include <QFile>
@@ -11,30 +13,30 @@
 
 namespace {
 
-TField& f(TBClientDataSet& t, const char* name) { return t.FieldByName(QString::fromUtf8(name)); }
+TField& f(TBClientDataSet& t, Feldname name) { return t.FieldByName(name); }
 
 void traverse(Projektmodell& p, const QString& name, double x1, double y1, double x2, double y2)
 {
     p.cds_projekt.Append();
-    f(p.cds_projekt, "Sortierung").SetAsInteger(0);
-    f(p.cds_projekt, "Name").SetAsString(name);
-    f(p.cds_projekt, "Position_X1").SetAsFloat(x1);
-    f(p.cds_projekt, "Position_Y1").SetAsFloat(y1);
-    f(p.cds_projekt, "Position_X2").SetAsFloat(x2);
-    f(p.cds_projekt, "Position_Y2").SetAsFloat(y2);
+    f(p.cds_projekt, Projektfeld::Sortierung).SetAsInteger(0);
+    f(p.cds_projekt, Projektfeld::Name).SetAsString(name);
+    f(p.cds_projekt, Projektfeld::Position_X1).SetAsFloat(x1);
+    f(p.cds_projekt, Projektfeld::Position_Y1).SetAsFloat(y1);
+    f(p.cds_projekt, Projektfeld::Position_X2).SetAsFloat(x2);
+    f(p.cds_projekt, Projektfeld::Position_Y2).SetAsFloat(y2);
     p.cds_projekt.Post();
 }
 
 void lager(Projektmodell& p, int nummer, const QString& name, double berechnet, double eigenlast)
 {
     p.cds_lager.Append();
-    f(p.cds_lager, "Nummer").SetAsInteger(nummer);
-    f(p.cds_lager, "Name").SetAsString(name);
-    f(p.cds_lager, "Type").SetAsInteger(ArtLager);
-    f(p.cds_lager, "Position").SetAsFloat(0);
-    f(p.cds_lager, "Eigenlast").SetAsFloat(eigenlast);
-    f(p.cds_lager, "Maximallast").SetAsFloat(1000);
-    f(p.cds_lager, "Berechnet").SetAsFloat(berechnet);
+    f(p.cds_lager, Lagerfeld::Nummer).SetAsInteger(nummer);
+    f(p.cds_lager, Lagerfeld::Name).SetAsString(name);
+    f(p.cds_lager, Lagerfeld::Type).SetAsInteger(ArtLager);
+    f(p.cds_lager, Lagerfeld::Position).SetAsFloat(0);
+    f(p.cds_lager, Lagerfeld::Eigenlast).SetAsFloat(eigenlast);
+    f(p.cds_lager, Lagerfeld::Maximallast).SetAsFloat(1000);
+    f(p.cds_lager, Lagerfeld::Berechnet).SetAsFloat(berechnet);
     p.cds_lager.Post();
 }
 
@@ -86,10 +88,10 @@ TEST_F(Projekt, RundreiseBehaeltTexteZweizeiligeNotizenVariantenLagerUndMauern)
     ASSERT_TRUE(p.NeueVariante(QStringLiteral("A"), QStringLiteral("B")));
     lager(p, 2, QStringLiteral("Lager B"), 1000, 50);
     p.cds_mauern.Append();
-    f(p.cds_mauern, "Symbol").SetAsInteger(1);
+    f(p.cds_mauern, Mauerfeld::Symbol).SetAsInteger(1);
     p.cds_mauern.Post();
     p.cds_punkte.Append();
-    f(p.cds_punkte, "X").SetAsFloat(1.5);
+    f(p.cds_punkte, Punktfeld::X).SetAsFloat(1.5);
     p.cds_punkte.Post();
     EXPECT_TRUE(p.Geaendert());
     p.Speichern(pfad("r.prp"));
@@ -104,13 +106,13 @@ TEST_F(Projekt, RundreiseBehaeltTexteZweizeiligeNotizenVariantenLagerUndMauern)
     EXPECT_EQ(q.bearbeiter, p.bearbeiter);
     EXPECT_EQ(q.anmerkungen, p.anmerkungen);
     EXPECT_FALSE(q.Geaendert());
-    EXPECT_EQ(f(q.cds_projekt, "Name").AsString(), QStringLiteral("Front"));
-    EXPECT_EQ(f(q.cds_varianten, "Einstellungen").AsString(), QStringLiteral("TravLaenge=5,00"));
+    EXPECT_EQ(f(q.cds_projekt, Projektfeld::Name).AsString(), QStringLiteral("Front"));
+    EXPECT_EQ(f(q.cds_varianten, Variantenfeld::Einstellungen).AsString(), QStringLiteral("TravLaenge=5,00"));
     EXPECT_EQ(q.Lagerkraft(1, 1, 2), 1050);
-    EXPECT_DOUBLE_EQ(f(q.cds_punkte, "X").AsFloat(), 1.5);
+    EXPECT_DOUBLE_EQ(f(q.cds_punkte, Punktfeld::X).AsFloat(), 1.5);
     // numbering goes on after the stored rows
     ASSERT_TRUE(q.NeueVariante(QStringLiteral("C"), QString()));
-    EXPECT_EQ(f(q.cds_varianten, "Nummer").AsInteger(), 2);
+    EXPECT_EQ(f(q.cds_varianten, Variantenfeld::Nummer).AsInteger(), 2);
 }
 
 TEST_F(Projekt, FalscherKopfMeldetUndNimmtDenDateinamenBeiLeeremProjekt)
@@ -157,18 +159,18 @@ TEST_F(Projekt, NeueVarianteBekommtDieLaengeUndWirdAlsErsteHauptvariante)
     ASSERT_TRUE(p.NeueVariante(QStringLiteral("V1"), QStringLiteral("Ich")));
     EXPECT_TRUE(p.Geaendert());
     EXPECT_EQ(p.cds_projekt.State(), TDataSetState::Browse);
-    EXPECT_EQ(f(p.cds_varianten, "Einstellungen").AsString(), QStringLiteral("TravLaenge=5,00"));
-    EXPECT_EQ(f(p.cds_varianten, "Status").AsString(), QStringLiteral("neu angelegt"));
-    const int erste = f(p.cds_varianten, "Nummer").AsInteger();
-    EXPECT_EQ(f(p.cds_projekt, "Variante").AsInteger(), erste);
+    EXPECT_EQ(f(p.cds_varianten, Variantenfeld::Einstellungen).AsString(), QStringLiteral("TravLaenge=5,00"));
+    EXPECT_EQ(f(p.cds_varianten, Variantenfeld::Status).AsString(), QStringLiteral("neu angelegt"));
+    const int erste = f(p.cds_varianten, Variantenfeld::Nummer).AsInteger();
+    EXPECT_EQ(f(p.cds_projekt, Projektfeld::Variante).AsInteger(), erste);
     ASSERT_TRUE(p.NeueVariante(QStringLiteral("V2"), QString()));
-    EXPECT_EQ(f(p.cds_projekt, "Variante").AsInteger(), erste);
+    EXPECT_EQ(f(p.cds_projekt, Projektfeld::Variante).AsInteger(), erste);
 
     // numbers are unique across trusses
     traverse(p, QStringLiteral("T2"), 0, 0, 1, 0);
     ASSERT_TRUE(p.NeueVariante(QStringLiteral("W1"), QString()));
-    EXPECT_EQ(f(p.cds_varianten, "Nummer").AsInteger(), erste + 2);
-    EXPECT_EQ(f(p.cds_varianten, "Einstellungen").AsString(), QStringLiteral("TravLaenge=1,00"));
+    EXPECT_EQ(f(p.cds_varianten, Variantenfeld::Nummer).AsInteger(), erste + 2);
+    EXPECT_EQ(f(p.cds_varianten, Variantenfeld::Einstellungen).AsString(), QStringLiteral("TravLaenge=1,00"));
 }
 
 TEST_F(Projekt, LoeschenDerHauptvarianteFragtUndLaesstDieNummerStehen)
@@ -185,7 +187,7 @@ TEST_F(Projekt, LoeschenDerHauptvarianteFragtUndLaesstDieNummerStehen)
     EXPECT_EQ(gefragt, QStringList(2, QStringLiteral("Soll die Variante 1 (V1) gelöscht werden?")));
     EXPECT_TRUE(p.Geaendert());
     EXPECT_EQ(p.cds_varianten.RecordCount(), 0);
-    EXPECT_EQ(f(p.cds_projekt, "Variante").AsInteger(), 1);
+    EXPECT_EQ(f(p.cds_projekt, Projektfeld::Variante).AsInteger(), 1);
     EXPECT_FALSE(p.HauptvarianteWaehlen());
     EXPECT_FALSE(p.Knopfzustaende().loeschen);
 }
@@ -198,21 +200,21 @@ TEST_F(Projekt, DuplikatBehaeltLagernummernOhneAuslastungUndAnmerkung)
     lager(p, 9, QStringLiteral("L9"), 20, 2);
     p.VariantenanmerkungSetzen(QStringLiteral("Notiz\r\n"));
     p.cds_varianten.Edit();
-    f(p.cds_varianten, "Auslastung").SetAsFloat(12);
+    f(p.cds_varianten, Variantenfeld::Auslastung).SetAsFloat(12);
     p.cds_varianten.Post();
 
     ASSERT_TRUE(p.VarianteDuplizieren(QStringLiteral("Kopie"), QStringLiteral("Ich")));
     EXPECT_EQ(p.cds_projekt.State(), TDataSetState::Browse);
-    EXPECT_EQ(f(p.cds_varianten, "Nummer").AsInteger(), 2);
-    EXPECT_EQ(f(p.cds_varianten, "Status").AsString(), QStringLiteral("dupliziert"));
-    EXPECT_EQ(f(p.cds_varianten, "Einstellungen").AsString(), QStringLiteral("TravLaenge=5,00"));
-    EXPECT_TRUE(f(p.cds_varianten, "Auslastung").IsNull());
-    EXPECT_TRUE(f(p.cds_varianten, "Anmerkung").IsNull());
+    EXPECT_EQ(f(p.cds_varianten, Variantenfeld::Nummer).AsInteger(), 2);
+    EXPECT_EQ(f(p.cds_varianten, Variantenfeld::Status).AsString(), QStringLiteral("dupliziert"));
+    EXPECT_EQ(f(p.cds_varianten, Variantenfeld::Einstellungen).AsString(), QStringLiteral("TravLaenge=5,00"));
+    EXPECT_TRUE(f(p.cds_varianten, Variantenfeld::Auslastung).IsNull());
+    EXPECT_TRUE(f(p.cds_varianten, Variantenfeld::Anmerkung).IsNull());
     ASSERT_EQ(p.cds_lager.RecordCount(), 2);
     p.cds_lager.First();
-    EXPECT_EQ(f(p.cds_lager, "Nummer").AsInteger(), 7);
+    EXPECT_EQ(f(p.cds_lager, Lagerfeld::Nummer).AsInteger(), 7);
     p.cds_lager.Last();
-    EXPECT_EQ(f(p.cds_lager, "Nummer").AsInteger(), 9);
+    EXPECT_EQ(f(p.cds_lager, Lagerfeld::Nummer).AsInteger(), 9);
     EXPECT_EQ(p.Lagerkraft(1, 2, 9), 22);
     EXPECT_EQ(p.VariantenAuflisten(1), (Verweisliste{{QStringLiteral("1  V1"), 1}}));
 }
@@ -257,43 +259,43 @@ TEST_F(Projekt, ZurueckschreibenSpeichertAuslastungNurWennBerechnet)
     ASSERT_TRUE(p.VarianteInEditor(v, editor, meldungen));
     EXPECT_DOUBLE_EQ(editor.traverse.laenge, 5);
     editor.cds_lager.Append();
-    f(editor.cds_lager, "Nummer").SetAsInteger(1);
-    f(editor.cds_lager, "Berechnet").SetAsFloat(300);
+    f(editor.cds_lager, Lagerfeld::Nummer).SetAsInteger(1);
+    f(editor.cds_lager, Lagerfeld::Berechnet).SetAsFloat(300);
     editor.cds_lager.Post();
     editor.variantenname = QStringLiteral("neu benannt");
     p.SetzeGeaendert(false);
     ASSERT_TRUE(p.EditorInVariante(v, editor, 42.5, meldungen));
     EXPECT_TRUE(p.Geaendert());
     EXPECT_EQ(p.cds_projekt.State(), TDataSetState::Browse);
-    EXPECT_DOUBLE_EQ(f(p.cds_varianten, "Auslastung").AsFloat(), 42.5);
+    EXPECT_DOUBLE_EQ(f(p.cds_varianten, Variantenfeld::Auslastung).AsFloat(), 42.5);
     EXPECT_EQ(p.VariantenAuflisten(1), (Verweisliste{{QStringLiteral("1  neu benannt"), 1}}));
     EXPECT_EQ(p.Lagerkraft(1, 1, 1), 300);
 
     ASSERT_TRUE(p.EditorInVariante(v, editor, std::nullopt, meldungen));
     EXPECT_TRUE(meldungen.isEmpty());
-    EXPECT_TRUE(f(p.cds_varianten, "Auslastung").IsNull());
+    EXPECT_TRUE(f(p.cds_varianten, Variantenfeld::Auslastung).IsNull());
     EXPECT_TRUE(p.VariantenAuflisten(1).empty());
 
     EXPECT_FALSE(p.EditorInVariante({v.sortierung, v.traverse, 99}, editor, 1.0, meldungen));
     EXPECT_FALSE(p.VarianteInEditor({5, v.traverse, v.variante}, editor, meldungen));
     EXPECT_EQ(meldungen, (Meldungen{QStringLiteral("Variante nicht gefunden."), QStringLiteral("Traverse nicht gefunden.")}));
-    EXPECT_TRUE(f(p.cds_varianten, "Auslastung").IsNull());
+    EXPECT_TRUE(f(p.cds_varianten, Variantenfeld::Auslastung).IsNull());
 }
 
 namespace {
 void last(Projektmodell& p, int nummer, const char* name, int art)
 {
     p.cds_lasten.Append();
-    f(p.cds_lasten, "Nummer").SetAsInteger(nummer);
-    f(p.cds_lasten, "Name").SetAsString(QString::fromUtf8(name));
-    f(p.cds_lasten, "Type").SetAsInteger(art);
+    f(p.cds_lasten, Lastfeld::Nummer).SetAsInteger(nummer);
+    f(p.cds_lasten, Lastfeld::Name).SetAsString(QString::fromUtf8(name));
+    f(p.cds_lasten, Lastfeld::Type).SetAsInteger(art);
     p.cds_lasten.Post();
 }
 
 void auslastung(Projektmodell& p, double prozent)
 {
     p.cds_varianten.Edit();
-    f(p.cds_varianten, "Auslastung").SetAsFloat(prozent);
+    f(p.cds_varianten, Variantenfeld::Auslastung).SetAsFloat(prozent);
     p.cds_varianten.Post();
 }
 
@@ -353,15 +355,15 @@ TEST_F(Verweise, SucheLaesstDieAktuellenZeilenStehen)
     p.cds_projekt.Last();
     p.cds_lasten.SetRecNo(2);
     p.Kraftverweise(1, 1);
-    EXPECT_EQ(f(p.cds_projekt, "Nummer").AsInteger(), 2);
-    EXPECT_EQ(f(p.cds_varianten, "Nummer").AsInteger(), 2);
-    EXPECT_EQ(f(p.cds_lasten, "Nummer").AsInteger(), 4);
+    EXPECT_EQ(f(p.cds_projekt, Projektfeld::Nummer).AsInteger(), 2);
+    EXPECT_EQ(f(p.cds_varianten, Variantenfeld::Nummer).AsInteger(), 2);
+    EXPECT_EQ(f(p.cds_lasten, Lastfeld::Nummer).AsInteger(), 4);
 
     p.cds_projekt.First();
     p.cds_varianten.SetRecNo(2);
     p.VeraltetMarkieren(p.Kraftverweise(1, 1));
-    EXPECT_EQ(f(p.cds_projekt, "Nummer").AsInteger(), 1);
-    EXPECT_EQ(f(p.cds_varianten, "Nummer").AsInteger(), 3);
+    EXPECT_EQ(f(p.cds_projekt, Projektfeld::Nummer).AsInteger(), 1);
+    EXPECT_EQ(f(p.cds_varianten, Variantenfeld::Nummer).AsInteger(), 3);
 }
 
 TEST_F(Verweise, GeaenderteLagerkraftMachtNurDieDaraufBauendenAuslastungenUngueltig)
@@ -369,18 +371,18 @@ TEST_F(Verweise, GeaenderteLagerkraftMachtNurDieDaraufBauendenAuslastungenUnguel
     const Lastverweise verweise = p.Kraftverweise(1, 1);
     EXPECT_FALSE(p.VeraltetMarkieren(verweise)); // nothing changed yet
     p.cds_projekt.First();
-    ASSERT_TRUE(p.cds_varianten.Locate(QStringLiteral("Nummer"), {1}));
-    ASSERT_TRUE(p.cds_lager.Locate(QStringLiteral("Nummer"), {2}));
+    ASSERT_TRUE(p.cds_varianten.Locate({Variantenfeld::Nummer}, {1}));
+    ASSERT_TRUE(p.cds_lager.Locate({Lagerfeld::Nummer}, {2}));
     p.cds_lager.Edit();
-    f(p.cds_lager, "Berechnet").SetAsFloat(1200);
+    f(p.cds_lager, Lagerfeld::Berechnet).SetAsFloat(1200);
     p.cds_lager.Post();
 
     EXPECT_TRUE(p.VeraltetMarkieren(verweise));
-    ASSERT_TRUE(p.cds_projekt.Locate(QStringLiteral("Nummer"), {2}));
-    EXPECT_TRUE(f(p.cds_varianten, "Auslastung").IsNull()); // takes support 2
-    ASSERT_TRUE(p.cds_projekt.Locate(QStringLiteral("Nummer"), {1}));
-    ASSERT_TRUE(p.cds_varianten.Locate(QStringLiteral("Nummer"), {3}));
-    EXPECT_DOUBLE_EQ(f(p.cds_varianten, "Auslastung").AsFloat(), 30); // takes support 1 only
+    ASSERT_TRUE(p.cds_projekt.Locate({Projektfeld::Nummer}, {2}));
+    EXPECT_TRUE(f(p.cds_varianten, Variantenfeld::Auslastung).IsNull()); // takes support 2
+    ASSERT_TRUE(p.cds_projekt.Locate({Projektfeld::Nummer}, {1}));
+    ASSERT_TRUE(p.cds_varianten.Locate({Variantenfeld::Nummer}, {3}));
+    EXPECT_DOUBLE_EQ(f(p.cds_varianten, Variantenfeld::Auslastung).AsFloat(), 30); // takes support 1 only
 }
 
 // The model tells its window in three signals: every change (also while the flag is set), the

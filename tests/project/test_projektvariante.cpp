@@ -2,23 +2,25 @@
 // interface, the truss-force lists without the editor's own truss, and the link ending with
 // the project window.
 #include "beam/u_balkenmodell.h"
+#include "beam/u_balkenfelder.h"
+#include "project/u_projektfelder.h"
 #include "u_testhilfen.h"
 #include "project/u_projektmodell.h"
 #include "project/u_projektvariante.h"
 #include <gtest/gtest.h>
 
 namespace {
-TField& f(TBClientDataSet& t, const char* name) { return t.FieldByName(QString::fromUtf8(name)); }
+TField& f(TBClientDataSet& t, Feldname name) { return t.FieldByName(name); }
 
 void traverseMitVariante(Projektmodell& p, const QString& name)
 {
     p.cds_projekt.Append();
-    f(p.cds_projekt, "Sortierung").SetAsInteger(0);
-    f(p.cds_projekt, "Name").SetAsString(name);
-    f(p.cds_projekt, "Position_X1").SetAsFloat(0);
-    f(p.cds_projekt, "Position_Y1").SetAsFloat(0);
-    f(p.cds_projekt, "Position_X2").SetAsFloat(6);
-    f(p.cds_projekt, "Position_Y2").SetAsFloat(0);
+    f(p.cds_projekt, Projektfeld::Sortierung).SetAsInteger(0);
+    f(p.cds_projekt, Projektfeld::Name).SetAsString(name);
+    f(p.cds_projekt, Projektfeld::Position_X1).SetAsFloat(0);
+    f(p.cds_projekt, Projektfeld::Position_Y1).SetAsFloat(0);
+    f(p.cds_projekt, Projektfeld::Position_X2).SetAsFloat(6);
+    f(p.cds_projekt, Projektfeld::Position_Y2).SetAsFloat(0);
     p.cds_projekt.Post();
     p.NeueVariante(name + QStringLiteral(" V"), QStringLiteral("Petra"));
 }
@@ -29,14 +31,14 @@ TEST(Projektvariante, LaedtSchreibtZurueckUndListetOhneDieEigeneTraverse)
     Projektmodell p;
     traverseMitVariante(p, QStringLiteral("Front"));
     p.cds_lager.Append();
-    f(p.cds_lager, "Nummer").SetAsInteger(1);
-    f(p.cds_lager, "Name").SetAsString(QStringLiteral("Lager A"));
-    f(p.cds_lager, "Type").SetAsInteger(ArtLager);
-    f(p.cds_lager, "Berechnet").SetAsFloat(1000);
-    f(p.cds_lager, "Eigenlast").SetAsFloat(50);
+    f(p.cds_lager, Lagerfeld::Nummer).SetAsInteger(1);
+    f(p.cds_lager, Lagerfeld::Name).SetAsString(QStringLiteral("Lager A"));
+    f(p.cds_lager, Lagerfeld::Type).SetAsInteger(ArtLager);
+    f(p.cds_lager, Lagerfeld::Berechnet).SetAsFloat(1000);
+    f(p.cds_lager, Lagerfeld::Eigenlast).SetAsFloat(50);
     p.cds_lager.Post();
     p.cds_varianten.Edit();
-    f(p.cds_varianten, "Auslastung").SetAsFloat(12.5);
+    f(p.cds_varianten, Variantenfeld::Auslastung).SetAsFloat(12.5);
     p.cds_varianten.Post();
     traverseMitVariante(p, QStringLiteral("Back"));
 
@@ -59,9 +61,9 @@ TEST(Projektvariante, LaedtSchreibtZurueckUndListetOhneDieEigeneTraverse)
     ASSERT_TRUE(back.VarianteZurueckschreiben(editor, 40.0, meldungen));
     EXPECT_TRUE(meldungen.isEmpty());
     EXPECT_TRUE(p.Geaendert());
-    p.cds_projekt.Locate(QStringLiteral("Nummer"), {2});
-    EXPECT_EQ(f(p.cds_varianten, "Name").AsString(), QStringLiteral("Back neu"));
-    EXPECT_DOUBLE_EQ(f(p.cds_varianten, "Auslastung").AsFloat(), 40.0);
+    p.cds_projekt.Locate({Projektfeld::Nummer}, {2});
+    EXPECT_EQ(f(p.cds_varianten, Variantenfeld::Name).AsString(), QStringLiteral("Back neu"));
+    EXPECT_DOUBLE_EQ(f(p.cds_varianten, Variantenfeld::Auslastung).AsFloat(), 40.0);
 }
 
 TEST(Projektvariante, OhneProjektfensterFindetSieNichtsMehr)
@@ -86,24 +88,24 @@ TEST(Projektvariante, ZurueckschreibenMachtAuslastungenMitGeaenderterLagerkraftU
     Projektmodell p;
     traverseMitVariante(p, QStringLiteral("Front"));
     p.cds_lager.Append();
-    f(p.cds_lager, "Nummer").SetAsInteger(1);
-    f(p.cds_lager, "Type").SetAsInteger(ArtLager);
-    f(p.cds_lager, "Berechnet").SetAsFloat(1000);
+    f(p.cds_lager, Lagerfeld::Nummer).SetAsInteger(1);
+    f(p.cds_lager, Lagerfeld::Type).SetAsInteger(ArtLager);
+    f(p.cds_lager, Lagerfeld::Berechnet).SetAsFloat(1000);
     p.cds_lager.Post();
     QObject fenster;
     Projektvariante front(p, &fenster);
     traverseMitVariante(p, QStringLiteral("Back"));
     p.cds_lasten.Append();
-    f(p.cds_lasten, "Nummer").SetAsInteger(1);
-    f(p.cds_lasten, "Name").SetAsString(QStringLiteral("T1|V1|L1|"));
-    f(p.cds_lasten, "Type").SetAsInteger(ArtTraversenkraft);
+    f(p.cds_lasten, Lastfeld::Nummer).SetAsInteger(1);
+    f(p.cds_lasten, Lastfeld::Name).SetAsString(QStringLiteral("T1|V1|L1|"));
+    f(p.cds_lasten, Lastfeld::Type).SetAsInteger(ArtTraversenkraft);
     p.cds_lasten.Post();
     p.cds_varianten.Edit();
-    f(p.cds_varianten, "Auslastung").SetAsFloat(25);
+    f(p.cds_varianten, Variantenfeld::Auslastung).SetAsFloat(25);
     p.cds_varianten.Post();
     const auto auslastungBack = [&] {
-        p.cds_projekt.Locate(QStringLiteral("Nummer"), {2});
-        return f(p.cds_varianten, "Auslastung").Value();
+        p.cds_projekt.Locate({Projektfeld::Nummer}, {2});
+        return f(p.cds_varianten, Variantenfeld::Auslastung).Value();
     };
 
     Balkenmodell editor;
@@ -114,7 +116,7 @@ TEST(Projektvariante, ZurueckschreibenMachtAuslastungenMitGeaenderterLagerkraftU
 
     editor.cds_lager.First();
     editor.cds_lager.Edit();
-    f(editor.cds_lager, "Berechnet").SetAsFloat(1500);
+    f(editor.cds_lager, Lagerfeld::Berechnet).SetAsFloat(1500);
     editor.cds_lager.Post();
     ASSERT_TRUE(front.VarianteZurueckschreiben(editor, 15.0, meldungen));
     EXPECT_TRUE(meldungen.isEmpty());
@@ -130,9 +132,9 @@ TEST(Projektvariante, LagerLoeschenNenntDieLastenAndererVariantenDieDaraufZeigen
     traverseMitVariante(p, QStringLiteral("Back"));
     for (const int lager : {1, 2}) {
         p.cds_lasten.Append();
-        f(p.cds_lasten, "Nummer").SetAsInteger(lager + 5);
-        f(p.cds_lasten, "Name").SetAsString(QStringLiteral("T1|V1|L%1|").arg(lager));
-        f(p.cds_lasten, "Type").SetAsInteger(ArtTraversenkraft);
+        f(p.cds_lasten, Lastfeld::Nummer).SetAsInteger(lager + 5);
+        f(p.cds_lasten, Lastfeld::Name).SetAsString(QStringLiteral("T1|V1|L%1|").arg(lager));
+        f(p.cds_lasten, Lastfeld::Type).SetAsInteger(ArtTraversenkraft);
         p.cds_lasten.Post();
     }
 

@@ -3,12 +3,14 @@
 // of stored results, the drawn marks on the printed page, the spreadsheet read back with xlrd,
 // the project window's "Alle Varianten berechnen" and the command line.
 #include "beam/u_balkenmodell.h"
+#include "beam/u_balkenfelder.h"
 #include "fensterhilfen.h"
 #include "platform/u_dialoge_skript.h"
 #include "platform/u_zahlen.h"
 #include "project/fo_projekt.h"
 #include "project/g_riggingplan.h"
 #include "project/u_projektberechnung.h"
+#include "project/u_projektfelder.h"
 #include "project/u_riggingplan.h"
 #include "report/u_berichtslayout.h"
 #include "report/u_berichtsmaler.h"
@@ -27,7 +29,7 @@
 
 namespace {
 
-TField& f(TBClientDataSet& t, const char* name) { return t.FieldByName(QString::fromUtf8(name)); }
+TField& f(TBClientDataSet& t, Feldname name) { return t.FieldByName(name); }
 
 struct Stuetze {
     int art;
@@ -41,12 +43,12 @@ void traverse(Projektmodell& p, const QString& name, QPointF a, QPointF b, doubl
 {
     TBClientDataSet& t = p.cds_projekt;
     t.Append();
-    f(t, "Sortierung").SetAsInteger(0);
-    f(t, "Name").SetAsString(name);
-    f(t, "Position_X1").SetAsFloat(a.x());
-    f(t, "Position_Y1").SetAsFloat(a.y());
-    f(t, "Position_X2").SetAsFloat(b.x());
-    f(t, "Position_Y2").SetAsFloat(b.y());
+    f(t, Projektfeld::Sortierung).SetAsInteger(0);
+    f(t, Projektfeld::Name).SetAsString(name);
+    f(t, Projektfeld::Position_X1).SetAsFloat(a.x());
+    f(t, Projektfeld::Position_Y1).SetAsFloat(a.y());
+    f(t, Projektfeld::Position_X2).SetAsFloat(b.x());
+    f(t, Projektfeld::Position_Y2).SetAsFloat(b.y());
     t.Post();
     p.NeueVariante(QStringLiteral("Haupt"), QStringLiteral("Ute"));
     const Variantenverweis v = p.AktuellerVerweis();
@@ -61,11 +63,11 @@ void traverse(Projektmodell& p, const QString& name, QPointF a, QPointF b, doubl
     int nummer = 0;
     for (const Stuetze& s : lager) {
         m.cds_lager.Append();
-        f(m.cds_lager, "Nummer").SetAsInteger(++nummer);
-        f(m.cds_lager, "Type").SetAsInteger(s.art);
-        f(m.cds_lager, "Position").SetAsFloat(s.position);
-        f(m.cds_lager, "Eigenlast").SetAsFloat(s.eigenlast);
-        f(m.cds_lager, "Maximallast").SetAsFloat(s.maximallast);
+        f(m.cds_lager, Lagerfeld::Nummer).SetAsInteger(++nummer);
+        f(m.cds_lager, Lagerfeld::Type).SetAsInteger(s.art);
+        f(m.cds_lager, Lagerfeld::Position).SetAsFloat(s.position);
+        f(m.cds_lager, Lagerfeld::Eigenlast).SetAsFloat(s.eigenlast);
+        f(m.cds_lager, Lagerfeld::Maximallast).SetAsFloat(s.maximallast);
         m.cds_lager.Post();
     }
     ASSERT_TRUE(p.EditorInVariante(v, m, std::nullopt, meldungen));
@@ -132,10 +134,10 @@ TEST(Riggingplan, KraefteStandUndLaengeNachBerechnenAllerVarianten)
     EXPECT_NEAR(t2.punkte[1].plan->y(), 8, 1e-9);
 
     // a stored force that a new calculation would not give is out of date
-    ASSERT_TRUE(p.cds_projekt.Locate(QStringLiteral("Nummer"), {1}));
+    ASSERT_TRUE(p.cds_projekt.Locate({Projektfeld::Nummer}, {1}));
     p.cds_lager.First();
     p.cds_lager.Edit();
-    f(p.cds_lager, "Berechnet").SetAsFloat(420);
+    f(p.cds_lager, Lagerfeld::Berechnet).SetAsFloat(420);
     p.cds_lager.Post();
     EXPECT_EQ(ErstelleRiggingplan(p).traversen[0].stand, Ergebnisstand::Veraltet);
 }
@@ -213,7 +215,7 @@ TEST(Riggingplan, ListeZeigtDieGespeichertenKraefteMitSummen)
     std::vector<double> gespeichert;
     for (p.cds_projekt.First(); !p.cds_projekt.Eof(); p.cds_projekt.Next())
         for (p.cds_lager.First(); !p.cds_lager.Eof(); p.cds_lager.Next())
-            gespeichert.push_back(f(p.cds_lager, "Berechnet").AsFloat() + f(p.cds_lager, "Eigenlast").AsFloat());
+            gespeichert.push_back(f(p.cds_lager, Lagerfeld::Berechnet).AsFloat() + f(p.cds_lager, Lagerfeld::Eigenlast).AsFloat());
     ASSERT_EQ(gespeichert.size(), 4u);
     const Grundrisswerkzeuge g(p);
     const Bericht b = RiggingplanBericht(ErstelleRiggingplan(p), g.Mauern(), g.Traversen(), Riggingpapier::A4Quer, {});
@@ -330,7 +332,7 @@ TEST(Riggingplan, ProjektmenueBerechnetAlleVariantenUndMarkiertGeaendert)
     b.skript.erwarteMeldung(SchraegUeberlastet);
     fenster.act_proj_calc->trigger();
     EXPECT_TRUE(fenster.projekt().Geaendert());
-    EXPECT_EQ(f(fenster.projekt().cds_projekt, "Nummer").AsInteger(), 1); // the user's row stays current
+    EXPECT_EQ(f(fenster.projekt().cds_projekt, Projektfeld::Nummer).AsInteger(), 1); // the user's row stays current
     EXPECT_TRUE(b.allesAktuell());
 }
 

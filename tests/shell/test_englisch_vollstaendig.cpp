@@ -2,6 +2,7 @@
 // language file learns the ids of all open windows at a switch, and each of them must be found
 // in assets/sprachen/en.
 #include "language/u_sprachquelle.h"
+#include "language/u_sprachfelder.h"
 #include "shell/fo_menu.h"
 #include "shell/u_anwendung_qt.h"
 #include "u_fenstertest.h"
@@ -31,9 +32,9 @@ TEST(EnglischeTexte, JedeIdDerOffenenFensterHatEineUebersetzung)
     const auto englisch = LeseSprachquellen(dateien);
     QStringList fehlend;
     for (gelernt.First(); !gelernt.Eof(); gelernt.Next()) {
-        const int id = gelernt.FieldByName(QStringLiteral("Nummer")).AsInteger();
+        const int id = gelernt.FieldByName(Sprachfeld::Nummer).AsInteger();
         if (!englisch.count(id))
-            fehlend << QStringLiteral("%1=%2").arg(id).arg(gelernt.FieldByName(QStringLiteral("Name")).AsString());
+            fehlend << QStringLiteral("%1=%2").arg(id).arg(gelernt.FieldByName(Sprachfeld::Name).AsString());
     }
     EXPECT_GT(gelernt.RecordCount(), 300);
     EXPECT_TRUE(fehlend.isEmpty()) << fehlend.join(QLatin1Char('\n')).toStdString();

@@ -2,6 +2,7 @@
 // menu: typed inputs and grid rows undone and redone against what the test recorded, the saved
 // file's bytes after undoing back to it, and Ctrl+Z / Ctrl+Y reaching the active window's menu.
 #include "language/fo_sprache.h"
+#include "beam/u_balkenfelder.h"
 #include "loadtable/fo_belastungstabelle.h"
 #include "shell/fo_main.h"
 #include "shell/fo_menu.h"
@@ -116,8 +117,8 @@ TEST(RueckgaengigFenster, SpracheZeileAnhaengenAendernUndLoeschenUeberStrgZUndSt
     TBClientDataSet& t = f->Tabelle();
     const auto zeile = [&](int nummer, const QString& name) {
         t.Append();
-        t.FieldByName(QStringLiteral("Nummer")).SetAsInteger(nummer);
-        t.FieldByName(QStringLiteral("Name")).SetAsString(name);
+        t.FieldByName(Balkenfeld::Nummer).SetAsInteger(nummer);
+        t.FieldByName(Balkenfeld::Name).SetAsString(name);
         t.Post();
         QApplication::processEvents();
     };

@@ -1,5 +1,6 @@
 // The language editor as the first document window: new, open, save, search, register, close.
 #include "language/fo_sprache.h"
+#include "language/u_sprachfelder.h"
 #include "platform/u_tabellenmodell_qt.h"
 #include "shell/fo_main.h"
 #include "shell/fo_menu.h"
@@ -26,12 +27,12 @@ struct Editorumgebung {
 void zeile(TBClientDataSet& t, int nummer, const QString& name)
 {
     t.Append();
-    t.FieldByName(QStringLiteral("Nummer")).SetAsInteger(nummer);
-    t.FieldByName(QStringLiteral("Name")).SetAsString(name);
+    t.FieldByName(Sprachfeld::Nummer).SetAsInteger(nummer);
+    t.FieldByName(Sprachfeld::Name).SetAsString(name);
     t.Post();
 }
 
-QString aktuellerName(TBClientDataSet& t) { return t.FieldByName(QStringLiteral("Name")).AsString(); }
+QString aktuellerName(TBClientDataSet& t) { return t.FieldByName(Sprachfeld::Name).AsString(); }
 } // namespace
 
 TEST(Spracheditor, NeuerEditorHatLeereKlammernUndDieSpaltenNummerUndName)
@@ -260,7 +261,7 @@ TEST(Spracheditor, ZeilenLassenSichAnfuegenUndMitFrageLoeschenUndEineAenderungBl
     grid->setCurrentIndex(m->index(3, 1));
     tippeUndWeiter(grid, QStringLiteral("Vier"), Qt::Key_Return);
     EXPECT_EQ(grid->currentIndex(), m->index(4, 0));
-    ASSERT_TRUE(editor->Tabelle().Locate(QStringLiteral("Nummer"), {4}));
+    ASSERT_TRUE(editor->Tabelle().Locate({Sprachfeld::Nummer}, {4}));
     EXPECT_EQ(aktuellerName(editor->Tabelle()), QStringLiteral("Vier"));
 
     // past the last row a new row begins; it is taken when the cursor leaves it
@@ -273,7 +274,7 @@ TEST(Spracheditor, ZeilenLassenSichAnfuegenUndMitFrageLoeschenUndEineAenderungBl
     EXPECT_EQ(m->rowCount(), 7);
     grid->setCurrentIndex(m->index(0, 1));
     EXPECT_EQ(editor->Tabelle().RecordCount(), 6);
-    ASSERT_TRUE(editor->Tabelle().Locate(QStringLiteral("Nummer"), {17}));
+    ASSERT_TRUE(editor->Tabelle().Locate({Sprachfeld::Nummer}, {17}));
     EXPECT_EQ(aktuellerName(editor->Tabelle()), QStringLiteral("Fehlender Text"));
     EXPECT_TRUE(editor->Geaendert());
 
@@ -285,7 +286,7 @@ TEST(Spracheditor, ZeilenLassenSichAnfuegenUndMitFrageLoeschenUndEineAenderungBl
     u.skript.erwarteFrage(Antwort::Ja, QStringLiteral("Zeile 2 löschen?"));
     QTest::keyClick(grid, Qt::Key_Delete, Qt::ControlModifier);
     EXPECT_EQ(editor->Tabelle().RecordCount(), 5);
-    EXPECT_FALSE(editor->Tabelle().Locate(QStringLiteral("Nummer"), {2}));
+    EXPECT_FALSE(editor->Tabelle().Locate({Sprachfeld::Nummer}, {2}));
     EXPECT_TRUE(u.skript.allesBeantwortet());
     ohneUnerwartetes(u.skript);
     editor->setzeGeaendert(false);
@@ -308,7 +309,7 @@ TEST(Spracheditor, EinNeuerEditorNimmtZeileFuerZeileNurMitDerTastatur)
     }
     EXPECT_EQ(editor->Tabelle().RecordCount(), 3);
     for (int nummer = 1; nummer <= 3; ++nummer) {
-        ASSERT_TRUE(editor->Tabelle().Locate(QStringLiteral("Nummer"), {nummer}));
+        ASSERT_TRUE(editor->Tabelle().Locate({Sprachfeld::Nummer}, {nummer}));
         EXPECT_EQ(aktuellerName(editor->Tabelle()), QStringLiteral("Text %1").arg(nummer));
     }
     EXPECT_EQ(grid->currentIndex(), grid->model()->index(3, 0));

@@ -1,6 +1,7 @@
 // Language switching: entries of the language menu, the learning table, shared ids, the
 // translation of controls.
 #include "language/fo_sprache.h"
+#include "language/u_sprachfelder.h"
 #include "language/u_uebersetze_qt.h"
 #include "platform/u_dialoge_qt.h"
 #include "shell/fo_main.h"
@@ -36,8 +37,8 @@ std::map<int, QString> zeilenVon(const QString& pfad)
     if (!LadeSprachdatei(tabelle, pfad, meldungen))
         return zeilen;
     for (tabelle.First(); !tabelle.Eof(); tabelle.Next())
-        zeilen[tabelle.FieldByName(QStringLiteral("Nummer")).AsInteger()] =
-            tabelle.FieldByName(QStringLiteral("Name")).AsString();
+        zeilen[tabelle.FieldByName(Sprachfeld::Nummer).AsInteger()] =
+            tabelle.FieldByName(Sprachfeld::Name).AsString();
     return zeilen;
 }
 

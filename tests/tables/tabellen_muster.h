@@ -4,6 +4,47 @@
 #include <QByteArray>
 #include <QString>
 
+// The field names of these structures and of the tests' own tables.
+namespace Feld {
+inline constexpr Feldname A{u"A"};
+inline constexpr Feldname Berechnet{u"Berechnet"};
+inline constexpr Feldname Berechnetkg{u"Berechnetkg"};
+inline constexpr Feldname BerechnetProzent{u"berechnet [%]"};
+inline constexpr Feldname Breite{u"Breite"};
+inline constexpr Feldname Doppelt{u"Doppelt"};
+inline constexpr Feldname Einheit{u"Einheit"};
+inline constexpr Feldname F0{u"F0"};
+inline constexpr Feldname f59999{u"f59999"};
+inline constexpr Feldname F60000{u"F60000"};
+inline constexpr Feldname Flaeche{u"Flaeche"};
+inline constexpr Feldname Gewicht{u"Gewicht"};
+inline constexpr Feldname Kind{u"Kind"};
+inline constexpr Feldname Kraft{u"Kraft"};
+inline constexpr Feldname Lager{u"Lager"};
+inline constexpr Feldname Last{u"Last"};
+inline constexpr Feldname Lasten{u"Lasten"};
+inline constexpr Feldname M{u"M"};
+inline constexpr Feldname markiert{u"markiert"};
+inline constexpr Feldname Maximallast{u"Maximallast"};
+inline constexpr Feldname Name{u"Name"};
+inline constexpr Feldname negativ{u"negativ"};
+inline constexpr Feldname Notiz{u"Notiz"};
+inline constexpr Feldname Notizen{u"Notizen"};
+inline constexpr Feldname Nummer{u"Nummer"};
+inline constexpr Feldname oben{u"oben"};
+inline constexpr Feldname Position{u"Position"};
+inline constexpr Feldname Positionen{u"Positionen"};
+inline constexpr Feldname Punkte{u"Punkte"};
+inline constexpr Feldname Sortierung{u"Sortierung"};
+inline constexpr Feldname Symbol{u"Symbol"};
+inline constexpr Feldname Teile{u"Teile"};
+inline constexpr Feldname Variante{u"Variante"};
+inline constexpr Feldname Varianten{u"Varianten"};
+inline constexpr Feldname Werkzeug{u"Werkzeug"};
+inline constexpr Feldname Wert{u"Wert"};
+inline constexpr Feldname X{u"X"};
+} // namespace Feld
+
 inline TFieldDef feld(const QString& name, TFieldType typ, int groesse = 0, bool pflicht = false)
 {
     TFieldDef def;

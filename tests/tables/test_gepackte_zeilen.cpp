@@ -13,7 +13,7 @@ struct Faelle {
                             tabellenFeld("Punkte", {feld("Nr", TFieldType::AutoInc), feld("Stufe", TFieldType::Integer),
                                                     feld("X", TFieldType::Float), feld("aktiv", TFieldType::Boolean)})};
         faelle.CreateDataSet();
-        punkte.SetDataSetField(faelle, "Punkte");
+        punkte.SetDataSetField(faelle, Feld::Punkte);
     }
     TBClientDataSet faelle, punkte;
 };

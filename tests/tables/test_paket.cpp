@@ -106,11 +106,11 @@ TEST(Paket, ZeileDerLastenbibliothekMitStatusEingefuegtIstBytegenau)
     lastbib.FieldDefs = lastbibFelder();
     lastbib.CreateDataSet();
     lastbib.Append();
-    lastbib.FieldByName("Werkzeug").SetAsInteger(9);
-    lastbib.FieldByName("Name").SetAsString("PAR");
-    lastbib.FieldByName("Breite").SetAsFloat(0.5);
-    lastbib.FieldByName("Last").SetAsFloat(150);
-    lastbib.FieldByName("Einheit").SetAsString("kg");
+    lastbib.FieldByName(Feld::Werkzeug).SetAsInteger(9);
+    lastbib.FieldByName(Feld::Name).SetAsString("PAR");
+    lastbib.FieldByName(Feld::Breite).SetAsFloat(0.5);
+    lastbib.FieldByName(Feld::Last).SetAsFloat(150);
+    lastbib.FieldByName(Feld::Einheit).SetAsString("kg");
     lastbib.Post();
     QByteArray erwartet = handgebaut;
     erwartet[zeilen] = 0;
@@ -120,10 +120,10 @@ TEST(Paket, ZeileDerLastenbibliothekMitStatusEingefuegtIstBytegenau)
     TBClientDataSet gelesen;
     gelesen.AusPaket(handgebaut);
     ASSERT_EQ(gelesen.RecordCount(), 1);
-    EXPECT_EQ(gelesen.FieldByName("Name").AsString(), "PAR");
-    EXPECT_TRUE(gelesen.FieldByName("Flaeche").IsNull());
-    EXPECT_EQ(gelesen.FieldByName("Last").AsFloat(), 150.0);
-    EXPECT_TRUE(gelesen.FieldByName("Name").Required());
+    EXPECT_EQ(gelesen.FieldByName(Feld::Name).AsString(), "PAR");
+    EXPECT_TRUE(gelesen.FieldByName(Feld::Flaeche).IsNull());
+    EXPECT_EQ(gelesen.FieldByName(Feld::Last).AsFloat(), 150.0);
+    EXPECT_TRUE(gelesen.FieldByName(Feld::Name).Required());
 }
 
 TEST(Paket, NullInDerDrittenVonFuenfSpaltenSetztBit4DesErstenBitmapbytes)
@@ -134,7 +134,7 @@ TEST(Paket, NullInDerDrittenVonFuenfSpaltenSetztBit4DesErstenBitmapbytes)
     t.CreateDataSet();
     t.Append();
     for (const char* name : {"A", "B", "D", "E"})
-        t.FieldByName(name).SetAsInteger(7);
+        t.FieldByName(Feldname::Aus(QString::fromLatin1(name))).SetAsInteger(7);
     t.Post();
     const QByteArray paket = t.Paket();
     EXPECT_EQ(paket.mid(wort(paket, 22)),
@@ -147,7 +147,7 @@ TEST(Paket, LeererTextIst0100UndNullSetztDasNullbit)
     t.FieldDefs = {feld("Name", TFieldType::String, 30), feld("Notiz", TFieldType::Memo, 250)};
     t.CreateDataSet();
     t.Append();
-    t.FieldByName("Name").SetValue(QVariant(QString("")));
+    t.FieldByName(Feld::Name).SetValue(QVariant(QString("")));
     t.Post();
     t.Append(); // Name stays null
     t.Post();
@@ -158,10 +158,10 @@ TEST(Paket, LeererTextIst0100UndNullSetztDasNullbit)
     TBClientDataSet gelesen;
     gelesen.AusPaket(paket);
     gelesen.First();
-    EXPECT_FALSE(gelesen.FieldByName("Name").IsNull());
-    EXPECT_EQ(gelesen.FieldByName("Name").AsString(), "");
+    EXPECT_FALSE(gelesen.FieldByName(Feld::Name).IsNull());
+    EXPECT_EQ(gelesen.FieldByName(Feld::Name).AsString(), "");
     gelesen.Next();
-    EXPECT_TRUE(gelesen.FieldByName("Name").IsNull());
+    EXPECT_TRUE(gelesen.FieldByName(Feld::Name).IsNull());
 }
 
 TEST(Paket, VarianteMitZweiLagernSchreibtDieLagerzahlUndDanachDieLasten)
@@ -174,19 +174,19 @@ TEST(Paket, VarianteMitZweiLagernSchreibtDieLagerzahlUndDanachDieLasten)
                                                    feld("Last", TFieldType::Float)})};
     varianten.CreateDataSet();
     TBClientDataSet lager, lasten;
-    lager.SetDataSetField(varianten, "Lager");
-    lasten.SetDataSetField(varianten, "Lasten");
+    lager.SetDataSetField(varianten, Feld::Lager);
+    lasten.SetDataSetField(varianten, Feld::Lasten);
     varianten.Append();
-    varianten.FieldByName("Name").SetAsString("V");
+    varianten.FieldByName(Feld::Name).SetAsString("V");
     for (int i = 1; i <= 2; ++i) {
         lager.Append();
-        lager.FieldByName("Nummer").SetAsInteger(i);
-        lager.FieldByName("Position").SetAsFloat(i == 1 ? -1.0 : 1.0);
+        lager.FieldByName(Feld::Nummer).SetAsInteger(i);
+        lager.FieldByName(Feld::Position).SetAsFloat(i == 1 ? -1.0 : 1.0);
         lager.Post();
     }
     lasten.Append();
-    lasten.FieldByName("Nummer").SetAsInteger(1);
-    lasten.FieldByName("Last").SetAsFloat(100);
+    lasten.FieldByName(Feld::Nummer).SetAsInteger(1);
+    lasten.FieldByName(Feld::Last).SetAsFloat(100);
     lasten.Post();
     varianten.Post();
 
@@ -266,19 +266,19 @@ TEST(Paket, AenderungsprotokollZeigtNurDieNeuenVersionenUndNummeriertNachLinkFie
     ASSERT_EQ(t.FieldCount(), 3); // LINK_FIELD is no field
     ASSERT_EQ(t.RecordCount(), 2);
     TBClientDataSet punkte;
-    punkte.SetDataSetField(t, "Punkte");
+    punkte.SetDataSetField(t, Feld::Punkte);
     t.First();
-    EXPECT_EQ(t.FieldByName("Nummer").AsInteger(), 1);
-    EXPECT_EQ(t.FieldByName("Name").AsString(), "neu");
+    EXPECT_EQ(t.FieldByName(Feld::Nummer).AsInteger(), 1);
+    EXPECT_EQ(t.FieldByName(Feld::Name).AsString(), "neu");
     ASSERT_EQ(punkte.RecordCount(), 1);
-    EXPECT_EQ(punkte.FieldByName("X").AsFloat(), 1.5);
+    EXPECT_EQ(punkte.FieldByName(Feld::X).AsFloat(), 1.5);
     t.Next();
-    EXPECT_EQ(t.FieldByName("Name").AsString(), "dazu");
+    EXPECT_EQ(t.FieldByName(Feld::Name).AsString(), "dazu");
     ASSERT_EQ(punkte.RecordCount(), 2);
-    EXPECT_EQ(punkte.FieldByName("X").AsFloat(), 2.5);
+    EXPECT_EQ(punkte.FieldByName(Feld::X).AsFloat(), 2.5);
     punkte.Next();
     // Record 4 is the new version of record 5 of the points: its X comes from there.
-    EXPECT_EQ(punkte.FieldByName("X").AsFloat(), 7.25);
+    EXPECT_EQ(punkte.FieldByName(Feld::X).AsFloat(), 7.25);
 
     // Written again: current rows only, status 0, no log, no LINK_FIELD.
     const QByteArray neu = t.Paket();
@@ -326,7 +326,7 @@ TEST(Paket, LangeKettenAlterVersionenWerdenAufgeloest)
     t.AusPaket(s.Fertig());
     ASSERT_EQ(t.RecordCount(), int(anzahl) - 1);
     t.Last();
-    EXPECT_EQ(t.FieldByName("A").AsInteger(), 42);
+    EXPECT_EQ(t.FieldByName(Feld::A).AsInteger(), 42);
 }
 
 namespace {
@@ -398,25 +398,25 @@ TEST(Paket, VerschachtelteTabellenUeberstehenSchreibenUndLesen)
     TBClientDataSet projekt, varianten, lager, lasten;
     projekt.FieldDefs = projektFelder();
     projekt.CreateDataSet();
-    varianten.SetDataSetField(projekt, "Variante");
-    lager.SetDataSetField(varianten, "Lager");
-    lasten.SetDataSetField(varianten, "Lasten");
+    varianten.SetDataSetField(projekt, Feld::Variante);
+    lager.SetDataSetField(varianten, Feld::Lager);
+    lasten.SetDataSetField(varianten, Feld::Lasten);
     for (int t = 0; t < 3; ++t) {
         projekt.Append();
-        projekt.FieldByName("Name").SetAsString(QString("Traverse %1").arg(t));
-        projekt.FieldByName("Notizen").SetAsString("Zeile 1\r\nZeile 2 mit ü");
+        projekt.FieldByName(Feld::Name).SetAsString(QString("Traverse %1").arg(t));
+        projekt.FieldByName(Feld::Notizen).SetAsString("Zeile 1\r\nZeile 2 mit ü");
         for (int v = 0; v < 2; ++v) {
             varianten.Append();
-            varianten.FieldByName("Name").SetAsString(QString("V%1.%2").arg(t).arg(v));
+            varianten.FieldByName(Feld::Name).SetAsString(QString("V%1.%2").arg(t).arg(v));
             for (int l = 0; l < t + v; ++l) {
                 lager.Append();
-                lager.FieldByName("Nummer").SetAsInteger(l + 1);
-                lager.FieldByName("Position").SetAsFloat(l * 0.25);
-                lager.FieldByName("oben").SetAsBoolean(l % 2 == 1);
+                lager.FieldByName(Feld::Nummer).SetAsInteger(l + 1);
+                lager.FieldByName(Feld::Position).SetAsFloat(l * 0.25);
+                lager.FieldByName(Feld::oben).SetAsBoolean(l % 2 == 1);
                 lager.Post();
             }
             lasten.Append();
-            lasten.FieldByName("Last").SetAsFloat(100 * t + v);
+            lasten.FieldByName(Feld::Last).SetAsFloat(100 * t + v);
             lasten.Post();
             varianten.Post();
         }
@@ -426,22 +426,22 @@ TEST(Paket, VerschachtelteTabellenUeberstehenSchreibenUndLesen)
 
     TBClientDataSet zurueck, vz, lz, az;
     zurueck.AusPaket(paket);
-    vz.SetDataSetField(zurueck, "Variante");
-    lz.SetDataSetField(vz, "Lager");
-    az.SetDataSetField(vz, "Lasten");
+    vz.SetDataSetField(zurueck, Feld::Variante);
+    lz.SetDataSetField(vz, Feld::Lager);
+    az.SetDataSetField(vz, Feld::Lasten);
     EXPECT_EQ(zurueck.Paket(), paket);
     ASSERT_EQ(zurueck.RecordCount(), 3);
     zurueck.Last();
-    EXPECT_EQ(zurueck.FieldByName("Notizen").AsString(), "Zeile 1\r\nZeile 2 mit ü");
+    EXPECT_EQ(zurueck.FieldByName(Feld::Notizen).AsString(), "Zeile 1\r\nZeile 2 mit ü");
     ASSERT_EQ(vz.RecordCount(), 2);
     vz.Last();
-    EXPECT_EQ(vz.FieldByName("Name").AsString(), "V2.1");
-    EXPECT_EQ(vz.FieldByName("Nummer").AsInteger(), 6);
+    EXPECT_EQ(vz.FieldByName(Feld::Name).AsString(), "V2.1");
+    EXPECT_EQ(vz.FieldByName(Feld::Nummer).AsInteger(), 6);
     ASSERT_EQ(lz.RecordCount(), 3);
     lz.Last();
-    EXPECT_EQ(lz.FieldByName("Position").AsFloat(), 0.5);
-    EXPECT_FALSE(lz.FieldByName("oben").AsBoolean());
-    EXPECT_EQ(az.FieldByName("Last").AsFloat(), 201.0);
+    EXPECT_EQ(lz.FieldByName(Feld::Position).AsFloat(), 0.5);
+    EXPECT_FALSE(lz.FieldByName(Feld::oben).AsBoolean());
+    EXPECT_EQ(az.FieldByName(Feld::Last).AsFloat(), 201.0);
 }
 
 TEST(PaketStream, SchreibtLaengeUndPaketUndLiestHintereinanderZurueck)
@@ -450,7 +450,7 @@ TEST(PaketStream, SchreibtLaengeUndPaketUndLiestHintereinanderZurueck)
     a.FieldDefs = lastbibFelder();
     a.CreateDataSet();
     a.Append();
-    a.FieldByName("Name").SetAsString("Spot");
+    a.FieldByName(Feld::Name).SetAsString("Spot");
     a.Post();
     b.FieldDefs = wandFelder();
     b.CreateDataSet();
@@ -465,7 +465,7 @@ TEST(PaketStream, SchreibtLaengeUndPaketUndLiestHintereinanderZurueck)
     TBClientDataSet c, e;
     c.LeseAusStream(puffer);
     e.LeseAusStream(puffer);
-    EXPECT_EQ(c.FieldByName("Name").AsString(), "Spot");
+    EXPECT_EQ(c.FieldByName(Feld::Name).AsString(), "Spot");
     EXPECT_EQ(e.FieldCount(), 5);
     EXPECT_EQ(puffer.read(4), "Rest");
 }
@@ -498,7 +498,7 @@ TEST(PaketStream, DokumentMitTextwertenUndZweiPaketenLiestSichZurueck)
     traversen.FieldDefs = projektFelder();
     traversen.CreateDataSet();
     traversen.Append();
-    traversen.FieldByName("Name").SetAsString("Bühne links");
+    traversen.FieldByName(Feld::Name).SetAsString("Bühne links");
     traversen.Post();
     waende.FieldDefs = wandFelder();
     waende.CreateDataSet();
@@ -516,7 +516,7 @@ TEST(PaketStream, DokumentMitTextwertenUndZweiPaketenLiestSichZurueck)
     EXPECT_EQ(leser.Text(), "Halle 3");
     leser.Tabelle(t2);
     leser.Tabelle(w2);
-    EXPECT_EQ(t2.FieldByName("Name").AsString(), "Bühne links");
+    EXPECT_EQ(t2.FieldByName(Feld::Name).AsString(), "Bühne links");
     EXPECT_EQ(w2.Paket(), waende.Paket());
     EXPECT_EQ(leser.geraet().bytesAvailable(), 0);
 }
@@ -551,9 +551,9 @@ TEST(Paket, SechzigtausendGanzzahlspaltenKommenAlleMitIhremWertAn)
         ASSERT_EQ(t.Fields(i).AsInteger(), 7 * i - 1000) << i;
     }
     // names are found without regard to case, the last as quickly as the first
-    EXPECT_EQ(t.FieldByName(QStringLiteral("f59999")).AsInteger(), 7 * 59999 - 1000);
-    EXPECT_EQ(t.FieldByName(QStringLiteral("F0")).Index(), 0);
-    EXPECT_EQ(t.FindField(QStringLiteral("F60000")), nullptr);
+    EXPECT_EQ(t.FieldByName(Feld::f59999).AsInteger(), 7 * 59999 - 1000);
+    EXPECT_EQ(t.FieldByName(Feld::F0).Index(), 0);
+    EXPECT_EQ(t.FindField(Feld::F60000), nullptr);
 }
 
 TEST(Paket, EineDoppelteSpalteAmEndeEinesBreitenPaketsWirdErkannt)
@@ -570,12 +570,12 @@ TEST(Paket, NachEinemUnlesbarenPaketZeigtDieTabelleKeineAltenZeilen)
     TBClientDataSet t, punkte;
     t.FieldDefs = wandFelder();
     t.CreateDataSet();
-    punkte.SetDataSetField(t, QStringLiteral("Punkte"));
+    punkte.SetDataSetField(t, Feld::Punkte);
     t.Append();
-    t.FieldByName(QStringLiteral("Symbol")).SetAsInteger(3);
+    t.FieldByName(Feld::Symbol).SetAsInteger(3);
     t.Post();
     punkte.Append();
-    punkte.FieldByName(QStringLiteral("X")).SetAsFloat(1.5);
+    punkte.FieldByName(Feld::X).SetAsFloat(1.5);
     punkte.Post();
     t.AusPaket(t.Paket());
     ASSERT_EQ(t.RecordCount(), 1);

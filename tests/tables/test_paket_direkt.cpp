@@ -79,7 +79,7 @@ QString inhalt(const QByteArray& paket)
 {
     TBClientDataSet t, punkte;
     t.AusPaket(paket);
-    punkte.SetDataSetField(t, "Punkte");
+    punkte.SetDataSetField(t, Feld::Punkte);
     QStringList zeilen;
     for (t.First(); !t.Eof(); t.Next()) {
         QString zeile = t.Fields(0).AsString() + u'|' + (t.Fields(1).IsNull() ? "null" : t.Fields(1).AsString());

@@ -14,16 +14,16 @@ QByteArray waendeMitPunkten()
     TBClientDataSet waende, punkte;
     waende.FieldDefs = wandFelder();
     waende.CreateDataSet();
-    punkte.SetDataSetField(waende, "Punkte");
+    punkte.SetDataSetField(waende, Feld::Punkte);
     for (int w = 0; w < 3; ++w) {
         waende.Append();
-        waende.FieldByName("Symbol").SetAsInteger(w);
+        waende.FieldByName(Feld::Symbol).SetAsInteger(w);
         if (w != 1)
-            waende.FieldByName("Breite").SetAsFloat(0.1 * w);
-        waende.FieldByName("markiert").SetAsBoolean(w == 2);
+            waende.FieldByName(Feld::Breite).SetAsFloat(0.1 * w);
+        waende.FieldByName(Feld::markiert).SetAsBoolean(w == 2);
         for (int p = 0; p < w + 1; ++p) {
             punkte.Append();
-            punkte.FieldByName("X").SetAsFloat(p);
+            punkte.FieldByName(Feld::X).SetAsFloat(p);
             punkte.Post();
         }
         waende.Post();
@@ -39,9 +39,9 @@ QByteArray lastenbibliothek()
     lastbib.CreateDataSet();
     for (const char* name : {"PAR", "", "Kettenzug 500 kg"}) {
         lastbib.Append();
-        lastbib.FieldByName("Name").SetValue(QVariant(QString(name)));
-        lastbib.FieldByName("Notiz").SetAsString(QString(name).repeated(3));
-        lastbib.FieldByName("Last").SetAsFloat(150);
+        lastbib.FieldByName(Feld::Name).SetValue(QVariant(QString(name)));
+        lastbib.FieldByName(Feld::Notiz).SetAsString(QString(name).repeated(3));
+        lastbib.FieldByName(Feld::Last).SetAsFloat(150);
         lastbib.Post();
     }
     return lastbib.Paket();
@@ -102,13 +102,13 @@ QByteArray tiefVerschachtelt()
     TBClientDataSet* ebene = &oben;
     for (int i = 0; i < 62; ++i) {
         details.push_back(std::make_unique<TBClientDataSet>());
-        details.back()->SetDataSetField(*ebene, "Kind");
+        details.back()->SetDataSetField(*ebene, Feld::Kind);
         ebene->Append();
-        ebene->FieldByName("Wert").SetAsInteger(i);
+        ebene->FieldByName(Feld::Wert).SetAsInteger(i);
         ebene = details.back().get();
     }
     ebene->Append();
-    ebene->FieldByName("Wert").SetAsInteger(62);
+    ebene->FieldByName(Feld::Wert).SetAsInteger(62);
     oben.Post();
     return oben.Paket();
 }

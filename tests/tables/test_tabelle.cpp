@@ -12,8 +12,8 @@ namespace {
 void neueLast(TBClientDataSet& t, const QString& name, double last = 0)
 {
     t.Append();
-    t.FieldByName("Name").SetAsString(name);
-    t.FieldByName("Last").SetAsFloat(last);
+    t.FieldByName(Feld::Name).SetAsString(name);
+    t.FieldByName(Feld::Last).SetAsFloat(last);
     t.Post();
 }
 
@@ -22,7 +22,7 @@ QStringList namen(TBClientDataSet& t)
     QStringList liste;
     t.First();
     while (!t.Eof()) {
-        liste << t.FieldByName("Name").AsString();
+        liste << t.FieldByName(Feld::Name).AsString();
         t.Next();
     }
     return liste;
@@ -43,19 +43,19 @@ TEST_F(Lastbibliothek, NummeriertNeueZeilenFortlaufendOhneGeloeschteNummernWiede
 {
     neueLast(lastbib, "A");
     neueLast(lastbib, "B");
-    EXPECT_EQ(lastbib.FieldByName("Nummer").AsInteger(), 2);
+    EXPECT_EQ(lastbib.FieldByName(Feld::Nummer).AsInteger(), 2);
     lastbib.Delete();
     neueLast(lastbib, "C");
-    EXPECT_EQ(lastbib.FieldByName("Nummer").AsInteger(), 3);
+    EXPECT_EQ(lastbib.FieldByName(Feld::Nummer).AsInteger(), 3);
 
     // After saving and loading the numbering goes on.
     TBClientDataSet geladen;
     geladen.AusPaket(lastbib.Paket());
     neueLast(geladen, "D");
-    EXPECT_EQ(geladen.FieldByName("Nummer").AsInteger(), 4);
+    EXPECT_EQ(geladen.FieldByName(Feld::Nummer).AsInteger(), 4);
     EXPECT_EQ(fehlerVon([&] {
                   geladen.Edit();
-                  geladen.FieldByName("Nummer").SetAsInteger(9);
+                  geladen.FieldByName(Feld::Nummer).SetAsInteger(9);
               }),
               "Feld 'Nummer' kann nicht geändert werden");
 }
@@ -78,33 +78,33 @@ TEST_F(Lastbibliothek, CursorUndRandmarken)
     lastbib.Last();
     EXPECT_TRUE(lastbib.Eof());
     lastbib.Next();
-    EXPECT_EQ(lastbib.FieldByName("Name").AsString(), "C");
+    EXPECT_EQ(lastbib.FieldByName(Feld::Name).AsString(), "C");
     lastbib.SetRecNo(2);
-    EXPECT_EQ(lastbib.FieldByName("Name").AsString(), "B");
+    EXPECT_EQ(lastbib.FieldByName(Feld::Name).AsString(), "B");
 
     // Locate that finds nothing leaves the cursor where it was.
-    EXPECT_FALSE(lastbib.Locate("Name", {"b"}));
+    EXPECT_FALSE(lastbib.Locate({Feld::Name}, {"b"}));
     EXPECT_EQ(lastbib.RecNo(), 2);
-    EXPECT_TRUE(lastbib.Locate("Name;Nummer", {"C", 3}));
+    EXPECT_TRUE(lastbib.Locate({Feld::Name, Feld::Nummer}, {"C", 3}));
     EXPECT_EQ(lastbib.RecNo(), 3);
 
     // Deleting the last of three leaves the cursor on the new last row.
     lastbib.Delete();
     EXPECT_EQ(lastbib.RecordCount(), 2);
     EXPECT_EQ(lastbib.RecNo(), 2);
-    EXPECT_EQ(lastbib.FieldByName("Name").AsString(), "B");
+    EXPECT_EQ(lastbib.FieldByName(Feld::Name).AsString(), "B");
     lastbib.First();
     lastbib.Delete();
-    EXPECT_EQ(lastbib.FieldByName("Name").AsString(), "B");
+    EXPECT_EQ(lastbib.FieldByName(Feld::Name).AsString(), "B");
 }
 
 TEST_F(Lastbibliothek, LeererFloatLiestNullUndZeigtNichts)
 {
-    lastbib.FieldByName("Breite").DisplayFormat = "0.0";
+    lastbib.FieldByName(Feld::Breite).DisplayFormat = "0.0";
     lastbib.Append();
-    lastbib.FieldByName("Name").SetAsString("Spot");
+    lastbib.FieldByName(Feld::Name).SetAsString("Spot");
     lastbib.Post();
-    TField& breite = lastbib.FieldByName("Breite");
+    TField& breite = lastbib.FieldByName(Feld::Breite);
     EXPECT_TRUE(breite.IsNull());
     EXPECT_EQ(breite.AsFloat(), 0.0);
     EXPECT_EQ(breite.AsInteger(), 0);
@@ -127,16 +127,16 @@ TEST_F(Lastbibliothek, MeldetFehlerMitDenTextenDerTabelle)
     lastbib.Append();
     EXPECT_EQ(fehlerVon([&] { lastbib.Post(); }), "Feld 'Name' muß einen Wert haben");
     EXPECT_EQ(lastbib.State(), TDataSetState::Insert); // the row is still being built
-    EXPECT_EQ(fehlerVon([&] { lastbib.FieldByName("Last").SetAsString("zwölf"); }),
+    EXPECT_EQ(fehlerVon([&] { lastbib.FieldByName(Feld::Last).SetAsString("zwölf"); }),
               "'zwölf' ist kein gültiger Fließkommawert für Feld 'Last'");
-    EXPECT_EQ(fehlerVon([&] { lastbib.FieldByName("Werkzeug").SetAsString("1,5"); }),
+    EXPECT_EQ(fehlerVon([&] { lastbib.FieldByName(Feld::Werkzeug).SetAsString("1,5"); }),
               "'1,5' ist kein gültiger Integerwert für Feld 'Werkzeug'");
-    EXPECT_EQ(fehlerVon([&] { lastbib.FieldByName("Gewicht"); }),
+    EXPECT_EQ(fehlerVon([&] { lastbib.FieldByName(Feld::Gewicht); }),
               "Das Feld 'Gewicht' wurde nicht gefunden");
     lastbib.Cancel();
     EXPECT_EQ(lastbib.RecordCount(), 0);
     neueLast(lastbib, "A");
-    EXPECT_EQ(fehlerVon([&] { lastbib.FieldByName("Name").SetAsString("B"); }),
+    EXPECT_EQ(fehlerVon([&] { lastbib.FieldByName(Feld::Name).SetAsString("B"); }),
               "Datenmenge weder im Editier- noch im Einfügemodus");
     EXPECT_EQ(fehlerVon([&] { lastbib.Post(); }),
               "Datenmenge weder im Editier- noch im Einfügemodus");
@@ -144,16 +144,16 @@ TEST_F(Lastbibliothek, MeldetFehlerMitDenTextenDerTabelle)
     EXPECT_EQ(fehlerVon([&] { lastbib.First(); }),
               "Operation bei geschlossener Datenmenge nicht ausführbar");
     lastbib.Open();
-    EXPECT_EQ(lastbib.FieldByName("Name").AsString(), "A");
+    EXPECT_EQ(lastbib.FieldByName(Feld::Name).AsString(), "A");
 }
 
 TEST_F(Lastbibliothek, TexteWerdenAufDieFeldgroesseGekuerzt)
 {
     lastbib.Append();
-    lastbib.FieldByName("Name").SetAsString("Kettenzug");
-    lastbib.FieldByName("Einheit").SetAsString("Kilogramm pro Meter");
+    lastbib.FieldByName(Feld::Name).SetAsString("Kettenzug");
+    lastbib.FieldByName(Feld::Einheit).SetAsString("Kilogramm pro Meter");
     lastbib.Post();
-    EXPECT_EQ(lastbib.FieldByName("Einheit").AsString(), "Kilogramm ");
+    EXPECT_EQ(lastbib.FieldByName(Feld::Einheit).AsString(), "Kilogramm ");
 }
 
 TEST(Tabelle, SortierungNachSortierungUndNummer)
@@ -162,12 +162,12 @@ TEST(Tabelle, SortierungNachSortierungUndNummer)
     t.FieldDefs = {feld("Nummer", TFieldType::Integer), feld("Sortierung", TFieldType::Integer),
                    feld("Name", TFieldType::String, 30)};
     t.CreateDataSet();
-    t.SetIndexFieldNames("Sortierung;Nummer");
+    t.SetIndexFieldNames({Feld::Sortierung, Feld::Nummer});
     const auto zeile = [&](int nummer, int sortierung, const char* name) {
         t.Append();
-        t.FieldByName("Nummer").SetAsInteger(nummer);
-        t.FieldByName("Sortierung").SetAsInteger(sortierung);
-        t.FieldByName("Name").SetAsString(name);
+        t.FieldByName(Feld::Nummer).SetAsInteger(nummer);
+        t.FieldByName(Feld::Sortierung).SetAsInteger(sortierung);
+        t.FieldByName(Feld::Name).SetAsString(name);
         t.Post();
     };
     zeile(1, 2, "a");
@@ -176,19 +176,19 @@ TEST(Tabelle, SortierungNachSortierungUndNummer)
     zeile(9, 0, "neu");
     // The posted row stands where the ordering puts it, and the cursor stays on it.
     EXPECT_EQ(t.RecNo(), 1);
-    EXPECT_EQ(t.FieldByName("Name").AsString(), "neu");
+    EXPECT_EQ(t.FieldByName(Feld::Name).AsString(), "neu");
     EXPECT_EQ(namen(t), QStringList({"neu", "b", "c", "a"}));
     t.First();
     t.Edit();
-    t.FieldByName("Sortierung").SetAsInteger(5);
+    t.FieldByName(Feld::Sortierung).SetAsInteger(5);
     t.Post();
     EXPECT_EQ(t.RecNo(), 4);
     EXPECT_TRUE(t.FindKey({1, 3}));
-    EXPECT_EQ(t.FieldByName("Name").AsString(), "c");
+    EXPECT_EQ(t.FieldByName(Feld::Name).AsString(), "c");
     EXPECT_FALSE(t.FindKey({7}));
-    t.SetIndexFieldNames("");
+    t.SetIndexFieldNames({});
     EXPECT_EQ(namen(t), QStringList({"a", "b", "c", "neu"}));
-    EXPECT_EQ(fehlerVon([&] { t.SetIndexFieldNames("Gibtsnicht"); }),
+    EXPECT_EQ(fehlerVon([&] { t.SetIndexFieldNames({Feldname::Aus(u"Gibtsnicht")}); }),
               "Das Feld 'Gibtsnicht' wurde nicht gefunden");
 }
 
@@ -202,14 +202,14 @@ TEST(Tabelle, EindeutigerIndexWeistDoppeltenSchluesselAb)
     ASSERT_EQ(t.IndexDefs().size(), 1u);
     for (const char* name : {"Spot", "Bar"}) {
         t.Append();
-        t.FieldByName("Werkzeug").SetAsInteger(9);
-        t.FieldByName("Name").SetAsString(name);
+        t.FieldByName(Feld::Werkzeug).SetAsInteger(9);
+        t.FieldByName(Feld::Name).SetAsString(name);
         t.Post();
     }
     EXPECT_EQ(namen(t), QStringList({"Bar", "Spot"}));
     t.Append();
-    t.FieldByName("Werkzeug").SetAsInteger(9);
-    t.FieldByName("Name").SetAsString("Spot");
+    t.FieldByName(Feld::Werkzeug).SetAsInteger(9);
+    t.FieldByName(Feld::Name).SetAsString("Spot");
     EXPECT_EQ(fehlerVon([&] { t.Post(); }),
               "Schlüsselverletzung: Im Index 'WzgName' gibt es bereits einen Datensatz mit "
               "diesem Schlüssel");
@@ -230,22 +230,22 @@ TEST(Tabelle, BerechneteFelderKommenAusDemBerechnungshook)
     std::vector<TDataSetState> zustaende;
     lager.OnCalcFields = [&](TBClientDataSet& t) {
         zustaende.push_back(t.State());
-        const double berechnet = t.FieldByName("Berechnet").AsFloat();
-        t.FieldByName("Berechnetkg").SetAsFloat(berechnet / 9.81);
-        const double max = t.FieldByName("Maximallast").AsFloat();
+        const double berechnet = t.FieldByName(Feld::Berechnet).AsFloat();
+        t.FieldByName(Feld::Berechnetkg).SetAsFloat(berechnet / 9.81);
+        const double max = t.FieldByName(Feld::Maximallast).AsFloat();
         if (max > 1)
-            t.FieldByName("berechnet [%]").SetAsFloat(berechnet * 100 / max);
+            t.FieldByName(Feld::BerechnetProzent).SetAsFloat(berechnet * 100 / max);
     };
     lager.CreateDataSet();
     ASSERT_EQ(lager.FieldCount(), 4);
     EXPECT_TRUE(lager.Fields(1).Calculated());
     lager.Append();
-    lager.FieldByName("Berechnet").SetAsFloat(981);
-    EXPECT_DOUBLE_EQ(lager.FieldByName("Berechnetkg").AsFloat(), 100);
-    EXPECT_TRUE(lager.FieldByName("berechnet [%]").IsNull());
-    lager.FieldByName("Maximallast").SetAsFloat(1962);
+    lager.FieldByName(Feld::Berechnet).SetAsFloat(981);
+    EXPECT_DOUBLE_EQ(lager.FieldByName(Feld::Berechnetkg).AsFloat(), 100);
+    EXPECT_TRUE(lager.FieldByName(Feld::BerechnetProzent).IsNull());
+    lager.FieldByName(Feld::Maximallast).SetAsFloat(1962);
     lager.Post();
-    EXPECT_DOUBLE_EQ(lager.FieldByName("berechnet [%]").AsFloat(), 50);
+    EXPECT_DOUBLE_EQ(lager.FieldByName(Feld::BerechnetProzent).AsFloat(), 50);
     ASSERT_FALSE(zustaende.empty());
     EXPECT_EQ(zustaende.back(), TDataSetState::CalcFields);
     EXPECT_EQ(lager.State(), TDataSetState::Browse);
@@ -255,11 +255,11 @@ TEST(Tabelle, BerechneteFelderKommenAusDemBerechnungshook)
     TBClientDataSet nurGespeichert;
     nurGespeichert.AusPaket(paket);
     EXPECT_EQ(nurGespeichert.FieldCount(), 2);
-    lager.FieldByName("Berechnetkg").DisplayFormat = "### ##0.00";
+    lager.FieldByName(Feld::Berechnetkg).DisplayFormat = "### ##0.00";
     lager.AusPaket(paket);
     ASSERT_EQ(lager.FieldCount(), 4);
     EXPECT_EQ(lager.Fields(1).FieldName(), "Berechnetkg");
-    EXPECT_EQ(lager.FieldByName("Berechnetkg").DisplayText(), FormatFloat("### ##0.00", 100));
+    EXPECT_EQ(lager.FieldByName(Feld::Berechnetkg).DisplayText(), FormatFloat("### ##0.00", 100));
     EXPECT_EQ(lager.AnzeigeTextBei(1, 3), "50");
 }
 
@@ -268,7 +268,7 @@ TEST(Tabelle, WahrheitswerteZeigenDieAnzeigewerte)
     TBClientDataSet t;
     t.FieldDefs = {feld("oben", TFieldType::Boolean)};
     t.CreateDataSet();
-    TField& oben = t.FieldByName("oben");
+    TField& oben = t.FieldByName(Feld::oben);
     oben.DisplayValues = "ja;nein";
     t.Append();
     oben.SetAsBoolean(true);
@@ -334,31 +334,31 @@ protected:
     {
         traversen.FieldDefs = projektFelder();
         traversen.CreateDataSet();
-        varianten.SetDataSetField(traversen, "Variante");
+        varianten.SetDataSetField(traversen, Feld::Variante);
         lager.FieldDefs = lagerFelder();
         lager.FieldDefs.insert(lager.FieldDefs.begin() + 10, berechnetesFeld("Berechnetkg"));
         lager.OnCalcFields = [](TBClientDataSet& t) {
-            t.FieldByName("Berechnetkg").SetAsFloat(t.FieldByName("Berechnet").AsFloat() / 9.81);
+            t.FieldByName(Feld::Berechnetkg).SetAsFloat(t.FieldByName(Feld::Berechnet).AsFloat() / 9.81);
         };
-        lager.SetDataSetField(varianten, "Lager");
-        lasten.SetDataSetField(varianten, "Lasten");
+        lager.SetDataSetField(varianten, Feld::Lager);
+        lasten.SetDataSetField(varianten, Feld::Lasten);
     }
 
     void traverse(const QString& name)
     {
         traversen.Append();
-        traversen.FieldByName("Name").SetAsString(name);
+        traversen.FieldByName(Feld::Name).SetAsString(name);
         traversen.Post();
     }
 
     void variante(const QString& name, int lagerzahl)
     {
         varianten.Append();
-        varianten.FieldByName("Name").SetAsString(name);
+        varianten.FieldByName(Feld::Name).SetAsString(name);
         for (int i = 0; i < lagerzahl; ++i) {
             lager.Append();
-            lager.FieldByName("Nummer").SetAsInteger(i + 1);
-            lager.FieldByName("Berechnet").SetAsFloat(98.1 * (i + 1));
+            lager.FieldByName(Feld::Nummer).SetAsInteger(i + 1);
+            lager.FieldByName(Feld::Berechnet).SetAsFloat(98.1 * (i + 1));
             lager.Post();
         }
         varianten.Post();
@@ -376,23 +376,23 @@ TEST_F(Projekttabellen, VariantenUnterVerschiedenenTraversenBekommenVerschiedene
     traverse("B");
     variante("b1", 1);
     EXPECT_EQ(varianten.RecordCount(), 1);
-    EXPECT_EQ(varianten.FieldByName("Nummer").AsInteger(), 2);
+    EXPECT_EQ(varianten.FieldByName(Feld::Nummer).AsInteger(), 2);
     traversen.First();
     EXPECT_EQ(varianten.RecordCount(), 1);
-    EXPECT_EQ(varianten.FieldByName("Nummer").AsInteger(), 1);
-    EXPECT_EQ(varianten.FieldByName("Name").AsString(), "a1");
+    EXPECT_EQ(varianten.FieldByName(Feld::Nummer).AsInteger(), 1);
+    EXPECT_EQ(varianten.FieldByName(Feld::Name).AsString(), "a1");
     EXPECT_EQ(lager.RecordCount(), 2);
     lager.Last();
-    EXPECT_NEAR(lager.FieldByName("Berechnetkg").AsFloat(), 20, 1e-12);
+    EXPECT_NEAR(lager.FieldByName(Feld::Berechnetkg).AsFloat(), 20, 1e-12);
 
     // The counter of the nested table is saved with the project.
     TBClientDataSet geladen, gv;
     geladen.AusPaket(traversen.Paket());
-    gv.SetDataSetField(geladen, "Variante");
+    gv.SetDataSetField(geladen, Feld::Variante);
     gv.Append();
-    gv.FieldByName("Name").SetAsString("a2");
+    gv.FieldByName(Feld::Name).SetAsString("a2");
     gv.Post();
-    EXPECT_EQ(gv.FieldByName("Nummer").AsInteger(), 3);
+    EXPECT_EQ(gv.FieldByName(Feld::Nummer).AsInteger(), 3);
     EXPECT_EQ(geladen.State(), TDataSetState::Edit);
 }
 
@@ -405,17 +405,17 @@ TEST_F(Projekttabellen, BearbeitenEinerDetailtabelleSetztDieHaupttabelleInBearbe
     lager.Edit();
     EXPECT_EQ(varianten.State(), TDataSetState::Edit);
     EXPECT_EQ(traversen.State(), TDataSetState::Edit);
-    lager.FieldByName("Position").SetAsFloat(1.5);
+    lager.FieldByName(Feld::Position).SetAsFloat(1.5);
     // Posting the masters posts the pending detail rows first.
     traversen.Post();
     EXPECT_EQ(lager.State(), TDataSetState::Browse);
     EXPECT_EQ(varianten.State(), TDataSetState::Browse);
-    EXPECT_EQ(lager.FieldByName("Position").AsFloat(), 1.5);
+    EXPECT_EQ(lager.FieldByName(Feld::Position).AsFloat(), 1.5);
     // A detail of an empty master appends the master row.
     TBClientDataSet leer, leerVarianten;
     leer.FieldDefs = projektFelder();
     leer.CreateDataSet();
-    leerVarianten.SetDataSetField(leer, "Variante");
+    leerVarianten.SetDataSetField(leer, Feld::Variante);
     leerVarianten.Append();
     EXPECT_EQ(leer.State(), TDataSetState::Insert);
     leerVarianten.Post();
@@ -433,7 +433,7 @@ TEST_F(Projekttabellen, LoeschenDerHauptzeileLoeschtIhreVerschachteltenZeilen)
     variante("b1", 1);
     traversen.First();
     traversen.Delete();
-    EXPECT_EQ(traversen.FieldByName("Name").AsString(), "B");
+    EXPECT_EQ(traversen.FieldByName(Feld::Name).AsString(), "B");
     EXPECT_EQ(varianten.RecordCount(), 1);
     EXPECT_EQ(lager.RecordCount(), 1);
     const QByteArray paket = traversen.Paket();
@@ -455,13 +455,13 @@ TEST_F(Projekttabellen, ZeilenWerdenNachFeldpositionKopiert)
     editor.OnCalcFields = lager.OnCalcFields;
     editor.CreateDataSet();
     editor.Append();
-    editor.FieldByName("Name").SetAsString("alt");
+    editor.FieldByName(Feld::Name).SetAsString("alt");
     editor.Post();
     KopiereZeilen(lager, editor);
     ASSERT_EQ(editor.RecordCount(), 3);
     editor.Last();
-    EXPECT_EQ(editor.FieldByName("Nummer").AsInteger(), 3);
-    EXPECT_NEAR(editor.FieldByName("Berechnetkg").AsFloat(), 30, 1e-12);
+    EXPECT_EQ(editor.FieldByName(Feld::Nummer).AsInteger(), 3);
+    EXPECT_NEAR(editor.FieldByName(Feld::Berechnetkg).AsFloat(), 30, 1e-12);
 
     // and back into another variant
     variante("a2", 0);
@@ -480,7 +480,7 @@ TEST_F(Projekttabellen, VerschachtelteZeilenWerdenMitKopiert)
     kopie.FieldDefs = projektFelder();
     kopie.CreateDataSet();
     KopiereZeilen(traversen, kopie);
-    kopieVarianten.SetDataSetField(kopie, "Variante");
+    kopieVarianten.SetDataSetField(kopie, Feld::Variante);
     EXPECT_EQ(kopieVarianten.RecordCount(), 1);
     // The copy is independent of its source.
     kopieVarianten.Delete();
@@ -517,9 +517,9 @@ TEST(Detailtabelle, BerechneteFelderDerVerschachteltenDefinitionStehenNurEinmalI
                            tabellenFeld("Varianten", {feld("Nummer", TFieldType::AutoInc),
                                                       tabellenFeld("Lager", mitBerechnetem)})};
     traversen.CreateDataSet();
-    varianten.SetDataSetField(traversen, "Varianten");
+    varianten.SetDataSetField(traversen, Feld::Varianten);
     lager.FieldDefs = mitBerechnetem;
-    lager.SetDataSetField(varianten, "Lager");
+    lager.SetDataSetField(varianten, Feld::Lager);
     EXPECT_EQ(lager.FieldCount(), 12);
     EXPECT_EQ(lager.Fields(10).FieldName(), QStringLiteral("Berechnetkg"));
     EXPECT_EQ(lager.Fields(11).FieldName(), QStringLiteral("markiert"));
@@ -529,11 +529,11 @@ TEST(Detailtabelle, BerechneteFelderDerVerschachteltenDefinitionStehenNurEinmalI
     traversen.Append();
     varianten.Append();
     lager.Append();
-    lager.FieldByName("Nummer").SetAsInteger(4);
+    lager.FieldByName(Feld::Nummer).SetAsInteger(4);
     lager.Post();
     KopiereZeilen(lager, kopie);
     EXPECT_EQ(kopie.RecordCount(), 1);
-    EXPECT_EQ(kopie.FieldByName("Nummer").AsInteger(), 4);
+    EXPECT_EQ(kopie.FieldByName(Feld::Nummer).AsInteger(), 4);
 }
 
 TEST(Tabelle, EindeutigerIndexFindetJedenDoppeltenSchluesselUnterVielenZeilen)
@@ -547,7 +547,7 @@ TEST(Tabelle, EindeutigerIndexFindetJedenDoppeltenSchluesselUnterVielenZeilen)
     for (int i = 0; i < 3000; ++i) {
         const int nummer = (i * i) % 2003; // scattered, most of them twice
         t.Append();
-        t.FieldByName("Nummer").SetAsInteger(nummer);
+        t.FieldByName(Feld::Nummer).SetAsInteger(nummer);
         const bool doppelt = !fehlerVon([&] { t.Post(); }).isEmpty();
         if (doppelt)
             t.Cancel();
@@ -557,10 +557,10 @@ TEST(Tabelle, EindeutigerIndexFindetJedenDoppeltenSchluesselUnterVielenZeilen)
     // a row edited onto another row's key is refused, onto a free key it moves
     ASSERT_TRUE(t.FindKey({*vorhanden.begin()}));
     t.Edit();
-    t.FieldByName("Nummer").SetAsInteger(*vorhanden.rbegin());
+    t.FieldByName(Feld::Nummer).SetAsInteger(*vorhanden.rbegin());
     EXPECT_FALSE(fehlerVon([&] { t.Post(); }).isEmpty());
-    t.FieldByName("Nummer").SetAsInteger(5000);
+    t.FieldByName(Feld::Nummer).SetAsInteger(5000);
     t.Post();
     t.Last();
-    EXPECT_EQ(t.FieldByName("Nummer").AsInteger(), 5000);
+    EXPECT_EQ(t.FieldByName(Feld::Nummer).AsInteger(), 5000);
 }

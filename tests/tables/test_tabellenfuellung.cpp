@@ -16,13 +16,13 @@ struct Ergebnis {
                             feld("negativ", TFieldType::Boolean), berechnetesFeld("Doppelt"),
                             tabellenFeld("Positionen", {feld("X", TFieldType::Float), feld("M", TFieldType::Float)})};
         faelle.OnCalcFields = [](TBClientDataSet& t) {
-            if (!t.FieldByName("Kraft").IsNull())
-                t.FieldByName("Doppelt").SetAsFloat(2 * t.FieldByName("Kraft").AsFloat());
+            if (!t.FieldByName(Feld::Kraft).IsNull())
+                t.FieldByName(Feld::Doppelt).SetAsFloat(2 * t.FieldByName(Feld::Kraft).AsFloat());
         };
         faelle.CreateDataSet();
-        faelle.SetIndexFieldNames("Lager");
-        positionen.SetDataSetField(faelle, "Positionen");
-        positionen.SetIndexFieldNames("X");
+        faelle.SetIndexFieldNames({Feld::Lager});
+        positionen.SetDataSetField(faelle, Feld::Positionen);
+        positionen.SetIndexFieldNames({Feld::X});
         QObject::connect(&faelle, &TBClientDataSet::DatenGeaendert, [this] { ++daten; });
         QObject::connect(&faelle, &TBClientDataSet::ZeileGeaendert, [this] { ++zeile; });
         QObject::connect(&faelle, &TBClientDataSet::PositionGeaendert, [this] { ++position; });
@@ -42,16 +42,16 @@ void fuelleZeilenweise(Ergebnis& e, int anzahl)
 {
     for (int i = 0; i < anzahl; ++i) {
         e.faelle.Append();
-        e.faelle.FieldByName("Lager").SetAsInteger(lagerVon(i));
+        e.faelle.FieldByName(Feld::Lager).SetAsInteger(lagerVon(i));
         if (i % 2 == 0)
-            e.faelle.FieldByName("Name").SetAsFloat(i + 0.25);
+            e.faelle.FieldByName(Feld::Name).SetAsFloat(i + 0.25);
         if (i % 3 != 0)
-            e.faelle.FieldByName("Kraft").SetAsFloat(-1.5 * i);
-        e.faelle.FieldByName("negativ").SetValue(QStringLiteral("True"));
+            e.faelle.FieldByName(Feld::Kraft).SetAsFloat(-1.5 * i);
+        e.faelle.FieldByName(Feld::negativ).SetValue(QStringLiteral("True"));
         for (int k = 0; k <= i; ++k) {
             e.positionen.Append();
-            e.positionen.FieldByName("X").SetAsInteger(3 - k);
-            e.positionen.FieldByName("M").SetAsFloat(k * 0.1);
+            e.positionen.FieldByName(Feld::X).SetAsInteger(3 - k);
+            e.positionen.FieldByName(Feld::M).SetAsFloat(k * 0.1);
             e.positionen.Post();
         }
         e.faelle.Post();
@@ -62,8 +62,8 @@ void fuelleZeilenweise(Ergebnis& e, int anzahl)
 void fuelleInEinemZug(Ergebnis& e, int anzahl)
 {
     TBClientDataSet& t = e.faelle;
-    const int lager = t.FieldByName("Lager").Index(), name = t.FieldByName("Name").Index();
-    const int kraft = t.FieldByName("Kraft").Index(), negativ = t.FieldByName("negativ").Index();
+    const int lager = t.FieldByName(Feld::Lager).Index(), name = t.FieldByName(Feld::Name).Index();
+    const int kraft = t.FieldByName(Feld::Kraft).Index(), negativ = t.FieldByName(Feld::negativ).Index();
     const int vorher = e.signale();
     Tabellenfuellung faelle(t);
     Tabellenfuellung positionen(faelle, e.positionen);
@@ -128,7 +128,7 @@ TEST(Tabellenfuellung, MeldetDieAenderungEinmalAmEndeUndStehtAufDerErstenZeile)
     EXPECT_EQ(e.position, 1);
     EXPECT_EQ(e.detailDaten, 1); // the detail shows the first case's sections
     EXPECT_EQ(e.faelle.RecNo(), 1);
-    EXPECT_EQ(e.faelle.FieldByName("Lager").AsInteger(), 0);
+    EXPECT_EQ(e.faelle.FieldByName(Feld::Lager).AsInteger(), 0);
     EXPECT_EQ(e.positionen.RecordCount(), 1);
     EXPECT_EQ(e.faelle.State(), TDataSetState::Browse);
 }
@@ -168,7 +168,7 @@ TEST(Tabellenfuellung, WeistUnerlaubteFelderUndTabellenAb)
     EXPECT_EQ(fehlerVon([&] { faelle.Setze(3, QVariant(QStringLiteral("viel"))); }),
               "'viel' ist kein gültiger Fließkommawert für Feld 'Kraft'");
     faelle.Fertig();
-    EXPECT_EQ(e.faelle.FieldByName("Nummer").AsInteger(), 1);
+    EXPECT_EQ(e.faelle.FieldByName(Feld::Nummer).AsInteger(), 1);
 
     TBClientDataSet fremd;
     fremd.FieldDefs = {feld("X", TFieldType::Float)};

@@ -39,7 +39,7 @@ struct Notizen {
         } else {
             t.AusPaket(paket);
         }
-        teile.SetDataSetField(t, "Teile");
+        teile.SetDataSetField(t, Feld::Teile);
     }
 };
 
@@ -114,7 +114,7 @@ TEST(Textwert, GelesenWieGesetztUndUeberDieCodepageGewandelt)
     const QList<QString> vonHand = {QStringLiteral("Größe €5 – „Bühne“"), QStringLiteral("??? ? ?"),
                                     QStringLiteral("a?b")};
     for (int i = 0; i < 3; ++i) {
-        ASSERT_TRUE(gelesen.Locate(QStringLiteral("Nummer"), {2 + i}));
+        ASSERT_TRUE(gelesen.Locate({Feld::Nummer}, {2 + i}));
         EXPECT_EQ(gelesen.Fields(2).AsString(), vonHand[i]);
     }
 }
@@ -179,7 +179,7 @@ TEST(Textwert, GelesenOrdnetWieQString)
     }
     TBClientDataSet gelesen;
     gelesen.AusPaket(t.Paket());
-    gelesen.SetIndexFieldNames(QStringLiteral("Name"));
+    gelesen.SetIndexFieldNames({Feld::Name});
     QList<QString> erwartet;
     for (const QString& text : texte)
         erwartet.append(ueberCodepage(text));

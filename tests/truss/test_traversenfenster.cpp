@@ -7,6 +7,7 @@
 #include "tables/u_stream.h"
 #include "truss/fo_travbib.h"
 #include "truss/fo_traverse.h"
+#include "truss/u_travbibfelder.h"
 #include "u_fenstertest.h"
 #include "u_testhilfen.h"
 #include <QApplication>
@@ -468,11 +469,11 @@ TEST(Traversenfenster, InDieBibliothekZweimalFragtUndNeinLaesstDieDateiUnveraend
     ASSERT_FALSE(nachEinfuegen.isEmpty());
     TBClientDataSet& t = u.bibliothek()->Bibliothek().cds_travbib;
     ASSERT_EQ(t.RecordCount(), 1);
-    EXPECT_EQ(t.FieldByName(QStringLiteral("Name")).AsString(), QStringLiteral("neue Traverse"));
-    EXPECT_DOUBLE_EQ(t.FieldByName(QStringLiteral("Höhe")).AsFloat(), 0.3);
-    EXPECT_DOUBLE_EQ(t.FieldByName(QStringLiteral("Breite")).AsFloat(), 0); // two chords
-    EXPECT_DOUBLE_EQ(t.FieldByName(QStringLiteral("Eigenlast")).AsFloat(), 71.5);
-    EXPECT_EQ(t.FieldByName(QStringLiteral("Gurtzahl")).AsInteger(), 2);
+    EXPECT_EQ(t.FieldByName(Travbibfeld::Name).AsString(), QStringLiteral("neue Traverse"));
+    EXPECT_DOUBLE_EQ(t.FieldByName(Travbibfeld::Hoehe).AsFloat(), 0.3);
+    EXPECT_DOUBLE_EQ(t.FieldByName(Travbibfeld::Breite).AsFloat(), 0); // two chords
+    EXPECT_DOUBLE_EQ(t.FieldByName(Travbibfeld::Eigenlast).AsFloat(), 71.5);
+    EXPECT_EQ(t.FieldByName(Travbibfeld::Gurtzahl).AsInteger(), 2);
 
     u.skript.erwarteFrage(Antwort::Nein,
                           QStringLiteral("Traverse \"ABC neue Traverse\" existiert bereits.\r\nÜberschreiben?"));
@@ -480,20 +481,20 @@ TEST(Traversenfenster, InDieBibliothekZweimalFragtUndNeinLaesstDieDateiUnveraend
     kind<QPushButton>(f, "btnInsert")->click();
     EXPECT_TRUE(u.skript.allesBeantwortet());
     EXPECT_EQ(dateiInhalt(datei), nachEinfuegen);
-    EXPECT_EQ(t.FieldByName(QStringLiteral("Gurtzahl")).AsInteger(), 2);
+    EXPECT_EQ(t.FieldByName(Travbibfeld::Gurtzahl).AsInteger(), 2);
 
     // Yes overwrites: four chords with horizontal diagonals keep the width
     u.skript.erwarteFrage(Antwort::Ja);
     kind<QPushButton>(f, "btnInsert")->click();
     EXPECT_EQ(t.RecordCount(), 1);
-    EXPECT_DOUBLE_EQ(t.FieldByName(QStringLiteral("Breite")).AsFloat(), 0.3);
+    EXPECT_DOUBLE_EQ(t.FieldByName(Travbibfeld::Breite).AsFloat(), 0.3);
     EXPECT_NE(dateiInhalt(datei), nachEinfuegen);
     // without horizontal diagonals the width is 0; another maker is a row of its own
     kind<QCheckBox>(f, "cbHoriDiga")->click();
     tippe(f, "edtHersteller", QStringLiteral("abc"));
     kind<QPushButton>(f, "btnInsert")->click();
     EXPECT_EQ(t.RecordCount(), 2);
-    EXPECT_DOUBLE_EQ(t.FieldByName(QStringLiteral("Breite")).AsFloat(), 0);
+    EXPECT_DOUBLE_EQ(t.FieldByName(Travbibfeld::Breite).AsFloat(), 0);
 
     // a missing required editor is refused with the table's message, nothing written
     const QByteArray zweiZeilen = dateiInhalt(datei);
