@@ -91,7 +91,8 @@ void Tfrm_variante::verbindeSchritte()
     };
     for (auto [kasten, aktion] : {std::pair{cbMinimal, actMinimal}, std::pair{cbMinimal2, actMinimal},
                                   std::pair{cbNegativ, actNegativ}, std::pair{cbNegativ2, actNegativ}})
-        connect(kasten, &QCheckBox::clicked, this, [option, aktion] { option(schrittname(aktion->text()), nullptr); });
+        connect(kasten, &QCheckBox::clicked, this,
+                [option, aktion = aktion] { option(schrittname(aktion->text()), nullptr); });
     connect(cmbBerechnung, &QComboBox::activated, this, [this, option] { option(cmbBerechnung->currentText(), nullptr); });
     const auto staudruck = [this, option] { option(schrittname(lblStaudruck->text()), cmbStaudruck); };
     connect(cmbStaudruck, &QComboBox::activated, this, staudruck);
