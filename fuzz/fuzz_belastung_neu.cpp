@@ -9,6 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t laenge)
     const QString pfad = AlsDatei(daten, laenge, QStringLiteral("n.prb"), BelastungstabelleKopf());
     return FehlerErlaubt([&] {
         Belastungstabelle tabelle;
-        BelastungstabelleLaden(tabelle, pfad);
+        Meldungen meldungen;
+        BelastungstabelleLaden(tabelle, pfad, meldungen);
     });
 }

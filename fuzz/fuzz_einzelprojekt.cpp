@@ -8,6 +8,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t laenge)
     const QString pfad = AlsDatei(daten, laenge, QStringLiteral("e.pre"), EinzelprojektKopf);
     return FehlerErlaubt([&] {
         Balkenmodell modell;
-        LeseEinzelprojekt(modell, pfad);
+        Meldungen meldungen;
+        LeseEinzelprojekt(modell, pfad, meldungen);
     });
 }

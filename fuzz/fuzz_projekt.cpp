@@ -7,6 +7,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t laenge)
     const QString pfad = AlsDatei(daten, laenge, QStringLiteral("p.prp"));
     return FehlerErlaubt([&] {
         Projektmodell projekt;
-        projekt.Laden(pfad);
+        Meldungen meldungen;
+        projekt.Laden(pfad, meldungen);
     });
 }

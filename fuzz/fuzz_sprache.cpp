@@ -9,6 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t laenge)
     return FehlerErlaubt([&] {
         TBClientDataSet tabelle;
         ErzeugeSprachtabelle(tabelle);
-        LadeSprachdatei(tabelle, pfad);
+        Meldungen meldungen;
+        LadeSprachdatei(tabelle, pfad, meldungen);
     });
 }
