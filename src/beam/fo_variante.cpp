@@ -189,7 +189,7 @@ void Tfrm_variante::legeBeschriftungenAn()
 void Tfrm_variante::verbindeModell()
 {
     connect(&werkzeuge, &Cadwerkzeuge::neuZeichnen, this, &Tfrm_variante::neuZeichnen);
-    connect(&werkzeuge, &Cadwerkzeuge::meldung, this, [](const QString& text) { ZeigeMeldung(text); });
+    connect(&werkzeuge, &Cadwerkzeuge::meldung, this, &ZeigeMeldung);
     connect(&werkzeuge, &Cadwerkzeuge::geaendert, this, [this] {
         setzeGeaendert(true);
         setzeBerechnet(false);

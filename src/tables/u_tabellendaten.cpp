@@ -129,23 +129,17 @@ void* Sammelspeicher::nimm(std::size_t bytes, Sammelblock*& block)
 void Werte::leeren() noexcept
 {
     std::destroy_n(data(), m_anzahl);
-    if (m_anzahl > Innen) {
-        if (m_block)
-            Sammelblock::freigeben(m_block);
-        else
-            ::operator delete(m_aussen);
-    }
+    if (m_anzahl > Innen)
+        gibStueck(m_aussen, m_block);
     m_anzahl = 0;
     m_block = nullptr;
 }
 
-Wert* Werte::platz(qsizetype anzahl)
+Wert* Werte::platz(qsizetype anzahl, Sammelspeicher* speicher)
 {
     Wert* ziel = m_innen;
-    if (anzahl > Innen) {
-        m_aussen = static_cast<Wert*>(::operator new(sizeof(Wert) * std::size_t(anzahl)));
-        ziel = m_aussen;
-    }
+    if (anzahl > Innen)
+        ziel = m_aussen = static_cast<Wert*>(nimmStueck(sizeof(Wert) * std::size_t(anzahl), speicher, m_block));
     std::uninitialized_value_construct_n(ziel, anzahl);
     m_anzahl = anzahl;
     return ziel;
@@ -181,13 +175,4 @@ void Werte::resize(qsizetype anzahl)
     std::move(alt.data(), alt.data() + std::min(anzahl, alt.m_anzahl), ziel);
 }
 
-void Werte::anlegen(qsizetype anzahl, Sammelspeicher& speicher)
-{
-    if (anzahl <= Innen) {
-        platz(anzahl);
-        return;
-    }
-    m_aussen = static_cast<Wert*>(speicher.nimm(sizeof(Wert) * std::size_t(anzahl), m_block));
-    std::uninitialized_value_construct_n(m_aussen, anzahl);
-    m_anzahl = anzahl;
-}
+void Werte::anlegen(qsizetype anzahl, Sammelspeicher& speicher) { platz(anzahl, &speicher); }

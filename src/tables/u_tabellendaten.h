@@ -25,8 +25,8 @@ struct Zeile;
 using Zeilen = std::vector<Zeile>;
 
 // A piece of memory shared by many value lists and texts: the rows read from one packet or filled
-// by code take their values and texts from such blocks instead of one allocation each. A block goes with the last
-// value list carved from it.
+// by code take their values and texts from such blocks instead of one allocation each. A block
+// goes with the last value list or text carved from it.
 struct Sammelblock {
     QAtomicInt ref{1};
     static void freigeben(Sammelblock* block)
@@ -59,6 +59,23 @@ private:
     char* m_ende = nullptr;
 };
 
+// bytes of memory for a value list or a text: carved from speicher when one is given (block names
+// its block), else an allocation of its own (block null).
+inline void* nimmStueck(std::size_t bytes, Sammelspeicher* speicher, Sammelblock*& block)
+{
+    block = nullptr;
+    return speicher ? speicher->nimm(bytes, block) : ::operator new(bytes);
+}
+
+// Gives back a piece taken by nimmStueck.
+inline void gibStueck(void* stueck, Sammelblock* block)
+{
+    if (block)
+        Sammelblock::freigeben(block);
+    else
+        ::operator delete(stueck);
+}
+
 // A text value: an unchanging text shared by every copy of the value. Its characters follow
 // the count and length in one allocation (a text read from a packet costs one, not two); the
 // empty text takes none.
@@ -76,9 +93,8 @@ public:
     {
         Text t;
         if (laenge > 0) {
-            const std::size_t bytes = sizeof(Kopf) + sizeof(char16_t) * std::size_t(laenge);
-            Sammelblock* block = nullptr;
-            t.k = new (speicher ? speicher->nimm(bytes, block) : ::operator new(bytes)) Kopf;
+            Sammelblock* block;
+            t.k = new (nimmStueck(sizeof(Kopf) + sizeof(char16_t) * std::size_t(laenge), speicher, block)) Kopf;
             t.k->block = block;
             t.k->laenge = laenge;
             fuelle(t.k->zeichen());
@@ -101,10 +117,7 @@ public:
         if (k && !k->ref.deref()) {
             Sammelblock* block = k->block;
             k->~Kopf();
-            if (block)
-                Sammelblock::freigeben(block);
-            else
-                ::operator delete(k);
+            gibStueck(k, block);
         }
     }
 
@@ -202,8 +215,8 @@ private:
     void leeren() noexcept;
     void kopiereVon(const Werte& andere);
     void nimmVon(Werte& andere) noexcept;
-    // Room for anzahl values (null), inside or from memory of its own; the list must be empty.
-    Wert* platz(qsizetype anzahl);
+    // Room for anzahl values (null), inside or from a piece (see nimmStueck); the list must be empty.
+    Wert* platz(qsizetype anzahl, Sammelspeicher* speicher = nullptr);
 
     qsizetype m_anzahl = 0;
     Sammelblock* m_block = nullptr; // holds m_aussen; null when m_aussen is an allocation of its own
